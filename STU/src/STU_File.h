@@ -1,0 +1,19 @@
+// Whole-file helpers. Every file the program writes goes through a temporary file in the
+// same folder and a rename, so a failed or interrupted write never leaves a half file.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// Writes size bytes to path through "<path>.tmp" and a rename. 1 on success, 0 on any failure
+// (the old file, if any, is then untouched and the temporary removed).
+int STU_Write_File_Atomic(const char *path, const void *data, size_t size);
+
+// Copies an open stream, from its current position to its end, into path atomically. 1 on success.
+int STU_Copy_Stream_Atomic(FILE *source, const char *path);
+
+// Reads a whole file into out. 1 on success; 0 when it cannot be opened or read.
+int STU_Read_File(const char *path, std::vector<unsigned char> &out);
+int STU_Read_Stream(FILE *stream, std::vector<unsigned char> &out);
