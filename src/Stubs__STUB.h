@@ -1,0 +1,70 @@
+// Stand-ins for services that start-up calls before the code that owns them exists.
+// Each is the least that lets start-up run in its fixed order; the owning module
+// replaces it (and removes it from here) when it lands.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+// ---- platform: SDL2 start-up, video, error box ----
+void Startup_Platform(void);
+void Shutdown_Platform(void);
+void Platform_Show_Error(const char *title, const char *text);
+void Platform_Register_Frame_Callback(void (*callback)(void));
+
+// ---- platform: recording and replay ----
+void Platform_Replay_Register_Random_Seed_Callbacks(uint32_t (*get_seed)(void), void (*set_seed)(uint32_t));
+void Platform_Replay_Register_Field_Log_Callback(void (*callback)(FILE *stream, int x, int y));
+int Platform_Record_Start(const char *file);
+void Platform_Record_Stop(void);
+int Platform_Record_Active(void);
+int Platform_Replay_Start(const char *file);
+void Platform_Replay_Stop(void);
+int Platform_Replay_Active(void);
+
+// ---- platform: capture and profiler ----
+int Platform_Capture_Start(const char *folder, int fps);
+void Platform_Capture_Stop(void);
+void Perf_Init(const char *platform, const char *build);
+
+// ---- automation driver ----
+int Automation_Driver_Load_Scenario(const char *file);
+void Automation_Driver_Frame(void);
+void Automation_Driver_Shutdown(void);
+
+// ---- engine ----
+void Check_Command_Line_Parameters_(int argc, char **argv);
+uint32_t Get_Random_Seed(void);
+void Set_Random_Seed(uint32_t seed);
+extern int16_t EMM_Pages_Reserved;
+void EMM_Set_Minimum(int16_t pages);
+void RAM_Set_Minimum(int16_t paragraphs);
+void Init_Drivers(int16_t input_type, int16_t snd_type, const char *font_file);
+void Release_Version(void);
+void Mark_Time(void);
+void Release_Time(int16_t ticks);
+void Load_Palette(int16_t entry, int16_t first, int16_t last);
+void Apply_Palette(void);
+uint8_t *Set_Page_On(void);
+uint8_t *Set_Page_Off(void);
+void Fill(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t colour);
+void Enable_Cancel(void);
+void Play_Background_Music_Entry__STUB(int16_t entry);
+
+// Fields of the current screen, read by the replay layer's field-log callback.
+struct Field_Rect__STUB { int16_t x1, y1, x2, y2; };
+int Fields_Count__STUB(void);
+Field_Rect__STUB Field_Rect_At__STUB(int index);
+
+// ---- game ----
+void Allocate_Data_Space(int16_t gfx_buff_nparas);
+void Load_DOD_Resources(void);
+void Load_TERRSTAT(void);
+void Load_SPELLDAT(void);
+void Load_MAGIC_SET(void);
+extern uint8_t magic_set[466];
+void Draw_Logos(void);
+void Init_Credits(void);
+void Screen_Control(void);
+extern int16_t current_screen;
+extern int16_t quit_game_flag;
