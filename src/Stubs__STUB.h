@@ -11,6 +11,13 @@ void Startup_Platform(void);
 void Shutdown_Platform(void);
 void Platform_Show_Error(const char *title, const char *text);
 void Platform_Register_Frame_Callback(void (*callback)(void));
+void Platform_Set_Video_Settings(int window_state, int scale_mode, int pixel_aspect);
+int Viewport_Window_State_From_Name(const char *text, int *out);
+int Viewport_Scale_Mode_From_Name(const char *text, int *out);
+int Viewport_Aspect_Ratio_From_Name(const char *text, int *out);
+const char *Viewport_Window_State_Name(int value);
+const char *Viewport_Scale_Mode_Name(int value);
+const char *Viewport_Aspect_Ratio_Name(int value);
 
 // ---- platform: recording and replay ----
 void Platform_Replay_Register_Random_Seed_Callbacks(uint32_t (*get_seed)(void), void (*set_seed)(uint32_t));
@@ -61,10 +68,3 @@ void Allocate_Data_Space(int16_t gfx_buff_nparas);
 void Load_DOD_Resources(void);
 void Load_TERRSTAT(void);
 void Load_SPELLDAT(void);
-void Load_MAGIC_SET(void);
-extern uint8_t magic_set[466];
-void Draw_Logos(void);
-void Init_Credits(void);
-void Screen_Control(void);
-extern int16_t current_screen;
-extern int16_t quit_game_flag;

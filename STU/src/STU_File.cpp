@@ -1,0 +1,95 @@
+#include "STU_File.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+#include "STU_Log.h"
+
+namespace {
+
+// "<path>.tmp" in the same folder, so the rename never crosses file systems.
+bool Temp_Name(const char *path, char *out, size_t size)
+{
+    int length = snprintf(out, size, "%s.tmp", path);
+    return length > 0 && (size_t)length < size;
+}
+
+int Finish(FILE *file, const char *temp, const char *path, bool ok)
+{
+    if (fflush(file) != 0) ok = false;
+    if (ok && fsync(fileno(file)) != 0) ok = false;
+    if (fclose(file) != 0) ok = false;
+    if (ok && rename(temp, path) != 0) ok = false;
+    if (!ok) {
+        STU_LOG(SEV_ERROR, LC_STU_FIO, "could not write \"%s\": %s", path, strerror(errno));
+        remove(temp);
+        return 0;
+    }
+    return 1;
+}
+
+} // namespace
+
+int STU_Write_File_Atomic(const char *path, const void *data, size_t size)
+{
+    if (path == nullptr || (data == nullptr && size > 0)) return 0;
+    char temp[2048];
+    if (!Temp_Name(path, temp, sizeof temp)) return 0;
+    FILE *file = fopen(temp, "wb");
+    if (file == nullptr) {
+        STU_LOG(SEV_ERROR, LC_STU_FIO, "could not create \"%s\": %s", temp, strerror(errno));
+        return 0;
+    }
+    bool ok = size == 0 || fwrite(data, 1, size, file) == size;
+    return Finish(file, temp, path, ok);
+}
+
+int STU_Copy_Stream_Atomic(FILE *source, const char *path)
+{
+    if (source == nullptr || path == nullptr) return 0;
+    char temp[2048];
+    if (!Temp_Name(path, temp, sizeof temp)) return 0;
+    FILE *file = fopen(temp, "wb");
+    if (file == nullptr) {
+        STU_LOG(SEV_ERROR, LC_STU_FIO, "could not create \"%s\": %s", temp, strerror(errno));
+        return 0;
+    }
+    char block[4096];
+    bool ok = true;
+    for (;;) {
+        size_t got = fread(block, 1, sizeof block, source);
+        if (got > 0 && fwrite(block, 1, got, file) != got) {
+            ok = false;
+            break;
+        }
+        if (got < sizeof block) {
+            if (ferror(source)) ok = false;
+            break;
+        }
+    }
+    return Finish(file, temp, path, ok);
+}
+
+int STU_Read_Stream(FILE *stream, std::vector<unsigned char> &out)
+{
+    out.clear();
+    if (stream == nullptr) return 0;
+    unsigned char block[4096];
+    for (;;) {
+        size_t got = fread(block, 1, sizeof block, stream);
+        out.insert(out.end(), block, block + got);
+        if (got < sizeof block) return ferror(stream) ? 0 : 1;
+    }
+}
+
+int STU_Read_File(const char *path, std::vector<unsigned char> &out)
+{
+    out.clear();
+    if (path == nullptr) return 0;
+    FILE *file = fopen(path, "rb");
+    if (file == nullptr) return 0;
+    int ok = STU_Read_Stream(file, out);
+    fclose(file);
+    return ok;
+}

@@ -1,0 +1,247 @@
+#include "Tolva.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "Game_Settings.h"
+#include "STU_BRAK.h"
+#include "STU_GRAF.h"
+#include "STU_INI.h"
+#include "STU_Log.h"
+#include "STU_Wrappers.h"
+#include "Settings_Ini.h"
+#include "Screen_Control.h"
+#include "Stubs__STUB.h"
+
+char tolva_load_file[260];
+int32_t tolva_load_flag = 0;
+int32_t continue_flag = 0;
+const char *g_tst_patch_scenario = nullptr;
+const char *g_load_save_gam_name_override = nullptr;
+
+namespace {
+
+int m_headless = 0;
+
+struct Video_Key {
+    const char *key;
+    int (*from_name)(const char *text, int *out);
+    const char *(*name)(int value);
+    const char *warning;
+};
+
+// Reads one [Video] key: returns 1 and the value when the file has a recognised one; logs the
+// warning and keeps the default when the value is not recognised. raw gets the file's text or "".
+int Read_Video_Key(const char *settings, const Video_Key &entry, int *value, char *raw, int raw_size)
+{
+    raw[0] = '\0';
+    if (settings == nullptr) return 0;
+    char text[64];
+    if (!STU_GRAF_Read_Ini_Value(settings, "Video", entry.key, text, sizeof text) || text[0] == '\0') return 0;
+    snprintf(raw, (size_t)raw_size, "%s", text);
+    if (entry.from_name(text, value)) return 1;
+    STU_Log_Write_At(SEV_WARN, LC_TOLVA, __FILE__, __LINE__, __func__, entry.warning, settings, text);
+    return 0;
+}
+
+void Apply_Video_Settings(void)
+{
+    const char *settings = Settings_Ini_Path();
+    static const Video_Key keys[3] = {
+        {"startup_window", Viewport_Window_State_From_Name, Viewport_Window_State_Name,
+         "%s [Video] startup_window = \"%s\" is not windowed or fullscreen -- using fullscreen"},
+        {"scale_mode", Viewport_Scale_Mode_From_Name, Viewport_Scale_Mode_Name,
+         "%s [Video] scale_mode = \"%s\" is not integer, fit_nearest or fit_sharp_bilinear -- using integer"},
+        {"aspect_ratio", Viewport_Aspect_Ratio_From_Name, Viewport_Aspect_Ratio_Name,
+         "%s [Video] aspect_ratio = \"%s\" is not 16:10 or 4:3 -- using 16:10"},
+    };
+    int values[3] = {2, 0, 0}; // fullscreen, integer, 16:10
+    char raw[3][64];
+    for (int i = 0; i < 3; i++) Read_Video_Key(settings, keys[i], &values[i], raw[i], sizeof raw[i]);
+    Platform_Set_Video_Settings(values[0], values[1], values[2]);
+    STU_LOG(SEV_INFO, LC_TOLVA, "[Video] startup_window = %s (%s), scale_mode = %s (%s), aspect_ratio = %s (%s)",
+            keys[0].name(values[0]), raw[0][0] ? raw[0] : "default", keys[1].name(values[1]),
+            raw[1][0] ? raw[1] : "default", keys[2].name(values[2]), raw[2][0] ? raw[2] : "default");
+}
+
+void Start_Log(const char *settings)
+{
+    char folder[GRAF_PATH_MAX] = "";
+    if (settings == nullptr || !STU_GRAF_Read_Ini_Value(settings, "Paths", "log_dir", folder, sizeof folder) ||
+        folder[0] == '\0') {
+        if (!STU_GRAF_User_State_Dir(folder, sizeof folder)) folder[0] = '\0';
+    }
+    STU_Log_Set_Base_Dir(folder[0] ? folder : nullptr);
+    STU_Log_Startup(settings);
+    Settings_Ini_Log();
+}
+
+void Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_fps)
+{
+    for (int i = 1; i < argc; i++) {
+        const char *arg = argv[i];
+        bool has_next = i + 1 < argc;
+        if (strcmp(arg, "--capture") == 0 && has_next) {
+            STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: --capture flag detected", __FILE__, __LINE__);
+            *capture_dir = argv[++i];
+        } else if (strcmp(arg, "--capture-fps") == 0 && has_next) {
+            STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: --capture-fps flag detected", __FILE__, __LINE__);
+            *capture_fps = atoi(argv[++i]);
+        } else if (strcmp(arg, "--record") == 0 && has_next) {
+            STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: --record flag detected", __FILE__, __LINE__);
+            Platform_Record_Start(argv[++i]);
+        } else if (strcmp(arg, "--replay") == 0 && has_next) {
+            STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: --replay flag detected", __FILE__, __LINE__);
+            Platform_Replay_Start(argv[++i]);
+        } else if (strcmp(arg, "--continue") == 0) {
+            STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: --continue flag detected", __FILE__, __LINE__);
+            continue_flag = 1;
+        } else if (strcmp(arg, "--load") == 0 && has_next) {
+            STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: --load flag detected", __FILE__, __LINE__);
+            const char *name = argv[++i];
+            size_t length = strlen(name);
+            if (length >= sizeof tolva_load_file) {
+                // The name buffer holds 259 characters; a longer name is refused rather than cut,
+                // since a cut name would load some other file.
+                STU_LOG(SEV_ERROR, LC_TOLVA, "[Tolva] CLI: --load name of %zu bytes is too long (at most %zu); ignored",
+                        length, sizeof tolva_load_file - 1);
+                fprintf(stderr, "Tolva: the --load file name is too long (%zu bytes, at most %zu); ignored\n", length,
+                        sizeof tolva_load_file - 1);
+                continue;
+            }
+            memcpy(tolva_load_file, name, length + 1);
+            tolva_load_flag = 1;
+            STU_LOG(SEV_INFO, LC_TOLVA, "[Tolva] CLI: --load \"%s\"", tolva_load_file);
+            STU_LOG(SEV_INFO, LC_LOADSAVE,
+                    "[--load] ASSIGN tolva_load_file: argv[%d]=\"%s\" -> tolva_load_file=%p \"%s\" (len=%d) "
+                    "tolva_load_flag=%d",
+                    i, name, (void *)tolva_load_file, tolva_load_file, (int)length, tolva_load_flag);
+        } else if (strcmp(arg, "--patch") == 0 && has_next) {
+            g_tst_patch_scenario = argv[++i];
+            STU_LOG(SEV_INFO, LC_TOLVA, "[Tolva] CLI: --patch \"%s\"", g_tst_patch_scenario);
+        } else if (strcmp(arg, "--demo") == 0) {
+            STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: --demo flag detected", __FILE__, __LINE__);
+            if (has_next && argv[i + 1][0] != '-')
+                Platform_Replay_Start(argv[++i]);
+            else
+                Platform_Replay_Start("DEMO.KPZ");
+        } else if (strcmp(arg, "--scenario") == 0 && has_next) {
+            STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: --scenario flag detected", __FILE__, __LINE__);
+            if (Automation_Driver_Load_Scenario(argv[++i]) == 0) Platform_Register_Frame_Callback(Automation_Driver_Frame);
+        }
+    }
+}
+
+} // namespace
+
+int Tolva_Headless(void) { return m_headless; }
+
+void Field_Log_Callback(FILE *stream, int x, int y)
+{
+    if (stream == nullptr) return;
+    int count = Fields_Count__STUB();
+    for (int i = 0; i < count; i++) {
+        Field_Rect__STUB r = Field_Rect_At__STUB(i);
+        if (x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2) {
+            fprintf(stream, "  field[%d]=(%d,%d)-(%d,%d)", i, r.x1, r.y1, r.x2, r.y2);
+            return;
+        }
+    }
+}
+
+int KEL_main(int argc, char **argv)
+{
+    Tolva_Init_Engine();
+
+    bool skip_intro = (argc > 1 && strcmp(argv[1], "ZOLAN") == 0) || continue_flag || tolva_load_flag;
+    if (!skip_intro) Draw_Logos();
+    Init_Credits();
+
+    Fill(0, 0, 319, 199, 0);
+    Set_Page_On();
+    Fill(0, 0, 319, 199, 0);
+    Set_Page_Off();
+
+    Play_Background_Music_Entry__STUB(104);
+
+    Load_Palette(0, -1, 0);
+    Apply_Palette();
+
+    if (tolva_load_flag) {
+        g_load_save_gam_name_override = tolva_load_file;
+        STU_LOG(SEV_INFO, LC_LOADSAVE,
+                "[--load] ASSIGN g_load_save_gam_name_override=%p \"%s\"  (from tolva_load_file=%p \"%s\")  -> entering "
+                "scr_Continue, which calls Load_SAVE_GAM(8)",
+                (const void *)g_load_save_gam_name_override, g_load_save_gam_name_override, (void *)tolva_load_file,
+                tolva_load_file);
+        current_screen = scr_Continue;
+    } else {
+        current_screen = continue_flag ? scr_Continue : scr_Main_Menu_Screen;
+    }
+    Screen_Control();
+    return 0;
+}
+
+int Tolva_Main(int argc, char **argv)
+{
+    const char *settings = Settings_Ini_Startup();
+    Start_Log(settings);
+
+    STU_BRAK_Install();
+    Perf_Init("SDL2", "Release");
+
+    STU_GRAF_Set_Settings_Ini(settings);
+    STU_GRAF_Init(GRAF_PROFILE_PLAYER);
+    char save_dir[GRAF_PATH_MAX];
+    if (settings != nullptr && STU_GRAF_Read_Ini_Value(settings, "Paths", "save_dir", save_dir, sizeof save_dir) &&
+        save_dir[0] != '\0')
+        STU_GRAF_Set_User_Data_Dir(save_dir);
+
+    Check_Command_Line_Parameters_(argc, argv);
+
+    for (int i = 1; i < argc; i++) {
+        if (strcmp(argv[i], "--offscreen") == 0 || strcmp(argv[i], "--headless") == 0) {
+            static char assignment[] = "SDL_VIDEODRIVER=dummy";
+            stu_putenv(assignment);
+            m_headless = 1;
+            STU_LOG(SEV_INFO, LC_TOLVA, "[offscreen] SDL video driver set to offscreen");
+            break;
+        }
+    }
+
+    if (Tolva_Preflight_Game_Data() == 1) return 1;
+
+    bool reseed = false;
+    for (int i = 1; i < argc; i++)
+        if (strcmp(argv[i], "--orig-files") == 0) reseed = true;
+    if (reseed)
+        Tolva_Reseed_User_Files();
+    else
+        Tolva_Seed_User_Files();
+
+    Tolva_Check_Data_Compat();
+
+    Apply_Video_Settings();
+
+    STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: BEFORE: Startup_Platform()", __FILE__, __LINE__);
+    Startup_Platform();
+    STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: AFTER: Startup_Platform()", __FILE__, __LINE__);
+
+    Platform_Replay_Register_Random_Seed_Callbacks(Get_Random_Seed, Set_Random_Seed);
+    Platform_Replay_Register_Field_Log_Callback(Field_Log_Callback);
+
+    const char *capture_dir = nullptr;
+    int capture_fps = 0;
+    Option_Loop(argc, argv, &capture_dir, &capture_fps);
+
+    if (capture_dir != nullptr && Platform_Capture_Start(capture_dir, capture_fps) == 0) atexit(Platform_Capture_Stop);
+
+    KEL_main(argc, argv);
+
+    if (Platform_Record_Active()) Platform_Record_Stop();
+    if (Platform_Replay_Active()) Platform_Replay_Stop();
+    Automation_Driver_Shutdown();
+    Shutdown_Platform();
+    STU_Log_Shutdown();
+    return 0;
+}

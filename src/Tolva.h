@@ -1,0 +1,26 @@
+// Process entry: start-up in its fixed order, the option loop, the game's main function,
+// and shutdown.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+extern char tolva_load_file[260];
+extern int32_t tolva_load_flag;
+extern int32_t continue_flag;
+extern const char *g_tst_patch_scenario;
+extern const char *g_load_save_gam_name_override;
+extern uint16_t config_kel[10];
+
+int Tolva_Main(int argc, char **argv);
+int KEL_main(int argc, char **argv);
+void Field_Log_Callback(FILE *stream, int x, int y);
+
+// Start-up steps of Tolva_Init.cpp.
+void Tolva_Init_Engine(void);
+int Tolva_Preflight_Game_Data(void);
+void Tolva_Seed_User_Files(void);
+void Tolva_Reseed_User_Files(void);
+void Tolva_Check_Data_Compat(void);
+// 1 when this run was asked to be headless (--headless or --offscreen).
+int Tolva_Headless(void);

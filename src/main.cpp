@@ -1,0 +1,3 @@
+#include "Tolva.h"
+
+int main(int argc, char **argv) { return Tolva_Main(argc, argv); }
