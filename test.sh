@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tolva and runs every test: the normal build, then the
+# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzzing pass.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./tools/install-deps.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+export CCACHE_DIR="${CCACHE_DIR:-$PWD/.ccache}"
+export SDL_AUDIODRIVER=dummy
+
+echo "== build (RelWithDebInfo)"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+echo "== tests"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer)"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTOLVA_SANITIZE=ON -DTOLVA_BENCH=OFF >/dev/null
+cmake --build build-asan -j "$jobs"
+echo "== tests under the sanitizers"
+ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}" UBSAN_OPTIONS="print_stacktrace=1" \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE bench
+
+if [ -x tools/fuzz-smoke.sh ]; then
+  echo "== fuzzing smoke run"
+  ./tools/fuzz-smoke.sh
+fi
+echo "== all tests passed"

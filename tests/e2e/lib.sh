@@ -1,0 +1,53 @@
+# Shared set-up for the end-to-end tests: a fresh HOME and XDG folders, dummy audio, and helpers
+# to run the real binary headless.
+set -euo pipefail
+
+: "${TOLVA_BIN:?TOLVA_BIN must name the tolva binary}"
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/tolva-e2e.XXXXXX")
+trap 'rm -rf "$E2E_TMP"' EXIT
+
+export HOME="$E2E_TMP/home"
+export XDG_CONFIG_HOME="$E2E_TMP/xdg-config"
+export XDG_DATA_HOME="$E2E_TMP/xdg-data"
+export XDG_STATE_HOME="$E2E_TMP/xdg-state"
+export XDG_CACHE_HOME="$E2E_TMP/xdg-cache"
+export TOLVA_PROGRAM_DIR="$E2E_TMP/program"
+export SDL_AUDIODRIVER=dummy
+unset TOLVA_LOG_DIR TOLVA_APP_DIR TOLVA_DATA_DIR DISPLAY WAYLAND_DISPLAY || true
+mkdir -p "$HOME" "$TOLVA_PROGRAM_DIR"
+
+USER_DIR="$XDG_DATA_HOME/Tolva"
+LOG_DIR="$XDG_STATE_HOME/Tolva"
+CONFIG_DIR="$XDG_CONFIG_HOME/Tolva"
+LOG="$LOG_DIR/tolva_log_new.txt"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { echo "PASS: $*"; }
+
+# A private copy of the stand-in installation, so a test may add or remove files in it.
+use_standin_data() {
+  local src="${TOLVA_STANDIN_DIR:?TOLVA_STANDIN_DIR must name the stand-in installation}"
+  [ -f "$src/FONTS.LBX" ] || fail "no stand-in installation at $src"
+  export TOLVA_DATA_DIR="$E2E_TMP/gamedata"
+  rm -rf "$TOLVA_DATA_DIR"
+  cp -r "$src" "$TOLVA_DATA_DIR"
+}
+
+use_empty_data() {
+  export TOLVA_DATA_DIR="$E2E_TMP/empty"
+  mkdir -p "$TOLVA_DATA_DIR"
+}
+
+# Runs tolva with the given arguments; sets RC, and OUT/ERR to the captured streams' files.
+run_tolva() {
+  OUT="$E2E_TMP/stdout"
+  ERR="$E2E_TMP/stderr"
+  set +e
+  timeout 120 "$TOLVA_BIN" "$@" >"$OUT" 2>"$ERR"
+  RC=$?
+  set -e
+}
+
+expect_rc() { [ "$RC" -eq "$1" ] || { cat "$ERR" >&2; fail "exit code $RC, expected $1"; }; }
+expect_in_file() { grep -qF -- "$2" "$1" || fail "'$2' not found in $1"; }
+expect_not_in_file() { ! grep -qF -- "$2" "$1" || fail "'$2' unexpectedly found in $1"; }

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "STU_BRAK.h"
+#include "STU_Log.h"
+
+TEST(CrashReporterDeathTest, AbortIsReportedAndKillsBySignal)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            STU_BRAK_Install();
+            abort();
+        },
+        testing::KilledBySignal(SIGABRT), "\\[stu-brak\\] SIGABRT \\(abort / failed assertion\\)");
+}
+
+TEST(CrashReporterDeathTest, BusErrorIsAnUnknownSignal)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            STU_BRAK_Install();
+            raise(SIGBUS);
+        },
+        testing::KilledBySignal(SIGBUS), "\\[stu-brak\\] unknown signal");
+}
+
+TEST(CrashReporterDeathTest, FaultWhileReportingExitsWithThree)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            STU_BRAK_Install();
+            // Standard error becomes a full pipe, so the report blocks in its first write; a
+            // second handled signal then arrives while the report is in progress.
+            int fds[2];
+            if (pipe(fds) != 0) _exit(9);
+            fcntl(fds[1], F_SETFL, O_NONBLOCK);
+            char block[4096] = {};
+            while (write(fds[1], block, sizeof block) > 0) {
+            }
+            fcntl(fds[1], F_SETFL, 0);
+            dup2(fds[1], STDERR_FILENO);
+            struct sigaction reporter {};
+            sigaction(SIGABRT, nullptr, &reporter);
+            sigaction(SIGALRM, &reporter, nullptr);
+            alarm(1);
+            abort();
+        },
+        testing::ExitedWithCode(3), "");
+}
