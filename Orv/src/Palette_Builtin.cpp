@@ -1,0 +1,156 @@
+// Palette 0, built into the program: a plain 256-colour palette of our own in the
+// 5,472-byte palette-entry layout, with font colour sets, pointer images and remap recipes.
+// The stand-in installation writes these same bytes as FONTS.LBX entry 2.
+#include <array>
+#include <cstdint>
+
+#include "Palette.h"
+
+namespace {
+
+using Image = std::array<uint8_t, PALETTE_DATA_SIZE>;
+
+constexpr int BASE_COLORS[16][3] = {
+    {0, 0, 0},    {0, 0, 42},   {0, 42, 0},   {0, 42, 42},  {42, 0, 0},   {42, 0, 42},
+    {42, 21, 0},  {42, 42, 42}, {21, 21, 21}, {21, 21, 63}, {21, 63, 21}, {21, 63, 63},
+    {63, 21, 21}, {63, 21, 63}, {63, 63, 21}, {63, 63, 63},
+};
+
+// Twelve hues at full strength; each becomes a ramp of 16 shades, dark to light.
+constexpr int HUES[12][3] = {
+    {63, 0, 0},  {63, 32, 0}, {63, 63, 0}, {32, 63, 0}, {0, 63, 0},  {0, 63, 32},
+    {0, 63, 63}, {0, 32, 63}, {0, 0, 63},  {32, 0, 63}, {63, 0, 63}, {63, 0, 32},
+};
+
+// Earth tones for 224..231, metals for the remap codes 232..255.
+constexpr int EARTH[8][3] = {
+    {16, 10, 4}, {24, 15, 7}, {32, 21, 11}, {40, 28, 16}, {46, 35, 22}, {52, 42, 30}, {57, 49, 38}, {61, 56, 47},
+};
+
+// Recipes of remap tables 1..23: red, green, blue, per cent. Entry 0 is never read.
+constexpr int REMAP_RECIPES[24][4] = {
+    {0, 0, 0, 0},     {0, 0, 0, 25},    {0, 0, 0, 50},    {0, 0, 0, 75},    {63, 63, 63, 25},
+    {63, 63, 63, 50}, {63, 0, 0, 50},   {0, 63, 0, 50},   {0, 0, 63, 50},   {63, 63, 0, 50},
+    {63, 0, 63, 50},  {0, 63, 63, 50},  {63, 32, 0, 50},  {63, 0, 0, 25},   {0, 63, 0, 25},
+    {0, 0, 63, 25},   {63, 63, 0, 25},  {32, 32, 32, 50}, {63, 48, 0, 40},  {0, 0, 20, 60},
+    {40, 0, 0, 70},   {0, 30, 0, 70},   {63, 63, 63, 75}, {20, 0, 30, 60},
+};
+
+// The arrow pointer; '#' outline (black), '+' body (white), '.' transparent.
+constexpr const char *ARROW[16] = {
+    "#...............", "##..............", "#+#.............", "#++#............",
+    "#+++#...........", "#++++#..........", "#+++++#.........", "#++++++#........",
+    "#+++++++#.......", "#++++++++#......", "#+++++####......", "#++#++#.........",
+    "#+#.#++#........", "##..#++#........", "#....#++#.......", ".....####.......",
+};
+
+constexpr void Put_Color(Image &image, int index, int red, int green, int blue)
+{
+    image[PALETTE_COLORS_OFFSET + index * 3 + 0] = (uint8_t)red;
+    image[PALETTE_COLORS_OFFSET + index * 3 + 1] = (uint8_t)green;
+    image[PALETTE_COLORS_OFFSET + index * 3 + 2] = (uint8_t)blue;
+}
+
+constexpr void Put_Pointer_Pixel(Image &image, int picture, int x, int y, uint8_t color)
+{
+    // Pointer images are stored column by column.
+    image[PALETTE_POINTERS_OFFSET + (picture - 1) * PALETTE_POINTER_IMAGE_SIZE + x * 16 + y] = color;
+}
+
+constexpr Image Build_Builtin_Palette()
+{
+    Image image{};
+
+    for (int i = 0; i < 16; ++i) {
+        Put_Color(image, i, BASE_COLORS[i][0], BASE_COLORS[i][1], BASE_COLORS[i][2]);
+        int grey = i * 63 / 15;
+        Put_Color(image, 16 + i, grey, grey, grey);
+    }
+    for (int h = 0; h < 12; ++h) {
+        for (int s = 0; s < 16; ++s) {
+            int rgb[3] = {};
+            for (int c = 0; c < 3; ++c) {
+                int full = HUES[h][c];
+                // Shades 0..7 rise from dark to the pure hue; 8..15 pale it toward white.
+                rgb[c] = s < 8 ? full * (s + 2) / 9 : full + (63 - full) * (s - 7) / 10;
+            }
+            Put_Color(image, 32 + h * 16 + s, rgb[0], rgb[1], rgb[2]);
+        }
+    }
+    for (int i = 0; i < 8; ++i) {
+        Put_Color(image, 224 + i, EARTH[i][0], EARTH[i][1], EARTH[i][2]);
+    }
+    for (int i = 0; i < 24; ++i) {
+        int step = i % 8;
+        int kind = i / 8;  // gold, silver, bronze
+        int base = 20 + step * 6;
+        int red = kind == 1 ? base : (base + 8 > 63 ? 63 : base + 8);
+        int green = kind == 0 ? base : (kind == 1 ? base : base * 3 / 4);
+        int blue = kind == 0 ? base / 3 : (kind == 1 ? (base + 4 > 63 ? 63 : base + 4) : base / 2);
+        Put_Color(image, 232 + i, red, green, blue);
+    }
+
+    // Font colour sets: set 0 the grey ramp, sets 1..12 the hue ramps, 13..15 base colours.
+    for (int set = 0; set < 16; ++set) {
+        for (int j = 0; j < 16; ++j) {
+            uint8_t color = 0;
+            if (set == 0) {
+                color = (uint8_t)(16 + j);
+            } else if (set <= 12) {
+                color = (uint8_t)(32 + (set - 1) * 16 + j);
+            } else {
+                color = (uint8_t)((set * 5 + j) % 16);
+            }
+            image[PALETTE_FONT_COLORS_OFFSET + set * 16 + j] = color;
+        }
+    }
+
+    // Pointer images: 1 white arrow, 2..8 arrows in other body colours, 9 a crosshair,
+    // 10 an hourglass, 11..16 small squares of the base colours.
+    for (int picture = 1; picture <= 8; ++picture) {
+        uint8_t body = picture == 1 ? 15 : (uint8_t)(7 + picture);
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                char c = ARROW[y][x];
+                Put_Pointer_Pixel(image, picture, x, y, c == '#' ? 16 : (c == '+' ? body : 0));
+            }
+        }
+    }
+    for (int i = 0; i < 16; ++i) {
+        if (i != 7) {
+            Put_Pointer_Pixel(image, 9, i, 7, 15);
+            Put_Pointer_Pixel(image, 9, 7, i, 15);
+        }
+    }
+    for (int y = 0; y < 16; ++y) {
+        int half = y < 8 ? 7 - y : y - 8;
+        for (int x = 7 - half; x <= 8 + half; ++x) {
+            bool edge = y == 0 || y == 15 || x == 7 - half || x == 8 + half;
+            Put_Pointer_Pixel(image, 10, x, y, edge ? 16 : 14);
+        }
+    }
+    for (int picture = 11; picture <= 16; ++picture) {
+        for (int y = 4; y < 12; ++y) {
+            for (int x = 4; x < 12; ++x) {
+                bool edge = x == 4 || x == 11 || y == 4 || y == 11;
+                Put_Pointer_Pixel(image, picture, x, y, edge ? 16 : (uint8_t)(picture - 2));
+            }
+        }
+    }
+
+    for (int i = 0; i < 24; ++i) {
+        for (int c = 0; c < 4; ++c) {
+            image[PALETTE_REMAP_OFFSET + i * 4 + c] = (uint8_t)REMAP_RECIPES[i][c];
+        }
+    }
+    return image;
+}
+
+constexpr Image m_builtin_palette = Build_Builtin_Palette();
+
+}  // namespace
+
+const uint8_t *Palette_Builtin_Image(void)
+{
+    return m_builtin_palette.data();
+}
