@@ -1,0 +1,62 @@
+// The stand-in installation: invented archives and user files in the DOS game's formats,
+// so the program can be run and tested without the original data. Every archive is checked
+// with the program's own loaders before it is put in place.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using Bytes = std::vector<uint8_t>;
+
+// One archive under construction.
+struct Standin_Archive {
+    std::string name;  // base name, upper case, without ".LBX"
+    std::vector<Bytes> entries;
+    struct Record_Check {
+        int16_t entry;
+        int16_t count;
+        int16_t size;
+    };
+    std::vector<Record_Check> record_checks;
+
+    int16_t Add(const Bytes &entry);
+    // Adds a record-table entry (u16 count, u16 size, records) and checks it on validation.
+    int16_t Add_Record_Table(int16_t count, int16_t size, const Bytes &records);
+};
+
+// The container bytes: 512-byte header {u16 count, u16 0xFEAD, 4 bytes, u32 offsets[count + 1]}, then the entries.
+Bytes Standin_LBX_Bytes(const std::vector<Bytes> &entries);
+
+// Validates the archive with the program's loaders in a staging folder, then moves it into
+// folder. Ends the generator with a message when anything differs.
+void Standin_Write_Archive(const std::string &folder, const Standin_Archive &archive);
+void Standin_Write_File(const std::string &folder, const std::string &name, const Bytes &bytes);
+[[noreturn]] void Standin_Fail(const std::string &what);
+
+// ---- encoders ----
+// A picture frame: width x height palette indices, row-major (pixels[y * width + x]); 0 stays transparent.
+struct Standin_Frame {
+    int width = 0;
+    int height = 0;
+    Bytes pixels;
+    Standin_Frame(int w, int h, uint8_t colour = 0) : width(w), height(h), pixels((size_t)w * h, colour) {}
+    void Fill_Rect(int x1, int y1, int x2, int y2, uint8_t colour);
+    void Fill_Ellipse(int cx, int cy, int rx, int ry, uint8_t colour);
+};
+// The animation form of an archive picture: 18-byte header, u32 frame offsets, then frames of
+// column records (plain runs over the non-zero pixels).
+Bytes Standin_Picture(const std::vector<Standin_Frame> &frames, uint16_t loop_frame = 0, bool whole_frames = true);
+// A 5,472-byte palette entry: colours, font colour sets, pointer images, remap recipes.
+Bytes Standin_Palette(int variant);
+
+void Put_Name(Bytes &record, size_t offset, size_t width, const std::string &name);
+
+// ---- writers, one per archive or user file ----
+void Write_FONTS_LBX(const std::string &folder);
+void Write_MAINSCRN_LBX(const std::string &folder);
+void Write_WIZARDS_LBX(const std::string &folder);
+void Write_SPELLDAT_LBX(const std::string &folder);
+void Write_BUILDDAT_LBX(const std::string &folder);
+void Write_TERRSTAT_LBX(const std::string &folder);
+void Write_CONFIG_KEL(const std::string &folder);

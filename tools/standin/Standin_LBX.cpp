@@ -1,0 +1,99 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "Allocate.h"
+#include "LBX_Load.h"
+#include "STU_File.h"
+#include "STU_GRAF.h"
+#include "STU_LE.h"
+#include "Standin.h"
+
+int16_t Standin_Archive::Add(const Bytes &entry)
+{
+    if (entries.size() >= (size_t)LBX_MAX_ENTRIES) Standin_Fail(name + ".LBX: more than 125 entries");
+    entries.push_back(entry);
+    return (int16_t)(entries.size() - 1);
+}
+
+int16_t Standin_Archive::Add_Record_Table(int16_t count, int16_t size, const Bytes &records)
+{
+    if (records.size() != (size_t)count * (size_t)size) Standin_Fail(name + ".LBX: record table of the wrong length");
+    Bytes entry(4);
+    LE_Put_I16(entry.data(), count);
+    LE_Put_I16(entry.data() + 2, size);
+    entry.insert(entry.end(), records.begin(), records.end());
+    int16_t index = Add(entry);
+    record_checks.push_back({index, count, size});
+    return index;
+}
+
+Bytes Standin_LBX_Bytes(const std::vector<Bytes> &entries)
+{
+    Bytes file(LBX_HEADER_SIZE, 0);
+    LE_Put_U16(file.data(), (uint16_t)entries.size());
+    LE_Put_U16(file.data() + 2, LBX_SIGNATURE);
+    uint32_t offset = LBX_HEADER_SIZE;
+    for (size_t i = 0; i <= entries.size(); ++i) {
+        LE_Put_U32(file.data() + LBX_HEADER_OFFSETS + i * 4, offset);
+        if (i < entries.size()) offset += (uint32_t)entries[i].size();
+    }
+    for (const Bytes &entry : entries) file.insert(file.end(), entry.begin(), entry.end());
+    return file;
+}
+
+void Standin_Fail(const std::string &what)
+{
+    fprintf(stderr, "tolva_standin: %s\n", what.c_str());
+    exit(1);
+}
+
+void Standin_Write_File(const std::string &folder, const std::string &name, const Bytes &bytes)
+{
+    std::string path = folder + "/" + name;
+    if (!STU_Write_File_Atomic(path.c_str(), bytes.data(), bytes.size())) Standin_Fail("cannot write " + path);
+}
+
+void Standin_Write_Archive(const std::string &folder, const Standin_Archive &archive)
+{
+    std::string staging = folder + "/.staging";
+    mkdir(staging.c_str(), 0755);
+    std::string file_name = archive.name + ".LBX";
+    Standin_Write_File(staging, file_name, Standin_LBX_Bytes(archive.entries));
+
+    // Read every entry back through the program's own reader, with guard bands on.
+    Pool_Init_Guard_Mode(1);
+    LBX_Close();
+    STU_GRAF_Reset();
+    STU_GRAF_Add_Search_Dir(staging.c_str());
+    for (size_t i = 0; i < archive.entries.size(); ++i) {
+        const Bytes &expected = archive.entries[i];
+        uint8_t *data = LBX_Load(archive.name.c_str(), (int16_t)i);
+        if (lbxload_entry_length != expected.size() || (expected.size() > 0 && memcmp(data, expected.data(), expected.size()) != 0))
+            Standin_Fail(file_name + ": entry " + std::to_string(i) + " does not read back as written");
+    }
+    for (const Standin_Archive::Record_Check &check : archive.record_checks) {
+        Bytes buffer((size_t)check.count * (size_t)check.size);
+        LBX_Load_Data_Static(archive.name.c_str(), check.entry, buffer.data(), 0, check.count, check.size);
+        if (memcmp(buffer.data(), archive.entries[(size_t)check.entry].data() + 4, buffer.size()) != 0)
+            Standin_Fail(file_name + ": records of entry " + std::to_string(check.entry) + " do not read back");
+    }
+    if (Pool_Check_Guards(nullptr, 0) != 0) Standin_Fail(file_name + ": the reader wrote outside its areas");
+    LBX_Close();
+    STU_GRAF_Reset();
+
+    std::string from = staging + "/" + file_name;
+    std::string to = folder + "/" + file_name;
+    if (rename(from.c_str(), to.c_str()) != 0) Standin_Fail("cannot move " + from + " into place");
+    rmdir(staging.c_str());
+}
+
+void Put_Name(Bytes &record, size_t offset, size_t width, const std::string &name)
+{
+    size_t n = name.size() < width - 1 ? name.size() : width - 1;
+    memcpy(record.data() + offset, name.data(), n);
+    memset(record.data() + offset + n, 0, width - n);
+}

@@ -1,0 +1,25 @@
+#include "Standin.h"
+
+// Main-menu pictures: entry 0 the animated top (a title band with a moving sun), entry 5 the
+// bottom panel; the entries between are small filler pictures.
+void Write_MAINSCRN_LBX(const std::string &folder)
+{
+    Standin_Archive archive{"MAINSCRN", {}, {}};
+    std::vector<Standin_Frame> top;
+    for (int f = 0; f < 8; ++f) {
+        Standin_Frame frame(320, 41, 17);
+        frame.Fill_Rect(0, 30, 319, 40, 58);
+        frame.Fill_Ellipse(40 + f * 30, 15, 10, 10, 226);
+        top.push_back(frame);
+    }
+    archive.Add(Standin_Picture(top));
+    for (int i = 1; i <= 4; ++i) {
+        Standin_Frame filler(16, 16, (uint8_t)(100 + i));
+        archive.Add(Standin_Picture({filler}));
+    }
+    Standin_Frame bottom(320, 159, 22);
+    bottom.Fill_Rect(60, 20, 259, 140, 3);
+    bottom.Fill_Rect(64, 24, 255, 136, 8);
+    archive.Add(Standin_Picture({bottom}));
+    Standin_Write_Archive(folder, archive);
+}

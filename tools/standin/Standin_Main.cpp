@@ -1,0 +1,28 @@
+// tolva_standin FOLDER: writes the stand-in installation into FOLDER (created if needed).
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include "Standin.h"
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        fprintf(stderr, "usage: tolva_standin FOLDER\n");
+        return 2;
+    }
+    std::string folder = argv[1];
+    mkdir(folder.c_str(), 0755);
+    struct stat info;
+    if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) Standin_Fail("cannot create " + folder);
+
+    // One line per archive or user file.
+    Write_FONTS_LBX(folder);
+    Write_MAINSCRN_LBX(folder);
+    Write_WIZARDS_LBX(folder);
+    Write_SPELLDAT_LBX(folder);
+    Write_BUILDDAT_LBX(folder);
+    Write_TERRSTAT_LBX(folder);
+    Write_CONFIG_KEL(folder);
+    return 0;
+}
