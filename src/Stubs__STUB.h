@@ -64,7 +64,3 @@ int Fields_Count__STUB(void);
 Field_Rect__STUB Field_Rect_At__STUB(int index);
 
 // ---- game ----
-void Allocate_Data_Space(int16_t gfx_buff_nparas);
-void Load_DOD_Resources(void);
-void Load_TERRSTAT(void);
-void Load_SPELLDAT(void);

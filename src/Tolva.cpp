@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "Game_Settings.h"
+#include "LOADSAVE.h"
+#include "STU_TST.h"
 #include "STU_BRAK.h"
 #include "STU_GRAF.h"
 #include "STU_INI.h"
@@ -16,8 +18,6 @@
 char tolva_load_file[260];
 int32_t tolva_load_flag = 0;
 int32_t continue_flag = 0;
-const char *g_tst_patch_scenario = nullptr;
-const char *g_load_save_gam_name_override = nullptr;
 
 namespace {
 

@@ -2,7 +2,9 @@
 #include <cstring>
 #include <ctime>
 
+#include "ALLOC.h"
 #include "Game_Settings.h"
+#include "LOADER.h"
 #include "STU_Compat.h"
 #include "STU_GRAF.h"
 #include "STU_Log.h"
