@@ -40,14 +40,9 @@ void Automation_Driver_Frame(void);
 void Automation_Driver_Shutdown(void);
 
 // ---- engine ----
-void Check_Command_Line_Parameters_(int argc, char **argv);
-uint32_t Get_Random_Seed(void);
-void Set_Random_Seed(uint32_t seed);
-extern int16_t EMM_Pages_Reserved;
-void EMM_Set_Minimum(int16_t pages);
-void RAM_Set_Minimum(int16_t paragraphs);
-void Init_Drivers(int16_t input_type, int16_t snd_type, const char *font_file);
-void Release_Version(void);
+// Called by Init_Drivers (Orv/src/Init_Drivers.cpp) until the font and input modules land.
+void Load_Font_File(const char *font_file);
+void Init_Mouse_Keyboard(int16_t input_type);
 void Mark_Time(void);
 void Release_Time(int16_t ticks);
 void Load_Palette(int16_t entry, int16_t first, int16_t last);

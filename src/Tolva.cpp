@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "Game_Settings.h"
+#include "ORV2.h"
 #include "LOADSAVE.h"
 #include "STU_TST.h"
 #include "STU_BRAK.h"
@@ -14,6 +15,7 @@
 #include "Settings_Ini.h"
 #include "Screen_Control.h"
 #include "Stubs__STUB.h"
+#include "random.h"
 
 char tolva_load_file[260];
 int32_t tolva_load_flag = 0;

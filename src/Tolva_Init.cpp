@@ -3,8 +3,12 @@
 #include <ctime>
 
 #include "ALLOC.h"
+#include "EMM.h"
 #include "Game_Settings.h"
+#include "Init_Drivers.h"
+#include "LBX_Load.h"
 #include "LOADER.h"
+#include "Release.h"
 #include "STU_Compat.h"
 #include "STU_GRAF.h"
 #include "STU_Log.h"

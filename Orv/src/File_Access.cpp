@@ -3,11 +3,7 @@
 #include <cstring>
 
 #include "STU_Wrappers.h"
-
-// The pointer state is kept still while the file is looked for; the mouse layer is absent
-// from tools and tests that link the engine alone.
-extern void Save_Mouse_State(void) __attribute__((weak));
-extern void Restore_Mouse_State(void) __attribute__((weak));
+#include "Video__STUB.h"
 
 FILE *_gf_fhandle = nullptr;
 int16_t _gf_bsize = 0;
@@ -61,7 +57,7 @@ int gfclose(FILE *file)
 
 int16_t DIR(const char *name, char *found_name)
 {
-    if (Save_Mouse_State != nullptr) Save_Mouse_State();
+    Save_Mouse_State();
     int16_t result = 0;
     FILE *file = (name != nullptr) ? stu_fopen_ci(name, "rb") : nullptr;
     if (file != nullptr) {
@@ -71,6 +67,6 @@ int16_t DIR(const char *name, char *found_name)
     } else if (found_name != nullptr) {
         found_name[0] = '\0';
     }
-    if (Restore_Mouse_State != nullptr) Restore_Mouse_State();
+    Restore_Mouse_State();
     return result;
 }

@@ -2,13 +2,12 @@
 
 #include "EMM.h"
 #include "ORV2.h"
+#include "Video.h"
 #include "random.h"
 
-// Services of the video, font and input modules, declared here until their own headers exist.
-void Init_Video_Drivers(int16_t mode);
+// Font and input start-up: stand-ins in the start-up layer until their modules exist.
 void Load_Font_File(const char *font_file);
 void Init_Mouse_Keyboard(int16_t input_type);
-uint8_t *Set_Page_Off(void);
 
 void Init_Drivers(int16_t input_type, int16_t snd_type, const char *font_file)
 {

@@ -1,15 +1,10 @@
 #include "random.h"
 
-#include <SDL.h>
-
 #include <cstdio>
 
 #include "ORV2.h"
 #include "STU_Log.h"
-
-// The platform's engine clock, when the program carries it; tools and tests that link the
-// engine alone read SDL's tick count in the same units.
-extern uint32_t Read_System_Clock_Timer(void) __attribute__((weak));
+#include "sdl2_PFL.h"
 
 uint32_t random_seed = RANDOM_LOAD_STATE;
 uint64_t g_random_call_count = 0;
@@ -76,7 +71,7 @@ uint32_t Get_Random_Seed(void) { return random_seed; }
 
 void Randomize(void)
 {
-    uint32_t timer = (Read_System_Clock_Timer != nullptr) ? Read_System_Clock_Timer() : (uint32_t)(SDL_GetTicks64() * 1000u);
+    uint32_t timer = Read_System_Clock_Timer();
     ++g_rng_segment;
     g_rng_seg_idx = 0;
     STU_LOG(SEV_INFO, LC_RANDOM, "[RNG] Randomize() called  timer=0x%08X  (clobbers prior seed 0x%08X)  seg=%lu  random_calls=%llu",

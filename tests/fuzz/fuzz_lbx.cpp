@@ -1,0 +1,96 @@
+// Feeds arbitrary archives to every LBX loader. Fatal errors are turned into exceptions by the
+// exit hook, so a well-formed refusal ends the run of one input and nothing else; a wild read
+// or write shows up under the sanitizers or in the pool's guard bands.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "Allocate.h"
+#include "EXIT.h"
+#include "LBX_Load.h"
+#include "STU_GRAF.h"
+#include "STU_LE.h"
+
+namespace {
+
+struct Fatal_Exit {};
+
+void Throw_On_Fatal(const char *text) { throw Fatal_Exit{}; }
+
+std::string m_folder;
+SAMB_ptr m_block = nullptr;
+
+void Fresh_Pool(void)
+{
+    if (Pool_Check_Guards(nullptr, 0) != 0) {
+        fprintf(stderr, "pool guard damaged\n");
+        abort();
+    }
+    Pool_Init_Guard_Mode(1);
+    LBX_Close();
+    m_block = Allocate_Space(4096);
+}
+
+template <typename F>
+void Survive(F f)
+{
+    try {
+        f();
+    } catch (const Fatal_Exit &) {
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    char pattern[] = "/tmp/tolva_fuzz_lbx_XXXXXX";
+    m_folder = mkdtemp(pattern);
+    STU_GRAF_Reset();
+    STU_GRAF_Add_Search_Dir(m_folder.c_str());
+    Exit_Set_Fatal_Hook(Throw_On_Fatal);
+    Fresh_Pool();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // The first two bytes choose the entry and record parameters; the rest is the archive.
+    if (size < 2) return 0;
+    int16_t entry = (int16_t)(data[0] % 8);
+    int16_t first = (int16_t)(data[1] % 16);
+    data += 2;
+    size -= 2;
+
+    std::string path = m_folder + "/FUZZ.LBX";
+    FILE *file = fopen(path.c_str(), "wb");
+    if (file == nullptr) return 0;
+    fwrite(data, 1, size, file);
+    fclose(file);
+
+    if (Pool_Bytes_Used() > POOL_CARVE_LIMIT / 2) Fresh_Pool();
+    LBX_Close();
+
+    static uint8_t buffer[60000];
+    Survive([&] { LBX_Load("fuzz", entry); });
+    Survive([&] { LBX_Load_Data("FUZZ.LBX", entry, first, 1, 4); });
+    Survive([&] {
+        int16_t record_size = size >= 520 ? LE_I16(data + 514) : 1;
+        LBX_Load_Data_Static("Fuzz", entry, buffer, first, 2, record_size);
+    });
+    Survive([&] {
+        Reset_First_Block(m_block);
+        LBX_Reload("fuzz", entry, m_block);
+        LBX_Reload_Next("fuzz", (int16_t)(entry + 1), m_block);
+    });
+    Survive([&] {
+        uint32_t start = 0, length = 0;
+        LBX_Get_Entry_Data("fuzz", entry, &start, &length);
+        if ((uint64_t)start + length > size) abort();  // the reader vouches for these bounds
+    });
+    return 0;
+}
