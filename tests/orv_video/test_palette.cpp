@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "Palette.h"
+#include "STU_LE.h"
 #include "sdl2_Video.h"
 
 namespace {
@@ -163,6 +166,31 @@ TEST_F(Palette, RotationAndGlow)
     Reset_Cycle_Palette_Color();
     Cycle_Palette_Color(198, 30, 5, 5, 30, 5, 5, 4);
     EXPECT_EQ(Shown(198)[0], 30 * 255 / 63);
+}
+
+}  // namespace
+
+namespace {
+
+// The stand-in installation carries palette 0 as FONTS.LBX entry 2, byte for byte.
+TEST(Builtin_Palette, StandinFontsEntryTwoIsTheBuiltInImage)
+{
+    FILE *file = std::fopen(TOLVA_BINARY_DIR "/standin/FONTS.LBX", "rb");
+    if (file == nullptr) {
+        GTEST_SKIP() << "no stand-in installation in " TOLVA_BINARY_DIR "/standin";
+    }
+    std::vector<uint8_t> bytes;
+    uint8_t chunk[4096];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof(chunk), file)) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
+    std::fclose(file);
+    ASSERT_GE(bytes.size(), 512u);
+    ASSERT_GE(LE_U16(bytes.data()), 3);
+    uint32_t start = LE_U32(bytes.data() + 8 + 2 * 4);
+    uint32_t end = LE_U32(bytes.data() + 8 + 3 * 4);
+    ASSERT_EQ(end - start, (uint32_t)PALETTE_DATA_SIZE);
+    ASSERT_LE(end, bytes.size());
+    EXPECT_EQ(std::memcmp(bytes.data() + start, Palette_Builtin_Image(), PALETTE_DATA_SIZE), 0);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "Palette.h"
 #include "Standin.h"
 
 // Entries 0 and 1 stand where the font image and border styles lie; the program carries its
@@ -9,6 +10,7 @@ void Write_FONTS_LBX(const std::string &folder)
     Bytes borders(652, 0);
     archive.Add(font_image);
     archive.Add(borders);
-    for (int palette = 0; palette <= 7; ++palette) archive.Add(Standin_Palette(palette));
+    archive.Add(Bytes(Palette_Builtin_Image(), Palette_Builtin_Image() + PALETTE_DATA_SIZE));
+    for (int palette = 1; palette <= 7; ++palette) archive.Add(Standin_Palette(palette));
     Standin_Write_Archive(folder, archive);
 }
