@@ -14,7 +14,11 @@
 #include "STU_Wrappers.h"
 #include "Settings_Ini.h"
 #include "Screen_Control.h"
+#include "GENDRAW.h"
+#include "Palette.h"
+#include "Platform.h"
 #include "Stubs__STUB.h"
+#include "Video.h"
 #include "random.h"
 
 char tolva_load_file[260];

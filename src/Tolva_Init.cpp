@@ -12,7 +12,11 @@
 #include "STU_Compat.h"
 #include "STU_GRAF.h"
 #include "STU_Log.h"
+#include "GENDRAW.h"
+#include "Palette.h"
+#include "Platform.h"
 #include "Stubs__STUB.h"
+#include "Video.h"
 #include "Tolva.h"
 
 uint16_t config_kel[10];

@@ -144,7 +144,8 @@ void Append_Frames_Until(uint64_t target)
 
 uint64_t Frames_Due(void)
 {
-    uint64_t elapsed = Now() - m_start_ms;
+    uint64_t now = Now();
+    uint64_t elapsed = now > m_start_ms ? now - m_start_ms : 0;
     return elapsed * (uint64_t)m_fps / 1000;
 }
 

@@ -65,6 +65,7 @@ void Platform_Show_Error(const char *title, const char *text)
     const char *m = text != nullptr ? text : "";
     std::fprintf(stderr, "%s: %s\n", t, m);
     INIT_LOG(SEV_ERROR, "%s: %s", t, m);
+    STU_Log_Flush_All();
     if (Platform_Is_Headless()) {
         return;
     }

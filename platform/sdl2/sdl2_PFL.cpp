@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 
@@ -859,9 +860,13 @@ void sdl2_PFL_Shutdown(void)
 
 // ---------------------------------------------------------------- clocks
 
+// A steady clock of the process rather than SDL's tick count: SDL restarts its count at
+// SDL_Quit, and exit handlers (capture, metrics) still measure time after that.
 uint64_t Platform_Get_Millies(void)
 {
-    return SDL_GetTicks64();
+    static const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    return (uint64_t)std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+        .count();
 }
 
 uint64_t Platform_Get_Micros(void)
@@ -886,7 +891,7 @@ uint64_t Platform_Get_Micros(void)
 
 uint32_t Read_System_Clock_Timer(void)
 {
-    return (uint32_t)(SDL_GetTicks64() * 1000);
+    return (uint32_t)(Platform_Get_Millies() * 1000);
 }
 
 void Platform_Sleep_Millies(uint32_t ms)
