@@ -60,3 +60,4 @@ void Write_SPELLDAT_LBX(const std::string &folder);
 void Write_BUILDDAT_LBX(const std::string &folder);
 void Write_TERRSTAT_LBX(const std::string &folder);
 void Write_CONFIG_KEL(const std::string &folder);
+void Write_Saved_Games(const std::string &folder);

@@ -24,5 +24,6 @@ int main(int argc, char **argv)
     Write_BUILDDAT_LBX(folder);
     Write_TERRSTAT_LBX(folder);
     Write_CONFIG_KEL(folder);
+    Write_Saved_Games(folder);
     return 0;
 }

@@ -1,0 +1,307 @@
+// The stand-in saved games: SAVE1.GAM (a small early game) and SAVE9.GAM (the continue game),
+// composed in the world records from the description below and checked with the program's own
+// saved-game checks before they are written.
+#include <cstdio>
+#include <cstring>
+
+#include "ALLOC.h"
+#include "LOADSAVE.h"
+#include "Standin.h"
+#include "Unit_Type_Record.h"
+
+namespace {
+
+constexpr int16_t TERRAIN_OCEAN = 0;
+constexpr int16_t TERRAIN_GRASSLAND = 162;
+constexpr int16_t TERRAIN_FOREST = 163;
+constexpr int16_t TERRAIN_HILLS = 164;
+
+struct Standin_City {
+    const char *name;
+    int8_t owner;
+    uint8_t race, wx, wy, wp, population, size;
+};
+const Standin_City m_cities[] = {
+    {"Avaran", 0, 8, 20, 15, 0, 4, 2},  {"Tolmir", 0, 8, 26, 18, 0, 2, 1}, {"Kessick", 1, 0, 40, 25, 0, 4, 2},
+    {"Ursath", 2, 12, 30, 20, 1, 4, 2}, {"Brennow", 5, 6, 15, 28, 0, 3, 1}, {"Holt", 5, 3, 45, 10, 1, 2, 1},
+};
+constexpr int NUM_STANDIN_WIZARDS = 3;
+const char *const m_wizard_names[NUM_STANDIN_WIZARDS] = {"Aldren", "Vessa", "Korvath"};
+
+void Put_Text(char *field, size_t width, const char *text)
+{
+    memset(field, 0, width);
+    size_t length = strlen(text);
+    memcpy(field, text, length < width ? length : width - 1);
+}
+
+void Make_Map(void)
+{
+    for (int wp = 0; wp < NUM_PLANES; wp++) {
+        for (int wy = 0; wy < WORLD_HEIGHT; wy++) {
+            for (int wx = 0; wx < WORLD_WIDTH; wx++) {
+                int square = World_Square_Index(wx, wy, wp);
+                bool land = wx >= 10 && wx < 50 && wy >= 4 && wy < 36;
+                int16_t terrain = TERRAIN_OCEAN;
+                if (land) {
+                    terrain = ((wx + wy) % 7 == 0) ? TERRAIN_FOREST : ((wx * wy) % 11 == 0) ? TERRAIN_HILLS : TERRAIN_GRASSLAND;
+                }
+                _world_maps[square] = terrain;
+                _landmasses[square] = land ? (uint8_t)(1 + wp) : 0;
+                _square_explored[square] = (wp == 0 && wx >= 12 && wx < 32 && wy >= 8 && wy < 24) ? 15 : 0;
+                _map_square_terrain_specials[square] = (land && (wx * 7 + wy) % 23 == 0) ? (uint8_t)(1 + (wx % 9)) : 0;
+                for (int map = 0; map < MOVEMENT_MAPS; map++) {
+                    uint8_t cost = land ? (map == 5 ? 255 : 2) : (map >= 4 ? 2 : 255);
+                    movement_mode_cost_maps[wp * MOVEMENT_MAPS * WORLD_SIZE + map * WORLD_SIZE + wy * WORLD_WIDTH + wx] = cost;
+                }
+            }
+        }
+    }
+    for (int i = 0; i < CONNECTIVITY_GRID_SIZE; i++) {
+        connectivity_grid_land[i] = 0x0F;
+        connectivity_grid_sea[i] = 0x0F;
+    }
+}
+
+void Make_Players(int16_t turn)
+{
+    for (int p = 0; p < NUM_PLAYERS; p++) {
+        Player_Record &player = _players[p];
+        for (int k = 0; k < NUM_HERO_SLOTS; k++) {
+            player.Heroes[k].unit_idx = -1;
+            for (int i = 0; i < 3; i++) {
+                player.Heroes[k].Items[i] = -1;
+                player.Heroes[k].Item_Slots[i] = (int16_t)(1 + i);
+            }
+        }
+        for (int i = 0; i < 4; i++) {
+            player.Vault_Items[i] = -1;
+        }
+        player.banner_id = (uint8_t)p;
+        player.Target_Wizard = player.Primary_Target = player.Spell_Group_Target = player.Secondary_Target = -1;
+        if (p >= NUM_STANDIN_WIZARDS) {
+            continue;
+        }
+        player.wizard_id = (uint8_t)p;
+        Put_Text(player.name, sizeof(player.name), m_wizard_names[p]);
+        player.capital_race = m_cities[p == 0 ? 0 : p + 1].race;
+        player.gold_reserve = (int16_t)(100 + 10 * turn);
+        player.mana_reserve = (int16_t)(50 + 5 * turn);
+        player.spell_casting_skill = 20 + turn;
+        player.Nominal_Skill = Player_Base_Casting_Skill((int16_t)p);
+        player.Skill_Left = player.Nominal_Skill;
+        player.tax_rate = 2;
+        player.research_ratio = 40;
+        player.mana_ratio = 30;
+        player.skill_ratio = 30;
+        player.spellranks[p % 5] = 6;
+        player.spellranks[(p + 2) % 5] = 5;
+        player.Prim_Realm = (int16_t)(p % 5);
+        player.Sec_Realm = (int16_t)((p + 2) % 5);
+        player.fame = (int16_t)turn;
+        player.som_research_cost = 3000;
+        for (int s = 1; s <= 10; s++) {
+            player.spells_list[(p % 5) * 40 + s - 1] = (s <= 3) ? 2 : 1;
+        }
+        player.researching_spell_idx = (int16_t)((p % 5) * 40 + 4);
+        player.research_cost_remaining = 60;
+        player.research_spells[0] = player.researching_spell_idx;
+        for (int j = 0; j < NUM_STANDIN_WIZARDS; j++) {
+            player.Dipl_Contacted[j] = (j == p || turn > 10) ? 1 : 0;
+            player.peace_duration[j] = 0;
+        }
+        player.Personality = (int16_t)(p + 1);
+        player.Objective = (int16_t)p;
+    }
+    for (int i = 0; i < NUM_FORTRESSES; i++) {
+        _FORTRESSES[i] = Fortress_Record{0, 0, 0, 0};
+    }
+    for (int p = 0; p < NUM_STANDIN_WIZARDS; p++) {
+        const Standin_City &capital = m_cities[p == 0 ? 0 : p + 1];
+        _FORTRESSES[p] = Fortress_Record{capital.wx, capital.wy, capital.wp, 1};
+        _players[p].summon_wx = capital.wx;
+        _players[p].summon_wy = capital.wy;
+        _players[p].summon_wp = capital.wp;
+    }
+}
+
+void Make_Cities(void)
+{
+    _cities = (int16_t)(sizeof(m_cities) / sizeof(m_cities[0]));
+    for (int i = 0; i < _cities; i++) {
+        const Standin_City &source = m_cities[i];
+        City_Record &city = _CITIES[i];
+        Put_Text(city.name, sizeof(city.name), source.name);
+        city.race = source.race;
+        city.wx = source.wx;
+        city.wy = source.wy;
+        city.wp = source.wp;
+        city.owner_idx = source.owner;
+        city.size = source.size;
+        city.population = source.population;
+        city.farmer_count = (uint8_t)(source.population / 2);
+        city.contacts = (uint16_t)(1u << (source.owner == 5 ? 0 : source.owner));
+        city.construction = 1;
+        memset(city.bldg_status, -1, sizeof(city.bldg_status));
+        city.bldg_status[1] = 1;
+        city.bldg_cnt = 1;
+        city.Pop_10s = 20;
+    }
+}
+
+void Add_Unit(int16_t type, int16_t owner, int16_t wx, int16_t wy, int16_t wp)
+{
+    if (!Create_Unit(type, owner, wx, wy, wp, UNIT_SOURCE_UNCAPPED)) Standin_Fail("unit refused");
+}
+
+void Make_Units(int16_t turn)
+{
+    Add_Unit(39, 0, 20, 15, 0);              // spearmen in the capital
+    Add_Unit(40, 0, 20, 15, 0);
+    Add_Unit(42, 0, 21, 15, 0);              // settlers
+    Add_Unit(3, 0, 22, 16, 0);               // a hero
+    int16_t hero = (int16_t)(_units - 1);
+    _UNITS[hero].Hero_Slot = 0;
+    Player_Record &human = _players[0];
+    human.Heroes[0].unit_idx = hero;
+    Put_Text(human.Heroes[0].name, sizeof(human.Heroes[0].name), "Brax");
+    human.Heroes[0].Items[0] = 0;
+    human.Heroes[0].Items[1] = 1;
+    human.Vault_Items[0] = 2;
+    _HEROES2[0][3].Level = -20;
+    Add_Unit(35, 0, 9, 15, 0);               // a trireme at sea
+    Add_Unit(46, 1, 40, 25, 0);
+    Add_Unit(49, 1, 41, 25, 0);
+    Add_Unit(57, 2, 30, 20, 1);
+    Add_Unit(60, 2, 31, 21, 1);
+    Add_Unit(154, 5, 33, 30, 0);             // neutral creatures
+    Add_Unit(160, 5, 33, 30, 0);
+    Add_Unit(66, 5, 15, 28, 0);              // neutral garrison
+    if (turn > 10) {
+        Add_Unit(44, 0, 26, 18, 0);
+        Add_Unit(47, 1, 38, 24, 0);
+        Add_Unit(59, 2, 29, 20, 1);
+    }
+    _unit = 0;
+}
+
+void Make_Features(void)
+{
+    for (int i = 0; i < NUM_NODES; i++) {
+        Node_Record &node = _NODES[i];
+        memset(&node, 0, sizeof(node));
+        node.wp = (uint8_t)(i >= 16);
+        int k = node.wp ? i - 16 : i;
+        node.wx = (uint8_t)(12 + (k % 6) * 6);
+        node.wy = (uint8_t)(6 + (k / 6) * 9);
+        node.owner_idx = -1;
+        node.power = (uint8_t)(node.wp ? 10 : 5);
+        node.type = (uint8_t)(i % 3);
+        for (int a = 0; a < node.power; a++) {
+            node.Aura_Xs[a] = (uint8_t)(node.wx + (a % 3) - (a ? 1 : 0));
+            node.Aura_Ys[a] = (uint8_t)(node.wy + (a / 3));
+        }
+    }
+    for (int i = 0; i < NUM_TOWERS; i++) {
+        _TOWERS[i] = Tower_Record{(uint8_t)(14 + 6 * i), 32, -1, 0};
+    }
+    static const uint8_t node_lair_type[3] = {3, 2, 1};  // sorcery, nature, chaos node
+    for (int i = 0; i < NUM_LAIRS; i++) {
+        Lair_Record &lair = _LAIRS[i];
+        memset(&lair, 0, sizeof(lair));
+        if (i < 12) {
+            const Tower_Record &tower = _TOWERS[i % 6];
+            lair.wx = tower.wx;
+            lair.wy = tower.wy;
+            lair.wp = (uint8_t)(i / 6);
+            lair.type = 0;
+        } else if (i < 42) {
+            const Node_Record &node = _NODES[i - 12];
+            lair.wx = node.wx;
+            lair.wy = node.wy;
+            lair.wp = node.wp;
+            lair.type = node_lair_type[node.type];
+        } else if (i < 99) {
+            lair.wx = (uint8_t)(11 + (i * 7) % 38);
+            lair.wy = (uint8_t)(5 + (i * 5) % 30);
+            lair.wp = (uint8_t)(i % 2);
+            lair.type = (uint8_t)(4 + i % 7);
+        } else {
+            continue;
+        }
+        lair.Intact = 1;
+        lair.guard1_unit_type = (uint8_t)(154 + i % 40);
+        lair.guard1_count = (uint8_t)(17 * (1 + i % 3));
+        lair.Loot_Gold = (int16_t)(50 + 10 * (i % 10));
+        lair.Loot_Mana = (int16_t)(20 * (i % 5));
+        lair.Item_Count = (int8_t)(i % 2);
+        lair.Item_Values[0] = lair.Item_Count ? 300 : 0;
+    }
+}
+
+void Make_Items_And_Heroes(void)
+{
+    static const struct {
+        const char *name;
+        uint8_t type, slot;
+        int8_t attack, defense, moves2;
+    } items[3] = {{"Dawnblade", 0, 1, 2, 0, 0}, {"Ring of Haste", 6, 5, 0, 1, 2}, {"Oakshield", 7, 4, 0, 3, 0}};
+    for (int i = 0; i < 3; i++) {
+        Item_Record &item = _ITEMS[i];
+        Put_Text(item.name, sizeof(item.name), items[i].name);
+        item.icon_idx = (int16_t)(i * 5);
+        item.type = items[i].type;
+        item.Slot_Type = items[i].slot;
+        item.cost = (int16_t)(200 + 100 * i);
+        item.attack = items[i].attack;
+        item.defense = items[i].defense;
+        item.moves2 = items[i].moves2;
+    }
+    for (int t = 0; t < NUM_HERO_TYPES; t++) {
+        char name[14];
+        snprintf(name, sizeof(name), "Hero %d", t);
+        Put_Text(hero_names_table[t].name, sizeof(hero_names_table[t].name), name);
+        hero_names_table[t].experience = (int16_t)(t == 3 ? 20 : 0);
+    }
+    int16_t *events = reinterpret_cast<int16_t *>(events_table);
+    events[0] = 50;
+}
+
+void Write_One_Save(const std::string &folder, const char *file_name, int16_t turn)
+{
+    memset(_players, 0, sizeof(_players));
+    _num_players = NUM_STANDIN_WIZARDS;
+    _landsize = 1;
+    _magic = 1;
+    _difficulty = 2;
+    _turn = turn;
+    _units = 0;
+    memset(_UNITS, 0, UNIT_TABLE_CAPACITY * sizeof(Unit_Record));
+    Make_Map();
+    Make_Players(turn);
+    Make_Cities();
+    Make_Units(turn);
+    Make_Features();
+    Make_Items_And_Heroes();
+
+    Bytes image(SAVE_GAM_SIZE);
+    Save_Game_Write_Image(image.data());
+    char why[256];
+    if (!Save_Game_Check_Image(image.data(), image.size(), why, (int)sizeof(why))) {
+        Standin_Fail(std::string(file_name) + " refused by the saved-game checks: " + why);
+    }
+    Save_Game_Read_Image(image.data(), image.size());
+    Bytes again(SAVE_GAM_SIZE);
+    Save_Game_Write_Image(again.data());
+    if (again != image) Standin_Fail(std::string(file_name) + " does not survive a load and save");
+    Standin_Write_File(folder, file_name, image);
+}
+
+}  // namespace
+
+void Write_Saved_Games(const std::string &folder)
+{
+    Allocate_Data_Space(6100);
+    Write_One_Save(folder, "SAVE1.GAM", 1);
+    Write_One_Save(folder, "SAVE9.GAM", 40);
+}
