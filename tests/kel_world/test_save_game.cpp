@@ -272,3 +272,19 @@ TEST_F(World_Test, LoadNameOverrideIsUsedOnce)
     ASSERT_EQ(Load_SAVE_GAM(8), 1);
     EXPECT_EQ(_turn, 5);
 }
+
+TEST_F(World_Test, StandInSavedGamesSurviveLoadAndSave)
+{
+    for (const char *name : {"SAVE1.GAM", "SAVE9.GAM"}) {
+        std::string source = std::string(TOLVA_BINARY_DIR) + "/standin/" + name;
+        std::vector<uint8_t> original = Read_All(source);
+        if (original.empty()) {
+            GTEST_SKIP() << "stand-in installation not built: " << source;
+        }
+        ASSERT_EQ(original.size(), (size_t)SAVE_GAM_SIZE);
+        g_load_save_gam_name_override = source.c_str();
+        ASSERT_EQ(Load_SAVE_GAM(8), 1) << Load_SAVE_GAM_Refusal();
+        ASSERT_EQ(Save_SAVE_GAM(2), 1);
+        EXPECT_EQ(Read_All(User_Path("SAVE3.GAM")), original) << name;
+    }
+}
