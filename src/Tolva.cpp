@@ -140,6 +140,10 @@ void Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_f
 
 } // namespace
 
+// A closed window or Ctrl+Alt+Shift+Q ends the game through its own way out, so recording,
+// replay and capture are finished by the orderly shutdown.
+static void Tolva_Quit_Requested(void) { quit_game_flag = 1; }
+
 int Tolva_Headless(void) { return m_headless; }
 
 void Field_Log_Callback(FILE *stream, int x, int y)
@@ -232,6 +236,7 @@ int Tolva_Main(int argc, char **argv)
     STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: BEFORE: Startup_Platform()", __FILE__, __LINE__);
     Startup_Platform();
     STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: AFTER: Startup_Platform()", __FILE__, __LINE__);
+    Platform_Register_Quit_Callback(Tolva_Quit_Requested);
 
     Platform_Replay_Register_Random_Seed_Callbacks(Get_Random_Seed, Set_Random_Seed);
     Platform_Replay_Register_Field_Log_Callback(Field_Log_Callback);

@@ -1,5 +1,5 @@
 // Stand-in screen state machine until the game's screens exist: every screen is a minimal
-// loop that keeps the window alive and leaves on quit; a headless run with nothing driving it
+// loop that shows the test page and leaves on quit; a headless run with nothing driving it
 // leaves after a short while so scripted runs end.
 #include <SDL.h>
 #include <cstdlib>
@@ -7,21 +7,13 @@
 
 #include "Screen_Control.h"
 #include "STU_Log.h"
+#include "Video.h"
+#include "sdl2_PFL.h"
 
 int16_t current_screen = scr_Main_Menu_Screen;
 int16_t quit_game_flag = 0;
 
 namespace {
-
-void Platform_Event_Handler__STUB(void)
-{
-    if (SDL_WasInit(SDL_INIT_EVENTS) == 0) return;
-    SDL_Event event;
-    while (SDL_PollEvent(&event))
-        if (event.type == SDL_QUIT) quit_game_flag = 1;
-}
-
-void Screen_Frame_Wait__STUB(void) { SDL_Delay(55); }
 
 int Screen_Headless__STUB(void)
 {
@@ -36,8 +28,14 @@ void Stub_Screen(void)
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Screen_Control__STUB: screen %d", (int)current_screen);
     int frames = 0;
     while (!quit_game_flag) {
-        Platform_Event_Handler__STUB();
-        Screen_Frame_Wait__STUB();
+        // Until the real screens exist every screen shows the engine's test page, so the
+        // presentation can be checked from outside by its pixels.
+        Mark_Time();
+        Platform_Event_Handler();
+        Set_Page_Off();
+        Draw_Test_Page();
+        Page_Flip();
+        Release_Time(1);
         if (Screen_Headless__STUB() && ++frames >= HEADLESS_STUB_FRAMES) break;
     }
     current_screen = scr_Quit_To_DOS;

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# A headless windowed run with --capture writes raw RGB frames of what it shows: the engine's
+# test page in the built-in palette (6-bit components times 4), and a description file.
+source "$(dirname "$0")/lib.sh"
+
+use_standin_data
+mkdir -p "$CONFIG_DIR"
+printf '[Video]\nstartup_window = windowed\n' > "$CONFIG_DIR/Tolva.ini"
+
+CAP="$E2E_TMP/captures/run1"
+run_tolva ZOLAN --headless --capture "$CAP" --capture-fps 10
+expect_rc 0
+INFO="$CAP/capture_info.txt"
+RAW="$CAP/video_rgb24.raw"
+[ -f "$INFO" ] || fail "no capture_info.txt"
+[ -f "$RAW" ] || fail "no video_rgb24.raw"
+expect_in_file "$INFO" "width=320"
+expect_in_file "$INFO" "height=200"
+expect_in_file "$INFO" "pixel_format=rgb24"
+expect_in_file "$INFO" "fps=10"
+expect_in_file "$INFO" "audio_file="
+frames=$(sed -n 's/^frame_count=//p' "$INFO")
+[ -n "$frames" ] && [ "$frames" -gt 0 ] || fail "frame_count is '$frames'"
+size=$(stat -c %s "$RAW")
+[ "$size" -eq $((frames * 192000)) ] || fail "video is $size bytes for $frames frames"
+expect_in_file "$ERR" "[capture] started: dir='$CAP' fps=10"
+expect_in_file "$ERR" "[capture] stopped: $frames frames at 10 fps"
+expect_in_file "$LOG" "graphics: viewport -- window 1280x800, drawable 1280x800 pixels, integer, 16:10, whole-number scale 4, image at 0,0 size 1280x800"
+pass "capture of $frames frames with its description"
+
+# The last frame shows the test page: swatch i (20 x 12 pixels, 16 to a row) in colour i, and
+# colour i is entry 2 of FONTS.LBX (palette 0) times 4.
+python3 - "$RAW" "$frames" "$TOLVA_DATA_DIR/FONTS.LBX" <<'PY' || fail "the captured pixels are not the test page"
+import struct, sys
+raw, frames, fonts = sys.argv[1], int(sys.argv[2]), sys.argv[3]
+lbx = open(fonts, "rb").read()
+start, end = struct.unpack_from("<II", lbx, 8 + 2 * 4)
+palette = lbx[start:start + 768]
+with open(raw, "rb") as f:
+    f.seek((frames - 1) * 192000)
+    frame = f.read(192000)
+def pixel(x, y):
+    o = (y * 320 + x) * 3
+    return tuple(frame[o:o + 3])
+bad = 0
+for i in range(256):
+    for (dx, dy) in ((0, 0), (19, 11), (10, 6)):
+        x, y = (i % 16) * 20 + dx, (i // 16) * 12 + dy
+        want = tuple(c * 4 for c in palette[i * 3:i * 3 + 3])
+        if pixel(x, y) != want:
+            bad += 1
+            if bad < 5:
+                print("colour %d at %d,%d: %s, expected %s" % (i, x, y, pixel(x, y), want))
+want15 = tuple(c * 4 for c in palette[45:48])
+want4 = tuple(c * 4 for c in palette[12:15])
+if pixel(300, 199) != want15 or pixel(0, 192) != want4:
+    bad += 1
+    print("bottom band", pixel(300, 199), pixel(0, 192))
+sys.exit(1 if bad else 0)
+PY
+pass "the captured frame is the test page in palette 0"
+
+# A two-level relative folder is created with its parent.
+cd "$E2E_TMP"
+run_tolva ZOLAN --headless --capture nested/deeper --capture-fps 5
+expect_rc 0
+[ -f "$E2E_TMP/nested/deeper/capture_info.txt" ] || fail "nested capture folder not made"
+pass "a nested relative capture folder is created"
