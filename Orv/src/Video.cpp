@@ -5,6 +5,7 @@
 #include "GENDRAW.h"
 #include "PFL_Perf.h"
 #include "Palette.h"
+#include "Pictures.h"
 #include "Video__STUB.h"
 #include "sdl2_PFL.h"
 #include "sdl2_Video.h"

@@ -63,17 +63,6 @@ void User_Mouse_Handler(int16_t buttons, int16_t window_x, int16_t window_y)
     }
 }
 
-// Bitmap form: width, height, 0xDE0A, frame, remap flag, then pixels column by column.
-void Create_Picture(int16_t width, int16_t height, uint8_t *picture)
-{
-    LE_Put_U16(picture + 0, (uint16_t)width);
-    LE_Put_U16(picture + 2, (uint16_t)height);
-    LE_Put_U16(picture + 4, 0xDE0A);
-    LE_Put_U16(picture + 6, 0);
-    LE_Put_U16(picture + 8, 0);
-    std::memset(picture + 16, 0, (uint16_t)((uint16_t)width * (uint16_t)height));
-}
-
 void Scale_Bitmap(uint8_t *picture, int16_t x_percent, int16_t y_percent)
 {
     int width = LE_U16(picture);
@@ -102,22 +91,6 @@ void Replace_Color(uint8_t *picture, uint8_t old_color, uint8_t new_color)
     for (int i = 0; i < count; ++i) {
         if (picture[16 + i] == old_color) {
             picture[16 + i] = new_color;
-        }
-    }
-}
-
-void Draw_Picture(int16_t x, int16_t y, uint8_t *picture)
-{
-    int width = LE_U16(picture);
-    int height = LE_U16(picture + 2);
-    for (int col = 0; col < width; ++col) {
-        for (int row = 0; row < height; ++row) {
-            uint8_t color = picture[16 + col * height + row];
-            int px = x + col;
-            int py = y + row;
-            if (color != 0 && px >= 0 && px < 320 && py >= 0 && py < 200) {
-                current_video_page[py * 320 + px] = color;
-            }
         }
     }
 }
