@@ -141,16 +141,32 @@ int FLIC_Remap_Draw_Frame(int16_t x, int16_t y, uint16_t width, const uint8_t *d
     return Decode_Frame(data, length, width, Page_Target(x, y, 1));
 }
 
-int Clipped_Draw_Frame(int16_t x, int16_t y, int16_t columns, int16_t rows, int16_t skip_columns, int16_t skip_rows,
-                       const uint8_t *data, uint32_t length)
+namespace {
+
+int Clipped_Decode(int x, int y, int columns, int rows, int skip_columns, int skip_rows, const uint8_t *data,
+                   uint32_t length, int remap)
 {
     if (columns <= 0 || rows <= 0 || skip_columns < 0 || skip_rows < 0) return 1;
-    Frame_Target t = Page_Target(x - skip_columns, y - skip_rows, 0);
+    Frame_Target t = Page_Target(x - skip_columns, y - skip_rows, remap);
     t.x1 = x < 0 ? 0 : x;
     t.y1 = y < 0 ? 0 : y;
     if (x + columns - 1 < t.x2) t.x2 = x + columns - 1;
     if (y + rows - 1 < t.y2) t.y2 = y + rows - 1;
     return Decode_Frame(data, length, skip_columns + columns, t);
+}
+
+}  // namespace
+
+int Clipped_Draw_Frame(int16_t x, int16_t y, int16_t columns, int16_t rows, int16_t skip_columns, int16_t skip_rows,
+                       const uint8_t *data, uint32_t length)
+{
+    return Clipped_Decode(x, y, columns, rows, skip_columns, skip_rows, data, length, 0);
+}
+
+int Clipped_Remap_Draw_Frame(int16_t x, int16_t y, int16_t columns, int16_t rows, int16_t skip_columns,
+                             int16_t skip_rows, const uint8_t *data, uint32_t length)
+{
+    return Clipped_Decode(x, y, columns, rows, skip_columns, skip_rows, data, length, 1);
 }
 
 int Add_Picture_To_Bitmap(const uint8_t *data, uint32_t length, uint8_t *bitmap)

@@ -43,6 +43,9 @@ int FLIC_Draw_Frame(int16_t x, int16_t y, uint16_t width, const uint8_t *data, u
 int FLIC_Remap_Draw_Frame(int16_t x, int16_t y, uint16_t width, const uint8_t *data, uint32_t length);
 int Clipped_Draw_Frame(int16_t x, int16_t y, int16_t columns, int16_t rows, int16_t skip_columns, int16_t skip_rows,
                        const uint8_t *data, uint32_t length);
+// The same with the frame remap rule, for clipped draws of remap animations.
+int Clipped_Remap_Draw_Frame(int16_t x, int16_t y, int16_t columns, int16_t rows, int16_t skip_columns,
+                             int16_t skip_rows, const uint8_t *data, uint32_t length);
 int Add_Picture_To_Bitmap(const uint8_t *data, uint32_t length, uint8_t *bitmap);
 
 // The data and length of frame f of an animation; 0 when the offset table gives no frame.
