@@ -28,6 +28,8 @@ void sdl2_Audio_Init(void);
 void sdl2_Audio_Deinit(void);
 // Returns 1 when audio was opened by sdl2_Audio_Init.
 int sdl2_Audio_Is_Open(void);
+// Effect chunks loaded and not yet freed (at most the one playing); for tests.
+int sdl2_Audio_Effect_Chunks_Live(void);
 
 // Plays a whole sound entry: -1 for a sound entry (played or not), 1 for a null entry or one
 // without the magic. Music replaces the music playing; an effect cuts off the previous effect.

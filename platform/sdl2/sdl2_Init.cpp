@@ -8,7 +8,7 @@
 
 #include "Input_Metrics.h"
 #include "PFL_Perf.h"
-#include "sdl2_Audio__STUB.h"
+#include "sdl2_Audio.h"
 #include "sdl2_Log.h"
 #include "sdl2_PFL.h"
 #include "sdl2_Video.h"

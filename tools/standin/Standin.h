@@ -60,4 +60,10 @@ void Write_SPELLDAT_LBX(const std::string &folder);
 void Write_BUILDDAT_LBX(const std::string &folder);
 void Write_TERRSTAT_LBX(const std::string &folder);
 void Write_CONFIG_KEL(const std::string &folder);
+void Write_SOUNDFX_LBX(const std::string &folder);
+void Write_MUSIC_LBX(const std::string &folder);
+
+// Sound entries (16-byte sound header, then the data).
+Bytes Standin_VOC_Entry(const Bytes &samples, uint8_t time_constant);
+Bytes Standin_XMIDI_Entry(const Bytes &events);
 void Write_Saved_Games(const std::string &folder);
