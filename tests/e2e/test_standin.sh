@@ -13,8 +13,8 @@ pass "two runs give identical trees"
 for f in FONTS.LBX MAINSCRN.LBX WIZARDS.LBX SPELLDAT.LBX BUILDDAT.LBX TERRSTAT.LBX CONFIG.KEL; do
   [ -f "$E2E_TMP/one/$f" ] || fail "missing $f"
 done
-[ -z "$(ls -A "$E2E_TMP/one" | grep -v -E '^[A-Z0-9]+\.(LBX|KEL)$' || true)" ] || fail "unexpected files: $(ls -A "$E2E_TMP/one")"
-pass "the indispensable archives, rule tables and CONFIG.KEL are there, nothing else"
+[ -z "$(ls -A "$E2E_TMP/one" | grep -v -E '^[A-Z0-9]+\.(LBX|KEL|SET|GAM)$' || true)" ] || fail "unexpected files: $(ls -A "$E2E_TMP/one")"
+pass "the indispensable archives, rule tables and CONFIG.KEL are there, and no staging leftovers"
 
 hex() { od -An -tx1 -v -j "$2" -N "$3" "$1" | tr -d ' \n'; }
 # entry count 1, signature AD FE
