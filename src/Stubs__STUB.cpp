@@ -24,7 +24,6 @@ void Automation_Driver_Frame(void) {}
 void Automation_Driver_Shutdown(void) {}
 
 // ---- engine ----
-void Load_Font_File(const char *font_file) {}
 void Init_Mouse_Keyboard(int16_t input_type) {}
 void Enable_Cancel(void) {}
 void Play_Background_Music_Entry__STUB(int16_t entry) {}

@@ -23,7 +23,6 @@ void Automation_Driver_Shutdown(void);
 
 // ---- engine ----
 // Called by Init_Drivers (Orv/src/Init_Drivers.cpp) until the font and input modules land.
-void Load_Font_File(const char *font_file);
 void Init_Mouse_Keyboard(int16_t input_type);
 void Enable_Cancel(void);
 void Play_Background_Music_Entry__STUB(int16_t entry);

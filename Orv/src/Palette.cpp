@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "Fonts.h"
 #include "LBX_Load.h"
 #include "STU_Log.h"
 #include "Video__STUB.h"

@@ -7,8 +7,6 @@
 #include "Video.h"
 #include "sdl2_PFL.h"
 
-void Set_Font_Style(int16_t style, int16_t normal, int16_t highlight, int16_t special) {}
-
 void Clear_Fields(void)
 {
     Hw_Textinput_Stop();

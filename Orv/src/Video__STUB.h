@@ -7,7 +7,7 @@
 #include <cstdint>
 
 // ---- fonts ----
-void Set_Font_Style(int16_t style, int16_t normal, int16_t highlight, int16_t special);
+#include "Fonts.h"  // the real fonts module, for callers still reaching it through here
 
 // ---- fields and input loop ----
 void Clear_Fields(void);
