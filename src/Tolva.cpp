@@ -17,6 +17,11 @@
 #include "GENDRAW.h"
 #include "Palette.h"
 #include "Platform.h"
+#include "Replay.h"
+#include "SOUND.h"
+#include "ALLOC.h"
+#include "LBX_Load.h"
+#include "LOADER.h"
 #include "Stubs__STUB.h"
 #include "Video.h"
 #include "random.h"
@@ -159,8 +164,18 @@ void Field_Log_Callback(FILE *stream, int x, int y)
     }
 }
 
+// The start-up music is loaded whatever the setting and played only with "Background Music" on.
+static void Play_Start_Music(int16_t entry)
+{
+    uint8_t *music = LBX_Reload("music", entry, SND_Music_Segment);
+    if (magic_set.words[GS_BACKGROUND_MUSIC] == 1) Play_Sound(music, lbxload_entry_length);
+}
+
 int KEL_main(int argc, char **argv)
 {
+    // The engine's clicks read the game's "Sound Effects" word and click sounds through these.
+    Sound_Register_Game_Sounds(&magic_set.words[GS_SOUND_EFFECTS], &snd_standard_button_click,
+                               &snd_standard_button_click_size, &snd_left_button_click, &snd_left_button_click_size);
     Tolva_Init_Engine();
 
     bool skip_intro = (argc > 1 && strcmp(argv[1], "ZOLAN") == 0) || continue_flag || tolva_load_flag;
@@ -172,7 +187,7 @@ int KEL_main(int argc, char **argv)
     Fill(0, 0, 319, 199, 0);
     Set_Page_Off();
 
-    Play_Background_Music_Entry__STUB(104);
+    Play_Start_Music(104);
 
     Load_Palette(0, -1, 0);
     Apply_Palette();

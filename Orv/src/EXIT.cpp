@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "EMM.h"
+#include "SOUND.h"
 #include "STU_Log.h"
 
 // The mouse layer is absent from tools and tests that link the engine alone, yet they share
@@ -15,9 +16,6 @@ Exit_Fatal_Hook m_exit_fatal_hook = nullptr;
 }
 
 void Exit_Set_Fatal_Hook(Exit_Fatal_Hook hook) { m_exit_fatal_hook = hook; }
-
-void Stop_Music__STUB(void) {}
-void Audio_Uninit__STUB(void) {}
 
 void Exit_With_Message(const char *text)
 {

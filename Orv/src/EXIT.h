@@ -6,9 +6,6 @@
 [[noreturn]] void Exit_With_Message(const char *text);
 [[noreturn]] void Quit_With_Message(const char *text);
 
-void Stop_Music__STUB(void);
-void Audio_Uninit__STUB(void);
-
 // Test-only: when set, the hook receives the text before anything else happens. A hook that
 // does not return (longjmp, throw) turns the fatal exit into a recoverable one for fuzzing;
 // a hook that returns lets the normal exit proceed.

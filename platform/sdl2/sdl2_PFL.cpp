@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "Input_Metrics.h"
+#include "Replay.h"
 #include "STU_Log.h"
 #include "sdl2_Init.h"
 #include "sdl2_Log.h"
@@ -176,6 +177,19 @@ void Set_Key(int32_t sdl_key, int32_t code)
 void Platform_Register_Pointer_Hooks(const Platform_Pointer_Hooks *hooks)
 {
     m_hooks = hooks != nullptr ? *hooks : Platform_Pointer_Hooks{};
+}
+
+int16_t Platform_Engine_Pointer_X(void) { return Engine_Pointer_X(); }
+int16_t Platform_Engine_Pointer_Y(void) { return Engine_Pointer_Y(); }
+void Platform_Engine_Set_Pointer(int16_t gx, int16_t gy)
+{
+    if (m_hooks.pointer_x != nullptr) *m_hooks.pointer_x = gx;
+    if (m_hooks.pointer_y != nullptr) *m_hooks.pointer_y = gy;
+}
+int16_t Platform_Engine_Mouse_Enabled(void) { return m_hooks.mouse_enabled != nullptr ? *m_hooks.mouse_enabled : 0; }
+void Platform_Engine_User_Mouse_Handler(int16_t buttons, int16_t window_x, int16_t window_y)
+{
+    if (m_hooks.user_mouse_handler != nullptr) m_hooks.user_mouse_handler(buttons, window_x, window_y);
 }
 
 void Platform_Register_Frame_Callback(void (*callback)(void))
@@ -740,6 +754,30 @@ void Platform_Event_Handler(void)
     m_frame_passes += 1;
     Input_Metrics_Note_Tick(now);
 
+    if (Platform_Replay_Active()) {
+        // A real key or button press takes over from the replay; other input is dropped.
+        SDL_PumpEvents();
+        SDL_Event queued;
+        while (SDL_PeepEvents(&queued, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+            if (queued.type == SDL_KEYDOWN || queued.type == SDL_MOUSEBUTTONDOWN) {
+                PFL_LOG(SEV_INFO, "REPLAY: cancelled by user input");
+                Platform_Replay_Stop();
+                SDL_PeepEvents(&queued, 1, SDL_GETEVENT, queued.type, queued.type);
+                STU_Log_Pump();
+                return;
+            }
+            if (queued.type == SDL_QUIT) {
+                Platform_Replay_Stop();
+                break;
+            }
+            SDL_PeepEvents(&queued, 1, SDL_GETEVENT, queued.type, queued.type);
+        }
+        if (Platform_Replay_Active() && Replay_Inject_Frame()) {
+            STU_Log_Pump();
+            return;
+        }
+    }
+
     SDL_PumpEvents();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -813,6 +851,9 @@ void Platform_Event_Handler(void)
         m_frame_callback();
     }
     STU_Log_Pump();
+    if (Platform_Record_Active()) {
+        Replay_Capture_Frame();
+    }
     platform_frame_mouse_buttons = 0;
 }
 

@@ -75,6 +75,12 @@ struct Platform_Pointer_Hooks {
     uint8_t *const *mouse_palette;  // the pointer images of the current palette entry
 };
 void Platform_Register_Pointer_Hooks(const Platform_Pointer_Hooks *hooks);
+// The engine's pointer as recording and replay read and drive it (0 and no effect without hooks).
+int16_t Platform_Engine_Pointer_X(void);
+int16_t Platform_Engine_Pointer_Y(void);
+void Platform_Engine_Set_Pointer(int16_t gx, int16_t gy);
+int16_t Platform_Engine_Mouse_Enabled(void);
+void Platform_Engine_User_Mouse_Handler(int16_t buttons, int16_t window_x, int16_t window_y);
 
 // Events.
 void Platform_Event_Handler(void);
