@@ -17,10 +17,16 @@ namespace {
 // Until Load_Font_File carves the areas, the engine works on these copies.
 uint8_t m_font_until_carved[FONTS_LBX_ENTRY_0_SIZE];
 uint8_t m_intensity_until_carved[256];
+
+uint8_t *Initial_Font_Image(void)
+{
+    std::memcpy(m_font_until_carved, FONTS_LBX_ENTRY_0(), FONTS_LBX_ENTRY_0_SIZE);
+    return m_font_until_carved;
+}
 }  // namespace
 
-uint8_t *font_style_data = m_font_until_carved;
-uint8_t *font_header = m_font_until_carved;
+uint8_t *font_style_data = Initial_Font_Image();
+uint8_t *font_header = font_style_data;
 uint8_t *border_style_data = nullptr;
 char font_name[FONT_NAME_SIZE] = "";
 uint8_t *palette_intensity_remap_table = m_intensity_until_carved;
@@ -38,17 +44,7 @@ int16_t m_current_highlight_color = 0;
 int16_t m_current_special_color = 0;
 uint8_t old_alias_colors[16];
 uint8_t m_old_slot_alias[4];
-int m_font_ready = 0;
-
-// The font image always holds the built-in bytes before anything reads it.
-uint8_t *Font(void)
-{
-    if (!m_font_ready) {
-        std::memcpy(font_style_data, FONTS_LBX_ENTRY_0(), FONTS_LBX_ENTRY_0_SIZE);
-        m_font_ready = 1;
-    }
-    return font_style_data;
-}
+uint8_t *Font(void) { return font_style_data; }
 
 // Where glyphs land: pixel (x, y) at base + x * col_step + y * row_step, only inside the
 // inclusive rectangle; alias_skip leaves colour index 0 undrawn during outline passes.
@@ -291,7 +287,6 @@ void Load_Font_File(const char *name)
     font_style_data = Allocate_Space_No_Header(FONT_STYLE_PARAGRAPHS);
     font_header = font_style_data;
     std::memcpy(font_style_data, FONTS_LBX_ENTRY_0(), FONTS_LBX_ENTRY_0_SIZE);
-    m_font_ready = 1;
     border_style_data = Allocate_Space_No_Header(BORDER_STYLE_PARAGRAPHS);
     std::memcpy(border_style_data, FONTS_LBX_ENTRY_1(), FONTS_LBX_ENTRY_1_SIZE);
 
