@@ -26,6 +26,7 @@ size=$(stat -c %s "$RAW")
 expect_in_file "$ERR" "[capture] started: dir='$CAP' fps=10"
 expect_in_file "$ERR" "[capture] stopped: $frames frames at 10 fps"
 expect_in_file "$LOG" "graphics: viewport -- window 1280x800, drawable 1280x800 pixels, integer, 16:10, whole-number scale 4, image at 0,0 size 1280x800"
+[ "$(grep -c "graphics: viewport --" "$LOG")" -eq 1 ] || fail "the unchanged viewport was logged more than once"
 pass "capture of $frames frames with its description"
 
 # The last frame shows the test page: swatch i (20 x 12 pixels, 16 to a row) in colour i, and
@@ -66,3 +67,20 @@ run_tolva ZOLAN --headless --capture nested/deeper --capture-fps 5
 expect_rc 0
 [ -f "$E2E_TMP/nested/deeper/capture_info.txt" ] || fail "nested capture folder not made"
 pass "a nested relative capture folder is created"
+
+# Input metrics and the profile, both asked for by TOLVA_INPUT_METRICS=1, go to their own files.
+mkdir -p "$E2E_TMP/metrics" && cd "$E2E_TMP/metrics"
+TOLVA_INPUT_METRICS=1 run_tolva ZOLAN --headless
+expect_rc 0
+M="$E2E_TMP/metrics/tolva_input_metrics.fwv"
+P="$E2E_TMP/metrics/tolva_perf.fwv"
+[ -f "$M" ] || fail "no tolva_input_metrics.fwv"
+[ -f "$P" ] || fail "no tolva_perf.fwv"
+head -1 "$M" | grep -q "^#meta backend=SDL2 video_driver=dummy scale=4 refresh=" || fail "metrics header: $(head -1 "$M")"
+grep -q "^#viewport after_idx=0 window=1280x800" "$M" || fail "no viewport line in the metrics"
+rows=$(grep -c "^ *[0-9]" "$M")
+[ "$rows" -gt 10 ] || fail "only $rows metrics rows"
+tail -1 "$M" | grep -q "^#end rows=$rows$" || fail "metrics end line: $(tail -1 "$M")"
+head -1 "$P" | grep -q "^#meta backend=SDL2 build=Release perf_instrument=" || fail "profile header"
+tail -1 "$P" | grep -q "^#end drains=0 dropped=0" || fail "profile end line"
+pass "input metrics ($rows rows) and the profile in separate files"
