@@ -5,6 +5,7 @@
 #include "GENDRAW.h"
 #include "PFL_Perf.h"
 #include "Palette.h"
+#include "Bitmap_Transforms.h"
 #include "Pictures.h"
 #include "Video__STUB.h"
 #include "sdl2_PFL.h"

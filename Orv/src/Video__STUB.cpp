@@ -61,38 +61,6 @@ void User_Mouse_Handler(int16_t buttons, int16_t window_x, int16_t window_y)
     }
 }
 
-void Scale_Bitmap(uint8_t *picture, int16_t x_percent, int16_t y_percent)
-{
-    int width = LE_U16(picture);
-    int height = LE_U16(picture + 2);
-    int new_width = width * x_percent / 100;
-    int new_height = height * y_percent / 100;
-    if (new_width <= 0 || new_height <= 0) {
-        Create_Picture((int16_t)width, (int16_t)height, picture);
-        return;
-    }
-    if (new_width > width) new_width = width;
-    if (new_height > height) new_height = height;
-    std::vector<uint8_t> source(picture + 16, picture + 16 + width * height);
-    for (int x = 0; x < new_width; ++x) {
-        for (int y = 0; y < new_height; ++y) {
-            picture[16 + x * new_height + y] = source[(x * width / new_width) * height + y * height / new_height];
-        }
-    }
-    LE_Put_U16(picture + 0, (uint16_t)new_width);
-    LE_Put_U16(picture + 2, (uint16_t)new_height);
-}
-
-void Replace_Color(uint8_t *picture, uint8_t old_color, uint8_t new_color)
-{
-    int count = LE_U16(picture) * LE_U16(picture + 2);
-    for (int i = 0; i < count; ++i) {
-        if (picture[16 + i] == old_color) {
-            picture[16 + i] = new_color;
-        }
-    }
-}
-
 uint8_t *Screen_Seg_Grow_Out_Picture__STUB(void)
 {
     static uint8_t picture[16 + 64000];

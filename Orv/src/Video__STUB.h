@@ -33,8 +33,7 @@ void User_Mouse_Handler(int16_t buttons, int16_t window_x, int16_t window_y);
 
 // ---- pictures ----
 #include "Pictures.h"  // the real pictures module, for callers still reaching it through here
-void Scale_Bitmap(uint8_t *picture, int16_t x_percent, int16_t y_percent);
-void Replace_Color(uint8_t *picture, uint8_t old_color, uint8_t new_color);
+#include "Bitmap_Transforms.h"  // the real transforms, for callers still reaching them through here
 
 // The scratch picture at byte 6,400 of the screen segment, used by the grow-out flip.
 uint8_t *Screen_Seg_Grow_Out_Picture__STUB(void);
