@@ -194,3 +194,31 @@ TEST(Builtin_Palette, StandinFontsEntryTwoIsTheBuiltInImage)
 }
 
 }  // namespace
+
+#include "../orv_lbx/lbx_fixture.h"
+
+namespace {
+
+// A palette entry too short for the 5,472-byte layout is refused and the palette in use stays.
+TEST(Palette_Loading, ShortArchiveEntryLeavesThePaletteInUse)
+{
+    LBX_Folder folder;
+    Bytes good(PALETTE_DATA_SIZE, 0);
+    for (int i = 0; i < 768; ++i) good[i] = (uint8_t)(i % 64);
+    folder.Write("FONTS.LBX", LBX_Archive_Bytes({Bytes(16), Bytes(16), Bytes(PALETTE_DATA_SIZE), Bytes(100), good}));
+    ASSERT_EQ(Load_Palette(0, -1, 0), 1);
+    uint8_t *pointers = mouse_palette;
+    uint8_t before[768];
+    std::memcpy(before, current_palette, 768);
+
+    EXPECT_EQ(Load_Palette(1, -1, 0), 0);
+    EXPECT_EQ(std::memcmp(current_palette, before, 768), 0);
+    EXPECT_EQ(mouse_palette, pointers);
+    EXPECT_EQ(std::memcmp(palette_data, Palette_Builtin_Image(), PALETTE_DATA_SIZE), 0);
+
+    EXPECT_EQ(Load_Palette(2, -1, 0), 1);
+    EXPECT_EQ(std::memcmp(current_palette, good.data(), 768), 0);
+    Load_Palette(0, -1, 0);
+}
+
+}  // namespace

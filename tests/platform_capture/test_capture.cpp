@@ -146,3 +146,35 @@ TEST(Capture_Start, RefusesWithoutAFolder)
 }
 
 }  // namespace
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+// The mixer's thread keeps feeding sound while the main thread starts and stops capture:
+// the sound file is never written after it was closed (the sanitizer build catches that).
+TEST(Capture_Threads, StoppingNeverRacesTheAudioTap)
+{
+    char base[] = "/tmp/tolva-capture-race-XXXXXX";
+    ASSERT_NE(mkdtemp(base), nullptr);
+    Platform_Capture_Set_Audio_Format(22050, 1, 8, 0);
+    std::atomic<bool> running{true};
+    std::thread tap([&] {
+        uint8_t samples[256] = {};
+        while (running.load()) Platform_Capture_Audio(samples, sizeof(samples));
+    });
+    for (int i = 0; i < 40; ++i) {
+        std::string folder = std::string(base) + "/run" + std::to_string(i);
+        ASSERT_EQ(Platform_Capture_Start(folder.c_str(), 30), 0);
+        std::this_thread::yield();
+        Platform_Capture_Stop();
+        std::string wav = Read_Text(folder + "/audio.wav");
+        ASSERT_GE(wav.size(), 44u);
+        EXPECT_EQ(LE_U32((const uint8_t *)wav.data() + 40), wav.size() - 44) << "data size matches the bytes written";
+    }
+    running.store(false);
+    tap.join();
+}
+
+}  // namespace
