@@ -8,10 +8,9 @@
 
 #include "STU_LE.h"
 #include "sdl2_Audio.h"
+#include "Sound_Fixtures.h"
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
 
 Bytes Effect(uint8_t level)
 {
@@ -78,4 +77,19 @@ TEST_F(Audio_Device, FluidsynthFilterDropsOnlyTheMetaEventNoise)
     testing::internal::CaptureStderr();
     sdl2_Audio_Fluidsynth_Log(2, "Something else went wrong", nullptr);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Something else went wrong"), std::string::npos);
+}
+
+TEST_F(Audio_Device, MusicReplacesMusicAndLoopsOnlyWithALoopPair)
+{
+    Bytes looping = XMIDI_Entry({0xB0, 116, 0, 0x90, 60, 100, 60, 60, 0xB0, 117, 127});
+    Bytes once = XMIDI_Entry({0x90, 64, 100, 60, 60, 0xFF, 0x2F, 0x00});
+    EXPECT_EQ(Platform_Audio_Play_Sound(looping.data(), (uint32_t)looping.size()), -1);
+    EXPECT_EQ(ui_data_mus, looping.data());
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Platform_Audio_Play_Sound(once.data(), (uint32_t)once.size()), -1);
+    EXPECT_EQ(ui_data_mus, once.data());
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mix_VolumeMusic(-1), opt_music_volume);
+    hw_audio_music_stop();
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
 }
