@@ -100,6 +100,16 @@ TEST_F(LBX_Load_Test, EntryNumbersOutsideTheArchive)
     EXPECT_EQ(length, 33000u);
 }
 
+TEST_F(LBX_Load_Test, NoRoomForANewAreaGivesTheMemoryText)
+{
+    RAM_Set_Minimum(583);
+    LBX_Load("test", 0);
+    Pool_Carve(Pool_Bytes_Free() - POOL_TAIL_MARGIN - 2 * POOL_GUARD_BYTES - 100);
+    EXPECT_EXIT(LBX_Load("test", 2), testing::ExitedWithCode(1),
+                "^Insufficient memory\\. You need at least 583K free\\. Try removing all TSR's\\.");
+    Pool_Init_Guard_Mode(1);
+}
+
 TEST(LBX_Open, MissingArchiveMessageHasTwoBlanks)
 {
     LBX_Folder folder;

@@ -42,7 +42,9 @@ TEST(Pool, CarvesBumpTheOffsetAndReadAsFill)
 
 TEST(Pool, OverrunIsReportedUntilGuardsAreReset)
 {
-    Pool_Init_Guard_Mode(1);
+    setenv("TOLVA_POOL_GUARDS", "1", 1);
+    Pool_Init();
+    unsetenv("TOLVA_POOL_GUARDS");
     Pool_Carve(32);
     Pool_Note_Carve_Site("Orv/src/Somewhere", 77);
     Pool_Note_Carve_Label("A_VERY_LONG_LABEL_NAME", 4);
