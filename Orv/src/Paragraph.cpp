@@ -150,6 +150,10 @@ void Mark_Paragraph(int16_t x, int16_t y0, int16_t width, char *text)
                 if (last_blank >= 0) {
                     text[last_blank] = (char)TEXT_STOP;
                     p = last_blank + 1;
+                } else if (line_feed <= 0 && right == x + width - 1) {
+                    // The next try would be on the same row: the word can never fit.
+                    paragraph_max_lines = 0;
+                    return;
                 }
                 end_code = -1;
             } else if (end_code == TEXT_END) {

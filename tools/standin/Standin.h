@@ -62,6 +62,9 @@ void Write_TERRSTAT_LBX(const std::string &folder);
 void Write_CONFIG_KEL(const std::string &folder);
 void Write_SOUNDFX_LBX(const std::string &folder);
 void Write_MUSIC_LBX(const std::string &folder);
+void Write_RESOURCE_LBX(const std::string &folder);
+void Write_HELP_LBX(const std::string &folder);
+void Write_HLPENTRY_LBX(const std::string &folder);
 
 // Sound entries (16-byte sound header, then the data).
 Bytes Standin_VOC_Entry(const Bytes &samples, uint8_t time_constant);

@@ -26,6 +26,9 @@ int main(int argc, char **argv)
     Write_CONFIG_KEL(folder);
     Write_SOUNDFX_LBX(folder);
     Write_MUSIC_LBX(folder);
+    Write_RESOURCE_LBX(folder);
+    Write_HELP_LBX(folder);
+    Write_HLPENTRY_LBX(folder);
     Write_Saved_Games(folder);
     return 0;
 }
