@@ -49,6 +49,12 @@ struct Standin_Frame {
 Bytes Standin_Picture(const std::vector<Standin_Frame> &frames, uint16_t loop_frame = 0, bool whole_frames = true);
 // A 5,472-byte palette entry: colours, font colour sets, pointer images, remap recipes.
 Bytes Standin_Palette(int variant);
+// FONTS.LBX entries 0, 1 and 2 exactly as the program carries them.
+Bytes Standin_Font_Image(void);
+Bytes Standin_Border_Styles(void);
+Bytes Standin_Builtin_Palette(void);
+// Decodes every frame with the program's own decoders and fails unless each matches its source.
+void Standin_Check_Picture(const Bytes &picture, const std::vector<Standin_Frame> &frames, const std::string &what);
 
 void Put_Name(Bytes &record, size_t offset, size_t width, const std::string &name);
 
