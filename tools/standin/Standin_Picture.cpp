@@ -72,5 +72,6 @@ Bytes Standin_Picture(const std::vector<Standin_Frame> &frames, uint16_t loop_fr
         for (int x = 0; x < first.width; ++x) Encode_Column(frames[f], x, out);
     }
     LE_Put_U32(out.data() + 18 + 4 * frames.size(), (uint32_t)out.size());
+    Standin_Check_Picture(out, frames, "picture of " + std::to_string(frames.size()) + " frames");
     return out;
 }
