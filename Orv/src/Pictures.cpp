@@ -204,6 +204,18 @@ int FLIC_Check_Animation(const uint8_t *animation, uint32_t size)
         if (i > 0 && offset == previous) return 0;
         previous = offset;
     }
+    // Palette information and the colours it names must lie within the entry too.
+    uint32_t info = LE_U16(animation + FLIC_PALETTE_INFO);
+    if (info == 0) return 1;
+    if (info + 8u > size) return 0;
+    const uint8_t *p = animation + info;
+    if (LE_U16(p + 2) > 256 || LE_U16(p) + 3u * LE_U16(p + 4) > size) return 0;
+    if (p[6] == 0) return 1;
+    for (uint32_t f = 1; f < count; ++f) {
+        uint32_t entry = info + 8u + 4u * (f - 1);
+        if (entry + 4 > size) return 0;
+        if (LE_U16(animation + entry) + 3u * animation[entry + 3] > size) return 0;
+    }
     return 1;
 }
 
