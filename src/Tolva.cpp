@@ -203,6 +203,11 @@ int KEL_main(int argc, char **argv)
     } else {
         current_screen = continue_flag ? scr_Continue : scr_Main_Menu_Screen;
     }
+    // A headless run that no scenario or replay drives ends by itself.
+    bool driven = Platform_Replay_Active() != 0;
+    for (int i = 1; i < argc; i++)
+        if (strcmp(argv[i], "--scenario") == 0) driven = true;
+    g_headless_unattended = (m_headless && !driven) ? 1 : 0;
     Screen_Control();
     return 0;
 }

@@ -7,8 +7,10 @@
 #include "STU_GRAF.h"
 #include "STU_LE.h"
 #include "STU_Log.h"
+#include "STU_Wrappers.h"
 
 Game_Settings magic_set;
+Game_Settings *magic_set_ptr = nullptr;
 
 namespace {
 
@@ -19,6 +21,23 @@ void Clear_Hall_Of_Fame(Game_Settings *settings)
     memset(settings->hall_names, 0, sizeof settings->hall_names);
     memset(settings->hall_scores, 0, sizeof settings->hall_scores);
     memset(settings->hall_races, 0, sizeof settings->hall_races);
+}
+
+// 1 with the record adopted when the stream holds exactly 466 bytes; else magic_set unchanged.
+int Adopt_Stream(FILE *file, const char *where)
+{
+    std::vector<unsigned char> bytes;
+    if (!STU_Read_Stream(file, bytes)) {
+        STU_LOG(SEV_WARN, LC_LOADSAVE, "could not read the game settings from %s", where);
+        return 0;
+    }
+    if (bytes.size() != GAME_SETTINGS_SIZE) {
+        STU_LOG(SEV_WARN, LC_LOADSAVE, "the game settings in %s are %zu bytes, not %d; not taken", where,
+                bytes.size(), GAME_SETTINGS_SIZE);
+        return 0;
+    }
+    Game_Settings_From_Bytes(&magic_set, bytes.data());
+    return 1;
 }
 
 } // namespace
@@ -95,12 +114,45 @@ int Write_MAGIC_SET_User(void)
     return 1;
 }
 
+int Read_MAGIC_SET_User(void)
+{
+    char found[GRAF_PATH_MAX];
+    if (STU_GRAF_User_DIR("RAROZ.SET", found) == 0) return 0;
+    FILE *file = STU_GRAF_Open_User("RAROZ.SET", "rb");
+    if (file == nullptr) return 0;
+    int taken = Adopt_Stream(file, "the user folder's RAROZ.SET");
+    fclose(file);
+    return taken;
+}
+
+int Read_MAGIC_SET(void)
+{
+    FILE *file = stu_fopen_ci("RAROZ.SET", "rb");
+    if (file == nullptr) return 0;
+    int taken = Adopt_Stream(file, "RAROZ.SET of the current folder");
+    fclose(file);
+    return taken;
+}
+
+int Write_MAGIC_SET(void)
+{
+    uint8_t bytes[GAME_SETTINGS_SIZE];
+    Game_Settings_To_Bytes(&magic_set, bytes);
+    if (!STU_Write_File_Atomic("RAROZ.SET", bytes, sizeof bytes)) {
+        STU_LOG(SEV_ERROR, LC_LOADSAVE, "could not write the game settings to \"RAROZ.SET\" in the current folder");
+        return 0;
+    }
+    return 1;
+}
+
 void Load_MAGIC_SET(void)
 {
-    std::vector<unsigned char> bytes;
-    FILE *file = STU_GRAF_Open_User("RAROZ.SET", "rb");
     bool loaded = false;
+    char found[GRAF_PATH_MAX];
+    FILE *file = STU_GRAF_User_DIR("RAROZ.SET", found) != 0 ? STU_GRAF_Open_User("RAROZ.SET", "rb") : nullptr;
     if (file != nullptr) {
+        // Any other length is replaced by the defaults without a message.
+        std::vector<unsigned char> bytes;
         if (STU_Read_Stream(file, bytes) && bytes.size() == GAME_SETTINGS_SIZE) {
             Game_Settings_From_Bytes(&magic_set, bytes.data());
             loaded = true;

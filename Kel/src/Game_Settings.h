@@ -38,6 +38,8 @@ enum Game_Settings_Word : int {
 };
 
 extern Game_Settings magic_set;
+// Points at magic_set while the settings screen runs; its toggles write through it.
+extern Game_Settings *magic_set_ptr;
 
 // Slot k (1 to 8) mark: magic_set.words[GS_SLOT_MARK_FIRST + k - 1]; its name: magic_set.save_names[k - 1].
 // Word n of the image (0-31 and 112); other numbers read 0 and write nothing.
@@ -48,6 +50,16 @@ void Game_Settings_From_Bytes(Game_Settings *settings, const uint8_t *bytes);
 void Game_Settings_To_Bytes(const Game_Settings *settings, uint8_t *bytes);
 
 void Set_Default_Game_Settings(void);
+// RAROZ.SET from the user folder: exactly 466 bytes are taken, anything else (or no file) gives
+// the defaults; then the repairs, and the record is written back.
 void Load_MAGIC_SET(void);
 // Writes magic_set to RAROZ.SET in the user folder (temporary file and rename). 1 on success.
 int Write_MAGIC_SET_User(void);
+// Reads RAROZ.SET from the user folder into magic_set without repairs. 1 when a file of 466
+// bytes was taken; 0 when there is none, or (logged) when its size is wrong: magic_set unchanged.
+int Read_MAGIC_SET_User(void);
+
+// RAROZ.SET in the current folder (name matched ignoring case), without repairs. Read takes
+// only a file of 466 bytes; Write goes through a temporary file and a rename. 1 on success.
+int Read_MAGIC_SET(void);
+int Write_MAGIC_SET(void);

@@ -29,8 +29,25 @@ enum Screen_Number : int16_t {
 };
 
 extern int16_t current_screen;
+extern int16_t previous_screen;
 extern int16_t quit_game_flag;
+// 1 while the front end (main menu) is current, 0 while the game proper is.
+extern int16_t g_magic_exe_context;
+// 1 when a headless run has nothing driving it (no scenario, no replay): the idle main menu and
+// the stand-in main screen then leave after a short while, so such a run ends by itself.
+extern int16_t g_headless_unattended;
+constexpr int HEADLESS_UNATTENDED_FRAMES = 36;
 
+// Runs the screen named by current_screen, again and again, until it is 13 (quit).
 void Screen_Control(void);
+// One pass of the loop: clears the fields, sets the default pointer list and runs the screen
+// named by current_screen. A number that names no screen is logged and turns into the main
+// menu, or the main screen while a game is in play.
+void Screen_Control_Pass(void);
+// 1 while the main screen has run since the world records were last reset.
+int16_t Screen_Control_Game_Played(void);
+
+// Intro and credits (the front end's opening).
 void Draw_Logos(void);
 void Init_Credits(void);
+void Draw_Credits(void);

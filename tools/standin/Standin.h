@@ -68,6 +68,8 @@ void Write_TERRSTAT_LBX(const std::string &folder);
 void Write_CONFIG_KEL(const std::string &folder);
 void Write_SOUNDFX_LBX(const std::string &folder);
 void Write_MUSIC_LBX(const std::string &folder);
+void Write_VORTEX_LBX(const std::string &folder);
+void Write_LOAD_LBX(const std::string &folder);
 void Write_RESOURCE_LBX(const std::string &folder);
 void Write_HELP_LBX(const std::string &folder);
 void Write_HLPENTRY_LBX(const std::string &folder);

@@ -26,6 +26,8 @@ int main(int argc, char **argv)
     Write_CONFIG_KEL(folder);
     Write_SOUNDFX_LBX(folder);
     Write_MUSIC_LBX(folder);
+    Write_VORTEX_LBX(folder);
+    Write_LOAD_LBX(folder);
     Write_RESOURCE_LBX(folder);
     Write_HELP_LBX(folder);
     Write_HLPENTRY_LBX(folder);
