@@ -136,7 +136,7 @@ uint8_t *LBX_Load_Entry(char *name, int16_t entry, SAMB_ptr block, int mode)
         data = LBX_New_Area(name, entry, length);
     } else if (mode == LBX_MODE_RELOAD) {
         if (!Check_Allocation(block)) Error_Handler(name, 2, entry, 0);
-        if (nparas > (uint32_t)SAMB_Size(block) - 1) Error_Handler(name, 4, entry, 0);
+        if ((int32_t)nparas > (int32_t)SAMB_Size(block) - 1) Error_Handler(name, 4, entry, 0);
         data = SAMB_Paragraph(block, 1);
         SAMB_Set_Word(block, SAMB_WORD_USED, (uint16_t)(nparas + 1));
     } else {

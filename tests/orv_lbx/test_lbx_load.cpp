@@ -61,6 +61,8 @@ TEST_F(LBX_Load_Test, ReloadReplacesTheBlockContents)
     EXPECT_EQ(Bytes(data, data + 40), entries_[0]);
     EXPECT_EXIT(LBX_Reload("test", 3, block), testing::ExitedWithCode(1),
                 "TEST\\.LBX \\[entry 3\\]  was not properly allocated or has been corrupted\\.");
+    SAMB_ptr empty = Allocate_Space(0);  // no room at all, not even for an empty entry
+    EXPECT_EXIT(LBX_Reload("test", 1, empty), testing::ExitedWithCode(1), "was not properly allocated");
 }
 
 TEST_F(LBX_Load_Test, AppendFitsExactlyOrFailsByTheShortfall)
