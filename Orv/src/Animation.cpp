@@ -120,7 +120,7 @@ void FLIC_Load_Palette(const uint8_t *animation, int16_t frame)
     if (animation[FLIC_STREAMED] != 0) {
         if (_VGAFILEH_seg == nullptr) return;
         uint32_t at = (uint32_t)animation[FLIC_STREAM_PAGE] * EMM_PAGE_SIZE + LE_U16(animation + FLIC_STREAM_OFFSET);
-        if (at >= EMM_SCREEN_AREA_SIZE) return;
+        if (at + FLIC_FRAME_OFFSETS > EMM_SCREEN_AREA_SIZE) return;
         base = _VGAFILEH_seg + at;
         limit = EMM_SCREEN_AREA_SIZE - at;
     }

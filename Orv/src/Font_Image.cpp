@@ -278,7 +278,7 @@ std::array<uint8_t, FONTS_LBX_ENTRY_0_SIZE> Build_Font_Image()
         for (const auto &w : written)
             if (w.first == bytes) return w.second;
         if (at + bytes.size() > image.size()) return 0;
-        std::memcpy(image.data() + at, bytes.data(), bytes.size());
+        if (!bytes.empty()) std::memcpy(image.data() + at, bytes.data(), bytes.size());
         written.push_back({bytes, (uint16_t)at});
         at += bytes.size();
         return written.back().second;
