@@ -22,6 +22,8 @@
 #include "ALLOC.h"
 #include "LBX_Load.h"
 #include "LOADER.h"
+#include "Automation_Driver.h"
+#include "Fields.h"
 #include "Stubs__STUB.h"
 #include "Video.h"
 #include "random.h"
@@ -33,6 +35,8 @@ int32_t continue_flag = 0;
 namespace {
 
 int m_headless = 0;
+// The screen a --screen option names (-1 none): the way into the demonstration screens 200 and 240.
+int16_t m_start_screen = -1;
 
 struct Video_Key {
     const char *key;
@@ -127,6 +131,9 @@ void Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_f
                     "[--load] ASSIGN tolva_load_file: argv[%d]=\"%s\" -> tolva_load_file=%p \"%s\" (len=%d) "
                     "tolva_load_flag=%d",
                     i, name, (void *)tolva_load_file, tolva_load_file, (int)length, tolva_load_flag);
+        } else if (strcmp(arg, "--screen") == 0 && has_next) {
+            m_start_screen = (int16_t)Automation_Screen_From_Name(argv[++i]);
+            STU_LOG(SEV_INFO, LC_TOLVA, "[Tolva] CLI: --screen \"%s\" (%d)", argv[i], (int)m_start_screen);
         } else if (strcmp(arg, "--patch") == 0 && has_next) {
             g_tst_patch_scenario = argv[++i];
             STU_LOG(SEV_INFO, LC_TOLVA, "[Tolva] CLI: --patch \"%s\"", g_tst_patch_scenario);
@@ -154,9 +161,9 @@ int Tolva_Headless(void) { return m_headless; }
 void Field_Log_Callback(FILE *stream, int x, int y)
 {
     if (stream == nullptr) return;
-    int count = Fields_Count__STUB();
-    for (int i = 0; i < count; i++) {
-        Field_Rect__STUB r = Field_Rect_At__STUB(i);
+    if (p_fields == nullptr) return;
+    for (int i = 0; i < fields_count && i < FIELDS_MAX; i++) {
+        const Field_Record &r = p_fields[i];
         if (x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2) {
             fprintf(stream, "  field[%d]=(%d,%d)-(%d,%d)", i, r.x1, r.y1, r.x2, r.y2);
             return;
@@ -203,6 +210,7 @@ int KEL_main(int argc, char **argv)
     } else {
         current_screen = continue_flag ? scr_Continue : scr_Main_Menu_Screen;
     }
+    if (m_start_screen >= 0) current_screen = m_start_screen;
     // A headless run that no scenario or replay drives ends by itself.
     bool driven = Platform_Replay_Active() != 0;
     for (int i = 1; i < argc; i++)

@@ -6,6 +6,7 @@
 #include "EMM.h"
 #include "Game_Settings.h"
 #include "Init_Drivers.h"
+#include "Input.h"
 #include "LBX_Load.h"
 #include "LOADER.h"
 #include "Release.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "STU_Wrappers.h"
-#include "Video__STUB.h"
+#include "Mouse.h"
 
 FILE *_gf_fhandle = nullptr;
 int16_t _gf_bsize = 0;

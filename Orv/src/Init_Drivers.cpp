@@ -1,13 +1,12 @@
 #include "Init_Drivers.h"
 
 #include "EMM.h"
+#include "Input.h"
 #include "Fonts.h"
 #include "ORV2.h"
 #include "Video.h"
 #include "random.h"
 
-// Font and input start-up: stand-ins in the start-up layer until their modules exist.
-void Init_Mouse_Keyboard(int16_t input_type);
 
 void Init_Drivers(int16_t input_type, int16_t snd_type, const char *font_file)
 {

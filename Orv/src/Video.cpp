@@ -2,7 +2,10 @@
 
 #include <cstring>
 
+#include "Fields.h"
 #include "GENDRAW.h"
+#include "Input.h"
+#include "Mouse.h"
 #include "PFL_Perf.h"
 #include "Palette.h"
 #include "Bitmap_Transforms.h"

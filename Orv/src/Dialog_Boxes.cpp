@@ -1,0 +1,326 @@
+#include "Dialog_Boxes.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "Animation.h"
+#include "Expanding_Box.h"
+#include "Fields.h"
+#include "Fonts.h"
+#include "GENDRAW.h"
+#include "Input.h"
+#include "LBX_Load.h"
+#include "Mouse.h"
+#include "Paragraph.h"
+#include "Pictures.h"
+#include "Video.h"
+#include "sdl2_PFL.h"
+
+char message_box_text[MESSAGE_BOX_TEXT_SIZE] = {};
+int16_t message_box_x = 0;
+int16_t message_box_y = 0;
+int16_t confirmation_box_x_offset = 0;
+int16_t confirmation_box_y_offset = 0;
+int16_t m_warning_type = 0;
+
+const uint8_t COL_Dialog_Run[41] = {
+    17,  17,  17,  17,  17,  6,   9,   11,  13,  15,  20,  178, 179, 180, 180, 102, 251, 251, 251, 251, 228,
+    228, 228, 228, 228, 45,  45,  45,  45,  45,  0,   0,   240, 240, 240, 240, 240, 240, 240, 240, 240,
+};
+const uint8_t *const COL_ConfirmShadows = COL_Dialog_Run + 0;
+const uint8_t *const COL_Dialog_Text = COL_Dialog_Run + 5;
+const uint8_t *const COL_ListSel_Shadows = COL_Dialog_Run + 10;
+const uint8_t *const COL_ListSel_Titles = COL_Dialog_Run + 15;
+const uint8_t *const COL_Warning1 = COL_Dialog_Run + 20;
+const uint8_t *const COL_Warning2 = COL_Dialog_Run + 25;
+
+namespace {
+
+constexpr int16_t BOX_TEXT_WIDTH = 166;
+constexpr int16_t SELECTION_ROWS_MAX = 10;
+constexpr int SELECTION_PICTURES = 38;
+
+// Confirmation and warning.
+uint8_t *m_box_top = nullptr;
+uint8_t *m_box_bottom = nullptr;
+uint8_t *m_warn_pictures[4] = {};
+int16_t m_box_text_height = 0;
+
+// Selection.
+uint8_t *m_selection_pictures[SELECTION_PICTURES] = {};
+const char *const *m_selection_list = nullptr;
+const char *m_selection_title = nullptr;
+int16_t m_selection_rows = 0;
+int16_t m_selection_count = 0;
+int16_t m_selection_scroll = 0;
+int16_t m_selection_highlight = 0;
+int16_t m_sel_x1 = 0, m_sel_y1 = 0, m_sel_x2 = 0, m_sel_y2 = 0;
+
+void Keep_Text(const char *text) { std::snprintf(message_box_text, sizeof(message_box_text), "%s", text != nullptr ? text : ""); }
+
+int16_t W(int entry) { return (int16_t)FLIC_Get_Width(m_selection_pictures[entry]); }
+int16_t H(int entry) { return (int16_t)FLIC_Get_Height(m_selection_pictures[entry]); }
+
+}  // namespace
+
+void Confirmation_Box_Draw(void)
+{
+    int16_t x = message_box_x;
+    int16_t y = message_box_y;
+    int16_t h = m_box_text_height;
+    Set_Page_Off();
+    Set_Window(0, 0, SCREEN_WIDTH - 1, (int16_t)(y + h + 12));
+    Clipped_Draw(x, y, m_box_top);
+    Reset_Window();
+    Clipped_Draw(x, (int16_t)(y + h + 10), m_box_bottom);
+    Set_Font_Colors_15(4, COL_ConfirmShadows);
+    Set_Font_Style(4, 15, 15, 0);
+    Print_Paragraph((int16_t)(x + 10), (int16_t)(y + 10), BOX_TEXT_WIDTH, message_box_text, PARAGRAPH_LEFT);
+    Print_Paragraph((int16_t)(x + 9), (int16_t)(y + 10), BOX_TEXT_WIDTH, message_box_text, PARAGRAPH_LEFT);
+    Set_Alias_Color(18);
+    Set_Font_Colors_15(4, COL_Dialog_Text);
+    Set_Font_Style(4, 4, 15, 0);
+    Print_Paragraph((int16_t)(x + 9), (int16_t)(y + 9), BOX_TEXT_WIDTH, message_box_text, PARAGRAPH_LEFT);
+}
+
+int16_t Confirmation_Box(const char *text)
+{
+    Save_Alias_Colors();
+    Set_Font_Colors_15(0, COL_Dialog_Text);
+    Save_ScreenSeg();
+    SAMB_ptr block = Box_Picture_Block();
+    m_box_top = LBX_Reload("RESOURCE", 0, block);
+    m_box_bottom = LBX_Reload_Next("RESOURCE", 1, block);
+    uint8_t *yes = LBX_Reload_Next("RESOURCE", 3, block);
+    uint8_t *no = LBX_Reload_Next("RESOURCE", 4, block);
+    Copy_On_To_Off_Page();
+    Keep_Text(text);
+    Set_Font_Style(4, 4, 15, 0);
+    m_box_text_height = Get_Paragraph_Max_Height(BOX_TEXT_WIDTH, message_box_text);
+    int16_t h = m_box_text_height;
+    message_box_x = (int16_t)(68 + confirmation_box_x_offset);
+    message_box_y = (int16_t)((200 - (h + 34)) / 2 + confirmation_box_y_offset);
+    int16_t x = message_box_x;
+    int16_t y = message_box_y;
+    Clear_Fields();
+    int16_t yes_field = Add_Button_Field((int16_t)(x + 101), (int16_t)(y + h + 15), "", yes, "Y", -1);
+    int16_t no_field = Add_Button_Field((int16_t)(x + 18), (int16_t)(y + h + 15), "", no, "N", -1);
+    Add_Hidden_Field(x, y, (int16_t)(x + 185), (int16_t)(y + 63), "", -1);
+    const char escape[2] = {(char)KEY_ESCAPE, '\0'};
+    int16_t screen_field = Add_Hidden_Field(0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, escape, -1);
+    Assign_Auto_Function(Confirmation_Box_Draw, 1);
+    int16_t answer = -1;
+    while (answer < 0) {
+        int16_t input = Get_Input();
+        // With the loop's cancel switched on, -1 is a cancel (Esc or the right button), not a
+        // right click on the Yes field: it answers No.
+        if (input == -1 && mouse_cancel_disabled == 0) {
+            answer = 0;
+            break;
+        }
+        int16_t field = (int16_t)std::abs(input);
+        if (field != 0 && (field == no_field || field == screen_field)) {
+            answer = 0;
+        } else if (field != 0 && field == yes_field) {
+            answer = 1;
+        } else {
+            Confirmation_Box_Draw();
+            PageFlip_FX();
+        }
+        if (Platform_Quit_Requested() && answer < 0) answer = 0;
+    }
+    Deactivate_Auto_Function();
+    Clear_Fields();
+    Restore_Alias_Colors();
+    Reset_Window();
+    Restore_ScreenSeg();
+    return answer;
+}
+
+void Warn_Draw(void)
+{
+    int16_t x = message_box_x;
+    int16_t y = message_box_y;
+    int16_t h = m_box_text_height;
+    int look = m_warning_type == 1 ? 1 : 0;
+    Set_Page_Off();
+    Set_Window(0, 0, SCREEN_WIDTH - 1, (int16_t)(y + h + 12));
+    Clipped_Draw(x, y, m_warn_pictures[look * 2]);
+    Reset_Window();
+    Set_Font_Colors_15(4, look == 0 ? COL_Warning1 : COL_Warning2);
+    Set_Font_Style(4, 15, 15, 0);
+    Print_Paragraph((int16_t)(x + 11), (int16_t)(y + 11), BOX_TEXT_WIDTH, message_box_text, PARAGRAPH_CENTERED);
+    Print_Paragraph((int16_t)(x + 10), (int16_t)(y + 11), BOX_TEXT_WIDTH, message_box_text, PARAGRAPH_CENTERED);
+    Set_Alias_Color(184);
+    Set_Font_Style(4, 4, 4, 0);
+    Print_Paragraph((int16_t)(x + 10), (int16_t)(y + 10), BOX_TEXT_WIDTH, message_box_text, PARAGRAPH_CENTERED);
+    Clipped_Draw(x, (int16_t)(y + h + 10), m_warn_pictures[look * 2 + 1]);
+}
+
+void Warn(const char *text)
+{
+    Save_ScreenSeg();
+    SAMB_ptr block = Box_Picture_Block();
+    m_warn_pictures[0] = LBX_Reload("RESOURCE", 38, block);
+    m_warn_pictures[1] = LBX_Reload_Next("RESOURCE", 39, block);
+    m_warn_pictures[2] = LBX_Reload_Next("RESOURCE", 49, block);
+    m_warn_pictures[3] = LBX_Reload_Next("RESOURCE", 50, block);
+    Save_Auto_Function();
+    Save_Alias_Colors();
+    Set_Font_Colors_15(0, COL_Dialog_Text);
+    Copy_On_To_Off_Page();
+    Keep_Text(text);
+    Set_Font_Style(4, 4, 4, 0);
+    m_box_text_height = Get_Paragraph_Max_Height(BOX_TEXT_WIDTH, message_box_text);
+    message_box_x = 68;
+    message_box_y = (int16_t)((200 - (m_box_text_height + 33)) / 2);
+    Assign_Auto_Function(Warn_Draw, 1);
+    Wait_For_Input();
+    Restore_Alias_Colors();
+    Reset_Window();
+    Restore_Auto_Function();
+    Restore_ScreenSeg();
+}
+
+void Warn0(const char *text)
+{
+    m_warning_type = 0;
+    Warn(text);
+}
+
+void Warn1(const char *text)
+{
+    m_warning_type = 1;
+    Warn(text);
+}
+
+void Selection_Box_Draw(void)
+{
+    int16_t scroll = m_selection_scroll != 0 ? W(11) : (int16_t)0;
+    int16_t under = Scan_Input();
+    m_selection_highlight = -1;
+    if (under >= 1 && under <= m_selection_rows && under <= m_selection_count) m_selection_highlight = (int16_t)(under - 1);
+    Copy_Back_To_Off();
+    int16_t x1 = m_sel_x1, y1 = m_sel_y1, x2 = m_sel_x2, y2 = m_sel_y2;
+    Set_Window(x1, y1, x2, y2);
+    Clipped_Draw(x1, y1, m_selection_pictures[5]);
+    Clipped_Draw((int16_t)(x1 + W(5)), y1, m_selection_pictures[7]);
+    Set_Window(x1, y1, (int16_t)(x2 - 5), y2);
+    int16_t row_height = H(12);
+    for (int16_t i = 0; i < m_selection_rows; ++i) {
+        int16_t row = (int16_t)(i == m_selection_rows - 1 ? 9 : i);
+        uint8_t *left = m_selection_pictures[12 + row % 5];
+        uint8_t *right = m_selection_pictures[22 + row % 5];
+        int16_t frame = i == m_selection_highlight ? 1 : 0;
+        Set_Animation_Frame(left, frame);
+        Set_Animation_Frame(right, frame);
+        int16_t y = (int16_t)(y1 + H(7) + i * row_height);
+        Clipped_Draw((int16_t)(x1 + W(5) + scroll), y, left);
+        Clipped_Draw((int16_t)(x2 + scroll - W(8) + 1), y, right);
+    }
+    Set_Window(x1, y1, x2, y2);
+    Clipped_Draw((int16_t)(x1 + W(5)), (int16_t)(y2 - H(9) + 1), m_selection_pictures[9]);
+    Clipped_Draw(x1, (int16_t)(y2 - H(6) + 1), m_selection_pictures[6]);
+    Clipped_Draw((int16_t)(x2 - W(8) + 1), y1, m_selection_pictures[8]);
+    Clipped_Draw((int16_t)(x2 - W(10) + 1), (int16_t)(y2 - H(10) + 1), m_selection_pictures[10]);
+    if (m_selection_title != nullptr) {
+        Set_Font_Colors_15(4, COL_ListSel_Titles);
+        Set_Alias_Color(251);
+        Print_Centered((int16_t)((x1 + x2) / 2 + 1), (int16_t)(y1 + 5), m_selection_title);
+        Set_Font_Colors_15(4, COL_ListSel_Shadows);
+        Set_Alias_Color(20);
+        Print_Centered((int16_t)((x1 + x2) / 2), (int16_t)(y1 + 4), m_selection_title);
+    }
+    Reset_Window();
+    Set_Font_Style_Shadow_Down(4, 1, 0, 0);
+    for (int16_t i = 0; i < m_selection_rows && i < m_selection_count; ++i) {
+        if (i == m_selection_highlight) {
+            Set_Outline_Color(178);
+            Set_Alias_Color(182);
+        } else {
+            Set_Outline_Color(182);
+            Set_Alias_Color(53);
+        }
+        Print((int16_t)(x1 + W(5) + scroll + 4), (int16_t)(y1 + H(7) + i * row_height + 2), m_selection_list[i]);
+    }
+}
+
+int16_t Selection_Box(int16_t rows, const char *const *list, int16_t scroll_column, const char *title)
+{
+    Save_Alias_Colors();
+    Copy_On_To_Off_Page();
+    Copy_Off_To_Back();
+    Save_ScreenSeg();
+    SAMB_ptr block = Box_Picture_Block();
+    static const int16_t order[] = {5, 6, 7, 9, 8, 10, 11, 32, 33, 34, 35, 36, 37};
+    bool first = true;
+    for (int16_t entry : order) {
+        m_selection_pictures[entry] = first ? LBX_Reload("RESOURCE", entry, block) : LBX_Reload_Next("RESOURCE", entry, block);
+        first = false;
+    }
+    for (int16_t i = 0; i < 5; ++i) {
+        m_selection_pictures[12 + i] = LBX_Reload_Next("RESOURCE", (int16_t)(12 + i), block);
+        m_selection_pictures[22 + i] = LBX_Reload_Next("RESOURCE", (int16_t)(22 + i), block);
+    }
+    if (rows > SELECTION_ROWS_MAX) rows = SELECTION_ROWS_MAX;
+    if (rows < 1) rows = 1;
+    m_selection_rows = rows;
+    m_selection_list = list;
+    m_selection_title = title;
+    m_selection_scroll = scroll_column;
+    m_selection_count = 0;
+    while (list != nullptr && list[m_selection_count] != nullptr && list[m_selection_count][0] != '\0') ++m_selection_count;
+    Set_Font_Style(4, 0, 0, 0);
+    int16_t widest = title != nullptr ? Get_String_Width(title) : (int16_t)0;
+    for (int16_t i = 0; i < m_selection_count; ++i) {
+        int16_t width = (int16_t)(Get_String_Width(list[i]) + (scroll_column != 0 ? W(11) : 0));
+        if (width > widest) widest = width;
+    }
+    int16_t box_width = (int16_t)(widest + W(5) + W(8) + 8);
+    int16_t box_height = (int16_t)(H(7) + H(9) + rows * H(12));
+    m_sel_x1 = (int16_t)((SCREEN_WIDTH - box_width) / 2);
+    m_sel_y1 = (int16_t)((SCREEN_HEIGHT - box_height) / 2);
+    m_sel_x2 = (int16_t)(m_sel_x1 + box_width - 1);
+    m_sel_y2 = (int16_t)(m_sel_y1 + box_height - 1);
+    m_selection_highlight = 0;
+    Assign_Auto_Function(Selection_Box_Draw, 1);
+    int16_t answer = -2;
+    int16_t screen_field = 0;
+    int16_t shown = 0;
+    bool made = false;
+    int16_t scroll = scroll_column != 0 ? W(11) : (int16_t)0;
+    while (answer == -2) {
+        int16_t input = Get_Input();
+        if (made && input > 0) {
+            if (input == screen_field) {
+                answer = -1;
+            } else if (input <= shown) {
+                answer = (int16_t)(input - 1);
+            }
+        }
+        if (answer != -2) break;
+        if (Platform_Quit_Requested()) {
+            answer = -1;
+            break;
+        }
+        Set_Page_Off();
+        Selection_Box_Draw();
+        Clear_Fields();
+        shown = 0;
+        for (int16_t i = 0; i < rows && i < m_selection_count; ++i) {
+            Add_Hidden_Field((int16_t)(m_sel_x1 + W(5) + scroll), (int16_t)(m_sel_y1 + H(7) + i * H(12)),
+                             (int16_t)(m_sel_x2 - W(8)), (int16_t)(m_sel_y1 + H(7) + (i + 1) * H(12)), "", -1);
+            ++shown;
+        }
+        Add_Hidden_Field(m_sel_x1, m_sel_y1, m_sel_x2, m_sel_y2, "", -1);
+        const char escape[2] = {(char)KEY_ESCAPE, '\0'};
+        screen_field = Add_Hidden_Field(0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, escape, -1);
+        made = true;
+        PageFlip_FX();
+    }
+    Deactivate_Auto_Function();
+    Restore_Alias_Colors();
+    Restore_ScreenSeg();
+    return answer;
+}
