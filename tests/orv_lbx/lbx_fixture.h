@@ -64,7 +64,7 @@ public:
         std::string path = folder_ + "/" + name;
         FILE *f = fopen(path.c_str(), "wb");
         if (f == nullptr) return;
-        fwrite(bytes.data(), 1, bytes.size(), f);
+        if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
         fclose(f);
     }
     const std::string &Path() const { return folder_; }
