@@ -243,6 +243,8 @@ int16_t Main_Menu_Screen(void)
         }
     }
 
+    STU_LOG(SEV_INFO, LC_MAINMENU, "Main_Menu_Screen: entry %d chosen, next screen %d", (int)current_menu_screen,
+            (int)current_screen);
     Deactivate_Auto_Function();
     Deactivate_Help_List();
     return current_menu_screen;
