@@ -4,12 +4,9 @@
 #include <cstdlib>
 
 #include "EMM.h"
+#include "Mouse.h"
 #include "SOUND.h"
 #include "STU_Log.h"
-
-// The mouse layer is absent from tools and tests that link the engine alone, yet they share
-// this exit path; the pointer is restored only when that layer is part of the program.
-extern void Reset_System_Mouse(void) __attribute__((weak));
 
 namespace {
 Exit_Fatal_Hook m_exit_fatal_hook = nullptr;
@@ -21,7 +18,7 @@ void Exit_With_Message(const char *text)
 {
     if (m_exit_fatal_hook != nullptr) m_exit_fatal_hook(text);
     Stop_Music__STUB();
-    if (Reset_System_Mouse != nullptr) Reset_System_Mouse();
+    Reset_System_Mouse();
     Audio_Uninit__STUB();
     EMM_ReleaseAll__STUB();
     Quit_With_Message(text);
