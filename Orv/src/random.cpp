@@ -18,7 +18,7 @@ int16_t Random_Draw(int16_t n, const char *caller, const char *file, int line)
     if (n <= 0) {
         // The DOS engine ended the program here ("RND no 0's"); a bad range is a caller's
         // fault that the game survives, so it is logged and the smallest result given.
-        STU_LOG(SEV_ERROR, LC_RANDOM, "Random(%d): range must be positive; caller %s at %s:%d; result 1",
+        STU_LOG(SEV_ERROR, LC_RANDOM, "RND no 0's: Random(%d) called by %s at %s:%d; result 1",
                 (int)n, caller != nullptr ? caller : "?", file != nullptr ? file : "?", line);
         return 1;
     }
