@@ -1,3 +1,4 @@
+#include <ctime>
 #include "sdl2_PFL.h"
 
 #include <SDL.h>
@@ -932,7 +933,11 @@ uint64_t Platform_Get_Micros(void)
 
 uint32_t Read_System_Clock_Timer(void)
 {
-    return (uint32_t)(Platform_Get_Millies() * 1000);
+    // The clock seeds the random generator at start-up, when the process clock is still near
+    // zero: a start offset taken from the time of day makes each run's seed differ. Only
+    // differences of this clock carry meaning, and it wraps anyway.
+    static const uint32_t start_offset = (uint32_t)((uint64_t)time(nullptr) * 1000000u);
+    return (uint32_t)(Platform_Get_Millies() * 1000) + start_offset;
 }
 
 void Platform_Sleep_Millies(uint32_t ms)
