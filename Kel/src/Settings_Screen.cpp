@@ -10,6 +10,7 @@
 #include "Mouse.h"
 #include "Pictures.h"
 #include "STU_GRAF.h"
+#include "STU_Log.h"
 #include "Animation.h"
 #include "Screen_Control.h"
 #include "Screens__STUB.h"
@@ -165,10 +166,15 @@ void Settings_Screen(void)
             done = true;
         } else if (hit == m_ok_field) {
             Write_MAGIC_SET_User();
+            STU_LOG(SEV_INFO, LC_KEL_SCR, "Settings_Screen: OK; RAROZ.SET written");
             done = true;
         } else if (hit > 0) {
-            for (int i = 0; i < SETTINGS_OPTION_COUNT; i++)
-                if (hit == m_option_fields[i]) Settings_Screen_Toggle(settings_options[i].word);
+            for (int i = 0; i < SETTINGS_OPTION_COUNT; i++) {
+                if (hit != m_option_fields[i]) continue;
+                Settings_Screen_Toggle(settings_options[i].word);
+                STU_LOG(SEV_INFO, LC_KEL_SCR, "Settings_Screen: \"%s\" is now %u", settings_options[i].label,
+                        (unsigned)Game_Settings_Word(settings_options[i].word));
+            }
         }
         if (!done && g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) done = true;
         if (!done) {
