@@ -291,8 +291,8 @@ void Load_Font_File(const char *name)
     std::memcpy(border_style_data, FONTS_LBX_ENTRY_1(), FONTS_LBX_ENTRY_1_SIZE);
 
     if (palette_block == nullptr) palette_block = Allocate_Space(PALETTE_BLOCK_PARAGRAPHS);
-    current_palette = Allocate_Space_No_Header(64);
-    palette_flags = current_palette + 768;
+    // The current palette and its change flags stay in the palette module's own storage: the
+    // platform layer holds their address from video start-up on.
     file_animation_header = Allocate_Space_No_Header(2);
     std::memset(file_animation_header, 0, 32);
     palette_intensity_remap_table = Allocate_Space_No_Header(96);
