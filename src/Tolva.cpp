@@ -211,9 +211,10 @@ int KEL_main(int argc, char **argv)
         current_screen = continue_flag ? scr_Continue : scr_Main_Menu_Screen;
     }
     if (m_start_screen >= 0) current_screen = m_start_screen;
-    // A headless run that no scenario or replay drives ends by itself; a scenario that failed
-    // to load drives nothing.
-    bool driven = Platform_Replay_Active() != 0 || Automation_Driver_Active() != 0;
+    // A headless run that no scenario drives ends by itself; a scenario that failed to load
+    // drives nothing. A replay counts as unattended like the run it recorded, so it ends at the
+    // same frame as that run did.
+    bool driven = Automation_Driver_Active() != 0;
     g_headless_unattended = (m_headless && !driven) ? 1 : 0;
     Screen_Control();
     return 0;
