@@ -33,8 +33,9 @@ extern int16_t previous_screen;
 extern int16_t quit_game_flag;
 // 1 while the front end (main menu) is current, 0 while the game proper is.
 extern int16_t g_magic_exe_context;
-// 1 when a headless run has nothing driving it (no scenario, no replay): the idle main menu and
-// the stand-in main screen then leave after a short while, so such a run ends by itself.
+// 1 when a headless run has no scenario driving it: the idle main menu, the settings screen and
+// the stand-in screens then leave after a short while, so such a run ends by itself. A replay
+// counts as unattended like the run it recorded, so it ends where that run ended.
 extern int16_t g_headless_unattended;
 constexpr int HEADLESS_UNATTENDED_FRAMES = 36;
 

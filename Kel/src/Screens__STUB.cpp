@@ -2,6 +2,7 @@
 // Globals that other modules will define are weak here, so the real definitions take over.
 #include "Screens__STUB.h"
 
+#include "ALLOC.h"
 #include "Fields.h"
 #include "GENDRAW.h"
 #include "Input.h"
@@ -102,7 +103,7 @@ void Load_Screen(void)
 // The main screen: Esc goes back to the main menu; closing the window ends the game.
 void Main_Screen(void)
 {
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "Main_Screen__STUB: turn %d", 0);
+    STU_LOG(SEV_INFO, LC_KEL_SCR, "Main_Screen__STUB: turn %d", (int)_turn);
     Clear_Fields();
     Add_Hot_Key("\x1B");
     int16_t closed = 0;

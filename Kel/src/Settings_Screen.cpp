@@ -54,6 +54,7 @@ uint8_t *m_settings_ok;
 uint8_t *m_settings_ticked[3];
 uint8_t *m_settings_empty[3];
 uint8_t *m_settings_pressed[2];
+int16_t m_esc_field;
 int16_t m_ok_field;
 int16_t m_option_fields[SETTINGS_OPTION_COUNT];
 
@@ -69,7 +70,7 @@ void Load_Pictures(void)
 void Add_Fields(void)
 {
     Clear_Fields();
-    Add_Hot_Key("\x1B");
+    m_esc_field = Add_Hot_Key("\x1B");
     m_ok_field = Add_Hidden_Field(OK_X1, OK_Y1, OK_X2, OK_Y2, "O", -1);
     for (int i = 0; i < SETTINGS_OPTION_COUNT; i++) {
         int16_t x1, y1, x2, y2;
@@ -151,7 +152,6 @@ void Settings_Screen(void)
 
     Set_Mouse_List(1, mouse_list_default);
     Add_Fields();
-    int16_t esc_field = 1;
     load_screen_fade_in_flag = 0;
     Assign_Auto_Function(Settings_Screen_Draw, 1);
     Set_Settings_Screen_Help_List();
@@ -162,7 +162,7 @@ void Settings_Screen(void)
     while (!done) {
         int16_t hit = Get_Input();
         Mark_Time();
-        if (quit_game_flag || hit == esc_field) {
+        if (quit_game_flag || hit == m_esc_field) {
             done = true;
         } else if (hit == m_ok_field) {
             Write_MAGIC_SET_User();
