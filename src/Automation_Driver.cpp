@@ -621,17 +621,17 @@ int Automation_Driver_Load_Scenario(const char *path)
 void Automation_Driver_Frame(void)
 {
     if (!m_active) return;
+    uint64_t now = Platform_Get_Millies();
+    // A scenario that ends in a wait still waits it out before it counts as complete.
+    if (m_plain_wait) {
+        if (now < m_plain_deadline) return;
+        m_plain_wait = 0;
+    }
     if (m_next_action >= m_action_count) {
         AD_LOG(SEV_INFO, "Scenario complete (%d actions)", m_action_count);
         m_active = 0;
         quit_game_flag = 1;
         return;
-    }
-    uint64_t now = Platform_Get_Millies();
-    if (m_plain_wait) {
-        if (now < m_plain_deadline) return;
-        m_plain_wait = 0;
-        if (m_next_action >= m_action_count) return;
     }
     AD_LOG(SEV_INFO, "t=%llu ms [screen=%d %s, fields=%d]", (unsigned long long)now, (int)current_screen,
            Automation_Screen_Short_Name(current_screen), (int)fields_count);

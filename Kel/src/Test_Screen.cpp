@@ -17,6 +17,9 @@ namespace {
 int16_t m_grid_column = 0;
 int16_t m_grid_row = 0;
 int16_t m_list_choice = 0;
+// P shows the engine's test page (every palette colour as a swatch), for checking presentation
+// and capture from outside; P again returns to the controls.
+bool m_show_test_page = false;
 // Rows of 12 bytes, ended by an entry whose first two bytes are zero.
 const char m_list_table[5][12] = {"First", "Second", "Third", "Fourth", ""};
 }  // namespace
@@ -24,6 +27,10 @@ const char m_list_table[5][12] = {"First", "Second", "Third", "Fourth", ""};
 void Test_Screen_Draw(void)
 {
     Set_Page_Off();
+    if (m_show_test_page) {
+        Draw_Test_Page();
+        return;
+    }
     Fill(0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, 1);
     Set_Font_Style(4, 4, 15, 0);
     Print_Centered(160, 8, "Tolva Test");
@@ -36,8 +43,8 @@ void Test_Screen_Draw(void)
         }
     }
     Set_Font_Style(1, 4, 15, 0);
-    char text[48];
-    std::snprintf(text, sizeof(text), "Value %d  List %d  (L list, Esc back)", (int)m_test_scroll_value, (int)m_list_choice);
+    char text[64];
+    std::snprintf(text, sizeof(text), "Value %d  List %d  (L list, P page, Esc back)", (int)m_test_scroll_value, (int)m_list_choice);
     Print(20, 150, text);
 }
 
@@ -51,6 +58,7 @@ void Test_Screen(void)
         Add_Scroll_Field(20, 40, 0, 100, 0, 100, 200, 8, &m_test_scroll_value, "", -1);
         Add_Grid_Field(20, 70, 20, 20, 4, 3, &m_grid_column, &m_grid_row, -1);
         int16_t list = Add_Hot_Key("L");
+        int16_t page = Add_Hot_Key("P");
         const char escape[2] = {27, 0};
         int16_t back = Add_Hot_Key(escape);
         Assign_Auto_Function(Test_Screen_Draw, 2);
@@ -65,6 +73,10 @@ void Test_Screen(void)
                 STU_LOG(SEV_INFO, LC_KEL_SCR, "[Test] list choice %d", (int)m_list_choice);
                 refields = true;
                 break;
+            }
+            if (input == page) {
+                m_show_test_page = !m_show_test_page;
+                STU_LOG(SEV_INFO, LC_KEL_SCR, "[Test] test page %s", m_show_test_page ? "shown" : "hidden");
             }
             if (input == back) {
                 current_screen = scr_Main_Menu_Screen;

@@ -177,6 +177,16 @@ TEST_F(Automation, RunningWaitsKeysEndAndRunningOut)
     Automation_Driver_Frame();
     EXPECT_EQ(quit_game_flag, 1) << "a scenario that runs out ends the game";
     EXPECT_EQ(Automation_Driver_Active(), 0);
+
+    quit_game_flag = 0;
+    ASSERT_EQ(Load("trailing.txt", "key d\nwait 30ms\n"), 0);
+    Automation_Driver_Frame();
+    Automation_Driver_Frame();  // starts the last action, the wait
+    Automation_Driver_Frame();
+    EXPECT_EQ(quit_game_flag, 0) << "a trailing wait is waited out before the scenario completes";
+    std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    Automation_Driver_Frame();
+    EXPECT_EQ(quit_game_flag, 1);
 }
 
 TEST_F(Automation, StateWaitTimesOut)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A headless windowed run with --capture writes raw RGB frames of what it shows: the engine's
-# test page in the built-in palette (6-bit components times 4), and a description file.
+# test page (shown by the Test screen) in the built-in palette (6-bit components times 4), and a description file.
 source "$(dirname "$0")/lib.sh"
 
 use_standin_data
@@ -8,7 +8,8 @@ mkdir -p "$CONFIG_DIR"
 printf '[Video]\nstartup_window = windowed\n' > "$CONFIG_DIR/Tolva.ini"
 
 CAP="$E2E_TMP/captures/run1"
-run_tolva ZOLAN --headless --capture "$CAP" --capture-fps 10
+run_tolva ZOLAN --headless --capture "$CAP" --capture-fps 10 --screen Test_Screen \
+  --scenario "$TOLVA_SOURCE_DIR/tests/scenarios/test_page.txt"
 expect_rc 0
 INFO="$CAP/capture_info.txt"
 RAW="$CAP/video_rgb24.raw"

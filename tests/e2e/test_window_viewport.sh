@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# In a real X window (Xvfb), every scale mode at both aspects shows the test page where the
+# In a real X window (Xvfb), every scale mode at both aspects shows the test page (the Test
+# screen's P) where the
 # viewport arithmetic puts it, and the log carries the viewport line.
 source "$(dirname "$0")/lib.sh"
 
@@ -18,12 +19,13 @@ shoot() {
   printf '[Video]\nstartup_window = windowed\nscale_mode = %s\naspect_ratio = %s\n' "$mode" "$aspect" > "$CONFIG_DIR/Tolva.ini"
   rm -f "$LOG"
   xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
-    "$1" ZOLAN >/dev/null 2>&1 & pid=$!
+    "$1" ZOLAN --screen Test_Screen --scenario "$4" >/dev/null 2>&1 & pid=$!
     for i in $(seq 1 100); do grep -q "graphics: viewport" "$2" 2>/dev/null && break; sleep 0.1; done
     sleep 1.5
     import -window root "$3"
     xwininfo -root -tree > "$3.tree"
-    kill "$pid"; wait "$pid" 2>/dev/null || true' _ "$TOLVA_BIN" "$LOG" "$shot"
+    kill "$pid"; wait "$pid" 2>/dev/null || true' _ "$TOLVA_BIN" "$LOG" "$shot" \
+    "$TOLVA_SOURCE_DIR/tests/scenarios/test_page_hold.txt"
 }
 
 check() {
