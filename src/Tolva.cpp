@@ -24,7 +24,6 @@
 #include "LOADER.h"
 #include "Automation_Driver.h"
 #include "Fields.h"
-#include "Stubs__STUB.h"
 #include "Video.h"
 #include "random.h"
 

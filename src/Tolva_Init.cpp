@@ -16,7 +16,6 @@
 #include "GENDRAW.h"
 #include "Palette.h"
 #include "Platform.h"
-#include "Stubs__STUB.h"
 #include "Video.h"
 #include "Tolva.h"
 

@@ -6,7 +6,6 @@
 #include "Fonts.h"
 #include "LBX_Load.h"
 #include "STU_Log.h"
-#include "Video__STUB.h"
 #include "sdl2_Video.h"
 
 SAMB_ptr palette_block = nullptr;

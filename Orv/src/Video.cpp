@@ -2,15 +2,16 @@
 
 #include <cstring>
 
+#include "Bitmap_Transforms.h"
+#include "Expanding_Box.h"
 #include "Fields.h"
+#include "Fonts.h"
 #include "GENDRAW.h"
 #include "Input.h"
 #include "Mouse.h"
 #include "PFL_Perf.h"
 #include "Palette.h"
-#include "Bitmap_Transforms.h"
 #include "Pictures.h"
-#include "Video__STUB.h"
 #include "sdl2_PFL.h"
 #include "sdl2_Video.h"
 
@@ -277,6 +278,14 @@ int16_t Draw_Expanding_Bitmap(int16_t x, int16_t y, int16_t frames, uint8_t *pic
     return frames;
 }
 
+// The grow-out's scratch picture lies at byte 6,400 of the screen segment; engine-only
+// programs without the game's allocation use a private area of the same size.
+uint8_t *Grow_Out_Picture_Area(void)
+{
+    static uint8_t fallback[16 + 64000];
+    return _screen_seg != nullptr ? _screen_seg + 6400 : fallback;
+}
+
 void PageFlip_FX(void)
 {
     switch (_page_flip_effect) {
@@ -293,7 +302,7 @@ void PageFlip_FX(void)
         break;
     case 4:
         Draw_Expanding_Bitmap(_page_flip_grow_out_x, _page_flip_grow_out_y, _page_flip_grow_out_frames,
-                              Screen_Seg_Grow_Out_Picture__STUB());
+                              Grow_Out_Picture_Area());
         break;
     case 5:
         Apply_Palette();
