@@ -3,7 +3,9 @@
 #include <ctime>
 
 #include "ALLOC.h"
+#include "Dialog_Boxes.h"
 #include "EMM.h"
+#include "Expanding_Box.h"
 #include "Game_Settings.h"
 #include "Init_Drivers.h"
 #include "Input.h"
@@ -16,6 +18,8 @@
 #include "GENDRAW.h"
 #include "Palette.h"
 #include "Platform.h"
+#include "Player_Record.h"
+#include "Screen_Control.h"
 #include "Video.h"
 #include "Tolva.h"
 
@@ -171,6 +175,11 @@ void Tolva_Init_Engine(void)
 
     Release_Version();
     Allocate_Data_Space(6100);
+    // The engine's boxes read the human's books by realm, the front-end flag and the
+    // "Expanding Help" word through these.
+    const uint8_t *human_record = reinterpret_cast<const uint8_t *>(&_players[0]);
+    Dialog_Boxes_Register_Game_Data(human_record + offsetof(Player_Record, spellranks), &g_magic_exe_context);
+    Expanding_Box_Register_Setting(&magic_set.words[GS_EXPANDING_HELP]);
     Enable_Cancel();
 
     Load_Palette(0, -1, 0);

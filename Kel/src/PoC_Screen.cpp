@@ -30,6 +30,8 @@ const char *const m_choices[13] = {"Alpha", "Bravo", "Charlie", "Delta", "Echo",
 
 Help_Entry m_poc_help[1] = {{0, POC_HELP_X1, POC_HELP_Y1, POC_HELP_X2, POC_HELP_Y2}};
 uint8_t *m_ask_picture = nullptr;
+// Shown in the notification's frame; loaded once, outside the block the boxes reload.
+uint8_t *m_notify_picture = nullptr;
 int16_t m_poc_last_choice = -2;
 
 void Load_Pictures(void)
@@ -48,6 +50,7 @@ void PoC_Screen_Draw(void)
     Set_Font_Style(1, 4, 15, 0);
     Print(POC_ASK_X + 70, POC_ASK_Y + 3, "Ask (A)");
     Print(20, 62, "W warning, S selection, Q quit");
+    Print(20, 72, "N and M notifications");
     Print(POC_TEXT_X, POC_TEXT_Y - 10, "Text:");
     Fill(POC_HELP_X1, POC_HELP_Y1, POC_HELP_X2, POC_HELP_Y2, 3);
     Print(POC_HELP_X1 + 4, POC_HELP_Y1 + 4, "Help area");
@@ -74,6 +77,8 @@ void PoC_Screen(void)
         int16_t warn = Add_Hot_Key("W");
         int16_t select = Add_Hot_Key("S");
         int16_t quit = Add_Hot_Key("Q");
+        int16_t notify = Add_Hot_Key("N");
+        int16_t notify_left = Add_Hot_Key("M");
         const char escape[2] = {27, 0};
         int16_t back = Add_Hot_Key(escape);
         Assign_Auto_Function(PoC_Screen_Draw, 2);
@@ -95,6 +100,15 @@ void PoC_Screen(void)
             } else if (input == select) {
                 m_poc_last_choice = Selection_Box(10, m_choices, 0, "Choose");
                 STU_LOG(SEV_INFO, LC_KEL_SCR, "[PoC] selection %d", (int)m_poc_last_choice);
+                Load_Pictures();
+                refields = true;
+            } else if (input == notify || input == notify_left) {
+                if (m_notify_picture == nullptr) m_notify_picture = LBX_Load("RESOURCE", 2);
+                if (input == notify)
+                    Notify1(160, 60, 0, "A notification for the test.", 0, m_notify_picture, 10, 10, nullptr, 0, 0, 0, 0);
+                else
+                    Notify2(0, 60, 1, "A notification beside the mascot.", 1, m_notify_picture, 10, 10, nullptr, 0, 0, 1, 1);
+                STU_LOG(SEV_INFO, LC_KEL_SCR, "[PoC] notification closed");
                 Load_Pictures();
                 refields = true;
             } else if (input == quit) {

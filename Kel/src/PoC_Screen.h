@@ -1,6 +1,6 @@
 // Screen 240: a small screen that shows the field system at work: a button that asks through
-// a confirmation box, a hot key for the warning and the selection box, a text field edited in
-// the input box, and a help area.
+// a confirmation box, hot keys for the warning, the selection box and the two notifications, a
+// text field edited in the input box, and a help area.
 #pragma once
 
 #include <cstdint>

@@ -12,8 +12,12 @@
 #include "Input.h"
 #include "LBX_Load.h"
 #include "Mouse.h"
+#include "Palette.h"
 #include "Paragraph.h"
 #include "Pictures.h"
+#include "SOUND.h"
+#include "STU_LE.h"
+#include "STU_Log.h"
 #include "Video.h"
 #include "sdl2_PFL.h"
 
@@ -34,6 +38,21 @@ const uint8_t *const COL_ListSel_Shadows = COL_Dialog_Run + 10;
 const uint8_t *const COL_ListSel_Titles = COL_Dialog_Run + 15;
 const uint8_t *const COL_Warning1 = COL_Dialog_Run + 20;
 const uint8_t *const COL_Warning2 = COL_Dialog_Run + 25;
+
+int16_t notify_draw_offscr = 0;
+const uint8_t Notify_Color_Run[56] = {
+    // notify_shadow_colors
+    240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 20, 20, 20, 20, 20,
+    // notify_text_colors
+    25, 178, 179, 180, 180, 25, 178, 179, 180, 180, 25, 178, 179, 180, 180, 25, 178, 179, 180, 180,
+    // the bytes of notify2_mascot_x1 and the start of notify2_mascot_y1, little-endian
+    0xFE, 0xFF, 0x00, 0x00, 0xEA, 0xFF, 0x08, 0x00, 0x02, 0x00, 0x02, 0x00, 0xEC, 0xFF, 0xFC, 0xFF,
+};
+const uint8_t *const notify_shadow_colors = Notify_Color_Run + 0;
+const uint8_t *const notify_text_colors = Notify_Color_Run + 20;
+const int16_t notify2_mascot_x1[NOTIFY_MASCOTS] = {-2, 0, -22, 8, 2};
+const int16_t notify2_mascot_y1[NOTIFY_MASCOTS] = {2, -20, -4, -12, -3};
+const int16_t notify2_text_x1[NOTIFY_MASCOTS] = {70, 73, 62, 68, 70};
 
 namespace {
 
@@ -58,6 +77,25 @@ int16_t m_selection_highlight = 0;
 int16_t m_sel_x1 = 0, m_sel_y1 = 0, m_sel_x2 = 0, m_sel_y2 = 0;
 
 void Keep_Text(const char *text) { std::snprintf(message_box_text, sizeof(message_box_text), "%s", text != nullptr ? text : ""); }
+
+// Notification.
+constexpr uint32_t NOTIFY_BITMAP_BYTES = PICTURE_BITMAP_HEADER + SCREEN_WIDTH * SCREEN_HEIGHT;
+const uint8_t *m_human_realm_books = nullptr;
+const int16_t *m_front_end_flag = nullptr;
+uint8_t *m_notify_box = nullptr;
+uint8_t *m_notify_picture_frame = nullptr;
+uint8_t *m_notify_gem_frame = nullptr;
+uint8_t *m_notify_mascots[NOTIFY_MASCOTS] = {};
+uint8_t m_notify_bitmap[NOTIFY_BITMAP_BYTES];
+uint8_t *m_notify_pictures[2] = {};
+int16_t m_notify_picture_x[2] = {};
+int16_t m_notify_picture_y[2] = {};
+int16_t m_notify_type = 0;
+int16_t m_notify_gem = 0;
+int16_t m_notify_mascot = 0;
+int16_t m_notify_slide = 0;
+int16_t m_notify_cycle = 0;
+int16_t m_notify_text_width = 0;
 
 int16_t W(int entry) { return (int16_t)FLIC_Get_Width(m_selection_pictures[entry]); }
 int16_t H(int entry) { return (int16_t)FLIC_Get_Height(m_selection_pictures[entry]); }
@@ -176,6 +214,10 @@ void Warn(const char *text)
     message_box_x = 68;
     message_box_y = (int16_t)((200 - (m_box_text_height + 33)) / 2);
     Assign_Auto_Function(Warn_Draw, 1);
+    if (m_front_end_flag != nullptr && *m_front_end_flag == 1)
+        Play_Standard_Click_DOD();
+    else
+        Play_Standard_Click();
     Wait_For_Input();
     Restore_Alias_Colors();
     Reset_Window();
@@ -323,4 +365,220 @@ int16_t Selection_Box(int16_t rows, const char *const *list, int16_t scroll_colu
     Restore_Alias_Colors();
     Restore_ScreenSeg();
     return answer;
+}
+
+void Dialog_Boxes_Register_Game_Data(const uint8_t *human_realm_books, const int16_t *front_end_flag)
+{
+    m_human_realm_books = human_realm_books;
+    m_front_end_flag = front_end_flag;
+}
+
+int16_t Notify_Mascot(const int16_t *realm_books)
+{
+    static const int16_t realm_order[NOTIFY_REALMS] = {3, 2, 4, 0, 1};
+    static const int16_t realm_mascot[NOTIFY_REALMS] = {3, 4, 0, 2, 1};
+    if (realm_books == nullptr) return realm_mascot[realm_order[0]];
+    int16_t chosen = realm_order[0];
+    for (int16_t realm : realm_order)
+        if (realm_books[realm] > realm_books[chosen]) chosen = realm;
+    return realm_mascot[chosen];
+}
+
+void Notify_Load(int16_t type)
+{
+    static const int16_t entries[NOTIFY_TYPES][3] = {{46, 47, 48}, {43, 44, 45}, {40, 41, 42}, {56, 57, 58}};
+    Save_ScreenSeg();
+    SAMB_ptr block = Box_Picture_Block();
+    m_notify_box = LBX_Reload("RESOURCE", entries[type][0], block);
+    m_notify_picture_frame = LBX_Reload_Next("RESOURCE", entries[type][1], block);
+    m_notify_gem_frame = LBX_Reload_Next("RESOURCE", entries[type][2], block);
+    for (int16_t i = 0; i < NOTIFY_MASCOTS; ++i)
+        m_notify_mascots[i] = LBX_Reload_Next("RESOURCE", (int16_t)(NOTIFY_MASCOT_FIRST_ENTRY + i), block);
+}
+
+namespace {
+
+void Notify_Slide_Step(int16_t slides)
+{
+    if (m_notify_slide == 1 && (slides & 1) != 0) {
+        Rotate_Palette_Colors(244, 11, m_notify_cycle);
+        m_notify_cycle = (int16_t)((m_notify_cycle + 1) % 11);
+    } else if (m_notify_slide == 2 && (slides & 2) != 0) {
+        Rotate_Palette_Colors(247, 8, m_notify_cycle);
+        m_notify_cycle = (int16_t)((m_notify_cycle + 1) % 8);
+    }
+}
+
+// Renders the caller's picture (its current frame) into the scratch bitmap and draws it.
+void Notify_Draw_Picture(uint8_t *picture, int16_t x, int16_t y)
+{
+    if (picture == nullptr) return;
+    uint32_t bytes = PICTURE_BITMAP_HEADER + (uint32_t)FLIC_Get_Width(picture) * FLIC_Get_Height(picture);
+    if (bytes > NOTIFY_BITMAP_BYTES) {
+        Picture_Warn_Malformed(picture, "larger than the screen; not shown in the notification");
+        return;
+    }
+    Draw_Picture_To_Bitmap(picture, m_notify_bitmap);
+    Draw_Picture(x, y, m_notify_bitmap);
+}
+
+uint8_t *Notify_Frame(void) { return m_notify_gem != 0 ? m_notify_gem_frame : m_notify_picture_frame; }
+
+void Notify_Shadowed_Text(int16_t x, int16_t y, const uint8_t *shadows, const uint8_t *text_colors)
+{
+    int16_t width = (int16_t)(m_notify_text_width + 1);
+    Set_Font_Colors_15(4, shadows);
+    Set_Font_Style(4, 15, 15, 0);
+    Print_Paragraph((int16_t)(x + 1), (int16_t)(y + 1), width, message_box_text, PARAGRAPH_LEFT);
+    Print_Paragraph(x, (int16_t)(y + 1), width, message_box_text, PARAGRAPH_LEFT);
+    if (text_colors == nullptr) {
+        Set_Font_Style(4, 4, 15, 0);
+        Set_Alias_Color(21);
+    } else {
+        Set_Font_Colors_15(4, text_colors);
+    }
+    Print_Paragraph(x, y, width, message_box_text, PARAGRAPH_LEFT);
+}
+
+void Notify(bool left_variant, int16_t centre_x, int16_t y, int16_t type, const char *text, int16_t gem_frame,
+            uint8_t *picture1, int16_t picture1_x, int16_t picture1_y, uint8_t *picture2, int16_t picture2_x,
+            int16_t picture2_y, int16_t colour_slide, int16_t darken)
+{
+    if (type < 0 || type >= NOTIFY_TYPES) {
+        STU_LOG(SEV_WARN, LC_INPUT, "Notification of type %d shown as type 0", (int)type);
+        type = 0;
+    }
+    Notify_Load(type);
+    int16_t books[NOTIFY_REALMS] = {};
+    if (m_human_realm_books != nullptr)
+        for (int realm = 0; realm < NOTIFY_REALMS; ++realm) books[realm] = LE_I16(m_human_realm_books + 2 * realm);
+    m_notify_mascot = Notify_Mascot(books);
+    m_notify_slide = colour_slide;
+    m_notify_cycle = 0;
+    Save_Alias_Colors();
+    if (notify_draw_offscr == 2) Copy_On_To_Off_Page();
+    if (darken == 1) {
+        Set_Page_Off();
+        Gradient_Fill(0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, 3, 0);
+    }
+    Copy_Off_To_Back();
+    Keep_Text(text);
+    m_notify_pictures[0] = picture1;
+    m_notify_pictures[1] = picture2;
+    m_notify_picture_x[0] = picture1_x;
+    m_notify_picture_y[0] = picture1_y;
+    m_notify_picture_x[1] = picture2_x;
+    m_notify_picture_y[1] = picture2_y;
+    m_notify_type = type;
+    m_notify_gem = gem_frame;
+
+    Set_Font_Style(4, 0, 0, 0);
+    m_notify_text_width = Get_Paragraph_Max_Width(NOTIFY_TEXT_WIDTH, message_box_text, PARAGRAPH_LEFT);
+    if (!left_variant) {
+        message_box_x = (int16_t)(centre_x - (m_notify_text_width + 96) / 2);
+    } else {
+        int16_t mascot_x = notify2_mascot_x1[m_notify_mascot];
+        message_box_x = (int16_t)(mascot_x < 0 ? 6 - mascot_x : 6);
+    }
+    message_box_y = y;
+    STU_LOG(SEV_INFO, LC_INPUT, "Notification box %d: type %d, mascot %d at (%d, %d)", left_variant ? 2 : 1,
+            (int)type, (int)m_notify_mascot, (int)message_box_x, (int)message_box_y);
+
+    Auto_Function draw = left_variant ? Notify2_Draw : Notify1_Draw;
+    Assign_Auto_Function(draw, 1);
+    Load_Palette_From_Animation(m_notify_box);
+    if (picture1 != nullptr) Load_Palette_From_Animation(picture1);
+    if (!left_variant) {
+        Set_Palette_Changes(224, 255);
+        Clear_Palette_Changes(198, 198);
+        Update_Remap_Gray_Palette();
+        Apply_Palette();
+    } else {
+        Apply_Palette();
+        Set_Palette_Changes(0, 243);
+        Clear_Palette_Changes(198, 198);
+        Update_Remap_Gray_Palette();
+    }
+    if (notify_draw_offscr == 1) {
+        Set_Page_Off();
+        draw();
+    } else {
+        Wait_For_Input();
+    }
+    Set_Palette_Changes(0, 223);
+    Clear_Palette_Changes(198, 198);
+    Update_Remap_Gray_Palette();
+    Deactivate_Auto_Function();
+    Restore_Alias_Colors();
+    Reset_Window();
+    Restore_ScreenSeg();
+}
+
+}  // namespace
+
+void Notify1_Draw(void)
+{
+    int16_t x = message_box_x;
+    int16_t y = message_box_y;
+    int16_t b = m_notify_type == 2 ? (int16_t)50 : (int16_t)0;
+    Notify_Slide_Step(3);
+    Set_Page_Off();
+    Copy_Back_To_Off();
+    int16_t frame_x = (int16_t)(x + m_notify_text_width + b + 12);
+    Set_Window(0, 0, frame_x, SCREEN_HEIGHT - 1);
+    Clipped_Draw(x, y, m_notify_box);
+    if (m_notify_type == 2) Clipped_Draw((int16_t)(x - 23), (int16_t)(y - 19), m_notify_mascots[m_notify_mascot]);
+    Reset_Window();
+    Fill(frame_x, y, (int16_t)(frame_x + 50), (int16_t)(y + 55), 0);
+    Clipped_Draw(frame_x, y, Notify_Frame());
+    for (int i = 0; i < 2; ++i)
+        Notify_Draw_Picture(m_notify_pictures[i], (int16_t)(frame_x + 4 + m_notify_picture_x[i]),
+                            (int16_t)(y + m_notify_picture_y[i]));
+    if (m_notify_type == 3)
+        Notify_Shadowed_Text((int16_t)(x + b + 10), (int16_t)(y + 8), COL_ConfirmShadows, nullptr);
+    else
+        Notify_Shadowed_Text((int16_t)(x + b + 10), (int16_t)(y + 8), notify_shadow_colors + 5 * m_notify_type,
+                             notify_text_colors + 5 * m_notify_type);
+    Notify_Slide_Step(3);
+}
+
+void Notify2_Draw(void)
+{
+    int16_t x = message_box_x;
+    int16_t y = message_box_y;
+    int16_t text_x = notify2_text_x1[m_notify_mascot];
+    Notify_Slide_Step(1);
+    Set_Page_Off();
+    Copy_Back_To_Off();
+    int16_t r = (int16_t)(x + m_notify_text_width + text_x);
+    // The window reaches x + r + 12, beyond the frame; the page's edge bounds it.
+    Set_Window(0, 0, (int16_t)(x + r + 12), SCREEN_HEIGHT - 1);
+    Clipped_Draw(x, y, m_notify_box);
+    Clipped_Draw((int16_t)(x + notify2_mascot_x1[m_notify_mascot] - 1), (int16_t)(y + notify2_mascot_y1[m_notify_mascot]),
+                 m_notify_mascots[m_notify_mascot]);
+    Reset_Window();
+    Fill((int16_t)(r + 2), y, (int16_t)(r + 47), (int16_t)(y + 55), 0);
+    Clipped_Draw((int16_t)(r + 1), y, Notify_Frame());
+    for (int i = 0; i < 2; ++i)
+        Notify_Draw_Picture(m_notify_pictures[i], (int16_t)(r + 7 + m_notify_picture_x[i]),
+                            (int16_t)(y + m_notify_picture_y[i]));
+    Notify_Shadowed_Text((int16_t)(x + text_x), (int16_t)(y + 8), notify_shadow_colors + 5 * m_notify_type,
+                         notify_text_colors + 5 * m_notify_type);
+    Notify_Slide_Step(1);
+}
+
+void Notify1(int16_t centre_x, int16_t y, int16_t type, const char *text, int16_t gem_frame, uint8_t *picture1,
+             int16_t picture1_x, int16_t picture1_y, uint8_t *picture2, int16_t picture2_x, int16_t picture2_y,
+             int16_t colour_slide, int16_t darken)
+{
+    Notify(false, centre_x, y, type, text, gem_frame, picture1, picture1_x, picture1_y, picture2, picture2_x,
+           picture2_y, colour_slide, darken);
+}
+
+void Notify2(int16_t ignored, int16_t y, int16_t type, const char *text, int16_t gem_frame, uint8_t *picture1,
+             int16_t picture1_x, int16_t picture1_y, uint8_t *picture2, int16_t picture2_x, int16_t picture2_y,
+             int16_t colour_slide, int16_t darken)
+{
+    Notify(true, ignored, y, type, text, gem_frame, picture1, picture1_x, picture1_y, picture2, picture2_x,
+           picture2_y, colour_slide, darken);
 }

@@ -10,7 +10,9 @@
 #include "Palette.h"
 #include "STU_LE.h"
 #include "STU_Log.h"
+#include "Allocate.h"
 #include "Animation.h"
+#include "Expanding_Box.h"
 #include "Fonts.h"
 #include "Pictures.h"
 #include "Paragraph.h"
@@ -32,8 +34,26 @@ constexpr int16_t HELP_TITLE_STYLE = 4;
 const uint8_t m_help_text_colors[16] = {184, 55, 55, 55, 55, 55, 55, 55, 55, 55, 55, 55, 55, 55, 55, 55};
 const uint8_t m_help_title_colors[16] = {185, 47, 47, 47, 47, 47, 47, 47, 47, 47, 47, 47, 47, 47, 47, 47};
 
-uint8_t *m_scroll_top = nullptr;
-uint8_t *m_scroll_bottom = nullptr;
+constexpr uint16_t HELP_BITMAP_PARAGRAPHS = 250;
+constexpr uint32_t HELP_BITMAP_BYTES = HELP_BITMAP_PARAGRAPHS * 16;
+
+// The bitmap holds 4,000 bytes; a larger picture is measured by its whole size and drawn as it
+// is instead of rendered.
+bool Help_Picture_Fits(const uint8_t *picture)
+{
+    return PICTURE_BITMAP_HEADER + (uint32_t)FLIC_Get_Width(picture) * FLIC_Get_Height(picture) <= HELP_BITMAP_BYTES;
+}
+
+void Help_Draw_Picture(uint8_t *picture, uint8_t *bitmap, int16_t x, int16_t y)
+{
+    Reset_Animation_Frame(picture);
+    if (!Help_Picture_Fits(picture)) {
+        Clipped_Draw(x, y, picture);
+        return;
+    }
+    Draw_Picture_To_Bitmap(picture, bitmap);
+    Draw_Picture(x, y, bitmap);
+}
 
 void Copy_Terminated(char *target, const uint8_t *source, int size)
 {
@@ -104,30 +124,36 @@ void Draw_Help_Entry__WIP(int16_t help_idx)
 {
     Copy_On_To_Off_Page();
     Set_Mouse_List(1, mouse_list_default);
+    // The bitmap and the pictures go into the picture scratch block, which is given back whole
+    // afterwards. The record is read into a buffer of its own rather than the near buffer, so a
+    // screen that has filled the near buffer can still show help.
+    Save_ScreenSeg();
     int16_t kept_fields = fields_count;
     fields_count = 0;
+    SAMB_ptr block = Box_Picture_Block();
+    uint8_t *bitmap = Allocate_First_Block(block, HELP_BITMAP_PARAGRAPHS);
+    static uint8_t bytes[HELP_RECORD_SIZE];
 
     static Help_Text_Record records[HELP_CHAIN_MAX];
-    static uint8_t bytes[HELP_RECORD_SIZE];
+    int16_t record_numbers[HELP_CHAIN_MAX] = {};
     int16_t count = 0;
     for (int16_t record = help_idx; record >= 0 && count < HELP_CHAIN_MAX; ++count) {
         LBX_Load_Data_Static("HELP", 2, bytes, record, 1, HELP_RECORD_SIZE);
         Help_Decode_Record(bytes, &records[count]);
+        record_numbers[count] = record;
         record = Help_Next_Record(record, records[count].continuation);
     }
 
-    // Pictures are loaded once per topic and kept for the drawing pass.
     uint8_t *pictures[HELP_CHAIN_MAX] = {};
+    Help_Picture_Box boxes[HELP_CHAIN_MAX] = {};
     int16_t widest = 0;
     int16_t tallest = 0;
     for (int16_t i = 0; i < count; ++i) {
         if (records[i].lbx_name[0] == '\0') continue;
-        pictures[i] = LBX_Load(records[i].lbx_name, records[i].lbx_entry);
-        Reset_Animation_Frame(pictures[i]);
-        int16_t width = (int16_t)FLIC_Get_Width(pictures[i]);
-        int16_t height = (int16_t)FLIC_Get_Height(pictures[i]);
-        if (width > widest) widest = width;
-        if (height > tallest) tallest = height;
+        pictures[i] = LBX_Reload_Next(records[i].lbx_name, records[i].lbx_entry, block);
+        boxes[i] = Help_Measure_Picture(pictures[i], bitmap);
+        if (boxes[i].width > widest) widest = boxes[i].width;
+        if (boxes[i].height > tallest) tallest = boxes[i].height;
     }
     STU_LOG(SEV_INFO, LC_INPUT, "Help pop-up: record %d, %d record(s) in its topic", (int)help_idx, (int)count);
     if (widest > 0) widest = (int16_t)(widest + 6);
@@ -140,8 +166,8 @@ void Draw_Help_Entry__WIP(int16_t help_idx)
         picture_offset = 0;
     }
 
-    if (m_scroll_top == nullptr) m_scroll_top = LBX_Load("HELP", 0);
-    if (m_scroll_bottom == nullptr) m_scroll_bottom = LBX_Load("HELP", 1);
+    uint8_t *scroll_top = LBX_Reload_Next("HELP", 0, block);
+    uint8_t *scroll_bottom = LBX_Reload_Next("HELP", 1, block);
     Set_Font_Colors_15(HELP_TEXT_STYLE, m_help_text_colors);
     int16_t body = 2;
     for (int16_t i = 0; i < count; ++i) {
@@ -153,17 +179,17 @@ void Draw_Help_Entry__WIP(int16_t help_idx)
     int16_t top_y = (int16_t)(100 - (body + 48) / 2);
     Set_Page_Off();
     Set_Window(0, 0, SCREEN_WIDTH - 1, (int16_t)(top_y + body + 23));
-    Clipped_Draw(HELP_BOX_X, top_y, m_scroll_top);
+    Clipped_Draw(HELP_BOX_X, top_y, scroll_top);
     Reset_Window();
-    Clipped_Draw(HELP_BOX_X, (int16_t)(top_y + 24 + body), m_scroll_bottom);
+    Clipped_Draw(HELP_BOX_X, (int16_t)(top_y + 24 + body), scroll_bottom);
 
     int16_t line = (int16_t)(top_y + 26);
     for (int16_t i = 0; i < count; ++i) {
         if (pictures[i] != nullptr) {
-            int16_t width = (int16_t)FLIC_Get_Width(pictures[i]);
-            if (help_idx < 250) FLIC_Set_LoopFrame_1(pictures[i]);
-            Clipped_Draw((int16_t)((widest - width - 6) / 2 + HELP_BOX_X + 20), (int16_t)(line + picture_offset),
-                         pictures[i]);
+            int16_t x = (int16_t)((widest - boxes[i].width - 6) / 2 + HELP_BOX_X - boxes[i].left + 20);
+            int16_t y = (int16_t)(line + picture_offset - boxes[i].top);
+            Help_Draw_Picture(pictures[i], bitmap, x, y);
+            if (record_numbers[i] < 250) FLIC_Set_LoopFrame_1(pictures[i]);
         }
         Set_Font_Colors_15(HELP_TITLE_STYLE, m_help_title_colors);
         Print((int16_t)(widest + 68), (int16_t)(line + title_offset), records[i].title);
@@ -183,7 +209,21 @@ void Draw_Help_Entry__WIP(int16_t help_idx)
     Assign_Auto_Function(Draw_Help_Entry_Draw, 1);
     Wait_For_Input();
     Restore_Auto_Function();
+
+    Restore_ScreenSeg();
     fields_count = kept_fields;
+}
+
+Help_Picture_Box Help_Measure_Picture(uint8_t *picture, uint8_t *bitmap)
+{
+    Help_Picture_Box box{0, 0, (int16_t)FLIC_Get_Width(picture), (int16_t)FLIC_Get_Height(picture)};
+    Reset_Animation_Frame(picture);
+    if (!Help_Picture_Fits(picture)) return box;
+    Draw_Picture_To_Bitmap(picture, bitmap);
+    Get_Bitmap_Actual_Size(bitmap, &box.left, &box.top, &box.width, &box.height);
+    // A picture without a single coloured pixel has no extent.
+    if (box.width <= 0 || box.height <= 0) box = Help_Picture_Box{0, 0, 0, 0};
+    return box;
 }
 
 void Set_Help_List_From_Entry(int16_t entry, int16_t count)

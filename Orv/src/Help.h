@@ -46,6 +46,17 @@ int16_t Check_Help_List(void);
 // The first entry of the active list whose rectangle holds x, y (empty entries skipped), or -1.
 int16_t Help_Entry_At(int16_t x, int16_t y);
 void Draw_Help_Entry__WIP(int16_t help_idx);
+
+// Where a help picture's coloured pixels lie within it.
+struct Help_Picture_Box {
+    int16_t left;
+    int16_t top;
+    int16_t width;
+    int16_t height;
+};
+// Renders the picture's first frame into bitmap (4,000 bytes) and takes the bounding box of its
+// non-zero pixels; a blank picture measures 0 by 0, one too large for the bitmap its whole size.
+Help_Picture_Box Help_Measure_Picture(uint8_t *picture, uint8_t *bitmap);
 void Draw_Help_Entry_Draw(void);
 
 // Decodes the 1,048 bytes of a help record; fields without a terminator are cut at their last

@@ -55,6 +55,14 @@ void Write_RESOURCE_LBX(const std::string &folder)
     entries[39] = Standin_Picture({Framed(186, 30, 44, 12)});
     entries[49] = Standin_Picture({Framed(186, 120, 52, 12)});
     entries[50] = Standin_Picture({Framed(186, 30, 52, 12)});
+    // Notification boxes are cut by the text width, so they are wider than any box shown; the
+    // mascots are small figures, one colour a realm.
+    for (int box : {40, 43, 46, 56}) entries[(size_t)box] = Standin_Picture({Framed(300, 56, (uint8_t)(60 + box), 12)});
+    for (int m = 0; m < 5; ++m) {
+        Standin_Frame mascot(36, 48, 0);
+        mascot.Fill_Ellipse(18, 24, 16, 22, (uint8_t)(130 + 8 * m));
+        entries[(size_t)(51 + m)] = Standin_Picture({mascot});
+    }
     for (int i = 40; i <= 58; ++i) {
         if (entries[(size_t)i].empty()) entries[(size_t)i] = Standin_Picture({Framed(50, 56, (uint8_t)(60 + i), 12)});
     }
