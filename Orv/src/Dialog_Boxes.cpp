@@ -474,6 +474,9 @@ void Notify(bool left_variant, int16_t centre_x, int16_t y, int16_t type, const 
 
     Set_Font_Style(4, 0, 0, 0);
     m_notify_text_width = Get_Paragraph_Max_Width(NOTIFY_TEXT_WIDTH, message_box_text, PARAGRAPH_LEFT);
+    // A text without lines measures as the layout's unset bounds (-999), which would put the
+    // box far off the screen.
+    if (m_notify_text_width < 0) m_notify_text_width = 0;
     if (!left_variant) {
         message_box_x = (int16_t)(centre_x - (m_notify_text_width + 96) / 2);
     } else {
