@@ -67,6 +67,22 @@ inline void Write_Box_Archives(const Test_Temp_Dir &dir)
     for (int frame : {41, 42, 44, 45, 47, 48, 57, 58}) resource[(size_t)frame] = Filled_Picture(50, 56, (uint8_t)frame);
     for (int m = 0; m < 5; ++m) resource[(size_t)(51 + m)] = Filled_Picture(36, 48, (uint8_t)(200 + m));
     Write_LBX(dir / "RESOURCE.LBX", resource);
+
+    // Help: blank scroll pieces; record 0 a topic whose picture has pixels only in columns 5-9,
+    // rows 3-12 of its 20 x 20; record 1 one with a picture too large for the pop-up's bitmap.
+    auto record = [](const char *title, const char *archive, int16_t entry) {
+        Bytes r(1048, 0);
+        std::snprintf(reinterpret_cast<char *>(r.data()), 30, "%s", title);
+        std::snprintf(reinterpret_cast<char *>(r.data()) + 30, 14, "%s", archive);
+        LE_Put_U16(r.data() + 44, (uint16_t)entry);
+        return r;
+    };
+    Bytes records = record("Topic", "HPICS", 0);
+    Bytes big = record("Big", "HPICS", 1);
+    records.insert(records.end(), big.begin(), big.end());
+    Write_LBX(dir / "HELP.LBX", {Blank_Picture(220, 30), Blank_Picture(220, 30), Record_Table(2, 1048, records)});
+    Write_LBX(dir / "HPICS.LBX",
+              {Picture_With_Patch(20, 20, 5, 3, 9, 12, 77), Filled_Picture(80, 60, 88), Blank_Picture(8, 8)});
 }
 
 class Boxes_Test : public Input_Test {
