@@ -149,12 +149,18 @@ void Draw_Expanding_Box_Picture(int16_t x1, int16_t y1, int16_t x2, int16_t y2, 
     int32_t cap_height = cap_y2 - cap_y1 + 1;
     uint32_t bitmap_bytes = (uint32_t)(PICTURE_BITMAP_HEADER + cap_width * cap_height);
     SAMB_ptr block = Box_Picture_Block();
-    if (bitmap_bytes > EXPANDING_BOX_BYTES || Get_Free_Blocks(block) < EXPANDING_BOX_PARAGRAPHS + 1) {
+    if (bitmap_bytes > EXPANDING_BOX_BYTES) {
         STU_LOG(SEV_WARN, LC_ORV2, "Expanding box: area %dx%d does not fit its %u-byte bitmap; shown without growing",
                 (int)cap_width, (int)cap_height, (unsigned)EXPANDING_BOX_BYTES);
         return;
     }
+    if (Get_Free_Blocks(block) < EXPANDING_BOX_PARAGRAPHS + 1) {
+        STU_LOG(SEV_WARN, LC_ORV2, "Expanding box: %u paragraphs free in the picture block, %u needed; shown without growing",
+                (unsigned)Get_Free_Blocks(block), (unsigned)EXPANDING_BOX_PARAGRAPHS + 1);
+        return;
+    }
     if (_VGAFILEH_seg == nullptr) EMS_Startup();
+    if (_VGAFILEH_seg == nullptr) return;
     Mark_Block(block);
     uint8_t *bitmap = Allocate_Next_Block(block, EXPANDING_BOX_PARAGRAPHS);
     Create_Picture((int16_t)cap_width, (int16_t)cap_height, bitmap);
