@@ -5,12 +5,14 @@
 #include <cstring>
 #include <vector>
 
+#include "Dialog_Boxes.h"
 #include "STU_File.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
 #include "STU_Log.h"
 #include "Settings.h"
 #include "Spell_Data_Record.h"
+#include "sdl2_Init.h"
 
 const char *g_load_save_gam_name_override = nullptr;
 
@@ -449,6 +451,12 @@ static void Save_Game_File_Name(int16_t slot, char *name, int size)
     }
 }
 
+void LOADSAVE_Warn_Player(const char *text)
+{
+    if (sdl2_window == nullptr || Platform_Is_Headless()) return;
+    Warn0(text);
+}
+
 static int World_Allocated(void) { return _UNITS != nullptr && _HEROES2[NUM_PLAYERS - 1] != nullptr; }
 
 int16_t Save_SAVE_GAM(int16_t slot)
@@ -466,6 +474,7 @@ int16_t Save_SAVE_GAM(int16_t slot)
     if (!STU_Write_File_Atomic(path, image.data(), image.size())) {
         STU_LOG(SEV_ERROR, LC_LOADSAVE, "Save_SAVE_GAM() failed to open \"%s\" for writing; the game was not saved",
                 path);
+        LOADSAVE_Warn_Player("The game could not be saved. Your earlier saved game in this slot is unchanged.");
         return 0;
     }
     if (slot >= 0 && slot < GAME_SETTINGS_MARKED_SLOTS) {

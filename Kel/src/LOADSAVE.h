@@ -55,6 +55,9 @@ int16_t Save_SAVE_GAM(int16_t slot);
 // Load_SAVE_GAM_Refusal()). 1 when loaded.
 int16_t Load_SAVE_GAM(int16_t slot);
 const char *Load_SAVE_GAM_Refusal(void);
+// Shows a failed save or load to the player in a warning box when a window is shown; headless
+// runs and programs without the platform only have the log (and standard error).
+void LOADSAVE_Warn_Player(const char *text);
 
 // The image of the live world (SAVE_GAM_SIZE bytes).
 void Save_Game_Write_Image(uint8_t *image);

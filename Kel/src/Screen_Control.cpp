@@ -102,6 +102,7 @@ void Continue_Path(void)
         const char *why = Load_SAVE_GAM_Refusal();
         STU_LOG(SEV_ERROR, LC_KEL_SCR, "Continue: the saved game was not loaded: %s", why);
         fprintf(stderr, "Tolva: the saved game could not be loaded: %s\n", why);
+        LOADSAVE_Warn_Player("The saved game could not be loaded.");
         current_screen = scr_Main_Menu_Screen;
         return;
     }
