@@ -3,29 +3,29 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ALLOC.h"
+#include "Automation_Driver.h"
+#include "Fields.h"
 #include "Game_Settings.h"
-#include "ORV2.h"
+#include "GENDRAW.h"
+#include "LBX_Load.h"
+#include "LOADER.h"
 #include "LOADSAVE.h"
-#include "STU_TST.h"
+#include "ORV2.h"
+#include "Palette.h"
+#include "Platform.h"
+#include "random.h"
+#include "Replay.h"
+#include "Screen_Control.h"
+#include "Settings_Ini.h"
+#include "SOUND.h"
 #include "STU_BRAK.h"
 #include "STU_GRAF.h"
 #include "STU_INI.h"
 #include "STU_Log.h"
+#include "STU_TST.h"
 #include "STU_Wrappers.h"
-#include "Settings_Ini.h"
-#include "Screen_Control.h"
-#include "GENDRAW.h"
-#include "Palette.h"
-#include "Platform.h"
-#include "Replay.h"
-#include "SOUND.h"
-#include "ALLOC.h"
-#include "LBX_Load.h"
-#include "LOADER.h"
-#include "Automation_Driver.h"
-#include "Fields.h"
 #include "Video.h"
-#include "random.h"
 
 char tolva_load_file[260];
 int32_t tolva_load_flag = 0;
@@ -241,6 +241,7 @@ int Tolva_Main(int argc, char **argv)
             static char assignment[] = "SDL_VIDEODRIVER=dummy";
             stu_putenv(assignment);
             m_headless = 1;
+            Platform_Set_Headless(1);
             STU_LOG(SEV_INFO, LC_TOLVA, "[offscreen] SDL video driver set to offscreen");
             break;
         }
