@@ -179,23 +179,23 @@ TEST_F(Automation, RunningWaitsKeysEndAndRunningOut)
     EXPECT_EQ(Automation_Driver_Active(), 0);
 
     quit_game_flag = 0;
-    ASSERT_EQ(Load("trailing.txt", "key d\nwait 30ms\n"), 0);
+    ASSERT_EQ(Load("trailing.txt", "key d\nwait 300ms\n"), 0);
     Automation_Driver_Frame();
     Automation_Driver_Frame();  // starts the last action, the wait
     Automation_Driver_Frame();
     EXPECT_EQ(quit_game_flag, 0) << "a trailing wait is waited out before the scenario completes";
-    std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    std::this_thread::sleep_for(std::chrono::milliseconds(350));
     Automation_Driver_Frame();
     EXPECT_EQ(quit_game_flag, 1);
 }
 
 TEST_F(Automation, StateWaitTimesOut)
 {
-    ASSERT_EQ(Load("timeout.txt", "wait_screen PoC_Screen 10ms\nkey a\n"), 0);
+    ASSERT_EQ(Load("timeout.txt", "wait_screen PoC_Screen 300ms\nkey a\n"), 0);
     Automation_Driver_Frame();
     Automation_Driver_Frame();
     EXPECT_EQ(Platform_Keyboard_Buffer_Pending_Count(), 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(350));
     Automation_Driver_Frame();  // time-out, advancing
     Automation_Driver_Frame();
     EXPECT_EQ(Platform_Keyboard_Buffer_Pending_Count(), 1);

@@ -118,14 +118,14 @@ TEST(Frame_Timing, ReleaseTimeWaitsWholeTicksCappedAt220)
     Release_Time(5);
     uint64_t waited = Platform_Get_Millies() - start;
     EXPECT_GE(waited, 219u);
-    EXPECT_LT(waited, 400u);
+    EXPECT_LT(waited, 1000u) << "well under a second even on a loaded machine";
     EXPECT_EQ(Video_Requested_Ticks_Total(), before_total + 5);
 
     Mark_Time();
     Platform_Sleep_Millies(70);
     start = Platform_Get_Millies();
     Release_Time(1);
-    EXPECT_LT(Platform_Get_Millies() - start, 5u) << "a frame that took longer returns at once";
+    EXPECT_LT(Platform_Get_Millies() - start, 50u) << "a frame that took longer returns at once";
 }
 
 }  // namespace
