@@ -20,6 +20,7 @@ struct Frame_Target {
     int x1, y1, x2, y2;
     int remap;
     int strict;  // a pixel outside the rectangle means the data are malformed (bitmap targets)
+    int pass_over;  // leading column records the clipped decoder steps over by their lengths
 };
 
 struct Frame_Reader {
@@ -64,9 +65,9 @@ int Decode_Frame(const uint8_t *data, uint32_t length, int columns, const Frame_
         if (r.bad || type == FRAME_COLUMN_EMPTY) continue;
         uint8_t left = r.Next();
         if (r.bad) break;
-        // Other column types consume only their two head bytes, as the original decoder did.
-        if (type != FRAME_COLUMN_PLAIN && type != FRAME_COLUMN_PACKED) continue;
-        if (tx < t.x1) {
+        // The clipped decoder steps over its hidden columns as L + 2 bytes whatever their type;
+        // when decoding, other column types consume only their two head bytes.
+        if (c < t.pass_over || (tx < t.x1 && (type == FRAME_COLUMN_PLAIN || type == FRAME_COLUMN_PACKED))) {
             if ((uint32_t)(r.end - r.p) < left) {
                 r.bad = 1;
                 break;
@@ -74,6 +75,7 @@ int Decode_Frame(const uint8_t *data, uint32_t length, int columns, const Frame_
             r.p += left;
             continue;
         }
+        if (type != FRAME_COLUMN_PLAIN && type != FRAME_COLUMN_PACKED) continue;
         uint8_t *column = t.base + tx * t.col_step;
         int row = 0;
         do {
@@ -112,7 +114,7 @@ int Decode_Frame(const uint8_t *data, uint32_t length, int columns, const Frame_
 
 Frame_Target Page_Target(int x, int y, int remap)
 {
-    return Frame_Target{current_video_page, 1, SCREEN_WIDTH, x, y, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, remap, 0};
+    return Frame_Target{current_video_page, 1, SCREEN_WIDTH, x, y, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, remap, 0, 0};
 }
 
 // Recently warned pictures, so that a malformed picture drawn every frame warns once.
@@ -152,6 +154,7 @@ int Clipped_Decode(int x, int y, int columns, int rows, int skip_columns, int sk
     t.y1 = y < 0 ? 0 : y;
     if (x + columns - 1 < t.x2) t.x2 = x + columns - 1;
     if (y + rows - 1 < t.y2) t.y2 = y + rows - 1;
+    t.pass_over = skip_columns;
     return Decode_Frame(data, length, skip_columns + columns, t);
 }
 
@@ -173,7 +176,7 @@ int Add_Picture_To_Bitmap(const uint8_t *data, uint32_t length, uint8_t *bitmap)
 {
     int width = LE_U16(bitmap + PICTURE_WIDTH);
     int height = LE_U16(bitmap + PICTURE_HEIGHT);
-    Frame_Target t{bitmap + PICTURE_BITMAP_HEADER, height, 1, 0, 0, 0, 0, width - 1, height - 1, 0, 1};
+    Frame_Target t{bitmap + PICTURE_BITMAP_HEADER, height, 1, 0, 0, 0, 0, width - 1, height - 1, 0, 1, 0};
     return Decode_Frame(data, length, width, t);
 }
 
