@@ -367,7 +367,9 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
                 return Refuse(why, why_size, "player %d hero slot %d holds unit %d, expected -1..%d", player_idx, slot,
                               hero.unit_idx, limit - 1);
             }
-            for (int k = 0; k < 3; k++) {
+            // An empty slot (-1) holds no hero whatever its other bytes say; its item places are
+            // never read, so stale values there do not make the file unusable.
+            for (int k = 0; hero.unit_idx != -1 && k < 3; k++) {
                 if (!Item_Index_Valid(hero.Items[k])) {
                     return Refuse(why, why_size, "player %d hero slot %d holds item %d, expected -1..%d", player_idx,
                                   slot, hero.Items[k], NUM_ITEMS - 1);

@@ -217,7 +217,7 @@ TEST_F(World_Test, DamagedSavesAreRefusedAndTheLiveWorldStays)
         {"_cities 300", SAVE_GAM_SIZE, SGO_CITIES_COUNT, 300, "_cities = 300"},
         {"_num_players 6", SAVE_GAM_SIZE, SGO_NUM_PLAYERS, 6, "_num_players = 6"},
         {"unit type 250", SAVE_GAM_SIZE, SGO_UNITS + 5, 250, "unit 0 has type 250"},
-        {"hero item 500", SAVE_GAM_SIZE, SGO_PLAYERS + 118 + 16, 500, "holds item 500"},
+        {"hero item 500", SAVE_GAM_SIZE, SGO_PLAYERS + 118 + 2 * 28 + 16, 500, "holds item 500"},
         {"hero slot unit beyond _units", SAVE_GAM_SIZE, SGO_PLAYERS + 118, 900, "holds unit 900"},
     };
     Populate_World();
