@@ -18,6 +18,8 @@ void Field_Log_Callback(FILE *stream, int x, int y);
 
 // Start-up steps of Tolva_Init.cpp.
 void Tolva_Init_Engine(void);
+// The first 18 bytes of CONFIG.KEL in the user folder as nine little-endian words; no file: zeros.
+void Read_CONFIG_KEL(void);
 int Tolva_Preflight_Game_Data(void);
 void Tolva_Seed_User_Files(void);
 void Tolva_Reseed_User_Files(void);

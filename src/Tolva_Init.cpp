@@ -128,19 +128,23 @@ void Tolva_Check_Data_Compat(void)
     Platform_Show_Error("Tolva - Data Compatibility", text);
 }
 
+void Read_CONFIG_KEL(void)
+{
+    memset(config_kel, 0, sizeof config_kel);
+    FILE *config = STU_GRAF_Open_User("CONFIG.KEL", "rb");
+    if (config == nullptr) return;
+    // A short file fills what it holds, an odd last byte included; the rest stays zero.
+    uint8_t bytes[18] = {};
+    size_t got = fread(bytes, 1, sizeof bytes, config);
+    fclose(config);
+    for (size_t i = 0; i < got; i += 2) config_kel[i / 2] = (uint16_t)(bytes[i] | (bytes[i + 1] << 8));
+}
+
 void Tolva_Init_Engine(void)
 {
     EMM_Pages_Reserved = 158;
 
-    memset(config_kel, 0, sizeof config_kel);
-    FILE *config = STU_GRAF_Open_User("CONFIG.KEL", "rb");
-    if (config != nullptr) {
-        uint8_t bytes[18] = {};
-        size_t got = fread(bytes, 1, sizeof bytes, config);
-        for (size_t i = 0; i + 1 < got; i += 2) config_kel[i / 2] = (uint16_t)(bytes[i] | (bytes[i + 1] << 8));
-        fclose(config);
-    }
-
+    Read_CONFIG_KEL();
     Load_MAGIC_SET();
 
     int midi_driver = Driver_Number(config_kel[1]);
