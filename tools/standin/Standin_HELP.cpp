@@ -7,7 +7,8 @@
 // next record, else the record it goes on with), text (1,000).
 namespace {
 
-// 50 records keep the whole table below the reader's 60,000-byte static load limit.
+// 50 records: every help index of the stand-in rectangles (0 to 49) names one. The pop-up reads
+// one record at a time, so the table's size is not bound by the record reader's per-load limit.
 constexpr int HELP_RECORDS = 50;
 constexpr int HELP_RECORD_BYTES = 1048;
 
