@@ -12,7 +12,10 @@ constexpr int NUM_UNREST_RACES = 14;
 constexpr int UNREST_TABLE_SIZE = NUM_UNREST_RACES * NUM_UNREST_RACES;
 
 // ---- rule tables ----
-extern uint8_t *terrain_stats_table;          // 770 x 6 movement costs, raw terrain value as index
+// 770 records of 6 movement costs, indexed by the raw terrain value (not reduced modulo 762); byte k
+// is the cost in movement map k: 0 (read by no path search), 1 walking, 2 forester, 3 mountaineer,
+// 4 swimming, 5 sailing.
+extern uint8_t *terrain_stats_table;
 extern int8_t *TBL_Unrest[NUM_UNREST_RACES];  // [capital race][city race]
 extern int16_t g_vez_resources_loaded;
 

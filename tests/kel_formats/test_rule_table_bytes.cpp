@@ -187,3 +187,29 @@ TEST_F(Rule_Table_Bytes_Test, TablesOfTheWrongShapeEndTheProgram)
         EXPECT_EXIT(Load_SPELLDAT(), ::testing::ExitedWithCode(1), "") << c.name;
     }
 }
+
+// The stand-in installation must follow the same map order as an original TERRSTAT: sea is open to
+// swimmers and ships only, land is closed to ships.
+TEST(Standin_Terrain_Costs, FollowTheMovementMapOrder)
+{
+    std::string folder = std::string(TOLVA_BINARY_DIR) + "/standin";
+    FILE *probe = fopen((folder + "/TERRSTAT.LBX").c_str(), "rb");
+    if (probe == nullptr) {
+        GTEST_SKIP() << "stand-in installation not built: " << folder;
+    }
+    fclose(probe);
+    STU_GRAF_Reset();
+    STU_GRAF_Add_Search_Dir(folder.c_str());
+    LBX_Close();
+    Load_TERRSTAT();
+    const int ocean = 0, grassland = 162;
+    const uint8_t ocean_costs[6] = {255, 255, 255, 255, 2, 2};
+    for (int map = 1; map < 6; map++) {
+        EXPECT_EQ(terrain_stats_table[ocean * 6 + map], ocean_costs[map]) << "map " << map;
+    }
+    EXPECT_EQ(terrain_stats_table[grassland * 6 + 1], 2);
+    EXPECT_NE(terrain_stats_table[grassland * 6 + 4], 255);
+    EXPECT_EQ(terrain_stats_table[grassland * 6 + 5], 255);
+    LBX_Close();
+    STU_GRAF_Reset();
+}

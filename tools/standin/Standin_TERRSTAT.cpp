@@ -1,7 +1,8 @@
 #include "Standin.h"
 
 // Entry 0: movement cost in half-moves of each of 770 terrain values in the six movement maps
-// (walking, forester, mountaineer, swimming, sailing, flying); 255 is impassable.
+// (0 built like the others but read by no path search, 1 walking, 2 forester, 3 mountaineer,
+// 4 swimming, 5 sailing); 255 is impassable. Flying has no map of its own.
 // Entry 1: the 14 x 14 race-relation unrest table, signed bytes.
 namespace {
 
@@ -34,14 +35,14 @@ void Write_TERRSTAT_LBX(const std::string &folder)
             bool forest = (c == 163 || c == 169 || c == 183 || c == 184);
             bool rough = (c == 171 || In(c, 275, 291) || c == 164 || c == 170 || c == 179 || In(c, 259, 274));
             m[0] = (uint8_t)walk;
-            m[1] = (uint8_t)(forest ? 2 : walk);
-            m[2] = (uint8_t)(rough ? 2 : walk);
-            m[3] = (uint8_t)walk;
-            m[4] = 255;
-            m[5] = 2;
+            m[1] = (uint8_t)walk;
+            m[2] = (uint8_t)(forest ? 2 : walk);
+            m[3] = (uint8_t)(rough ? 2 : walk);
+            m[4] = (uint8_t)walk;
+            m[5] = 255;
         } else {
-            m[0] = m[1] = m[2] = 255;
-            m[3] = m[4] = m[5] = 2;
+            m[0] = m[1] = m[2] = m[3] = 255;
+            m[4] = m[5] = 2;
         }
         costs.insert(costs.end(), m, m + 6);
     }
