@@ -188,19 +188,32 @@ TEST_F(Rule_Table_Bytes_Test, TablesOfTheWrongShapeEndTheProgram)
     }
 }
 
-// The stand-in installation must follow the same map order as an original TERRSTAT: sea is open to
-// swimmers and ships only, land is closed to ships.
-TEST(Standin_Terrain_Costs, FollowTheMovementMapOrder)
-{
-    std::string folder = std::string(TOLVA_BINARY_DIR) + "/standin";
-    FILE *probe = fopen((folder + "/TERRSTAT.LBX").c_str(), "rb");
-    if (probe == nullptr) {
-        GTEST_SKIP() << "stand-in installation not built: " << folder;
+// The stand-in installation must follow the original tables' conventions, or code tested on it
+// would misread a real installation.
+class Standin_Tables_Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string folder = std::string(TOLVA_BINARY_DIR) + "/standin";
+        FILE *probe = fopen((folder + "/TERRSTAT.LBX").c_str(), "rb");
+        if (probe == nullptr) {
+            GTEST_SKIP() << "stand-in installation not built: " << folder;
+        }
+        fclose(probe);
+        STU_GRAF_Reset();
+        STU_GRAF_Add_Search_Dir(folder.c_str());
+        LBX_Close();
     }
-    fclose(probe);
-    STU_GRAF_Reset();
-    STU_GRAF_Add_Search_Dir(folder.c_str());
-    LBX_Close();
+    void TearDown() override
+    {
+        LBX_Close();
+        STU_GRAF_Reset();
+    }
+};
+
+// Sea is open to swimmers and ships only (maps 4 and 5), land is closed to ships.
+TEST_F(Standin_Tables_Test, TerrainCostsFollowTheMovementMapOrder)
+{
     Load_TERRSTAT();
     const int ocean = 0, grassland = 162;
     const uint8_t ocean_costs[6] = {255, 255, 255, 255, 2, 2};
@@ -210,6 +223,21 @@ TEST(Standin_Terrain_Costs, FollowTheMovementMapOrder)
     EXPECT_EQ(terrain_stats_table[grassland * 6 + 1], 2);
     EXPECT_NE(terrain_stats_table[grassland * 6 + 4], 255);
     EXPECT_EQ(terrain_stats_table[grassland * 6 + 5], 255);
-    LBX_Close();
-    STU_GRAF_Reset();
+}
+
+// Spell s of realm r and rank k is record r x 40 + k + 1; record 0 is no spell.
+TEST_F(Standin_Tables_Test, SpellsAreNumberedRealmByRealmFromOne)
+{
+    Load_SPELLDAT();
+    EXPECT_STREQ(spell_data_table[0].name, "");
+    const struct {
+        int spell;
+        int realm;
+    } cases[] = {{1, 0}, {40, 0}, {41, 1}, {160, 3}, {161, 4}, {200, 4}, {201, 5}, {214, 5}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(spell_data_table[c.spell].magic_realm, c.realm) << "spell " << c.spell;
+    }
+    EXPECT_EQ(spell_data_table[201].Param_Words[0], 154);
+    EXPECT_STREQ(spell_data_table[213].name, "Spell of Mastery");
+    EXPECT_STREQ(spell_data_table[214].name, "Spell of Return");
 }

@@ -1,8 +1,9 @@
 #include "STU_LE.h"
 #include "Standin.h"
 
-// 215 invented spells of 36 bytes: forty to each of the five colour realms (the first eight of
-// each summon a creature), then the arcane spells; 213 and 214 close the table.
+// 215 invented spells of 36 bytes, numbered as the game numbers spells: record 0 is no spell, then
+// forty to each of the five colour realms (spell = realm x 40 + rank + 1; the first eight of each
+// summon a creature), then the arcane spells from 201; 213 and 214 close the table.
 namespace {
 
 const char *const Realm_Words[5][8] = {
@@ -13,8 +14,8 @@ const char *const Realm_Words[5][8] = {
     {"Dusk", "Bone", "Grave", "Shade", "Rot", "Crypt", "Hollow", "Gloom"},
 };
 const char *const Spell_Nouns[5] = {"Ward", "Call", "Surge", "Mark", "Veil"};
-const char *const Arcane_Names[13] = {"Far Sight", "Recall", "Unseal", "Bind Lesser", "Quell", "Seek Lore", "Mirror Step",
-                                      "Bind Greater", "Null Field", "Rune Ward", "Arcane Tide", "Sever", "Stillness"};
+const char *const Arcane_Names[12] = {"Bind Lesser", "Far Sight", "Recall", "Unseal", "Quell", "Seek Lore",
+                                      "Mirror Step", "Bind Greater", "Null Field", "Rune Ward", "Arcane Tide", "Sever"};
 
 const int Cycled_Types[13] = {1, 2, 3, 4, 5, 10, 15, 16, 17, 18, 19, 21, 22};
 
@@ -42,8 +43,9 @@ int Casting_Place_Of(int type)
 Bytes Spell_Record(int index)
 {
     Bytes r(36, 0);
-    int realm = index < 200 ? index / 40 : 5;
-    int k = index < 200 ? index % 40 : index - 200;
+    if (index == 0) return r;
+    int realm = index <= 200 ? (index - 1) / 40 : 5;
+    int k = index <= 200 ? (index - 1) % 40 : index - 201;
     std::string name;
     int type;
     uint32_t parameter;
@@ -57,8 +59,10 @@ Bytes Spell_Record(int index)
         parameter = 0;
     } else if (realm == 5) {
         name = Arcane_Names[k];
-        type = (k == 1) ? 0 : 5;
-        parameter = (uint32_t)k;
+        type = (k == 0) ? 0 : 5;
+        // The level rule reads spell 201's first parameter word as the bound of the unit types
+        // that gain levels: the first summoned creature.
+        parameter = (k == 0) ? 154 : (uint32_t)k;
     } else if (k < 8) {
         name = std::string(Realm_Words[realm][k]) + " Beast";
         type = 0;
@@ -74,8 +78,6 @@ Bytes Spell_Record(int index)
             default: parameter = (uint32_t)(k % 4); break;
         }
     }
-    // The level rule reads spell 201's first parameter word as the bound of its unit types.
-    if (index == 201) parameter = 154;
     Put_Name(r, 0, 19, name);
     r[19] = (uint8_t)(index % 91);
     r[21] = (uint8_t)type;
