@@ -86,10 +86,12 @@ uint8_t *Load_Rule_Table(const char *lbx_name, int16_t entry, int16_t count, int
     FILE *stream = LBX_Get_Entry_Data(lbx_name, entry, &start, &length);
     uint8_t head[4] = {0, 0, 0, 0};
     int ok = length >= 4 && fseek(stream, (long)start, SEEK_SET) == 0 && fread(head, 1, 4, stream) == 4;
-    int16_t stored_count = LE_I16(head);
-    int16_t stored_size = LE_I16(head + 2);
+    // The head's count and size are unsigned words.
+    uint16_t stored_count = LE_U16(head);
+    uint16_t stored_size = LE_U16(head + 2);
     uint32_t needed = 4u + (uint32_t)count * (uint32_t)size;
-    if (!ok || stored_size != size || stored_count < count || length < needed) {
+    if (!ok || count < 0 || size <= 0 || stored_size != (uint16_t)size || stored_count < (uint16_t)count ||
+        length < needed) {
         Error_Handler(lbx_name, 9, entry, 0);
     }
     Pool_Note_Carve_Site("Kel/src/LOADER", __LINE__);
