@@ -12,6 +12,8 @@
 #include "LOADER.h"
 #include "STU_GRAF.h"
 
+// The records are packed, and EXPECT_EQ binds its arguments to references: fields are
+// compared as +(field) copies so that no reference to a misaligned field is made.
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -129,31 +131,31 @@ TEST_F(Rule_Table_Bytes_Test, SpellBuildingAndTerrainRecordsReadIntoTheirFields)
 
     const Spell_Data_Record &quagmire = spell_data_table[0];
     EXPECT_STREQ(quagmire.name, "Quagmire");
-    EXPECT_EQ(quagmire.AI_Group, 7);
-    EXPECT_EQ(quagmire.unused_20, 0x55);  // loaded whole, unread bytes included
-    EXPECT_EQ(quagmire.type, 4);
-    EXPECT_EQ(quagmire.spell_book_category, 2);
-    EXPECT_EQ(quagmire.magic_realm, 0);
-    EXPECT_EQ(quagmire.Eligibility, 2);
-    EXPECT_EQ(quagmire.casting_cost, 25);
-    EXPECT_EQ(quagmire.research_cost, 300);
-    EXPECT_EQ(quagmire.Param_Mask, 0x10000u);
+    EXPECT_EQ(+(quagmire.AI_Group), 7);
+    EXPECT_EQ(+(quagmire.unused_20), 0x55);  // loaded whole, unread bytes included
+    EXPECT_EQ(+(quagmire.type), 4);
+    EXPECT_EQ(+(quagmire.spell_book_category), 2);
+    EXPECT_EQ(+(quagmire.magic_realm), 0);
+    EXPECT_EQ(+(quagmire.Eligibility), 2);
+    EXPECT_EQ(+(quagmire.casting_cost), 25);
+    EXPECT_EQ(+(quagmire.research_cost), 300);
+    EXPECT_EQ(+(quagmire.Param_Mask), 0x10000u);
     const Spell_Data_Record &spell_return = spell_data_table[214];
     EXPECT_STREQ(spell_return.name, "Spell of Return");
-    EXPECT_EQ(spell_return.magic_realm, 5);
-    EXPECT_EQ(spell_return.casting_cost, 500);
-    EXPECT_EQ(spell_return.Param_Words[0], 154);
-    EXPECT_EQ(spell_return.Param_Words[1], -1);
+    EXPECT_EQ(+(spell_return.magic_realm), 5);
+    EXPECT_EQ(+(spell_return.casting_cost), 500);
+    EXPECT_EQ(+(spell_return.Param_Words[0]), 154);
+    EXPECT_EQ(+(spell_return.Param_Words[1]), -1);
 
     const Building_Data_Record &walls = bldg_data_table[BLDG_CITY_WALLS];
     EXPECT_STREQ(walls.name, "City Walls");
-    EXPECT_EQ(walls.reqd_bldg_1, 3);
-    EXPECT_EQ(walls.reqd_bldg_2, 102);
-    EXPECT_EQ(walls.replace_bldg, -1);
-    EXPECT_EQ(walls.maintenance_cost, 2);
-    EXPECT_EQ(walls.construction_cost, 150);
-    EXPECT_EQ(walls.G_Animation, 5);
-    EXPECT_EQ(walls.AI_Category, 3);
+    EXPECT_EQ(+(walls.reqd_bldg_1), 3);
+    EXPECT_EQ(+(walls.reqd_bldg_2), 102);
+    EXPECT_EQ(+(walls.replace_bldg), -1);
+    EXPECT_EQ(+(walls.maintenance_cost), 2);
+    EXPECT_EQ(+(walls.construction_cost), 150);
+    EXPECT_EQ(+(walls.G_Animation), 5);
+    EXPECT_EQ(+(walls.AI_Category), 3);
 
     // Indexed by the raw terrain value, up to 769, six movement maps each.
     EXPECT_EQ(terrain_stats_table[0], 0xFF);
@@ -235,9 +237,9 @@ TEST_F(Standin_Tables_Test, SpellsAreNumberedRealmByRealmFromOne)
         int realm;
     } cases[] = {{1, 0}, {40, 0}, {41, 1}, {160, 3}, {161, 4}, {200, 4}, {201, 5}, {214, 5}};
     for (const auto &c : cases) {
-        EXPECT_EQ(spell_data_table[c.spell].magic_realm, c.realm) << "spell " << c.spell;
+        EXPECT_EQ(+(spell_data_table[c.spell].magic_realm), c.realm) << "spell " << c.spell;
     }
-    EXPECT_EQ(spell_data_table[201].Param_Words[0], 154);
+    EXPECT_EQ(+(spell_data_table[201].Param_Words[0]), 154);
     EXPECT_STREQ(spell_data_table[213].name, "Spell of Mastery");
     EXPECT_STREQ(spell_data_table[214].name, "Spell of Return");
 }

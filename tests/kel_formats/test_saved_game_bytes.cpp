@@ -8,6 +8,8 @@
 
 #include "../kel_world/World_Fixture.h"
 
+// The records are packed, and EXPECT_EQ binds its arguments to references: fields are
+// compared as +(field) copies so that no reference to a misaligned field is made.
 namespace {
 
 using Image = std::vector<uint8_t>;
@@ -122,10 +124,10 @@ TEST_F(World_Test, HandTypedSaveReadsIntoTheNamedFieldsAndWritesBackUnchanged)
     ASSERT_TRUE(Save_Game_Check_Image(image.data(), image.size(), why, sizeof(why))) << why;
     Save_Game_Read_Image(image.data(), image.size());
 
-    EXPECT_EQ(_HEROES2[1][4].Level, -20);
-    EXPECT_EQ(_HEROES2[1][4].abilities, 0x1000u);
-    EXPECT_EQ(_HEROES2[1][4].Casting_Skill, 5);
-    EXPECT_EQ(_HEROES2[1][4].Spells[3], 40);
+    EXPECT_EQ(+(_HEROES2[1][4].Level), -20);
+    EXPECT_EQ(+(_HEROES2[1][4].abilities), 0x1000u);
+    EXPECT_EQ(+(_HEROES2[1][4].Casting_Skill), 5);
+    EXPECT_EQ(+(_HEROES2[1][4].Spells[3]), 40);
     EXPECT_EQ(_num_players, 3);
     EXPECT_EQ(_landsize, 2);
     EXPECT_EQ(_magic, 1);
@@ -133,28 +135,28 @@ TEST_F(World_Test, HandTypedSaveReadsIntoTheNamedFieldsAndWritesBackUnchanged)
     EXPECT_EQ(_turn, 300);
 
     const Player_Record &human = _players[0];
-    EXPECT_EQ(human.wizard_id, 3);
+    EXPECT_EQ(+(human.wizard_id), 3);
     EXPECT_STREQ(human.name, "Merrow");
-    EXPECT_EQ(human.banner_id, 1);
-    EXPECT_EQ(human.Personality, 5);
-    EXPECT_EQ(human.spellranks[0], 6);
-    EXPECT_EQ(human.spellranks[3], 5);
-    EXPECT_EQ(human.retorts[rtr_Charismatic], 1);
-    EXPECT_EQ(human.Heroes[0].unit_idx, -1);
-    EXPECT_EQ(human.Vault_Items[1], 7);
-    EXPECT_EQ(human.Dipl_Relation[1], -25);
-    EXPECT_EQ(human.Dipl_Treaty[1], 3);
-    EXPECT_EQ(human.Dipl_Exchange_Spells[2][5], 42);
-    EXPECT_EQ(human.mana_reserve, 10000);
-    EXPECT_EQ(human.spell_casting_skill, 123456);
-    EXPECT_EQ(human.researching_spell_idx, 12);
+    EXPECT_EQ(+(human.banner_id), 1);
+    EXPECT_EQ(+(human.Personality), 5);
+    EXPECT_EQ(+(human.spellranks[0]), 6);
+    EXPECT_EQ(+(human.spellranks[3]), 5);
+    EXPECT_EQ(+(human.retorts[rtr_Charismatic]), 1);
+    EXPECT_EQ(+(human.Heroes[0].unit_idx), -1);
+    EXPECT_EQ(+(human.Vault_Items[1]), 7);
+    EXPECT_EQ(+(human.Dipl_Relation[1]), -25);
+    EXPECT_EQ(+(human.Dipl_Treaty[1]), 3);
+    EXPECT_EQ(+(human.Dipl_Exchange_Spells[2][5]), 42);
+    EXPECT_EQ(+(human.mana_reserve), 10000);
+    EXPECT_EQ(+(human.spell_casting_skill), 123456);
+    EXPECT_EQ(+(human.researching_spell_idx), 12);
     EXPECT_EQ(Player_Spell_Status(0, SPELL_OF_MASTERY), SS_RESEARCH_LIST);
-    EXPECT_EQ(human.gold_reserve, 30000);
-    EXPECT_EQ(human.Pop_Div_10k, 34464);
-    EXPECT_EQ(human.Globals[6], 1);
-    EXPECT_EQ(human.peace_duration[1], -1);
-    EXPECT_EQ(human.Prim_Realm, 3);
-    EXPECT_EQ(human.Sec_Realm, 4);
+    EXPECT_EQ(+(human.gold_reserve), 30000);
+    EXPECT_EQ(+(human.Pop_Div_10k), 34464);
+    EXPECT_EQ(+(human.Globals[6]), 1);
+    EXPECT_EQ(+(human.peace_duration[1]), -1);
+    EXPECT_EQ(+(human.Prim_Realm), 3);
+    EXPECT_EQ(+(human.Sec_Realm), 4);
     EXPECT_EQ(AI_Landmass_Settler_Target(1, 0), 0x5A);
     EXPECT_EQ(AI_Reevaluate_Summoning_Circle_Countdown(3), 1234);
 
@@ -169,94 +171,94 @@ TEST_F(World_Test, HandTypedSaveReadsIntoTheNamedFieldsAndWritesBackUnchanged)
     EXPECT_EQ(_map_square_flags[square], 0x08);
     EXPECT_EQ(movement_mode_cost_maps[MOVEMENT_COST_MAPS_SIZE - 1], 0xFF);
 
-    EXPECT_EQ(_NODES[0].owner_idx, -1);
-    EXPECT_EQ(_NODES[0].power, 5);
-    EXPECT_EQ(_NODES[0].Aura_Xs[1], 13);
-    EXPECT_EQ(_NODES[0].Aura_Ys[3], 8);
-    EXPECT_EQ(_NODES[0].type, 2);
-    EXPECT_EQ(_NODES[0].flags, 3);
-    EXPECT_EQ(_NODES[29].wp, 1);
-    EXPECT_EQ(_NODES[29].owner_idx, 2);
-    EXPECT_EQ(_FORTRESSES[2].wx, 40);
-    EXPECT_EQ(_FORTRESSES[2].active, 1);
-    EXPECT_EQ(_TOWERS[5].wx, 44);
-    EXPECT_EQ(_TOWERS[5].owner_idx, -1);
+    EXPECT_EQ(+(_NODES[0].owner_idx), -1);
+    EXPECT_EQ(+(_NODES[0].power), 5);
+    EXPECT_EQ(+(_NODES[0].Aura_Xs[1]), 13);
+    EXPECT_EQ(+(_NODES[0].Aura_Ys[3]), 8);
+    EXPECT_EQ(+(_NODES[0].type), 2);
+    EXPECT_EQ(+(_NODES[0].flags), 3);
+    EXPECT_EQ(+(_NODES[29].wp), 1);
+    EXPECT_EQ(+(_NODES[29].owner_idx), 2);
+    EXPECT_EQ(+(_FORTRESSES[2].wx), 40);
+    EXPECT_EQ(+(_FORTRESSES[2].active), 1);
+    EXPECT_EQ(+(_TOWERS[5].wx), 44);
+    EXPECT_EQ(+(_TOWERS[5].owner_idx), -1);
     const Lair_Record &lair = _LAIRS[42];
-    EXPECT_EQ(lair.wp, 1);
-    EXPECT_EQ(lair.Intact, 1);
+    EXPECT_EQ(+(lair.wp), 1);
+    EXPECT_EQ(+(lair.Intact), 1);
     EXPECT_STREQ(TBL_EZ_Names[lair.type], "monster lair");
-    EXPECT_EQ(lair.guard1_unit_type, 154);
-    EXPECT_EQ(lair.guard1_count & 0x0F, 3);
-    EXPECT_EQ(lair.guard2_count >> 4, 2);
-    EXPECT_EQ(lair.Loot_Gold, 350);
-    EXPECT_EQ(lair.Loot_Mana, 100);
-    EXPECT_EQ(lair.Spell_n_Special, 5);
-    EXPECT_EQ(lair.Misc_Flags, 1);
-    EXPECT_EQ(lair.Item_Count, 2);
-    EXPECT_EQ(lair.Item_Values[0], 1200);
-    EXPECT_EQ(lair.Item_Values[1], 600);
+    EXPECT_EQ(+(lair.guard1_unit_type), 154);
+    EXPECT_EQ(+(lair.guard1_count & 0x0F), 3);
+    EXPECT_EQ(+(lair.guard2_count >> 4), 2);
+    EXPECT_EQ(+(lair.Loot_Gold), 350);
+    EXPECT_EQ(+(lair.Loot_Mana), 100);
+    EXPECT_EQ(+(lair.Spell_n_Special), 5);
+    EXPECT_EQ(+(lair.Misc_Flags), 1);
+    EXPECT_EQ(+(lair.Item_Count), 2);
+    EXPECT_EQ(+(lair.Item_Values[0]), 1200);
+    EXPECT_EQ(+(lair.Item_Values[1]), 600);
 
     const Item_Record &item = _ITEMS[0];
     EXPECT_STREQ(item.name, "Frostbrand");
-    EXPECT_EQ(item.icon_idx, 12);
-    EXPECT_EQ(item.Slot_Type, 1);
-    EXPECT_EQ(item.cost, 1000);
-    EXPECT_EQ(item.attack, 3);
-    EXPECT_EQ(item.defense, -1);
-    EXPECT_EQ(item.moves2, 2);
-    EXPECT_EQ(item.Spell, 41);
-    EXPECT_EQ(item.charges, 2);
-    EXPECT_EQ(item.Powers, 0x20000u);
+    EXPECT_EQ(+(item.icon_idx), 12);
+    EXPECT_EQ(+(item.Slot_Type), 1);
+    EXPECT_EQ(+(item.cost), 1000);
+    EXPECT_EQ(+(item.attack), 3);
+    EXPECT_EQ(+(item.defense), -1);
+    EXPECT_EQ(+(item.moves2), 2);
+    EXPECT_EQ(+(item.Spell), 41);
+    EXPECT_EQ(+(item.charges), 2);
+    EXPECT_EQ(+(item.Powers), 0x20000u);
 
     const City_Record &town = _CITIES[0];
     EXPECT_STREQ(town.name, "Ossary");
-    EXPECT_EQ(town.race, 7);
-    EXPECT_EQ(town.owner_idx, 2);
-    EXPECT_EQ(town.size, 3);
-    EXPECT_EQ(town.population, 8);
-    EXPECT_EQ(town.Pop_10s, 45);
-    EXPECT_EQ(town.contacts, 0x0005);
-    EXPECT_EQ(town.construction, 110);
-    EXPECT_EQ(town.bldg_cnt, 2);
-    EXPECT_EQ(town.bldg_status[0], -1);
+    EXPECT_EQ(+(town.race), 7);
+    EXPECT_EQ(+(town.owner_idx), 2);
+    EXPECT_EQ(+(town.size), 3);
+    EXPECT_EQ(+(town.population), 8);
+    EXPECT_EQ(+(town.Pop_10s), 45);
+    EXPECT_EQ(+(town.contacts), 0x0005);
+    EXPECT_EQ(+(town.construction), 110);
+    EXPECT_EQ(+(town.bldg_cnt), 2);
+    EXPECT_EQ(+(town.bldg_status[0]), -1);
     EXPECT_TRUE(City_Building_Stands(town, 1));
     EXPECT_TRUE(City_Building_Stands(town, 5));
     EXPECT_FALSE(City_Building_Stands(town, 35));
     EXPECT_NE(town.enchantments[CITY_ENCH_ALTAR_OF_BATTLE], 0);
-    EXPECT_EQ(town.production_units, 12);
-    EXPECT_EQ(town.Prod_Accu, 300);
-    EXPECT_EQ(town.gold_units, 9);
-    EXPECT_EQ(town.building_maintenance, 2);
-    EXPECT_EQ(town.food_units, 6);
-    EXPECT_EQ(town.road_connections[0], 0x02);
+    EXPECT_EQ(+(town.production_units), 12);
+    EXPECT_EQ(+(town.Prod_Accu), 300);
+    EXPECT_EQ(+(town.gold_units), 9);
+    EXPECT_EQ(+(town.building_maintenance), 2);
+    EXPECT_EQ(+(town.food_units), 6);
+    EXPECT_EQ(+(town.road_connections[0]), 0x02);
 
     const Unit_Record &unit = _UNITS[0];
-    EXPECT_EQ(unit.wx, 23);
-    EXPECT_EQ(unit.wy, 17);
-    EXPECT_EQ(unit.wp, 1);
-    EXPECT_EQ(unit.owner_idx, 2);
-    EXPECT_EQ(unit.moves2_max, 4);
-    EXPECT_EQ(unit.type, 104);
-    EXPECT_EQ(unit.Hero_Slot, -1);
-    EXPECT_EQ(unit.moves2, 3);
-    EXPECT_EQ(unit.dst_wx, 30);
-    EXPECT_EQ(unit.Status, us_GOTO);
-    EXPECT_EQ(unit.Level, 2);
-    EXPECT_EQ(unit.XP, 300);
-    EXPECT_EQ(unit.Damage, 5);
-    EXPECT_EQ(unit.in_tower, 1);
-    EXPECT_EQ(unit.Sight_Range, 2);
-    EXPECT_EQ(unit.mutations & UM_WEAPON_MASK, 1);
+    EXPECT_EQ(+(unit.wx), 23);
+    EXPECT_EQ(+(unit.wy), 17);
+    EXPECT_EQ(+(unit.wp), 1);
+    EXPECT_EQ(+(unit.owner_idx), 2);
+    EXPECT_EQ(+(unit.moves2_max), 4);
+    EXPECT_EQ(+(unit.type), 104);
+    EXPECT_EQ(+(unit.Hero_Slot), -1);
+    EXPECT_EQ(+(unit.moves2), 3);
+    EXPECT_EQ(+(unit.dst_wx), 30);
+    EXPECT_EQ(+(unit.Status), us_GOTO);
+    EXPECT_EQ(+(unit.Level), 2);
+    EXPECT_EQ(+(unit.XP), 300);
+    EXPECT_EQ(+(unit.Damage), 5);
+    EXPECT_EQ(+(unit.in_tower), 1);
+    EXPECT_EQ(+(unit.Sight_Range), 2);
+    EXPECT_EQ(+(unit.mutations & UM_WEAPON_MASK), 1);
     EXPECT_NE(unit.mutations & UM_UNDEAD, 0);
-    EXPECT_EQ(unit.enchantments, UE_IMMOLATION | UE_FLIGHT);
-    EXPECT_EQ(unit.Rd_Constr_Left, -1);
-    EXPECT_EQ(_UNITS[1008].wx, 59);
+    EXPECT_EQ(+(unit.enchantments), UE_IMMOLATION | UE_FLIGHT);
+    EXPECT_EQ(+(unit.Rd_Constr_Left), -1);
+    EXPECT_EQ(+(_UNITS[1008].wx), 59);
 
     EXPECT_EQ(reinterpret_cast<const int16_t *>(events_table)[0], 298);
     EXPECT_EQ(grand_vizier, 1);
     EXPECT_EQ(_prefab_item_table[249], 1);
     EXPECT_STREQ(hero_names_table[34].name, "Zaldor");
-    EXPECT_EQ(hero_names_table[34].experience, 600);
+    EXPECT_EQ(+(hero_names_table[34].experience), 600);
 
     EXPECT_EQ(World_Image(), image);
 }
@@ -279,7 +281,7 @@ TEST_F(World_Test, HeroSlotItemsCountOnlyWhileTheSlotHoldsAHero)
         Poke(image, PLAYERS + 118 + 3 * 28, {c.unit_lo, c.unit_hi});
         Poke(image, PLAYERS + 118 + 3 * 28 + 16, {0xF4, 0x01, 0xFF, 0xFF, 0x89, 0x00});
         char why[256] = "";
-        EXPECT_EQ(Save_Game_Check_Image(image.data(), image.size(), why, sizeof(why)) != 0, c.accepted)
+        EXPECT_EQ(+(Save_Game_Check_Image(image.data(), image.size(), why, sizeof(why)) != 0), c.accepted)
             << c.name << ": " << why;
     }
 }
