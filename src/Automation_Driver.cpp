@@ -6,12 +6,12 @@
 #include <cstring>
 #include <ctime>
 
-#include "ALLOC.h"
+#include "world/ALLOC.h"
 #include "Fields.h"
 #include "Mouse.h"
 #include "STU_Log.h"
 #include "STU_Wrappers.h"
-#include "Screen_Control.h"
+#include "overland/Screen_Control.h"
 #include "sdl2_PFL.h"
 
 #define AD_LOG(severity, ...) STU_LOG(severity, LC_AUTOMATION_DRIVER, "[Automation Driver] " __VA_ARGS__)

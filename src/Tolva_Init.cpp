@@ -2,15 +2,15 @@
 #include <cstring>
 #include <ctime>
 
-#include "ALLOC.h"
+#include "world/ALLOC.h"
 #include "Dialog_Boxes.h"
 #include "EMM.h"
 #include "Expanding_Box.h"
-#include "Game_Settings.h"
+#include "world/Game_Settings.h"
 #include "Init_Drivers.h"
 #include "Input.h"
 #include "LBX_Load.h"
-#include "LOADER.h"
+#include "world/LOADER.h"
 #include "Release.h"
 #include "STU_Compat.h"
 #include "STU_GRAF.h"
@@ -18,8 +18,8 @@
 #include "GENDRAW.h"
 #include "Palette.h"
 #include "Platform.h"
-#include "Player_Record.h"
-#include "Screen_Control.h"
+#include "world/Player_Record.h"
+#include "overland/Screen_Control.h"
 #include "Video.h"
 #include "Tolva.h"
 

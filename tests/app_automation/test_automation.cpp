@@ -5,9 +5,9 @@
 #include <string>
 #include <thread>
 
-#include "ALLOC.h"
+#include "world/ALLOC.h"
 #include "Automation_Driver.h"
-#include "Screen_Control.h"
+#include "overland/Screen_Control.h"
 #include "Test_Temp_Dir.h"
 #include "sdl2_PFL.h"
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "ALLOC.h"
-#include "LOADSAVE.h"
+#include "world/ALLOC.h"
+#include "world/LOADSAVE.h"
 
 static void Try_Image(const uint8_t *data, size_t size)
 {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "LBX_Load.h"
-#include "LOADER.h"
+#include "world/LOADER.h"
 #include "STU_GRAF.h"
 
 // The records are packed, and EXPECT_EQ binds its arguments to references: fields are

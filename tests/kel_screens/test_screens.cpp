@@ -6,18 +6,18 @@
 #include <cstring>
 #include <string>
 
-#include "ALLOC.h"
+#include "world/ALLOC.h"
 #include "Fields.h"
-#include "Game_Settings.h"
+#include "world/Game_Settings.h"
 #include "Help.h"
 #include "Init_Drivers.h"
 #include "Input.h"
 #include "LBX_Load.h"
-#include "Main_Menu.h"
+#include "overland/Main_Menu.h"
 #include "ORV2.h"
 #include "STU_GRAF.h"
-#include "Screen_Control.h"
-#include "Screens__STUB.h"
+#include "overland/Screen_Control.h"
+#include "stubs/overland__STUB.h"
 #include "Test_Temp_Dir.h"
 #include "random.h"
 #include "sdl2_PFL.h"

@@ -3,13 +3,13 @@
 
 #include <cstring>
 
-#include "ALLOC.h"
-#include "Background_Music.h"
-#include "Game_Settings.h"
+#include "world/ALLOC.h"
+#include "overland/Background_Music.h"
+#include "world/Game_Settings.h"
 #include "LBX_Load.h"
-#include "Player_Record.h"
+#include "world/Player_Record.h"
 #include "STU_GRAF.h"
-#include "Screens__STUB.h"
+#include "stubs/overland__STUB.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "Game_Settings.h"
+#include "world/Game_Settings.h"
 #include "STU_GRAF.h"
-#include "Screens__STUB.h"
-#include "Settings_Screen.h"
+#include "stubs/overland__STUB.h"
+#include "overland/Settings_Screen.h"
 #include "Test_Temp_Dir.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Game_Settings.h"
+#include "world/Game_Settings.h"
 #include "STU_GRAF.h"
 #include "Test_Temp_Dir.h"
 

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "ALLOC.h"
-#include "Game_Settings.h"
-#include "Integrity_Check.h"
-#include "Kel_Stubs__STUB.h"
-#include "LOADSAVE.h"
+#include "world/ALLOC.h"
+#include "world/Game_Settings.h"
+#include "dev/Integrity_Check.h"
+#include "stubs/world__STUB.h"
+#include "world/LOADSAVE.h"
 #include "STU_GRAF.h"
-#include "STU_TST.h"
-#include "Unit_Type_Record.h"
+#include "dev/STU_TST.h"
+#include "world/Unit_Type_Record.h"
 
 inline void World_Clear(void)
 {

@@ -4,7 +4,7 @@
 
 #include "Allocate.h"
 #include "STU_LE.h"
-#include "Spell_Data_Record.h"
+#include "world/Spell_Data_Record.h"
 #include "World_Fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "LOADER.h"
+#include "world/LOADER.h"
 #include "World_Fixture.h"
 
 TEST_F(World_Test, CreateUnitCapsByOwnerAndSource)

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ALLOC.h"
-#include "LOADSAVE.h"
+#include "world/ALLOC.h"
+#include "world/LOADSAVE.h"
 #include "Standin.h"
-#include "Unit_Type_Record.h"
+#include "world/Unit_Type_Record.h"
 
 namespace {
 

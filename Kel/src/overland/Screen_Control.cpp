@@ -1,0 +1,204 @@
+#include "overland/Screen_Control.h"
+
+#include <cstring>
+
+#include "world/ALLOC.h"
+#include "overland/Background_Music.h"
+#include <cstdio>
+
+#include "Fields.h"
+#include "Input.h"
+#include "world/LOADSAVE.h"
+#include "world/Game_Settings.h"
+#include "world/Item_Record.h"
+#include "world/LOADER.h"
+#include "overland/Main_Menu.h"
+#include "world/Map_Feature_Records.h"
+#include "Mouse.h"
+#include "ORV2.h"
+#include "Palette.h"
+#include "world/Player_Record.h"
+#include "dev/PoC_Screen.h"
+#include "STU_Log.h"
+#include "dev/Test_Screen.h"
+#include "stubs/overland__STUB.h"
+#include "world/Unit_Record.h"
+#include "Video.h"
+#include "GENDRAW.h"
+#include "random.h"
+
+int16_t current_screen = scr_Main_Menu_Screen;
+int16_t previous_screen = scr_Main_Menu_Screen;
+int16_t quit_game_flag = 0;
+int16_t g_magic_exe_context = 1;
+int16_t g_headless_unattended = 0;
+
+namespace {
+
+constexpr int BLOCK_HEADER_BYTES = 16;
+
+int16_t m_game_played = 0;
+int16_t m_headers_saved = 0;
+uint8_t m_units_header[BLOCK_HEADER_BYTES];
+uint8_t m_items_header[BLOCK_HEADER_BYTES];
+uint8_t m_lairs_header[BLOCK_HEADER_BYTES];
+
+// The memory-block headers sit in the paragraph before each table.
+uint8_t *Block_Header(void *table) { return static_cast<uint8_t *>(table) - BLOCK_HEADER_BYTES; }
+
+void Reset_Game_Records(void)
+{
+    if (_cmd_line_seed != 0)
+        Set_Random_Seed((uint32_t)_cmd_line_seed);
+    else
+        Randomize();
+
+    _turn = 0;
+    _given_chance_to_rename_home_city = 0;
+    magic_master_idx = -1;
+    g_conquest_winner_idx = -1;
+    m_magic_winner_idx = -1;
+
+    memset(_players, 0, sizeof _players);
+    memset(_UNITS, 0xCC, (size_t)UNIT_SAVE_RECORDS * sizeof(Unit_Record));
+    memset(_ITEMS, 0xCC, (size_t)NUM_ITEMS * sizeof(Item_Record));
+    memset(_CITIES, 0xCC, (size_t)NUM_CITIES * sizeof(City_Record));
+    memset(_LAIRS, 0xCC, (size_t)NUM_LAIRS * sizeof(Lair_Record));
+
+    if (m_headers_saved) {
+        memcpy(Block_Header(_UNITS), m_units_header, BLOCK_HEADER_BYTES);
+        memcpy(Block_Header(_ITEMS), m_items_header, BLOCK_HEADER_BYTES);
+        memcpy(Block_Header(_LAIRS), m_lairs_header, BLOCK_HEADER_BYTES);
+    }
+    STU_LOG(SEV_INFO, LC_KEL_SCR, "Screen_Control: world records reset for a new game");
+}
+
+void Main_Menu_Path(void)
+{
+    if (m_game_played) {
+        Reset_Game_Records();
+        m_game_played = 0;
+    }
+    g_magic_exe_context = 1;
+    if (!m_headers_saved) {
+        memcpy(m_units_header, Block_Header(_UNITS), BLOCK_HEADER_BYTES);
+        memcpy(m_items_header, Block_Header(_ITEMS), BLOCK_HEADER_BYTES);
+        memcpy(m_lairs_header, Block_Header(_LAIRS), BLOCK_HEADER_BYTES);
+        m_headers_saved = 1;
+    }
+    Load_Palette(2, -1, 0);
+    Apply_Palette();
+    Main_Menu_Screen();
+    previous_screen = scr_Main_Menu_Screen;
+}
+
+void Continue_Path(void)
+{
+    Load_VEZ_Resources_Once__STUB();
+    Enable_Cancel();
+    if (!Load_SAVE_GAM(SAVE_GAM_SLOT_CONTINUE)) {
+        // A refused or missing continue file leaves the world as it was; the player is told why
+        // and gets the main menu back instead of losing the session.
+        const char *why = Load_SAVE_GAM_Refusal();
+        STU_LOG(SEV_ERROR, LC_KEL_SCR, "Continue: the saved game was not loaded: %s", why);
+        fprintf(stderr, "Tolva: the saved game could not be loaded: %s\n", why);
+        LOADSAVE_Warn_Player("The saved game could not be loaded.");
+        current_screen = scr_Main_Menu_Screen;
+        return;
+    }
+    Load_Palette(0, -1, 0);
+    Calculate_Remap_Colors();
+    Set_Button_Down_Offsets(1, 1);
+    Cycle_Palette_Color(198, 40, 0, 0, 63, 0, 0, 1);
+    Apply_Palette();
+    Fade_In();
+    current_screen = scr_Main_Screen;
+    _players[NEUTRAL_PLAYER_IDX].banner_id = 5;
+    Clear_Fields();
+    Loaded_Game_Update();
+    m_magic_winner_idx = -1;
+    g_conquest_winner_idx = -1;
+}
+
+void Load_Path(void)
+{
+    Load_VEZ_Resources_Once__STUB();
+    uint16_t music_before = magic_set.words[GS_BACKGROUND_MUSIC];
+    Load_Screen();
+    if (current_screen == scr_Main_Screen) Enable_Cancel();
+    m_magic_winner_idx = -1;
+    g_conquest_winner_idx = -1;
+    destroy_combat_city = 0;
+    uint16_t music_after = magic_set.words[GS_BACKGROUND_MUSIC];
+    if (music_after != music_before && music_after == 1) Play_Background_Music();
+}
+
+void Main_Screen_Path(void)
+{
+    m_game_played = 1;
+    g_magic_exe_context = 0;
+    Load_Palette(0, -1, 0);
+    Set_Button_Down_Offsets(1, 1);
+    Cycle_Palette_Color(198, 40, 0, 0, 63, 0, 0, 1);
+    Apply_Palette();
+    Set_Page_Off();
+    Fill(0, 0, 319, 199, 7);
+    Set_Page_On();
+    Fill(0, 0, 319, 199, 5);
+    Set_Page_Off();
+    Main_Screen();
+    previous_screen = scr_Main_Screen;
+}
+
+void No_Screen(void)
+{
+    // Nothing in the game produces these numbers; a script may. The loop must not spin on them.
+    int16_t next = m_game_played ? scr_Main_Screen : scr_Main_Menu_Screen;
+    STU_LOG(SEV_WARN, LC_KEL_SCR, "Screen_Control: screen %d names no screen; going to screen %d",
+            (int)current_screen, (int)next);
+    current_screen = next;
+}
+
+}  // namespace
+
+int16_t Screen_Control_Game_Played(void) { return m_game_played; }
+
+void Screen_Control_Pass(void)
+{
+    Clear_Fields();
+    Set_Mouse_List(1, mouse_list_default);
+    switch (current_screen) {
+    case scr_Main_Menu_Screen: Main_Menu_Path(); break;
+    case scr_Continue: Continue_Path(); break;
+    case scr_Load_Screen: Load_Path(); break;
+    case scr_New_Game_Screen:
+        current_screen = Newgame_Control() != 0 ? scr_Continue : scr_Main_Menu_Screen;
+        break;
+    case scr_Quit_To_DOS: break;
+    case scr_Hall_Of_Fame_Screen:
+        Hall_Of_Fame_Screen();
+        current_screen = scr_Main_Menu_Screen;
+        break;
+    case scr_Settings_Screen: current_screen = scr_Main_Screen; break;
+    case scr_City_Screen: City_Screen(); break;
+    case scr_Armies_Screen: ArmyList_Screen(); break;
+    case scr_Cities_Screen: CityList_Screen(); break;
+    case scr_Main_Screen: Main_Screen_Path(); break;
+    case scr_Magic_Screen: Magic_Screen(); break;
+    case scr_Road_Build: Road_Build_Screen(); break;
+    case scr_Production_Screen: Production_Screen(); break;
+    case scr_Items_Screen: Item_Screen(); break;
+    case scr_Next_Turn: Next_Turn_Proc(); break;
+    case scr_Spellbook_Screen: Spellbook_Screen(); break;
+    case scr_Advisor_Screen: Advisor_Screen(-1); break;
+    case scr_Diplomacy_Screen: Diplomacy_Screen__WIP(); break;
+    case scr_Test_Screen: Test_Screen(); break;
+    case scr_PoC_Screen: PoC_Screen(); break;
+    default: No_Screen(); break;
+    }
+}
+
+void Screen_Control(void)
+{
+    while (current_screen != scr_Quit_To_DOS) Screen_Control_Pass();
+}

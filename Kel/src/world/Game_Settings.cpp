@@ -1,0 +1,167 @@
+#include "world/Game_Settings.h"
+
+#include <cstring>
+#include <vector>
+
+#include "STU_File.h"
+#include "STU_GRAF.h"
+#include "STU_LE.h"
+#include "STU_Log.h"
+#include "STU_Wrappers.h"
+
+Game_Settings magic_set;
+Game_Settings *magic_set_ptr = nullptr;
+
+namespace {
+
+void Cut_Name(char *name, size_t size) { name[size - 1] = '\0'; }
+
+void Clear_Hall_Of_Fame(Game_Settings *settings)
+{
+    memset(settings->hall_names, 0, sizeof settings->hall_names);
+    memset(settings->hall_scores, 0, sizeof settings->hall_scores);
+    memset(settings->hall_races, 0, sizeof settings->hall_races);
+}
+
+// 1 with the record adopted when the stream holds exactly 466 bytes; else magic_set unchanged.
+int Adopt_Stream(FILE *file, const char *where)
+{
+    std::vector<unsigned char> bytes;
+    if (!STU_Read_Stream(file, bytes)) {
+        STU_LOG(SEV_WARN, LC_LOADSAVE, "could not read the game settings from %s", where);
+        return 0;
+    }
+    if (bytes.size() != GAME_SETTINGS_SIZE) {
+        STU_LOG(SEV_WARN, LC_LOADSAVE, "the game settings in %s are %zu bytes, not %d; not taken", where,
+                bytes.size(), GAME_SETTINGS_SIZE);
+        return 0;
+    }
+    Game_Settings_From_Bytes(&magic_set, bytes.data());
+    return 1;
+}
+
+} // namespace
+
+uint16_t Game_Settings_Word(int n)
+{
+    if (n >= 0 && n < 32) return magic_set.words[n];
+    if (n == GS_MOVEMENT_ANIMATIONS) return magic_set.movement_animations;
+    return 0;
+}
+
+void Set_Game_Settings_Word(int n, uint16_t value)
+{
+    if (n >= 0 && n < 32) magic_set.words[n] = value;
+    if (n == GS_MOVEMENT_ANIMATIONS) magic_set.movement_animations = value;
+}
+
+void Game_Settings_From_Bytes(Game_Settings *settings, const uint8_t *bytes)
+{
+    for (int i = 0; i < 32; i++) settings->words[i] = LE_U16(bytes + 2 * i);
+    memcpy(settings->save_names, bytes + 64, sizeof settings->save_names);
+    settings->movement_animations = LE_U16(bytes + 224);
+    memcpy(settings->hall_names, bytes + 226, sizeof settings->hall_names);
+    for (int i = 0; i < HALL_OF_FAME_ENTRIES; i++) {
+        settings->hall_scores[i] = LE_U16(bytes + 426 + 2 * i);
+        settings->hall_races[i] = LE_U16(bytes + 446 + 2 * i);
+    }
+    // Names are at most 19 characters and a terminator, whatever the file holds.
+    for (auto &name : settings->save_names) Cut_Name(name, sizeof name);
+    for (auto &name : settings->hall_names) Cut_Name(name, sizeof name);
+}
+
+void Game_Settings_To_Bytes(const Game_Settings *settings, uint8_t *bytes)
+{
+    for (int i = 0; i < 32; i++) LE_Put_U16(bytes + 2 * i, settings->words[i]);
+    memcpy(bytes + 64, settings->save_names, sizeof settings->save_names);
+    LE_Put_U16(bytes + 224, settings->movement_animations);
+    memcpy(bytes + 226, settings->hall_names, sizeof settings->hall_names);
+    for (int i = 0; i < HALL_OF_FAME_ENTRIES; i++) {
+        LE_Put_U16(bytes + 426 + 2 * i, settings->hall_scores[i]);
+        LE_Put_U16(bytes + 446 + 2 * i, settings->hall_races[i]);
+    }
+}
+
+void Set_Default_Game_Settings(void)
+{
+    STU_LOG(SEV_INFO, LC_NEWGAME, "BEGIN: Set_Default_Game_Settings()");
+    for (int i = 0; i <= 9; i++) magic_set.words[i] = 1;
+    magic_set.words[10] = 0;
+    for (int i = 11; i <= 17; i++) magic_set.words[i] = 1;
+    magic_set.words[18] = 2;
+    magic_set.words[19] = 1;
+    magic_set.words[20] = 0;
+    magic_set.words[21] = 4;
+    magic_set.words[22] = 1;
+    magic_set.words[23] = 1;
+    for (int i = 24; i <= 31; i++) magic_set.words[i] = 0;
+    magic_set.movement_animations = 1;
+    Clear_Hall_Of_Fame(&magic_set);
+}
+
+int Write_MAGIC_SET_User(void)
+{
+    char path[GRAF_PATH_MAX];
+    STU_GRAF_User_Path("RAROZ.SET", path, sizeof path);
+    char folder[GRAF_PATH_MAX];
+    if (STU_GRAF_User_Data_Dir(folder, sizeof folder)) STU_GRAF_Make_Path(folder);
+    uint8_t bytes[GAME_SETTINGS_SIZE];
+    Game_Settings_To_Bytes(&magic_set, bytes);
+    if (!STU_Write_File_Atomic(path, bytes, sizeof bytes)) {
+        STU_LOG(SEV_ERROR, LC_LOADSAVE, "could not write the game settings to \"%s\"", path);
+        return 0;
+    }
+    return 1;
+}
+
+int Read_MAGIC_SET_User(void)
+{
+    char found[GRAF_PATH_MAX];
+    if (STU_GRAF_User_DIR("RAROZ.SET", found) == 0) return 0;
+    FILE *file = STU_GRAF_Open_User("RAROZ.SET", "rb");
+    if (file == nullptr) return 0;
+    int taken = Adopt_Stream(file, "the user folder's RAROZ.SET");
+    fclose(file);
+    return taken;
+}
+
+int Read_MAGIC_SET(void)
+{
+    FILE *file = stu_fopen_ci("RAROZ.SET", "rb");
+    if (file == nullptr) return 0;
+    int taken = Adopt_Stream(file, "RAROZ.SET of the current folder");
+    fclose(file);
+    return taken;
+}
+
+int Write_MAGIC_SET(void)
+{
+    uint8_t bytes[GAME_SETTINGS_SIZE];
+    Game_Settings_To_Bytes(&magic_set, bytes);
+    if (!STU_Write_File_Atomic("RAROZ.SET", bytes, sizeof bytes)) {
+        STU_LOG(SEV_ERROR, LC_LOADSAVE, "could not write the game settings to \"RAROZ.SET\" in the current folder");
+        return 0;
+    }
+    return 1;
+}
+
+void Load_MAGIC_SET(void)
+{
+    bool loaded = false;
+    char found[GRAF_PATH_MAX];
+    FILE *file = STU_GRAF_User_DIR("RAROZ.SET", found) != 0 ? STU_GRAF_Open_User("RAROZ.SET", "rb") : nullptr;
+    if (file != nullptr) {
+        // Any other length is replaced by the defaults without a message.
+        std::vector<unsigned char> bytes;
+        if (STU_Read_Stream(file, bytes) && bytes.size() == GAME_SETTINGS_SIZE) {
+            Game_Settings_From_Bytes(&magic_set, bytes.data());
+            loaded = true;
+        }
+        fclose(file);
+    }
+    if (!loaded) Set_Default_Game_Settings();
+    if (magic_set.movement_animations != 0) magic_set.movement_animations = 1;
+    if (magic_set.words[GS_RAZE_CITY] != 0) magic_set.words[GS_RAZE_CITY] = 1;
+    if (magic_set.hall_scores[0] == 0) Clear_Hall_Of_Fame(&magic_set);
+    Write_MAGIC_SET_User();
+}

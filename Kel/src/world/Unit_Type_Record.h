@@ -1,0 +1,99 @@
+// The built-in table of unit kinds (0..34 heroes, then normal units, 154.. summoned creatures).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "world/Unit_Record.h"
+
+// Ability word bits
+constexpr uint16_t UA_FANTASTIC = 0x0001;
+constexpr uint16_t UA_LARGESHIELD = 0x0002;
+constexpr uint16_t UA_PLANESHIFT = 0x0004;
+constexpr uint16_t UA_WALLCRUSHER = 0x0008;
+constexpr uint16_t UA_HEALER = 0x0010;
+constexpr uint16_t UA_CREATEOUTPOST = 0x0020;
+constexpr uint16_t UA_INVISIBILITY = 0x0040;
+constexpr uint16_t UA_CREATEUNDEAD = 0x0080;
+constexpr uint16_t UA_LONGRANGE = 0x0100;
+constexpr uint16_t UA_LANDCORRUPTION = 0x0200;
+constexpr uint16_t UA_MELD = 0x0400;
+constexpr uint16_t UA_NONCORPOREAL = 0x0800;
+constexpr uint16_t UA_WINDWALKING = 0x1000;
+constexpr uint16_t UA_REGENERATION = 0x2000;
+constexpr uint16_t UA_PURIFY = 0x4000;
+constexpr uint16_t UA_NEGATEFIRSTSTRIKE = 0x8000;
+
+// Movement flag bits
+constexpr uint16_t MV_FOOT = 0x01;
+constexpr uint16_t MV_SAILING = 0x02;
+constexpr uint16_t MV_SWIMMING = 0x04;
+constexpr uint16_t MV_FLYING = 0x08;
+constexpr uint16_t MV_TELEPORTING = 0x10;
+constexpr uint16_t MV_FORESTER = 0x20;
+constexpr uint16_t MV_MOUNTAINEER = 0x40;
+constexpr uint16_t MV_MERGING = 0x80;
+
+struct Unit_Type_Record {
+    const char *name;
+    int8_t Melee;
+    int8_t Ranged;
+    int8_t Ranged_Type;           // -1 none
+    uint8_t Ammo;
+    int8_t To_Hit;
+    int8_t Defense;
+    int8_t Resist;
+    uint8_t Move_Halves;
+    int16_t cost;
+    uint8_t Upkeep;
+    uint8_t race;                 // 0..13 peoples, 14 any, 16..20 realms of summoned creatures
+    uint8_t hero_portrait;
+    uint8_t reqd_bldg_1;
+    uint8_t reqd_bldg_2;
+    uint8_t hero_class;
+    // The statistics-window figure picture, as a byte offset into the graphics cache block
+    // (0: not loaded); the record keeps the DOS 48-byte shape, which has no room for a pointer.
+    uint32_t pict_ofs;
+    uint8_t spare_28;
+    uint8_t spare_29;
+    uint8_t Hits;
+    uint8_t Sight;
+    uint8_t Transport;
+    uint8_t Figures;
+    int8_t Construction;
+    uint8_t Spec_Att_Attr;
+    uint16_t Move_Flags;
+    uint16_t Attribs_1;
+    uint8_t Attribs_2;
+    uint8_t spare_41;
+    uint16_t Abilities;
+    uint16_t Attack_Flags;
+    int16_t Sound;
+};
+
+static_assert(sizeof(Unit_Type_Record) == 48);
+static_assert(offsetof(Unit_Type_Record, Melee) == 8);
+static_assert(offsetof(Unit_Type_Record, Move_Halves) == 15);
+static_assert(offsetof(Unit_Type_Record, cost) == 16);
+static_assert(offsetof(Unit_Type_Record, Upkeep) == 18);
+static_assert(offsetof(Unit_Type_Record, race) == 19);
+static_assert(offsetof(Unit_Type_Record, hero_portrait) == 20);
+static_assert(offsetof(Unit_Type_Record, Sight) == 31);
+static_assert(offsetof(Unit_Type_Record, Transport) == 32);
+static_assert(offsetof(Unit_Type_Record, Figures) == 33);
+static_assert(offsetof(Unit_Type_Record, Construction) == 34);
+static_assert(offsetof(Unit_Type_Record, Spec_Att_Attr) == 35);
+static_assert(offsetof(Unit_Type_Record, Move_Flags) == 36);
+static_assert(offsetof(Unit_Type_Record, Attribs_1) == 38);
+static_assert(offsetof(Unit_Type_Record, Attribs_2) == 40);
+static_assert(offsetof(Unit_Type_Record, Abilities) == 42);
+static_assert(offsetof(Unit_Type_Record, Attack_Flags) == 44);
+static_assert(offsetof(Unit_Type_Record, Sound) == 46);
+
+extern Unit_Type_Record _unit_type_table[NUM_UNIT_TYPES];
+extern const char *_unit_type_names[NUM_UNIT_TYPES];
+
+// Restores the built-in values (tests use it to undo changes to the table).
+void Unit_Type_Table_Reset(void);
+// Address of a type's statistics-window figure picture, or null while none is loaded.
+uint8_t *Unit_Type_Figure_Picture(int unit_type);
