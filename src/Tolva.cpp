@@ -16,6 +16,7 @@
 #include "Platform.h"
 #include "random.h"
 #include "Replay.h"
+#include "overland/Intro_And_Credits.h"
 #include "overland/Screen_Control.h"
 #include "Settings_Ini.h"
 #include "SOUND.h"

@@ -78,6 +78,7 @@ void Write_Sub_Header(uint8_t *paragraph, uint16_t fill, uint16_t nparas, bool f
 }  // namespace
 
 SAMB_ptr tmp_SAMB_head = nullptr;
+SAMB_ptr _screen_seg = nullptr;
 uint8_t near_buffer[NEAR_BUFFER_SIZE];
 int16_t near_buffer_used = NEAR_BUFFER_START;
 int16_t near_buffer_mark = NEAR_BUFFER_START;

@@ -59,6 +59,10 @@ constexpr int SAMB_WORD_USED = 5;
 constexpr int SAMB_WORD_MARK = 7;
 
 extern SAMB_ptr tmp_SAMB_head;
+// The picture scratch block into which screens and boxes load their pictures. The game's world
+// allocation carves it; until then it is null, and engine-only programs (tests, tools) run the
+// boxes with a block of their own (Box_Picture_Block).
+extern SAMB_ptr _screen_seg;
 
 uint16_t SAMB_Word(SAMB_ptr block, int word);
 void SAMB_Set_Word(SAMB_ptr block, int word, uint16_t value);

@@ -19,6 +19,7 @@
 #include "STU_LE.h"
 #include "STU_Log.h"
 #include "Video.h"
+#include "sdl2_Init.h"
 #include "sdl2_PFL.h"
 
 char message_box_text[MESSAGE_BOX_TEXT_SIZE] = {};
@@ -224,6 +225,8 @@ void Warn(const char *text)
     Restore_Auto_Function();
     Restore_ScreenSeg();
 }
+
+int16_t Window_Shown(void) { return sdl2_window != nullptr && !Platform_Is_Headless() ? 1 : 0; }
 
 void Warn0(const char *text)
 {

@@ -24,6 +24,10 @@ extern const uint8_t *const COL_ListSel_Titles;
 extern const uint8_t *const COL_Warning1;
 extern const uint8_t *const COL_Warning2;
 
+// 1 while the player sees a window: the platform brought one up and the run is not headless.
+// The boxes are for such runs only; callers without one leave the message to the log.
+int16_t Window_Shown(void);
+
 // 1 for Yes, 0 for No.
 int16_t Confirmation_Box(const char *text);
 void Confirmation_Box_Draw(void);

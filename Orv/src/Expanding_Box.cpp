@@ -14,9 +14,6 @@
 #include "Video.h"
 #include "random.h"
 
-// The game's allocation defines the real block; this one stands only in programs without it.
-__attribute__((weak)) uint8_t *_screen_seg = nullptr;
-
 int16_t _draw_expanding_box = 0;
 int16_t expanding_box_x1 = 0, expanding_box_y1 = 0, expanding_box_x2 = 0, expanding_box_y2 = 0;
 int16_t expanding_origin_x1 = 0, expanding_origin_y1 = 0, expanding_origin_x2 = 0, expanding_origin_y2 = 0;

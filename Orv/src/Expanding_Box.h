@@ -7,10 +7,6 @@
 
 #include "Allocate.h"
 
-// The picture scratch block. The game's world allocation carves it; engine-only programs
-// (tests, tools) run with a block of their own (Box_Picture_Block).
-extern uint8_t *_screen_seg;
-
 constexpr uint32_t SCREEN_SEG_SAVE_BYTES = 65536;
 constexpr uint32_t SCREEN_SEG_SAVE_OFFSET = 16384;
 

@@ -17,7 +17,7 @@
 #include "ORV2.h"
 #include "STU_GRAF.h"
 #include "overland/Screen_Control.h"
-#include "stubs/overland__STUB.h"
+#include "turn/End_Of_Turn.h"
 #include "Test_Temp_Dir.h"
 #include "random.h"
 #include "sdl2_PFL.h"

@@ -9,7 +9,6 @@
 #include "LBX_Load.h"
 #include "world/Player_Record.h"
 #include "STU_GRAF.h"
-#include "stubs/overland__STUB.h"
 
 namespace {
 

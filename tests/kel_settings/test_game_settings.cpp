@@ -11,7 +11,7 @@
 
 #include "world/Game_Settings.h"
 #include "STU_GRAF.h"
-#include "stubs/overland__STUB.h"
+#include "magic/Spellbook_Pages.h"
 #include "overland/Settings_Screen.h"
 #include "Test_Temp_Dir.h"
 

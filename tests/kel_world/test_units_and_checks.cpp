@@ -1,5 +1,7 @@
 #include "world/LOADER.h"
 #include "World_Fixture.h"
+#include "overland/Map_Window.h"
+#include "world/Unit_Stacks.h"
 
 TEST_F(World_Test, CreateUnitCapsByOwnerAndSource)
 {

@@ -2,7 +2,8 @@
 
 #include "world/ALLOC.h"
 #include "Allocate.h"
-#include "stubs/world__STUB.h"
+#include "overland/Map_Window.h"
+#include "world/Unit_Stacks.h"
 #include "STU_Log.h"
 
 #define INTEGRITY_LOG(...) \

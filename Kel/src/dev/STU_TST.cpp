@@ -3,7 +3,9 @@
 #include <cstring>
 
 #include "world/ALLOC.h"
+#include "overland/Map_Window.h"
 #include "stubs/world__STUB.h"
+#include "world/Unit_Stacks.h"
 #include "STU_Log.h"
 #include "world/Spell_Data_Record.h"
 

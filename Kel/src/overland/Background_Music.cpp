@@ -5,7 +5,6 @@
 #include "LBX_Load.h"
 #include "world/Player_Record.h"
 #include "SOUND.h"
-#include "stubs/overland__STUB.h"
 
 int16_t m_background_music_num = 0;
 int16_t m_background_music_ctr = 0;

@@ -15,6 +15,7 @@
 #include "Replay.h"
 #include "STU_GRAF.h"
 #include "STU_Log.h"
+#include "overland/Intro_And_Credits.h"
 #include "overland/Screen_Control.h"
 #include "Animation.h"
 #include "Video.h"

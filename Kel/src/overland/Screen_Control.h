@@ -47,8 +47,3 @@ void Screen_Control(void);
 void Screen_Control_Pass(void);
 // 1 while the main screen has run since the world records were last reset.
 int16_t Screen_Control_Game_Played(void);
-
-// Intro and credits (the front end's opening).
-void Draw_Logos(void);
-void Init_Credits(void);
-void Draw_Credits(void);

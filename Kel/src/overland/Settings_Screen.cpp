@@ -1,6 +1,7 @@
 #include "overland/Settings_Screen.h"
 
 #include "world/ALLOC.h"
+#include "Allocate.h"
 #include "Fields.h"
 #include "GENDRAW.h"
 #include "world/Game_Settings.h"
@@ -13,7 +14,7 @@
 #include "STU_Log.h"
 #include "Animation.h"
 #include "overland/Screen_Control.h"
-#include "stubs/overland__STUB.h"
+#include "magic/Spellbook_Pages.h"
 #include "Fonts.h"
 #include "Video.h"
 

@@ -1,28 +1,23 @@
-// Minimal screens: each shows a plain page, takes its few keys and leaves for a sensible screen.
-// Globals that other modules will define are weak here, so the real definitions take over.
+// Minimal overland screens: each shows a plain page, takes its few keys and leaves for a
+// sensible screen.
 #include "stubs/overland__STUB.h"
 
-#include "world/ALLOC.h"
 #include "Fields.h"
 #include "GENDRAW.h"
 #include "Input.h"
-#include "world/LOADER.h"
 #include "Palette.h"
 #include "STU_Log.h"
+#include "Video.h"
 #include "dev/STU_TST.h"
+#include "overland/Intro_And_Credits.h"
+#include "overland/Load_Screen.h"
+#include "overland/Main_Screen.h"
+#include "overland/Road_Build_Screen.h"
 #include "overland/Screen_Control.h"
 #include "overland/Settings_Screen.h"
-#include "Video.h"
-
-__attribute__((weak)) int16_t _current_player_idx = 0;
-__attribute__((weak)) int16_t magic_master_idx = -1;
-__attribute__((weak)) int16_t g_conquest_winner_idx = -1;
-__attribute__((weak)) int16_t m_magic_winner_idx = -1;
-__attribute__((weak)) int16_t _given_chance_to_rename_home_city = 0;
-__attribute__((weak)) int16_t destroy_combat_city = 0;
-__attribute__((weak)) int16_t g_spellbook_last_left_page = 0;
-__attribute__((weak)) int16_t g_combat_spellbook_left_page = 0;
-__attribute__((weak)) int16_t g_first_research_page = 0;
+#include "stubs/STUB_HIT.h"
+#include "stubs/Stub_Screens.h"
+#include "world/ALLOC.h"
 
 namespace {
 
@@ -48,30 +43,21 @@ int16_t Plain_Screen(uint8_t colour, int16_t *quit)
     }
 }
 
-void Return_To_Main_Screen(const char *name)
-{
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "%s__STUB: not built yet; back to the main screen", name);
-    current_screen = scr_Main_Screen;
-}
-
 }  // namespace
 
 void Load_VEZ_Resources_Once__STUB(void) {}
 
-void Loaded_Game_Update(void) { TST_Patch_Game_Data(); }
-
-int16_t Newgame_Control(void)
+void Loaded_Game_Update(void)
 {
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "Newgame_Control__STUB: not built yet; back to the main menu");
-    return 0;
+    STUB_HIT();
+    TST_Patch_Game_Data();
 }
-
-void Hall_Of_Fame_Screen(void) { STU_LOG(SEV_INFO, LC_KEL_SCR, "Hall_Of_Fame_Screen__STUB: not built yet"); }
 
 // The load screen's Quit, Settings and OK places, and Esc; no slots yet. After the settings
 // screen the state machine enters this screen again (the settings screen leaves 11).
 void Load_Screen(void)
 {
+    STUB_HIT();
     if (loadsave_settings_flag != 3) {
         Load_Palette(1, -1, 0);
         Apply_Palette();
@@ -103,6 +89,7 @@ void Load_Screen(void)
 // The main screen: Esc goes back to the main menu; closing the window ends the game.
 void Main_Screen(void)
 {
+    STUB_HIT();
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Main_Screen__STUB: turn %d", (int)_turn);
     Clear_Fields();
     Add_Hot_Key("\x1B");
@@ -111,18 +98,22 @@ void Main_Screen(void)
     current_screen = (closed || hit == 0) ? scr_Quit_To_DOS : scr_Main_Menu_Screen;
 }
 
-void City_Screen(void) { Return_To_Main_Screen("City_Screen"); }
-void ArmyList_Screen(void) { Return_To_Main_Screen("ArmyList_Screen"); }
-void CityList_Screen(void) { Return_To_Main_Screen("CityList_Screen"); }
-void Magic_Screen(void) { Return_To_Main_Screen("Magic_Screen"); }
-void Road_Build_Screen(void) { Return_To_Main_Screen("Road_Build_Screen"); }
-void Production_Screen(void) { Return_To_Main_Screen("Production_Screen"); }
-void Item_Screen(void) { Return_To_Main_Screen("Item_Screen"); }
-void Next_Turn_Proc(void) { Return_To_Main_Screen("Next_Turn_Proc"); }
-void Spellbook_Screen(void) { Return_To_Main_Screen("Spellbook_Screen"); }
-void Advisor_Screen(int16_t advisor) { Return_To_Main_Screen("Advisor_Screen"); }
-void Diplomacy_Screen__WIP(void) { Return_To_Main_Screen("Diplomacy_Screen"); }
+void Road_Build_Screen(void)
+{
+    STUB_HIT();
+    Stub_Return_To_Main_Screen("Road_Build_Screen");
+}
 
-void Draw_Logos(void) { STU_LOG(SEV_INFO, LC_KEL_SCR, "Draw_Logos__STUB"); }
-void Init_Credits(void) { STU_LOG(SEV_INFO, LC_KEL_SCR, "Init_Credits__STUB"); }
-void Draw_Credits(void) {}
+void Draw_Logos(void)
+{
+    STUB_HIT();
+    STU_LOG(SEV_INFO, LC_KEL_SCR, "Draw_Logos__STUB");
+}
+
+void Init_Credits(void)
+{
+    STUB_HIT();
+    STU_LOG(SEV_INFO, LC_KEL_SCR, "Init_Credits__STUB");
+}
+
+void Draw_Credits(void) { STUB_HIT(); }

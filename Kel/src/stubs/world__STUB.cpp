@@ -1,13 +1,12 @@
+// Stand-ins for the world rules that unit creation, compaction and the test hooks call.
 #include "stubs/world__STUB.h"
 
-#include "world/ALLOC.h"
 #include "STU_Log.h"
-
-int16_t _map_x;
-int16_t _map_y;
-int16_t _map_plane;
-int16_t _active_world_x;
-int16_t _active_world_y;
+#include "stubs/STUB_HIT.h"
+#include "world/ALLOC.h"
+#include "world/Chaos_Channels.h"
+#include "world/City_Record_Operations.h"
+#include "world/Unit_Stacks.h"
 
 int16_t Calc_Unit_Level(int16_t unit_idx)
 {
@@ -23,10 +22,11 @@ int16_t City_Best_Weapon(int16_t city_idx) { return 0; }
 
 void Destroy_City(int16_t city_idx)
 {
+    STUB_HIT();
     STU_LOG(SEV_WARN, LC_GENERAL, "Destroy_City__STUB: city %d would be destroyed", city_idx);
 }
 
-void Apply_Chaos_Channels(int16_t unit_idx) {}
+void Apply_Chaos_Channels(int16_t unit_idx) { STUB_HIT(); }
 
 void Kill_Unit(int16_t unit_idx, int16_t kill_type)
 {
@@ -41,4 +41,4 @@ void Kill_Unit(int16_t unit_idx, int16_t kill_type)
     unit.wp = 0xFF;
 }
 
-void WIZ_NextIdleStack(int16_t player_idx, int16_t *map_x, int16_t *map_y, int16_t *map_plane) {}
+void WIZ_NextIdleStack(int16_t player_idx, int16_t *map_x, int16_t *map_y, int16_t *map_plane) { STUB_HIT(); }

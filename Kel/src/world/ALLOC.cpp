@@ -11,7 +11,6 @@
 uint8_t *EmmHndl_FIGUREX;
 uint8_t *EmmHndl_TILEXXX;
 uint8_t *EmmHndl_CONTXXX;
-uint8_t *_screen_seg;
 uint8_t *scratch_bitmap_seg;
 uint8_t *g_graphics_cache_seg;
 uint8_t *World_Data;
@@ -56,6 +55,7 @@ int16_t _cities;
 int16_t _units;
 int16_t _turn;
 int16_t _unit;
+int16_t _current_player_idx = 0;
 int16_t grand_vizier;
 
 static SAMB_ptr Carve_Block(uint16_t nparas, const char *file, int line)

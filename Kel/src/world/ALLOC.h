@@ -37,7 +37,6 @@ constexpr uint32_t SCRATCH_BITMAP_BYTES = 2400;
 extern uint8_t *EmmHndl_FIGUREX;
 extern uint8_t *EmmHndl_TILEXXX;
 extern uint8_t *EmmHndl_CONTXXX;
-extern uint8_t *_screen_seg;
 extern uint8_t *scratch_bitmap_seg;
 extern uint8_t *g_graphics_cache_seg;
 extern uint8_t *World_Data;
@@ -83,6 +82,8 @@ extern int16_t _cities;
 extern int16_t _units;
 extern int16_t _turn;
 extern int16_t _unit;
+// The player whose turn or screen is being processed.
+extern int16_t _current_player_idx;
 extern int16_t grand_vizier;
 
 // Carves every world table, in a fixed order, and points the computer players' scratch arrays

@@ -12,7 +12,6 @@
 #include "STU_Log.h"
 #include "world/Settings.h"
 #include "world/Spell_Data_Record.h"
-#include "sdl2_Init.h"
 
 const char *g_load_save_gam_name_override = nullptr;
 
@@ -455,7 +454,7 @@ static void Save_Game_File_Name(int16_t slot, char *name, int size)
 
 void LOADSAVE_Warn_Player(const char *text)
 {
-    if (sdl2_window == nullptr || Platform_Is_Headless()) return;
+    if (!Window_Shown()) return;
     Warn0(text);
 }
 

@@ -3,6 +3,8 @@
 
 #include "world/ALLOC.h"
 #include "stubs/world__STUB.h"
+#include "world/Chaos_Channels.h"
+#include "world/City_Record_Operations.h"
 #include "STU_Log.h"
 #include "world/Unit_Type_Record.h"
 

@@ -1,0 +1,5 @@
+// The overland spellbook (screen 112), from which the human starts an overland cast.
+#pragma once
+
+// Runs the screen; always leaves current_screen at the main screen.
+void Spellbook_Screen(void);

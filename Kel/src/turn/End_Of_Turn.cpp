@@ -1,0 +1,5 @@
+#include "turn/End_Of_Turn.h"
+
+int16_t magic_master_idx = -1;
+int16_t m_magic_winner_idx = -1;
+int16_t g_conquest_winner_idx = -1;

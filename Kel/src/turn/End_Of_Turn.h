@@ -1,0 +1,14 @@
+// The world turn the human starts with next turn (screen 110), and who has won.
+#pragma once
+
+#include <cstdint>
+
+// -1, or the player who has won.
+extern int16_t magic_master_idx;
+// -1, or the winner by the Spell of Mastery.
+extern int16_t m_magic_winner_idx;
+// -1, or the winner by conquest.
+extern int16_t g_conquest_winner_idx;
+
+// The screen function of screen 110; leaves current_screen at the main screen or the main menu.
+void Next_Turn_Proc(void);

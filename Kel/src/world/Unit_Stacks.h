@@ -1,0 +1,12 @@
+// The active stack: the units on one square that the player has picked, which of them move, and
+// the choice of the next stack that still has moves.
+#pragma once
+
+#include <cstdint>
+
+// The map position the search for the next stack measures from.
+extern int16_t _active_world_x;
+extern int16_t _active_world_y;
+
+// Selects the player's next stack with moves left; the map position and plane follow it.
+void WIZ_NextIdleStack(int16_t player_idx, int16_t *map_x, int16_t *map_y, int16_t *map_plane);
