@@ -82,12 +82,23 @@ void Apply_Video_Settings(void)
 void Start_Log(const char *settings)
 {
     char folder[GRAF_PATH_MAX] = "";
-    if (settings == nullptr || !STU_GRAF_Read_Ini_Value(settings, "Paths", "log_dir", folder, sizeof folder) ||
-        folder[0] == '\0') {
-        if (!STU_GRAF_User_State_Dir(folder, sizeof folder)) folder[0] = '\0';
+    char unusable[GRAF_PATH_MAX] = "";
+    if (settings != nullptr && STU_GRAF_Read_Ini_Value(settings, "Paths", "log_dir", folder, sizeof folder) &&
+        folder[0] != '\0' && !STU_GRAF_Make_Path(folder)) {
+        // A log_dir that cannot be made gives way to the state folder, never to wherever the
+        // program happens to run (possibly the game folder).
+        snprintf(unusable, sizeof unusable, "%s", folder);
+        folder[0] = '\0';
     }
+    if (folder[0] == '\0' && !STU_GRAF_User_State_Dir(folder, sizeof folder)) folder[0] = '\0';
+    if (unusable[0] != '\0')
+        fprintf(stderr, "Tolva: cannot create the log folder '%s' (Tolva.ini [Paths] log_dir); logging to '%s'\n",
+                unusable, folder[0] ? folder : ".");
     STU_Log_Set_Base_Dir(folder[0] ? folder : nullptr);
     STU_Log_Startup(settings);
+    if (unusable[0] != '\0')
+        STU_LOG(SEV_WARN, LC_TOLVA, "cannot create the log folder \"%s\" ([Paths] log_dir of %s); logging to \"%s\"",
+                unusable, settings, folder[0] ? folder : ".");
     Settings_Ini_Log();
 }
 
@@ -157,6 +168,28 @@ void Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_f
 static void Tolva_Quit_Requested(void) { quit_game_flag = 1; }
 
 int Tolva_Headless(void) { return m_headless; }
+
+int Tolva_Save_Dir_From_Ini(const char *settings, char *out, int size)
+{
+    if (out == nullptr || size <= 0) return 0;
+    out[0] = '\0';
+    char value[GRAF_PATH_MAX];
+    if (settings == nullptr || !STU_GRAF_Read_Ini_Value(settings, "Paths", "save_dir", value, sizeof value) ||
+        value[0] == '\0')
+        return 0;
+    const char *slash = strrchr(settings, '/');
+    if (value[0] == '/' || slash == nullptr) {
+        if (strlen(value) >= (size_t)size) return 0;
+        snprintf(out, (size_t)size, "%s", value);
+        return 1;
+    }
+    // Relative to the folder of the settings file that names it, not to wherever the program runs.
+    char folder[GRAF_PATH_MAX];
+    snprintf(folder, sizeof folder, "%.*s", (int)(slash - settings + 1), settings);
+    if (strlen(folder) + strlen(value) >= (size_t)size) return 0;
+    STU_GRAF_Join(out, size, folder, value);
+    return 1;
+}
 
 void Field_Log_Callback(FILE *stream, int x, int y)
 {
@@ -231,9 +264,7 @@ int Tolva_Main(int argc, char **argv)
     STU_GRAF_Set_Settings_Ini(settings);
     STU_GRAF_Init(GRAF_PROFILE_PLAYER);
     char save_dir[GRAF_PATH_MAX];
-    if (settings != nullptr && STU_GRAF_Read_Ini_Value(settings, "Paths", "save_dir", save_dir, sizeof save_dir) &&
-        save_dir[0] != '\0')
-        STU_GRAF_Set_User_Data_Dir(save_dir);
+    if (Tolva_Save_Dir_From_Ini(settings, save_dir, sizeof save_dir)) STU_GRAF_Set_User_Data_Dir(save_dir);
 
     Check_Command_Line_Parameters_(argc, argv);
 

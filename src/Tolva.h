@@ -24,5 +24,8 @@ int Tolva_Preflight_Game_Data(void);
 void Tolva_Seed_User_Files(void);
 void Tolva_Reseed_User_Files(void);
 void Tolva_Check_Data_Compat(void);
+// The [Paths] save_dir of the settings file: 1 and the folder when set; a relative one is taken
+// relative to the settings file's folder.
+int Tolva_Save_Dir_From_Ini(const char *settings, char *out, int size);
 // 1 when this run was asked to be headless (--headless or --offscreen).
 int Tolva_Headless(void);

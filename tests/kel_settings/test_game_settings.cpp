@@ -92,6 +92,48 @@ TEST_F(Settings_File, MissingOrWrongSizedFileBecomesTheDefaultsOnDisk)
     }
 }
 
+// The replaced file keeps its slot names and hall of fame under a name of its own.
+TEST_F(Settings_File, WrongSizedFileIsMovedAsideBeforeTheDefaultsReplaceIt)
+{
+    for (int size : {0, 465, 467}) {
+        SCOPED_TRACE(size);
+        for (const auto &entry : std::filesystem::directory_iterator(dir.path)) std::filesystem::remove(entry.path());
+        Bytes old = Good_File();
+        old.resize((size_t)size, 0x5A);
+        Write(old);
+        Load_MAGIC_SET();
+        std::vector<std::string> aside;
+        for (const auto &entry : std::filesystem::directory_iterator(dir.path)) {
+            std::string name = entry.path().filename().string();
+            if (name != "RAROZ.SET") aside.push_back(name);
+        }
+        ASSERT_EQ(aside.size(), 1u);
+        EXPECT_EQ(aside[0].rfind("RAROZ.SET.bad-", 0), 0u) << aside[0];
+        EXPECT_EQ(aside[0].size(), strlen("RAROZ.SET.bad-YYYYMMDD-HHMMSS")) << aside[0];
+        std::string kept = Read_Text(dir / aside[0]);
+        EXPECT_EQ(Bytes(kept.begin(), kept.end()), old);
+        EXPECT_EQ(Read().size(), (size_t)GAME_SETTINGS_SIZE);
+    }
+    // A second damaged file in the same second does not replace the first one kept.
+    Write(Bytes(10, 1));
+    Load_MAGIC_SET();
+    Write(Bytes(11, 2));
+    Load_MAGIC_SET();
+    int kept = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(dir.path))
+        if (entry.path().filename().string().rfind("RAROZ.SET.bad-", 0) == 0) kept++;
+    EXPECT_GE(kept, 3);
+}
+
+// A file that cannot be read (here a folder of that name) is left alone and nothing replaces it.
+TEST_F(Settings_File, UnreadableFileIsNotReplaced)
+{
+    std::filesystem::create_directory(path);
+    Load_MAGIC_SET();
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ(magic_set.words[21], 4);
+}
+
 TEST_F(Settings_File, RepairsForceTwoWordsAndKeepOtherValues)
 {
     Bytes b = Good_File();

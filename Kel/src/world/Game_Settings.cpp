@@ -1,6 +1,9 @@
 #include "world/Game_Settings.h"
 
+#include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <sys/stat.h>
 #include <vector>
 
 #include "STU_File.h"
@@ -38,6 +41,39 @@ int Adopt_Stream(FILE *file, const char *where)
     }
     Game_Settings_From_Bytes(&magic_set, bytes.data());
     return 1;
+}
+
+// Renames the user's RAROZ.SET to "RAROZ.SET.bad-<date>-<time>" (with "-2" and on when that
+// name is taken). 1 when it was moved aside, so the defaults may take its place.
+bool Set_Aside_Damaged_File(size_t size)
+{
+    char path[GRAF_PATH_MAX];
+    STU_GRAF_User_Path("RAROZ.SET", path, sizeof path);
+    char stamp[32];
+    time_t now = time(nullptr);
+    struct tm local;
+    if (localtime_r(&now, &local) == nullptr || strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local) == 0)
+        snprintf(stamp, sizeof stamp, "%lld", (long long)now);
+    char aside[GRAF_PATH_MAX + 64];
+    for (int n = 1; n <= 99; n++) {
+        if (n == 1)
+            snprintf(aside, sizeof aside, "%s.bad-%s", path, stamp);
+        else
+            snprintf(aside, sizeof aside, "%s.bad-%s-%d", path, stamp, n);
+        struct stat info;
+        if (stat(aside, &info) != 0) break;
+        aside[0] = '\0';
+    }
+    if (aside[0] != '\0' && rename(path, aside) == 0) {
+        STU_LOG(SEV_WARN, LC_LOADSAVE, "RAROZ.SET is %zu bytes, not %d: moved aside to \"%s\"; the settings are back to their defaults",
+                size, GAME_SETTINGS_SIZE, aside);
+        return true;
+    }
+    STU_LOG(SEV_ERROR, LC_LOADSAVE,
+            "RAROZ.SET is %zu bytes, not %d, and could not be moved aside (%s); the default settings are used and the "
+            "file is left as it is",
+            size, GAME_SETTINGS_SIZE, aside[0] != '\0' ? strerror(errno) : "no free name");
+    return false;
 }
 
 } // namespace
@@ -148,20 +184,30 @@ int Write_MAGIC_SET(void)
 void Load_MAGIC_SET(void)
 {
     bool loaded = false;
+    bool write_back = true;
     char found[GRAF_PATH_MAX];
-    FILE *file = STU_GRAF_User_DIR("RAROZ.SET", found) != 0 ? STU_GRAF_Open_User("RAROZ.SET", "rb") : nullptr;
+    FILE *file = STU_GRAF_User_DIR("RAROZ.SET", found) != 0 ? STU_GRAF_Open_User("RAROZ.SET", "rb")
+                                                                        : nullptr;
     if (file != nullptr) {
-        // Any other length is replaced by the defaults without a message.
         std::vector<unsigned char> bytes;
-        if (STU_Read_Stream(file, bytes) && bytes.size() == GAME_SETTINGS_SIZE) {
+        bool read = STU_Read_Stream(file, bytes) != 0;
+        fclose(file);
+        if (!read) {
+            // Unreadable is not the same as damaged: keep whatever is there.
+            STU_LOG(SEV_ERROR, LC_LOADSAVE, "could not read RAROZ.SET; the default settings are used and the file is left as it is");
+            write_back = false;
+        } else if (bytes.size() == GAME_SETTINGS_SIZE) {
             Game_Settings_From_Bytes(&magic_set, bytes.data());
             loaded = true;
+        } else {
+            // Any other length is replaced by the defaults, but the old file (slot names, hall of
+            // fame) is kept aside under a name of its own first.
+            write_back = Set_Aside_Damaged_File(bytes.size());
         }
-        fclose(file);
     }
     if (!loaded) Set_Default_Game_Settings();
     if (magic_set.movement_animations != 0) magic_set.movement_animations = 1;
     if (magic_set.words[GS_RAZE_CITY] != 0) magic_set.words[GS_RAZE_CITY] = 1;
     if (magic_set.hall_scores[0] == 0) Clear_Hall_Of_Fame(&magic_set);
-    Write_MAGIC_SET_User();
+    if (write_back) Write_MAGIC_SET_User();
 }
