@@ -93,3 +93,24 @@ int STU_Read_File(const char *path, std::vector<unsigned char> &out)
     fclose(file);
     return ok;
 }
+
+int STU_Read_Line(FILE *file, char *line, size_t size, int *too_long)
+{
+    if (too_long) *too_long = 0;
+    if (file == nullptr || line == nullptr || size < 2) return 0;
+    if (fgets(line, (int)size, file) == nullptr) return 0;
+    size_t length = strlen(line);
+    if (length == 0 || line[length - 1] == '\n' || length < size - 1) return 1;
+    // The buffer is full without a line end: the line either ends right here or goes on.
+    int next = getc(file);
+    if (next == EOF || next == '\n') return 1;
+    if (next == '\r') {
+        int after = getc(file);
+        if (after == EOF || after == '\n') return 1;
+        next = after;
+    }
+    while (next != EOF && next != '\n') next = getc(file);
+    line[0] = '\0';
+    if (too_long) *too_long = 1;
+    return 1;
+}

@@ -17,3 +17,11 @@ int STU_Copy_Stream_Atomic(FILE *source, const char *path);
 // Reads a whole file into out. 1 on success; 0 when it cannot be opened or read.
 int STU_Read_File(const char *path, std::vector<unsigned char> &out);
 int STU_Read_Stream(FILE *stream, std::vector<unsigned char> &out);
+
+// Settings files are read line by line in buffers of this size: a line of more than 1,023 bytes
+// (its line end not counted) is one line too long, never several shorter ones.
+constexpr size_t STU_LINE_MAX = 1024;
+
+// Reads one line, with its line end, into line. A line that does not fit in size - 1 bytes is
+// read to its end and reported through too_long (1) with line empty. 0 at the end of the file.
+int STU_Read_Line(FILE *file, char *line, size_t size, int *too_long);

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "STU_File.h"
 #include "STU_Log.h"
 #include "STU_Wrappers.h"
 
@@ -235,10 +236,18 @@ int STU_GRAF_Read_Game_Data_From_Ini(const char *path, char *buffer, int size)
     if (path == nullptr || buffer == nullptr || size <= 0) return 0;
     FILE *file = fopen(path, "r");
     if (file == nullptr) return 0;
-    char line[GRAF_PATH_MAX];
+    char line[STU_LINE_MAX];
     int in_section = 0;
     int result = 0;
-    while (fgets(line, sizeof line, file) != nullptr) {
+    int number = 0;
+    int too_long = 0;
+    while (STU_Read_Line(file, line, sizeof line, &too_long)) {
+        number++;
+        if (too_long) {
+            STU_LOG(SEV_WARN, LC_STU_GRAF, "%s: line %d is longer than %d bytes; ignored", path, number,
+                    (int)STU_LINE_MAX - 1);
+            continue;
+        }
         char *p = line;
         while (*p == ' ' || *p == '\t') p++;
         if (*p == '\0' || *p == '#' || *p == ';' || *p == '\r' || *p == '\n') continue;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "STU_File.h"
+#include "STU_Log.h"
 #include "STU_Wrappers.h"
 
 namespace {
@@ -361,9 +362,11 @@ int STU_GRAF_Read_Ini_Value(const char *path, const char *section, const char *k
     if (path == nullptr || section == nullptr || key == nullptr || buffer == nullptr || size <= 0) return 0;
     FILE *file = stu_fopen_ci(path, "r");
     if (file == nullptr) return 0;
-    char line[1024];
+    char line[STU_LINE_MAX];
     bool in_section = false;
     int found = 0;
+    int number = 0;
+    int too_long = 0;
     auto trim = [](char *s) {
         char *start = s;
         while (*start && strchr(" \t\r\n", *start)) start++;
@@ -371,7 +374,13 @@ int STU_GRAF_Read_Ini_Value(const char *path, const char *section, const char *k
         size_t length = strlen(s);
         while (length > 0 && strchr(" \t\r\n", s[length - 1])) s[--length] = '\0';
     };
-    while (fgets(line, sizeof line, file) != nullptr) {
+    while (STU_Read_Line(file, line, sizeof line, &too_long)) {
+        number++;
+        if (too_long) {
+            STU_LOG(SEV_WARN, LC_STU_GRAF, "%s: line %d is longer than %d bytes; ignored", path, number,
+                    (int)STU_LINE_MAX - 1);
+            continue;
+        }
         trim(line);
         line[strcspn(line, "#")] = '\0';
         line[strcspn(line, ";")] = '\0';

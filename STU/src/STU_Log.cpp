@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "STU_File.h"
 #include "STU_Wrappers.h"
 
 namespace {
@@ -135,9 +136,17 @@ void Read_Logging_Section(const char *settings_path)
     if (settings_path == nullptr) return;
     FILE *file = fopen(settings_path, "r");
     if (file == nullptr) return;
-    char line[512];
+    char line[STU_LINE_MAX];
     int inside = 0;
-    while (fgets(line, sizeof line, file) != nullptr) {
+    int number = 0;
+    int too_long = 0;
+    while (STU_Read_Line(file, line, sizeof line, &too_long)) {
+        number++;
+        if (too_long) {
+            STU_LOG(SEV_WARN, LC_STU_LOG, "%s: line %d is longer than %d bytes; ignored", settings_path, number,
+                    (int)STU_LINE_MAX - 1);
+            continue;
+        }
         Trim(line);
         if (line[0] == '\0' || line[0] == '#' || line[0] == ';') continue;
         if (line[0] == '[') {

@@ -4,10 +4,23 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "STU_GRAF.h"
 #include "world/Game_Settings.h"
 #include "Fuzz_Temp_Folder.h"
+
+static void Load_Bytes(const std::string &folder, const uint8_t *data, size_t size)
+{
+    Fuzz_Empty_Folder(folder);
+    Fuzz_Write_File(folder + "/RAROZ.SET", data, size);
+    Load_MAGIC_SET();
+    if (magic_set.movement_animations > 1 || magic_set.words[GS_RAZE_CITY] > 1) abort();
+    for (const auto &name : magic_set.save_names)
+        if (name[SAVE_SLOT_NAME_SIZE - 1] != '\0') abort();
+    for (const auto &name : magic_set.hall_names)
+        if (name[19] != '\0') abort();
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -16,12 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         folder = Fuzz_Temp_Folder("settings");
         STU_GRAF_Set_User_Data_Dir(folder.c_str());
     }
-    Fuzz_Empty_Folder(folder);
-    Fuzz_Write_File(folder + "/RAROZ.SET", data, size);
-    Load_MAGIC_SET();
-    if (magic_set.movement_animations > 1 || magic_set.words[GS_RAZE_CITY] > 1) abort();
-    for (const auto &name : magic_set.save_names)
-        if (name[SAVE_SLOT_NAME_SIZE - 1] != '\0') abort();
-    if (size == GAME_SETTINGS_SIZE) Read_MAGIC_SET_User();
+    Load_Bytes(folder, data, size);
+    // Only a file of exactly 466 bytes reaches the repairs; try the input cut or padded to that.
+    std::vector<uint8_t> whole(GAME_SETTINGS_SIZE, 0);
+    for (size_t i = 0; i < size && i < whole.size(); i++) whole[i] = data[i];
+    Load_Bytes(folder, whole.data(), whole.size());
+    Read_MAGIC_SET_User();
     return 0;
 }

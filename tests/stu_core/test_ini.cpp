@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "STU_GRAF.h"
 #include "STU_INI.h"
 #include "Test_Temp_Dir.h"
 
@@ -147,4 +148,22 @@ TEST(Ini, ReadValueCutsComments)
     char tiny[4];
     ASSERT_EQ(STU_GRAF_Read_Ini_Value(path.c_str(), "Video", "scale_mode", tiny, sizeof tiny), 1);
     EXPECT_STREQ(tiny, "fit");
+}
+
+// A line over 1,023 bytes is one line, ignored whole: its tail never reads as another key.
+TEST(Ini, OverlongLineIsIgnoredWholeNotReadInPieces)
+{
+    Test_Temp_Dir dir;
+    std::string path = dir / "Tolva.ini";
+    auto hiding = [](const std::string &tail) { return "note = " + std::string(1023 - 7, 'x') + tail + "\n"; };
+    std::string fits = "aspect_ratio = 4:3";
+    fits += std::string(1023 - fits.size(), ' ');  // exactly 1,023 bytes before the line end
+    Write_Text(path, "[Paths]\n" + hiding("game_data = /elsewhere") + "[Video]\n" + hiding("scale_mode = fit_nearest") +
+                         fits + "\r\n");
+    char value[64];
+    EXPECT_EQ(STU_GRAF_Read_Ini_Value(path.c_str(), "Video", "scale_mode", value, sizeof value), 0);
+    ASSERT_EQ(STU_GRAF_Read_Ini_Value(path.c_str(), "Video", "aspect_ratio", value, sizeof value), 1);
+    EXPECT_STREQ(value, "4:3");
+    char folder[1024];
+    EXPECT_EQ(STU_GRAF_Read_Game_Data_From_Ini(path.c_str(), folder, sizeof folder), 0);
 }

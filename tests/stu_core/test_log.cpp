@@ -106,3 +106,12 @@ TEST(Log, UnwritableFolderFallsBackToCurrentDirectory)
     EXPECT_NE(err.find("STU_LOG: log dir '/proc/no-such-folder' not writable; using CWD"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir / "tolva_log_new.txt"));
 }
+
+// A [Logging] line over 1,023 bytes is ignored whole, with a line saying so.
+TEST(Log, OverlongSettingsLineIsIgnoredWhole)
+{
+    std::string tail = "severity_threshold = FATAL";
+    Log_Run log("[Logging]\nnote = " + std::string(1022 - 7, 'x') + tail + "\n");
+    EXPECT_EQ(STU_Log_Get_Severity_Threshold(), SEV_TRACE);
+    EXPECT_NE(log.Text().find("line 2 is longer than 1023 bytes; ignored"), std::string::npos);
+}
