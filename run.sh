@@ -9,26 +9,9 @@ cd "$(dirname "$0")"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 
-has_fonts() { [ -n "$1" ] && [ -d "$1" ] && find "$1" -maxdepth 1 -iname fonts.lbx | grep -q .; }
-
-real_data=""
-if [ -n "${TOLVA_DATA_DIR:-}" ]; then
-  real_data="$TOLVA_DATA_DIR"
-else
-  config_home="${XDG_CONFIG_HOME:-$HOME/.config}"
-  ini_game_data=""
-  for ini in build/Tolva.ini "$config_home/Tolva/Tolva.ini"; do
-    if [ -f "$ini" ]; then
-      ini_game_data=$(sed -n 's/^[[:space:]]*game_data[[:space:]]*=[[:space:]]*"\{0,1\}\([^"]*\)"\{0,1\}[[:space:]]*$/\1/p' "$ini" | head -n 1)
-      [ -n "$ini_game_data" ] && break
-    fi
-  done
-  for dir in "$ini_game_data" build assets ../assets "$HOME/GOG Games/Velmora" "$HOME/Games/Velmora" \
-             "$HOME/.steam/steam/steamapps/common/Velmora Classic" \
-             "$HOME/.local/share/Steam/steamapps/common/Velmora Classic"; do
-    if has_fonts "$dir"; then real_data="$dir"; break; fi
-  done
-fi
+# The program's own search (TOLVA_DATA_DIR, Tolva.ini's game_data, its folder, the usual
+# installation folders), asked through a helper built from the same code.
+real_data=$(./build/tolva_data_dir) || real_data=""
 
 if [ -z "$real_data" ]; then
   if [ -d build/standin ]; then

@@ -86,9 +86,8 @@ void Log_Location_Results(const Settings_Ini_Location *location)
         STU_LOG(SEV_WARN, LC_TOLVA, "settings: could not write %s", location->example_path);
 }
 
-} // namespace
-
-const char *Settings_Ini_Startup(void)
+// The two locations, their paths and whether their files exist; nothing is written.
+void Find_Locations(char *config_folder, int config_folder_size)
 {
     Clear_Location(&g_settings_program);
     Clear_Location(&g_settings_config);
@@ -114,14 +113,40 @@ const char *Settings_Ini_Startup(void)
         g_settings_program.exists = STU_INI_File_Exists(g_settings_program.path);
     }
 
-    char config_folder[GRAF_PATH_MAX];
-    if (STU_GRAF_User_Config_Dir(config_folder, sizeof config_folder)) {
+    config_folder[0] = '\0';
+    if (STU_GRAF_User_Config_Dir(config_folder, config_folder_size)) {
         STU_GRAF_Join(g_settings_config.path, sizeof g_settings_config.path, config_folder, "Tolva.ini");
         if (strcmp(g_settings_config.path, g_settings_program.path) == 0)
             Clear_Location(&g_settings_config);
         else
             g_settings_config.exists = STU_INI_File_Exists(g_settings_config.path);
     }
+}
+
+const char *Choose_Location(void)
+{
+    if (g_settings_program.exists)
+        m_chosen = g_settings_program.path;
+    else if (g_settings_config.exists)
+        m_chosen = g_settings_config.path;
+    else
+        m_chosen = nullptr;
+    return m_chosen;
+}
+
+} // namespace
+
+const char *Settings_Ini_Find(void)
+{
+    char config_folder[GRAF_PATH_MAX];
+    Find_Locations(config_folder, sizeof config_folder);
+    return Choose_Location();
+}
+
+const char *Settings_Ini_Startup(void)
+{
+    char config_folder[GRAF_PATH_MAX];
+    Find_Locations(config_folder, sizeof config_folder);
 
     if (!g_settings_program.exists && !g_settings_config.exists && g_settings_config.path[0] != '\0') {
         char *text = STU_INI_Compose(g_settings_header, g_settings_schema, SETTINGS_SCHEMA_ROWS, 1, "\n");
@@ -137,12 +162,7 @@ const char *Settings_Ini_Startup(void)
 
     if (g_settings_program.exists) Update_Location(&g_settings_program);
     if (g_settings_config.exists) Update_Location(&g_settings_config);
-
-    if (g_settings_program.exists)
-        m_chosen = g_settings_program.path;
-    else if (g_settings_config.exists)
-        m_chosen = g_settings_config.path;
-    return m_chosen;
+    return Choose_Location();
 }
 
 const char *Settings_Ini_Path(void) { return m_chosen; }

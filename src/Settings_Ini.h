@@ -27,4 +27,7 @@ extern Settings_Ini_Location g_settings_config;
 // Runs before the log is open; its messages wait for Settings_Ini_Log.
 const char *Settings_Ini_Startup(void);
 const char *Settings_Ini_Path(void);
+// The file Settings_Ini_Startup would choose among those that exist now, without creating or
+// changing any; for tools that must see what the program sees.
+const char *Settings_Ini_Find(void);
 void Settings_Ini_Log(void);

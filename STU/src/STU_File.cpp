@@ -47,13 +47,13 @@ int STU_Write_File_Atomic(const char *path, const void *data, size_t size)
 
 int STU_Copy_Stream_Atomic(FILE *source, const char *path)
 {
-    if (source == nullptr || path == nullptr) return 0;
+    if (source == nullptr || path == nullptr) return STU_COPY_CANNOT_CREATE;
     char temp[2048];
-    if (!Temp_Name(path, temp, sizeof temp)) return 0;
+    if (!Temp_Name(path, temp, sizeof temp)) return STU_COPY_CANNOT_CREATE;
     FILE *file = fopen(temp, "wb");
     if (file == nullptr) {
         STU_LOG(SEV_ERROR, LC_STU_FIO, "could not create \"%s\": %s", temp, strerror(errno));
-        return 0;
+        return STU_COPY_CANNOT_CREATE;
     }
     char block[4096];
     bool ok = true;
@@ -68,7 +68,7 @@ int STU_Copy_Stream_Atomic(FILE *source, const char *path)
             break;
         }
     }
-    return Finish(file, temp, path, ok);
+    return Finish(file, temp, path, ok) ? STU_COPY_OK : STU_COPY_SHORT_WRITE;
 }
 
 int STU_Read_Stream(FILE *stream, std::vector<unsigned char> &out)

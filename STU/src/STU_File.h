@@ -11,7 +11,10 @@
 // (the old file, if any, is then untouched and the temporary removed).
 int STU_Write_File_Atomic(const char *path, const void *data, size_t size);
 
-// Copies an open stream, from its current position to its end, into path atomically. 1 on success.
+// Copies an open stream, from its current position to its end, into path atomically, in blocks
+// of 4,096 bytes. STU_COPY_OK (1) on success; otherwise the temporary could not be created, or
+// a block or the finishing failed (path is then untouched).
+enum STU_Copy_Result { STU_COPY_OK = 1, STU_COPY_CANNOT_CREATE = 0, STU_COPY_SHORT_WRITE = -1 };
 int STU_Copy_Stream_Atomic(FILE *source, const char *path);
 
 // Reads a whole file into out. 1 on success; 0 when it cannot be opened or read.

@@ -66,39 +66,6 @@ bool Folder_Has_Fonts(const char *folder)
     return true;
 }
 
-enum Copy_Result { COPY_OK, COPY_CANNOT_CREATE, COPY_SHORT_WRITE };
-
-// Copies in blocks of 4,096 bytes through "<path>.tmp" and a rename, so a failed copy never
-// leaves a half file that a later run would take for a seeded one.
-Copy_Result Copy_Stream_To(FILE *source, const char *path)
-{
-    char temp[GRAF_PATH_MAX + 8];
-    snprintf(temp, sizeof temp, "%s.tmp", path);
-    FILE *target = fopen(temp, "wb");
-    if (target == nullptr) return COPY_CANNOT_CREATE;
-    char block[4096];
-    bool ok = true;
-    for (;;) {
-        size_t got = fread(block, 1, sizeof block, source);
-        if (got > 0 && fwrite(block, 1, got, target) != got) {
-            ok = false;
-            break;
-        }
-        if (got < sizeof block) {
-            if (ferror(source)) ok = false;
-            break;
-        }
-    }
-    if (fflush(target) != 0) ok = false;
-    if (fclose(target) != 0) ok = false;
-    if (ok && rename(temp, path) != 0) ok = false;
-    if (!ok) {
-        remove(temp);
-        return COPY_SHORT_WRITE;
-    }
-    return COPY_OK;
-}
-
 bool User_Data_Folder(char *folder, int size) { return STU_GRAF_User_Data_Dir(folder, size) == 1; }
 
 } // namespace
@@ -458,14 +425,16 @@ int STU_GRAF_Seed_User_File(const char *name)
         STU_LOG(SEV_INFO, LC_GENERAL, "STU_GRAF: nothing to seed for '%s' (no original found)", name);
         return 0;
     }
-    Copy_Result result = Copy_Stream_To(original, path);
+    int result = STU_Copy_Stream_Atomic(original, path);
     fclose(original);
-    if (result == COPY_CANNOT_CREATE) {
-        STU_LOG(SEV_WARN, LC_GENERAL, "STU_GRAF: cannot create user copy of '%s'", name);
-        return 0;
-    }
-    if (result == COPY_SHORT_WRITE) {
-        STU_LOG(SEV_ERROR, LC_GENERAL, "STU_GRAF: short write seeding '%s'", name);
+    if (result != STU_COPY_OK) {
+        if (result == STU_COPY_CANNOT_CREATE)
+            STU_LOG(SEV_WARN, LC_GENERAL, "STU_GRAF: cannot create user copy of '%s'", name);
+        else
+            STU_LOG(SEV_ERROR, LC_GENERAL, "STU_GRAF: short write seeding '%s'", name);
+        // Said where the player sees it at once: the game runs on, but without this file.
+        fprintf(stderr, "Tolva: could not copy %s from your Velmora data into your Tolva data folder '%s'\n", name,
+                folder);
         return 0;
     }
     STU_LOG(SEV_INFO, LC_GENERAL, "STU_GRAF: seeded user copy of '%s'", name);
@@ -489,22 +458,22 @@ int STU_GRAF_Backup_And_Reseed_User_File(const char *name, const char *backup_na
         STU_GRAF_Join(backup_folder, sizeof backup_folder, folder, backup_name);
         STU_GRAF_Make_Path(backup_folder);
         STU_GRAF_Join(backup_path, sizeof backup_path, backup_folder, name);
-        Copy_Result backed_up = Copy_Stream_To(existing, backup_path);
+        int backed_up = STU_Copy_Stream_Atomic(existing, backup_path);
         fclose(existing);
-        if (backed_up != COPY_OK) {
+        if (backed_up != STU_COPY_OK) {
             // The user's copy is never overwritten unless a backup of it exists.
             STU_LOG(SEV_WARN, LC_GENERAL, "STU_GRAF: cannot back up '%s'", name);
             fclose(original);
             return 0;
         }
     }
-    Copy_Result result = Copy_Stream_To(original, path);
+    int result = STU_Copy_Stream_Atomic(original, path);
     fclose(original);
-    if (result == COPY_CANNOT_CREATE) {
+    if (result == STU_COPY_CANNOT_CREATE) {
         STU_LOG(SEV_WARN, LC_GENERAL, "STU_GRAF: cannot overwrite user copy of '%s'", name);
         return 0;
     }
-    if (result == COPY_SHORT_WRITE) {
+    if (result != STU_COPY_OK) {
         STU_LOG(SEV_ERROR, LC_GENERAL, "STU_GRAF: short write re-seeding '%s'", name);
         return 0;
     }

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "STU_File.h"
+#include "STU_GRAF.h"
 #include "STU_Wrappers.h"
 
 namespace {
@@ -52,23 +53,12 @@ int m_signal_handlers_installed = 0;
 
 uint32_t Ring_Used() { return (m_write_pos - m_read_pos) & RING_MASK; }
 
-void Make_Path(char *out, size_t size, const char *folder, const char *name)
-{
-    if (folder[0] == '\0') {
-        snprintf(out, size, "%s", name);
-        return;
-    }
-    size_t len = strlen(folder);
-    const char *sep = (folder[len - 1] == '/' || folder[len - 1] == '\\') ? "" : "/";
-    snprintf(out, size, "%s%s%s", folder, sep, name);
-}
-
 void Rotate(const char *folder)
 {
     char previous[600], current[600], fresh[600];
-    Make_Path(previous, sizeof previous, folder, "tolva_log_previous.txt");
-    Make_Path(current, sizeof current, folder, "tolva_log_current.txt");
-    Make_Path(fresh, sizeof fresh, folder, "tolva_log_new.txt");
+    STU_GRAF_Join(previous, sizeof previous, folder, "tolva_log_previous.txt");
+    STU_GRAF_Join(current, sizeof current, folder, "tolva_log_current.txt");
+    STU_GRAF_Join(fresh, sizeof fresh, folder, "tolva_log_new.txt");
     remove(previous);
     rename(current, previous);
     rename(fresh, current);
@@ -203,7 +193,7 @@ void Log_Crash_Handler(int signal_number)
 
 void Open_Log_File(const char *folder)
 {
-    Make_Path(m_log_path, sizeof m_log_path, folder, "tolva_log_new.txt");
+    STU_GRAF_Join(m_log_path, sizeof m_log_path, folder, "tolva_log_new.txt");
     m_file = fopen(m_log_path, "w");
     m_file_fd = m_file ? fileno(m_file) : -1;
     // Unbuffered: drains already write in large pieces, and the crash path writes the

@@ -1,7 +1,5 @@
 #include "sdl2_Capture.h"
 
-#include <sys/stat.h>
-
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +9,7 @@
 #include <string>
 
 #include "STU_File.h"
+#include "STU_GRAF.h"
 #include "STU_LE.h"
 #include "STU_Wrappers.h"
 #include "sdl2_PFL.h"
@@ -47,27 +46,9 @@ uint64_t Now(void)
 
 std::string Join(const char *name)
 {
-    std::string path = m_folder;
-    size_t n = path.size();
-    if (n > 0 && path[n - 1] != '/' && path[n - 1] != '\\') {
-        path += '/';
-    }
-    return path + name;
-}
-
-int Make_Folders(const char *folder)
-{
-    std::string path = folder;
-    for (size_t i = 1; i < path.size(); ++i) {
-        if (path[i] == '/' || path[i] == '\\') {
-            std::string part = path.substr(0, i);
-            mkdir(part.c_str(), 0755);
-        }
-    }
-    if (mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) {
-        return 0;
-    }
-    return 1;
+    char path[GRAF_PATH_MAX];
+    STU_GRAF_Join(path, sizeof path, m_folder, name);
+    return path;
 }
 
 void Write_Info(void)
@@ -178,7 +159,7 @@ int Platform_Capture_Start(const char *folder, int fps)
         return 1;
     }
     std::snprintf(m_folder, sizeof(m_folder), "%s", folder);
-    Make_Folders(m_folder);
+    STU_GRAF_Make_Path(m_folder);
     m_fps = fps <= 0 ? 60 : fps;
     std::string video_path = Join("video_rgb24.raw");
     m_video = stu_fopen_ci(video_path.c_str(), "wb");

@@ -1,4 +1,3 @@
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -51,16 +50,23 @@ void Standin_Fail(const std::string &what)
     exit(1);
 }
 
+static std::string Joined(const std::string &folder, const std::string &name)
+{
+    char path[GRAF_PATH_MAX];
+    STU_GRAF_Join(path, sizeof path, folder.c_str(), name.c_str());
+    return path;
+}
+
 void Standin_Write_File(const std::string &folder, const std::string &name, const Bytes &bytes)
 {
-    std::string path = folder + "/" + name;
+    std::string path = Joined(folder, name);
     if (!STU_Write_File_Atomic(path.c_str(), bytes.data(), bytes.size())) Standin_Fail("cannot write " + path);
 }
 
 void Standin_Write_Archive(const std::string &folder, const Standin_Archive &archive)
 {
-    std::string staging = folder + "/.staging";
-    mkdir(staging.c_str(), 0755);
+    std::string staging = Joined(folder, ".staging");
+    STU_GRAF_Make_Path(staging.c_str());
     std::string file_name = archive.name + ".LBX";
     Standin_Write_File(staging, file_name, Standin_LBX_Bytes(archive.entries));
 
@@ -85,8 +91,8 @@ void Standin_Write_Archive(const std::string &folder, const Standin_Archive &arc
     LBX_Close();
     STU_GRAF_Reset();
 
-    std::string from = staging + "/" + file_name;
-    std::string to = folder + "/" + file_name;
+    std::string from = Joined(staging, file_name);
+    std::string to = Joined(folder, file_name);
     if (rename(from.c_str(), to.c_str()) != 0) Standin_Fail("cannot move " + from + " into place");
     rmdir(staging.c_str());
 }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "STU_GRAF.h"
 #include "Standin.h"
 
 int main(int argc, char **argv)
@@ -12,7 +13,7 @@ int main(int argc, char **argv)
         return 2;
     }
     std::string folder = argv[1];
-    mkdir(folder.c_str(), 0755);
+    STU_GRAF_Make_Path(folder.c_str());
     struct stat info;
     if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) Standin_Fail("cannot create " + folder);
 

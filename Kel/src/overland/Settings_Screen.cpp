@@ -5,6 +5,7 @@
 #include "Fields.h"
 #include "GENDRAW.h"
 #include "world/Game_Settings.h"
+#include "world/LOADSAVE.h"
 #include "Help.h"
 #include "Input.h"
 #include "LBX_Load.h"
@@ -166,8 +167,13 @@ void Settings_Screen(void)
         if (quit_game_flag || hit == m_esc_field) {
             done = true;
         } else if (hit == m_ok_field) {
-            Write_MAGIC_SET_User();
-            STU_LOG(SEV_INFO, LC_KEL_SCR, "Settings_Screen: OK; RAROZ.SET written");
+            if (Write_MAGIC_SET_User()) {
+                STU_LOG(SEV_INFO, LC_KEL_SCR, "Settings_Screen: OK; RAROZ.SET written");
+            } else {
+                // The options stay in effect for this run; the file on disk keeps the old ones.
+                STU_LOG(SEV_ERROR, LC_KEL_SCR, "Settings_Screen: OK, but RAROZ.SET could not be written; it is unchanged");
+                LOADSAVE_Warn_Player("The settings could not be saved. They apply until you quit.");
+            }
             done = true;
         } else if (hit > 0) {
             for (int i = 0; i < SETTINGS_OPTION_COUNT; i++) {
