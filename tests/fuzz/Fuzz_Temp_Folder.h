@@ -1,6 +1,6 @@
 // A private scratch folder for fuzz targets that go through file-reading entry points: made once
-// per process (on /dev/shm when there is one, so the many small writes stay in memory) and
-// emptied before each input.
+// per process (on /dev/shm when there is one, so the many small writes stay in memory), emptied
+// before each input and removed when the process ends.
 #pragma once
 
 #include <dirent.h>
@@ -10,7 +10,24 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
+#include <vector>
+
+inline std::vector<std::string> &Fuzz_Temp_Folders(void)
+{
+    static std::vector<std::string> folders;
+    return folders;
+}
+
+inline void Fuzz_Remove_Temp_Folders(void)
+{
+    for (const std::string &folder : Fuzz_Temp_Folders()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+}
 
 inline std::string Fuzz_Temp_Folder(const char *tag)
 {
@@ -21,6 +38,8 @@ inline std::string Fuzz_Temp_Folder(const char *tag)
         perror("mkdtemp");
         abort();
     }
+    if (Fuzz_Temp_Folders().empty()) atexit(Fuzz_Remove_Temp_Folders);
+    Fuzz_Temp_Folders().push_back(made);
     return made;
 }
 
