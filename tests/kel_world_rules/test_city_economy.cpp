@@ -1,6 +1,7 @@
 // A city's yields and a wizard's economy.
 #include "Rules_Fixture.h"
 #include "world/City_Economy.h"
+#include "world/Square_Queries.h"
 
 class CityEconomy : public Rules_Test {
 protected:
@@ -173,4 +174,51 @@ TEST_F(CityEconomy, UnitUpkeepFameAndNetIncome)
     EXPECT_EQ(gold, 0);
     EXPECT_EQ(food, 0);
     EXPECT_EQ(mana, -200);
+}
+
+// The stand-in saves hold consistent cities whose yield bytes are what the rules give.
+TEST_F(CityEconomy, StandinSavesHoldTheYieldsTheRulesGive)
+{
+    std::string folder = std::string(TOLVA_BINARY_DIR) + "/standin";
+    FILE *probe = fopen((folder + "/SAVE9.GAM").c_str(), "rb");
+    if (probe == nullptr) {
+        GTEST_SKIP() << "stand-in installation not built: " << folder;
+    }
+    fclose(probe);
+    STU_GRAF_Reset();
+    STU_GRAF_Add_Search_Dir(folder.c_str());
+    LBX_Close();
+    Load_BUILDDAT();
+    uint8_t *table = Load_Rule_Table("TERRSTAT", 1, 1, NUM_UNREST_RACES * NUM_UNREST_RACES);
+    for (int r = 0; r < NUM_UNREST_RACES; r++) TBL_Unrest[r] = reinterpret_cast<int8_t *>(table + NUM_UNREST_RACES * r);
+    for (const char *name : {"SAVE1.GAM", "SAVE9.GAM"}) {
+        FILE *file = fopen((folder + "/" + name).c_str(), "rb");
+        ASSERT_NE(file, nullptr);
+        std::vector<uint8_t> image(SAVE_GAM_SIZE);
+        ASSERT_EQ(fread(image.data(), 1, image.size(), file), image.size());
+        fclose(file);
+        Save_Game_Read_Image(image.data(), image.size());
+        Reset_City_Area_Bitfields();
+        bool owners[NUM_PLAYERS] = {};
+        for (int16_t c = 0; c < _cities; c++) {
+            City_Record saved = _CITIES[c];
+            owners[saved.owner_idx] = true;
+            EXPECT_GE(saved.farmer_count, City_Minimum_Farmers(c)) << name << " " << saved.name;
+            EXPECT_LE(saved.farmer_count + City_Rebel_Count(c), saved.population) << name << " " << saved.name;
+            Do_City_Calculations(c);
+            const City_Record &now = _CITIES[c];
+            EXPECT_EQ(memcmp(&saved.production_units, &now.production_units, 1), 0) << name << " " << saved.name;
+            EXPECT_EQ(memcmp(&saved.gold_units, &now.gold_units, 5), 0) << name << " " << saved.name;
+            for (int k = 0; k < 13; k++) EXPECT_EQ(saved.road_connections[k], 0) << name;
+        }
+        EXPECT_TRUE(owners[0] && owners[1] && owners[NEUTRAL_PLAYER_IDX]) << name;
+        // The rule cases: shared squares, a river city beside water, corruption, minerals and game.
+        EXPECT_EQ(City_Area_Square_Is_Shared(21, 16, 0), 1);
+        EXPECT_EQ(Square_Gold_Bonus(_CITIES[0].wx, _CITIES[0].wy, _CITIES[0].wp), 30);
+        EXPECT_EQ(Square_Has_Corruption(18, 15, 0), 1);
+        EXPECT_GT(City_Food_WildGame(0), 0);
+        EXPECT_GT(_CITIES[0].building_maintenance, 0);
+        EXPECT_GT(_CITIES[0].gold_units, 0);
+        EXPECT_GT(_CITIES[0].food_units, 0);
+    }
 }
