@@ -21,11 +21,6 @@ int Wrap_X(int wx)
 
 bool Enchanted(const City_Record &city, int enchantment) { return city.enchantments[enchantment] != 0; }
 
-int Area(const City_Record &city, int16_t *xs, int16_t *ys)
-{
-    return Get_Useable_City_Area(city.wx, city.wy, city.wp, xs, ys);
-}
-
 }  // namespace
 
 int16_t Get_Useable_City_Area(int16_t wx, int16_t wy, int16_t wp, int16_t *xs, int16_t *ys)
@@ -89,42 +84,64 @@ int16_t City_Area_Square_Is_Shared(int16_t wx, int16_t wy, int16_t wp)
     return Test_Bit_Field(index, city_area_shared_bits + wp * CITY_AREA_BITS_PLANE_BYTES) ? 1 : 0;
 }
 
-int16_t City_Food_Terrain(int16_t city_idx)
+City_Area_Yields City_Area_Yield_Sums(int16_t city_idx)
 {
-    if (!City_Valid(city_idx)) {
-        return 0;
+    City_Area_Yields sums = {0, 0, 0, 0, 0, 0};
+    if (!City_Valid(city_idx) || _CITIES[city_idx].wp >= NUM_PLANES) {
+        return sums;
     }
     const City_Record &city = _CITIES[city_idx];
-    int16_t xs[CITY_AREA_MAX_SQUARES];
-    int16_t ys[CITY_AREA_MAX_SQUARES];
-    int count = Area(city, xs, ys);
-    int32_t food = 0;
-    for (int i = 0; i < count; i++) {
-        food += Square_Food_x2(xs[i], ys[i], city.wp);
+    int wp = city.wp;
+    int16_t gaia = Enchanted(city, ce_Gaias_Blessing) ? 1 : 0;
+    int16_t miners = City_Building_Stands(city, bt_Miners_Guild) ? 1 : 0;
+    int16_t dwarven = city.race == rt_Dwarven ? 1 : 0;
+    const uint8_t *shared_bits = city_area_shared_bits + wp * CITY_AREA_BITS_PLANE_BYTES;
+    for (int dy = -2; dy <= 2; dy++) {
+        int y = city.wy + dy;
+        if (y < 0 || y >= WORLD_HEIGHT) {
+            continue;
+        }
+        int reach = (dy == -2 || dy == 2) ? 1 : 2;
+        for (int dx = -reach; dx <= reach; dx++) {
+            int x = city.wx + dx;
+            x = x < 0 ? x + WORLD_WIDTH : x >= WORLD_WIDTH ? x - WORLD_WIDTH : x;
+            int square = World_Square_Index(x, y, wp);
+            if (_map_square_flags[square] & sf_Corruption) {
+                continue;
+            }
+            int bit = y * WORLD_WIDTH + x;
+            Square_Facts facts{Terrain_Class(_world_maps[square]), _map_square_terrain_specials[square],
+                               (uint8_t)((shared_bits[bit >> 3] >> (bit & 7)) & 1)};
+            sums.food_x2 += Square_Facts_Food_x2(facts);
+            sums.production_bonus += Square_Facts_Production_Bonus(facts, gaia);
+            if (facts.specials != 0) {
+                if (facts.specials & ts_Wild_Game) {
+                    sums.wild_game += facts.shared ? 1 : 2;
+                }
+                sums.gold_income += Square_Facts_Gold_Income(facts, dwarven, miners);
+                sums.magic_power += Square_Facts_Magic_Power(facts, dwarven, miners);
+                sums.unit_cost_reduction += Square_Facts_Unit_Cost_Reduction(facts, miners, dwarven);
+            }
+        }
     }
-    if (Enchanted(city, ce_Gaias_Blessing)) {
+    return sums;
+}
+
+int16_t City_Food_Terrain_Of(int16_t city_idx, const City_Area_Yields &sums)
+{
+    int32_t food = sums.food_x2;
+    if (City_Valid(city_idx) && Enchanted(_CITIES[city_idx], ce_Gaias_Blessing)) {
         food = food * 3 / 2;
     }
     return (int16_t)(food / 4);
 }
 
-int16_t City_Food_WildGame(int16_t city_idx)
+int16_t City_Food_Terrain(int16_t city_idx)
 {
-    if (!City_Valid(city_idx)) {
-        return 0;
-    }
-    const City_Record &city = _CITIES[city_idx];
-    int16_t xs[CITY_AREA_MAX_SQUARES];
-    int16_t ys[CITY_AREA_MAX_SQUARES];
-    int count = Area(city, xs, ys);
-    int food = 0;
-    for (int i = 0; i < count; i++) {
-        if (_map_square_terrain_specials[World_Square_Index(xs[i], ys[i], city.wp)] & ts_Wild_Game) {
-            food += City_Area_Square_Is_Shared(xs[i], ys[i], city.wp) ? 1 : 2;
-        }
-    }
-    return (int16_t)food;
+    return City_Food_Terrain_Of(city_idx, City_Area_Yield_Sums(city_idx));
 }
+
+int16_t City_Food_WildGame(int16_t city_idx) { return (int16_t)City_Area_Yield_Sums(city_idx).wild_game; }
 
 int16_t City_Maximum_Size(int16_t city_idx)
 {
@@ -132,7 +149,8 @@ int16_t City_Maximum_Size(int16_t city_idx)
         return 0;
     }
     const City_Record &city = _CITIES[city_idx];
-    int size = City_Food_Terrain(city_idx);
+    City_Area_Yields sums = City_Area_Yield_Sums(city_idx);
+    int size = City_Food_Terrain_Of(city_idx, sums);
     if (Enchanted(city, ce_Famine)) {
         size /= 2;
     }
@@ -142,7 +160,7 @@ int16_t City_Maximum_Size(int16_t city_idx)
     if (City_Building_Stands(city, bt_Farm_Market)) {
         size += 3;
     }
-    return (int16_t)(size + City_Food_WildGame(city_idx));
+    return (int16_t)(size + sums.wild_game);
 }
 
 int16_t City_Minimum_Farmers(int16_t city_idx)
@@ -152,7 +170,8 @@ int16_t City_Minimum_Farmers(int16_t city_idx)
     }
     const City_Record &city = _CITIES[city_idx];
     int population = city.population;
-    int need = population - City_Food_WildGame(city_idx);
+    City_Area_Yields sums = City_Area_Yield_Sums(city_idx);
+    int need = population - sums.wild_game;
     if (City_Building_Stands(city, bt_Granary)) {
         need -= 2;
     }
@@ -163,7 +182,7 @@ int16_t City_Minimum_Farmers(int16_t city_idx)
         return 0;
     }
     int per_farmer = (City_Building_Stands(city, bt_Healers_Grove) || city.race == rt_Halfling) ? 3 : 2;
-    int terrain = City_Food_Terrain(city_idx);
+    int terrain = City_Food_Terrain_Of(city_idx, sums);
     int j = 1;
     for (; j < population; j++) {
         int food = j * per_farmer;
@@ -281,15 +300,7 @@ int16_t City_Current_Product_Cost(int16_t city_idx)
         (type.Attribs_1 & (UI_STONING_IMMUNITY | UI_MISSILES_IMMUNITY))) {
         return (int16_t)cost;
     }
-    int16_t xs[CITY_AREA_MAX_SQUARES];
-    int16_t ys[CITY_AREA_MAX_SQUARES];
-    int count = Area(city, xs, ys);
-    int coal = City_Building_Stands(city, bt_Miners_Guild) ? 1 : 0;
-    int doubled = city.race == rt_Dwarven ? 1 : 0;
-    int percent = 100;
-    for (int i = 0; i < count; i++) {
-        percent -= Square_Unit_Cost_Reduction(xs[i], ys[i], city.wp, (int16_t)coal, (int16_t)doubled);
-    }
+    int percent = 100 - City_Area_Yield_Sums(city_idx).unit_cost_reduction;
     if (percent < 50) {
         percent = 50;
     }

@@ -15,6 +15,22 @@ int16_t Get_Useable_City_Area(int16_t wx, int16_t wy, int16_t wp, int16_t *xs, i
 void Reset_City_Area_Bitfields(void);
 int16_t City_Area_Square_Is_Shared(int16_t wx, int16_t wy, int16_t wp);
 
+// Everything the yield rules add over a city's usable area, gathered in one walk of it: the sums of
+// Square_Food_x2, the wild-game food, Square_Production_Bonus (with Gaia's Blessing),
+// Square_Gold_Income and Square_Magic_Power (Dwarven, miners' guild) and Square_Unit_Cost_Reduction
+// (miners' guild, Dwarven).
+struct City_Area_Yields {
+    int32_t food_x2;
+    int32_t wild_game;
+    int32_t production_bonus;
+    int32_t gold_income;
+    int32_t magic_power;
+    int32_t unit_cost_reduction;
+};
+City_Area_Yields City_Area_Yield_Sums(int16_t city_idx);
+// Terrain food from the area sums (Gaia's Blessing x 3/2, then / 4).
+int16_t City_Food_Terrain_Of(int16_t city_idx, const City_Area_Yields &sums);
+
 int16_t City_Food_Terrain(int16_t city_idx);
 int16_t City_Food_WildGame(int16_t city_idx);
 int16_t City_Maximum_Size(int16_t city_idx);

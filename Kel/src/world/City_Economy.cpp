@@ -47,13 +47,13 @@ int16_t Difficulty_Modifier_Percent(int column)
     return difficulty_modifiers_table[row][column];
 }
 
-int16_t City_Food_Production(int16_t city_idx)
+static int16_t Food_Of(int16_t city_idx, const City_Area_Yields &sums)
 {
-    if (!City_Valid(city_idx) || _CITIES[city_idx].population == 0) {
+    if (_CITIES[city_idx].population == 0) {
         return 0;
     }
     City_Record &city = _CITIES[city_idx];
-    int32_t terrain = City_Food_Terrain(city_idx);
+    int32_t terrain = City_Food_Terrain_Of(city_idx, sums);
     Clamp_Farmers(city);
     int32_t farm = city.farmer_count * ((city.race == rt_Halfling || Stands(city, bt_Healers_Grove)) ? 3 : 2);
     if (Stands(city, bt_Woodcraft_Guild)) {
@@ -71,32 +71,33 @@ int16_t City_Food_Production(int16_t city_idx)
     if (Stands(city, bt_Farm_Market)) {
         farm += 3;
     }
-    return (int16_t)(farm + City_Food_WildGame(city_idx));
+    return (int16_t)(farm + sums.wild_game);
 }
 
-int16_t City_Production_Production(int16_t city_idx)
+int16_t City_Food_Production(int16_t city_idx)
 {
-    if (!City_Valid(city_idx) || _CITIES[city_idx].population == 0) {
+    return City_Valid(city_idx) ? Food_Of(city_idx, City_Area_Yield_Sums(city_idx)) : 0;
+}
+
+// The rebel count may lower the farmers, so it is taken before the workers are counted; *rebels
+// receives it for the gold that follows.
+static int16_t Production_Of(int16_t city_idx, const City_Area_Yields &sums, int16_t *rebels_out)
+{
+    *rebels_out = 0;
+    if (_CITIES[city_idx].population == 0) {
         return 0;
     }
     City_Record &city = _CITIES[city_idx];
     Clamp_Farmers(city);
-    // The rebel count may lower the farmers, so it is taken before the workers are counted.
     int32_t rebels = City_Rebel_Count(city_idx);
+    *rebels_out = (int16_t)rebels;
     int32_t workers = city.population - city.farmer_count - rebels;
     if (workers < 0) {
         workers = 0;
     }
     int k = (city.race == rt_Dwarven || city.race == rt_Klackon) ? 6 : 4;
     int32_t base = (workers * k + city.farmer_count + 1) / 2;
-    int16_t xs[CITY_AREA_MAX_SQUARES];
-    int16_t ys[CITY_AREA_MAX_SQUARES];
-    int count = Get_Useable_City_Area(city.wx, city.wy, city.wp, xs, ys);
-    int16_t gaia = Enchanted(city, ce_Gaias_Blessing) ? 1 : 0;
-    int32_t bonus = 100;
-    for (int i = 0; i < count; i++) {
-        bonus += Square_Production_Bonus(xs[i], ys[i], city.wp, gaia);
-    }
+    int32_t bonus = 100 + sums.production_bonus;
     bonus += Stands(city, bt_Woodcraft_Guild) ? 25 : 0;
     bonus += Stands(city, bt_Sawmill) ? 25 : 0;
     bonus += Stands(city, bt_Miners_Guild) ? 50 : 0;
@@ -109,9 +110,15 @@ int16_t City_Production_Production(int16_t city_idx)
     return (int16_t)(result > 32767 ? 32767 : result);
 }
 
-int16_t City_Gold_Production(int16_t city_idx)
+int16_t City_Production_Production(int16_t city_idx)
 {
-    if (!City_Valid(city_idx) || _CITIES[city_idx].population == 0) {
+    int16_t rebels = 0;
+    return City_Valid(city_idx) ? Production_Of(city_idx, City_Area_Yield_Sums(city_idx), &rebels) : 0;
+}
+
+static int16_t Gold_Of(int16_t city_idx, const City_Area_Yields &sums, int16_t rebels)
+{
+    if (_CITIES[city_idx].population == 0) {
         return 0;
     }
     City_Record &city = _CITIES[city_idx];
@@ -127,7 +134,7 @@ int16_t City_Gold_Production(int16_t city_idx)
     trade += Stands(city, bt_Market) ? 50 : 0;
     trade += Enchanted(city, ce_Prosperity) ? 100 : 0;
 
-    int32_t citizens = city.population - City_Rebel_Count(city_idx);
+    int32_t citizens = city.population - rebels;
     int32_t taxes;
     if (city.owner_idx == CITY_OWNER_NEUTRAL) {
         taxes = citizens;
@@ -136,23 +143,23 @@ int16_t City_Gold_Production(int16_t city_idx)
         int tax = _players[owner].tax_rate;
         taxes = citizens * (tax < 0 ? 0 : tax) / 2;
     }
-    int16_t dwarven = city.race == rt_Dwarven ? 1 : 0;
-    if (dwarven) {
+    if (city.race == rt_Dwarven) {
         taxes *= 2;
     }
-    int16_t xs[CITY_AREA_MAX_SQUARES];
-    int16_t ys[CITY_AREA_MAX_SQUARES];
-    int count = Get_Useable_City_Area(city.wx, city.wy, city.wp, xs, ys);
-    int16_t miners = Stands(city, bt_Miners_Guild) ? 1 : 0;
-    int32_t sum = taxes;
-    for (int i = 0; i < count; i++) {
-        sum += Square_Gold_Income(xs[i], ys[i], city.wp, dwarven, miners);
-    }
+    int32_t sum = taxes + sums.gold_income;
     int32_t gold = sum * (trade + 100) / 100;
     if (city.construction == bt_Trade_Goods) {
         gold += city.production_units / 2;
     }
     return (int16_t)(gold > 255 ? 255 : gold);
+}
+
+int16_t City_Gold_Production(int16_t city_idx)
+{
+    if (!City_Valid(city_idx) || _CITIES[city_idx].population == 0) {
+        return 0;
+    }
+    return Gold_Of(city_idx, City_Area_Yield_Sums(city_idx), City_Rebel_Count(city_idx));
 }
 
 int16_t City_Gold_Mainanence(int16_t city_idx)
@@ -188,11 +195,8 @@ int16_t City_Research_Production(int16_t city_idx)
     return (int16_t)research;
 }
 
-int16_t City_Mana_Production(int16_t city_idx)
+static int16_t Mana_Of(int16_t city_idx, const City_Area_Yields &sums)
 {
-    if (!City_Valid(city_idx)) {
-        return 0;
-    }
     const City_Record &city = _CITIES[city_idx];
     if (Event_State(ev_Mana_Short_State) == EVENT_STATE_LASTING || city.population == 0 ||
         city.owner_idx == CITY_OWNER_NEUTRAL || city.owner_idx < 0 || city.owner_idx >= NUM_PLAYERS) {
@@ -226,14 +230,7 @@ int16_t City_Mana_Production(int16_t city_idx)
             mana += 5;
         }
     }
-    int16_t xs[CITY_AREA_MAX_SQUARES];
-    int16_t ys[CITY_AREA_MAX_SQUARES];
-    int count = Get_Useable_City_Area(city.wx, city.wy, city.wp, xs, ys);
-    int16_t miners = Stands(city, bt_Miners_Guild) ? 1 : 0;
-    int16_t dwarven = city.race == rt_Dwarven ? 1 : 0;
-    for (int i = 0; i < count; i++) {
-        mana += Square_Magic_Power(xs[i], ys[i], city.wp, dwarven, miners);
-    }
+    mana += sums.magic_power;
     bool good_moon = Event_State(ev_Good_Moon_State) == EVENT_STATE_LASTING;
     bool bad_moon = Event_State(ev_Bad_Moon_State) == EVENT_STATE_LASTING;
     bool life = wizard.spellranks[3] > 0;
@@ -250,18 +247,25 @@ int16_t City_Mana_Production(int16_t city_idx)
     return (int16_t)(mana > 32767 ? 32767 : mana);
 }
 
+int16_t City_Mana_Production(int16_t city_idx)
+{
+    return City_Valid(city_idx) ? Mana_Of(city_idx, City_Area_Yield_Sums(city_idx)) : 0;
+}
+
 void Do_City_Calculations(int16_t city_idx)
 {
     if (!City_Valid(city_idx)) {
         return;
     }
     City_Record &city = _CITIES[city_idx];
-    city.food_units = Saturate_Byte(City_Food_Production(city_idx));
-    city.production_units = Saturate_Byte(City_Production_Production(city_idx));
-    city.gold_units = Saturate_Byte(City_Gold_Production(city_idx));
+    City_Area_Yields sums = City_Area_Yield_Sums(city_idx);
+    int16_t rebels = 0;
+    city.food_units = Saturate_Byte(Food_Of(city_idx, sums));
+    city.production_units = Saturate_Byte(Production_Of(city_idx, sums, &rebels));
+    city.gold_units = Saturate_Byte(Gold_Of(city_idx, sums, rebels));
     city.building_maintenance = Saturate_Byte(City_Gold_Mainanence(city_idx));
     city.research_units = Saturate_Byte(City_Research_Production(city_idx));
-    city.mana_units = Saturate_Byte(City_Mana_Production(city_idx));
+    city.mana_units = Saturate_Byte(Mana_Of(city_idx, sums));
     if (city.owner_idx == 0 || city.owner_idx == CITY_OWNER_NEUTRAL) {
         return;
     }

@@ -1,6 +1,5 @@
 #include "world/Site_Evaluation.h"
 
-#include "Memory_Util.h"
 #include "STU_Wrappers.h"
 #include "ai/AI_Mercenaries.h"
 #include "random.h"
@@ -19,14 +18,13 @@ constexpr int MERCENARY_TRIES = 19;
 constexpr int MERCENARY_FIRST_TURN = 30;
 constexpr int MERCENARY_EXCLUDED_TYPE = 131;
 
-int Wrap_X(int wx)
-{
-    wx %= WORLD_WIDTH;
-    return wx < 0 ? wx + WORLD_WIDTH : wx;
-}
-
 int City_At(int wx, int wy, int wp)
 {
+    int bit = wy * WORLD_WIDTH + wx;
+    if (wy < 0 || wy >= WORLD_HEIGHT || wx < 0 || wx >= WORLD_WIDTH ||
+        !((city_area_bits[wp * CITY_AREA_BITS_PLANE_BYTES + (bit >> 3)] >> (bit & 7)) & 1)) {
+        return -1;  // a city's own square is in its area
+    }
     for (int c = 0; c < _cities && c < NUM_CITIES; c++) {
         const City_Record &city = _CITIES[c];
         if (city.wx == wx && city.wy == wy && city.wp == wp) {
@@ -34,11 +32,6 @@ int City_At(int wx, int wy, int wp)
         }
     }
     return -1;
-}
-
-bool In_Some_City_Area(int wx, int wy, int wp)
-{
-    return Test_Bit_Field((int16_t)(wy * WORLD_WIDTH + wx), city_area_bits + wp * CITY_AREA_BITS_PLANE_BYTES) != 0;
 }
 
 }  // namespace
@@ -49,14 +42,45 @@ Site_Values Site_Evaluate(int16_t wx, int16_t wy, int16_t wp)
     if (wp < 0 || wp >= NUM_PLANES) {
         wp = Stack_Garbage_Range(0, 1);
     }
+    wx = (int16_t)(((wx % WORLD_WIDTH) + WORLD_WIDTH) % WORLD_WIDTH);
+    int columns[5];
+    for (int k = 0; k < 5; k++) {
+        int x = wx + k - 2;
+        columns[k] = x < 0 ? x + WORLD_WIDTH : x >= WORLD_WIDTH ? x - WORLD_WIDTH : x;
+    }
     int city_idx = City_At(wx, wy, wp);
-    v.gold_bonus = Square_Gold_Bonus(wx, wy, wp);
+    // The centre's trade bonus and the coastal flag, from one look at the 3 x 3 block.
+    bool shore = false;
+    for (int dy = -1; dy <= 1; dy++) {
+        int y = wy + dy;
+        if (y < 0 || y >= WORLD_HEIGHT) {
+            continue;
+        }
+        for (int dx = -1; dx <= 1; dx++) {
+            int square = World_Square_Index(columns[dx + 2], y, wp);
+            if (!terrain_class_info[Terrain_Class(_world_maps[square])].sailable) {
+                continue;
+            }
+            shore = shore || dx != 0 || dy != 0;
+            if (y > 0 && _square_explored[square] != 0) {
+                v.coastal = 1;
+            }
+        }
+    }
+    int river = 0;
+    if (wy >= 0 && wy < WORLD_HEIGHT) {
+        int c = Terrain_Class(_world_maps[World_Square_Index(wx, wy, wp)]);
+        river = (c >= 185 && c <= 196) || (c >= 233 && c <= 258) || (c >= 468 && c <= 472);
+    }
+    v.gold_bonus = (int16_t)(river && shore ? 30 : river ? 20 : shore ? 10 : 0);
     int32_t food = 0;
     int32_t production = 0;
     int32_t reduction = 0;
     int32_t gold = 0;
     int32_t power = 0;
     int carry = 0;
+    const uint8_t *area_bits = city_area_bits + wp * CITY_AREA_BITS_PLANE_BYTES;
+    const uint8_t *shared_bits = city_area_shared_bits + wp * CITY_AREA_BITS_PLANE_BYTES;
     for (int dy = -2; dy <= 2; dy++) {
         int y = wy + dy;
         if (y <= 0 || y >= WORLD_HEIGHT) {
@@ -64,29 +88,40 @@ Site_Values Site_Evaluate(int16_t wx, int16_t wy, int16_t wp)
         }
         int reach = (dy == -2 || dy == 2) ? 1 : 2;
         for (int dx = -reach; dx <= reach; dx++) {
-            int x = Wrap_X(wx + dx);
+            int x = columns[dx + 2];
             int square = World_Square_Index(x, y, wp);
             if (_square_explored[square] == 0) {
                 v.unexplored = 1;
                 continue;
             }
             uint8_t specials = _map_square_terrain_specials[square];
-            int square_food = Square_Food_x2((int16_t)x, (int16_t)y, wp) + ((specials & ts_Wild_Game) ? 2 : 0);
-            int square_production = Square_Production_Bonus((int16_t)x, (int16_t)y, wp, 0);
-            int square_reduction = Square_Unit_Cost_Reduction((int16_t)x, (int16_t)y, wp, 0, 0);
-            int square_gold = Square_Gold_Income((int16_t)x, (int16_t)y, wp, 0, 0);
-            int square_power = Square_Magic_Power((int16_t)x, (int16_t)y, wp, 0, 0);
-            if (city_idx < 0 && In_Some_City_Area(x, y, wp)) {
-                int half = square_food + carry;
-                food += half / 2;
-                carry = half % 2;
+            int bit = y * WORLD_WIDTH + x;
+            Square_Facts facts{Terrain_Class(_world_maps[square]), specials,
+                               (uint8_t)((shared_bits[bit >> 3] >> (bit & 7)) & 1)};
+            int square_food = Square_Facts_Food_x2(facts) + ((specials & ts_Wild_Game) ? 2 : 0);
+            int square_production = Square_Facts_Production_Bonus(facts, 0);
+            // With no city here, a square in some city's area counts half.
+            bool half = city_idx < 0 && ((area_bits[bit >> 3] >> (bit & 7)) & 1);
+            if (half) {
+                int carried = square_food + carry;
+                food += carried / 2;
+                carry = carried % 2;
                 production += square_production / 2;
+            } else {
+                food += square_food;
+                production += square_production;
+            }
+            if (specials == 0) {
+                continue;
+            }
+            int square_reduction = Square_Facts_Unit_Cost_Reduction(facts, 0, 0);
+            int square_gold = Square_Facts_Gold_Income(facts, 0, 0);
+            int square_power = Square_Facts_Magic_Power(facts, 0, 0);
+            if (half) {
                 reduction += square_reduction / 2;
                 gold += square_gold / 2;
                 power += square_power / 2;
             } else {
-                food += square_food;
-                production += square_production;
                 reduction += square_reduction;
                 gold += square_gold;
                 power += square_power;
@@ -127,19 +162,6 @@ Site_Values Site_Evaluate(int16_t wx, int16_t wy, int16_t wp)
     }
     if (food > SITE_FOOD_CAP) {
         food = SITE_FOOD_CAP;
-    }
-    for (int dy = -1; dy <= 1 && !v.coastal; dy++) {
-        int y = wy + dy;
-        if (y <= 0 || y >= WORLD_HEIGHT) {
-            continue;
-        }
-        for (int dx = -1; dx <= 1; dx++) {
-            int x = Wrap_X(wx + dx);
-            if (_square_explored[World_Square_Index(x, y, wp)] != 0 && Square_Is_Sailable((int16_t)x, (int16_t)y, wp)) {
-                v.coastal = 1;
-                break;
-            }
-        }
     }
     v.food = (int16_t)food;
     v.production_bonus = (int16_t)production;

@@ -3,6 +3,7 @@
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
 #include "world/City_Area.h"
+#include "world/City_Record.h"
 #include "world/Map_Square_Record.h"
 
 namespace {
@@ -13,9 +14,11 @@ int Square_Index(int wx, int wy, int wp)
     if (wy < 0 || wy >= WORLD_HEIGHT || wp < 0 || wp >= NUM_PLANES) {
         return -1;
     }
-    wx %= WORLD_WIDTH;
-    if (wx < 0) {
-        wx += WORLD_WIDTH;
+    if (wx < 0 || wx >= WORLD_WIDTH) {
+        wx %= WORLD_WIDTH;
+        if (wx < 0) {
+            wx += WORLD_WIDTH;
+        }
     }
     return World_Square_Index(wx, wy, wp);
 }
@@ -34,11 +37,6 @@ uint8_t Specials_At(int wx, int wy, int wp)
 }
 
 bool In(int c, int lo, int hi) { return c >= lo && c <= hi; }
-
-bool Class_Is_Sailable(int c)
-{
-    return c == 0 || In(c, 2, 161) || In(c, 197, 232) || In(c, 452, 467) || In(c, 473, 601);
-}
 
 bool Class_Is_Landlike(int c) { return c == 1 || c == 18 || In(c, 162, 196) || In(c, 233, 451) || In(c, 468, 472); }
 
@@ -60,20 +58,62 @@ int16_t Scaled_Yield(int value, int wx, int wy, int wp, int half_again, int doub
     return Shared_Half(value, wx, wy, wp);
 }
 
+constexpr int Class_Food(int c)
+{
+    if (c == 0 || c > 600) return 0;
+    if (c >= 162 && c <= 184) {
+        switch (c) {
+        case 163: case 171: case 183: case 184: return 1;
+        case 164: case 165: case 166: case 167: case 170: case 174: case 175: case 176:
+        case 177: case 178: case 179: case 181: case 182: return 0;
+        case 168: return 4;
+        case 169: return 5;
+        default: return 3;
+        }
+    }
+    if (c == 1) return 3;
+    if ((c >= 185 && c <= 258) || (c >= 468 && c <= 472)) return 4;
+    if ((c >= 259 && c <= 274) || (c >= 292 && c <= 451)) return 0;
+    return 1;
+}
+
+constexpr bool Class_Forest(int c) { return c == 163 || c == 169 || c == 183 || c == 184; }
+
+constexpr int Class_Production(int c)
+{
+    if (Class_Forest(c)) return 3;
+    if (c == 171 || (c >= 174 && c <= 176) || (c >= 275 && c <= 451)) return 3;
+    if (c == 164 || c == 170 || (c >= 259 && c <= 274)) return 5;
+    return 0;
+}
+
+constexpr bool Class_Sailable(int c)
+{
+    return c == 0 || (c >= 2 && c <= 161) || (c >= 197 && c <= 232) || (c >= 452 && c <= 467) || (c >= 473 && c <= 601);
+}
+
+struct Class_Table {
+    Terrain_Class_Info info[TERRAIN_TILE_SET_SIZE];
+    constexpr Class_Table() : info()
+    {
+        for (int c = 0; c < TERRAIN_TILE_SET_SIZE; c++) {
+            info[c] = Terrain_Class_Info{(uint8_t)Class_Food(c), (uint8_t)Class_Production(c),
+                                         (uint8_t)Class_Forest(c), (uint8_t)Class_Sailable(c)};
+        }
+    }
+};
+constexpr Class_Table m_class_table;
+
 }  // namespace
 
-int16_t Terrain_Class(int16_t terrain)
-{
-    int c = terrain % TERRAIN_TILE_SET_SIZE;
-    return (int16_t)(c < 0 ? c + TERRAIN_TILE_SET_SIZE : c);
-}
+extern const Terrain_Class_Info *const terrain_class_info = m_class_table.info;
 
 int16_t Square_Terrain_Class(int16_t wx, int16_t wy, int16_t wp) { return (int16_t)Class_At(wx, wy, wp); }
 
 int16_t Square_Is_Sailable(int16_t wx, int16_t wy, int16_t wp)
 {
     int c = Class_At(wx, wy, wp);
-    return c >= 0 && Class_Is_Sailable(c);
+    return c >= 0 && terrain_class_info[c].sailable;
 }
 
 int16_t Square_Is_Ocean(int16_t wx, int16_t wy, int16_t wp) { return Class_At(wx, wy, wp) == tt_Ocean; }
@@ -179,49 +219,17 @@ void Square_Clear_Corruption(int16_t wx, int16_t wy, int16_t wp)
     }
 }
 
-int16_t Square_Food_x2(int16_t wx, int16_t wy, int16_t wp)
+Square_Facts Square_Facts_At(int16_t wx, int16_t wy, int16_t wp)
 {
-    int c = Class_At(wx, wy, wp);
-    int food;
-    if (c <= 0 || c > 600) {
-        return 0;
+    int square = Square_Index(wx, wy, wp);
+    if (square < 0) {
+        return Square_Facts{-1, 0, 0};
     }
-    if (In(c, 162, 184)) {
-        switch (c) {
-        case 163: case 171: case 183: case 184: food = 1; break;
-        case 164: case 165: case 166: case 167: case 170: case 174: case 175: case 176:
-        case 177: case 178: case 179: case 181: case 182: food = 0; break;
-        case 168: food = 4; break;
-        case 169: food = 5; break;
-        default: food = 3; break;
-        }
-    } else if (c == 1) {
-        food = 3;
-    } else if (In(c, 185, 258) || In(c, 468, 472)) {
-        food = 4;
-    } else if (In(c, 259, 274) || In(c, 292, 451)) {
-        return 0;
-    } else {
-        food = 1;
-    }
-    // Doubled, or on a shared square returned as it is: half of the doubled value.
-    return City_Area_Square_Is_Shared(wx, wy, wp) ? (int16_t)food : (int16_t)(food * 2);
-}
-
-int16_t Square_Production_Bonus(int16_t wx, int16_t wy, int16_t wp, int16_t forest_flag)
-{
-    int c = Class_At(wx, wy, wp);
-    int bonus;
-    if (c == 163 || c == 169 || c == 183 || c == 184) {
-        bonus = forest_flag == 1 ? 6 : 3;
-    } else if (c == 171 || In(c, 174, 176) || In(c, 275, 451)) {
-        bonus = 3;
-    } else if (c == 164 || c == 170 || In(c, 259, 274)) {
-        bonus = 5;
-    } else {
-        return 0;
-    }
-    return Shared_Half(bonus, wx, wy, wp);
+    int x = square % WORLD_WIDTH;
+    int bit = wy * WORLD_WIDTH + x;
+    const uint8_t *shared_bits = city_area_shared_bits + wp * CITY_AREA_BITS_PLANE_BYTES;
+    uint8_t shared = city_area_shared_bits != nullptr && (shared_bits[bit >> 3] & (1u << (bit & 7))) ? 1 : 0;
+    return Square_Facts{Terrain_Class(_world_maps[square]), _map_square_terrain_specials[square], shared};
 }
 
 static int16_t Gold_Of(uint8_t specials, uint8_t only)
@@ -237,9 +245,16 @@ static int16_t Gold_Of(uint8_t specials, uint8_t only)
     }
 }
 
+int16_t Square_Food_x2(int16_t wx, int16_t wy, int16_t wp) { return Square_Facts_Food_x2(Square_Facts_At(wx, wy, wp)); }
+
+int16_t Square_Production_Bonus(int16_t wx, int16_t wy, int16_t wp, int16_t forest_flag)
+{
+    return Square_Facts_Production_Bonus(Square_Facts_At(wx, wy, wp), forest_flag);
+}
+
 int16_t Square_Gold_Income(int16_t wx, int16_t wy, int16_t wp, int16_t half_again, int16_t doubled)
 {
-    return Scaled_Yield(Gold_Of(Specials_At(wx, wy, wp), 0), wx, wy, wp, half_again, doubled);
+    return Square_Facts_Gold_Income(Square_Facts_At(wx, wy, wp), half_again, doubled);
 }
 
 int16_t Square_Silver_Gold_Income(int16_t wx, int16_t wy, int16_t wp, int16_t half_again, int16_t doubled)
@@ -259,15 +274,7 @@ int16_t Square_Gems_Gold_Income(int16_t wx, int16_t wy, int16_t wp, int16_t half
 
 int16_t Square_Magic_Power(int16_t wx, int16_t wy, int16_t wp, int16_t half_again, int16_t doubled)
 {
-    int power;
-    switch (Specials_At(wx, wy, wp)) {
-    case ts_Crysx: power = 5; break;
-    case ts_Quork: power = 3; break;
-    case ts_Adamantium: power = 2; break;
-    case ts_Mithril: power = 1; break;
-    default: power = 0; break;
-    }
-    return Scaled_Yield(power, wx, wy, wp, half_again, doubled);
+    return Square_Facts_Magic_Power(Square_Facts_At(wx, wy, wp), half_again, doubled);
 }
 
 static int16_t Mineral_Power(int wx, int wy, int wp, uint8_t mineral, int power, int doubled)
@@ -303,16 +310,7 @@ int16_t Square_Has_Adamantium(int16_t wx, int16_t wy, int16_t wp)
 
 int16_t Square_Unit_Cost_Reduction(int16_t wx, int16_t wy, int16_t wp, int16_t coal_flag, int16_t doubled)
 {
-    int reduction;
-    switch (Specials_At(wx, wy, wp) & ts_Mineral_Mask) {
-    case ts_Coal: reduction = coal_flag == 1 ? 20 : 10; break;
-    case ts_Iron_Ore: reduction = coal_flag == 1 ? 10 : 5; break;
-    default: return 0;
-    }
-    if (doubled == 1) {
-        reduction *= 2;
-    }
-    return Shared_Half(reduction, wx, wy, wp);
+    return Square_Facts_Unit_Cost_Reduction(Square_Facts_At(wx, wy, wp), coal_flag, doubled);
 }
 
 int16_t Square_Gold_Bonus(int16_t wx, int16_t wy, int16_t wp)
@@ -342,6 +340,10 @@ int16_t City_Road_Trade_Bonus(int16_t city_idx)
     const City_Record &city = _CITIES[city_idx];
     int32_t bonus = 0;
     for (int other = 0; other < _cities && other < NUM_CITIES; other++) {
+        if (city.road_connections[other / 8] == 0) {
+            other |= 7;  // no connection in this byte
+            continue;
+        }
         if (other == city_idx || !(city.road_connections[other / 8] & (1u << (other % 8)))) {
             continue;
         }

@@ -4,7 +4,16 @@
 
 #include <cstdint>
 
-int16_t Terrain_Class(int16_t terrain);
+#include "world/Map_Square_Record.h"
+
+inline int16_t Terrain_Class(int16_t terrain)
+{
+    if (terrain >= 0 && terrain < 2 * TERRAIN_TILE_SET_SIZE) {
+        return (int16_t)(terrain < TERRAIN_TILE_SET_SIZE ? terrain : terrain - TERRAIN_TILE_SET_SIZE);
+    }
+    int c = terrain % TERRAIN_TILE_SET_SIZE;
+    return (int16_t)(c < 0 ? c + TERRAIN_TILE_SET_SIZE : c);
+}
 int16_t Square_Terrain_Class(int16_t wx, int16_t wy, int16_t wp);
 
 int16_t Square_Is_Sailable(int16_t wx, int16_t wy, int16_t wp);
@@ -26,6 +35,80 @@ int16_t Square_Is_Node(int16_t wx, int16_t wy, int16_t wp);
 
 int16_t Square_Has_Corruption(int16_t wx, int16_t wy, int16_t wp);
 void Square_Clear_Corruption(int16_t wx, int16_t wy, int16_t wp);
+
+// What the yield rules read of one square, gathered once: its class (-1 off the map), specials byte
+// and whether two cities share it. The Square_Facts_* yields equal the square functions below.
+struct Square_Facts {
+    int16_t terrain_class;
+    uint8_t specials;
+    uint8_t shared;
+};
+Square_Facts Square_Facts_At(int16_t wx, int16_t wy, int16_t wp);
+
+// Fixed properties of each terrain class: food (before doubling), production bonus percent (a forest's
+// without the forest flag), whether it is a forest, whether ships sail there.
+struct Terrain_Class_Info {
+    uint8_t food;
+    uint8_t production;
+    uint8_t forest;
+    uint8_t sailable;
+};
+extern const Terrain_Class_Info *const terrain_class_info;  // TERRAIN_TILE_SET_SIZE entries
+
+inline int16_t Square_Facts_Food_x2(const Square_Facts &f)
+{
+    if (f.terrain_class < 0) {
+        return 0;
+    }
+    int food = terrain_class_info[f.terrain_class].food;
+    return (int16_t)(f.shared ? food : food * 2);  // a shared square gives half of the doubled food
+}
+
+inline int16_t Square_Facts_Production_Bonus(const Square_Facts &f, int16_t forest_flag)
+{
+    if (f.terrain_class < 0) {
+        return 0;
+    }
+    const Terrain_Class_Info &info = terrain_class_info[f.terrain_class];
+    int bonus = (info.forest && forest_flag == 1) ? 6 : info.production;
+    return (int16_t)(f.shared ? bonus / 2 : bonus);
+}
+
+inline int16_t Square_Facts_Scaled(const Square_Facts &f, int value, int16_t half_again, int16_t doubled)
+{
+    if (doubled) {
+        value *= 2;
+    }
+    if (half_again) {
+        value = value * 3 / 2;
+    }
+    return (int16_t)(f.shared ? value / 2 : value);
+}
+
+inline int16_t Square_Facts_Gold_Income(const Square_Facts &f, int16_t half_again, int16_t doubled)
+{
+    int gold = f.specials == 5 ? 5 : f.specials == 4 ? 3 : f.specials == 3 ? 2 : 0;
+    return gold == 0 ? 0 : Square_Facts_Scaled(f, gold, half_again, doubled);
+}
+
+inline int16_t Square_Facts_Magic_Power(const Square_Facts &f, int16_t half_again, int16_t doubled)
+{
+    int power = f.specials == 9 ? 5 : f.specials == 8 ? 3 : f.specials == 7 ? 2 : f.specials == 6 ? 1 : 0;
+    return power == 0 ? 0 : Square_Facts_Scaled(f, power, half_again, doubled);
+}
+
+inline int16_t Square_Facts_Unit_Cost_Reduction(const Square_Facts &f, int16_t coal_flag, int16_t doubled)
+{
+    int mineral = f.specials & 0x0F;
+    int reduction = mineral == 2 ? (coal_flag == 1 ? 20 : 10) : mineral == 1 ? (coal_flag == 1 ? 10 : 5) : 0;
+    if (reduction == 0) {
+        return 0;
+    }
+    if (doubled == 1) {
+        reduction *= 2;
+    }
+    return (int16_t)(f.shared ? reduction / 2 : reduction);
+}
 
 // Yields of one square to a city; halved on a square that two cities share.
 int16_t Square_Food_x2(int16_t wx, int16_t wy, int16_t wp);
