@@ -181,7 +181,7 @@ void Make_Cities(void)
         city.population = source.population;
         city.farmer_count = (uint8_t)(source.population / 2);
         city.contacts = (uint16_t)(1u << (source.owner == 5 ? 0 : source.owner));
-        city.construction = 1;
+        city.construction = bt_Trade_Goods;
         memset(city.bldg_status, -1, sizeof(city.bldg_status));
         city.bldg_status[bt_None] = 0;
         city.bldg_cnt = 0;
