@@ -46,11 +46,11 @@ TEST_F(World_Test, CreateUnitExperienceSources)
     City_Record &city = _CITIES[0];
     memset(city.bldg_status, -1, sizeof(city.bldg_status));
     city.population = 4;
-    city.bldg_status[5] = 1;
-    city.bldg_status[7] = 0;
+    city.bldg_status[bt_Training_Yard] = 1;
+    city.bldg_status[bt_War_Academy] = 0;
     ASSERT_EQ(Create_Unit(40, 0, 1, 1, 0, 0), 1);
     EXPECT_EQ(_UNITS[2].XP, 60);
-    city.enchantments[CITY_ENCH_ALTAR_OF_BATTLE] = 1;
+    city.enchantments[ce_Altar_of_Battle] = 1;
     ASSERT_EQ(Create_Unit(40, 0, 1, 1, 0, 0), 1);
     EXPECT_EQ(_UNITS[3].XP, 120);
     _players[0].retorts[rtr_Alchemy] = 1;
@@ -111,7 +111,7 @@ TEST_F(World_Test, UnitMovesWithFlightEnduranceAndItems)
     _UNITS[0].Hero_Slot = 1;
     _players[0].Heroes[1].Items[0] = 3;
     _ITEMS[3].moves2 = 2;
-    _ITEMS[3].Powers = 0x20000;
+    _ITEMS[3].Powers = ip_Flight;
     EXPECT_EQ(Unit_Moves2(0), 8);
 }
 

@@ -65,6 +65,8 @@ void Write_WIZARDS_LBX(const std::string &folder);
 void Write_SPELLDAT_LBX(const std::string &folder);
 void Write_BUILDDAT_LBX(const std::string &folder);
 void Write_TERRSTAT_LBX(const std::string &folder);
+void Write_TERRTYPE_LBX(const std::string &folder);
+void Write_CITYNAME_LBX(const std::string &folder);
 void Write_CONFIG_KEL(const std::string &folder);
 void Write_SOUNDFX_LBX(const std::string &folder);
 void Write_MUSIC_LBX(const std::string &folder);

@@ -24,6 +24,8 @@ int main(int argc, char **argv)
     Write_SPELLDAT_LBX(folder);
     Write_BUILDDAT_LBX(folder);
     Write_TERRSTAT_LBX(folder);
+    Write_TERRTYPE_LBX(folder);
+    Write_CITYNAME_LBX(folder);
     Write_CONFIG_KEL(folder);
     Write_SOUNDFX_LBX(folder);
     Write_MUSIC_LBX(folder);

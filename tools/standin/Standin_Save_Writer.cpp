@@ -4,26 +4,51 @@
 #include <cstdio>
 #include <cstring>
 
-#include "world/ALLOC.h"
-#include "world/LOADSAVE.h"
+#include "LBX_Load.h"
+#include "STU_GRAF.h"
 #include "Standin.h"
+#include "world/ALLOC.h"
+#include "world/Building_Data_Record.h"
+#include "world/City_Area.h"
+#include "world/City_Economy.h"
+#include "world/LOADER.h"
+#include "world/LOADSAVE.h"
+#include "world/Map_Square_Record.h"
 #include "world/Unit_Type_Record.h"
 
 namespace {
-
-constexpr int16_t TERRAIN_OCEAN = 0;
-constexpr int16_t TERRAIN_GRASSLAND = 162;
-constexpr int16_t TERRAIN_FOREST = 163;
-constexpr int16_t TERRAIN_HILLS = 164;
 
 struct Standin_City {
     const char *name;
     int8_t owner;
     uint8_t race, wx, wy, wp, population, size;
 };
+// Avaran (the human's capital, on a river beside a lake) and Tolmir share squares; Kessick and
+// Ursath are computer wizards' capitals, Brennow and Holt neutral towns.
 const Standin_City m_cities[] = {
-    {"Avaran", 0, 8, 20, 15, 0, 4, 2},  {"Tolmir", 0, 8, 26, 18, 0, 2, 1}, {"Kessick", 1, 0, 40, 25, 0, 4, 2},
-    {"Ursath", 2, 12, 30, 20, 1, 4, 2}, {"Brennow", 5, 6, 15, 28, 0, 3, 1}, {"Holt", 5, 3, 45, 10, 1, 2, 1},
+    {"Avaran", 0, rt_High_Men, 20, 15, 0, 4, 2}, {"Tolmir", 0, rt_High_Men, 23, 17, 0, 2, 1},
+    {"Kessick", 1, rt_Barbarian, 40, 25, 0, 4, 2}, {"Ursath", 2, rt_Orc, 30, 20, 1, 4, 2},
+    {"Brennow", 5, rt_Halfling, 15, 28, 0, 3, 1}, {"Holt", 5, rt_Draconian, 45, 10, 1, 2, 1},
+};
+// Buildings that stand in each city (capitals start with three); the numbers of m_cities.
+const int m_city_buildings[][5] = {
+    {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, bt_Shrine, -1}, {bt_Garrison, -1},
+    {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, -1}, {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, -1},
+    {bt_Garrison, bt_Granary, -1}, {bt_Garrison, -1},
+};
+struct Standin_Square {
+    uint8_t wx, wy, wp;
+    int16_t terrain;  // -1 keeps the terrain
+    uint8_t specials, flags;
+};
+// Squares that give the cities' areas something to yield: minerals, wild game, nightshade, a lake
+// beside Avaran's river, a corrupted square.
+const Standin_Square m_squares[] = {
+    {20, 15, 0, 186, 0, 0},              {19, 14, 0, tt_Ocean_Edge, 0, 0}, {21, 16, 0, -1, ts_Gold, 0},
+    {22, 15, 0, -1, ts_Wild_Game, 0},    {19, 17, 0, -1, ts_Mithril, 0},   {18, 15, 0, -1, 0, sf_Corruption},
+    {21, 13, 0, -1, ts_Iron_Ore | ts_Nightshade, 0}, {24, 18, 0, -1, ts_Wild_Game | ts_Coal, 0},
+    {41, 26, 0, -1, ts_Gems, 0},         {31, 21, 1, -1, ts_Adamantium, 0}, {16, 29, 0, -1, ts_Wild_Game, 0},
+    {44, 11, 1, -1, ts_Crysx, 0},        {42, 24, 0, tt_Mountain, 0, 0},    {43, 24, 0, tt_Mountain, 0, 0},
 };
 constexpr int NUM_STANDIN_WIZARDS = 3;
 const char *const m_wizard_names[NUM_STANDIN_WIZARDS] = {"Aldren", "Vessa", "Korvath"};
@@ -42,20 +67,34 @@ void Make_Map(void)
             for (int wx = 0; wx < WORLD_WIDTH; wx++) {
                 int square = World_Square_Index(wx, wy, wp);
                 bool land = wx >= 10 && wx < 50 && wy >= 4 && wy < 36;
-                int16_t terrain = TERRAIN_OCEAN;
+                int16_t terrain = tt_Ocean;
                 if (land) {
-                    terrain = ((wx + wy) % 7 == 0) ? TERRAIN_FOREST : ((wx * wy) % 11 == 0) ? TERRAIN_HILLS : TERRAIN_GRASSLAND;
+                    terrain = ((wx + wy) % 7 == 0) ? tt_Forest : ((wx * wy) % 11 == 0) ? tt_Hills : tt_Grasslands;
                 }
                 _world_maps[square] = terrain;
                 _landmasses[square] = land ? (uint8_t)(1 + wp) : 0;
                 _square_explored[square] = (wp == 0 && wx >= 12 && wx < 32 && wy >= 8 && wy < 24) ? 15 : 0;
                 _map_square_terrain_specials[square] = (land && (wx * 7 + wy) % 23 == 0) ? (uint8_t)(1 + (wx % 9)) : 0;
+                _map_square_flags[square] = 0;
                 for (int map = 0; map < MOVEMENT_MAPS; map++) {
                     uint8_t cost = land ? (map == 5 ? 255 : 2) : (map >= 4 ? 2 : 255);
                     movement_mode_cost_maps[wp * MOVEMENT_MAPS * WORLD_SIZE + map * WORLD_SIZE + wy * WORLD_WIDTH + wx] = cost;
                 }
             }
         }
+    }
+    for (const Standin_Square &q : m_squares) {
+        int square = World_Square_Index(q.wx, q.wy, q.wp);
+        if (q.terrain >= 0) _world_maps[square] = q.terrain;
+        if (q.terrain == tt_Ocean_Edge) {
+            _landmasses[square] = 0;
+            for (int map = 0; map < MOVEMENT_MAPS; map++) {
+                movement_mode_cost_maps[q.wp * MOVEMENT_MAPS * WORLD_SIZE + map * WORLD_SIZE + q.wy * WORLD_WIDTH + q.wx] =
+                    (uint8_t)(map >= 4 ? 2 : 255);
+            }
+        }
+        _map_square_terrain_specials[square] = q.specials;
+        _map_square_flags[square] = q.flags;
     }
     for (int i = 0; i < CONNECTIVITY_GRID_SIZE; i++) {
         connectivity_grid_land[i] = 0x0F;
@@ -131,6 +170,7 @@ void Make_Cities(void)
     for (int i = 0; i < _cities; i++) {
         const Standin_City &source = m_cities[i];
         City_Record &city = _CITIES[i];
+        memset(&city, 0, sizeof(city));
         Put_Text(city.name, sizeof(city.name), source.name);
         city.race = source.race;
         city.wx = source.wx;
@@ -141,12 +181,48 @@ void Make_Cities(void)
         city.population = source.population;
         city.farmer_count = (uint8_t)(source.population / 2);
         city.contacts = (uint16_t)(1u << (source.owner == 5 ? 0 : source.owner));
-        city.construction = 1;
+        city.construction = bt_Trade_Goods;
         memset(city.bldg_status, -1, sizeof(city.bldg_status));
-        city.bldg_status[1] = 1;
-        city.bldg_cnt = 1;
+        city.bldg_status[bt_None] = 0;
+        city.bldg_cnt = 0;
+        for (int b : m_city_buildings[i]) {
+            if (b < 0) break;
+            city.bldg_status[b] = 1;
+            city.bldg_cnt++;
+        }
         city.Pop_10s = 20;
     }
+}
+
+// Farmers at least the least that feeds the city, farmers and rebels within the population, and the
+// six yields as the rules give them (no road joins the cities yet).
+void Settle_Cities(void)
+{
+    Reset_City_Area_Bitfields();
+    for (int16_t i = 0; i < _cities; i++) {
+        City_Record &city = _CITIES[i];
+        int16_t least = City_Minimum_Farmers(i);
+        if (city.farmer_count < least) city.farmer_count = (uint8_t)least;
+        int16_t rebels = City_Rebel_Count(i);
+        if (city.farmer_count < City_Minimum_Farmers(i) || city.farmer_count + rebels > city.population)
+            Standin_Fail(std::string("stand-in city ") + city.name + " cannot feed itself in order");
+        Do_City_Calculations(i);
+    }
+}
+
+// The building and unrest tables the city rules read, from the archives already written.
+void Load_City_Rule_Tables(const std::string &folder)
+{
+    STU_GRAF_Reset();
+    STU_GRAF_Add_Search_Dir(folder.c_str());
+    LBX_Close();
+    Load_BUILDDAT();
+    uint8_t *unrest = Load_Rule_Table("TERRSTAT", 1, 1, NUM_UNREST_RACES * NUM_UNREST_RACES);
+    for (int row = 0; row < NUM_UNREST_RACES; row++) {
+        TBL_Unrest[row] = reinterpret_cast<int8_t *>(unrest + NUM_UNREST_RACES * row);
+    }
+    LBX_Close();
+    STU_GRAF_Reset();
 }
 
 void Add_Unit(int16_t type, int16_t owner, int16_t wx, int16_t wy, int16_t wp)
@@ -178,7 +254,7 @@ void Make_Units(int16_t turn)
     Add_Unit(160, 5, 33, 30, 0);
     Add_Unit(66, 5, 15, 28, 0);              // neutral garrison
     if (turn > 10) {
-        Add_Unit(44, 0, 26, 18, 0);
+        Add_Unit(44, 0, 23, 17, 0);
         Add_Unit(47, 1, 38, 24, 0);
         Add_Unit(59, 2, 29, 20, 1);
     }
@@ -282,6 +358,8 @@ void Write_One_Save(const std::string &folder, const char *file_name, int16_t tu
     Make_Cities();
     Make_Units(turn);
     Make_Features();
+    memset(events_table, 0, EVENTS_RECORD_SIZE);
+    Settle_Cities();
     Make_Items_And_Heroes();
 
     Bytes image(SAVE_GAM_SIZE);
@@ -302,6 +380,7 @@ void Write_One_Save(const std::string &folder, const char *file_name, int16_t tu
 void Write_Saved_Games(const std::string &folder)
 {
     Allocate_Data_Space(6100);
+    Load_City_Rule_Tables(folder);
     Write_One_Save(folder, "SAVE1.GAM", 1);
     Write_One_Save(folder, "SAVE9.GAM", 40);
 }

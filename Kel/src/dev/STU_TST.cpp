@@ -4,8 +4,8 @@
 
 #include "world/ALLOC.h"
 #include "overland/Map_Window.h"
-#include "stubs/world__STUB.h"
 #include "world/Unit_Stacks.h"
+#include "world/Unit_Death.h"
 #include "STU_Log.h"
 #include "world/Spell_Data_Record.h"
 

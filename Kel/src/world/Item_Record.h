@@ -10,6 +10,43 @@ constexpr int NUM_LIVE_ITEMS = 132;
 constexpr int ITEM_BEING_MADE = 137;
 constexpr int NUM_PREFAB_ITEMS = 250;
 
+// Item power bits of Item_Record::Powers.
+enum Item_Power : uint32_t {
+    ip_Vampiric = 0x1,
+    ip_Guardian_Wind = 0x2,
+    ip_Lightning = 0x4,
+    ip_Cloak_of_Fear = 0x8,
+    ip_Destruction = 0x10,
+    ip_Wraithform = 0x20,
+    ip_Regeneration = 0x40,
+    ip_Pathfinding = 0x80,
+    ip_Water_Walking = 0x100,
+    ip_Resist_Elements = 0x200,
+    ip_Elemental_Armor = 0x400,
+    ip_Doom = 0x800,
+    ip_Stoning = 0x1000,
+    ip_Endurance = 0x2000,
+    ip_Haste = 0x4000,
+    ip_Invisibility = 0x8000,
+    ip_Death = 0x10000,
+    ip_Flight = 0x20000,
+    ip_Resist_Magic = 0x40000,
+    ip_Magic_Immunity = 0x80000,
+    ip_Flaming = 0x100000,
+    ip_Holy_Avenger = 0x200000,
+    ip_True_Sight = 0x400000,
+    ip_Phantasmal = 0x800000,
+    ip_Power_Drain = 0x1000000,
+    ip_Bless = 0x2000000,
+    ip_Lion_Heart = 0x4000000,
+    ip_Giant_Strength = 0x8000000,
+    ip_Planar_Travel = 0x10000000,
+    ip_Merging = 0x20000000,
+    ip_Righteousness = 0x40000000,
+    ip_Invulnerability = 0x80000000,
+};
+constexpr int NUM_ITEM_PLACES = 3;  // item places of a hero slot
+
 #pragma pack(push, 1)
 struct Item_Record {
     char name[30];

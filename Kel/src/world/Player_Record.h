@@ -27,6 +27,35 @@ enum Retort_Index : int {
     rtr_Artificer,
 };
 
+// Global (overland) enchantments by their slot in Player_Record::Globals; a slot holds the caster
+// plus 1 while the wizard keeps the enchantment.
+enum Global_Enchantment : int {
+    ge_Eternal_Night = 0,
+    ge_Evil_Omens = 1,            // counted by the computer players as suppressing Life and Nature
+    ge_Zombie_Mastery = 2,
+    ge_Slot_3 = 3,
+    ge_Wind_Mastery = 4,          // ships of the holder faster, of the others slower
+    ge_Suppress_Magic = 5,
+    ge_Time_Stop = 6,
+    ge_Natures_Awareness = 7,
+    ge_Natures_Wrath = 8,
+    ge_Unit_Recovery = 9,         // the holder's living units lose their damage each turn
+    ge_Chaos_Surge = 10,          // new units of the holder get chaos channels; chaos creatures +2
+    ge_Slot_11 = 11,
+    ge_Great_Wasting = 12,        // -1 pacification in the other wizards' cities
+    ge_Meteor_Storm = 13,
+    ge_Armageddon = 14,           // -2 pacification in the other wizards' cities
+    ge_Tranquility = 15,
+    ge_Life_Force = 16,           // no rebels in the holder's cities
+    ge_Crusade = 17,              // +1 level, +2 pacification
+    ge_Fame_Bonus = 18,           // +10 fame, +1 pacification
+    ge_Holy_Arms = 19,
+    ge_Planar_Seal = 20,
+    ge_Charm_of_Life = 21,
+    ge_Spell_Watch = 22,          // the human sees the rivals' spells being cast
+    ge_Awareness = 23,
+};
+
 #pragma pack(push, 1)
 struct Hero_Slot_Record {
     int16_t unit_idx;             // -1: empty slot, whatever the other bytes hold

@@ -2,20 +2,15 @@
 #include <cstring>
 
 #include "world/ALLOC.h"
-#include "stubs/world__STUB.h"
 #include "world/Chaos_Channels.h"
 #include "world/City_Record_Operations.h"
 #include "STU_Log.h"
+#include "world/Building_Data_Record.h"
+#include "world/Square_Queries.h"
+#include "world/Unit_Levels.h"
 #include "world/Unit_Type_Record.h"
 
 const int16_t TBL_Experience[NUM_UNIT_LEVELS] = {0, 20, 60, 120, 200, 300, 450, 600, 1000};
-
-constexpr int BLDG_EXPERIENCE_1 = 5;
-constexpr int BLDG_EXPERIENCE_2 = 7;
-constexpr int GLOBAL_CHAOS_CHANNELS_SLOT = 10;
-constexpr int GLOBAL_SHIP_SPEED_SLOT = 4;
-constexpr uint32_t ITEM_POWER_FLIGHT = 0x20000;
-constexpr uint32_t ITEM_POWER_ENDURANCE = 0x2000;
 
 static int Create_Unit_Refused(int16_t unit_type, int16_t owner_idx, int16_t source)
 {
@@ -97,13 +92,13 @@ int16_t Create_Unit(int16_t unit_type, int16_t owner_idx, int16_t wx, int16_t wy
         unit.XP = TBL_Experience[level];
     } else {
         City_Record &city = _CITIES[source];
-        if (City_Building_Stands(city, BLDG_EXPERIENCE_1)) {
+        if (City_Building_Stands(city, bt_Training_Yard)) {
             unit.XP = TBL_Experience[1];
         }
-        if (City_Building_Stands(city, BLDG_EXPERIENCE_2)) {
+        if (City_Building_Stands(city, bt_War_Academy)) {
             unit.XP = TBL_Experience[2];
         }
-        if (city.enchantments[CITY_ENCH_ALTAR_OF_BATTLE] != 0) {
+        if (city.enchantments[ce_Altar_of_Battle] != 0) {
             unit.XP = TBL_Experience[3];
         }
         unit.mutations = (uint8_t)((unit.mutations & ~UM_WEAPON_MASK) | (City_Best_Weapon(source) & UM_WEAPON_MASK));
@@ -113,11 +108,11 @@ int16_t Create_Unit(int16_t unit_type, int16_t owner_idx, int16_t wx, int16_t wy
         if (_players[owner_idx].retorts[rtr_Alchemy] && (unit.mutations & UM_WEAPON_MASK) == 0) {
             unit.mutations |= 1;
         }
-        if (_players[owner_idx].Globals[GLOBAL_CHAOS_CHANNELS_SLOT] && !(type.Abilities & UA_FANTASTIC)) {
+        if (_players[owner_idx].Globals[ge_Chaos_Surge] && !(type.Abilities & UA_FANTASTIC)) {
             Apply_Chaos_Channels(unit_idx);
         }
     }
-    Calc_Unit_Level(unit_idx);
+    unit.Level = (int8_t)Calc_Unit_Level(unit_idx);
     _units++;
     return 1;
 }
@@ -150,7 +145,7 @@ int16_t Unit_Moves2(int16_t unit_idx)
     uint32_t item_powers = 0;
     if (unit.Hero_Slot >= 0 && unit.Hero_Slot < NUM_HERO_SLOTS && unit.owner_idx >= 0 && unit.owner_idx < NUM_PLAYERS) {
         const Hero_Slot_Record &hero = _players[unit.owner_idx].Heroes[unit.Hero_Slot];
-        for (int k = 0; k < 3; k++) {
+        for (int k = 0; k < NUM_ITEM_PLACES; k++) {
             int16_t item_idx = hero.Items[k];
             if (item_idx >= 0 && item_idx < NUM_ITEMS) {
                 item_moves += _ITEMS[item_idx].moves2;
@@ -160,20 +155,20 @@ int16_t Unit_Moves2(int16_t unit_idx)
     }
     const Unit_Type_Record &type = _unit_type_table[unit.type < NUM_UNIT_TYPES ? unit.type : 0];
     int base = type.Move_Halves;
-    if (base < 6 && ((unit.enchantments & UE_FLIGHT) || (item_powers & ITEM_POWER_FLIGHT))) {
+    if (base < 6 && ((unit.enchantments & UE_FLIGHT) || (item_powers & ip_Flight))) {
         base = 6;
     }
     if ((unit.mutations & UM_CHAOS_CHANNELS_DEMON_WINGS) && base < 4) {
         base = 4;
     }
     int moves = item_moves + base;
-    if ((unit.enchantments & UE_ENDURANCE) || (item_powers & ITEM_POWER_ENDURANCE)) {
+    if ((unit.enchantments & UE_ENDURANCE) || (item_powers & ip_Endurance)) {
         moves += 2;
     }
     if (type.Transport > 0) {
         int count = 0;
         for (int player_idx = 0; player_idx < _num_players && player_idx < NUM_PLAYERS; player_idx++) {
-            if (_players[player_idx].Globals[GLOBAL_SHIP_SPEED_SLOT]) {
+            if (_players[player_idx].Globals[ge_Wind_Mastery]) {
                 count += (player_idx == unit.owner_idx) ? 1 : -1;
             }
         }

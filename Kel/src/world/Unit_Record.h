@@ -85,39 +85,42 @@ constexpr uint8_t UM_UNDEAD = 0x20;
 constexpr uint8_t UM_STASIS_INIT = 0x40;
 constexpr uint8_t UM_STASIS_LINGER = 0x80;
 
-// Unit enchantment bits (the order of _unit_enchantment_data)
-constexpr uint32_t UE_IMMOLATION = 0x1;
-constexpr uint32_t UE_GUARDIANWIND = 0x2;
-constexpr uint32_t UE_BERSERK = 0x4;
-constexpr uint32_t UE_CLOAKOFFEAR = 0x8;
-constexpr uint32_t UE_BLACKCHANNELS = 0x10;
-constexpr uint32_t UE_WRAITHFORM = 0x20;
-constexpr uint32_t UE_REGENERATE = 0x40;
-constexpr uint32_t UE_PATHFINDING = 0x80;
-constexpr uint32_t UE_WATERWALKING = 0x100;
-constexpr uint32_t UE_RESISTELEMENTS = 0x200;
-constexpr uint32_t UE_ELEMENTALARMOR = 0x400;
-constexpr uint32_t UE_STONESKIN = 0x800;
-constexpr uint32_t UE_IRONSKIN = 0x1000;
-constexpr uint32_t UE_ENDURANCE = 0x2000;
-constexpr uint32_t UE_SPELLLOCK = 0x4000;
-constexpr uint32_t UE_INVISIBILITY = 0x8000;
-constexpr uint32_t UE_WINDWALKING = 0x10000;
-constexpr uint32_t UE_FLIGHT = 0x20000;
-constexpr uint32_t UE_RESISTMAGIC = 0x40000;
-constexpr uint32_t UE_MAGICIMMUNITY = 0x80000;
-constexpr uint32_t UE_FLAMEBLADE = 0x100000;
-constexpr uint32_t UE_ELDRITCHWEAPON = 0x200000;
-constexpr uint32_t UE_TRUESIGHT = 0x400000;
-constexpr uint32_t UE_HOLYWEAPON = 0x800000;
-constexpr uint32_t UE_HEROISM = 0x1000000;
-constexpr uint32_t UE_BLESS = 0x2000000;
-constexpr uint32_t UE_LIONHEART = 0x4000000;
-constexpr uint32_t UE_GIANTSTRENGTH = 0x8000000;
-constexpr uint32_t UE_PLANARTRAVEL = 0x10000000;
-constexpr uint32_t UE_HOLYARMOR = 0x20000000;
-constexpr uint32_t UE_RIGHTEOUSNESS = 0x40000000;
-constexpr uint32_t UE_INVULNERABILITY = 0x80000000;
+// Unit enchantment bits (the order of _unit_enchantment_data).
+enum Unit_Enchantment : uint32_t {
+    UE_IMMOLATION = 0x1,
+    UE_GUARDIANWIND = 0x2,
+    UE_BERSERK = 0x4,
+    UE_CLOAKOFFEAR = 0x8,
+    UE_BLACKCHANNELS = 0x10,
+    UE_WRAITHFORM = 0x20,
+    UE_REGENERATE = 0x40,
+    UE_PATHFINDING = 0x80,
+    UE_WATERWALKING = 0x100,
+    UE_RESISTELEMENTS = 0x200,
+    UE_ELEMENTALARMOR = 0x400,
+    UE_STONESKIN = 0x800,
+    UE_IRONSKIN = 0x1000,
+    UE_ENDURANCE = 0x2000,
+    UE_SPELLLOCK = 0x4000,
+    UE_INVISIBILITY = 0x8000,
+    UE_WINDWALKING = 0x10000,
+    UE_FLIGHT = 0x20000,
+    UE_RESISTMAGIC = 0x40000,
+    UE_MAGICIMMUNITY = 0x80000,
+    UE_FLAMEBLADE = 0x100000,
+    UE_ELDRITCHWEAPON = 0x200000,
+    UE_TRUESIGHT = 0x400000,
+    UE_HOLYWEAPON = 0x800000,
+    UE_HEROISM = 0x1000000,
+    UE_BLESS = 0x2000000,
+    UE_LIONHEART = 0x4000000,
+    UE_GIANTSTRENGTH = 0x8000000,
+    UE_PLANARTRAVEL = 0x10000000,
+    UE_HOLYARMOR = 0x20000000,
+    UE_RIGHTEOUSNESS = 0x40000000,
+    UE_INVULNERABILITY = 0x80000000,
+};
+constexpr int NUM_UNIT_ENCHANTMENTS = 32;
 
 // Experience needed for levels 0 to 8.
 constexpr int NUM_UNIT_LEVELS = 9;

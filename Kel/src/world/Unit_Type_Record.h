@@ -6,23 +6,44 @@
 
 #include "world/Unit_Record.h"
 
-// Ability word bits
-constexpr uint16_t UA_FANTASTIC = 0x0001;
-constexpr uint16_t UA_LARGESHIELD = 0x0002;
-constexpr uint16_t UA_PLANESHIFT = 0x0004;
-constexpr uint16_t UA_WALLCRUSHER = 0x0008;
-constexpr uint16_t UA_HEALER = 0x0010;
-constexpr uint16_t UA_CREATEOUTPOST = 0x0020;
-constexpr uint16_t UA_INVISIBILITY = 0x0040;
-constexpr uint16_t UA_CREATEUNDEAD = 0x0080;
-constexpr uint16_t UA_LONGRANGE = 0x0100;
-constexpr uint16_t UA_LANDCORRUPTION = 0x0200;
-constexpr uint16_t UA_MELD = 0x0400;
-constexpr uint16_t UA_NONCORPOREAL = 0x0800;
-constexpr uint16_t UA_WINDWALKING = 0x1000;
-constexpr uint16_t UA_REGENERATION = 0x2000;
-constexpr uint16_t UA_PURIFY = 0x4000;
-constexpr uint16_t UA_NEGATEFIRSTSTRIKE = 0x8000;
+// Ability word bits.
+enum Unit_Ability : uint16_t {
+    UA_FANTASTIC = 0x0001,
+    UA_LARGESHIELD = 0x0002,
+    UA_PLANESHIFT = 0x0004,
+    UA_WALLCRUSHER = 0x0008,
+    UA_HEALER = 0x0010,
+    UA_CREATEOUTPOST = 0x0020,
+    UA_INVISIBILITY = 0x0040,
+    UA_CREATEUNDEAD = 0x0080,
+    UA_LONGRANGE = 0x0100,
+    UA_LANDCORRUPTION = 0x0200,
+    UA_MELD = 0x0400,
+    UA_NONCORPOREAL = 0x0800,
+    UA_WINDWALKING = 0x1000,
+    UA_REGENERATION = 0x2000,
+    UA_PURIFY = 0x4000,
+    UA_NEGATEFIRSTSTRIKE = 0x8000,
+};
+
+// Unit types from this one on are summoned creatures.
+constexpr int NUM_SUMMONED_TYPE_FIRST = 154;
+
+// Attributes 1 bits (immunities and casters).
+enum Unit_Attribute_1 : uint16_t {
+    UI_FIRE_IMMUNITY = 0x0001,
+    UI_STONING_IMMUNITY = 0x0002,
+    UI_MISSILES_IMMUNITY = 0x0004,
+    UI_ILLUSIONS_IMMUNITY = 0x0008,
+    UI_COLD_IMMUNITY = 0x0010,
+    UI_MAGIC_IMMUNITY = 0x0020,
+    UI_DEATH_IMMUNITY = 0x0040,
+    UI_POISON_IMMUNITY = 0x0080,
+    UI_WEAPON_IMMUNITY = 0x0100,
+    UI_LUCKY = 0x0400,
+    UI_CASTER_20 = 0x2000,
+    UI_CASTER_40 = 0x4000,
+};
 
 // Movement flag bits
 constexpr uint16_t MV_FOOT = 0x01;

@@ -1,0 +1,15 @@
+// Stand-ins of the computer players' services that the world rules call; built into the world
+// library so that its rules link on their own.
+#include "ai/AI_Mercenaries.h"
+
+#include "stubs/STUB_HIT.h"
+#include "world/ALLOC.h"
+
+int16_t AI_Accept_Mercenaries(int16_t player_idx, int16_t cost)
+{
+    STUB_HIT();
+    if (_turn < 50 || player_idx < 0 || player_idx >= NUM_PLAYERS) {
+        return 0;
+    }
+    return _players[player_idx].gold_reserve / 2 >= cost ? 1 : 0;
+}
