@@ -145,28 +145,37 @@ int16_t Find_Shortest_Path(int16_t start_x, int16_t start_y, int16_t goal_x, int
 
 namespace {
 
-// Per row: whether it has a passable square, the handling that last changed one of its reach
-// costs, and the handling that last started on it. A row whose own and neighbouring rows have not
-// changed since its last handling began would change nothing, so it is passed over; the maps stay
-// those of the plain sweep.
+// A square needs handling only when a square of its 3 x 3 neighbourhood took a new reach cost
+// since it was last handled: otherwise handling it would change nothing. Passing over the others
+// (and over rows holding none) keeps the reach costs and predecessors those of the plain sweep.
+// Bit x of m_dirty_bits[y] marks square (x, y); bit y of m_dirty_rows a row with a marked square.
 bool m_row_passable[WORLD_HEIGHT];
-uint32_t m_row_changed[WORLD_HEIGHT];
-uint32_t m_row_handled[WORLD_HEIGHT];
-uint32_t m_handling;
+uint64_t m_dirty_bits[WORLD_HEIGHT];
+uint64_t m_dirty_rows;
 
-bool Move_Path_Row_Is_Stale(int y)
+static_assert(WORLD_WIDTH <= 64 && WORLD_HEIGHT <= 64);
+
+inline uint64_t Bit(int i) { return (uint64_t)1 << i; }
+
+// Bits 0 to i.
+inline uint64_t Bits_Up_To(int i) { return i >= 63 ? ~(uint64_t)0 : Bit(i + 1) - 1; }
+
+inline void Mark_Neighbours(int x, int y)
 {
-    const uint32_t since = m_row_handled[y];
-    if (m_row_changed[y] >= since) {
-        return true;
+    const int xl = x == 0 ? WORLD_WIDTH - 1 : x - 1;
+    const int xr = x == WORLD_WIDTH - 1 ? 0 : x + 1;
+    const uint64_t sides = Bit(xl) | Bit(xr);
+    const uint64_t three = sides | Bit(x);
+    if (y > 0) {
+        m_dirty_bits[y - 1] |= three;
+        m_dirty_rows |= Bit(y - 1);
     }
-    if (y > 0 && m_row_changed[y - 1] >= since) {
-        return true;
+    m_dirty_bits[y] |= sides;
+    m_dirty_rows |= Bit(y);
+    if (y < WORLD_HEIGHT - 1) {
+        m_dirty_bits[y + 1] |= three;
+        m_dirty_rows |= Bit(y + 1);
     }
-    if (y < WORLD_HEIGHT - 1 && m_row_changed[y + 1] >= since) {
-        return true;
-    }
-    return false;
 }
 
 inline void Relax(const uint16_t *reach, int from, uint8_t cost, uint16_t &best, int &best_from)
@@ -190,7 +199,14 @@ bool Move_Path_Handle_Row(int y, const uint8_t *costs, int16_t *from)
     const bool has_up = y > 0;
     const bool has_down = y < WORLD_HEIGHT - 1;
     bool updated = false;
+    // Squares marked behind the cursor wait for the next handling of the row, as in the plain sweep.
     for (int x = 0; x < WORLD_WIDTH; x++) {
+        const uint64_t pending = m_dirty_bits[y] & (~(uint64_t)0 << x);
+        if (!pending) {
+            break;
+        }
+        x = __builtin_ctzll(pending);
+        m_dirty_bits[y] &= ~Bit(x);
         const int square = row + x;
         const uint8_t cost = costs[square];
         if (cost == PATH_IMPASSABLE) {
@@ -198,40 +214,45 @@ bool Move_Path_Handle_Row(int y, const uint8_t *costs, int16_t *from)
         }
         const int xl = row + (x == 0 ? WORLD_WIDTH - 1 : x - 1);
         const int xr = row + (x == WORLD_WIDTH - 1 ? 0 : x + 1);
+        // Sums taken unsaturated first: an unreached neighbour (65,535) can then never win. Only
+        // when the cheapest sum reaches the saturation bound is the exact saturating order needed.
+        const int nb[8] = {xl - WORLD_WIDTH, square - WORLD_WIDTH, xr - WORLD_WIDTH, xl, xr,
+                           xl + WORLD_WIDTH, square + WORLD_WIDTH, xr + WORLD_WIDTH};
+        const int first = has_up ? 0 : 3;
+        const int last = has_down ? 8 : 5;
+        uint32_t sum_best = UINT32_MAX;
+        int sum_from = -1;
+        for (int i = first; i < last; i++) {
+            const uint32_t sum = (uint32_t)reach[nb[i]] + cost;
+            const bool better = sum < sum_best;
+            sum_best = better ? sum : sum_best;
+            sum_from = better ? nb[i] : sum_from;
+        }
         uint16_t best = reach[square];
         int best_from = -1;
-        if (has_up) {
-            Relax(reach, xl - WORLD_WIDTH, cost, best, best_from);
-            Relax(reach, square - WORLD_WIDTH, cost, best, best_from);
-            Relax(reach, xr - WORLD_WIDTH, cost, best, best_from);
-        }
-        Relax(reach, xl, cost, best, best_from);
-        Relax(reach, xr, cost, best, best_from);
-        if (has_down) {
-            Relax(reach, xl + WORLD_WIDTH, cost, best, best_from);
-            Relax(reach, square + WORLD_WIDTH, cost, best, best_from);
-            Relax(reach, xr + WORLD_WIDTH, cost, best, best_from);
+        if (sum_best < PATH_REACH_MAX) {
+            if (sum_best < best) {
+                best = (uint16_t)sum_best;
+                best_from = sum_from;
+            }
+        } else {
+            for (int i = first; i < last; i++) {
+                Relax(reach, nb[i], cost, best, best_from);
+            }
         }
         if (best_from >= 0) {
             reach[square] = best;
             from[square] = (int16_t)best_from;
+            Mark_Neighbours(x, y);
             updated = true;
         }
     }
+    if (m_dirty_bits[y]) {
+        m_dirty_rows |= Bit(y);
+    } else {
+        m_dirty_rows &= ~Bit(y);
+    }
     return updated;
-}
-
-bool Move_Path_Visit_Row(int y, const uint8_t *costs, int16_t *from)
-{
-    if (!Move_Path_Row_Is_Stale(y)) {
-        return false;
-    }
-    m_row_handled[y] = ++m_handling;
-    if (!Move_Path_Handle_Row(y, costs, from)) {
-        return false;
-    }
-    m_row_changed[y] = m_handling;
-    return true;
 }
 
 }  // namespace
@@ -256,26 +277,42 @@ int16_t Move_Path_Find(int16_t origin_x, int16_t origin_y, uint8_t *buffer)
                 break;
             }
         }
-        m_row_changed[y] = 0;
-        m_row_handled[y] = 0;
+        m_dirty_bits[y] = 0;
     }
-    m_handling = 0;
+    m_dirty_rows = 0;
+    Mark_Neighbours(origin_x, origin_y);
+    // The rows each pass reaches: from the origin's row on, up to and including the first row
+    // without a passable square, and no further than rows 38 and 1.
+    int last_down = origin_y;
+    while (last_down < WORLD_HEIGHT - 1 && m_row_passable[last_down] && last_down + 1 <= WORLD_HEIGHT - 2) {
+        last_down++;
+    }
+    int last_up = origin_y;
+    while (last_up > 0 && m_row_passable[last_up] && last_up - 1 >= 1) {
+        last_up--;
+    }
 
     bool updated = true;
     while (updated) {
         updated = false;
         // Downward from the origin's row, upward from it again; only the origin's row may be 0 or 39.
-        for (int y = origin_y;; y++) {
-            updated |= Move_Path_Visit_Row(y, costs, from);
-            if (!m_row_passable[y] || y + 1 > WORLD_HEIGHT - 2) {
+        for (int y = origin_y; y <= last_down;) {
+            const uint64_t rows = m_dirty_rows & (~(uint64_t)0 << y) & Bits_Up_To(last_down);
+            if (!rows) {
                 break;
             }
+            y = __builtin_ctzll(rows);
+            updated |= Move_Path_Handle_Row(y, costs, from);
+            y++;
         }
-        for (int y = origin_y;; y--) {
-            updated |= Move_Path_Visit_Row(y, costs, from);
-            if (!m_row_passable[y] || y - 1 < 1) {
+        for (int y = origin_y; y >= last_up;) {
+            const uint64_t rows = m_dirty_rows & Bits_Up_To(y) & (~(uint64_t)0 << last_up);
+            if (!rows) {
                 break;
             }
+            y = 63 - __builtin_clzll(rows);
+            updated |= Move_Path_Handle_Row(y, costs, from);
+            y--;
         }
     }
 
