@@ -229,7 +229,7 @@ int main(int argc, char **argv)
             for (const Run &r : runs) {
                 for (int i = 0; i < 6; i++) {
                     if (r.benchmark_name() == names[i]) {
-                        ns[i] = r.GetAdjustedRealTime();
+                        ns[i] = r.GetAdjustedCPUTime();
                     }
                 }
             }

@@ -200,13 +200,15 @@ bool Move_Path_Handle_Row(int y, const uint8_t *costs, int16_t *from)
     const bool has_down = y < WORLD_HEIGHT - 1;
     bool updated = false;
     // Squares marked behind the cursor wait for the next handling of the row, as in the plain sweep.
+    uint64_t pending = m_dirty_bits[y];
+    m_dirty_bits[y] = 0;
     for (int x = 0; x < WORLD_WIDTH; x++) {
-        const uint64_t pending = m_dirty_bits[y] & (~(uint64_t)0 << x);
-        if (!pending) {
+        const uint64_t ahead = pending & (~(uint64_t)0 << x);
+        if (!ahead) {
             break;
         }
-        x = __builtin_ctzll(pending);
-        m_dirty_bits[y] &= ~Bit(x);
+        x = __builtin_ctzll(ahead);
+        pending &= ~Bit(x);
         const int square = row + x;
         const uint8_t cost = costs[square];
         if (cost == PATH_IMPASSABLE) {
@@ -244,10 +246,13 @@ bool Move_Path_Handle_Row(int y, const uint8_t *costs, int16_t *from)
             reach[square] = best;
             from[square] = (int16_t)best_from;
             Mark_Neighbours(x, y);
+            pending |= m_dirty_bits[y];
+            m_dirty_bits[y] = 0;
             updated = true;
         }
     }
-    if (m_dirty_bits[y]) {
+    m_dirty_bits[y] = pending;
+    if (pending) {
         m_dirty_rows |= Bit(y);
     } else {
         m_dirty_rows &= ~Bit(y);
