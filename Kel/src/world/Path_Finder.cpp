@@ -222,14 +222,29 @@ bool Move_Path_Handle_Row(int y, const uint8_t *costs, int16_t *from)
                            xl + WORLD_WIDTH, square + WORLD_WIDTH, xr + WORLD_WIDTH};
         const int first = has_up ? 0 : 3;
         const int last = has_down ? 8 : 5;
-        uint32_t sum_best = UINT32_MAX;
-        int sum_from = -1;
-        for (int i = first; i < last; i++) {
-            const uint32_t sum = (uint32_t)reach[nb[i]] + cost;
-            const bool better = sum < sum_best;
-            sum_best = better ? sum : sum_best;
-            sum_from = better ? nb[i] : sum_from;
+        // Each sum carries its neighbour's place in the order in its low bits, so the smallest
+        // key is the cheapest sum and, among equal sums, the first neighbour.
+        uint32_t key = UINT32_MAX;
+        if (has_up && has_down) {
+            uint32_t k[8];
+            for (int i = 0; i < 8; i++) {
+                k[i] = (((uint32_t)reach[nb[i]] + cost) << 3) | (uint32_t)i;
+            }
+            const uint32_t k01 = k[0] < k[1] ? k[0] : k[1];
+            const uint32_t k23 = k[2] < k[3] ? k[2] : k[3];
+            const uint32_t k45 = k[4] < k[5] ? k[4] : k[5];
+            const uint32_t k67 = k[6] < k[7] ? k[6] : k[7];
+            const uint32_t k03 = k01 < k23 ? k01 : k23;
+            const uint32_t k47 = k45 < k67 ? k45 : k67;
+            key = k03 < k47 ? k03 : k47;
+        } else {
+            for (int i = first; i < last; i++) {
+                const uint32_t ki = (((uint32_t)reach[nb[i]] + cost) << 3) | (uint32_t)i;
+                key = ki < key ? ki : key;
+            }
         }
+        const uint32_t sum_best = key >> 3;
+        const int sum_from = nb[key & 7];
         uint16_t best = reach[square];
         int best_from = -1;
         if (sum_best < PATH_REACH_MAX) {
