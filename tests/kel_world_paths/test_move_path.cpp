@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Paths_Fixture.h"
+#include "world/Map_Square_Record.h"
 #include "world/Move_Path.h"
 #include "world/Move_Path_Cache.h"
 #include "world/Movement_Modes.h"
@@ -72,8 +73,8 @@ TEST_F(MovePath, CostMapByMode)
     Movement_Cost_Map_Of(1, mcm_Walking)[1] = 0;
     Movement_Cost_Map_Of(1, mcm_Walking)[2] = 255;
     Movement_Cost_Map_Of(1, mcm_Swimming)[3] = 5;
-    _map_square_flags[WORLD_SIZE + 4] = SQUARE_FLAG_ROAD;
-    _map_square_flags[WORLD_SIZE + 5] = SQUARE_FLAG_ENCHANTED_ROAD;
+    _map_square_flags[WORLD_SIZE + 4] = sf_Road;
+    _map_square_flags[WORLD_SIZE + 5] = sf_Enchanted_Road;
     struct Case {
         const char *name;
         int16_t modes[6];  // walking, forester, mountaineer, swimming, sailing, flying

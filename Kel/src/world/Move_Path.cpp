@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "world/Map_Square_Record.h"
 #include "world/Move_Path_Cache.h"
 #include "world/Movement_Modes.h"
 #include "world/Player_Record.h"
@@ -12,7 +13,6 @@ static_assert(MOVEPATH_COST_MAP_SIZE == 10112);
 
 namespace {
 
-constexpr int NEUTRAL_PLAYER = 5;
 constexpr int HOSTILE_RELATION = -41;
 
 // Per-square unit counts of the plane being blocked.
@@ -121,7 +121,7 @@ void Init_MovePathMap(const int16_t *modes, int16_t plane)
     if (modes[mm_Flying]) {
         const uint8_t *flags = _map_square_flags + plane * WORLD_SIZE;
         for (int sq = 0; sq < WORLD_SIZE; sq++) {
-            costs[sq] = (flags[sq] & (SQUARE_FLAG_ROAD | SQUARE_FLAG_ENCHANTED_ROAD)) ? 0 : 2;
+            costs[sq] = (flags[sq] & (sf_Road | sf_Enchanted_Road)) ? 0 : 2;
         }
     } else if (modes[mm_Sailing]) {
         copy(mcm_Sailing);
@@ -186,8 +186,8 @@ void Update_MovePathMap(uint8_t *cost_map, int16_t stack_count, int16_t plane, i
         }
         const int sq = unit.wy * WORLD_WIDTH + unit.wx;
         const int owner = unit.owner_idx;
-        if (owner == NEUTRAL_PLAYER) {
-            const bool open = player_idx != NEUTRAL_PLAYER ? sq == destination : sq == origin;
+        if (owner == NEUTRAL_PLAYER_IDX) {
+            const bool open = player_idx != NEUTRAL_PLAYER_IDX ? sq == destination : sq == origin;
             if (!open) {
                 cost_map[sq] = PATH_IMPASSABLE;
             }

@@ -28,9 +28,6 @@ inline uint8_t *Movement_Cost_Map_Of(int plane, int map)
     return movement_mode_cost_maps + (plane * MOVEMENT_MAPS + map) * WORLD_SIZE;
 }
 
-constexpr uint8_t SQUARE_FLAG_ROAD = 0x08;
-constexpr uint8_t SQUARE_FLAG_ENCHANTED_ROAD = 0x10;
-
 // Fills the move costs of movepath_cost_map for the stack's modes (six flags, walking first).
 void Init_MovePathMap(const int16_t *modes, int16_t plane);
 

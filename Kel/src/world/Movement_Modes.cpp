@@ -12,11 +12,13 @@ const uint16_t movement_modes_array[NUM_MOVEMENT_MODES] = {
 
 namespace {
 
-// Item power bits that carry over to the unit enchantment of the same bit; power 0x200000 gives Bless.
-constexpr uint32_t ITEM_POWERS_AS_ENCHANTMENTS = 0x2 | 0x8 | 0x20 | 0x40 | 0x80 | 0x100 | 0x200 | 0x400 | 0x2000 |
-                                                 0x8000 | 0x20000 | 0x40000 | 0x80000 | 0x400000 | 0x2000000 |
-                                                 0x4000000 | 0x10000000 | 0x40000000 | 0x80000000u;
-constexpr uint32_t ITEM_POWER_BLESS = 0x200000;
+// Item powers that carry over to the unit enchantment of the same bit; Holy Avenger gives Bless.
+constexpr uint32_t ITEM_POWERS_AS_ENCHANTMENTS =
+    ip_Guardian_Wind | ip_Cloak_of_Fear | ip_Wraithform | ip_Regeneration | ip_Pathfinding | ip_Water_Walking |
+    ip_Resist_Elements | ip_Elemental_Armor | ip_Endurance | ip_Invisibility | ip_Flight | ip_Resist_Magic |
+    ip_Magic_Immunity | ip_True_Sight | ip_Bless | ip_Lion_Heart | ip_Planar_Travel | ip_Righteousness |
+    ip_Invulnerability;
+static_assert(ITEM_POWERS_AS_ENCHANTMENTS == 0xD64EA7EAu);
 
 const Unit_Type_Record &Type_Of(int16_t unit_idx) { return _unit_type_table[_UNITS[unit_idx].type]; }
 
@@ -32,14 +34,14 @@ uint32_t Unit_Item_Enchantments(int16_t unit_idx)
     }
     uint32_t enchantments = 0;
     const Hero_Slot_Record &slot = _players[unit.owner_idx].Heroes[unit.Hero_Slot];
-    for (int i = 0; i < 3; i++) {
+    for (int i = 0; i < NUM_ITEM_PLACES; i++) {
         const int16_t item = slot.Items[i];
         if (item < 0 || item >= NUM_ITEMS) {
             continue;
         }
         const uint32_t powers = _ITEMS[item].Powers;
         enchantments |= powers & ITEM_POWERS_AS_ENCHANTMENTS;
-        if (powers & ITEM_POWER_BLESS) {
+        if (powers & ip_Holy_Avenger) {
             enchantments |= UE_BLESS;
         }
     }
