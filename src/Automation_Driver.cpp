@@ -1,10 +1,12 @@
 #include "Automation_Driver.h"
 
 #include <cctype>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <sys/stat.h>
 
 #include "world/ALLOC.h"
 #include "Fields.h"
@@ -31,6 +33,12 @@ int m_alias_loaded = 0;
 char m_alias_path[512] = "tools/fields/alias_points.fwv";
 Scenario_Variable m_variables[AUTOMATION_VARIABLES_MAX];
 int m_variable_count = 0;
+
+// Why the last load failed, or where the last scenario was cut; told on standard error too.
+char m_load_error[700] = "";
+int m_add_refused = 0;
+int m_cut = 0;
+char m_cut_at[600] = "";
 
 int m_active = 0;
 int m_plain_wait = 0;
@@ -140,9 +148,28 @@ void Load_Alias_Points(void)
     AD_LOG(SEV_INFO, "Loaded %d alias points from %s", m_alias_count, m_alias_path);
 }
 
+__attribute__((format(printf, 1, 2))) void Set_Load_Error(const char *format, ...)
+{
+    if (m_load_error[0] != '\0') return;  // the first failure is the cause
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(m_load_error, sizeof(m_load_error), format, args);
+    va_end(args);
+}
+
+void Note_Cut(const char *path, int line_number)
+{
+    if (m_cut) return;
+    m_cut = 1;
+    std::snprintf(m_cut_at, sizeof(m_cut_at), "%s:%d", path, line_number);
+}
+
 Automation_Action *Add_Action(int32_t kind)
 {
-    if (m_action_count >= AUTOMATION_ACTIONS_MAX) return nullptr;
+    if (m_action_count >= AUTOMATION_ACTIONS_MAX) {
+        m_add_refused = 1;
+        return nullptr;
+    }
     Automation_Action *action = &m_actions[m_action_count++];
     std::memset(action, 0, sizeof(*action));
     action->kind = kind;
@@ -315,17 +342,28 @@ int Parse_File(const char *path, int depth)
 {
     if (depth > AUTOMATION_INCLUDE_DEPTH_LIMIT - 1) {
         AD_LOG(SEV_INFO, "include depth exceeded (limit %d) at %s", AUTOMATION_INCLUDE_DEPTH_LIMIT, path);
+        Set_Load_Error("include depth exceeded (limit %d) at %s; do the includes form a loop?",
+                       AUTOMATION_INCLUDE_DEPTH_LIMIT, path);
         return 1;
     }
     FILE *file = stu_fopen_ci(path, "r");
     if (file == nullptr) {
         AD_LOG(SEV_INFO, "Could not open scenario: %s", path);
+        Set_Load_Error("could not open %s", path);
+        return 1;
+    }
+    // A folder reads as empty and a device may never end.
+    struct stat info;
+    if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+        std::fclose(file);
+        AD_LOG(SEV_INFO, "Could not open scenario: %s (not a regular file)", path);
+        Set_Load_Error("%s is not a regular file", path);
         return 1;
     }
     char line[LINE_MAX_CHARS + 2];
     int line_number = 0;
     int result = 0;
-    while (m_action_count < AUTOMATION_ACTIONS_MAX && std::fgets(line, sizeof(line), file) != nullptr) {
+    while (std::fgets(line, sizeof(line), file) != nullptr) {
         ++line_number;
         size_t length = std::strlen(line);
         if (length > 0 && line[length - 1] != '\n' && !std::feof(file)) {
@@ -341,7 +379,13 @@ int Parse_File(const char *path, int depth)
             Trim_In_Place(line);
             if (line[0] == '\0') continue;
         }
+        if (m_action_count >= AUTOMATION_ACTIONS_MAX) {
+            Note_Cut(path, line_number);
+            break;
+        }
+        m_add_refused = 0;
         result = Parse_Line(path, line_number, line, depth);
+        if (m_add_refused) Note_Cut(path, line_number);
         if (result != 0) break;
     }
     std::fclose(file);
@@ -602,16 +646,28 @@ int Automation_Driver_Load_Scenario(const char *path)
     Automation_Driver_Shutdown();
     m_variable_count = 0;
     Set_Save_Name();
+    m_load_error[0] = '\0';
+    m_cut = 0;
+    m_cut_at[0] = '\0';
     AD_LOG(SEV_INFO, "Loading scenario: %s", path != nullptr ? path : "");
     if (path == nullptr) return 1;
     int result = Parse_File(path, 0);
+    if (result == 0 && m_action_count == 0) {
+        AD_LOG(SEV_INFO, "Scenario is empty");
+        Set_Load_Error("the scenario is empty (no line holds an action)");
+        result = 1;
+    }
     if (result != 0) {
         m_action_count = 0;
+        AD_LOG(SEV_ERROR, "Scenario %s not loaded: %s", path, m_load_error);
+        std::fprintf(stderr, "Tolva: scenario %s not loaded: %s\n", path, m_load_error);
         return result;
     }
-    if (m_action_count == 0) {
-        AD_LOG(SEV_INFO, "Scenario is empty");
-        return 1;
+    if (m_cut) {
+        AD_LOG(SEV_WARN, "Scenario cut at %d actions: the actions from %s on are not run", AUTOMATION_ACTIONS_MAX,
+               m_cut_at);
+        std::fprintf(stderr, "Tolva: scenario %s cut at %d actions: the actions from %s on are not run\n", path,
+                     AUTOMATION_ACTIONS_MAX, m_cut_at);
     }
     m_active = 1;
     AD_LOG(SEV_INFO, "Loaded %d actions", m_action_count);
@@ -664,3 +720,5 @@ const Automation_Action *Automation_Action_At(int index)
     return (index >= 0 && index < m_action_count) ? &m_actions[index] : nullptr;
 }
 int Automation_Alias_Count(void) { return m_alias_count; }
+const char *Automation_Driver_Load_Error(void) { return m_load_error; }
+int Automation_Driver_Scenario_Cut(void) { return m_cut; }
