@@ -46,25 +46,6 @@ uint64_t m_plain_deadline = 0;
 int m_state_wait = 0;
 uint64_t m_state_deadline = 0;
 
-struct Screen_Name {
-    const char *name;
-    int screen;
-};
-const Screen_Name m_screen_names[] = {
-    {"Main_Menu_Screen", 0}, {"Continue", 10}, {"Load_Screen", 11}, {"New_Game_Screen", 12},
-    {"Quit_To_DOS", 13}, {"Hall_Of_Fame_Screen", 14}, {"Settings_Screen", 15}, {"City_Screen", 100},
-    {"Armies_Screen", 102}, {"Cities_Screen", 103}, {"Quit", 104}, {"Main_Screen", 105},
-    {"Magic_Screen", 106}, {"Road_Build", 107}, {"Production_Screen", 108}, {"Item_Screen", 109},
-    {"NextTurn", 110}, {"Spellbook_Screen", 112}, {"Advisor_Screen", 114}, {"Diplomacy_Screen", 115},
-    {"Test_Screen", 200}, {"PoC_Screen", 240},
-};
-const Screen_Name m_short_names[] = {
-    {"Continue", 10}, {"Load", 11}, {"NewGame", 12}, {"QuitToDOS", 13}, {"HallOfFame", 14},
-    {"Settings", 15}, {"City", 100}, {"Armies", 102}, {"Cities", 103}, {"Quit", 104},
-    {"MainScreen", 105}, {"Magic", 106}, {"RoadBuild", 107}, {"Production", 108}, {"Item", 109},
-    {"NextTurn", 110}, {"Spellbook", 112}, {"Advisor", 114}, {"Diplomacy", 115}, {"Test", 200}, {"PoC", 240},
-};
-
 void Trim_In_Place(char *text)
 {
     size_t length = std::strlen(text);
@@ -569,20 +550,12 @@ uint32_t Automation_Pack_Key(char c)
     return code | ((uint32_t)character << 8) | shift;
 }
 
-int Automation_Screen_From_Name(const char *name)
-{
-    for (const Screen_Name &entry : m_screen_names) {
-        if (strcasecmp(entry.name, name) == 0) return entry.screen;
-    }
-    return -1;
-}
+int Automation_Screen_From_Name(const char *name) { return Screen_Table_From_Name(name); }
 
 const char *Automation_Screen_Short_Name(int screen)
 {
-    for (const Screen_Name &entry : m_short_names) {
-        if (entry.screen == screen) return entry.name;
-    }
-    return "?";
+    const Screen_Table_Entry *entry = Screen_Table_Find(screen);
+    return entry != nullptr ? entry->short_name : "?";
 }
 
 void Automation_Set_Variable(const char *name, const char *value)
