@@ -35,6 +35,7 @@ struct Replay_Frame {
     int key_pressed;
     unsigned key_count;
     unsigned packed_key;
+    unsigned long long delta;
 };
 
 int m_recording = 0;
@@ -52,6 +53,9 @@ uint32_t m_play_frame_count = 0;
 uint32_t m_play_next_index = 0;
 uint64_t m_play_clock_start = 0;
 int m_play_clock_started = 0;
+// The first frame's timestamp: a recording's clock starts before the program's start-up and the
+// playback's at the first event pass, so the playback runs from that frame on.
+uint64_t m_play_clock_offset = 0;
 char m_play_path[REPLAY_PATH_MAX] = "";
 Replay_Frame m_peek = {};
 Replay_Run m_play_run;
@@ -175,7 +179,8 @@ int Peek_Frame(void)
                           buttons,
                           key_pressed,
                           key_count,
-                          packed_key};
+                          packed_key,
+                          delta};
     return 1;
 }
 
@@ -392,8 +397,9 @@ int Replay_Inject_Frame(void)
     if (!m_play_clock_started) {
         m_play_clock_start = now;
         m_play_clock_started = 1;
+        m_play_clock_offset = Peek_Frame() ? m_peek.timestamp : 0;
     }
-    unsigned long long elapsed = now - m_play_clock_start;
+    unsigned long long elapsed = now - m_play_clock_start + m_play_clock_offset;
     if (!Peek_Frame()) {
         Platform_Replay_Stop();
         return 0;
@@ -449,9 +455,38 @@ int Replay_Inject_Frame(void)
     return 1;
 }
 
+namespace {
+
+// A program that ends one event pass sooner than the run it recorded leaves the recording's last
+// frame unplayed. Frames that repeat the last injected state and fall within one recorded frame
+// interval of the playback clock count as played; nothing else does.
+void Settle_Last_Frames(void)
+{
+    if (!m_play_clock_started || m_play_next_index >= m_play_frame_count || m_play_run.count == 0) return;
+    unsigned long long elapsed = Now() - m_play_clock_start + m_play_clock_offset;
+    unsigned long long horizon = 0;
+    uint32_t first = m_play_next_index;
+    uint32_t settled = 0;
+    while (m_play_next_index < m_play_frame_count && Peek_Frame()) {
+        uint32_t packed = m_peek.key_count ? m_peek.packed_key : 0;
+        bool same = m_peek.x == m_play_run.x && m_peek.y == m_play_run.y && m_peek.buttons == m_play_run.buttons &&
+                    (uint8_t)m_peek.key_pressed == m_play_run.key_pressed && packed == m_play_run.packed_key;
+        if (settled == 0) horizon = elapsed + m_peek.delta;
+        if (!same || m_peek.timestamp > horizon) break;
+        Consume_Frame();
+        settled++;
+    }
+    if (settled > 0)
+        fprintf(Out(m_play_log), "PLAY END    %u frames repeat the last state within one frame (idx %u..%u)\n", settled,
+                first, first + settled - 1);
+}
+
+} // namespace
+
 void Platform_Replay_Stop(void)
 {
     if (!m_playing || m_play_file == nullptr) return;
+    Settle_Last_Frames();
     REPLAY_LOG("REPLAY: playback stopped at frame %u / %u", m_play_next_index, m_play_frame_count);
     Write_Run_Line(m_play_log, "PLAY", m_play_run);
     uint32_t played = m_play_next_index;
