@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Fuzz_Files.h"
+#include "Fuzz_Temp_Folder.h"
 #include "Replay.h"
 #include "sdl2_PFL.h"
 
@@ -24,10 +24,16 @@ void Field_Log(FILE *stream, int x, int y)
 
 } // namespace
 
+static const std::string &Folder(void)
+{
+    static const std::string folder = Fuzz_Temp_Folder("replay");
+    return folder;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const std::string replay = Fuzz_Dir() + "/game.rpl";
-    static const std::string record = Fuzz_Dir() + "/game-RECORD.log";
+    static const std::string replay = Folder() + "/game.rpl";
+    static const std::string record = Folder() + "/game-RECORD.log";
     static bool ready = false;
     if (!ready) {
         static Platform_Pointer_Hooks hooks{};
@@ -41,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         ready = true;
     }
     size_t split = size > 0 ? 1 + (size_t)data[0] * (size - 1) / 255 : 0;
-    Fuzz_Write(replay, data + (size > 0 ? 1 : 0), split > 0 ? split - 1 : 0);
-    Fuzz_Write(record, data + split, size - split);
+    Fuzz_Write_File(replay, data + (size > 0 ? 1 : 0), split > 0 ? split - 1 : 0);
+    Fuzz_Write_File(record, data + split, size - split);
 
     m_now = 1000;
     if (Platform_Replay_Start(replay.c_str()) != 0) return 0;
