@@ -1,10 +1,12 @@
 #include "Automation_Driver.h"
 
 #include <cctype>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <sys/stat.h>
 
 #include "world/ALLOC.h"
 #include "Fields.h"
@@ -32,30 +34,17 @@ char m_alias_path[512] = "tools/fields/alias_points.fwv";
 Scenario_Variable m_variables[AUTOMATION_VARIABLES_MAX];
 int m_variable_count = 0;
 
+// Why the last load failed, or where the last scenario was cut; told on standard error too.
+char m_load_error[700] = "";
+int m_add_refused = 0;
+int m_cut = 0;
+char m_cut_at[600] = "";
+
 int m_active = 0;
 int m_plain_wait = 0;
 uint64_t m_plain_deadline = 0;
 int m_state_wait = 0;
 uint64_t m_state_deadline = 0;
-
-struct Screen_Name {
-    const char *name;
-    int screen;
-};
-const Screen_Name m_screen_names[] = {
-    {"Main_Menu_Screen", 0}, {"Continue", 10}, {"Load_Screen", 11}, {"New_Game_Screen", 12},
-    {"Quit_To_DOS", 13}, {"Hall_Of_Fame_Screen", 14}, {"Settings_Screen", 15}, {"City_Screen", 100},
-    {"Armies_Screen", 102}, {"Cities_Screen", 103}, {"Quit", 104}, {"Main_Screen", 105},
-    {"Magic_Screen", 106}, {"Road_Build", 107}, {"Production_Screen", 108}, {"Item_Screen", 109},
-    {"NextTurn", 110}, {"Spellbook_Screen", 112}, {"Advisor_Screen", 114}, {"Diplomacy_Screen", 115},
-    {"Test_Screen", 200}, {"PoC_Screen", 240},
-};
-const Screen_Name m_short_names[] = {
-    {"Continue", 10}, {"Load", 11}, {"NewGame", 12}, {"QuitToDOS", 13}, {"HallOfFame", 14},
-    {"Settings", 15}, {"City", 100}, {"Armies", 102}, {"Cities", 103}, {"Quit", 104},
-    {"MainScreen", 105}, {"Magic", 106}, {"RoadBuild", 107}, {"Production", 108}, {"Item", 109},
-    {"NextTurn", 110}, {"Spellbook", 112}, {"Advisor", 114}, {"Diplomacy", 115}, {"Test", 200}, {"PoC", 240},
-};
 
 void Trim_In_Place(char *text)
 {
@@ -140,9 +129,28 @@ void Load_Alias_Points(void)
     AD_LOG(SEV_INFO, "Loaded %d alias points from %s", m_alias_count, m_alias_path);
 }
 
+__attribute__((format(printf, 1, 2))) void Set_Load_Error(const char *format, ...)
+{
+    if (m_load_error[0] != '\0') return;  // the first failure is the cause
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(m_load_error, sizeof(m_load_error), format, args);
+    va_end(args);
+}
+
+void Note_Cut(const char *path, int line_number)
+{
+    if (m_cut) return;
+    m_cut = 1;
+    std::snprintf(m_cut_at, sizeof(m_cut_at), "%s:%d", path, line_number);
+}
+
 Automation_Action *Add_Action(int32_t kind)
 {
-    if (m_action_count >= AUTOMATION_ACTIONS_MAX) return nullptr;
+    if (m_action_count >= AUTOMATION_ACTIONS_MAX) {
+        m_add_refused = 1;
+        return nullptr;
+    }
     Automation_Action *action = &m_actions[m_action_count++];
     std::memset(action, 0, sizeof(*action));
     action->kind = kind;
@@ -315,17 +323,28 @@ int Parse_File(const char *path, int depth)
 {
     if (depth > AUTOMATION_INCLUDE_DEPTH_LIMIT - 1) {
         AD_LOG(SEV_INFO, "include depth exceeded (limit %d) at %s", AUTOMATION_INCLUDE_DEPTH_LIMIT, path);
+        Set_Load_Error("include depth exceeded (limit %d) at %s; do the includes form a loop?",
+                       AUTOMATION_INCLUDE_DEPTH_LIMIT, path);
         return 1;
     }
     FILE *file = stu_fopen_ci(path, "r");
     if (file == nullptr) {
         AD_LOG(SEV_INFO, "Could not open scenario: %s", path);
+        Set_Load_Error("could not open %s", path);
+        return 1;
+    }
+    // A folder reads as empty and a device may never end.
+    struct stat info;
+    if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+        std::fclose(file);
+        AD_LOG(SEV_INFO, "Could not open scenario: %s (not a regular file)", path);
+        Set_Load_Error("%s is not a regular file", path);
         return 1;
     }
     char line[LINE_MAX_CHARS + 2];
     int line_number = 0;
     int result = 0;
-    while (m_action_count < AUTOMATION_ACTIONS_MAX && std::fgets(line, sizeof(line), file) != nullptr) {
+    while (std::fgets(line, sizeof(line), file) != nullptr) {
         ++line_number;
         size_t length = std::strlen(line);
         if (length > 0 && line[length - 1] != '\n' && !std::feof(file)) {
@@ -341,7 +360,13 @@ int Parse_File(const char *path, int depth)
             Trim_In_Place(line);
             if (line[0] == '\0') continue;
         }
+        if (m_action_count >= AUTOMATION_ACTIONS_MAX) {
+            Note_Cut(path, line_number);
+            break;
+        }
+        m_add_refused = 0;
         result = Parse_Line(path, line_number, line, depth);
+        if (m_add_refused) Note_Cut(path, line_number);
         if (result != 0) break;
     }
     std::fclose(file);
@@ -525,20 +550,12 @@ uint32_t Automation_Pack_Key(char c)
     return code | ((uint32_t)character << 8) | shift;
 }
 
-int Automation_Screen_From_Name(const char *name)
-{
-    for (const Screen_Name &entry : m_screen_names) {
-        if (strcasecmp(entry.name, name) == 0) return entry.screen;
-    }
-    return -1;
-}
+int Automation_Screen_From_Name(const char *name) { return Screen_Table_From_Name(name); }
 
 const char *Automation_Screen_Short_Name(int screen)
 {
-    for (const Screen_Name &entry : m_short_names) {
-        if (entry.screen == screen) return entry.name;
-    }
-    return "?";
+    const Screen_Table_Entry *entry = Screen_Table_Find(screen);
+    return entry != nullptr ? entry->short_name : "?";
 }
 
 void Automation_Set_Variable(const char *name, const char *value)
@@ -602,16 +619,28 @@ int Automation_Driver_Load_Scenario(const char *path)
     Automation_Driver_Shutdown();
     m_variable_count = 0;
     Set_Save_Name();
+    m_load_error[0] = '\0';
+    m_cut = 0;
+    m_cut_at[0] = '\0';
     AD_LOG(SEV_INFO, "Loading scenario: %s", path != nullptr ? path : "");
     if (path == nullptr) return 1;
     int result = Parse_File(path, 0);
+    if (result == 0 && m_action_count == 0) {
+        AD_LOG(SEV_INFO, "Scenario is empty");
+        Set_Load_Error("the scenario is empty (no line holds an action)");
+        result = 1;
+    }
     if (result != 0) {
         m_action_count = 0;
+        AD_LOG(SEV_ERROR, "Scenario %s not loaded: %s", path, m_load_error);
+        std::fprintf(stderr, "Tolva: scenario %s not loaded: %s\n", path, m_load_error);
         return result;
     }
-    if (m_action_count == 0) {
-        AD_LOG(SEV_INFO, "Scenario is empty");
-        return 1;
+    if (m_cut) {
+        AD_LOG(SEV_WARN, "Scenario cut at %d actions: the actions from %s on are not run", AUTOMATION_ACTIONS_MAX,
+               m_cut_at);
+        std::fprintf(stderr, "Tolva: scenario %s cut at %d actions: the actions from %s on are not run\n", path,
+                     AUTOMATION_ACTIONS_MAX, m_cut_at);
     }
     m_active = 1;
     AD_LOG(SEV_INFO, "Loaded %d actions", m_action_count);
@@ -664,3 +693,5 @@ const Automation_Action *Automation_Action_At(int index)
     return (index >= 0 && index < m_action_count) ? &m_actions[index] : nullptr;
 }
 int Automation_Alias_Count(void) { return m_alias_count; }
+const char *Automation_Driver_Load_Error(void) { return m_load_error; }
+int Automation_Driver_Scenario_Cut(void) { return m_cut; }

@@ -66,3 +66,7 @@ void Automation_Expand_Variables(const char *text, char *out, int out_size);
 int Automation_Action_Count(void);
 const Automation_Action *Automation_Action_At(int index);
 int Automation_Alias_Count(void);
+// Why the last load failed ("" when it did not); the load also says it on standard error.
+const char *Automation_Driver_Load_Error(void);
+// 1 when the last scenario loaded had more actions than the table holds.
+int Automation_Driver_Scenario_Cut(void);

@@ -102,8 +102,13 @@ void Start_Log(const char *settings)
     Settings_Ini_Log();
 }
 
-void Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_fps)
+// The file of a --replay that started; its playback must match its recording for the run to succeed.
+const char *m_replay_path = nullptr;
+
+// Returns 1 when a --scenario or --replay file cannot be used: the run is then refused.
+int Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_fps)
 {
+    int refused = 0;
     for (int i = 1; i < argc; i++) {
         const char *arg = argv[i];
         bool has_next = i + 1 < argc;
@@ -118,7 +123,15 @@ void Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_f
             Platform_Record_Start(argv[++i]);
         } else if (strcmp(arg, "--replay") == 0 && has_next) {
             STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: --replay flag detected", __FILE__, __LINE__);
-            Platform_Replay_Start(argv[++i]);
+            const char *path = argv[++i];
+            if (Platform_Replay_Start(path) == 0) {
+                m_replay_path = path;
+            } else {
+                STU_LOG(SEV_ERROR, LC_TOLVA, "[Tolva] CLI: --replay %s not played: %s", path,
+                        Platform_Replay_Start_Error());
+                fprintf(stderr, "Tolva: replay %s not played: %s\n", path, Platform_Replay_Start_Error());
+                refused = 1;
+            }
         } else if (strcmp(arg, "--continue") == 0) {
             STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: --continue flag detected", __FILE__, __LINE__);
             continue_flag = 1;
@@ -156,9 +169,40 @@ void Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_f
                 Platform_Replay_Start("DEMO.KPZ");
         } else if (strcmp(arg, "--scenario") == 0 && has_next) {
             STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: --scenario flag detected", __FILE__, __LINE__);
-            if (Automation_Driver_Load_Scenario(argv[++i]) == 0) Platform_Register_Frame_Callback(Automation_Driver_Frame);
+            // A failed load has said why, in the log and on standard error.
+            if (Automation_Driver_Load_Scenario(argv[++i]) == 0)
+                Platform_Register_Frame_Callback(Automation_Driver_Frame);
+            else
+                refused = 1;
         }
     }
+    return refused;
+}
+
+// 0 when the run's --replay was a match (or there was none); otherwise says why on standard
+// error and returns 1.
+int Replay_Outcome(void)
+{
+    if (m_replay_path == nullptr) return 0;
+    const Replay_Result &r = *Platform_Replay_Last_Result();
+    switch (r.verdict) {
+    case REPLAY_VERDICT_MATCH: return 0;
+    case REPLAY_VERDICT_MISMATCH:
+        fprintf(stderr, "Tolva: replay %s does not match its recording: %d mismatches in %d state changes\n",
+                m_replay_path, r.mismatches, r.state_changes);
+        break;
+    case REPLAY_VERDICT_INCOMPLETE:
+        fprintf(stderr, "Tolva: replay %s incomplete: stopped at frame %u of %u after %d matching state changes\n",
+                m_replay_path, r.frames_played, r.frame_count, r.state_changes);
+        break;
+    default:
+        fprintf(stderr, "Tolva: replay %s not compared with its recording (stopped at frame %u of %u; see the log)\n",
+                m_replay_path, r.frames_played, r.frame_count);
+        break;
+    }
+    STU_LOG(SEV_ERROR, LC_TOLVA, "[Tolva] replay %s is not a match (verdict %d, frame %u of %u)", m_replay_path,
+            r.verdict, r.frames_played, r.frame_count);
+    return 1;
 }
 
 } // namespace
@@ -303,7 +347,14 @@ int Tolva_Main(int argc, char **argv)
 
     const char *capture_dir = nullptr;
     int capture_fps = 0;
-    Option_Loop(argc, argv, &capture_dir, &capture_fps);
+    if (Option_Loop(argc, argv, &capture_dir, &capture_fps) != 0) {
+        if (Platform_Record_Active()) Platform_Record_Stop();
+        if (Platform_Replay_Active()) Platform_Replay_Stop();
+        Automation_Driver_Shutdown();
+        Shutdown_Platform();
+        STU_Log_Shutdown();
+        return 1;
+    }
 
     if (capture_dir != nullptr && Platform_Capture_Start(capture_dir, capture_fps) == 0) atexit(Platform_Capture_Stop);
 
@@ -312,7 +363,8 @@ int Tolva_Main(int argc, char **argv)
     if (Platform_Record_Active()) Platform_Record_Stop();
     if (Platform_Replay_Active()) Platform_Replay_Stop();
     Automation_Driver_Shutdown();
+    int status = Replay_Outcome();
     Shutdown_Platform();
     STU_Log_Shutdown();
-    return 0;
+    return status;
 }

@@ -32,8 +32,10 @@ for target in "${targets[@]}"; do
   corpus="$BUILD_DIR/corpus/$target"
   mkdir -p "$corpus"
   echo "fuzz-smoke: $target for ${SECONDS_PER_TARGET}s"
+  seeds=()
+  [ -d "$SOURCE_DIR/tests/fuzz/seeds/$target" ] && seeds=("$SOURCE_DIR/tests/fuzz/seeds/$target")
   if ! "$BUILD_DIR/tests/fuzz/$target" -max_total_time="$SECONDS_PER_TARGET" -print_final_stats=1 \
-      -artifact_prefix="$BUILD_DIR/$target-" "$corpus" 2>"$BUILD_DIR/$target.log"; then
+      -artifact_prefix="$BUILD_DIR/$target-" "$corpus" "${seeds[@]}" 2>"$BUILD_DIR/$target.log"; then
     echo "fuzz-smoke: $target FAILED (see $BUILD_DIR/$target.log)"
     tail -n 40 "$BUILD_DIR/$target.log"
     status=1

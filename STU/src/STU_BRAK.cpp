@@ -100,7 +100,7 @@ void STU_BRAK_Install(void)
             snprintf(m_reports[i].text, sizeof m_reports[i].text, "\n[stu-brak] %s\n\n", Reason(m_signals[i]));
     }
     snprintf(m_log_prefix, sizeof m_log_prefix, "] [%s] [%-23s] STU_BRAK.cpp:%d Crash_Handler: ",
-             STU_Log_Severity_Name(SEV_FATAL), "GENERAL", __LINE__);
+             STU_Log_Severity_Name(SEV_FATAL), STU_Log_Category_Key(LC_GENERAL), __LINE__);
     // Load the unwinder now: the first backtrace() call may allocate.
     void *warm[2];
     backtrace(warm, 2);

@@ -20,20 +20,23 @@ constexpr uint32_t PUMP_LIMIT = 65536;
 const char *const m_severity_names[6] = {"TRACE", "DEBUG", "INFO ", "WARN ", "ERROR", "FATAL"};
 
 const char *const m_category_keys[LOG_CATEGORY_COUNT] = {
-    "GENERAL",     "AIMOVE",     "COMBAT",     "SAVE",
-    "PFL",         "IKI",        "LOADSAVE",   "AIDUDES",
-    "WINDOWLESS_PFL", "REPLAY",  "SDL2_AUDIO", "SDL2_INIT",
-    "SDL2_PFL",    "SDL3_AUDIO", "SDL3_INIT",  "SDL3_PFL",
-    "WIN_PFL",     "DEKEL",      "TOLVA",      "AUTOMATION_DRIVER",
-    "GAME_SAVE_DUMP", "STU_WRLD", "STU_VLD",   "STU_SND",
-    "STU_INIT",    "STU_XTRC",   "STU_FON",    "STU_PRN",
-    "STU_FIO",     "STU_DBG",    "STU_LOG",    "NEXTTURN",
-    "KEL_SCR",     "LOADSCR",    "LOADER",     "NEWGAME",
-    "SPELLBOOK",   "SPELLS128",  "SBOOKSCR",   "MAINMENU",
-    "MAINSCR",     "INPUT",      "RANDOM",     "EXIT",
-    "FONTS",       "ORV2",       "CALL_TRACE", "STU_GRAF",
-    "OGBUG",       "COMBAT_TEST", "INTEGRITY",
+#define LOG_CATEGORY_KEY(key, number) #key,
+    LOG_CATEGORY_TABLE(LOG_CATEGORY_KEY)
+#undef LOG_CATEGORY_KEY
 };
+// The keys are indexed by number: the table lists the categories 0, 1, 2, ... in order.
+constexpr bool Categories_In_Order(void)
+{
+    constexpr int numbers[] = {
+#define LOG_CATEGORY_POSITION(key, number) number,
+        LOG_CATEGORY_TABLE(LOG_CATEGORY_POSITION)
+#undef LOG_CATEGORY_POSITION
+    };
+    for (int i = 0; i < LOG_CATEGORY_COUNT; ++i)
+        if (numbers[i] != i) return false;
+    return true;
+}
+static_assert(Categories_In_Order(), "log categories out of order");
 
 int m_threshold = 0;
 int m_category_on[LOG_CATEGORY_COUNT] = {};

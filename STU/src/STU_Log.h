@@ -15,61 +15,70 @@ enum Log_Severity : int {
     SEV_FATAL = 5,
 };
 
+// Every log category once, in number order: its key (in a line and in [Logging]) is the name.
+#define LOG_CATEGORY_TABLE(X) \
+    X(GENERAL, 0) \
+    X(AIMOVE, 1) \
+    X(COMBAT, 2) \
+    X(SAVE, 3) \
+    X(PFL, 4) \
+    X(IKI, 5) \
+    X(LOADSAVE, 6) \
+    X(AIDUDES, 7) \
+    X(WINDOWLESS_PFL, 8) \
+    X(REPLAY, 9) \
+    X(SDL2_AUDIO, 10) \
+    X(SDL2_INIT, 11) \
+    X(SDL2_PFL, 12) \
+    X(SDL3_AUDIO, 13) \
+    X(SDL3_INIT, 14) \
+    X(SDL3_PFL, 15) \
+    X(WIN_PFL, 16) \
+    X(DEKEL, 17) \
+    X(TOLVA, 18) \
+    X(AUTOMATION_DRIVER, 19) \
+    X(GAME_SAVE_DUMP, 20) \
+    X(STU_WRLD, 21) \
+    X(STU_VLD, 22) \
+    X(STU_SND, 23) \
+    X(STU_INIT, 24) \
+    X(STU_XTRC, 25) \
+    X(STU_FON, 26) \
+    X(STU_PRN, 27) \
+    X(STU_FIO, 28) \
+    X(STU_DBG, 29) \
+    X(STU_LOG, 30) \
+    X(NEXTTURN, 31) \
+    X(KEL_SCR, 32) \
+    X(LOADSCR, 33) \
+    X(LOADER, 34) \
+    X(NEWGAME, 35) \
+    X(SPELLBOOK, 36) \
+    X(SPELLS128, 37) \
+    X(SBOOKSCR, 38) \
+    X(MAINMENU, 39) \
+    X(MAINSCR, 40) \
+    X(INPUT, 41) \
+    X(RANDOM, 42) \
+    X(EXIT, 43) \
+    X(FONTS, 44) \
+    X(ORV2, 45) \
+    X(CALL_TRACE, 46) \
+    X(STU_GRAF, 47) \
+    X(OGBUG, 48) \
+    X(COMBAT_TEST, 49) \
+    X(INTEGRITY, 50)
+
 enum Log_Category : int {
-    LC_GENERAL = 0,
-    LC_AIMOVE = 1,
-    LC_COMBAT = 2,
-    LC_SAVE = 3,
-    LC_PFL = 4,
-    LC_IKI = 5,
-    LC_LOADSAVE = 6,
-    LC_AIDUDES = 7,
-    LC_WINDOWLESS_PFL = 8,
-    LC_REPLAY = 9,
-    LC_SDL2_AUDIO = 10,
-    LC_SDL2_INIT = 11,
-    LC_SDL2_PFL = 12,
-    LC_SDL3_AUDIO = 13,
-    LC_SDL3_INIT = 14,
-    LC_SDL3_PFL = 15,
-    LC_WIN_PFL = 16,
-    LC_DEKEL = 17,
-    LC_TOLVA = 18,
-    LC_AUTOMATION_DRIVER = 19,
-    LC_GAME_SAVE_DUMP = 20,
-    LC_STU_WRLD = 21,
-    LC_STU_VLD = 22,
-    LC_STU_SND = 23,
-    LC_STU_INIT = 24,
-    LC_STU_XTRC = 25,
-    LC_STU_FON = 26,
-    LC_STU_PRN = 27,
-    LC_STU_FIO = 28,
-    LC_STU_DBG = 29,
-    LC_STU_LOG = 30,
-    LC_NEXTTURN = 31,
-    LC_KEL_SCR = 32,
-    LC_LOADSCR = 33,
-    LC_LOADER = 34,
-    LC_NEWGAME = 35,
-    LC_SPELLBOOK = 36,
-    LC_SPELLS128 = 37,
-    LC_SBOOKSCR = 38,
-    LC_MAINMENU = 39,
-    LC_MAINSCR = 40,
-    LC_INPUT = 41,
-    LC_RANDOM = 42,
-    LC_EXIT = 43,
-    LC_FONTS = 44,
-    LC_ORV2 = 45,
-    LC_CALL_TRACE = 46,
-    LC_STU_GRAF = 47,
-    LC_OGBUG = 48,
-    LC_COMBAT_TEST = 49,
-    LC_INTEGRITY = 50,
+#define LOG_CATEGORY_NUMBER(key, number) LC_##key = number,
+    LOG_CATEGORY_TABLE(LOG_CATEGORY_NUMBER)
+#undef LOG_CATEGORY_NUMBER
 };
 
-constexpr int LOG_CATEGORY_COUNT = 51;
+#define LOG_CATEGORY_ONE(key, number) +1
+constexpr int LOG_CATEGORY_COUNT = 0 LOG_CATEGORY_TABLE(LOG_CATEGORY_ONE);
+#undef LOG_CATEGORY_ONE
+static_assert(LOG_CATEGORY_COUNT == 51, "the log has 51 categories");
 constexpr int LOG_LINE_MAX = 1024;
 constexpr uint32_t LOG_RING_SIZE = 1u << 24;
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <sys/stat.h>
 
 #include "STU_Log.h"
 #include "sdl2_PFL.h"
@@ -34,6 +35,7 @@ struct Replay_Frame {
     int key_pressed;
     unsigned key_count;
     unsigned packed_key;
+    unsigned long long delta;
 };
 
 int m_recording = 0;
@@ -51,6 +53,9 @@ uint32_t m_play_frame_count = 0;
 uint32_t m_play_next_index = 0;
 uint64_t m_play_clock_start = 0;
 int m_play_clock_started = 0;
+// The first frame's timestamp: a recording's clock starts before the program's start-up and the
+// playback's at the first event pass, so the playback runs from that frame on.
+uint64_t m_play_clock_offset = 0;
 char m_play_path[REPLAY_PATH_MAX] = "";
 Replay_Frame m_peek = {};
 Replay_Run m_play_run;
@@ -60,6 +65,8 @@ void (*m_set_seed)(uint32_t) = nullptr;
 void (*m_field_log)(FILE *stream, int x, int y) = nullptr;
 uint64_t (*m_clock)(void) = nullptr;
 uint64_t m_demo_idle_start = 0;
+Replay_Result m_last_result = {};
+const char *m_start_error = "";
 int m_exit_handler_registered = 0;
 
 uint64_t Now(void) { return m_clock != nullptr ? m_clock() : Platform_Get_Millies(); }
@@ -172,7 +179,8 @@ int Peek_Frame(void)
                           buttons,
                           key_pressed,
                           key_count,
-                          packed_key};
+                          packed_key,
+                          delta};
     return 1;
 }
 
@@ -187,6 +195,8 @@ bool Same_State(const Replay_Frame &a, const Replay_Frame &b)
     return a.x == b.x && a.y == b.y && a.buttons == b.buttons && a.key_pressed == b.key_pressed &&
            a.key_count == b.key_count;
 }
+
+int Compare_Logs(const char *path, uint32_t played, uint32_t count, Replay_Result *result);
 
 void Record_Exit_Handler(void)
 {
@@ -305,17 +315,36 @@ int Platform_Record_Active(void) { return m_recording; }
 
 int Platform_Replay_Start(const char *path)
 {
-    if (m_recording || m_playing || path == nullptr) return -1;
+    m_start_error = "";
+    if (path == nullptr) {
+        m_start_error = "no file named";
+        return -1;
+    }
+    if (m_recording || m_playing) {
+        m_start_error = "a recording or playback is already running";
+        return -1;
+    }
     snprintf(m_play_path, sizeof m_play_path, "%s", path);
     FILE *file = fopen(path, "rb");
     if (file == nullptr) {
         REPLAY_LOG("REPLAY: failed to open %s", path);
+        m_start_error = "cannot be opened";
+        m_play_path[0] = '\0';
+        return -1;
+    }
+    // A folder or a device never ends like a file does.
+    struct stat info;
+    if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+        REPLAY_LOG("REPLAY: failed to open %s (not a regular file)", path);
+        m_start_error = "is not a regular file";
+        fclose(file);
         m_play_path[0] = '\0';
         return -1;
     }
     char line[512];
     if (fgets(line, sizeof line, file) == nullptr || strncmp(line, REPLAY_MAGIC, REPLAY_MAGIC_LENGTH) != 0) {
         REPLAY_LOG("REPLAY: bad magic in %s", path);
+        m_start_error = "is not a Tolva replay file (its first line is not \"# Tolva Replay v2\")";
         fclose(file);
         m_play_path[0] = '\0';
         return -1;
@@ -344,6 +373,7 @@ int Platform_Replay_Start(const char *path)
     m_play_next_index = 0;
     m_play_clock_started = 0;
     m_peek = Replay_Frame{};
+    m_last_result = Replay_Result{};
     if (m_set_seed != nullptr) m_set_seed(seed);
     m_playing = 1;
     m_play_log = Open_Log(path, "REPLAY");
@@ -367,8 +397,9 @@ int Replay_Inject_Frame(void)
     if (!m_play_clock_started) {
         m_play_clock_start = now;
         m_play_clock_started = 1;
+        m_play_clock_offset = Peek_Frame() ? m_peek.timestamp : 0;
     }
-    unsigned long long elapsed = now - m_play_clock_start;
+    unsigned long long elapsed = now - m_play_clock_start + m_play_clock_offset;
     if (!Peek_Frame()) {
         Platform_Replay_Stop();
         return 0;
@@ -424,11 +455,43 @@ int Replay_Inject_Frame(void)
     return 1;
 }
 
+namespace {
+
+// A program that ends one event pass sooner than the run it recorded leaves the recording's last
+// frame unplayed. Frames that repeat the last injected state and fall within one recorded frame
+// interval of the playback clock count as played; nothing else does.
+void Settle_Last_Frames(void)
+{
+    if (!m_play_clock_started || m_play_next_index >= m_play_frame_count || m_play_run.count == 0) return;
+    unsigned long long elapsed = Now() - m_play_clock_start + m_play_clock_offset;
+    unsigned long long horizon = 0;
+    uint32_t first = m_play_next_index;
+    uint32_t settled = 0;
+    while (m_play_next_index < m_play_frame_count && Peek_Frame()) {
+        uint32_t packed = m_peek.key_count ? m_peek.packed_key : 0;
+        bool same = m_peek.x == m_play_run.x && m_peek.y == m_play_run.y && m_peek.buttons == m_play_run.buttons &&
+                    (uint8_t)m_peek.key_pressed == m_play_run.key_pressed && packed == m_play_run.packed_key;
+        if (settled == 0) horizon = elapsed + m_peek.delta;
+        if (!same || m_peek.timestamp > horizon) break;
+        Consume_Frame();
+        settled++;
+    }
+    if (settled > 0)
+        fprintf(Out(m_play_log), "PLAY END    %u frames repeat the last state within one frame (idx %u..%u)\n", settled,
+                first, first + settled - 1);
+}
+
+} // namespace
+
 void Platform_Replay_Stop(void)
 {
     if (!m_playing || m_play_file == nullptr) return;
+    Settle_Last_Frames();
     REPLAY_LOG("REPLAY: playback stopped at frame %u / %u", m_play_next_index, m_play_frame_count);
     Write_Run_Line(m_play_log, "PLAY", m_play_run);
+    uint32_t played = m_play_next_index;
+    uint32_t count = m_play_frame_count;
+    m_last_result = Replay_Result{REPLAY_VERDICT_NOT_COMPARED, played, count, 0, 0};
     fclose(m_play_file);
     m_play_file = nullptr;
     Close_Log(m_play_log);
@@ -441,11 +504,15 @@ void Platform_Replay_Stop(void)
         char path[REPLAY_PATH_MAX];
         snprintf(path, sizeof path, "%s", m_play_path);
         m_play_path[0] = '\0';
-        Platform_Replay_Compare_Logs(path);
+        Compare_Logs(path, played, count, &m_last_result);
     }
 }
 
 int Platform_Replay_Active(void) { return m_playing; }
+
+const Replay_Result *Platform_Replay_Last_Result(void) { return &m_last_result; }
+
+const char *Platform_Replay_Start_Error(void) { return m_start_error; }
 
 // ---------------------------------------------------------------- comparison
 
@@ -476,10 +543,13 @@ void Log_Rest_Of_Record(FILE *record, const char *first)
     for (int i = 0; i < 5 && Next_State_Line(record, line, sizeof line); i++) REPLAY_LOG("  %s", line);
 }
 
-} // namespace
 
-int Platform_Replay_Compare_Logs(const char *path)
+// played and count: the frames of the playback that just stopped (0 and 0 for a comparison on
+// its own). The result holds the verdict; the mismatches are returned, or -1 when a log is missing.
+int Compare_Logs(const char *path, uint32_t played, uint32_t count, Replay_Result *result)
 {
+    bool stopped_short = played < count;
+    *result = Replay_Result{REPLAY_VERDICT_NOT_COMPARED, played, count, 0, 0};
     char record_name[REPLAY_PATH_MAX];
     char replay_name[REPLAY_PATH_MAX];
     Replay_Log_Name(path, "RECORD", record_name, sizeof record_name);
@@ -504,6 +574,7 @@ int Platform_Replay_Compare_Logs(const char *path)
 
     int changes = 0;
     int mismatches = 0;
+    bool replay_ended = false;
     char left[1024];
     char right[1024];
     for (;;) {
@@ -531,19 +602,41 @@ int Platform_Replay_Compare_Logs(const char *path)
             REPLAY_LOG("%-60s | %-60s  <-- REPLAY ended", left, "(end)");
             REPLAY_LOG("\n--- REPLAY should have continued with: ---");
             Log_Rest_Of_Record(record, left);
+            replay_ended = true;
             break;
         }
         REPLAY_LOG("%-60s | %-60s  <-- RECORD ended", "(end)", right);
         mismatches++;
         break;
     }
-    if (mismatches > 0)
+    int verdict = REPLAY_VERDICT_MATCH;
+    if (mismatches > 0) {
+        verdict = REPLAY_VERDICT_MISMATCH;
         REPLAY_LOG("\n=== COMPARISON DONE: %d mismatches found in %d state changes. ===", mismatches, changes);
-    else
+    } else if (stopped_short) {
+        verdict = REPLAY_VERDICT_INCOMPLETE;
+        REPLAY_LOG("\n=== REPLAY INCOMPLETE: stopped at frame %u of %u; %d state changes compared, all identical. ===",
+                   played, count, changes);
+    } else if (replay_ended) {
+        verdict = REPLAY_VERDICT_INCOMPLETE;
+        REPLAY_LOG("\n=== REPLAY INCOMPLETE: the replay ended before the recording; %d state changes compared, all "
+                   "identical. ===",
+                   changes);
+    } else {
         REPLAY_LOG("\n=== PERFECT MATCH: %d state changes compared, all identical. ===", changes);
+    }
+    *result = Replay_Result{verdict, played, count, mismatches, changes};
     fclose(record);
     fclose(replay);
     return mismatches;
+}
+
+} // namespace
+
+int Platform_Replay_Compare_Logs(const char *path)
+{
+    Replay_Result result;
+    return Compare_Logs(path, 0, 0, &result);
 }
 
 // ---------------------------------------------------------------- demo

@@ -23,8 +23,30 @@ void Platform_Replay_Stop(void);
 int Platform_Replay_Active(void);
 
 // Writes the comparison of the RECORD and REPLAY logs of a replay file to the program's log;
-// returns the mismatches found, or -1 when either log cannot be opened.
+// returns the mismatches found, or -1 when either log cannot be opened. A REPLAY log that ends
+// before the RECORD log, or a playback that stopped before its last frame, is never reported
+// as a perfect match.
 int Platform_Replay_Compare_Logs(const char *path);
+
+// How the last playback ended. A match needs every recorded frame replayed and both logs
+// compared without a difference.
+enum Replay_Verdict : int {
+    REPLAY_VERDICT_NONE = 0,      // no playback has stopped yet
+    REPLAY_VERDICT_MATCH = 1,
+    REPLAY_VERDICT_MISMATCH = 2,  // the logs differ
+    REPLAY_VERDICT_INCOMPLETE = 3, // stopped before the last recorded frame or state change
+    REPLAY_VERDICT_NOT_COMPARED = 4, // a log could not be opened
+};
+struct Replay_Result {
+    int verdict;
+    uint32_t frames_played;
+    uint32_t frame_count;
+    int mismatches;
+    int state_changes;
+};
+const Replay_Result *Platform_Replay_Last_Result(void);
+// Why the last Platform_Replay_Start was refused ("" when it was not), for the user.
+const char *Platform_Replay_Start_Error(void);
 
 // Called at the end of each event pass while recording.
 void Replay_Capture_Frame(void);

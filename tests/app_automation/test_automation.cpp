@@ -200,3 +200,59 @@ TEST_F(Automation, StateWaitTimesOut)
     Automation_Driver_Frame();
     EXPECT_EQ(Platform_Keyboard_Buffer_Pending_Count(), 1);
 }
+
+TEST_F(Automation, UnusableScenariosSayWhy)
+{
+    std::filesystem::create_directories(dir / "folder.txt");
+    struct Case {
+        const char *name;
+        std::string path;
+        const char *text;  // written when not null
+        std::string error;
+    } cases[] = {
+        {"missing", dir / "missing.txt", nullptr, "could not open " + (dir / "missing.txt")},
+        {"folder", dir / "folder.txt", nullptr, (dir / "folder.txt") + " is not a regular file"},
+        {"device", "/dev/zero", nullptr, "/dev/zero is not a regular file"},
+        {"empty", dir / "empty.txt", "", "the scenario is empty (no line holds an action)"},
+        {"no good line", dir / "bad.txt", "jump\nwait forever\n\x01\x02\x03\n", "the scenario is empty (no line holds an action)"},
+        {"include loop", dir / "a.txt", "include b.txt\n", "include depth exceeded (limit 8) at " + (dir / "a.txt") +
+                                                               "; do the includes form a loop?"},
+    };
+    Write_Text(dir / "b.txt", "key x\ninclude a.txt\n");
+    for (const Case &c : cases) {
+        if (c.text != nullptr) Write_Text(c.path, c.text);
+        EXPECT_NE(Automation_Driver_Load_Scenario(c.path.c_str()), 0) << c.name;
+        EXPECT_EQ(Automation_Driver_Active(), 0) << c.name;
+        EXPECT_EQ(Automation_Driver_Load_Error(), c.error) << c.name;
+    }
+    EXPECT_EQ(Load("good.txt", "key a\n"), 0);
+    EXPECT_STREQ(Automation_Driver_Load_Error(), "");
+}
+
+TEST_F(Automation, ActionsBeyondTheTableAreToldAsACut)
+{
+    auto keys = [](int n) {
+        std::string s;
+        for (int i = 0; i < n; ++i) s += "key a\n";
+        return s;
+    };
+    Write_Text(dir / "full.txt", keys(AUTOMATION_ACTIONS_MAX));
+    struct Case {
+        const char *name;
+        std::string text;
+        int cut;
+    } cases[] = {
+        {"exactly full", keys(AUTOMATION_ACTIONS_MAX), 0},
+        {"full, then comments", keys(AUTOMATION_ACTIONS_MAX) + "# done\n\n", 0},
+        {"one more", keys(AUTOMATION_ACTIONS_MAX) + "key b\n", 1},
+        {"typed text overflows", keys(AUTOMATION_ACTIONS_MAX - 1) + "type abc\n", 1},
+        {"more after a full include", "include full.txt\nkey b\n", 1},
+    };
+    for (const Case &c : cases) {
+        ASSERT_EQ(Load("long.txt", c.text), 0) << c.name;
+        EXPECT_EQ(Automation_Action_Count(), AUTOMATION_ACTIONS_MAX) << c.name;
+        EXPECT_EQ(Automation_Driver_Scenario_Cut(), c.cut) << c.name;
+    }
+    EXPECT_EQ(Load("short.txt", "key a\n"), 0);
+    EXPECT_EQ(Automation_Driver_Scenario_Cut(), 0);
+}

@@ -41,8 +41,9 @@ pass "replay compares as a perfect match"
 
 printf '# Tolva Replay v1\n# frame_count=1\n0,0,0,1,1,0,0,0\n' > "$E2E_TMP/old.rpl"
 run_tolva ZOLAN --headless --replay "$E2E_TMP/old.rpl" --scenario "$E2E_TMP/scenario.txt"
-expect_rc 0
+expect_rc 1
 expect_in_file "$LOG" "REPLAY: bad magic in $E2E_TMP/old.rpl"
+expect_in_file "$ERR" "Tolva: replay $E2E_TMP/old.rpl not played: is not a Tolva replay file"
 pass "a version 1 file is refused"
 
 DEMO_DIR="$E2E_TMP/demo"

@@ -23,10 +23,11 @@ expect_in_file "$LOG" "[Automation Driver] Scenario complete (18 actions)"
 expect_in_file "$LOG" "[PoC] leaving with text field \"Hi 5\""
 pass "scenario on the PoC screen"
 
-# A scenario that cannot be loaded leaves the game undriven, so the headless run ends by itself.
+# A scenario that cannot be loaded is reported and the run refused.
 printf 'include missing.txt\n' > "$E2E_TMP/bad.txt"
 run_tolva ZOLAN --headless --scenario "$E2E_TMP/bad.txt"
-expect_rc 0
+expect_rc 1
 expect_in_file "$LOG" "[Automation Driver] Could not open scenario: $E2E_TMP/missing.txt"
+expect_in_file "$ERR" "Tolva: scenario $E2E_TMP/bad.txt not loaded: could not open $E2E_TMP/missing.txt"
 expect_not_in_file "$LOG" "Loaded 0 actions"
-pass "a failed load is reported and the unattended run ends"
+pass "a failed load is reported and the run refused"

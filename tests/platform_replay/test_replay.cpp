@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,10 @@ TEST_F(Replay, PlaybackInjectsFramesAndMatchesTheRecording)
     ASSERT_EQ(Replay_Inject_Frame(), 1);
     ASSERT_EQ(Replay_Inject_Frame(), 0);  // frames used up: playback stops
     EXPECT_EQ(Platform_Replay_Active(), 0);
+    const Replay_Result *result = Platform_Replay_Last_Result();
+    EXPECT_EQ(result->verdict, REPLAY_VERDICT_MATCH);
+    EXPECT_EQ(result->frames_played, 6u);
+    EXPECT_EQ(result->frame_count, 6u);
 
     std::string log = Read_Text(dir / "game-REPLAY.log");
     EXPECT_NE(log.find("PLAY SKIP   1 duplicate frames (idx 2..2)"), std::string::npos);
@@ -149,12 +154,96 @@ TEST_F(Replay, PlaybackInjectsFramesAndMatchesTheRecording)
     EXPECT_EQ(Platform_Replay_Compare_Logs(path.c_str()), 0);
 }
 
+// The run ends before the recording's last frames are due: the state changes compared agree,
+// but the frames after them were never replayed.
+TEST_F(Replay, PlaybackStoppedBeforeItsLastFrameIsNoMatch)
+{
+    std::string path = dir / "idle.rpl";
+    ASSERT_EQ(Platform_Record_Start(path.c_str()), 0);
+    for (int i = 0; i < 5; i++) Frame(10, 20, 0);
+    Platform_Record_Stop();
+
+    ASSERT_EQ(Platform_Replay_Start(path.c_str()), 0);
+    EXPECT_EQ(Platform_Replay_Last_Result()->verdict, REPLAY_VERDICT_NONE);
+    ASSERT_EQ(Replay_Inject_Frame(), 1);  // frame 0 only; the next is due 50 ms later
+    Platform_Replay_Stop();               // as the exit path does
+    const Replay_Result *result = Platform_Replay_Last_Result();
+    EXPECT_EQ(result->verdict, REPLAY_VERDICT_INCOMPLETE);
+    EXPECT_EQ(result->frames_played, 2u) << "frame 1 repeats frame 0 within one frame: played; 2 to 4 are not";
+    EXPECT_EQ(result->frame_count, 5u);
+    EXPECT_EQ(result->mismatches, 0);
+    EXPECT_EQ(result->state_changes, 1);
+
+    // Without its RECORD log the playback cannot be compared.
+    std::filesystem::remove(dir / "idle-RECORD.log");
+    ASSERT_EQ(Platform_Replay_Start(path.c_str()), 0);
+    ASSERT_EQ(Replay_Inject_Frame(), 1);
+    m_now += 1000;
+    ASSERT_EQ(Replay_Inject_Frame(), 1);
+    ASSERT_EQ(Replay_Inject_Frame(), 0);
+    EXPECT_EQ(Platform_Replay_Last_Result()->verdict, REPLAY_VERDICT_NOT_COMPARED);
+    EXPECT_EQ(Platform_Replay_Last_Result()->frames_played, 5u);
+}
+
+// The recorded run's last pass still showed the key that ended it; the replayed program ended
+// one pass sooner. That frame repeats the last state within one frame: the replay is complete.
+TEST_F(Replay, ALastFrameRepeatingTheEndingKeyCountsAsPlayed)
+{
+    std::string path = dir / "quit.rpl";
+    ASSERT_EQ(Platform_Record_Start(path.c_str()), 0);
+    Frame(10, 20, 0);
+    Frame(10, 20, 0, {113 | (113 << 8)});
+    Frame(10, 20, 0, {113 | (113 << 8)});
+    Platform_Record_Stop();
+    ASSERT_EQ(Platform_Replay_Start(path.c_str()), 0);
+    ASSERT_EQ(Replay_Inject_Frame(), 1);
+    m_now += 50;
+    ASSERT_EQ(Replay_Inject_Frame(), 1);  // the key; the program ends before the next pass
+    Platform_Replay_Stop();
+    EXPECT_EQ(Platform_Replay_Last_Result()->verdict, REPLAY_VERDICT_MATCH);
+    EXPECT_EQ(Platform_Replay_Last_Result()->frames_played, 3u);
+    EXPECT_NE(Read_Text(dir / "quit-REPLAY.log").find("PLAY END    1 frames repeat the last state within one frame (idx 2..2)"),
+              std::string::npos);
+}
+
+// A slow start-up puts the first frame seconds after the recording began; the playback clock
+// starts at the first event pass, so it begins at that frame and keeps the intervals.
+TEST_F(Replay, PlaybackBeginsAtTheFirstFramesTime)
+{
+    std::string path = dir / "late.rpl";
+    Write_Text(path, "# Tolva Replay v2\n# frame_count=3\n"
+                     "0,3924,3924,10,10,0,0,0\n"
+                     "1,4225,301,20,20,0,0,0\n"
+                     "2,4337,112,30,30,0,0,0\n");
+    ASSERT_EQ(Platform_Replay_Start(path.c_str()), 0);
+    ASSERT_EQ(Replay_Inject_Frame(), 1);
+    EXPECT_EQ(m_pointer_x, 10) << "the first frame is due at once";
+    m_now += 300;
+    ASSERT_EQ(Replay_Inject_Frame(), 1);
+    EXPECT_EQ(m_pointer_x, 10) << "the second is 301 ms later";
+    m_now += 1;
+    ASSERT_EQ(Replay_Inject_Frame(), 1);
+    EXPECT_EQ(m_pointer_x, 20);
+    m_now += 112;
+    ASSERT_EQ(Replay_Inject_Frame(), 1);
+    EXPECT_EQ(m_pointer_x, 30);
+    Platform_Replay_Stop();
+    EXPECT_NE(Read_Text(dir / "late-REPLAY.log").find("idx=0      t=3924      mouse=( 10, 10) btn=0  key=0 sccc=0x0000  elapsed=3924"),
+              std::string::npos);
+}
+
 TEST_F(Replay, RefusedAndShortFiles)
 {
     std::string v1 = dir / "old.rpl";
     Write_Text(v1, "# Tolva Replay v1\n# frame_count=1\n0,0,0,1,1,0,0,0\n");
     EXPECT_EQ(Platform_Replay_Start(v1.c_str()), -1);
+    EXPECT_STREQ(Platform_Replay_Start_Error(), "is not a Tolva replay file (its first line is not \"# Tolva Replay v2\")");
     EXPECT_EQ(Platform_Replay_Start((dir / "missing.rpl").c_str()), -1);
+    EXPECT_STREQ(Platform_Replay_Start_Error(), "cannot be opened");
+    EXPECT_EQ(Platform_Replay_Start(dir.path.c_str()), -1);
+    EXPECT_STREQ(Platform_Replay_Start_Error(), "is not a regular file");
+    EXPECT_EQ(Platform_Replay_Start("/dev/zero"), -1);
+    EXPECT_STREQ(Platform_Replay_Start_Error(), "is not a regular file");
 
     std::string no_count = dir / "nocount.rpl";
     Write_Text(no_count, "# Tolva Replay v2\n0,0,0,1,1,0,0,0\n");

@@ -1,6 +1,7 @@
 #include "overland/Screen_Control.h"
 
 #include <cstring>
+#include <strings.h>
 
 #include "world/ALLOC.h"
 #include "overland/Background_Music.h"
@@ -178,6 +179,23 @@ void No_Screen(void)
 }  // namespace
 
 int16_t Screen_Control_Game_Played(void) { return m_game_played; }
+
+const Screen_Table_Entry *Screen_Table_Find(int screen)
+{
+    for (const Screen_Table_Entry &entry : screen_table) {
+        if (entry.number == screen) return &entry;
+    }
+    return nullptr;
+}
+
+int Screen_Table_From_Name(const char *name)
+{
+    if (name == nullptr) return -1;
+    for (const Screen_Table_Entry &entry : screen_table) {
+        if (strcasecmp(entry.name, name) == 0) return entry.number;
+    }
+    return -1;
+}
 
 void Screen_Control_Pass(void)
 {
