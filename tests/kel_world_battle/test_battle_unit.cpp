@@ -50,8 +50,8 @@ TEST_F(BattleUnit, LoadCopiesTheTypeAndSetsTheStartValues)
     EXPECT_EQ(bu.Sight, 3);
     EXPECT_EQ(bu.Construction, 1);
     EXPECT_EQ(bu.Attribs_2, UI2_WEB_SPELL);
-    EXPECT_EQ(bu.Move_Flags, MV_FOOT);
-    EXPECT_EQ(bu.Attack_Flags, UAF_LIFE_STEAL | UAF_POISON);
+    EXPECT_EQ(+bu.Move_Flags, MV_FOOT);
+    EXPECT_EQ(+bu.Attack_Flags, UAF_LIFE_STEAL | UAF_POISON);
     // Life Steal sets the special value aside.
     EXPECT_EQ(bu.Kept_Spec_Att_Attr, 4);
     EXPECT_EQ(bu.Spec_Att_Attr, 0);
@@ -60,12 +60,12 @@ TEST_F(BattleUnit, LoadCopiesTheTypeAndSetsTheStartValues)
     EXPECT_EQ(bu.Front_Figure_Damage, 1);
     EXPECT_EQ(bu.Cur_Figures, 4);
     EXPECT_EQ(bu.Max_Figures, 6);
-    EXPECT_EQ(bu.unit_idx, u);
+    EXPECT_EQ(+bu.unit_idx, u);
     EXPECT_EQ(bu.owner_idx, 0);
-    EXPECT_EQ(bu.combat_word_14, -1);
+    EXPECT_EQ(+bu.combat_word_14, -1);
     EXPECT_EQ(bu.combat_byte_73, 0xFF);
-    EXPECT_EQ(bu.Curses, 0);
-    EXPECT_EQ(bu.Combat_Enchantments, 0u);
+    EXPECT_EQ(+bu.Curses, 0);
+    EXPECT_EQ(+bu.Combat_Enchantments, 0u);
     EXPECT_EQ(bu.Status, 0);
     EXPECT_EQ(bu.Item_Charges, 0);
     for (int16_t word : bu.combat_words) EXPECT_EQ(word, 0);
@@ -314,15 +314,15 @@ TEST_F(BattleUnit, HeroItems)
     EXPECT_EQ(bu.Melee, 5 + 2 + 3);
     EXPECT_EQ(bu.Shown_Melee_Bonus, 5);
     EXPECT_EQ(bu.Melee_To_Hit_Bonus, 1);
-    EXPECT_EQ(bu.Item_Melee_Attack_Flags, UAF_ARMOR_PIERCING);
+    EXPECT_EQ(+bu.Item_Melee_Attack_Flags, UAF_ARMOR_PIERCING);
     EXPECT_EQ(bu.Ranged, 3 + 1) << "a bow with a bow attack; Giant Strength only for thrown axes";
     EXPECT_EQ(bu.Ranged_To_Hit_Bonus, 2);
     EXPECT_EQ(bu.Defense, 4 + 2);
     EXPECT_EQ(bu.Resist, 6 + 1);
     EXPECT_TRUE(bu.Abilities & UA_LARGESHIELD);
     EXPECT_EQ(bu.Caster_Mana, 0) << "the hero record's casting skill 0 leaves no mana for the item to raise";
-    EXPECT_EQ(bu.Item_Enchantments, (uint32_t)(UE_FLIGHT | UE_BLESS));
-    EXPECT_EQ(bu.Item_Ranged_Attack_Flags, 0);
+    EXPECT_EQ(+bu.Item_Enchantments, (uint32_t)(UE_FLIGHT | UE_BLESS));
+    EXPECT_EQ(+bu.Item_Ranged_Attack_Flags, 0);
     EXPECT_TRUE(bu.Move_Flags & MV_FLYING);
     EXPECT_EQ(bu.Move_Halves, 6) << "flying items lift the moves to 6";
     EXPECT_EQ(bu.Item_Charges, 3) << "charges of the first place's item, low byte";
@@ -366,7 +366,7 @@ TEST_F(BattleUnit, ItemPowerMappers)
         Item_Powers_To_Unit_Enchantments(5, &bu);
         uint16_t flags = 0;
         Item_Powers_To_Attack_Attributes(&flags, 5);
-        EXPECT_EQ(bu.Item_Enchantments, row.enchantment) << std::hex << row.power;
+        EXPECT_EQ(+bu.Item_Enchantments, row.enchantment) << std::hex << row.power;
         EXPECT_EQ(flags, row.flag) << std::hex << row.power;
     }
 }
@@ -385,9 +385,9 @@ TEST_F(BattleUnit, UnitWithoutOwnerTakesNoPlayersBonuses)
     EXPECT_EQ(bu.owner_idx, -1);
     EXPECT_EQ(bu.Melee, 5 + 2);
     EXPECT_EQ(bu.Melee_To_Hit_Bonus, 0) << "no Holy Arms";
-    EXPECT_EQ(bu.Combat_Enchantments, 0u);
+    EXPECT_EQ(+bu.Combat_Enchantments, 0u);
     EXPECT_EQ(bu.Hits, 5 + 2) << "no Charm of Life, no Constitution";
-    EXPECT_EQ(bu.Item_Enchantments, 0u);
+    EXPECT_EQ(+bu.Item_Enchantments, 0u);
 
     int16_t owned = Add_Unit(FOOT_TYPE, 0);
     bu = Load(owned);
@@ -410,12 +410,12 @@ TEST_F(BattleUnit, EnchantmentAndMutationEffects)
     EXPECT_EQ(bu.Resist, 5 + 1 + 3);
     EXPECT_EQ(bu.Shown_Defense_Bonus, 8);
     EXPECT_EQ(bu.race, rt_Death);
-    EXPECT_EQ(bu.Attribs_1, UI_ILLUSIONS_IMMUNITY | UI_COLD_IMMUNITY | UI_POISON_IMMUNITY | UI_DEATH_IMMUNITY |
+    EXPECT_EQ(+bu.Attribs_1, UI_ILLUSIONS_IMMUNITY | UI_COLD_IMMUNITY | UI_POISON_IMMUNITY | UI_DEATH_IMMUNITY |
                                 UI_WEAPON_IMMUNITY);
     EXPECT_TRUE(bu.Abilities & UA_NONCORPOREAL);
     EXPECT_TRUE(bu.Abilities & UA_FANTASTIC);
-    EXPECT_EQ(bu.Item_Melee_Attack_Flags, UAF_ELDRITCH_WEAPON);
-    EXPECT_EQ(bu.Item_Ranged_Attack_Flags, UAF_ELDRITCH_WEAPON);
+    EXPECT_EQ(+bu.Item_Melee_Attack_Flags, UAF_ELDRITCH_WEAPON);
+    EXPECT_EQ(+bu.Item_Ranged_Attack_Flags, UAF_ELDRITCH_WEAPON);
     EXPECT_EQ(bu.Hits, 2 + 1 + 3);
 
     int16_t mutant = Add_Unit(FOOT_TYPE, 0);
@@ -571,4 +571,18 @@ TEST_F(BattleUnit, NeutralBattlefieldChangesNothing)
     Battle_Unit_Record bu = loaded;
     Battle_Unit_Special_Stats(&bu);
     EXPECT_EQ(memcmp(&bu, &loaded, sizeof(bu)), 0);
+}
+
+TEST_F(BattleUnit, ChaosSurgeOfAnyPlayerStrengthensChaosCreatures)
+{
+    _unit_type_table[CREATURE_TYPE].race = rt_Chaos;
+    int16_t u = Add_Unit(CREATURE_TYPE, 0);
+    _players[3].Globals[ge_Chaos_Surge] = 4;
+    EXPECT_EQ(Load(u).Melee, 6) << "player 3 is not in a game of two";
+    _players[1].Globals[ge_Chaos_Surge] = 2;
+    Battle_Unit_Record bu = Load(u);
+    EXPECT_EQ(bu.Melee, 6 + 2);
+    EXPECT_EQ(bu.Ranged, 0);
+    EXPECT_EQ(bu.Shown_Melee_Bonus, 2);
+    EXPECT_EQ(bu.Weapon_Quality, wq_Magic) << "creatures strike as magic weapons";
 }
