@@ -47,6 +47,46 @@ enum Item_Power : uint32_t {
 };
 constexpr int NUM_ITEM_PLACES = 3;  // item places of a hero slot
 
+enum Item_Type : uint8_t {
+    it_Sword = 0,
+    it_Mace = 1,
+    it_Axe = 2,
+    it_Bow = 3,
+    it_Staff = 4,
+    it_Wand = 5,
+    it_Misc = 6,
+    it_Shield = 7,
+    it_Chain = 8,
+    it_Plate = 9,
+};
+
+// Hero ability bits of Hero_Record::abilities, each skill in its normal and its super form.
+enum Hero_Ability : uint32_t {
+    hab_Leadership = 0x1,
+    hab_Leadership_Super = 0x2,
+    hab_Legendary = 0x8,
+    hab_Legendary_Super = 0x10,
+    hab_Blademaster = 0x40,
+    hab_Blademaster_Super = 0x80,
+    hab_Armsmaster = 0x200,
+    hab_Armsmaster_Super = 0x400,
+    hab_Constitution = 0x1000,
+    hab_Constitution_Super = 0x2000,
+    hab_Might = 0x8000,
+    hab_Might_Super = 0x10000,
+    hab_Arcane_Power = 0x40000,
+    hab_Arcane_Power_Super = 0x80000,
+    hab_Sage = 0x200000,
+    hab_Sage_Super = 0x400000,
+    hab_Prayermaster = 0x1000000,
+    hab_Prayermaster_Super = 0x2000000,
+    hab_Agility_Super = 0x4000000,
+    hab_Lucky = 0x8000000,
+    hab_Charmed = 0x10000000,
+    hab_Noble = 0x20000000,
+    hab_Agility = 0x80000000,
+};
+
 #pragma pack(push, 1)
 struct Item_Record {
     char name[30];

@@ -45,6 +45,50 @@ enum Unit_Attribute_1 : uint16_t {
     UI_CASTER_40 = 0x4000,
 };
 
+// Attributes 2 bits (spells the unit casts and battle bonuses).
+enum Unit_Attribute_2 : uint8_t {
+    UI2_HEALING_SPELL = 0x01,
+    UI2_FIRE_BALL_SPELL = 0x02,
+    UI2_DOOMBOLT_SPELL = 0x04,
+    UI2_IMMOLATION = 0x08,
+    UI2_WEB_SPELL = 0x10,
+    UI2_CAUSE_FEAR_SPELL = 0x20,
+    UI2_RESISTANCE_TO_ALL = 0x40,
+    UI2_HOLY_BONUS = 0x80,
+};
+
+// Attack flag bits; 0x800 and 0x4000 come only from items and Eldritch Weapon.
+enum Unit_Attack_Flag : uint16_t {
+    UAF_ARMOR_PIERCING = 0x0001,
+    UAF_POISON = 0x0002,
+    UAF_LIFE_STEAL = 0x0004,
+    UAF_AUTOMATIC_DAMAGE = 0x0008,
+    UAF_DESTRUCTION = 0x0010,
+    UAF_ILLUSION = 0x0020,
+    UAF_STONING_TOUCH = 0x0040,
+    UAF_DEATH_TOUCH = 0x0080,
+    UAF_POWER_DRAIN = 0x0200,
+    UAF_DISPEL_EVIL = 0x0400,
+    UAF_ITEM_0800 = 0x0800,
+    UAF_ELDRITCH_WEAPON = 0x4000,
+};
+
+// Ranged kinds: tens 1 and 2 physical missiles (2 bows and slings), 3 magic; then the breaths and gazes.
+enum Unit_Ranged_Kind : uint8_t {
+    rk_Missile_First = 10,
+    rk_Bow_First = 20,
+    rk_Bow_Last = 29,
+    rk_Magic_First = 30,
+    rk_Magic_Last = 39,
+    rk_Thrown = 100,
+    rk_Fire_Breath = 101,
+    rk_Lightning = 102,
+    rk_Stoning_Gaze = 103,
+    rk_Doom_Gaze = 104,
+    rk_Death_Gaze = 105,
+    rk_None = 255,                // -1 in the type table's signed byte
+};
+
 // Movement flag bits
 constexpr uint16_t MV_FOOT = 0x01;
 constexpr uint16_t MV_SAILING = 0x02;
