@@ -54,3 +54,34 @@ TEST(CrashReporterDeathTest, FaultWhileReportingExitsWithThree)
         },
         testing::ExitedWithCode(3), "");
 }
+
+namespace {
+void Previous_Handler(int)
+{
+    static const char text[] = "previous handler ran\n";
+    if (write(STDERR_FILENO, text, sizeof text - 1) < 0) _exit(8);
+    _exit(7);
+}
+}  // namespace
+
+// A sanitizer installs its fault handler before main; the report must not swallow it. Both a
+// true fault and a sent signal reach the handler that was there before, after the report.
+TEST(CrashReporterDeathTest, TheHandlerBeforeItStillRuns)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            signal(SIGSEGV, Previous_Handler);
+            STU_BRAK_Install();
+            volatile int *nowhere = nullptr;
+            *nowhere = 1;
+        },
+        testing::ExitedWithCode(7), "\\[stu-brak\\] SIGSEGV[^\\n]*\\n(.|\\n)*previous handler ran");
+    EXPECT_EXIT(
+        {
+            signal(SIGFPE, Previous_Handler);
+            STU_BRAK_Install();
+            raise(SIGFPE);
+        },
+        testing::ExitedWithCode(7), "\\[stu-brak\\] SIGFPE(.|\\n)*previous handler ran");
+}
