@@ -526,10 +526,14 @@ int16_t Load_SAVE_GAM(int16_t slot)
     if (stream == nullptr) {
         return Refuse_Load("Load_SAVE_GAM() failed to open file \"%s\"", file_name);
     }
-    int read_ok = STU_Read_Stream(stream, bytes);
+    // One byte past the largest saved game tells a file too large without reading all of it.
+    int read_ok = STU_Read_Stream_At_Most(stream, bytes, (size_t)SAVE_GAM_SIZE + 1);
     fclose(stream);
     if (!read_ok) {
-        return Refuse_Load("Load_SAVE_GAM() failed to read file \"%s\"", file_name);
+        return Refuse_Load("Load_SAVE_GAM() failed to read file \"%s\" (not a regular file, or a read error)", file_name);
+    }
+    if (bytes.size() > (size_t)SAVE_GAM_SIZE) {
+        return Refuse_Load("Load_SAVE_GAM() refused \"%s\": larger than %d bytes", file_name, SAVE_GAM_SIZE);
     }
     char why[256];
     if (!Save_Game_Check_Image(bytes.data(), bytes.size(), why, (int)sizeof(why))) {
