@@ -18,3 +18,10 @@ run_tolva ZOLAN --headless --load "$E2E_TMP/large.gam" --scenario "$E2E_TMP/quit
 expect_rc 0
 expect_in_file "$LOG" "larger than 123300 bytes"
 pass "a saved game one byte too large is refused"
+
+# Absent saved games are the usual case: one INFO line lists them, no WARN per slot.
+run_tolva ZOLAN --headless --scenario "$E2E_TMP/quit.txt"
+expect_rc 0
+grep -q "WARN.*SAVE[0-9]\.GAM" "$LOG" && fail "a WARN names an absent saved game"
+expect_in_file "$LOG" "Main_Menu_Find_Saved_Games: no saved game in SAVE2.GAM SAVE3.GAM"
+pass "absent saved games are listed in one INFO line"
