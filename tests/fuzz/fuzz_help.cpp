@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Allocate.h"
+#include "Fuzz_Temp_Folder.h"
 #include "EXIT.h"
 #include "Expanding_Box.h"
 #include "Fields.h"
@@ -90,8 +91,7 @@ void Survive(F f)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    char pattern[] = "/tmp/tolva_fuzz_help_XXXXXX";
-    m_folder = mkdtemp(pattern);
+    m_folder = Fuzz_Temp_Folder("help");
     STU_GRAF_Reset();
     STU_GRAF_Add_Search_Dir(m_folder.c_str());
     Exit_Set_Fatal_Hook(Throw_On_Fatal);

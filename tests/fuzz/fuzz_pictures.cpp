@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Allocate.h"
+#include "Fuzz_Temp_Folder.h"
 #include "Animation.h"
 #include "EMM.h"
 #include "EXIT.h"
@@ -72,8 +73,7 @@ int16_t Take16(const uint8_t *&p, const uint8_t *end)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    char pattern[] = "/tmp/tolva_fuzz_pictures_XXXXXX";
-    std::string folder = mkdtemp(pattern);
+    std::string folder = Fuzz_Temp_Folder("pictures");
     m_archive = folder + "/PICS.LBX";
     STU_GRAF_Reset();
     STU_GRAF_Add_Search_Dir(folder.c_str());

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Allocate.h"
+#include "Fuzz_Temp_Folder.h"
 #include "EXIT.h"
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
@@ -75,8 +76,7 @@ void Survive(F f)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    char pattern[] = "/tmp/tolva_fuzz_rules_XXXXXX";
-    m_folder = mkdtemp(pattern);
+    m_folder = Fuzz_Temp_Folder("rules");
     STU_GRAF_Reset();
     STU_GRAF_Add_Search_Dir(m_folder.c_str());
     Exit_Set_Fatal_Hook(Throw_On_Fatal);
