@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Damaged pictures in the archives the main menu shows: a run never ends in a signal. Either it
 # exits 1 naming the archive on standard error, or the damage left a sound picture and the menu
-# runs. TOLVA_DAMAGE_RUNS sets the random damages per MAINSCRN.LBX entry (default 3; VORTEX.LBX
+# runs. TOLVA_DAMAGE_RUNS sets the random damages per MAINSCRN.LBX entry (default 2; VORTEX.LBX
 # entries get half as many), TOLVA_DAMAGE_JOBS the runs at once (default 2).
 source "$(dirname "$0")/lib.sh"
 use_standin_data
 
-RUNS="${TOLVA_DAMAGE_RUNS:-3}"
+RUNS="${TOLVA_DAMAGE_RUNS:-2}"
 JOBS="${TOLVA_DAMAGE_JOBS:-2}"
 PRISTINE="$E2E_TMP/pristine"
 mkdir -p "$PRISTINE"
