@@ -1,5 +1,7 @@
 #include "Tolva.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -147,6 +149,14 @@ int Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_fp
                 fprintf(stderr, "Tolva: the --load file name is too long (%zu bytes, at most %zu); ignored\n", length,
                         sizeof tolva_load_file - 1);
                 continue;
+            }
+            // A device or a pipe is no saved game, and reading one could go on without end.
+            struct stat info;
+            if (stat(name, &info) == 0 && !S_ISREG(info.st_mode)) {
+                STU_LOG(SEV_FATAL, LC_TOLVA, "[Tolva] CLI: --load \"%s\" is not a regular file", name);
+                fprintf(stderr, "Tolva: --load \"%s\" is not a regular file\n", name);
+                STU_Log_Flush_All();
+                exit(1);
             }
             memcpy(tolva_load_file, name, length + 1);
             tolva_load_flag = 1;

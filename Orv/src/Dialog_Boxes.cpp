@@ -11,6 +11,7 @@
 #include "GENDRAW.h"
 #include "Input.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "Mouse.h"
 #include "Palette.h"
 #include "Paragraph.h"
@@ -129,10 +130,10 @@ int16_t Confirmation_Box(const char *text)
     Set_Font_Colors_15(0, COL_Dialog_Text);
     Save_ScreenSeg();
     SAMB_ptr block = Box_Picture_Block();
-    m_box_top = LBX_Reload("RESOURCE", 0, block);
-    m_box_bottom = LBX_Reload_Next("RESOURCE", 1, block);
-    uint8_t *yes = LBX_Reload_Next("RESOURCE", 3, block);
-    uint8_t *no = LBX_Reload_Next("RESOURCE", 4, block);
+    m_box_top = LBX_Reload_Picture("RESOURCE", 0, block);
+    m_box_bottom = LBX_Reload_Next_Picture("RESOURCE", 1, block);
+    uint8_t *yes = LBX_Reload_Next_Picture("RESOURCE", 3, block);
+    uint8_t *no = LBX_Reload_Next_Picture("RESOURCE", 4, block);
     Copy_On_To_Off_Page();
     Keep_Text(text);
     Set_Font_Style(4, 4, 15, 0);
@@ -201,10 +202,10 @@ void Warn(const char *text)
 {
     Save_ScreenSeg();
     SAMB_ptr block = Box_Picture_Block();
-    m_warn_pictures[0] = LBX_Reload("RESOURCE", 38, block);
-    m_warn_pictures[1] = LBX_Reload_Next("RESOURCE", 39, block);
-    m_warn_pictures[2] = LBX_Reload_Next("RESOURCE", 49, block);
-    m_warn_pictures[3] = LBX_Reload_Next("RESOURCE", 50, block);
+    m_warn_pictures[0] = LBX_Reload_Picture("RESOURCE", 38, block);
+    m_warn_pictures[1] = LBX_Reload_Next_Picture("RESOURCE", 39, block);
+    m_warn_pictures[2] = LBX_Reload_Next_Picture("RESOURCE", 49, block);
+    m_warn_pictures[3] = LBX_Reload_Next_Picture("RESOURCE", 50, block);
     Save_Auto_Function();
     Save_Alias_Colors();
     Set_Font_Colors_15(0, COL_Dialog_Text);
@@ -301,12 +302,12 @@ int16_t Selection_Box(int16_t rows, const char *const *list, int16_t scroll_colu
     static const int16_t order[] = {5, 6, 7, 9, 8, 10, 11, 32, 33, 34, 35, 36, 37};
     bool first = true;
     for (int16_t entry : order) {
-        m_selection_pictures[entry] = first ? LBX_Reload("RESOURCE", entry, block) : LBX_Reload_Next("RESOURCE", entry, block);
+        m_selection_pictures[entry] = first ? LBX_Reload_Picture("RESOURCE", entry, block) : LBX_Reload_Next_Picture("RESOURCE", entry, block);
         first = false;
     }
     for (int16_t i = 0; i < 5; ++i) {
-        m_selection_pictures[12 + i] = LBX_Reload_Next("RESOURCE", (int16_t)(12 + i), block);
-        m_selection_pictures[22 + i] = LBX_Reload_Next("RESOURCE", (int16_t)(22 + i), block);
+        m_selection_pictures[12 + i] = LBX_Reload_Next_Picture("RESOURCE", (int16_t)(12 + i), block);
+        m_selection_pictures[22 + i] = LBX_Reload_Next_Picture("RESOURCE", (int16_t)(22 + i), block);
     }
     if (rows > SELECTION_ROWS_MAX) rows = SELECTION_ROWS_MAX;
     if (rows < 1) rows = 1;
@@ -392,11 +393,11 @@ void Notify_Load(int16_t type)
     static const int16_t entries[NOTIFY_TYPES][3] = {{46, 47, 48}, {43, 44, 45}, {40, 41, 42}, {56, 57, 58}};
     Save_ScreenSeg();
     SAMB_ptr block = Box_Picture_Block();
-    m_notify_box = LBX_Reload("RESOURCE", entries[type][0], block);
-    m_notify_picture_frame = LBX_Reload_Next("RESOURCE", entries[type][1], block);
-    m_notify_gem_frame = LBX_Reload_Next("RESOURCE", entries[type][2], block);
+    m_notify_box = LBX_Reload_Picture("RESOURCE", entries[type][0], block);
+    m_notify_picture_frame = LBX_Reload_Next_Picture("RESOURCE", entries[type][1], block);
+    m_notify_gem_frame = LBX_Reload_Next_Picture("RESOURCE", entries[type][2], block);
     for (int16_t i = 0; i < NOTIFY_MASCOTS; ++i)
-        m_notify_mascots[i] = LBX_Reload_Next("RESOURCE", (int16_t)(NOTIFY_MASCOT_FIRST_ENTRY + i), block);
+        m_notify_mascots[i] = LBX_Reload_Next_Picture("RESOURCE", (int16_t)(NOTIFY_MASCOT_FIRST_ENTRY + i), block);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "GENDRAW.h"
 #include "Input.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "Mouse.h"
 #include "Palette.h"
 #include "STU_LE.h"
@@ -150,7 +151,7 @@ void Draw_Help_Entry__WIP(int16_t help_idx)
     int16_t tallest = 0;
     for (int16_t i = 0; i < count; ++i) {
         if (records[i].lbx_name[0] == '\0') continue;
-        pictures[i] = LBX_Reload_Next(records[i].lbx_name, records[i].lbx_entry, block);
+        pictures[i] = LBX_Reload_Next_Picture(records[i].lbx_name, records[i].lbx_entry, block);
         boxes[i] = Help_Measure_Picture(pictures[i], bitmap);
         if (boxes[i].width > widest) widest = boxes[i].width;
         if (boxes[i].height > tallest) tallest = boxes[i].height;
@@ -166,8 +167,8 @@ void Draw_Help_Entry__WIP(int16_t help_idx)
         picture_offset = 0;
     }
 
-    uint8_t *scroll_top = LBX_Reload_Next("HELP", 0, block);
-    uint8_t *scroll_bottom = LBX_Reload_Next("HELP", 1, block);
+    uint8_t *scroll_top = LBX_Reload_Next_Picture("HELP", 0, block);
+    uint8_t *scroll_bottom = LBX_Reload_Next_Picture("HELP", 1, block);
     Set_Font_Colors_15(HELP_TEXT_STYLE, m_help_text_colors);
     int16_t body = 2;
     for (int16_t i = 0; i < count; ++i) {

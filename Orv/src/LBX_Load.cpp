@@ -295,9 +295,45 @@ void LBX_Error_Text(const char *name, int16_t code, int16_t entry, int32_t value
     }
 }
 
+namespace {
+
+// Where the archive came from, for the line under the error text: the folder that holds it, or
+// the folders searched when none does.
+void LBX_Archive_Where(const char *base, char *out, size_t size)
+{
+    char file_name[LBX_NAME_MAX + 8];
+    snprintf(file_name, sizeof file_name, "%s.LBX", base);
+    int count = STU_GRAF_Search_Dir_Count();
+    for (int i = 0; i < count; ++i) {
+        char path[GRAF_PATH_MAX];
+        STU_GRAF_Join(path, sizeof path, STU_GRAF_Search_Dir(i), file_name);
+        FILE *file = stu_fopen_ci(path, "rb");
+        if (file == nullptr) continue;
+        fclose(file);
+        snprintf(out, size, "Archive folder: %s", STU_GRAF_Search_Dir(i));
+        return;
+    }
+    size_t used = (size_t)snprintf(out, size, "Archive folders searched:");
+    if (count == 0 && used < size) snprintf(out + used, size - used, " the current folder");
+    for (int i = 0; i < count && used < size; ++i)
+        used += (size_t)snprintf(out + used, size - used, "%s %s", i == 0 ? "" : ";", STU_GRAF_Search_Dir(i));
+}
+
+}  // namespace
+
 void Error_Handler(const char *name, int16_t code, int16_t entry, int32_t value)
 {
-    char text[256];
-    LBX_Error_Text(name, code, entry, value, text, (int)sizeof text);
+    // Callers may pass the name as written ("SPELLDAT.LBX"); the message names the base.
+    char base[LBX_NAME_MAX];
+    snprintf(base, sizeof base, "%s", name != nullptr ? name : "");
+    File_Name_Base(base);
+    char text[256 + 2 * GRAF_PATH_MAX];
+    LBX_Error_Text(base, code, entry, value, text, (int)sizeof text);
+    if (code != 3) {
+        char where[GRAF_PATH_MAX * 2];
+        LBX_Archive_Where(base, where, sizeof where);
+        size_t used = strlen(text);
+        snprintf(text + used, sizeof text - used, "\n%s", where);
+    }
     Exit_With_Message(text);
 }

@@ -194,33 +194,36 @@ int FLIC_Frame_Data(const uint8_t *animation, uint16_t frame, const uint8_t **da
     return 1;
 }
 
-int FLIC_Check_Animation(const uint8_t *animation, uint32_t size)
+const char *FLIC_Animation_Fault(const uint8_t *animation, uint32_t size)
 {
-    if (size < FLIC_FRAME_OFFSETS) return 0;
+    if (size < FLIC_FRAME_OFFSETS) return "shorter than a picture header";
     uint16_t count = LE_U16(animation + FLIC_FRAME_COUNT);
+    if (count == 0) return "no frames";
     uint32_t table_end = FLIC_FRAME_OFFSETS + 4u * ((uint32_t)count + 1);
-    if (count == 0 || table_end > size) return 0;
+    if (table_end > size) return "frame offset table runs past the entry";
     uint32_t previous = table_end;
     for (uint32_t i = 0; i <= count; ++i) {
         uint32_t offset = LE_U32(animation + FLIC_FRAME_OFFSETS + 4 * i);
-        if (offset < previous || offset > size) return 0;
-        if (i > 0 && offset == previous) return 0;
+        if (offset > size) return "frame offset outside the entry";
+        // Every frame holds at least its first, unread byte.
+        if (offset < previous || (i > 0 && offset == previous)) return "frame offsets out of order";
         previous = offset;
     }
-    // Palette information and the colours it names must lie within the entry too.
     uint32_t info = LE_U16(animation + FLIC_PALETTE_INFO);
-    if (info == 0) return 1;
-    if (info + 8u > size) return 0;
+    if (info == 0) return nullptr;
+    if (info + 8u > size) return "palette information outside the entry";
     const uint8_t *p = animation + info;
-    if (LE_U16(p + 2) > 256 || LE_U16(p) + 3u * LE_U16(p + 4) > size) return 0;
-    if (p[6] == 0) return 1;
+    if (LE_U16(p + 2) > 256 || LE_U16(p) + 3u * LE_U16(p + 4) > size) return "palette colours outside the entry";
+    if (p[6] == 0) return nullptr;
     for (uint32_t f = 1; f < count; ++f) {
-        uint32_t entry = info + 8u + 4u * (f - 1);
-        if (entry + 4 > size) return 0;
-        if (LE_U16(animation + entry) + 3u * animation[entry + 3] > size) return 0;
+        uint32_t at = info + 8u + 4u * (f - 1);
+        if (at + 4 > size) return "frame palette table runs past the entry";
+        if (LE_U16(animation + at) + 3u * animation[at + 3] > size) return "frame palette colours outside the entry";
     }
-    return 1;
+    return nullptr;
 }
+
+int FLIC_Check_Animation(const uint8_t *animation, uint32_t size) { return FLIC_Animation_Fault(animation, size) == nullptr; }
 
 // ---- bitmap drawers ----
 

@@ -50,9 +50,11 @@ int Add_Picture_To_Bitmap(const uint8_t *data, uint32_t length, uint8_t *bitmap)
 
 // The data and length of frame f of an animation; 0 when the offset table gives no frame.
 int FLIC_Frame_Data(const uint8_t *animation, uint16_t frame, const uint8_t **data, uint32_t *length);
-// 1 when an animation of size bytes has a header and an offset table that lie within it,
-// with frames in order. Loaders that know an entry's size use it before drawing.
+// 1 when an animation of size bytes has a header, a frame offset table, frames in order and
+// palette information that all lie within it. The archive picture loaders check every entry so.
 int FLIC_Check_Animation(const uint8_t *animation, uint32_t size);
+// What is wrong with an animation of size bytes, or nullptr when it is sound.
+const char *FLIC_Animation_Fault(const uint8_t *animation, uint32_t size);
 // Logs one WARN per picture for malformed data, naming what was wrong.
 void Picture_Warn_Malformed(const uint8_t *picture, const char *what);
 

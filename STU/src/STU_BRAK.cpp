@@ -26,6 +26,9 @@ struct Prepared_Report {
 Prepared_Report m_reports[5];
 char m_log_prefix[128];
 const int m_signals[5] = {SIGABRT, SIGSEGV, SIGILL, SIGFPE, SIGBUS};
+// What handled each signal before us (the default action, or a sanitizer's handler). After the
+// report it takes the signal over, so that a sanitizer's own report still follows ours.
+struct sigaction m_previous[5];
 
 const char *Reason(int signal_number)
 {
@@ -48,7 +51,7 @@ void Write_All(int fd, const char *text, size_t length)
     }
 }
 
-void Crash_Handler(int signal_number)
+void Crash_Handler(int signal_number, siginfo_t *info, void *)
 {
     if (m_handling) _exit(3);
     m_handling = 1;
@@ -83,8 +86,17 @@ void Crash_Handler(int signal_number)
     int count = backtrace(frames, 64);
     if (count > 2) backtrace_symbols_fd(frames + 2, count - 2, STDERR_FILENO);
 
-    signal(signal_number, SIG_DFL);
-    raise(signal_number);
+    bool restored = false;
+    for (int i = 0; i < 5; i++) {
+        if (m_signals[i] != signal_number) continue;
+        sigaction(signal_number, &m_previous[i], nullptr);
+        restored = true;
+    }
+    if (!restored) signal(signal_number, SIG_DFL);
+    // A fault raised by an instruction happens again on return, now for the previous handler,
+    // with its true address; a signal sent by a process is sent again.
+    bool fault = info != nullptr && info->si_code > 0 && signal_number != SIGABRT;
+    if (!fault) raise(signal_number);
 }
 
 } // namespace
@@ -107,10 +119,10 @@ void STU_BRAK_Install(void)
 
     struct sigaction action;
     memset(&action, 0, sizeof action);
-    action.sa_handler = Crash_Handler;
+    action.sa_sigaction = Crash_Handler;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_NODEFER;
-    for (int signal_number : m_signals) sigaction(signal_number, &action, nullptr);
+    action.sa_flags = SA_NODEFER | SA_SIGINFO;
+    for (int i = 0; i < 5; i++) sigaction(m_signals[i], &action, &m_previous[i]);
 }
 
 void STU_BRAK_Emit(const char *format, ...)

@@ -1,5 +1,7 @@
 #include "STU_File.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -71,16 +73,25 @@ int STU_Copy_Stream_Atomic(FILE *source, const char *path)
     return Finish(file, temp, path, ok) ? STU_COPY_OK : STU_COPY_SHORT_WRITE;
 }
 
-int STU_Read_Stream(FILE *stream, std::vector<unsigned char> &out)
+int STU_Read_Stream_At_Most(FILE *stream, std::vector<unsigned char> &out, size_t limit)
 {
     out.clear();
     if (stream == nullptr) return 0;
+    struct stat info;
+    if (fstat(fileno(stream), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
     unsigned char block[4096];
-    for (;;) {
-        size_t got = fread(block, 1, sizeof block, stream);
+    while (out.size() < limit) {
+        size_t want = limit - out.size() < sizeof block ? limit - out.size() : sizeof block;
+        size_t got = fread(block, 1, want, stream);
         out.insert(out.end(), block, block + got);
-        if (got < sizeof block) return ferror(stream) ? 0 : 1;
+        if (got < want) return ferror(stream) ? 0 : 1;
     }
+    return 1;
+}
+
+int STU_Read_Stream(FILE *stream, std::vector<unsigned char> &out)
+{
+    return STU_Read_Stream_At_Most(stream, out, STU_READ_LIMIT);
 }
 
 int STU_Read_File(const char *path, std::vector<unsigned char> &out)

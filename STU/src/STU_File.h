@@ -17,9 +17,15 @@ int STU_Write_File_Atomic(const char *path, const void *data, size_t size);
 enum STU_Copy_Result { STU_COPY_OK = 1, STU_COPY_CANNOT_CREATE = 0, STU_COPY_SHORT_WRITE = -1 };
 int STU_Copy_Stream_Atomic(FILE *source, const char *path);
 
-// Reads a whole file into out. 1 on success; 0 when it cannot be opened or read.
+// Reads a whole file into out. 1 on success; 0 when it cannot be opened or read, or is not a
+// regular file (a device or a pipe could feed bytes without end). At most STU_READ_LIMIT bytes
+// are read.
+constexpr size_t STU_READ_LIMIT = 64u << 20;
 int STU_Read_File(const char *path, std::vector<unsigned char> &out);
 int STU_Read_Stream(FILE *stream, std::vector<unsigned char> &out);
+// The same with the limit of the caller's format: pass the largest size the format allows plus
+// one byte, so that out.size() == limit tells a file too large without reading all of it.
+int STU_Read_Stream_At_Most(FILE *stream, std::vector<unsigned char> &out, size_t limit);
 
 // Settings files are read line by line in buffers of this size: a line of more than 1,023 bytes
 // (its line end not counted) is one line too long, never several shorter ones.

@@ -357,34 +357,41 @@ int STU_GRAF_User_Path(const char *name, char *buffer, int size)
     return 1;
 }
 
-FILE *STU_GRAF_Open_User(const char *name, const char *mode)
+namespace {
+
+// quiet: an existence probe, for which an absent file is an answer rather than a failure.
+FILE *Open_User(const char *name, const char *mode, bool quiet)
 {
-    STU_LOG(SEV_INFO, LC_STU_GRAF, "name: \"%s\"", name ? name : "(null)");
+    if (!quiet) STU_LOG(SEV_INFO, LC_STU_GRAF, "name: \"%s\"", name ? name : "(null)");
     if (name == nullptr || mode == nullptr) return nullptr;
     if (Has_Separator(name)) {
         FILE *file = stu_fopen_ci(name, mode);
-        if (file == nullptr) STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", name);
+        if (file == nullptr && !quiet) STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", name);
         return file;
     }
     if (m_profile == GRAF_PROFILE_WINDOWLESS) return stu_fopen_ci(name, mode);
     char folder[GRAF_PATH_MAX];
     if (!User_Data_Folder(folder, sizeof folder)) {
-        STU_LOG(SEV_WARN, LC_GENERAL, "STU_GRAF: no user-data dir; opening '%s' in CWD", name);
+        if (!quiet) STU_LOG(SEV_WARN, LC_GENERAL, "STU_GRAF: no user-data dir; opening '%s' in CWD", name);
         FILE *file = stu_fopen_ci(name, mode);
-        if (file == nullptr) STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", name);
+        if (file == nullptr && !quiet) STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", name);
         return file;
     }
     if (strchr("wWaA", mode[0]) != nullptr) STU_GRAF_Make_Path(folder);
     char path[GRAF_PATH_MAX];
     STU_GRAF_Join(path, sizeof path, folder, name);
     FILE *file = stu_fopen_ci(path, mode);
-    if (file == nullptr) STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", path);
+    if (file == nullptr && !quiet) STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", path);
     return file;
 }
 
+}  // namespace
+
+FILE *STU_GRAF_Open_User(const char *name, const char *mode) { return Open_User(name, mode, false); }
+
 int STU_GRAF_User_DIR(const char *name, char *found_name)
 {
-    FILE *file = STU_GRAF_Open_User(name, "rb");
+    FILE *file = Open_User(name, "rb", true);
     if (file == nullptr) {
         if (found_name) found_name[0] = '\0';
         return 0;

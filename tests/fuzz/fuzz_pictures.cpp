@@ -1,18 +1,30 @@
-// Random frames to the picture and animation decoders, random streamed frames to their
-// decoder, random text to the printers and the paragraph layout. Nothing may read or write
-// outside the buffers given; the sanitizers watch.
+// Random archive pictures through the game's own load-and-draw path (the checked picture loader,
+// then the player as the screens use it), random frames to the decoders, random streamed frames
+// to their decoder, random text to the printers and the paragraph layout. Nothing may read or
+// write outside the buffers given; the sanitizers watch. A refused picture ends the program
+// through the archive error path, which the exit hook turns into an exception here.
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "Allocate.h"
+#include "Fuzz_Temp_Folder.h"
 #include "Animation.h"
 #include "EMM.h"
+#include "EXIT.h"
 #include "File_Animation.h"
 #include "Fonts.h"
 #include "GENDRAW.h"
+#include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "Palette.h"
 #include "Paragraph.h"
 #include "Pictures.h"
+#include "STU_GRAF.h"
 #include "STU_LE.h"
 #include "Video.h"
 
@@ -21,6 +33,33 @@ namespace {
 uint8_t m_page[SCREEN_SIZE];
 uint8_t m_sets[256];
 uint8_t m_area[EMM_SCREEN_AREA_SIZE];
+std::string m_archive;
+SAMB_ptr m_block = nullptr;
+constexpr uint16_t BLOCK_PARAGRAPHS = 4200;
+
+struct Fatal_Exit {};
+void Throw_On_Fatal(const char *) { throw Fatal_Exit{}; }
+
+// The input as entry 0 of PICS.LBX, loaded by the checked loader into a block as the screens do.
+uint8_t *Load_As_Archive_Picture(const uint8_t *entry, size_t size)
+{
+    std::vector<uint8_t> file(LBX_HEADER_SIZE, 0);
+    LE_Put_U16(file.data(), 1);
+    LE_Put_U16(file.data() + 2, LBX_SIGNATURE);
+    LE_Put_U32(file.data() + LBX_HEADER_OFFSETS, LBX_HEADER_SIZE);
+    LE_Put_U32(file.data() + LBX_HEADER_OFFSETS + 4, (uint32_t)(LBX_HEADER_SIZE + size));
+    file.insert(file.end(), entry, entry + size);
+    FILE *out = fopen(m_archive.c_str(), "wb");
+    if (out == nullptr) return nullptr;
+    fwrite(file.data(), 1, file.size(), out);
+    fclose(out);
+    LBX_Close();
+    try {
+        return LBX_Reload_Picture("PICS", 0, m_block);
+    } catch (const Fatal_Exit &) {
+        return nullptr;
+    }
+}
 
 int16_t Take16(const uint8_t *&p, const uint8_t *end)
 {
@@ -31,6 +70,18 @@ int16_t Take16(const uint8_t *&p, const uint8_t *end)
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    std::string folder = Fuzz_Temp_Folder("pictures");
+    m_archive = folder + "/PICS.LBX";
+    STU_GRAF_Reset();
+    STU_GRAF_Add_Search_Dir(folder.c_str());
+    Exit_Set_Fatal_Hook(Throw_On_Fatal);
+    Pool_Init_Guard_Mode(1);
+    m_block = Allocate_Space(BLOCK_PARAGRAPHS);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -55,20 +106,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             Add_Picture_To_Bitmap(frame.data(), (uint32_t)frame.size(), bitmap.data());
             break;
         }
-        case 1: {  // a whole animation entry through the player, when its offsets fit
-            std::vector<uint8_t> anim(p, end);
-            if (!FLIC_Check_Animation(anim.data(), (uint32_t)anim.size())) break;
-            uint16_t w = FLIC_Get_Width(anim.data()), h = FLIC_Get_Height(anim.data());
-            for (int i = 0; i < 3; ++i) FLIC_Draw((int16_t)(i * 40 - 20), (int16_t)(i * 30 - 10), anim.data());
+        case 1: {  // an archive picture: loaded and checked, then drawn as the screens draw it
+            uint8_t *loaded = Load_As_Archive_Picture(p, (size_t)(end - p));
+            if (loaded == nullptr) break;
+            // Drawn from a copy of exactly the entry's size, so that a read past it is seen.
+            std::vector<uint8_t> entry(loaded, loaded + lbxload_entry_length);
+            uint8_t *anim = entry.data();
+            uint16_t w = FLIC_Get_Width(anim), h = FLIC_Get_Height(anim);
+            for (int i = 0; i < 3; ++i) FLIC_Draw((int16_t)(i * 40 - 20), (int16_t)(i * 30 - 10), anim);
             Set_Window(10, 10, 200, 150);
-            Clipped_Draw(5, 5, anim.data());
+            Clipped_Draw(5, 5, anim);
             Reset_Window();
+            Load_Palette_From_Animation(anim);
             if ((uint32_t)w * h <= 200000) {
                 std::vector<uint8_t> bitmap((size_t)16 + (size_t)w * h);
-                Draw_Picture_To_Bitmap(anim.data(), bitmap.data());
+                Draw_Picture_To_Bitmap(anim, bitmap.data());
                 Draw_Picture_Windowed(-3, -3, bitmap.data());
             }
-            Set_Animation_Frame(anim.data(), (int16_t)(anim.size() * 7));
+            Set_Animation_Frame(anim, (int16_t)(size * 7));
+            FLIC_Draw(0, 0, anim);
             break;
         }
         case 2: {  // a streamed frame in the file-animation area

@@ -219,6 +219,8 @@ TEST_F(World_Test, DamagedSavesAreRefusedAndTheLiveWorldStays)
         {"unit type 250", SAVE_GAM_SIZE, SGO_UNITS + 5, 250, "unit 0 has type 250"},
         {"hero item 500", SAVE_GAM_SIZE, SGO_PLAYERS + 118 + 2 * 28 + 16, 500, "holds item 500"},
         {"hero slot unit beyond _units", SAVE_GAM_SIZE, SGO_PLAYERS + 118, 900, "holds unit 900"},
+        {"_turn -32768", SAVE_GAM_SIZE, SGO_TURN, -32768, "_turn = -32768"},
+        {"one byte long", SAVE_GAM_SIZE + 1, -1, 0, "larger than 123300 bytes"},
     };
     Populate_World();
     std::vector<uint8_t> good = World_Image();

@@ -10,6 +10,7 @@
 #include "Help.h"
 #include "Input.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "Mouse.h"
 #include "Palette.h"
 #include "STU_Log.h"
@@ -36,7 +37,7 @@ int16_t m_poc_last_choice = -2;
 
 void Load_Pictures(void)
 {
-    m_ask_picture = LBX_Reload("RESOURCE", 3, Box_Picture_Block());
+    m_ask_picture = LBX_Reload_Picture("RESOURCE", 3, Box_Picture_Block());
 }
 
 }  // namespace
@@ -103,7 +104,7 @@ void PoC_Screen(void)
                 Load_Pictures();
                 refields = true;
             } else if (input == notify || input == notify_left) {
-                if (m_notify_picture == nullptr) m_notify_picture = LBX_Load("RESOURCE", 2);
+                if (m_notify_picture == nullptr) m_notify_picture = LBX_Load_Picture("RESOURCE", 2);
                 if (input == notify)
                     Notify1(160, 60, 0, "A notification for the test.", 0, m_notify_picture, 10, 10, nullptr, 0, 0, 0, 0);
                 else

@@ -3,6 +3,7 @@
 #include "world/ALLOC.h"
 #include "Allocate.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "world/Unit_Type_Record.h"
 
 uint8_t *gfx_cityscap_seg[117];
@@ -25,7 +26,7 @@ uint8_t *small_spellbook_seg[10];
 
 static uint8_t *Append(const char *lbx_name, int16_t entry)
 {
-    return LBX_Reload_Next(lbx_name, entry, g_graphics_cache_seg);
+    return LBX_Reload_Next_Picture(lbx_name, entry, g_graphics_cache_seg);
 }
 
 // Appends the listed entries of one archive into a table indexed by entry number.

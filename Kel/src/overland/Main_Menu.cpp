@@ -1,6 +1,7 @@
 #include "overland/Main_Menu.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "Fields.h"
 #include "File_Access.h"
@@ -67,17 +68,24 @@ void Main_Menu_Find_Saved_Games(void)
 {
     save_game_count = 0;
     cont_flag = 0;
+    // Absent slots are the usual case: one line lists them.
+    char absent[MAIN_MENU_SAVE_SLOTS * 12 + 1] = "";
     for (int n = 1; n <= MAIN_MENU_SAVE_SLOTS; n++) {
         char name[16];
         char found[GRAF_PATH_MAX];
         snprintf(name, sizeof name, "SAVE%d.GAM", n);
-        if (STU_GRAF_User_DIR(name, found) == 0) continue;
+        if (STU_GRAF_User_DIR(name, found) == 0) {
+            size_t used = strlen(absent);
+            snprintf(absent + used, sizeof absent - used, "%s%s", used > 0 ? " " : "", name);
+            continue;
+        }
         if (n == MAIN_MENU_SAVE_SLOTS)
             cont_flag = 1;
         else
             save_game_slots[save_game_count++] = (int16_t)n;
     }
     load_flag = save_game_count > 0 ? 1 : 0;
+    if (absent[0] != '\0') STU_LOG(SEV_INFO, LC_MAINMENU, "Main_Menu_Find_Saved_Games: no saved game in %s", absent);
 }
 
 void Main_Menu_Add_Entry_Fields(void)

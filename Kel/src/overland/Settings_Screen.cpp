@@ -9,6 +9,7 @@
 #include "Help.h"
 #include "Input.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "Mouse.h"
 #include "Pictures.h"
 #include "STU_GRAF.h"
@@ -62,11 +63,11 @@ int16_t m_option_fields[SETTINGS_OPTION_COUNT];
 
 void Load_Pictures(void)
 {
-    m_settings_background = LBX_Reload("LOAD.LBX", 11, _screen_seg);
-    m_settings_ok = LBX_Reload_Next("LOAD.LBX", 4, _screen_seg);
-    for (int i = 0; i < 3; i++) m_settings_ticked[i] = LBX_Reload_Next("LOAD.LBX", (int16_t)(13 + i), _screen_seg);
-    for (int i = 0; i < 3; i++) m_settings_empty[i] = LBX_Reload_Next("LOAD.LBX", (int16_t)(16 + i), _screen_seg);
-    for (int i = 0; i < 2; i++) m_settings_pressed[i] = LBX_Reload_Next("LOAD.LBX", (int16_t)(19 + i), _screen_seg);
+    m_settings_background = LBX_Reload_Bitmap("LOAD.LBX", 11, _screen_seg);
+    m_settings_ok = LBX_Reload_Next_Picture("LOAD.LBX", 4, _screen_seg);
+    for (int i = 0; i < 3; i++) m_settings_ticked[i] = LBX_Reload_Next_Picture("LOAD.LBX", (int16_t)(13 + i), _screen_seg);
+    for (int i = 0; i < 3; i++) m_settings_empty[i] = LBX_Reload_Next_Picture("LOAD.LBX", (int16_t)(16 + i), _screen_seg);
+    for (int i = 0; i < 2; i++) m_settings_pressed[i] = LBX_Reload_Next_Picture("LOAD.LBX", (int16_t)(19 + i), _screen_seg);
 }
 
 void Add_Fields(void)

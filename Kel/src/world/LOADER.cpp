@@ -4,6 +4,7 @@
 
 #include "Allocate.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "STU_LE.h"
 #include "world/Settings.h"
 #include "world/Unit_Type_Record.h"
@@ -66,7 +67,7 @@ static void Load_Entries(const Entry_Load *list, int count)
 {
     for (int i = 0; i < count; i++) {
         Pool_Note_Carve_Site("Kel/src/LOADER", __LINE__);
-        *list[i].destination = LBX_Load(list[i].lbx_name, list[i].entry);
+        *list[i].destination = LBX_Load_Picture(list[i].lbx_name, list[i].entry);
     }
 }
 
@@ -75,7 +76,7 @@ static void Load_Entry_Run(const char *lbx_name, int16_t first, int16_t count, u
 {
     for (int16_t i = 0; i < count; i++) {
         Pool_Note_Carve_Site("Kel/src/LOADER", __LINE__);
-        destination[i] = LBX_Load(lbx_name, (int16_t)(first + i));
+        destination[i] = LBX_Load_Picture(lbx_name, (int16_t)(first + i));
     }
 }
 
@@ -132,12 +133,16 @@ void Terrain_Init(void)
 {
     Pool_Note_Carve_Site("Kel/src/LOADER", __LINE__);
     map_square_scratchpad_seg = Allocate_Space(70);
+    // The terrain entries are tables and tiles, not animations.
     static const Entry_Load terrain[] = {
         {"TERRAIN.LBX", 1, &m_terrain_lbx_001},
         {"TERRAIN.LBX", 2, &m_terrain_lbx_002},
         {"TERRAIN.LBX", 0, &m_terrain_lbx_000},
     };
-    Load_Entries(terrain, 3);
+    for (const Entry_Load &load : terrain) {
+        Pool_Note_Carve_Site("Kel/src/LOADER", __LINE__);
+        *load.destination = LBX_Load(load.lbx_name, load.entry);
+    }
     uint8_t *unrest = Load_Rule_Table("TERRSTAT", 1, 1, UNREST_TABLE_SIZE);
     for (int row = 0; row < NUM_UNREST_RACES; row++) {
         TBL_Unrest[row] = reinterpret_cast<int8_t *>(unrest + NUM_UNREST_RACES * row);
@@ -230,7 +235,7 @@ void Main_Screen_Load_Pictures(void)
 void Load_Combat_Background_Bottom(void)
 {
     Pool_Note_Carve_Site("Kel/src/LOADER", __LINE__);
-    combat_background_bottom = LBX_Load("BACKGRND", 3);
+    combat_background_bottom = LBX_Load_Picture("BACKGRND", 3);
 }
 
 void Load_Button_Sounds(void)

@@ -301,6 +301,7 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
     int16_t cities = LE_I16(image + SGO_CITIES_COUNT);
     int16_t units = LE_I16(image + SGO_UNITS_COUNT);
     int16_t unit = LE_I16(image + SGO_UNIT);
+    int16_t turn = LE_I16(image + SGO_TURN);
     // The neutral player (index 5) is never one of the wizards: its spell bytes hold other arrays.
     if (num_players < 0 || num_players > NEUTRAL_PLAYER_IDX) {
         return Refuse(why, why_size, "_num_players = %d, expected 0..%d", num_players, NEUTRAL_PLAYER_IDX);
@@ -317,6 +318,9 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
     }
     if (unit < -1 || unit >= UNIT_SAVE_RECORDS) {
         return Refuse(why, why_size, "_unit = %d, expected -1..%d", unit, UNIT_SAVE_RECORDS - 1);
+    }
+    if (turn < 0) {
+        return Refuse(why, why_size, "_turn = %d, expected 0..32767", turn);
     }
 
     for (int i = 0; i < units; i++) {
@@ -526,10 +530,14 @@ int16_t Load_SAVE_GAM(int16_t slot)
     if (stream == nullptr) {
         return Refuse_Load("Load_SAVE_GAM() failed to open file \"%s\"", file_name);
     }
-    int read_ok = STU_Read_Stream(stream, bytes);
+    // One byte past the largest saved game tells a file too large without reading all of it.
+    int read_ok = STU_Read_Stream_At_Most(stream, bytes, (size_t)SAVE_GAM_SIZE + 1);
     fclose(stream);
     if (!read_ok) {
-        return Refuse_Load("Load_SAVE_GAM() failed to read file \"%s\"", file_name);
+        return Refuse_Load("Load_SAVE_GAM() failed to read file \"%s\" (not a regular file, or a read error)", file_name);
+    }
+    if (bytes.size() > (size_t)SAVE_GAM_SIZE) {
+        return Refuse_Load("Load_SAVE_GAM() refused \"%s\": larger than %d bytes", file_name, SAVE_GAM_SIZE);
     }
     char why[256];
     if (!Save_Game_Check_Image(bytes.data(), bytes.size(), why, (int)sizeof(why))) {
