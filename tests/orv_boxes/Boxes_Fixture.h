@@ -87,6 +87,13 @@ protected:
             ready = true;
         }
     }
+    void SetUp() override
+    {
+        Input_Test::SetUp();
+        // The picture block is every screen's scratch: a test starts with it empty, whatever the
+        // one before it loaded there.
+        Reset_First_Block(Box_Picture_Block());
+    }
     static uint8_t *On_Page() { return video_page_buffer[draw_page_num]; }
     static uint8_t *Off_Page_Pixels() { return Set_Page_Off(); }
     static uint8_t Pixel(const uint8_t *page, int x, int y) { return page[y * SCREEN_WIDTH + x]; }

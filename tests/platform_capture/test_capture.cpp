@@ -29,6 +29,8 @@ protected:
     {
         g_now = 1000;
         Platform_Capture_Set_Clock(Fake_Clock);
+        // No audio format unless the test sets one (a format set by an earlier test stays).
+        Platform_Capture_Set_Audio_Format(0, 0, 0, 0);
         std::memset(page, 3, sizeof(page));
         for (int i = 0; i < 256; ++i) {
             palette[i * 4 + 0] = (uint8_t)i;
