@@ -15,6 +15,16 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 echo "== tests"
 ctest --test-dir build --output-on-failure -j "$jobs"
+echo "== each unit-test binary whole, in shuffled order (state left behind by one test shows in another)"
+for binary in build/tests/test_*; do
+  case "$binary" in *.cmake) continue ;; esac
+  [ -x "$binary" ] || continue
+  if ! output=$("$binary" --gtest_shuffle 2>&1); then
+    printf '%s\n' "$output" | grep -E "Randomizing|FAILED|Failure" | head -40
+    echo "$binary failed in shuffled order; repeat with the seed above: $binary --gtest_shuffle --gtest_random_seed=N"
+    exit 1
+  fi
+done
 
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVA_SANITIZE=ON -DTOLVA_BENCH=OFF >/dev/null

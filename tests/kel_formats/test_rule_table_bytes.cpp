@@ -11,6 +11,7 @@
 #include "LBX_Load.h"
 #include "world/LOADER.h"
 #include "STU_GRAF.h"
+#include "Test_Temp_Dir.h"
 
 // The records are packed, and EXPECT_EQ binds its arguments to references: fields are
 // compared as +(field) copies so that no reference to a misaligned field is made.
@@ -92,12 +93,11 @@ std::vector<Bytes> Terrain_Tables(void)
 
 class Rule_Table_Bytes_Test : public ::testing::Test {
 protected:
-    std::string folder;
+    Test_Temp_Dir dir;
+    std::string folder = dir.path;
 
     void SetUp() override
     {
-        char pattern[] = "/tmp/tolva_rule_tables_XXXXXX";
-        folder = mkdtemp(pattern);
         STU_GRAF_Reset();
         STU_GRAF_Add_Search_Dir(folder.c_str());
         LBX_Close();
@@ -106,8 +106,6 @@ protected:
     {
         LBX_Close();
         STU_GRAF_Reset();
-        std::string command = "rm -rf '" + folder + "'";
-        (void)system(command.c_str());
     }
     void Write(const char *name, const Bytes &bytes) const
     {

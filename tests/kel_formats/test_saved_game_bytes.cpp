@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "../kel_world/World_Fixture.h"
+#include "World_Fixture.h"
 
 // The records are packed, and EXPECT_EQ binds its arguments to references: fields are
 // compared as +(field) copies so that no reference to a misaligned field is made.

@@ -10,7 +10,8 @@
 #include "Fields.h"
 #include "world/Game_Settings.h"
 #include "Help.h"
-#include "Init_Drivers.h"
+#include "Test_Engine.h"
+#include "World_Fixture.h"
 #include "Input.h"
 #include "LBX_Load.h"
 #include "overland/Main_Menu.h"
@@ -30,13 +31,8 @@ protected:
 
     static void SetUpTestSuite()
     {
-        static bool started = false;
-        if (!started) {
-            SDL_Init(SDL_INIT_EVENTS);
-            Init_Drivers(-1, 0, nullptr);
-            Allocate_Data_Space(6100);
-            started = true;
-        }
+        Test_Engine_Start();
+        World_Clear();
         STU_GRAF_Reset();
         STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
         LBX_Close();

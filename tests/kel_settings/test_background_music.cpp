@@ -9,6 +9,7 @@
 #include "LBX_Load.h"
 #include "world/Player_Record.h"
 #include "STU_GRAF.h"
+#include "World_Fixture.h"
 
 namespace {
 
@@ -65,11 +66,7 @@ class Background_Music_Play : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        static bool allocated = false;
-        if (!allocated) {
-            Allocate_Data_Space(6100);
-            allocated = true;
-        }
+        World_Clear();
         STU_GRAF_Reset();
         STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
         LBX_Close();

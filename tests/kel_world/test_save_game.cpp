@@ -26,9 +26,10 @@ void Fill(void *area, size_t size)
 // A world whose every byte that the checks leave free is noise, and whose counters and indices are valid.
 void Populate_World(void)
 {
+    for (int id = 0; id < NUM_WORLD_BLOCKS; id++) {
+        Fill(World_Block_Data((World_Block_Id)id), World_Block_Bytes(id));
+    }
     for (int p = 0; p < NUM_PLAYERS; p++) {
-        Fill(_HEROES2[p], NUM_HERO_TYPES * sizeof(Hero_Record));
-        Fill(&_players[p], sizeof(Player_Record));
         _players[p].wizard_id = (uint8_t)p;
         _players[p].banner_id = (uint8_t)p;
         _players[p].casting_spell_idx = 0;
@@ -47,12 +48,7 @@ void Populate_World(void)
         }
     }
     _players[0].Heroes[2].unit_idx = 3;
-    Fill(_world_maps, NUM_PLANES * WORLD_SIZE * 2);
-    Fill(connectivity_grid_land, CONNECTIVITY_GRID_SIZE);
-    Fill(connectivity_grid_sea, CONNECTIVITY_GRID_SIZE);
-    Fill(_landmasses, NUM_PLANES * WORLD_SIZE);
     for (int i = 0; i < NUM_NODES; i++) {
-        Fill(&_NODES[i], sizeof(Node_Record));
         _NODES[i].wx = (uint8_t)(i + 3);
         _NODES[i].wy = (uint8_t)(i + 2);
         _NODES[i].wp = (uint8_t)(i >= 16);
@@ -68,7 +64,6 @@ void Populate_World(void)
         _TOWERS[i] = Tower_Record{(uint8_t)(20 + i), (uint8_t)(10 + i), -1, 0};
     }
     for (int i = 0; i < NUM_LAIRS; i++) {
-        Fill(&_LAIRS[i], sizeof(Lair_Record));
         _LAIRS[i].wx = (uint8_t)(i % WORLD_WIDTH);
         _LAIRS[i].wy = (uint8_t)(i % WORLD_HEIGHT);
         _LAIRS[i].wp = (uint8_t)(i % 2);
@@ -77,12 +72,10 @@ void Populate_World(void)
         _LAIRS[i].guard2_unit_type = 0;
     }
     for (int i = 0; i < NUM_ITEMS; i++) {
-        Fill(&_ITEMS[i], sizeof(Item_Record));
         _ITEMS[i].Spell = (uint8_t)(i % NUM_SPELLS);
     }
     _cities = 7;
     for (int i = 0; i < NUM_CITIES; i++) {
-        Fill(&_CITIES[i], sizeof(City_Record));
         _CITIES[i].owner_idx = (int8_t)(i % NUM_PLAYERS);
         _CITIES[i].wx = (uint8_t)(i % WORLD_WIDTH);
         _CITIES[i].wy = (uint8_t)(i % WORLD_HEIGHT);
@@ -91,8 +84,7 @@ void Populate_World(void)
         _CITIES[i].size = (uint8_t)(i % 6);
     }
     _units = 40;
-    for (int i = 0; i < UNIT_TABLE_CAPACITY; i++) {
-        Fill(&_UNITS[i], sizeof(Unit_Record));
+    for (int i = 0; i < UNIT_SAVE_RECORDS; i++) {
         _UNITS[i].type = (uint8_t)(i % NUM_UNIT_TYPES);
         _UNITS[i].owner_idx = (int8_t)(i % 7 == 6 ? -1 : i % 6);
         _UNITS[i].wx = (uint8_t)(i % WORLD_WIDTH);
@@ -100,13 +92,6 @@ void Populate_World(void)
         _UNITS[i].wp = (uint8_t)(i % 2);
         _UNITS[i].Hero_Slot = -1;
     }
-    Fill(_map_square_terrain_specials, NUM_PLANES * WORLD_SIZE);
-    Fill(_square_explored, NUM_PLANES * WORLD_SIZE);
-    Fill(movement_mode_cost_maps, MOVEMENT_COST_MAPS_SIZE);
-    Fill(events_table, EVENTS_RECORD_SIZE);
-    Fill(_map_square_flags, NUM_PLANES * WORLD_SIZE);
-    Fill(_prefab_item_table, NUM_PREFAB_ITEMS);
-    Fill(hero_names_table, NUM_HERO_TYPES * sizeof(Hero_Name_Record));
     _num_players = 4;
     _landsize = 1;
     _magic = 2;
@@ -144,6 +129,24 @@ TEST_F(World_Test, AllocationFillsTheWorldBlockAndSharesTheNeutralRecord)
     // The neutral record's spell bytes are never reached as a wizard's spells.
     Player_Set_Spell_Status(NEUTRAL_PLAYER_IDX, SPELL_OF_MASTERY, SS_KNOWN);
     EXPECT_EQ(_players[NEUTRAL_PLAYER_IDX].spells_list[SPELL_OF_MASTERY - 1], 0);
+}
+
+// Each block of the list is its own memory and lands at its own place in the image: a block
+// pointing at the wrong table, or two blocks sharing memory, shows here.
+TEST_F(World_Test, EveryWorldBlockOwnsItsMemoryAndItsPlaceInTheImage)
+{
+    for (int id = 0; id < NUM_WORLD_BLOCKS; id++) {
+        World_Block_Fill((World_Block_Id)id, (uint8_t)(id + 1));
+    }
+    std::vector<uint8_t> image = World_Image();
+    for (int id = 0; id < NUM_WORLD_BLOCKS; id++) {
+        size_t offset = World_Block_Offset(id);
+        for (size_t i = 0; i < World_Block_Bytes(id); i++) {
+            ASSERT_EQ(image[offset + i], id + 1) << WORLD_BLOCK_LAYOUTS[id].name << " byte " << i;
+        }
+    }
+    EXPECT_EQ(_turn, (WB_TURN + 1) * 0x0101) << "the counters are the program's variables themselves";
+    EXPECT_EQ(reinterpret_cast<uint8_t *>(_HEROES2[5])[0], WB_HEROES_5 + 1);
 }
 
 TEST_F(World_Test, ImageRoundTripIsByteIdenticalAndKeepsTheFixedOrder)

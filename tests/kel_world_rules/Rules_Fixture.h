@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../kel_world/World_Fixture.h"
+#include "World_Fixture.h"
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
 #include "Test_Temp_Dir.h"

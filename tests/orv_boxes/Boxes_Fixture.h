@@ -12,6 +12,7 @@
 #include "Allocate.h"
 #include "Expanding_Box.h"
 #include "LBX_Load.h"
+#include "LBX_Writer.h"
 #include "STU_GRAF.h"
 #include "Test_Temp_Dir.h"
 #include "Video.h"
@@ -33,26 +34,9 @@ inline Bytes Picture_With_Patch(int width, int height, int x1, int y1, int x2, i
     return Animation(width, height, {Encode_Frame(width, height, pixels, false)});
 }
 
-inline Bytes Record_Table(uint16_t count, uint16_t size, const Bytes &records)
-{
-    Bytes out(4, 0);
-    LE_Put_U16(out.data(), count);
-    LE_Put_U16(out.data() + 2, size);
-    out.insert(out.end(), records.begin(), records.end());
-    return out;
-}
-
 inline void Write_LBX(const std::string &path, const std::vector<Bytes> &entries)
 {
-    Bytes file(512, 0);
-    LE_Put_U16(file.data(), (uint16_t)entries.size());
-    LE_Put_U16(file.data() + 2, 0xFEAD);
-    uint32_t offset = 512;
-    for (size_t i = 0; i <= entries.size(); ++i) {
-        LE_Put_U32(file.data() + 8 + 4 * i, offset);
-        if (i < entries.size()) offset += (uint32_t)entries[i].size();
-    }
-    for (const Bytes &entry : entries) file.insert(file.end(), entry.begin(), entry.end());
+    Bytes file = LBX_Writer_Archive(entries);
     FILE *out = std::fopen(path.c_str(), "wb");
     std::fwrite(file.data(), 1, file.size(), out);
     std::fclose(out);
@@ -80,7 +64,7 @@ inline void Write_Box_Archives(const Test_Temp_Dir &dir)
     Bytes records = record("Topic", "HPICS", 0);
     Bytes big = record("Big", "HPICS", 1);
     records.insert(records.end(), big.begin(), big.end());
-    Write_LBX(dir / "HELP.LBX", {Blank_Picture(220, 30), Blank_Picture(220, 30), Record_Table(2, 1048, records)});
+    Write_LBX(dir / "HELP.LBX", {Blank_Picture(220, 30), Blank_Picture(220, 30), LBX_Writer_Record_Table(2, 1048, records)});
     Write_LBX(dir / "HPICS.LBX",
               {Picture_With_Patch(20, 20, 5, 3, 9, 12, 77), Filled_Picture(80, 60, 88), Blank_Picture(8, 8)});
 }
@@ -102,6 +86,13 @@ protected:
             _screen_seg = Allocate_Space(4200);
             ready = true;
         }
+    }
+    void SetUp() override
+    {
+        Input_Test::SetUp();
+        // The picture block is every screen's scratch: a test starts with it empty, whatever the
+        // one before it loaded there.
+        Reset_First_Block(Box_Picture_Block());
     }
     static uint8_t *On_Page() { return video_page_buffer[draw_page_num]; }
     static uint8_t *Off_Page_Pixels() { return Set_Page_Off(); }

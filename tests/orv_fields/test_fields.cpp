@@ -5,7 +5,7 @@
 
 #include "Fields.h"
 #include "Help.h"
-#include "Init_Drivers.h"
+#include "Test_Engine.h"
 #include "Input.h"
 #include "Mouse.h"
 #include "Palette.h"
@@ -26,11 +26,7 @@ class Fields_Test : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        static bool started = false;
-        if (!started) {
-            Init_Drivers(-1, 0, nullptr);
-            started = true;
-        }
+        Test_Engine_Start();
     }
     void SetUp() override
     {

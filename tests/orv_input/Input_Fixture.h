@@ -13,7 +13,7 @@
 
 #include "Fields.h"
 #include "Help.h"
-#include "Init_Drivers.h"
+#include "Test_Engine.h"
 #include "Input.h"
 #include "Mouse.h"
 #include "sdl2_PFL.h"
@@ -58,12 +58,7 @@ class Input_Test : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        SDL_Init(SDL_INIT_EVENTS);
-        static bool started = false;
-        if (!started) {
-            Init_Drivers(-1, 0, nullptr);
-            started = true;
-        }
+        Test_Engine_Start();
     }
 
     void SetUp() override

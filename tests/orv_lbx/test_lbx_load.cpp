@@ -11,7 +11,7 @@ protected:
     {
         Pool_Init_Guard_Mode(1);
         entries_ = {Pattern(40, 1), Bytes(), Pattern(32768, 3), Pattern(33000, 9)};
-        folder_.Write("test.lbx", LBX_Archive_Bytes(entries_));
+        folder_.Write("test.lbx", LBX_Writer_Archive(entries_));
     }
     void TearDown() override { EXPECT_EQ(Pool_Check_Guards(nullptr, 0), 0); }
 
@@ -122,7 +122,7 @@ TEST(LBX_Open, DamagedHeadersEndCleanly)
 {
     Pool_Init_Guard_Mode(0);
     LBX_Folder folder;
-    Bytes good = LBX_Archive_Bytes({Pattern(20, 0), Pattern(30, 1)});
+    Bytes good = LBX_Writer_Archive({Pattern(20, 0), Pattern(30, 1)});
     struct Case {
         const char *what;
         Bytes bytes;
@@ -161,7 +161,7 @@ TEST(LBX_Open, LastEntryOfAFullArchiveLoads)
     LBX_Folder folder;
     std::vector<Bytes> entries;
     for (int i = 0; i < LBX_MAX_ENTRIES; ++i) entries.push_back(Pattern(3, (uint8_t)i));
-    folder.Write("full.lbx", LBX_Archive_Bytes(entries));
+    folder.Write("full.lbx", LBX_Writer_Archive(entries));
     uint8_t *data = LBX_Load("full", 124);
     EXPECT_EQ(Bytes(data, data + 3), entries[124]);
     EXPECT_EQ(lbxload_num_entries, 125);

@@ -79,7 +79,7 @@ TEST(LBX_Pictures, SoundEntriesLoadAndDamagedOnesEndTheProgramNamingThem)
     cases.push_back({"palette colours past the end", With_Palette(Good_Animation(3), 4), false});
     cases.push_back({"frame colours past the end", With_Palette(Good_Animation(3), 0, 3), false});
     for (const Case &c : cases) {
-        folder.Write("PICS.LBX", LBX_Archive_Bytes({Pattern(4, 0), c.entry}));
+        folder.Write("PICS.LBX", LBX_Writer_Archive({Pattern(4, 0), c.entry}));
         LBX_Close();
         if (c.sound) {
             uint8_t *picture = LBX_Load_Picture("pics.lbx", 1);
@@ -101,7 +101,7 @@ TEST(LBX_Pictures, EveryLoaderChecks)
     Bytes bitmap = Bitmap(4, 3, 7);
     bitmap.resize(16 + 12);
     Bytes short_bitmap(bitmap.begin(), bitmap.end() - 1);
-    folder.Write("PICS.LBX", LBX_Archive_Bytes({Good_Animation(), bad, bitmap, short_bitmap}));
+    folder.Write("PICS.LBX", LBX_Writer_Archive({Good_Animation(), bad, bitmap, short_bitmap}));
     SAMB_ptr block = Allocate_Space(64);
     LBX_Reload_Picture("PICS", 0, block);
     LBX_Reload_Next_Picture("PICS", 0, block);
@@ -114,7 +114,7 @@ TEST(LBX_Pictures, EveryLoaderChecks)
 TEST(LBX_Error_Handler, NamesTheBaseNameAndTheArchiveFolder)
 {
     LBX_Folder folder;
-    folder.Write("RECS.LBX", LBX_Archive_Bytes({Record_Table(2, 6)}));
+    folder.Write("RECS.LBX", LBX_Writer_Archive({Record_Table(2, 6)}));
     // A name passed with its extension is named once, with the folder it came from.
     EXPECT_EXIT(Error_Handler("RECS.LBX", 9, 0, 0), testing::ExitedWithCode(1),
                 "^RECS\\.LBX \\[entry 0\\]  has an incorrect record size\nArchive folder: " + folder.Path());

@@ -7,6 +7,7 @@
 
 #include "EMM.h"
 #include "File_Access.h"
+#include "Test_Temp_Dir.h"
 
 TEST(EMM, MappingMovesTheFrameOnly)
 {
@@ -25,17 +26,8 @@ TEST(EMM, MappingMovesTheFrameOnly)
 
 class File_Access_Test : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/tolva_gf_XXXXXX";
-        folder_ = mkdtemp(pattern);
-    }
-    void TearDown() override
-    {
-        std::string command = "rm -rf '" + folder_ + "'";
-        EXPECT_EQ(system(command.c_str()), 0);
-    }
-    std::string folder_;
+    Test_Temp_Dir dir_;
+    std::string folder_ = dir_.path;
 };
 
 TEST_F(File_Access_Test, OneHandleAtATime)

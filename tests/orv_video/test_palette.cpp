@@ -205,7 +205,7 @@ TEST(Palette_Loading, ShortArchiveEntryLeavesThePaletteInUse)
     LBX_Folder folder;
     Bytes good(PALETTE_DATA_SIZE, 0);
     for (int i = 0; i < 768; ++i) good[i] = (uint8_t)(i % 64);
-    folder.Write("FONTS.LBX", LBX_Archive_Bytes({Bytes(16), Bytes(16), Bytes(PALETTE_DATA_SIZE), Bytes(100), good}));
+    folder.Write("FONTS.LBX", LBX_Writer_Archive({Bytes(16), Bytes(16), Bytes(PALETTE_DATA_SIZE), Bytes(100), good}));
     ASSERT_EQ(Load_Palette(0, -1, 0), 1);
     uint8_t *pointers = mouse_palette;
     uint8_t before[768];

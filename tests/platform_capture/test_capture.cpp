@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "STU_LE.h"
+#include "Test_Temp_Dir.h"
 #include "sdl2_Capture.h"
 
 namespace {
@@ -17,27 +18,19 @@ namespace {
 uint64_t g_now = 0;
 uint64_t Fake_Clock(void) { return g_now; }
 
-std::string Read_Text(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 class Capture : public ::testing::Test {
 protected:
-    std::string folder;
+    Test_Temp_Dir dir;
+    std::string folder = dir / "two/levels";
     uint8_t page[64000];
     uint8_t palette[1024];
 
     void SetUp() override
     {
-        char base[] = "/tmp/tolva-capture-XXXXXX";
-        ASSERT_NE(mkdtemp(base), nullptr);
-        folder = std::string(base) + "/two/levels";
         g_now = 1000;
         Platform_Capture_Set_Clock(Fake_Clock);
+        // No audio format unless the test sets one (a format set by an earlier test stays).
+        Platform_Capture_Set_Audio_Format(0, 0, 0, 0);
         std::memset(page, 3, sizeof(page));
         for (int i = 0; i < 256; ++i) {
             palette[i * 4 + 0] = (uint8_t)i;
@@ -156,8 +149,7 @@ namespace {
 // the sound file is never written after it was closed (the sanitizer build catches that).
 TEST(Capture_Threads, StoppingNeverRacesTheAudioTap)
 {
-    char base[] = "/tmp/tolva-capture-race-XXXXXX";
-    ASSERT_NE(mkdtemp(base), nullptr);
+    Test_Temp_Dir base;
     Platform_Capture_Set_Audio_Format(22050, 1, 8, 0);
     std::atomic<bool> running{true};
     std::thread tap([&] {
@@ -165,7 +157,7 @@ TEST(Capture_Threads, StoppingNeverRacesTheAudioTap)
         while (running.load()) Platform_Capture_Audio(samples, sizeof(samples));
     });
     for (int i = 0; i < 40; ++i) {
-        std::string folder = std::string(base) + "/run" + std::to_string(i);
+        std::string folder = base / ("run" + std::to_string(i));
         ASSERT_EQ(Platform_Capture_Start(folder.c_str(), 30), 0);
         std::this_thread::yield();
         Platform_Capture_Stop();

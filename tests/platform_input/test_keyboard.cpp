@@ -43,6 +43,8 @@ protected:
         platform_keyboard_buffer.dropped = 0;
         std::memset(platform_keyboard_buffer.held, 0, sizeof(platform_keyboard_buffer.held));
     }
+    // Keys a test left unread would reach the next test in the process.
+    void TearDown() override { Platform_Keyboard_Buffer_Clear(); }
 };
 
 TEST_F(Keyboard, KeyPressesBecomeEngineEntries)

@@ -10,22 +10,9 @@
 
 #include "Input_Metrics.h"
 #include "PFL_Perf.h"
+#include "Test_Temp_Dir.h"
 
 namespace {
-
-std::string Read_Text(const std::string &path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string Temp_Folder(void)
-{
-    char base[] = "/tmp/tolva-metrics-XXXXXX";
-    return mkdtemp(base) != nullptr ? std::string(base) : std::string("/tmp");
-}
 
 TEST(Percentiles, NearestRank)
 {
@@ -91,7 +78,8 @@ TEST(Live_Monitor, OffWhenAskedAndNothingIsMeasured)
 
 TEST(Input_Metrics_File, RowsViewportAndEnd)
 {
-    std::string path = Temp_Folder() + "/metrics.fwv";
+    Test_Temp_Dir dir;
+    std::string path = dir / "metrics.fwv";
     ASSERT_EQ(Input_Metrics_Init(path.c_str(), "SDL2", "", 0, -5), 0);
     EXPECT_EQ(Input_Metrics_Init(path.c_str(), "SDL2", "x11", 2, 60), 0) << "already active";
     Input_Metrics_Note_Viewport(1280, 800, 1280, 800, "integer", "16:10", 4, 0, 0, 1280, 800);
@@ -123,7 +111,8 @@ TEST(Input_Metrics_File, RowsViewportAndEnd)
 
 TEST(Profiler, ZonesAndNeverTheMetricsFile)
 {
-    std::string folder = Temp_Folder();
+    Test_Temp_Dir dir;
+    std::string folder = dir.path;
     std::string metrics = folder + "/shared.fwv";
     setenv("TOLVA_PERF", "0", 1);
     setenv("TOLVA_INPUT_METRICS", metrics.c_str(), 1);

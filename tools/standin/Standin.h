@@ -25,9 +25,6 @@ struct Standin_Archive {
     int16_t Add_Record_Table(int16_t count, int16_t size, const Bytes &records);
 };
 
-// The container bytes: 512-byte header {u16 count, u16 0xFEAD, 4 bytes, u32 offsets[count + 1]}, then the entries.
-Bytes Standin_LBX_Bytes(const std::vector<Bytes> &entries);
-
 // Validates the archive with the program's loaders in a staging folder, then moves it into
 // folder. Ends the generator with a message when anything differs.
 void Standin_Write_Archive(const std::string &folder, const Standin_Archive &archive);

@@ -6,9 +6,9 @@
 
 #include "Allocate.h"
 #include "LBX_Load.h"
+#include "LBX_Writer.h"
 #include "STU_File.h"
 #include "STU_GRAF.h"
-#include "STU_LE.h"
 #include "Standin.h"
 
 int16_t Standin_Archive::Add(const Bytes &entry)
@@ -21,27 +21,9 @@ int16_t Standin_Archive::Add(const Bytes &entry)
 int16_t Standin_Archive::Add_Record_Table(int16_t count, int16_t size, const Bytes &records)
 {
     if (records.size() != (size_t)count * (size_t)size) Standin_Fail(name + ".LBX: record table of the wrong length");
-    Bytes entry(4);
-    LE_Put_I16(entry.data(), count);
-    LE_Put_I16(entry.data() + 2, size);
-    entry.insert(entry.end(), records.begin(), records.end());
-    int16_t index = Add(entry);
+    int16_t index = Add(LBX_Writer_Record_Table((uint16_t)count, (uint16_t)size, records));
     record_checks.push_back({index, count, size});
     return index;
-}
-
-Bytes Standin_LBX_Bytes(const std::vector<Bytes> &entries)
-{
-    Bytes file(LBX_HEADER_SIZE, 0);
-    LE_Put_U16(file.data(), (uint16_t)entries.size());
-    LE_Put_U16(file.data() + 2, LBX_SIGNATURE);
-    uint32_t offset = LBX_HEADER_SIZE;
-    for (size_t i = 0; i <= entries.size(); ++i) {
-        LE_Put_U32(file.data() + LBX_HEADER_OFFSETS + i * 4, offset);
-        if (i < entries.size()) offset += (uint32_t)entries[i].size();
-    }
-    for (const Bytes &entry : entries) file.insert(file.end(), entry.begin(), entry.end());
-    return file;
 }
 
 void Standin_Fail(const std::string &what)
@@ -68,7 +50,7 @@ void Standin_Write_Archive(const std::string &folder, const Standin_Archive &arc
     std::string staging = Joined(folder, ".staging");
     STU_GRAF_Make_Path(staging.c_str());
     std::string file_name = archive.name + ".LBX";
-    Standin_Write_File(staging, file_name, Standin_LBX_Bytes(archive.entries));
+    Standin_Write_File(staging, file_name, LBX_Writer_Archive(archive.entries));
 
     // Read every entry back through the program's own reader, with guard bands on.
     Pool_Init_Guard_Mode(1);

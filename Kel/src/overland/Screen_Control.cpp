@@ -1,6 +1,7 @@
 #include "overland/Screen_Control.h"
 
 #include <cstring>
+#include <initializer_list>
 #include <strings.h>
 
 #include "world/ALLOC.h"
@@ -40,6 +41,7 @@
 #include "turn/Diplomacy_Screen.h"
 #include "turn/End_Of_Turn.h"
 #include "world/Unit_Record.h"
+#include "world/World_Blocks.h"
 #include "Video.h"
 #include "GENDRAW.h"
 #include "random.h"
@@ -76,11 +78,8 @@ void Reset_Game_Records(void)
     g_conquest_winner_idx = -1;
     m_magic_winner_idx = -1;
 
-    memset(_players, 0, sizeof _players);
-    memset(_UNITS, 0xCC, (size_t)UNIT_SAVE_RECORDS * sizeof(Unit_Record));
-    memset(_ITEMS, 0xCC, (size_t)NUM_ITEMS * sizeof(Item_Record));
-    memset(_CITIES, 0xCC, (size_t)NUM_CITIES * sizeof(City_Record));
-    memset(_LAIRS, 0xCC, (size_t)NUM_LAIRS * sizeof(Lair_Record));
+    World_Block_Fill(WB_PLAYERS, 0);
+    for (World_Block_Id id : {WB_UNITS, WB_ITEMS, WB_CITIES, WB_LAIRS}) World_Block_Fill(id, 0xCC);
 
     if (m_headers_saved) {
         memcpy(Block_Header(_UNITS), m_units_header, BLOCK_HEADER_BYTES);

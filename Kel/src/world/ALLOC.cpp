@@ -6,6 +6,7 @@
 #include "Allocate.h"
 #include "EMM.h"
 #include "world/LOADER.h"
+#include "world/World_Blocks.h"
 #include "STU_Log.h"
 
 uint8_t *EmmHndl_FIGUREX;
@@ -83,6 +84,9 @@ static uint8_t *World_Sub_Block(int first, uint16_t nparas)
     return data;
 }
 
+// Paragraphs of a saved world table, as the world-block list names them.
+static uint16_t Paras(int id) { return WORLD_BLOCK_LAYOUTS[id].paras; }
+
 static uint8_t *Carve_Heap(uint32_t bytes)
 {
     // Plain heap areas of the DOS game; zeroed like the arena's world tables, never freed.
@@ -110,6 +114,8 @@ static void Point_AI_Arrays_Into_Neutral_Record(void)
     _ai_reevaluate_summoning_circle_countdown = reinterpret_cast<int16_t *>(base + 224);
 }
 
+// The order of the carves is the start-up's own; the saved tables take their sizes from the
+// world-block list.
 uint8_t *Allocate_Data_Space(int16_t gfx_buff_nparas)
 {
     EmmHndl_FIGUREX = Carve_Heap(EMM_FIGUREX_BYTES);
@@ -120,42 +126,41 @@ uint8_t *Allocate_Data_Space(int16_t gfx_buff_nparas)
 
     Pool_Note_Carve_Site("Kel/src/ALLOC", __LINE__);
     World_Data = Allocate_Space(tmp_World_Data_Paras);
-    _CITIES = reinterpret_cast<City_Record *>(World_Sub_Block(1, 714));
-    _world_maps = reinterpret_cast<int16_t *>(World_Sub_Block(0, 602));
+    _CITIES = reinterpret_cast<City_Record *>(World_Sub_Block(1, Paras(WB_CITIES)));
+    _world_maps = reinterpret_cast<int16_t *>(World_Sub_Block(0, Paras(WB_WORLD_MAPS)));
     p_world_map = _world_maps;
-    connectivity_grid_land = World_Sub_Block(0, 14);
-    connectivity_grid_sea = World_Sub_Block(0, 14);
+    connectivity_grid_land = World_Sub_Block(0, Paras(WB_GRID_LAND));
+    connectivity_grid_sea = World_Sub_Block(0, Paras(WB_GRID_SEA));
     STU_LOG(SEV_INFO, LC_GENERAL,
             "[connectivity_grids] event=allocate  connectivity_grid_land=%p connectivity_grid_sea=%p  "
             "size_used=%d bytes each (224 allocated)",
             (void *)connectivity_grid_land, (void *)connectivity_grid_sea, CONNECTIVITY_GRID_SIZE);
-    _landmasses = World_Sub_Block(0, 302);
-    _map_square_terrain_specials = World_Sub_Block(0, 302);
-    _map_square_flags = World_Sub_Block(0, 302);
-    _square_explored = World_Sub_Block(0, 302);
+    _landmasses = World_Sub_Block(0, Paras(WB_LANDMASSES));
+    _map_square_terrain_specials = World_Sub_Block(0, Paras(WB_TERRAIN_SPECIALS));
+    _map_square_flags = World_Sub_Block(0, Paras(WB_SQUARE_FLAGS));
+    _square_explored = World_Sub_Block(0, Paras(WB_SQUARE_EXPLORED));
     square_scouted_p0 = World_Sub_Block(0, 19);
     square_scouted_p1 = World_Sub_Block(0, 19);
     World_Data_Extra = World_Sub_Block(0, (uint16_t)(Get_Free_Blocks(World_Data) - 1));
 
     movepath_cost_map = CARVE(632);
-    movement_mode_cost_maps = CARVE(1802);
+    movement_mode_cost_maps = CARVE(Paras(WB_MOVEMENT_MAPS));
     city_area_shared_bits = CARVE(301);
     city_area_bits = CARVE(301);
     _ai_move_path_table = CARVE(1033);
-    _HEROES2[0] = reinterpret_cast<Hero_Record *>(CARVE(28));
-    for (int player_idx = 1; player_idx < NUM_PLAYERS; player_idx++) {
-        _HEROES2[player_idx] = reinterpret_cast<Hero_Record *>(CARVE(27));
+    for (int player_idx = 0; player_idx < NUM_PLAYERS; player_idx++) {
+        _HEROES2[player_idx] = reinterpret_cast<Hero_Record *>(CARVE(Paras(WB_HEROES_0 + player_idx)));
     }
-    _UNITS = reinterpret_cast<Unit_Record *>(CARVE(2028));
+    _UNITS = reinterpret_cast<Unit_Record *>(CARVE(Paras(WB_UNITS)));
     global_battle_unit = reinterpret_cast<Battle_Unit_Record *>(CARVE(8));
-    _NODES = reinterpret_cast<Node_Record *>(CARVE(92));
-    _FORTRESSES = reinterpret_cast<Fortress_Record *>(CARVE(3));
-    _TOWERS = reinterpret_cast<Tower_Record *>(CARVE(3));
-    _LAIRS = reinterpret_cast<Lair_Record *>(CARVE(351));
-    events_table = reinterpret_cast<Events_Record *>(CARVE(7));
-    hero_names_table = reinterpret_cast<Hero_Name_Record *>(CARVE(37));
-    _ITEMS = reinterpret_cast<Item_Record *>(CARVE(433));
-    _prefab_item_table = CARVE(17);
+    _NODES = reinterpret_cast<Node_Record *>(CARVE(Paras(WB_NODES)));
+    _FORTRESSES = reinterpret_cast<Fortress_Record *>(CARVE(Paras(WB_FORTRESSES)));
+    _TOWERS = reinterpret_cast<Tower_Record *>(CARVE(Paras(WB_TOWERS)));
+    _LAIRS = reinterpret_cast<Lair_Record *>(CARVE(Paras(WB_LAIRS)));
+    events_table = reinterpret_cast<Events_Record *>(CARVE(Paras(WB_EVENTS)));
+    hero_names_table = reinterpret_cast<Hero_Name_Record *>(CARVE(Paras(WB_HERO_NAMES)));
+    _ITEMS = reinterpret_cast<Item_Record *>(CARVE(Paras(WB_ITEMS)));
+    _prefab_item_table = CARVE(Paras(WB_PREFAB_ITEMS));
     spell_data_table = reinterpret_cast<Spell_Data_Record *>(CARVE(485));
     UnitDraw_WorkArea = CARVE(60);
     SND_Music_Segment = CARVE_BLOCK(350);

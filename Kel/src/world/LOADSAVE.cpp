@@ -9,6 +9,7 @@
 #include "STU_File.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
+#include "world/World_Blocks.h"
 #include "STU_Log.h"
 #include "world/Settings.h"
 #include "world/Spell_Data_Record.h"
@@ -17,259 +18,69 @@ const char *g_load_save_gam_name_override = nullptr;
 
 static char m_load_refusal[GRAF_PATH_MAX + 512];
 
-// ---- byte order of the records ----
-// Each record is described as runs of fields of one width, so that the image is composed with the
-// little-endian helpers whatever the host's byte order.
-struct Field_Run {
-    uint8_t width;
-    uint16_t count;
-};
-
-template <size_t N>
-constexpr size_t Runs_Size(const Field_Run (&runs)[N])
-{
-    size_t total = 0;
-    for (size_t i = 0; i < N; i++) {
-        total += (size_t)runs[i].width * runs[i].count;
-    }
-    return total;
-}
-
-static constexpr Field_Run UNIT_RUNS[] = {{1, 14}, {2, 1}, {1, 4}, {2, 1}, {1, 2}, {4, 1}, {1, 4}};
-static constexpr Field_Run CITY_RUNS[] = {{1, 24}, {2, 3}, {1, 64}, {2, 1}, {1, 18}};
-static constexpr Field_Run ITEM_RUNS[] = {{1, 30}, {2, 1}, {1, 2}, {2, 1}, {1, 8}, {2, 1}, {4, 1}};
-static constexpr Field_Run HERO_RUNS[] = {{2, 1}, {4, 1}, {1, 6}};
-static constexpr Field_Run HERO_NAME_RUNS[] = {{1, 14}, {2, 1}};
-static constexpr Field_Run NODE_RUNS[] = {{1, 48}};
-static constexpr Field_Run SMALL_RUNS[] = {{1, 4}};
-static constexpr Field_Run LAIR_RUNS[] = {{1, 10}, {2, 2}, {1, 4}, {2, 3}};
-static constexpr Field_Run EVENTS_RUNS[] = {{2, EVENTS_RECORD_WORDS}};
-
-#define PLAYER_RUNS_HEAD                                                                           \
-    {1, 24}, {2, 2}, {1, 6}, {2, 4}, {1, 4}, {2, 11}, {1, 4}, {2, 1}, {1, 2}, {2, 12}, {1, 18},    \
-        {2, 1}, {1, 14}, {2, 6}, {2, 1}, {1, 14}, {2, 6}, {2, 1}, {1, 14}, {2, 6}, {2, 1}, {1, 14}, \
-        {2, 6}, {2, 1}, {1, 14}, {2, 6}, {2, 1}, {1, 14}, {2, 6}, {1, 2}, {2, 4}, {1, 6}, {2, 18},  \
-        {1, 12}, {2, 6}, {1, 6}, {2, 6}, {1, 24}, {2, 6}, {1, 18}, {2, 6}, {1, 6}, {2, 6}, {2, 36}, \
-        {1, 6}, {2, 6}, {1, 48}, {2, 2}, {4, 1}, {2, 1}
-#define PLAYER_RUNS_TAIL {2, 7}, {1, 312}, {2, 11}, {1, 6}, {2, 4}, {1, 6}, {2, 2}
-
-static constexpr Field_Run PLAYER_RUNS[] = {PLAYER_RUNS_HEAD, {1, 240}, PLAYER_RUNS_TAIL};
-// The neutral record's spell-status bytes hold the computer players' arrays, two of them words.
-static constexpr Field_Run NEUTRAL_PLAYER_RUNS[] = {PLAYER_RUNS_HEAD, {1, 24}, {2, 8}, {1, 184}, {2, 8},
-                                                    PLAYER_RUNS_TAIL};
-
-static_assert(Runs_Size(UNIT_RUNS) == sizeof(Unit_Record));
-static_assert(Runs_Size(CITY_RUNS) == sizeof(City_Record));
-static_assert(Runs_Size(ITEM_RUNS) == sizeof(Item_Record));
-static_assert(Runs_Size(HERO_RUNS) == sizeof(Hero_Record));
-static_assert(Runs_Size(HERO_NAME_RUNS) == sizeof(Hero_Name_Record));
-static_assert(Runs_Size(NODE_RUNS) == sizeof(Node_Record));
-static_assert(Runs_Size(SMALL_RUNS) == sizeof(Tower_Record) && sizeof(Tower_Record) == sizeof(Fortress_Record));
-static_assert(Runs_Size(LAIR_RUNS) == sizeof(Lair_Record));
-static_assert(Runs_Size(EVENTS_RUNS) == EVENTS_RECORD_SIZE);
-static_assert(Runs_Size(PLAYER_RUNS) == sizeof(Player_Record));
-static_assert(Runs_Size(NEUTRAL_PLAYER_RUNS) == sizeof(Player_Record));
-
-// The blocks follow each other without gaps.
-static_assert(SGO_NUM_PLAYERS == SGO_HEROES + NUM_PLAYERS * NUM_HERO_TYPES * (int)sizeof(Hero_Record));
-static_assert(SGO_PLAYERS == SGO_NUM_PLAYERS + 8 * 2);
-static_assert(SGO_WORLD_MAPS == SGO_PLAYERS + NUM_PLAYERS * (int)sizeof(Player_Record));
-static_assert(SGO_GRID_LAND == SGO_WORLD_MAPS + NUM_PLANES * WORLD_SIZE * 2);
-static_assert(SGO_GRID_SEA == SGO_GRID_LAND + CONNECTIVITY_GRID_SIZE);
-static_assert(SGO_LANDMASSES == SGO_GRID_SEA + CONNECTIVITY_GRID_SIZE);
-static_assert(SGO_NODES == SGO_LANDMASSES + NUM_PLANES * WORLD_SIZE);
-static_assert(SGO_FORTRESSES == SGO_NODES + NUM_NODES * (int)sizeof(Node_Record));
-static_assert(SGO_TOWERS == SGO_FORTRESSES + NUM_FORTRESSES * (int)sizeof(Fortress_Record));
-static_assert(SGO_LAIRS == SGO_TOWERS + NUM_TOWERS * (int)sizeof(Tower_Record));
-static_assert(SGO_ITEMS == SGO_LAIRS + NUM_LAIRS * (int)sizeof(Lair_Record));
-static_assert(SGO_CITIES == SGO_ITEMS + NUM_ITEMS * (int)sizeof(Item_Record));
-static_assert(SGO_UNITS == SGO_CITIES + NUM_CITIES * (int)sizeof(City_Record));
-static_assert(SGO_TERRAIN_SPECIALS == SGO_UNITS + UNIT_SAVE_RECORDS * (int)sizeof(Unit_Record));
-static_assert(SGO_SQUARE_EXPLORED == SGO_TERRAIN_SPECIALS + NUM_PLANES * WORLD_SIZE);
-static_assert(SGO_MOVEMENT_MAPS == SGO_SQUARE_EXPLORED + NUM_PLANES * WORLD_SIZE);
-static_assert(SGO_EVENTS == SGO_MOVEMENT_MAPS + MOVEMENT_COST_MAPS_SIZE);
-static_assert(SGO_SQUARE_FLAGS == SGO_EVENTS + EVENTS_RECORD_SIZE);
-static_assert(SGO_GRAND_VIZIER == SGO_SQUARE_FLAGS + NUM_PLANES * WORLD_SIZE);
-static_assert(SGO_PREFAB_ITEMS == SGO_GRAND_VIZIER + 2);
-static_assert(SGO_HERO_NAMES == SGO_PREFAB_ITEMS + NUM_PREFAB_ITEMS);
+// ---- the image ----
+// The blocks of the image are the world-block list, in its order and without gaps.
+static_assert(World_Block_Offset(WB_NUM_PLAYERS) == SGO_NUM_PLAYERS);
+static_assert(World_Block_Offset(WB_LANDSIZE) == SGO_LANDSIZE);
+static_assert(World_Block_Offset(WB_MAGIC) == SGO_MAGIC);
+static_assert(World_Block_Offset(WB_DIFFICULTY) == SGO_DIFFICULTY);
+static_assert(World_Block_Offset(WB_CITIES_COUNT) == SGO_CITIES_COUNT);
+static_assert(World_Block_Offset(WB_UNITS_COUNT) == SGO_UNITS_COUNT);
+static_assert(World_Block_Offset(WB_TURN) == SGO_TURN);
+static_assert(World_Block_Offset(WB_UNIT) == SGO_UNIT);
+static_assert(World_Block_Offset(WB_PLAYERS) == SGO_PLAYERS);
+static_assert(World_Block_Offset(WB_WORLD_MAPS) == SGO_WORLD_MAPS);
+static_assert(World_Block_Offset(WB_GRID_LAND) == SGO_GRID_LAND);
+static_assert(World_Block_Offset(WB_GRID_SEA) == SGO_GRID_SEA);
+static_assert(World_Block_Offset(WB_LANDMASSES) == SGO_LANDMASSES);
+static_assert(World_Block_Offset(WB_NODES) == SGO_NODES);
+static_assert(World_Block_Offset(WB_FORTRESSES) == SGO_FORTRESSES);
+static_assert(World_Block_Offset(WB_TOWERS) == SGO_TOWERS);
+static_assert(World_Block_Offset(WB_LAIRS) == SGO_LAIRS);
+static_assert(World_Block_Offset(WB_ITEMS) == SGO_ITEMS);
+static_assert(World_Block_Offset(WB_CITIES) == SGO_CITIES);
+static_assert(World_Block_Offset(WB_UNITS) == SGO_UNITS);
+static_assert(World_Block_Offset(WB_TERRAIN_SPECIALS) == SGO_TERRAIN_SPECIALS);
+static_assert(World_Block_Offset(WB_SQUARE_EXPLORED) == SGO_SQUARE_EXPLORED);
+static_assert(World_Block_Offset(WB_MOVEMENT_MAPS) == SGO_MOVEMENT_MAPS);
+static_assert(World_Block_Offset(WB_EVENTS) == SGO_EVENTS);
+static_assert(World_Block_Offset(WB_SQUARE_FLAGS) == SGO_SQUARE_FLAGS);
+static_assert(World_Block_Offset(WB_GRAND_VIZIER) == SGO_GRAND_VIZIER);
+static_assert(World_Block_Offset(WB_PREFAB_ITEMS) == SGO_PREFAB_ITEMS);
+static_assert(World_Block_Offset(WB_HERO_NAMES) == SGO_HERO_NAMES);
 static_assert(SGO_HERO_NAMES == SAVE_GAM_SIZE_NO_HERO_NAMES);
-static_assert(SAVE_GAM_SIZE == SGO_HERO_NAMES + NUM_HERO_TYPES * (int)sizeof(Hero_Name_Record));
-
-template <size_t N>
-static uint8_t *Put_Record(uint8_t *out, const void *record, const Field_Run (&runs)[N])
-{
-    const uint8_t *in = static_cast<const uint8_t *>(record);
-    for (size_t r = 0; r < N; r++) {
-        for (int i = 0; i < runs[r].count; i++) {
-            if (runs[r].width == 1) {
-                *out = *in;
-            } else if (runs[r].width == 2) {
-                uint16_t value;
-                memcpy(&value, in, 2);
-                LE_Put_U16(out, value);
-            } else {
-                uint32_t value;
-                memcpy(&value, in, 4);
-                LE_Put_U32(out, value);
-            }
-            in += runs[r].width;
-            out += runs[r].width;
-        }
-    }
-    return out;
-}
-
-template <size_t N>
-static const uint8_t *Get_Record(const uint8_t *in, void *record, const Field_Run (&runs)[N])
-{
-    uint8_t *out = static_cast<uint8_t *>(record);
-    for (size_t r = 0; r < N; r++) {
-        for (int i = 0; i < runs[r].count; i++) {
-            if (runs[r].width == 1) {
-                *out = *in;
-            } else if (runs[r].width == 2) {
-                uint16_t value = LE_U16(in);
-                memcpy(out, &value, 2);
-            } else {
-                uint32_t value = LE_U32(in);
-                memcpy(out, &value, 4);
-            }
-            in += runs[r].width;
-            out += runs[r].width;
-        }
-    }
-    return in;
-}
-
-template <typename Record, size_t N>
-static uint8_t *Put_Records(uint8_t *out, const Record *records, int count, const Field_Run (&runs)[N])
-{
-    for (int i = 0; i < count; i++) {
-        out = Put_Record(out, &records[i], runs);
-    }
-    return out;
-}
-
-template <typename Record, size_t N>
-static const uint8_t *Get_Records(const uint8_t *in, Record *records, int count, const Field_Run (&runs)[N])
-{
-    for (int i = 0; i < count; i++) {
-        in = Get_Record(in, &records[i], runs);
-    }
-    return in;
-}
-
-static uint8_t *Put_Words(uint8_t *out, const int16_t *words, int count)
-{
-    for (int i = 0; i < count; i++, out += 2) {
-        LE_Put_I16(out, words[i]);
-    }
-    return out;
-}
-
-static const uint8_t *Get_Words(const uint8_t *in, int16_t *words, int count)
-{
-    for (int i = 0; i < count; i++, in += 2) {
-        words[i] = LE_I16(in);
-    }
-    return in;
-}
-
-static uint8_t *Put_Bytes(uint8_t *out, const uint8_t *bytes, int count)
-{
-    memcpy(out, bytes, (size_t)count);
-    return out + count;
-}
-
-static const uint8_t *Get_Bytes(const uint8_t *in, uint8_t *bytes, int count)
-{
-    memcpy(bytes, in, (size_t)count);
-    return in + count;
-}
+static_assert(World_Block_Offset(NUM_WORLD_BLOCKS) == SAVE_GAM_SIZE);
+// The hero names are the last block: the short form ends where they begin.
+static_assert(WB_HERO_NAMES == NUM_WORLD_BLOCKS - 1);
 
 void Save_Game_Write_Image(uint8_t *image)
 {
-    uint8_t *out = image;
-    for (int player_idx = 0; player_idx < NUM_PLAYERS; player_idx++) {
-        out = Put_Records(out, _HEROES2[player_idx], NUM_HERO_TYPES, HERO_RUNS);
+    for (int id = 0; id < NUM_WORLD_BLOCKS; id++) {
+        memcpy(image + World_Block_Offset(id), World_Block_Data((World_Block_Id)id), World_Block_Bytes(id));
     }
-    const int16_t counters[8] = {_num_players, _landsize, _magic, _difficulty, _cities, _units, _turn, _unit};
-    out = Put_Words(out, counters, 8);
-    for (int player_idx = 0; player_idx < NUM_PLAYERS; player_idx++) {
-        if (player_idx == NEUTRAL_PLAYER_IDX) {
-            out = Put_Record(out, &_players[player_idx], NEUTRAL_PLAYER_RUNS);
-        } else {
-            out = Put_Record(out, &_players[player_idx], PLAYER_RUNS);
-        }
-    }
-    out = Put_Words(out, _world_maps, NUM_PLANES * WORLD_SIZE);
-    out = Put_Bytes(out, connectivity_grid_land, CONNECTIVITY_GRID_SIZE);
-    out = Put_Bytes(out, connectivity_grid_sea, CONNECTIVITY_GRID_SIZE);
-    out = Put_Bytes(out, _landmasses, NUM_PLANES * WORLD_SIZE);
-    out = Put_Records(out, _NODES, NUM_NODES, NODE_RUNS);
-    out = Put_Records(out, _FORTRESSES, NUM_FORTRESSES, SMALL_RUNS);
-    out = Put_Records(out, _TOWERS, NUM_TOWERS, SMALL_RUNS);
-    out = Put_Records(out, _LAIRS, NUM_LAIRS, LAIR_RUNS);
-    out = Put_Records(out, _ITEMS, NUM_ITEMS, ITEM_RUNS);
-    out = Put_Records(out, _CITIES, NUM_CITIES, CITY_RUNS);
-    out = Put_Records(out, _UNITS, UNIT_SAVE_RECORDS, UNIT_RUNS);
-    out = Put_Bytes(out, _map_square_terrain_specials, NUM_PLANES * WORLD_SIZE);
-    out = Put_Bytes(out, _square_explored, NUM_PLANES * WORLD_SIZE);
-    out = Put_Bytes(out, movement_mode_cost_maps, MOVEMENT_COST_MAPS_SIZE);
-    out = Put_Record(out, events_table, EVENTS_RUNS);
-    out = Put_Bytes(out, _map_square_flags, NUM_PLANES * WORLD_SIZE);
-    out = Put_Words(out, &grand_vizier, 1);
-    out = Put_Bytes(out, _prefab_item_table, NUM_PREFAB_ITEMS);
-    Put_Records(out, hero_names_table, NUM_HERO_TYPES, HERO_NAME_RUNS);
 }
 
 void Save_Game_Read_Image(const uint8_t *image, size_t size)
 {
-    const uint8_t *in = image;
-    for (int player_idx = 0; player_idx < NUM_PLAYERS; player_idx++) {
-        in = Get_Records(in, _HEROES2[player_idx], NUM_HERO_TYPES, HERO_RUNS);
-    }
-    int16_t counters[8];
-    in = Get_Words(in, counters, 8);
-    _num_players = counters[0];
-    _landsize = counters[1];
-    _magic = counters[2];
-    _difficulty = counters[3];
-    _cities = counters[4];
-    _units = counters[5];
-    _turn = counters[6];
-    _unit = counters[7];
-    for (int player_idx = 0; player_idx < NUM_PLAYERS; player_idx++) {
-        if (player_idx == NEUTRAL_PLAYER_IDX) {
-            in = Get_Record(in, &_players[player_idx], NEUTRAL_PLAYER_RUNS);
-        } else {
-            in = Get_Record(in, &_players[player_idx], PLAYER_RUNS);
+    for (int id = 0; id < NUM_WORLD_BLOCKS; id++) {
+        if (id == WB_HERO_NAMES && size < (size_t)SAVE_GAM_SIZE) {
+            World_Block_Fill(WB_HERO_NAMES, 0);
+            continue;
+        }
+        memcpy(World_Block_Data((World_Block_Id)id), image + World_Block_Offset(id), World_Block_Bytes(id));
+        if (id == WB_GRID_SEA) {
+            STU_LOG(SEV_INFO, LC_GENERAL, "[connectivity_grids] event=load  (after stu_fread for both tables)");
         }
     }
-    in = Get_Words(in, _world_maps, NUM_PLANES * WORLD_SIZE);
-    in = Get_Bytes(in, connectivity_grid_land, CONNECTIVITY_GRID_SIZE);
-    in = Get_Bytes(in, connectivity_grid_sea, CONNECTIVITY_GRID_SIZE);
-    STU_LOG(SEV_INFO, LC_GENERAL, "[connectivity_grids] event=load  (after stu_fread for both tables)");
-    in = Get_Bytes(in, _landmasses, NUM_PLANES * WORLD_SIZE);
-    in = Get_Records(in, _NODES, NUM_NODES, NODE_RUNS);
-    in = Get_Records(in, _FORTRESSES, NUM_FORTRESSES, SMALL_RUNS);
-    in = Get_Records(in, _TOWERS, NUM_TOWERS, SMALL_RUNS);
-    in = Get_Records(in, _LAIRS, NUM_LAIRS, LAIR_RUNS);
-    in = Get_Records(in, _ITEMS, NUM_ITEMS, ITEM_RUNS);
-    in = Get_Records(in, _CITIES, NUM_CITIES, CITY_RUNS);
-    in = Get_Records(in, _UNITS, UNIT_SAVE_RECORDS, UNIT_RUNS);
-    in = Get_Bytes(in, _map_square_terrain_specials, NUM_PLANES * WORLD_SIZE);
-    in = Get_Bytes(in, _square_explored, NUM_PLANES * WORLD_SIZE);
-    in = Get_Bytes(in, movement_mode_cost_maps, MOVEMENT_COST_MAPS_SIZE);
-    in = Get_Record(in, events_table, EVENTS_RUNS);
-    in = Get_Bytes(in, _map_square_flags, NUM_PLANES * WORLD_SIZE);
-    in = Get_Words(in, &grand_vizier, 1);
-    in = Get_Bytes(in, _prefab_item_table, NUM_PREFAB_ITEMS);
-    if (size >= (size_t)SAVE_GAM_SIZE) {
-        Get_Records(in, hero_names_table, NUM_HERO_TYPES, HERO_NAME_RUNS);
-    } else {
-        memset(hero_names_table, 0, NUM_HERO_TYPES * sizeof(Hero_Name_Record));
-    }
+}
+
+// One record of a block of an image, copied out for checking (the image has no alignment).
+template <typename Record>
+static Record Image_Record(const uint8_t *image, int32_t block_offset, int index)
+{
+    Record record;
+    memcpy(&record, image + block_offset + (size_t)index * sizeof(Record), sizeof(Record));
+    return record;
 }
 
 // ---- checks ----
@@ -324,9 +135,7 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
     }
 
     for (int i = 0; i < units; i++) {
-        const uint8_t *record = image + SGO_UNITS + i * (int)sizeof(Unit_Record);
-        Unit_Record unit_record;
-        Get_Record(record, &unit_record, UNIT_RUNS);
+        Unit_Record unit_record = Image_Record<Unit_Record>(image, SGO_UNITS, i);
         if (unit_record.type >= NUM_UNIT_TYPES) {
             return Refuse(why, why_size, "unit %d has type %d, expected 0..%d", i, unit_record.type,
                           NUM_UNIT_TYPES - 1);
@@ -345,8 +154,7 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
     }
 
     for (int i = 0; i < cities; i++) {
-        City_Record city;
-        Get_Record(image + SGO_CITIES + i * (int)sizeof(City_Record), &city, CITY_RUNS);
+        City_Record city = Image_Record<City_Record>(image, SGO_CITIES, i);
         if (city.owner_idx < 0 || city.owner_idx >= NUM_PLAYERS || !Square_In_World(city.wx, city.wy, city.wp) ||
             city.race >= 14 || city.size > 5) {
             return Refuse(why, why_size, "city %d has owner %d, square (%d,%d,%d), race %d, size %d out of range", i,
@@ -355,13 +163,7 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
     }
 
     for (int player_idx = 0; player_idx < NUM_PLAYERS; player_idx++) {
-        Player_Record player;
-        const uint8_t *record = image + SGO_PLAYERS + player_idx * (int)sizeof(Player_Record);
-        if (player_idx == NEUTRAL_PLAYER_IDX) {
-            Get_Record(record, &player, NEUTRAL_PLAYER_RUNS);
-        } else {
-            Get_Record(record, &player, PLAYER_RUNS);
-        }
+        Player_Record player = Image_Record<Player_Record>(image, SGO_PLAYERS, player_idx);
         int wizard = player_idx < num_players;
         for (int slot = 0; slot < NUM_HERO_SLOTS; slot++) {
             const Hero_Slot_Record &hero = player.Heroes[slot];
@@ -402,15 +204,13 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
     }
 
     for (int i = 0; i < NUM_ITEMS; i++) {
-        Item_Record item;
-        Get_Record(image + SGO_ITEMS + i * (int)sizeof(Item_Record), &item, ITEM_RUNS);
+        Item_Record item = Image_Record<Item_Record>(image, SGO_ITEMS, i);
         if (item.cost > 0 && item.Spell >= NUM_SPELLS) {
             return Refuse(why, why_size, "item %d carries spell %d, expected 0..%d", i, item.Spell, NUM_SPELLS - 1);
         }
     }
     for (int i = 0; i < NUM_NODES; i++) {
-        Node_Record node;
-        Get_Record(image + SGO_NODES + i * (int)sizeof(Node_Record), &node, NODE_RUNS);
+        Node_Record node = Image_Record<Node_Record>(image, SGO_NODES, i);
         int ok = Square_In_World(node.wx, node.wy, node.wp) && node.power <= NODE_MAX_AURA &&
                  node.owner_idx >= -1 && node.owner_idx < NUM_PLAYERS;
         for (int k = 0; ok && k < node.power; k++) {
@@ -436,8 +236,7 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
         }
     }
     for (int i = 0; i < NUM_LAIRS; i++) {
-        Lair_Record lair;
-        Get_Record(image + SGO_LAIRS + i * (int)sizeof(Lair_Record), &lair, LAIR_RUNS);
+        Lair_Record lair = Image_Record<Lair_Record>(image, SGO_LAIRS, i);
         if (!Square_In_World(lair.wx, lair.wy, lair.wp) || lair.type >= NUM_LAIR_TYPES ||
             lair.guard1_unit_type >= NUM_UNIT_TYPES || lair.guard2_unit_type >= NUM_UNIT_TYPES) {
             return Refuse(why, why_size, "lair %d has a square, type or guardian type out of range", i);
