@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tolva and runs every test: the normal build, then the
-# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzzing pass.
+# Installs what is missing, checks the sources' layout and include directions, builds Tolva and
+# runs every test: the normal build, then the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then a short fuzzing pass.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 ./tools/install-deps.sh
+
+echo "== source checks"
+./tools/check-format.sh
+./tools/check-includes.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 export CCACHE_DIR="${CCACHE_DIR:-$PWD/.ccache}"

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   xvfb xauth imagemagick
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   ccache
 )
 

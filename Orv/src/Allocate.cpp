@@ -28,18 +28,15 @@ int m_pool_guard_mode = 0;
 int m_pool_initialised = 0;
 Pool_Carve_Record m_pool_records[POOL_TRACKED_MAX];
 
-const char *m_note_file = nullptr;
-int32_t m_note_line = 0;
-char m_note_label[16] = {};
-int32_t m_note_entry = -1;
+struct Pool_Note {
+    const char *file = nullptr;
+    int32_t line = 0;
+    char label[16] = {};
+    int32_t entry = -1;
+};
+Pool_Note m_note = {};
 
-void Pool_Clear_Note(void)
-{
-    m_note_file = nullptr;
-    m_note_line = 0;
-    m_note_label[0] = '\0';
-    m_note_entry = -1;
-}
+void Pool_Clear_Note(void) { m_note = {}; }
 
 uint32_t Pool_Guard_Size(void) { return m_pool_guard_mode ? POOL_GUARD_BYTES : 0; }
 
@@ -118,10 +115,10 @@ uint8_t *Pool_Carve(uint32_t bytes)
         Pool_Carve_Record &record = m_pool_records[m_pool_carve_count];
         record.start = m_pool_used;
         record.size = bytes;
-        record.source_file = m_note_file;
-        record.source_line = m_note_line;
-        memcpy(record.label, m_note_label, sizeof record.label);
-        record.label_entry = m_note_entry;
+        record.source_file = m_note.file;
+        record.source_line = m_note.line;
+        memcpy(record.label, m_note.label, sizeof record.label);
+        record.label_entry = m_note.entry;
     }
     ++m_pool_carve_count;
     Pool_Clear_Note();
@@ -137,18 +134,18 @@ uint8_t *Pool_Carve(uint32_t bytes)
 
 void Pool_Note_Carve_Site(const char *file, int line)
 {
-    m_note_file = file;
-    m_note_line = line;
+    m_note.file = file;
+    m_note.line = line;
 }
 
 void Pool_Note_Carve_Label(const char *label, int entry)
 {
-    m_note_label[0] = '\0';
+    m_note.label[0] = '\0';
     if (label != nullptr) {
-        strncpy(m_note_label, label, sizeof m_note_label - 1);
-        m_note_label[sizeof m_note_label - 1] = '\0';
+        strncpy(m_note.label, label, sizeof m_note.label - 1);
+        m_note.label[sizeof m_note.label - 1] = '\0';
     }
-    m_note_entry = entry;
+    m_note.entry = entry;
 }
 
 int Pool_Check_Guards(Pool_Guard_Report *reports, int length)
@@ -202,7 +199,10 @@ void Pool_Reset_Guards(void)
 
 int Pool_Guards_Enabled(void) { return m_pool_guard_mode; }
 int Pool_Arena_Count(void) { return m_pool_carve_count; }
-int Pool_Tracked_Arena_Count(void) { return m_pool_carve_count < POOL_TRACKED_MAX ? m_pool_carve_count : POOL_TRACKED_MAX; }
+int Pool_Tracked_Arena_Count(void)
+{
+    return m_pool_carve_count < POOL_TRACKED_MAX ? m_pool_carve_count : POOL_TRACKED_MAX;
+}
 uint32_t Pool_Bytes_Used(void) { return m_pool_used; }
 uint32_t Pool_Bytes_Free(void) { return POOL_ARENA_SIZE - m_pool_used; }
 uint32_t Pool_Bytes_Peak(void) { return m_pool_peak; }
@@ -237,7 +237,8 @@ uint8_t *Allocate_Space_No_Header(uint16_t nparas)
 int16_t Check_Allocation(SAMB_ptr block)
 {
     if (block == nullptr) return 0;
-    return (SAMB_Word(block, SAMB_WORD_SIG1) == _SA_MEMSIG1 && SAMB_Word(block, SAMB_WORD_SIG2) == _SA_MEMSIG2) ? -1 : 0;
+    return (SAMB_Word(block, SAMB_WORD_SIG1) == _SA_MEMSIG1 && SAMB_Word(block, SAMB_WORD_SIG2) == _SA_MEMSIG2) ? -1
+                                                                                                                : 0;
 }
 
 uint8_t *Allocate_First_Block(SAMB_ptr block, uint16_t nparas)
@@ -278,16 +279,17 @@ uint16_t Get_Free_Blocks(SAMB_ptr block) { return (uint16_t)(SAMB_Size(block) - 
 void Allocation_Error_Text(int16_t code, int32_t value, char *buffer, int size)
 {
     if (Check_Release_Version()) {
-        snprintf(buffer, (size_t)size, "Insufficient memory. You need at least %d%s", 640, "K free. Try removing all TSR's.");
+        snprintf(buffer, (size_t)size, "Insufficient memory. You need at least %d%s", 640,
+                 "K free. Try removing all TSR's.");
         return;
     }
     const char *lead = "";
     switch (code) {
-        case 1: lead = "Dynamic allocation too small for Allocate_Space() of "; break;
-        case 2: lead = "Failed to reload Allocate_Next_Block(): Short by "; break;
-        case 3: lead = "Allocation space has been corrupted for Allocate_Next_Block() of "; break;
-        case 4: lead = "Failed to reload (EMM)  Allocate_Next_Block(): Short by "; break;
-        default: break;
+    case 1: lead = "Dynamic allocation too small for Allocate_Space() of "; break;
+    case 2: lead = "Failed to reload Allocate_Next_Block(): Short by "; break;
+    case 3: lead = "Allocation space has been corrupted for Allocate_Next_Block() of "; break;
+    case 4: lead = "Failed to reload (EMM)  Allocate_Next_Block(): Short by "; break;
+    default: break;
     }
     snprintf(buffer, (size_t)size, "%s%d blocks", lead, (int)value);
 }
@@ -305,7 +307,8 @@ void Allocation_Error(int16_t code, int32_t value)
 
 uint8_t *Near_Allocate_First(int16_t nbytes)
 {
-    if (nbytes < 0 || nbytes > NEAR_BUFFER_SIZE - NEAR_BUFFER_START) Near_Allocation_Error((int32_t)nbytes - (NEAR_BUFFER_SIZE - NEAR_BUFFER_START));
+    if (nbytes < 0 || nbytes > NEAR_BUFFER_SIZE - NEAR_BUFFER_START)
+        Near_Allocation_Error((int32_t)nbytes - (NEAR_BUFFER_SIZE - NEAR_BUFFER_START));
     near_buffer_used = (int16_t)(NEAR_BUFFER_START + nbytes);
     near_buffer_mark = near_buffer_used;
     return near_buffer + NEAR_BUFFER_START;
@@ -313,7 +316,8 @@ uint8_t *Near_Allocate_First(int16_t nbytes)
 
 uint8_t *Near_Allocate_Next(int16_t nbytes)
 {
-    if (nbytes < 0 || NEAR_BUFFER_SIZE - near_buffer_used < nbytes) Near_Allocation_Error((int32_t)nbytes + near_buffer_used - NEAR_BUFFER_SIZE);
+    if (nbytes < 0 || NEAR_BUFFER_SIZE - near_buffer_used < nbytes)
+        Near_Allocation_Error((int32_t)nbytes + near_buffer_used - NEAR_BUFFER_SIZE);
     uint8_t *result = near_buffer + near_buffer_used;
     near_buffer_used = (int16_t)(near_buffer_used + nbytes);
     return result;

@@ -33,45 +33,50 @@ char m_file_buffer[65536];
 char m_path[1024] = "";
 char m_temp_path[1040] = "";
 Perf_Record *m_records = nullptr;
-uint32_t m_record_count = 0;
 Perf_Open_Zone m_stack[PERF_MAX_STACK];
-int m_depth = 0;
-uint32_t m_drains = 0;
-uint64_t m_dropped = 0;
-uint64_t m_stack_overflows = 0;
-uint64_t m_unbalanced = 0;
-uint64_t m_skips = 0;
+// The counts of one capture: all zero when a capture starts.
+struct Perf_Capture_Counts {
+    uint32_t record_count;
+    int depth;
+    uint32_t drains;
+    uint64_t dropped;
+    uint64_t stack_overflows;
+    uint64_t unbalanced;
+    uint64_t skips;
+};
+Perf_Capture_Counts m_capture = {};
 int m_exit_registered = 0;
 
 // Live monitor.
-int m_live_decided = 0;
-int m_live_enabled = 0;
-uint64_t m_live_previous_ms = 0;
-int m_live_have_previous = 0;
-uint64_t m_live_window_start_ms = 0;
-uint32_t m_live_window_presents = 0;
-uint32_t m_live_window_worst = 0;
+// What Perf_Live_Reset clears; the ring's contents count only up to ring_fill.
+struct Perf_Live_State {
+    int decided;
+    int enabled;
+    uint64_t previous_ms;
+    int have_previous;
+    uint64_t window_start_ms;
+    uint32_t window_presents;
+    uint32_t window_worst;
+    uint32_t ring_next;
+    uint32_t ring_fill;
+    uint32_t requested_ticks;
+    uint32_t waited_ms;
+    uint32_t ticks;
+    uint32_t idle;
+    uint32_t presents;
+    uint32_t interval_over;
+    uint32_t work_over;
+    int lines_ready;
+};
+Perf_Live_State m_live = {};
 uint32_t m_live_ring[PERF_LIVE_RING];
-uint32_t m_live_ring_next = 0;
-uint32_t m_live_ring_fill = 0;
-uint32_t m_live_requested_ticks = 0;
-uint32_t m_live_waited_ms = 0;
-uint32_t m_live_ticks = 0;
-uint32_t m_live_idle = 0;
-uint32_t m_live_presents = 0;
-uint32_t m_live_interval_over = 0;
-uint32_t m_live_work_over = 0;
-int m_live_lines_ready = 0;
 char m_live_fps_line[32] = "";
 char m_live_ms_line[32] = "";
 char m_live_max_line[32] = "";
 char m_live_base_title[128] = "Tolva";
 uint64_t (*m_live_clock)(void) = nullptr;
 
-uint64_t Live_Now(void)
-{
-    return m_live_clock != nullptr ? m_live_clock() : Platform_Get_Millies();
-}
+uint64_t Live_Now(void) { return m_live_clock != nullptr ? m_live_clock() : Platform_Get_Millies(); }
 
 // Reads TOLVA_PERF / TOLVA_INPUT_METRICS: null when off, else the file path ("1" gives dflt).
 const char *Env_Path(const char *variable, const char *dflt)
@@ -85,28 +90,30 @@ const char *Env_Path(const char *variable, const char *dflt)
 
 void Write_Rows(void)
 {
-    for (uint32_t i = 0; i < m_record_count; ++i) {
+    for (uint32_t i = 0; i < m_capture.record_count; ++i) {
         const Perf_Record &r = m_records[i];
         uint64_t self = r.duration_us > r.children_us ? r.duration_us - r.children_us : 0;
         std::fprintf(m_file, "%10llu %12llu %10llu %10llu %5u  %-40s\n", (unsigned long long)(i + 1),
                      (unsigned long long)r.start_us, (unsigned long long)r.duration_us, (unsigned long long)self,
                      r.depth, r.name != nullptr ? r.name : "?");
     }
-    m_record_count = 0;
+    m_capture.record_count = 0;
 }
 
 void Write_Summary(void)
 {
     std::fprintf(m_file, "#\n");
-    std::fprintf(m_file, "#summary  per-zone inclusive duration distribution.  p50/p95/p99/max are nearest-rank over\n");
-    std::fprintf(m_file, "#summary  every recorded instance -- NEVER a mean, because the fat tail is the thing players feel.\n");
+    std::fprintf(m_file,
+                 "#summary  per-zone inclusive duration distribution.  p50/p95/p99/max are nearest-rank over\n");
+    std::fprintf(
+        m_file, "#summary  every recorded instance -- NEVER a mean, because the fat tail is the thing players feel.\n");
     std::fprintf(m_file, "#summary  over_budget = instances whose INCLUSIVE time exceeded the %d ms tick budget.\n",
                  PERF_BUDGET_MS);
     std::fprintf(m_file, "#head %6s %11s %12s %13s %10s %10s %10s %10s  %-40s\n", "count", "over_budget", "total_ms",
                  "self_total_ms", "p50_ms", "p95_ms", "p99_ms", "max_ms", "zone");
     std::vector<const char *> names;
     bool capped = false;
-    for (uint32_t i = 0; i < m_record_count; ++i) {
+    for (uint32_t i = 0; i < m_capture.record_count; ++i) {
         const char *name = m_records[i].name;
         bool known = false;
         for (const char *n : names) {
@@ -129,7 +136,7 @@ void Write_Summary(void)
         uint32_t over = 0;
         double total_ms = 0.0;
         double self_ms = 0.0;
-        for (uint32_t i = 0; i < m_record_count; ++i) {
+        for (uint32_t i = 0; i < m_capture.record_count; ++i) {
             const Perf_Record &r = m_records[i];
             if (!(r.name == name || (r.name != nullptr && name != nullptr && std::strcmp(r.name, name) == 0))) {
                 continue;
@@ -160,10 +167,7 @@ void Write_Summary(void)
     }
 }
 
-void Perf_At_Exit(void)
-{
-    Perf_Shutdown();
-}
+void Perf_At_Exit(void) { Perf_Shutdown(); }
 
 }  // namespace
 
@@ -228,13 +232,7 @@ int Perf_Init(const char *backend, const char *build)
     std::fprintf(m_file, "#units t_start_us,dur_us,self_us=microseconds  depth=nesting_level  dur=inclusive  "
                          "self=dur_minus_direct_children\n");
     std::fprintf(m_file, "%10s %12s %10s %10s %5s  %-40s\n", "idx", "t_start_us", "dur_us", "self_us", "depth", "zone");
-    m_record_count = 0;
-    m_depth = 0;
-    m_drains = 0;
-    m_dropped = 0;
-    m_stack_overflows = 0;
-    m_unbalanced = 0;
-    m_skips = 0;
+    m_capture = {};
     m_closed = 0;
     m_active = 1;
     if (!m_exit_registered) {
@@ -249,30 +247,24 @@ int Perf_Init(const char *backend, const char *build)
     return 0;
 }
 
-int Perf_Active(void)
-{
-    return m_active;
-}
+int Perf_Active(void) { return m_active; }
 
-const char *Perf_Path(void)
-{
-    return m_path;
-}
+const char *Perf_Path(void) { return m_path; }
 
 void Perf_Zone_Begin(const char *name)
 {
     if (!m_active) {
         return;
     }
-    if (m_depth >= PERF_MAX_STACK) {
-        m_stack_overflows += 1;
-        m_skips += 1;
+    if (m_capture.depth >= PERF_MAX_STACK) {
+        m_capture.stack_overflows += 1;
+        m_capture.skips += 1;
         return;
     }
-    m_stack[m_depth].name = name;
-    m_stack[m_depth].start_us = Platform_Get_Micros();
-    m_stack[m_depth].children_us = 0;
-    m_depth += 1;
+    m_stack[m_capture.depth].name = name;
+    m_stack[m_capture.depth].start_us = Platform_Get_Micros();
+    m_stack[m_capture.depth].children_us = 0;
+    m_capture.depth += 1;
 }
 
 void Perf_Zone_End(void)
@@ -281,33 +273,34 @@ void Perf_Zone_End(void)
         return;
     }
     uint64_t now = Platform_Get_Micros();
-    if (m_skips > 0) {
-        m_skips -= 1;
+    if (m_capture.skips > 0) {
+        m_capture.skips -= 1;
         return;
     }
-    if (m_depth == 0) {
-        m_unbalanced += 1;
+    if (m_capture.depth == 0) {
+        m_capture.unbalanced += 1;
         return;
     }
-    m_depth -= 1;
-    const Perf_Open_Zone zone = m_stack[m_depth];
+    m_capture.depth -= 1;
+    const Perf_Open_Zone zone = m_stack[m_capture.depth];
     uint64_t duration = now >= zone.start_us ? now - zone.start_us : 0;
-    if (m_depth > 0) {
-        m_stack[m_depth - 1].children_us += duration;
+    if (m_capture.depth > 0) {
+        m_stack[m_capture.depth - 1].children_us += duration;
     }
-    if (m_record_count >= PERF_MAX_RECORDS) {
+    if (m_capture.record_count >= PERF_MAX_RECORDS) {
         if (m_file == nullptr) {
-            m_dropped += 1;
+            m_capture.dropped += 1;
             return;
         }
-        m_drains += 1;
+        m_capture.drains += 1;
         std::fprintf(m_file,
                      "#note buffer_full drain=%u at_t_us=%llu (rows around this point include the cost of writing "
                      "them)\n",
-                     m_drains, (unsigned long long)now);
+                     m_capture.drains, (unsigned long long)now);
         Write_Rows();
     }
-    m_records[m_record_count++] = Perf_Record{zone.name, zone.start_us, duration, zone.children_us, (uint32_t)m_depth};
+    m_records[m_capture.record_count++] =
+        Perf_Record{zone.name, zone.start_us, duration, zone.children_us, (uint32_t)m_capture.depth};
 }
 
 void Perf_Shutdown(void)
@@ -315,18 +308,18 @@ void Perf_Shutdown(void)
     if (!m_active || m_closed) {
         return;
     }
-    m_skips = 0;
-    while (m_depth > 0) {
+    m_capture.skips = 0;
+    while (m_capture.depth > 0) {
         Perf_Zone_End();
-        m_unbalanced += 1;
+        m_capture.unbalanced += 1;
     }
     m_active = 0;
     m_closed = 1;
     Write_Summary();
     Write_Rows();
-    std::fprintf(m_file, "#end drains=%u dropped=%llu stack_overflows=%llu unbalanced=%llu\n", m_drains,
-                 (unsigned long long)m_dropped, (unsigned long long)m_stack_overflows,
-                 (unsigned long long)m_unbalanced);
+    std::fprintf(m_file, "#end drains=%u dropped=%llu stack_overflows=%llu unbalanced=%llu\n", m_capture.drains,
+                 (unsigned long long)m_capture.dropped, (unsigned long long)m_capture.stack_overflows,
+                 (unsigned long long)m_capture.unbalanced);
     std::fclose(m_file);
     m_file = nullptr;
     std::rename(m_temp_path, m_path);
@@ -337,9 +330,9 @@ void Perf_Shutdown(void)
 void Perf_Note_Release_Time(int ticks, uint32_t ms_waited)
 {
     if (ticks > 0) {
-        m_live_requested_ticks += (uint32_t)ticks;
+        m_live.requested_ticks += (uint32_t)ticks;
     }
-    m_live_waited_ms += ms_waited;
+    m_live.waited_ms += ms_waited;
 }
 
 void Perf_Live_Set_Base_Title(const char *title)
@@ -347,76 +340,54 @@ void Perf_Live_Set_Base_Title(const char *title)
     std::snprintf(m_live_base_title, sizeof(m_live_base_title), "%s", title != nullptr ? title : "Tolva");
 }
 
-void Perf_Live_Set_Clock(uint64_t (*clock)(void))
-{
-    m_live_clock = clock;
-}
+void Perf_Live_Set_Clock(uint64_t (*clock)(void)) { m_live_clock = clock; }
 
-void Perf_Live_Reset(void)
-{
-    m_live_decided = 0;
-    m_live_enabled = 0;
-    m_live_have_previous = 0;
-    m_live_previous_ms = 0;
-    m_live_window_start_ms = 0;
-    m_live_window_presents = 0;
-    m_live_window_worst = 0;
-    m_live_ring_next = 0;
-    m_live_ring_fill = 0;
-    m_live_requested_ticks = 0;
-    m_live_waited_ms = 0;
-    m_live_ticks = 0;
-    m_live_idle = 0;
-    m_live_presents = 0;
-    m_live_interval_over = 0;
-    m_live_work_over = 0;
-    m_live_lines_ready = 0;
-}
+void Perf_Live_Reset(void) { m_live = {}; }
 
 void Perf_Live_Note_Present(void)
 {
-    if (!m_live_decided) {
-        m_live_decided = 1;
+    if (!m_live.decided) {
+        m_live.decided = 1;
         const char *value = std::getenv("TOLVA_FPS_TITLE");
-        m_live_enabled = !(value != nullptr && std::strcmp(value, "0") == 0);
+        m_live.enabled = !(value != nullptr && std::strcmp(value, "0") == 0);
     }
-    if (!m_live_enabled) {
+    if (!m_live.enabled) {
         return;
     }
     uint64_t now = Live_Now();
-    if (!m_live_have_previous) {
-        m_live_have_previous = 1;
-        m_live_previous_ms = now;
-        m_live_window_start_ms = now;
+    if (!m_live.have_previous) {
+        m_live.have_previous = 1;
+        m_live.previous_ms = now;
+        m_live.window_start_ms = now;
         return;
     }
-    uint32_t interval = (uint32_t)(now >= m_live_previous_ms ? now - m_live_previous_ms : 0);
-    m_live_previous_ms = now;
-    uint32_t waited = std::min(m_live_waited_ms, interval);
+    uint32_t interval = (uint32_t)(now >= m_live.previous_ms ? now - m_live.previous_ms : 0);
+    m_live.previous_ms = now;
+    uint32_t waited = std::min(m_live.waited_ms, interval);
     uint32_t work = interval - waited;
-    m_live_ticks += m_live_requested_ticks + 1;
-    m_live_idle += m_live_requested_ticks;
+    m_live.ticks += m_live.requested_ticks + 1;
+    m_live.idle += m_live.requested_ticks;
     if (work > (uint32_t)PERF_BUDGET_MS) {
-        m_live_work_over += 1;
+        m_live.work_over += 1;
     }
-    m_live_presents += 1;
+    m_live.presents += 1;
     if (interval > (uint32_t)PERF_BUDGET_MS) {
-        m_live_interval_over += 1;
+        m_live.interval_over += 1;
     }
-    m_live_requested_ticks = 0;
-    m_live_waited_ms = 0;
-    m_live_ring[m_live_ring_next] = interval;
-    m_live_ring_next = (m_live_ring_next + 1) % PERF_LIVE_RING;
-    if (m_live_ring_fill < (uint32_t)PERF_LIVE_RING) {
-        m_live_ring_fill += 1;
+    m_live.requested_ticks = 0;
+    m_live.waited_ms = 0;
+    m_live_ring[m_live.ring_next] = interval;
+    m_live.ring_next = (m_live.ring_next + 1) % PERF_LIVE_RING;
+    if (m_live.ring_fill < (uint32_t)PERF_LIVE_RING) {
+        m_live.ring_fill += 1;
     }
-    m_live_window_presents += 1;
-    m_live_window_worst = std::max(m_live_window_worst, interval);
+    m_live.window_presents += 1;
+    m_live.window_worst = std::max(m_live.window_worst, interval);
 
-    if (now - m_live_window_start_ms >= 1000) {
-        double fps = (double)m_live_window_presents * 1000.0 / (double)(now - m_live_window_start_ms);
+    if (now - m_live.window_start_ms >= 1000) {
+        double fps = (double)m_live.window_presents * 1000.0 / (double)(now - m_live.window_start_ms);
         char title[256];
-        std::snprintf(title, sizeof(title), "%s - %.1f fps (worst %u ms)", m_live_base_title, fps, m_live_window_worst);
+        std::snprintf(title, sizeof(title), "%s - %.1f fps (worst %u ms)", m_live_base_title, fps, m_live.window_worst);
         Platform_Set_Window_Title(title);
         double ring_fps = 0.0;
         uint32_t p50 = 0, p95 = 0, p99 = 0, max = 0, over = 0;
@@ -424,46 +395,45 @@ void Perf_Live_Note_Present(void)
             STU_LOG(SEV_INFO, LC_PFL,
                     "[PERF-LIVE] %.1f fps  frame_ms p50=%u p95=%u p99=%u max=%u (last %u)  interval_over=%u/%u  "
                     "work_over=%u/%u  ticks=%u idle=%u  (budget %d ms)",
-                    fps, p50, p95, p99, max, m_live_ring_fill, m_live_interval_over, m_live_presents, m_live_work_over,
-                    m_live_ticks - m_live_idle, m_live_ticks, m_live_idle, PERF_BUDGET_MS);
+                    fps, p50, p95, p99, max, m_live.ring_fill, m_live.interval_over, m_live.presents, m_live.work_over,
+                    m_live.ticks - m_live.idle, m_live.ticks, m_live.idle, PERF_BUDGET_MS);
             std::snprintf(m_live_fps_line, sizeof(m_live_fps_line), "FPS %.1f", fps);
             std::snprintf(m_live_ms_line, sizeof(m_live_ms_line), "MS %u/%u/%u", p50, p95, p99);
             std::snprintf(m_live_max_line, sizeof(m_live_max_line), "MAX %u  OVR %u", max, over);
-            m_live_lines_ready = 1;
+            m_live.lines_ready = 1;
         }
-        m_live_window_start_ms = now;
-        m_live_window_presents = 0;
-        m_live_window_worst = 0;
+        m_live.window_start_ms = now;
+        m_live.window_presents = 0;
+        m_live.window_worst = 0;
     }
 }
 
-int Perf_Live_Get_Stats(double *fps, uint32_t *p50, uint32_t *p95, uint32_t *p99, uint32_t *max,
-                        uint32_t *over_budget)
+int Perf_Live_Get_Stats(double *fps, uint32_t *p50, uint32_t *p95, uint32_t *p99, uint32_t *max, uint32_t *over_budget)
 {
-    if (m_live_ring_fill == 0) {
+    if (m_live.ring_fill == 0) {
         return 0;
     }
     uint32_t sorted[PERF_LIVE_RING];
     uint64_t sum = 0;
     uint32_t over = 0;
-    for (uint32_t i = 0; i < m_live_ring_fill; ++i) {
+    for (uint32_t i = 0; i < m_live.ring_fill; ++i) {
         sorted[i] = m_live_ring[i];
         sum += sorted[i];
         over += sorted[i] > (uint32_t)PERF_BUDGET_MS ? 1 : 0;
     }
-    std::sort(sorted, sorted + m_live_ring_fill);
-    if (fps != nullptr) *fps = sum == 0 ? 0.0 : (double)m_live_ring_fill * 1000.0 / (double)sum;
-    if (p50 != nullptr) *p50 = Perf_Nearest_Rank(sorted, m_live_ring_fill, 50);
-    if (p95 != nullptr) *p95 = Perf_Nearest_Rank(sorted, m_live_ring_fill, 95);
-    if (p99 != nullptr) *p99 = Perf_Nearest_Rank(sorted, m_live_ring_fill, 99);
-    if (max != nullptr) *max = sorted[m_live_ring_fill - 1];
+    std::sort(sorted, sorted + m_live.ring_fill);
+    if (fps != nullptr) *fps = sum == 0 ? 0.0 : (double)m_live.ring_fill * 1000.0 / (double)sum;
+    if (p50 != nullptr) *p50 = Perf_Nearest_Rank(sorted, m_live.ring_fill, 50);
+    if (p95 != nullptr) *p95 = Perf_Nearest_Rank(sorted, m_live.ring_fill, 95);
+    if (p99 != nullptr) *p99 = Perf_Nearest_Rank(sorted, m_live.ring_fill, 99);
+    if (max != nullptr) *max = sorted[m_live.ring_fill - 1];
     if (over_budget != nullptr) *over_budget = over;
     return 1;
 }
 
 int Perf_Live_Get_Display_Lines(char *fps_line, char *ms_line, char *max_line)
 {
-    if (!m_live_lines_ready) {
+    if (!m_live.lines_ready) {
         return 0;
     }
     if (fps_line != nullptr) std::snprintf(fps_line, 32, "%s", m_live_fps_line);
@@ -474,8 +444,8 @@ int Perf_Live_Get_Display_Lines(char *fps_line, char *ms_line, char *max_line)
 
 int Perf_Get_Tick_Accounting(uint32_t *ticks, uint32_t *idle, uint32_t *work_over)
 {
-    if (ticks != nullptr) *ticks = m_live_ticks;
-    if (idle != nullptr) *idle = m_live_idle;
-    if (work_over != nullptr) *work_over = m_live_work_over;
-    return m_live_ticks > 0 ? 1 : 0;
+    if (ticks != nullptr) *ticks = m_live.ticks;
+    if (idle != nullptr) *idle = m_live.idle;
+    if (work_over != nullptr) *work_over = m_live.work_over;
+    return m_live.ticks > 0 ? 1 : 0;
 }

@@ -1,5 +1,5 @@
-#include <ctime>
 #include "sdl2_PFL.h"
+#include <ctime>
 
 #include <SDL.h>
 
@@ -59,18 +59,21 @@ int m_overlay_height = 0;
 int m_last_move_x = -1;
 int m_last_move_y = -1;
 
-// Frame statistics.
+// Frame statistics: the counts start again with every frame.
+struct Frame_Statistics {
+    uint32_t passes;
+    uint32_t key_events;
+    uint32_t window_events;
+    uint32_t motion_events;
+    uint32_t button_down_events;
+    uint32_t button_up_events;
+    uint32_t other_events;
+    uint32_t pointer_updates;
+    uint64_t interval_sum;
+    uint64_t interval_max;
+};
 uint64_t m_frame_counter = 0;
-uint32_t m_frame_passes = 0;
-uint32_t m_frame_key_events = 0;
-uint32_t m_frame_window_events = 0;
-uint32_t m_frame_motion_events = 0;
-uint32_t m_frame_button_down_events = 0;
-uint32_t m_frame_button_up_events = 0;
-uint32_t m_frame_other_events = 0;
-uint32_t m_frame_pointer_updates = 0;
-uint64_t m_frame_interval_sum = 0;
-uint64_t m_frame_interval_max = 0;
+Frame_Statistics m_frame = {};
 uint64_t m_previous_pass_ms = 0;
 
 int16_t Engine_Pointer_X(void) { return m_hooks.pointer_x != nullptr ? *m_hooks.pointer_x : 0; }
@@ -129,10 +132,7 @@ void Take_Relative_Motion(void)
     m_relative_y = (int16_t)(y < 0 ? 0 : (y > PLATFORM_GAME_HEIGHT - 1 ? PLATFORM_GAME_HEIGHT - 1 : y));
 }
 
-void Relative_Window_Position(int *wx, int *wy)
-{
-    Platform_Game_To_Window(m_relative_x, m_relative_y, wx, wy);
-}
+void Relative_Window_Position(int *wx, int *wy) { Platform_Game_To_Window(m_relative_x, m_relative_y, wx, wy); }
 
 void Pointer_Update_From_Window(int wx, int wy)
 {
@@ -193,20 +193,11 @@ void Platform_Engine_User_Mouse_Handler(int16_t buttons, int16_t window_x, int16
     if (m_hooks.user_mouse_handler != nullptr) m_hooks.user_mouse_handler(buttons, window_x, window_y);
 }
 
-void Platform_Register_Frame_Callback(void (*callback)(void))
-{
-    m_frame_callback = callback;
-}
+void Platform_Register_Frame_Callback(void (*callback)(void)) { m_frame_callback = callback; }
 
-void Platform_Register_Quit_Callback(void (*callback)(void))
-{
-    m_quit_callback = callback;
-}
+void Platform_Register_Quit_Callback(void (*callback)(void)) { m_quit_callback = callback; }
 
-int Platform_Quit_Requested(void)
-{
-    return platform_quit_requested;
-}
+int Platform_Quit_Requested(void) { return platform_quit_requested; }
 
 // ---------------------------------------------------------------- keyboard
 
@@ -280,10 +271,7 @@ void Hw_Textinput_Stop(void)
     m_textinput_on = 0;
 }
 
-int Hw_Textinput_Active(void)
-{
-    return m_textinput_on;
-}
+int Hw_Textinput_Active(void) { return m_textinput_on; }
 
 void Platform_Keyboard_Buffer_Add_Key_Press(int32_t code, int32_t modifiers, int32_t character)
 {
@@ -462,15 +450,9 @@ void Platform_Warp_Mouse(int gx, int gy)
     }
 }
 
-void Platform_Mouse_Input_Enable(void)
-{
-    platform_mouse_input_enabled = 1;
-}
+void Platform_Mouse_Input_Enable(void) { platform_mouse_input_enabled = 1; }
 
-void Platform_Mouse_Input_Disable(void)
-{
-    platform_mouse_input_enabled = 0;
-}
+void Platform_Mouse_Input_Disable(void) { platform_mouse_input_enabled = 0; }
 
 int Platform_HW_Cursor_Active(void)
 {
@@ -496,10 +478,7 @@ int sdl2_Cursor_Overlay_Active(void)
     return m_overlay_decision;
 }
 
-int sdl2_Mouse_Is_Relative(void)
-{
-    return m_relative_mode;
-}
+int sdl2_Mouse_Is_Relative(void) { return m_relative_mode; }
 
 void sdl2_Mouse_Relative_Set(int gx, int gy)
 {
@@ -521,8 +500,8 @@ void sdl2_Mouse_Confine_Update(void)
     SDL_Rect rect;
     Viewport_Image_Rect_In_Window(&sdl2_viewport, &rect.x, &rect.y, &rect.w, &rect.h);
     if (SDL_SetWindowMouseRect(sdl2_window, &rect) != 0) {
-        PFL_LOG(SEV_WARN, "graphics: could not confine the mouse to the image %d,%d %dx%d: %s", rect.x, rect.y,
-                rect.w, rect.h, SDL_GetError());
+        PFL_LOG(SEV_WARN, "graphics: could not confine the mouse to the image %d,%d %dx%d: %s", rect.x, rect.y, rect.w,
+                rect.h, SDL_GetError());
     }
 }
 
@@ -717,13 +696,9 @@ void Platform_Window_Event(const SDL_Event *event)
     switch (event->window.event) {
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-    case SDL_WINDOWEVENT_DISPLAY_CHANGED:
-        Platform_Video_Update();
-        break;
+    case SDL_WINDOWEVENT_DISPLAY_CHANGED: Platform_Video_Update(); break;
     case SDL_WINDOWEVENT_ENTER:
-    case SDL_WINDOWEVENT_LEAVE:
-        SDL_GetMouseState(nullptr, nullptr);
-        break;
+    case SDL_WINDOWEVENT_LEAVE: SDL_GetMouseState(nullptr, nullptr); break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
         PFL_LOG(SEV_INFO, "graphics: focus gained");
         Platform_Mouse_Input_Enable();
@@ -736,8 +711,7 @@ void Platform_Window_Event(const SDL_Event *event)
         PFL_LOG(SEV_INFO, "graphics: focus lost");
         Platform_Mouse_Input_Disable();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -746,13 +720,13 @@ void Platform_Event_Handler(void)
     uint64_t now = Platform_Get_Millies();
     if (m_previous_pass_ms != 0) {
         uint64_t interval = now - m_previous_pass_ms;
-        m_frame_interval_sum += interval;
-        if (interval > m_frame_interval_max) {
-            m_frame_interval_max = interval;
+        m_frame.interval_sum += interval;
+        if (interval > m_frame.interval_max) {
+            m_frame.interval_max = interval;
         }
     }
     m_previous_pass_ms = now;
-    m_frame_passes += 1;
+    m_frame.passes += 1;
     Input_Metrics_Note_Tick(now);
 
     if (Platform_Replay_Active()) {
@@ -788,7 +762,7 @@ void Platform_Event_Handler(void)
             Request_Quit();
             break;
         case SDL_WINDOWEVENT:
-            m_frame_window_events += 1;
+            m_frame.window_events += 1;
             if (sdl2_window != nullptr && event.window.windowID == SDL_GetWindowID(sdl2_window)) {
                 Platform_Window_Event(&event);
             }
@@ -796,11 +770,11 @@ void Platform_Event_Handler(void)
         case SDL_KEYDOWN:
         case SDL_KEYUP:
         case SDL_TEXTINPUT:
-            m_frame_key_events += 1;
+            m_frame.key_events += 1;
             Platform_Keyboard_Event(&event);
             break;
         case SDL_MOUSEBUTTONDOWN: {
-            m_frame_button_down_events += 1;
+            m_frame.button_down_events += 1;
             if (!platform_mouse_input_enabled) {
                 break;
             }
@@ -821,15 +795,9 @@ void Platform_Event_Handler(void)
             }
             break;
         }
-        case SDL_MOUSEMOTION:
-            m_frame_motion_events += 1;
-            break;
-        case SDL_MOUSEBUTTONUP:
-            m_frame_button_up_events += 1;
-            break;
-        default:
-            m_frame_other_events += 1;
-            break;
+        case SDL_MOUSEMOTION: m_frame.motion_events += 1; break;
+        case SDL_MOUSEBUTTONUP: m_frame.button_up_events += 1; break;
+        default: m_frame.other_events += 1; break;
         }
     }
 
@@ -844,7 +812,7 @@ void Platform_Event_Handler(void)
         }
         if (wx != 0 || wy != 0) {
             Pointer_Update_From_Window(wx, wy);
-            m_frame_pointer_updates += 1;
+            m_frame.pointer_updates += 1;
         }
     }
 
@@ -868,22 +836,10 @@ void Platform_Pump_Events(void)
 void DBG_Frame_Reset(void)
 {
     m_frame_counter += 1;
-    m_frame_passes = 0;
-    m_frame_key_events = 0;
-    m_frame_window_events = 0;
-    m_frame_motion_events = 0;
-    m_frame_button_down_events = 0;
-    m_frame_button_up_events = 0;
-    m_frame_other_events = 0;
-    m_frame_pointer_updates = 0;
-    m_frame_interval_sum = 0;
-    m_frame_interval_max = 0;
+    m_frame = {};
 }
 
-uint64_t DBG_Frame_Count(void)
-{
-    return m_frame_counter;
-}
+uint64_t DBG_Frame_Count(void) { return m_frame_counter; }
 
 void sdl2_PFL_Shutdown(void)
 {
@@ -940,7 +896,4 @@ uint32_t Read_System_Clock_Timer(void)
     return (uint32_t)(Platform_Get_Millies() * 1000) + start_offset;
 }
 
-void Platform_Sleep_Millies(uint32_t ms)
-{
-    SDL_Delay(ms);
-}
+void Platform_Sleep_Millies(uint32_t ms) { SDL_Delay(ms); }

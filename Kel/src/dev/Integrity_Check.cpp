@@ -1,28 +1,26 @@
 #include "dev/Integrity_Check.h"
 
-#include "world/ALLOC.h"
 #include "Allocate.h"
-#include "overland/Map_Window.h"
-#include "world/Unit_Stacks.h"
 #include "STU_Log.h"
+#include "overland/Map_Window.h"
+#include "world/ALLOC.h"
+#include "world/Unit_Stacks.h"
 
-#define INTEGRITY_LOG(...) \
+#define INTEGRITY_LOG(...)                                                                                             \
     STU_Log_Write_At(SEV_ERROR, LC_INTEGRITY, "Kel/src/Integrity_Check", __LINE__, __func__, __VA_ARGS__)
 
-static int16_t m_latch_map_plane;
-static int16_t m_latch_active_world;
-static int16_t m_latch_units;
-static int16_t m_latch_terrain;
+// 1 while a check is failing, so that a failure is logged once and its end once.
+struct Integrity_Latches {
+    int16_t map_plane;
+    int16_t active_world;
+    int16_t units;
+    int16_t terrain;
+};
+static Integrity_Latches m_latch;
 
 static const char *const CLEARED = "cleared -- ";
 
-void Integrity_Reset_Latches(void)
-{
-    m_latch_map_plane = 0;
-    m_latch_active_world = 0;
-    m_latch_units = 0;
-    m_latch_terrain = 0;
-}
+void Integrity_Reset_Latches(void) { m_latch = {}; }
 
 // Stores the new state; 1 when it differs from the latched one, so a line is due.
 static int Latch_Changed(int16_t *latch, int bad)
@@ -62,8 +60,8 @@ static int Check_Pool_Guards(const char *name)
             INTEGRITY_LOG("[INTEGRITY] %s: pool arena #%d overran its end -- allocated at %s:%d, %u bytes at %p; "
                           "first changed byte %u past the end, %u guard bytes changed",
                           name, report.guard, report.source_file != nullptr ? report.source_file : "(unknown)",
-                          report.source_line, report.arena_size, (void *)report.arena_start,
-                          report.first_changed_byte, (unsigned)report.changed_bytes);
+                          report.source_line, report.arena_size, (void *)report.arena_start, report.first_changed_byte,
+                          (unsigned)report.changed_bytes);
             if (report.label[0] != '\0') {
                 INTEGRITY_LOG("[INTEGRITY] %s: pool arena #%d holds LBX \"%s\" entry %d", name, report.guard,
                               report.label, report.label_entry);
@@ -89,20 +87,21 @@ int Integrity_Checkpoint(const char *name)
 
     int bad = _map_plane < 0 || _map_plane > 1;
     failing += bad;
-    if (Latch_Changed(&m_latch_map_plane, bad)) {
+    if (Latch_Changed(&m_latch.map_plane, bad)) {
         INTEGRITY_LOG("[INTEGRITY] %s: %s_map_plane = %d, expected 0..%d", name, bad ? "" : CLEARED, _map_plane, 1);
     }
 
-    bad = _active_world_x < 0 || _active_world_x >= WORLD_WIDTH || _active_world_y < 0 || _active_world_y >= WORLD_HEIGHT;
+    bad =
+        _active_world_x < 0 || _active_world_x >= WORLD_WIDTH || _active_world_y < 0 || _active_world_y >= WORLD_HEIGHT;
     failing += bad;
-    if (Latch_Changed(&m_latch_active_world, bad)) {
+    if (Latch_Changed(&m_latch.active_world, bad)) {
         INTEGRITY_LOG("[INTEGRITY] %s: %s_active_world = (%d,%d), expected (0..%d, 0..%d)", name, bad ? "" : CLEARED,
                       _active_world_x, _active_world_y, WORLD_WIDTH - 1, WORLD_HEIGHT - 1);
     }
 
     bad = _units < 0 || _units > UNIT_MAX_IN_USE;
     failing += bad;
-    if (Latch_Changed(&m_latch_units, bad)) {
+    if (Latch_Changed(&m_latch.units, bad)) {
         INTEGRITY_LOG("[INTEGRITY] %s: %s_units = %d, expected 0..%d", name, bad ? "" : CLEARED, _units,
                       UNIT_MAX_IN_USE);
     }
@@ -129,7 +128,7 @@ int Integrity_Checkpoint(const char *name)
     }
     bad = count > 0;
     failing += bad;
-    if (Latch_Changed(&m_latch_terrain, bad)) {
+    if (Latch_Changed(&m_latch.terrain, bad)) {
         INTEGRITY_LOG("[INTEGRITY] %s: %s_world_maps has %d squares with a terrain index outside 0..%d; first at "
                       "(%d,%d,%d) = %d",
                       name, bad ? "" : CLEARED, count, INTEGRITY_MAX_TERRAIN, first_x, first_y, first_p, first_value);

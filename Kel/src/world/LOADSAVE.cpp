@@ -5,7 +5,6 @@
 #include <cstring>
 #include <vector>
 
-#include "Dialog_Boxes.h"
 #include "STU_File.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
@@ -255,10 +254,13 @@ static void Save_Game_File_Name(int16_t slot, char *name, int size)
     }
 }
 
+static LOADSAVE_Warn_Hook m_warn_hook = nullptr;
+
+void LOADSAVE_Set_Warn_Hook(LOADSAVE_Warn_Hook hook) { m_warn_hook = hook; }
+
 void LOADSAVE_Warn_Player(const char *text)
 {
-    if (!Window_Shown()) return;
-    Warn0(text);
+    if (m_warn_hook != nullptr) m_warn_hook(text);
 }
 
 static int World_Allocated(void) { return _UNITS != nullptr && _HEROES2[NUM_PLAYERS - 1] != nullptr; }

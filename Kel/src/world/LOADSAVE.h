@@ -55,9 +55,11 @@ int16_t Save_SAVE_GAM(int16_t slot);
 // Load_SAVE_GAM_Refusal()). 1 when loaded.
 int16_t Load_SAVE_GAM(int16_t slot);
 const char *Load_SAVE_GAM_Refusal(void);
-// Shows a failed save or load to the player in a warning box when a window is shown; headless
-// runs and programs without the platform only have the log (and standard error).
+// Shows a failed save or load to the player through the hook the screens install (the world
+// rules draw nothing); without a hook (tests, tools) the log and standard error are all there is.
 void LOADSAVE_Warn_Player(const char *text);
+using LOADSAVE_Warn_Hook = void (*)(const char *text);
+void LOADSAVE_Set_Warn_Hook(LOADSAVE_Warn_Hook hook);
 
 // The image of the live world (SAVE_GAM_SIZE bytes).
 void Save_Game_Write_Image(uint8_t *image);

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Checks the include directions that the layer libraries alone cannot enforce:
+#  - the world rules (Kel/src/world/, Kel/src/worldgen/) include no screen, drawing or input header:
+#    none of the engine's drawing, text, input, field, palette, video or box headers, nothing of
+#    SDL or the platform's video and input, and no game folder but world/ and worldgen/;
+#  - only Kel/src/stubs/ includes a stubs/ header.
+# tools/include-allow.txt names the justified exceptions, one "file include  # reason" a line.
+# Exits non-zero listing every include that breaks a rule and is not allowed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+allow_file=tools/include-allow.txt
+
+# Engine headers that draw, print, take input or show boxes.
+screen_headers=" Animation.h Bitmap_Transforms.h Capture.h Dialog_Boxes.h Expanding_Box.h Fields.h File_Animation.h
+  Font_Image.h Fonts.h GENDRAW.h Help.h Input.h Input_Box.h Mouse.h Palette.h Paragraph.h Pictures.h Texture_Map.h
+  Video.h Platform.h Replay.h Input_Metrics.h "
+screen_headers=$(echo $screen_headers)
+
+declare -A allowed=() used=()
+if [ -f "$allow_file" ]; then
+  line_no=0
+  while IFS= read -r line || [ -n "$line" ]; do
+    line_no=$((line_no + 1))
+    case "$line" in ''|'#'*) continue ;; esac
+    read -r file include rest <<<"$line"
+    reason="${rest#*#}"
+    if [ -z "${include:-}" ] || [ "${rest:0:1}" != "#" ] || [ -z "${reason// /}" ]; then
+      echo "check-includes: $allow_file:$line_no: expected \"file include  # reason\"" >&2
+      exit 2
+    fi
+    allowed["$file $include"]=1
+  done <"$allow_file"
+fi
+
+problems=()
+report() {  # file include why
+  if [ -n "${allowed["$1 $2"]:-}" ]; then
+    used["$1 $2"]=1
+  else
+    problems+=("$1: #include $2: $3")
+  fi
+}
+
+while IFS= read -r file; do
+  while IFS= read -r include; do
+    [ -n "$include" ] || continue
+    case "$file" in
+      Kel/src/stubs/*) ;;
+      *) case "$include" in
+           stubs/*) report "$file" "$include" "only Kel/src/stubs/ includes a stand-in header" ;;
+         esac ;;
+    esac
+    case "$file" in
+      Kel/src/world/*|Kel/src/worldgen/*)
+        base="${include##*/}"
+        if [[ "$include" == SDL* || "$include" == SDL2/* || "$base" == sdl2_* ]]; then
+          report "$file" "$include" "the world rules do not use SDL or the platform layer"
+        elif [[ "$include" == */* && "$include" != world/* && "$include" != worldgen/* && "$include" != stubs/* ]] &&
+             [ -d "Kel/src/${include%%/*}" ]; then
+          report "$file" "$include" "the world rules include only world/ and worldgen/ of the game"
+        elif [[ "$include" != */* && " $screen_headers " == *" $include "* ]]; then
+          report "$file" "$include" "the world rules include no screen, drawing or input header"
+        fi
+        ;;
+    esac
+  done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]\([^">]*\)[">].*/\1/p' "$file")
+done < <(git ls-files -- STU Orv platform Kel src tools tests | grep -E '\.(cpp|h)$')
+
+for key in "${!allowed[@]}"; do
+  if [ -z "${used[$key]:-}" ]; then
+    echo "check-includes: warning: $allow_file allows \"$key\", which no longer happens; remove that line" >&2
+  fi
+done
+
+if [ ${#problems[@]} -gt 0 ]; then
+  echo "check-includes: ${#problems[@]} include(s) break the include rules (CONTRIBUTING.md):" >&2
+  printf '  %s\n' "${problems[@]}" >&2
+  echo "check-includes: mend them, or name a justified exception with its reason in $allow_file" >&2
+  exit 1
+fi
+echo "check-includes: include directions hold"
