@@ -6,10 +6,11 @@
 #include "world/Unit_Type_Record.h"
 
 // The pictures of the shared graphics caches: unit figures (UNITS1 0-119, UNITS2 0-77, one per
-// unit type, coloured by race and marked with the type's first letters), item pictures (ITEMS,
-// ITEMISC), cityscape pieces (CITYSCAP: buildings of ten frames, river and ocean of fourteen),
-// unit-view pieces (UNITVIEW) and ability pictures and the small spellbook (SPECIAL, SPECIAL2).
-// They stay small: a cache preset holds all of them in one block of about 1 MiB.
+// unit type, coloured by race and marked with the type's initials; heroes H and their number),
+// item pictures (ITEMS, ITEMISC), cityscape pieces (CITYSCAP: buildings of ten frames, river and
+// ocean of fourteen), unit-view pieces (UNITVIEW) and ability pictures and the small spellbook
+// (SPECIAL, SPECIAL2). They stay small: a cache preset holds all of them in one block of about
+// 1 MiB.
 namespace {
 
 std::string Initials(const char *name)
@@ -52,7 +53,8 @@ void Write_UNITS_LBX(const std::string &folder)
         uint8_t colour = (uint8_t)(type < NUM_HERO_TYPES ? 58 : 32 + (_unit_type_table[type].race * 11) % 180);
         Standin_Frame figure(18, 16, 0);
         figure.Fill_Ellipse(9, 8, 8, 7, colour);
-        Standin_Print_Centred(figure, Initials(_unit_type_names[type]), 2, 15);
+        std::string label = type < NUM_HERO_TYPES ? "H" + std::to_string(type) : Initials(_unit_type_names[type]);
+        Standin_Print_Centred(figure, label, 2, 15);
         (type < 120 ? first : second).Add(Standin_Picture({figure}));
     }
     Standin_Write_Archive(folder, first);
@@ -82,7 +84,8 @@ void Write_CITYSCAP_LBX(const std::string &folder)
         bool ground = entry <= 2 || entry == 7 || (entry >= 8 && entry <= 10) || (entry >= 91 && entry <= 93) ||
                       (entry >= 111 && entry <= 116 && entry != 114);
         if (ground) {
-            archive.Add(Standin_Picture({Standin_Label(120, 40, (uint8_t)(100 + entry % 20), 17, "Ground " + std::to_string(entry), 15, 3)}));
+            std::string name = "Ground " + std::to_string(entry);
+            archive.Add(Standin_Picture({Standin_Label(120, 40, (uint8_t)(100 + entry % 20), 17, name, 15, 3)}));
         } else if (entry == 3 || entry == 4 || entry == 11) {
             // River and ocean strips.
             archive.Add(Animated_Thing(40, 12, entry == 3 ? 9 : 1, entry == 3 ? "River" : "Ocean", 14));
@@ -106,7 +109,8 @@ void Write_UNITVIEW_LBX(const std::string &folder)
         } else if (entry == 29) {
             archive.Add(Standin_Picture({Standin_Label(200, 20, 24, 17, "", 15)}));
         } else if ((entry >= 13 && entry <= 27) || entry >= 35) {
-            archive.Add(Standin_Thing(9, 9, (uint8_t)(entry >= 35 ? 14 : 27), std::string(1, (char)('a' + (entry % 26)))));
+            std::string letter(1, (char)('a' + entry % 26));
+            archive.Add(Standin_Thing(9, 9, (uint8_t)(entry >= 35 ? 14 : 27), letter));
         } else {
             archive.Add(Standin_Thing(20, 14, (uint8_t)(40 + entry), std::to_string(entry)));
         }

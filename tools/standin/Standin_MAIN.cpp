@@ -28,7 +28,8 @@ void Write_MAIN_LBX(const std::string &folder)
     entries[0] = Standin_Picture({frame});
     static const char *game_words[7] = {"Game", "Spells", "Armies", "Cities", "Magic", "Info", "Plane"};
     static const int game_widths[7] = {39, 41, 50, 43, 41, 43, 43};
-    for (int b = 0; b < 7; ++b) entries[(size_t)(1 + b)] = Standin_Word_Button(game_widths[b], 14, 27, game_words[b], 3);
+    for (int b = 0; b < 7; ++b)
+        entries[(size_t)(1 + b)] = Standin_Word_Button(game_widths[b], 14, 27, game_words[b], 3);
     static const char *action_words[4] = {"Done", "Patrol", "Wait", "Build"};
     for (int b = 0; b < 4; ++b) {
         entries[(size_t)(8 + b)] = Standin_Word_Button(33, 10, 46, action_words[b], 3);
@@ -39,7 +40,8 @@ void Write_MAIN_LBX(const std::string &folder)
     entries[49] = Standin_Word_Button(33, 10, 46, "Meld", 3);
     static const char *moves[9] = {"Sa", "Sw", "Mt", "Fo", "Fl", "Pa", "As", "Wi", "Wk"};
     static const int move_entries[9] = {18, 19, 20, 21, 22, 23, 36, 37, 38};
-    for (int m = 0; m < 9; ++m) entries[(size_t)move_entries[m]] = Standin_Thing(12, 9, (uint8_t)(100 + 3 * m), moves[m]);
+    for (int m = 0; m < 9; ++m)
+        entries[(size_t)move_entries[m]] = Standin_Thing(12, 9, (uint8_t)(100 + 3 * m), moves[m]);
     for (int b = 0; b < 9; ++b) entries[(size_t)(24 + b)] = Standin_Picture({Standin_Frame(23, 21, (uint8_t)(24 + b))});
     entries[34] = Standin_Picture({Standin_Label(80, 80, 22, 20, "Summary", 15, 3)});
     entries[35] = Standin_Picture({Standin_Label(80, 24, 22, 20, "", 15)});
@@ -59,7 +61,8 @@ void Write_MAIN_LBX(const std::string &folder)
     entries[54] = Standin_Thing(9, 9, 9, "M");
     entries[55] = Standin_Thing(9, 9, 7, "Mi");
     entries[56] = Standin_Thing(9, 9, 5, "A");
-    for (int e = 0; e < 6; ++e) entries[(size_t)(59 + e)] = Standin_Thing(16, 12, (uint8_t)(40 + 6 * e), "E" + std::to_string(e + 1));
+    for (int e = 0; e < 6; ++e)
+        entries[(size_t)(59 + e)] = Standin_Thing(16, 12, (uint8_t)(40 + 6 * e), "E" + std::to_string(e + 1));
     for (Bytes &entry : entries)
         if (entry.empty()) entry = Standin_Picture({Standin_Frame(4, 4, 8)});
     Standin_Archive archive{"MAIN", {}, {}};

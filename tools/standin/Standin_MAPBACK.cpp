@@ -51,7 +51,7 @@ void Write_MAPBACK_LBX(const std::string &folder)
             city.Fill_Rect(16 - half, 15 - half, 15 + half, 14 + half, 215);
             city.Fill_Rect(16 - half, 15 - half, 15 + half, 15 - half, 217);
             if (walled == 0) city.Fill_Rect(16 - half, 14 + half, 15 + half, 14 + half, 218);  // the wall
-            Standin_Print_Centred(city, "C", 4, 214);
+            Standin_Print_Centred(city, "C", 4, 15);
             sizes.push_back(city);
         }
         entries[(size_t)(20 + (1 - walled))] = Standin_Picture(sizes);  // 20 walled, 21 without walls
