@@ -11,6 +11,7 @@
 #include "world/Game_Settings.h"
 #include "GENDRAW.h"
 #include "LBX_Load.h"
+#include "overland/Game_Resources.h"
 #include "world/LOADER.h"
 #include "world/LOADSAVE.h"
 #include "ORV2.h"

@@ -10,6 +10,7 @@
 #include "Init_Drivers.h"
 #include "Input.h"
 #include "LBX_Load.h"
+#include "overland/Game_Resources.h"
 #include "world/LOADER.h"
 #include "Release.h"
 #include "STU_Compat.h"

@@ -1,15 +1,18 @@
-#include "Standin.h"
-
+#include <algorithm>
 #include <cstdio>
+
+#include "STU_LE.h"
+#include "Standin.h"
 
 // The help scroll: top (0) and bottom (1) pictures and the 1,048-byte help text records (2):
 // title (30), picture archive name (14), i16 picture entry, i16 continuation (0 last, -1 the
 // next record, else the record it goes on with), text (1,000).
 namespace {
 
-// 50 records: every help index of the stand-in rectangles (0 to 49) names one. The pop-up reads
-// one record at a time, so the table's size is not bound by the record reader's per-load limit.
-constexpr int HELP_RECORDS = 50;
+// 800 records: every help index of the stand-in rectangles (0 to 49) and every help index the
+// program names itself (the main menu's 628 to 631 and 798) is a record. The pop-up reads one
+// record at a time, so the table's size is not bound by the record reader's per-load limit.
+constexpr int HELP_RECORDS = 800;
 constexpr int HELP_RECORD_BYTES = 1048;
 
 void Put_Help_Record(Bytes &records, int index, const std::string &title, int16_t continuation,
@@ -44,6 +47,17 @@ void Write_HELP_LBX(const std::string &folder)
         std::snprintf(title, sizeof(title), "HELP %d", i);
         Put_Help_Record(records, i, title, 0, "Stand-in help text.");
     }
-    archive.Add_Record_Table(HELP_RECORDS, HELP_RECORD_BYTES, records);
+    Put_Help_Record(records, 628, "CONTINUE", 0, "Goes on with the game last played.");
+    Put_Help_Record(records, 629, "LOAD GAME", 0, "Loads a saved game.");
+    Put_Help_Record(records, 630, "NEW GAME", 0, "Starts a new game.");
+    Put_Help_Record(records, 631, "QUIT GAME", 0, "Ends the program.");
+    Put_Help_Record(records, 798, "HALL OF FAME", 0, "Shows the best games played.");
+    // Added as a plain entry: the writer's read-back check loads a table in one piece, and the
+    // whole table is larger than one record read may be.
+    Bytes table(4 + records.size());
+    LE_Put_U16(table.data(), (uint16_t)HELP_RECORDS);
+    LE_Put_U16(table.data() + 2, (uint16_t)HELP_RECORD_BYTES);
+    std::copy(records.begin(), records.end(), table.begin() + 4);
+    archive.Add(table);
     Standin_Write_Archive(folder, archive);
 }

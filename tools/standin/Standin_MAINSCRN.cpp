@@ -1,7 +1,8 @@
 #include "Standin.h"
+#include "Standin_Text.h"
 
-// Main-menu pictures: entry 0 the animated top (a title band with a moving sun), entry 5 the
-// bottom panel; the entries between are small filler pictures.
+// Main-menu pictures: entry 0 the animated top (a title band with the program's name and a moving
+// sun), entry 5 the bottom panel; the entries between are small filler pictures.
 void Write_MAINSCRN_LBX(const std::string &folder)
 {
     Standin_Archive archive{"MAINSCRN", {}, {}};
@@ -10,6 +11,7 @@ void Write_MAINSCRN_LBX(const std::string &folder)
         Standin_Frame frame(320, 41, 17);
         frame.Fill_Rect(0, 30, 319, 40, 58);
         frame.Fill_Ellipse(40 + f * 30, 15, 10, 10, 226);
+        Standin_Print(frame, 160 - Standin_Text_Width("TOLVA", 5) / 2, 8, "TOLVA", 5, 15);
         top.push_back(frame);
     }
     archive.Add(Standin_Picture(top));

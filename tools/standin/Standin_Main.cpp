@@ -5,6 +5,7 @@
 
 #include "STU_GRAF.h"
 #include "Standin.h"
+#include "Standin_Overland.h"
 
 int main(int argc, char **argv)
 {
@@ -34,6 +35,15 @@ int main(int argc, char **argv)
     Write_RESOURCE_LBX(folder);
     Write_HELP_LBX(folder);
     Write_HLPENTRY_LBX(folder);
+    Write_TERRAIN_LBX(folder);
+    Write_MAPBACK_LBX(folder);
+    Write_MAIN_LBX(folder);
+    Write_BACKGRND_LBX(folder);
+    Write_UNITS_LBX(folder);
+    Write_ITEMS_LBX(folder);
+    Write_CITYSCAP_LBX(folder);
+    Write_UNITVIEW_LBX(folder);
+    Write_SPECIAL_LBX(folder);
     Write_Saved_Games(folder);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "Standin.h"
+#include "Standin_Text.h"
 
 // The boxes' pictures: confirmation top and bottom (0, 1), Yes and No buttons with a pressed
 // frame (3, 4), the selection box's borders, rows and scroll pieces (5-37), the warning looks
@@ -15,10 +16,10 @@ Standin_Frame Framed(int width, int height, uint8_t body, uint8_t border)
     return frame;
 }
 
-Bytes Button(uint8_t body)
+Bytes Button(uint8_t body, const char *word)
 {
-    Standin_Frame up = Framed(62, 14, body, 12);
-    Standin_Frame down = Framed(62, 14, (uint8_t)(body + 2), 15);
+    Standin_Frame up = Standin_Label(62, 14, body, 12, word, 15, 4);
+    Standin_Frame down = Standin_Label(62, 14, (uint8_t)(body + 2), 15, word, 15, 4);
     return Standin_Picture({up, down});
 }
 
@@ -35,8 +36,8 @@ void Write_RESOURCE_LBX(const std::string &folder)
     entries[0] = Standin_Picture({Framed(186, 120, 27, 12)});
     entries[1] = Standin_Picture({Framed(186, 30, 27, 12)});
     entries[2] = Standin_Picture({Standin_Frame(8, 8, 27)});
-    entries[3] = Button(66);
-    entries[4] = Button(34);
+    entries[3] = Button(66, "Yes");
+    entries[4] = Button(34, "No");
     entries[5] = Standin_Picture({Standin_Frame(8, 200, 20)});
     entries[6] = Standin_Picture({Standin_Frame(8, 8, 21)});
     entries[7] = Standin_Picture({Framed(320, 18, 22, 20)});

@@ -1,21 +1,18 @@
 #include "Standin.h"
+#include "Standin_Text.h"
 
-// Main-menu entry pictures: entries 1 to 5 (Continue, Hall of Fame, Quit, New Game, Load Game)
-// are two-frame bars, frame 0 the highlighted look and frame 1 the normal look; each entry has
-// its own number of notches so the entries can be told apart. Entry 0 is a small filler.
+// Main-menu entry pictures: entries 1 to 5 (Continue, Hall of Fame, Quit Game, New Game, Load
+// Game) are two-frame bars carrying their words, frame 0 the highlighted look and frame 1 the
+// normal look. Entry 0 is a small filler.
 void Write_VORTEX_LBX(const std::string &folder)
 {
+    static const char *words[6] = {"", "Continue", "Hall of Fame", "Quit Game", "New Game", "Load Game"};
     Standin_Archive archive{"VORTEX", {}, {}};
     archive.Add(Standin_Picture({Standin_Frame(8, 8, 9)}));
     for (int entry = 1; entry <= 5; ++entry) {
-        std::vector<Standin_Frame> frames;
-        for (int look = 0; look < 2; ++look) {
-            Standin_Frame bar(74, 10, look == 0 ? 15 : 10);
-            bar.Fill_Rect(1, 1, 72, 8, look == 0 ? 226 : 58);
-            for (int notch = 0; notch < entry; ++notch) bar.Fill_Rect(6 + notch * 8, 3, 9 + notch * 8, 6, 1);
-            frames.push_back(bar);
-        }
-        archive.Add(Standin_Picture(frames));
+        Standin_Frame highlighted = Standin_Label(74, 10, 226, 15, words[entry], 1, 3);
+        Standin_Frame normal = Standin_Label(74, 10, 58, 10, words[entry], 15, 3);
+        archive.Add(Standin_Picture({highlighted, normal}));
     }
     Standin_Write_Archive(folder, archive);
 }

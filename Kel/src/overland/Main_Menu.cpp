@@ -10,7 +10,7 @@
 #include "Help.h"
 #include "Input.h"
 #include "LBX_Load.h"
-#include "world/LOADER.h"
+#include "overland/Game_Resources.h"
 #include "Palette.h"
 #include "Pictures.h"
 #include "Replay.h"

@@ -14,7 +14,7 @@
 #include "world/LOADSAVE.h"
 #include "world/Game_Settings.h"
 #include "world/Item_Record.h"
-#include "world/LOADER.h"
+#include "overland/Game_Resources.h"
 #include "overland/Main_Menu.h"
 #include "world/Map_Feature_Records.h"
 #include "Mouse.h"
@@ -38,7 +38,6 @@
 #include "overland/Load_Screen.h"
 #include "overland/Main_Screen.h"
 #include "overland/Road_Build_Screen.h"
-#include "stubs/overland__STUB.h"
 #include "turn/Diplomacy_Screen.h"
 #include "turn/End_Of_Turn.h"
 #include "world/Unit_Record.h"
@@ -111,7 +110,7 @@ void Main_Menu_Path(void)
 
 void Continue_Path(void)
 {
-    Load_VEZ_Resources_Once__STUB();
+    Load_VEZ_Resources_Once();
     Enable_Cancel();
     if (!Load_SAVE_GAM(SAVE_GAM_SLOT_CONTINUE)) {
         // A refused or missing continue file leaves the world as it was; the player is told why
@@ -139,7 +138,7 @@ void Continue_Path(void)
 
 void Load_Path(void)
 {
-    Load_VEZ_Resources_Once__STUB();
+    Load_VEZ_Resources_Once();
     uint16_t music_before = magic_set.words[GS_BACKGROUND_MUSIC];
     Load_Screen();
     if (current_screen == scr_Main_Screen) Enable_Cancel();

@@ -114,7 +114,7 @@ void Set_Settings_Screen_Help_List(void) { Set_Help_List_From_Entry(34, 21); }
 void Settings_Screen_Draw(void)
 {
     int16_t under = Scan_Input();
-    Draw_Picture(0, 0, m_settings_background);
+    FLIC_Draw(0, 0, m_settings_background);
     Fill(OK_X1, OK_Y1, OK_X2, OK_Y2, 0);
     Set_Outline_Color(45);
     Set_Font_Style_Shadow_Down(2, 2, 2, 2);

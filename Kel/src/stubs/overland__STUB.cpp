@@ -1,7 +1,5 @@
 // Minimal overland screens: each shows a plain page, takes its few keys and leaves for a
 // sensible screen.
-#include "stubs/overland__STUB.h"
-
 #include "Fields.h"
 #include "GENDRAW.h"
 #include "Input.h"
@@ -9,6 +7,7 @@
 #include "STU_Log.h"
 #include "Video.h"
 #include "dev/STU_TST.h"
+#include "overland/Graphics_Cache.h"
 #include "overland/Intro_And_Credits.h"
 #include "overland/Load_Screen.h"
 #include "overland/Main_Screen.h"
@@ -45,11 +44,11 @@ int16_t Plain_Screen(uint8_t colour, int16_t *quit)
 
 }  // namespace
 
-void Load_VEZ_Resources_Once__STUB(void) {}
-
+// Of the resumption only the overland graphics caches and the test patches so far.
 void Loaded_Game_Update(void)
 {
     STUB_HIT();
+    Cache_Graphics_Overland();
     TST_Patch_Game_Data();
 }
 

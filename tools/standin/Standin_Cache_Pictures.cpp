@@ -1,0 +1,133 @@
+#include <cctype>
+
+#include "Standin.h"
+#include "Standin_Overland.h"
+#include "Standin_Text.h"
+#include "world/Unit_Type_Record.h"
+
+// The pictures of the shared graphics caches: unit figures (UNITS1 0-119, UNITS2 0-77, one per
+// unit type, coloured by race and marked with the type's initials; heroes H and their number),
+// item pictures (ITEMS, ITEMISC), cityscape pieces (CITYSCAP: buildings of ten frames, river and
+// ocean of fourteen), unit-view pieces (UNITVIEW) and ability pictures and the small spellbook
+// (SPECIAL, SPECIAL2). They stay small: a cache preset holds all of them in one block of about
+// 1 MiB.
+namespace {
+
+std::string Initials(const char *name)
+{
+    std::string letters;
+    for (const char *c = name; *c != '\0' && letters.size() < 2; ++c) {
+        if (std::isalpha((unsigned char)*c) && (c == name || *(c - 1) == ' ')) letters.push_back(*c);
+    }
+    if (letters.size() < 2 && name[0] != '\0' && name[1] != '\0') letters = std::string(name, 2);
+    return letters;
+}
+
+void Write_Things(const std::string &folder, const std::string &name, int count, int width, int height,
+                  const std::string &prefix)
+{
+    Standin_Archive archive{name, {}, {}};
+    for (int i = 0; i < count; ++i)
+        archive.Add(Standin_Thing(width, height, (uint8_t)(32 + (i * 7) % 180), prefix + std::to_string(i)));
+    Standin_Write_Archive(folder, archive);
+}
+
+Bytes Animated_Thing(int width, int height, uint8_t body, const std::string &letters, int frames)
+{
+    std::vector<Standin_Frame> list;
+    for (int f = 0; f < frames; ++f) {
+        Standin_Frame frame = Standin_Label(width, height, body, 1, letters, 15, 4);
+        frame.Fill_Rect(1 + f % (width - 2), 1, 1 + f % (width - 2), 1, 15);
+        list.push_back(frame);
+    }
+    return Standin_Picture(list);
+}
+
+}  // namespace
+
+void Write_UNITS_LBX(const std::string &folder)
+{
+    Standin_Archive first{"UNITS1", {}, {}};
+    Standin_Archive second{"UNITS2", {}, {}};
+    for (int type = 0; type < NUM_UNIT_TYPES; ++type) {
+        uint8_t colour = (uint8_t)(type < NUM_HERO_TYPES ? 58 : 32 + (_unit_type_table[type].race * 11) % 180);
+        Standin_Frame figure(18, 16, 0);
+        figure.Fill_Ellipse(9, 8, 8, 7, colour);
+        std::string label = type < NUM_HERO_TYPES ? "H" + std::to_string(type) : Initials(_unit_type_names[type]);
+        Standin_Print_Centred(figure, label, 2, 15);
+        (type < 120 ? first : second).Add(Standin_Picture({figure}));
+    }
+    Standin_Write_Archive(folder, first);
+    Standin_Write_Archive(folder, second);
+}
+
+void Write_ITEMS_LBX(const std::string &folder)
+{
+    Write_Things(folder, "ITEMS", 116, 16, 16, "");
+    Standin_Archive misc{"ITEMISC", {}, {}};
+    for (int i = 0; i < 36; ++i) {
+        if (i == 25) {
+            misc.Add(Standin_Picture({Standin_Label(160, 80, 22, 17, "Item", 15, 4)}));
+        } else if (i == 26) {
+            misc.Add(Standin_Thing(5, 5, 15, ""));
+        } else {
+            misc.Add(Standin_Thing(16, 16, (uint8_t)(60 + 3 * i), "i" + std::to_string(i)));
+        }
+    }
+    Standin_Write_Archive(folder, misc);
+}
+
+void Write_CITYSCAP_LBX(const std::string &folder)
+{
+    Standin_Archive archive{"CITYSCAP", {}, {}};
+    for (int entry = 0; entry < 117; ++entry) {
+        bool ground = entry <= 2 || entry == 7 || (entry >= 8 && entry <= 10) || (entry >= 91 && entry <= 93) ||
+                      (entry >= 111 && entry <= 116 && entry != 114);
+        if (ground) {
+            std::string name = "Ground " + std::to_string(entry);
+            archive.Add(Standin_Picture({Standin_Label(120, 40, (uint8_t)(100 + entry % 20), 17, name, 15, 3)}));
+        } else if (entry == 3 || entry == 4 || entry == 11) {
+            // River and ocean strips.
+            archive.Add(Animated_Thing(40, 12, entry == 3 ? 9 : 1, entry == 3 ? "River" : "Ocean", 14));
+        } else if ((entry >= 45 && entry <= 80) || entry == 40) {
+            archive.Add(Animated_Thing(24, 20, (uint8_t)(60 + entry), "B" + std::to_string(entry), 10));
+        } else {
+            archive.Add(Standin_Thing(16, 14, (uint8_t)(40 + entry), std::to_string(entry)));
+        }
+    }
+    Standin_Write_Archive(folder, archive);
+}
+
+void Write_UNITVIEW_LBX(const std::string &folder)
+{
+    Standin_Archive archive{"UNITVIEW", {}, {}};
+    for (int entry = 0; entry < 50; ++entry) {
+        if (entry <= 1) {
+            archive.Add(Standin_Picture({Standin_Label(200, 90, 22, 17, "Unit", 15, 4)}));
+        } else if (entry == 28) {
+            archive.Add(Standin_Picture({Standin_Label(200, 120, 22, 17, "Units", 15, 4)}));
+        } else if (entry == 29) {
+            archive.Add(Standin_Picture({Standin_Label(200, 20, 24, 17, "", 15)}));
+        } else if ((entry >= 13 && entry <= 27) || entry >= 35) {
+            std::string letter(1, (char)('a' + entry % 26));
+            archive.Add(Standin_Thing(9, 9, (uint8_t)(entry >= 35 ? 14 : 27), letter));
+        } else {
+            archive.Add(Standin_Thing(20, 14, (uint8_t)(40 + entry), std::to_string(entry)));
+        }
+    }
+    Standin_Write_Archive(folder, archive);
+}
+
+void Write_SPECIAL_LBX(const std::string &folder)
+{
+    Write_Things(folder, "SPECIAL", 111, 18, 16, "");
+    Standin_Archive second{"SPECIAL2", {}, {}};
+    for (int entry = 0; entry < 44; ++entry) {
+        if (entry == 34) {
+            second.Add(Standin_Picture({Standin_Label(140, 100, 27, 17, "Spells", 1, 4)}));
+        } else {
+            second.Add(Standin_Thing(18, 16, (uint8_t)(40 + 4 * entry), "s" + std::to_string(entry)));
+        }
+    }
+    Standin_Write_Archive(folder, second);
+}
