@@ -8,13 +8,13 @@
 #include <ctime>
 #include <sys/stat.h>
 
-#include "world/ALLOC.h"
 #include "Fields.h"
 #include "Mouse.h"
 #include "STU_Log.h"
 #include "STU_Wrappers.h"
 #include "overland/Screen_Control.h"
 #include "sdl2_PFL.h"
+#include "world/ALLOC.h"
 
 #define AD_LOG(severity, ...) STU_LOG(severity, LC_AUTOMATION_DRIVER, "[Automation Driver] " __VA_ARGS__)
 
@@ -219,7 +219,8 @@ int Parse_Line(const char *path, int line_number, char *line, int depth)
         Add_Key_Action(AA_BACKSPACE, KEY_BACKSPACE, 0);
         return 0;
     }
-    static const char *const directions[8] = {"left", "right", "up", "down", "upright", "downright", "upleft", "downleft"};
+    static const char *const directions[8] = {"left",    "right",     "up",     "down",
+                                              "upright", "downright", "upleft", "downleft"};
     for (int d = 0; d < 8; ++d) {
         if (strcasecmp(line, directions[d]) == 0) {
             Add_Key_Action(AA_KEY, (uint32_t)(d + 1), 0);
@@ -350,7 +351,8 @@ int Parse_File(const char *path, int depth)
         if (length > 0 && line[length - 1] != '\n' && !std::feof(file)) {
             // A longer line is read in pieces of the buffer's size; the rest is dropped.
             int c = 0;
-            while ((c = std::fgetc(file)) != EOF && c != '\n') {}
+            while ((c = std::fgetc(file)) != EOF && c != '\n') {
+            }
         }
         Trim_In_Place(line);
         if (line[0] == '\0' || line[0] == '#') continue;
@@ -403,19 +405,17 @@ void Log_Hit_Field(unsigned long long now, int16_t x, int16_t y)
 bool State_Wait_Holds(const Automation_Action &action)
 {
     switch (action.kind) {
-    case AA_WAIT_SCREEN:
-        return current_screen == action.x;
-    case AA_WAIT_TURN:
-        return _turn >= action.x;
+    case AA_WAIT_SCREEN: return current_screen == action.x;
+    case AA_WAIT_TURN: return _turn >= action.x;
     case AA_WAIT_FIELD:
         if (p_fields == nullptr) return false;
         for (int i = 0; i < fields_count && i < FIELDS_MAX; ++i) {
             const Field_Record &field = p_fields[i];
-            if (action.x >= field.x1 && action.x <= field.x2 && action.y >= field.y1 && action.y <= field.y2) return true;
+            if (action.x >= field.x1 && action.x <= field.x2 && action.y >= field.y1 && action.y <= field.y2)
+                return true;
         }
         return false;
-    default:
-        return true;
+    default: return true;
     }
 }
 
@@ -495,8 +495,7 @@ int Run_Action(const Automation_Action &action, uint64_t now)
             return 1;
         }
         return 0;
-    default:
-        return 1;
+    default: return 1;
     }
 }
 
@@ -516,7 +515,8 @@ uint64_t Automation_Parse_Duration(const char *text)
     while (*text == ' ' || *text == '\t') ++text;
     char unit[8] = {};
     int n = 0;
-    while (*text != '\0' && !std::isspace((unsigned char)*text) && n < 7) unit[n++] = (char)std::tolower((unsigned char)*text++);
+    while (*text != '\0' && !std::isspace((unsigned char)*text) && n < 7)
+        unit[n++] = (char)std::tolower((unsigned char)*text++);
     uint64_t scale = 0;
     if (std::strcmp(unit, "f") == 0) {
         scale = AUTOMATION_FRAME_MS;

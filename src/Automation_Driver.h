@@ -29,11 +29,11 @@ enum Automation_Action_Kind : int32_t {
 
 struct Automation_Action {
     int32_t kind;
-    uint64_t duration_ms;   // wait: its length; state waits: the time-out
-    int16_t x;              // screen wait: the screen; turn wait: the turn
+    uint64_t duration_ms;  // wait: its length; state waits: the time-out
+    int16_t x;             // screen wait: the screen; turn wait: the turn
     int16_t y;
     uint8_t character;
-    uint32_t packed_key;    // low byte engine code, second byte character, bit 16 Shift
+    uint32_t packed_key;  // low byte engine code, second byte character, bit 16 Shift
 };
 
 struct Alias_Point {

@@ -57,15 +57,15 @@ void Clear_Location(Settings_Ini_Location *location) { memset(location, 0, sizeo
 
 void Update_Location(Settings_Ini_Location *location)
 {
-    location->add_result = STU_INI_Add_Missing(location->path, g_settings_schema, SETTINGS_SCHEMA_ROWS,
-                                               location->backup_path, sizeof location->backup_path,
-                                               &location->added_count);
+    location->add_result =
+        STU_INI_Add_Missing(location->path, g_settings_schema, SETTINGS_SCHEMA_ROWS, location->backup_path,
+                            sizeof location->backup_path, &location->added_count);
     const char *slash = strrchr(location->path, '/');
     size_t folder_length = slash ? (size_t)(slash - location->path) + 1 : 0;
     snprintf(location->example_path, sizeof location->example_path, "%.*sTolva_example.ini", (int)folder_length,
              location->path);
-    char *example = STU_INI_Compose(g_settings_example_header, g_settings_schema, SETTINGS_SCHEMA_ROWS, 0,
-                                    STU_INI_Native_Eol());
+    char *example =
+        STU_INI_Compose(g_settings_example_header, g_settings_schema, SETTINGS_SCHEMA_ROWS, 0, STU_INI_Native_Eol());
     location->example_result = example ? STU_INI_Write_If_Different(location->example_path, example) : -1;
     free(example);
 }
@@ -134,7 +134,7 @@ const char *Choose_Location(void)
     return m_chosen;
 }
 
-} // namespace
+}  // namespace
 
 const char *Settings_Ini_Find(void)
 {

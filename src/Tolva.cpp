@@ -5,31 +5,31 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "world/ALLOC.h"
 #include "Automation_Driver.h"
 #include "Fields.h"
-#include "world/Game_Settings.h"
 #include "GENDRAW.h"
 #include "LBX_Load.h"
-#include "overland/Game_Resources.h"
-#include "world/LOADER.h"
-#include "world/LOADSAVE.h"
 #include "ORV2.h"
 #include "Palette.h"
 #include "Platform.h"
-#include "random.h"
 #include "Replay.h"
-#include "overland/Intro_And_Credits.h"
-#include "overland/Screen_Control.h"
-#include "Settings_Ini.h"
 #include "SOUND.h"
 #include "STU_BRAK.h"
 #include "STU_GRAF.h"
 #include "STU_INI.h"
 #include "STU_Log.h"
-#include "dev/STU_TST.h"
 #include "STU_Wrappers.h"
+#include "Settings_Ini.h"
 #include "Video.h"
+#include "dev/STU_TST.h"
+#include "overland/Game_Resources.h"
+#include "overland/Intro_And_Credits.h"
+#include "overland/Screen_Control.h"
+#include "random.h"
+#include "world/ALLOC.h"
+#include "world/Game_Settings.h"
+#include "world/LOADER.h"
+#include "world/LOADSAVE.h"
 
 char tolva_load_file[260];
 int32_t tolva_load_flag = 0;
@@ -73,7 +73,7 @@ void Apply_Video_Settings(void)
         {"aspect_ratio", Viewport_Aspect_Ratio_From_Name, Viewport_Aspect_Ratio_Name,
          "%s [Video] aspect_ratio = \"%s\" is not 16:10 or 4:3 -- using 16:10"},
     };
-    int values[3] = {2, 0, 0}; // fullscreen, integer, 16:10
+    int values[3] = {2, 0, 0};  // fullscreen, integer, 16:10
     char raw[3][64];
     for (int i = 0; i < 3; i++) Read_Video_Key(settings, keys[i], &values[i], raw[i], sizeof raw[i]);
     Platform_Set_Video_Settings(values[0], values[1], values[2]);
@@ -216,7 +216,7 @@ int Replay_Outcome(void)
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 // A closed window or Ctrl+Alt+Shift+Q ends the game through its own way out, so recording,
 // replay and capture are finished by the orderly shutdown.
@@ -289,11 +289,12 @@ int KEL_main(int argc, char **argv)
 
     if (tolva_load_flag) {
         g_load_save_gam_name_override = tolva_load_file;
-        STU_LOG(SEV_INFO, LC_LOADSAVE,
-                "[--load] ASSIGN g_load_save_gam_name_override=%p \"%s\"  (from tolva_load_file=%p \"%s\")  -> entering "
-                "scr_Continue, which calls Load_SAVE_GAM(8)",
-                (const void *)g_load_save_gam_name_override, g_load_save_gam_name_override, (void *)tolva_load_file,
-                tolva_load_file);
+        STU_LOG(
+            SEV_INFO, LC_LOADSAVE,
+            "[--load] ASSIGN g_load_save_gam_name_override=%p \"%s\"  (from tolva_load_file=%p \"%s\")  -> entering "
+            "scr_Continue, which calls Load_SAVE_GAM(8)",
+            (const void *)g_load_save_gam_name_override, g_load_save_gam_name_override, (void *)tolva_load_file,
+            tolva_load_file);
         current_screen = scr_Continue;
     } else {
         current_screen = continue_flag ? scr_Continue : scr_Main_Menu_Screen;

@@ -2,27 +2,27 @@
 #include <cstring>
 #include <ctime>
 
-#include "world/ALLOC.h"
 #include "Dialog_Boxes.h"
 #include "EMM.h"
 #include "Expanding_Box.h"
-#include "world/Game_Settings.h"
+#include "GENDRAW.h"
 #include "Init_Drivers.h"
 #include "Input.h"
 #include "LBX_Load.h"
-#include "overland/Game_Resources.h"
-#include "world/LOADER.h"
+#include "Palette.h"
+#include "Platform.h"
 #include "Release.h"
 #include "STU_Compat.h"
 #include "STU_GRAF.h"
 #include "STU_Log.h"
-#include "GENDRAW.h"
-#include "Palette.h"
-#include "Platform.h"
-#include "world/Player_Record.h"
-#include "overland/Screen_Control.h"
-#include "Video.h"
 #include "Tolva.h"
+#include "Video.h"
+#include "overland/Game_Resources.h"
+#include "overland/Screen_Control.h"
+#include "world/ALLOC.h"
+#include "world/Game_Settings.h"
+#include "world/LOADER.h"
+#include "world/Player_Record.h"
 
 uint16_t config_kel[10];
 
@@ -34,9 +34,8 @@ const char *const m_indispensable[] = {"FONTS.LBX", "MAINSCRN.LBX", "WIZARDS.LBX
 // them the run would end later in a fatal load error, so they are reported the same way.
 const char *const m_before_main_menu[] = {"VORTEX.LBX", "TERRSTAT.LBX", "MUSIC.LBX"};
 
-const char *const m_user_files[11] = {"CONFIG.KEL", "RAROZ.SET", "SAVE1.GAM", "SAVE2.GAM",
-                                      "SAVE3.GAM",  "SAVE4.GAM", "SAVE5.GAM", "SAVE6.GAM",
-                                      "SAVE7.GAM",  "SAVE8.GAM", "SAVE9.GAM"};
+const char *const m_user_files[11] = {"CONFIG.KEL", "RAROZ.SET", "SAVE1.GAM", "SAVE2.GAM", "SAVE3.GAM", "SAVE4.GAM",
+                                      "SAVE5.GAM",  "SAVE6.GAM", "SAVE7.GAM", "SAVE8.GAM", "SAVE9.GAM"};
 
 bool Asset_Opens(const char *name)
 {
@@ -65,7 +64,7 @@ int Driver_Number(uint16_t code)
     }
 }
 
-} // namespace
+}  // namespace
 
 int Tolva_Preflight_Game_Data(void)
 {

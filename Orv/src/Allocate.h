@@ -16,7 +16,7 @@ constexpr uint8_t POOL_FILL = 0xCC;
 constexpr uint8_t POOL_GUARD_FILL = 0xFD;
 
 struct Pool_Guard_Report {
-    int32_t guard;                // -1 leading guard, -2 trailing margin, else the carve number
+    int32_t guard;  // -1 leading guard, -2 trailing margin, else the carve number
     uint8_t *arena_start;
     uint32_t arena_size;
     const char *source_file;

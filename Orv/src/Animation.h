@@ -5,10 +5,10 @@
 #include <cstdint>
 
 // Palette information, at the offset held in header byte 14.
-constexpr int FLIC_PALETTE_DATA = 0;        // u16 offset of the colour data from the animation's start
-constexpr int FLIC_PALETTE_FIRST = 2;       // u16 first palette index
-constexpr int FLIC_PALETTE_COUNT = 4;       // u16 number of colours
-constexpr int FLIC_PALETTE_PER_FRAME = 6;   // u8 frames 1 and later carry their own entries
+constexpr int FLIC_PALETTE_DATA = 0;           // u16 offset of the colour data from the animation's start
+constexpr int FLIC_PALETTE_FIRST = 2;          // u16 first palette index
+constexpr int FLIC_PALETTE_COUNT = 4;          // u16 number of colours
+constexpr int FLIC_PALETTE_PER_FRAME = 6;      // u8 frames 1 and later carry their own entries
 constexpr int FLIC_PALETTE_FRAME_ENTRIES = 8;  // 4 bytes per frame f >= 1: u16 data, u8 first, u8 count
 
 void FLIC_Draw(int16_t x, int16_t y, uint8_t *animation);

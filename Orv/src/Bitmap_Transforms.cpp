@@ -49,8 +49,10 @@ void Outline_Line(uint8_t *first, int step, int count, uint8_t color, int no_gla
         uint8_t *previous = first + (i - 1) * step;
         uint8_t *current = first + i * step;
         bool prev_shape = shape(*previous), cur_shape = shape(*current);
-        if (prev_shape && !cur_shape) *current = color;
-        else if (!prev_shape && cur_shape) *previous = color;
+        if (prev_shape && !cur_shape)
+            *current = color;
+        else if (!prev_shape && cur_shape)
+            *previous = color;
     }
 }
 
@@ -183,8 +185,12 @@ void Shear_Bitmap_Y(int16_t x1, int16_t shift1, int16_t x2, int16_t shift2, uint
     if (a < 0) a = 0;
     if (b > w - 1) b = w - 1;
     if (b < a) {
-        int t = a; a = b; b = t;
-        t = sa; sa = sb; sb = t;
+        int t = a;
+        a = b;
+        b = t;
+        t = sa;
+        sa = sb;
+        sb = t;
     }
     // Exchanged ends are cut to the bitmap again so that no column outside it is touched.
     if (a < 0) a = 0;

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "Video.h"
 #include "Pictures.h"
+#include "Video.h"
 
 void Screen_Picture_Capture(int16_t x1, int16_t y1, int16_t x2, int16_t y2, uint8_t *picture)
 {

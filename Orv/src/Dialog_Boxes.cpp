@@ -31,8 +31,8 @@ int16_t confirmation_box_y_offset = 0;
 int16_t m_warning_type = 0;
 
 const uint8_t COL_Dialog_Run[41] = {
-    17,  17,  17,  17,  17,  6,   9,   11,  13,  15,  20,  178, 179, 180, 180, 102, 251, 251, 251, 251, 228,
-    228, 228, 228, 228, 45,  45,  45,  45,  45,  0,   0,   240, 240, 240, 240, 240, 240, 240, 240, 240,
+    17,  17,  17,  17,  17, 6,  9,  11, 13, 15, 20, 178, 179, 180, 180, 102, 251, 251, 251, 251, 228,
+    228, 228, 228, 228, 45, 45, 45, 45, 45, 0,  0,  240, 240, 240, 240, 240, 240, 240, 240, 240,
 };
 const uint8_t *const COL_ConfirmShadows = COL_Dialog_Run + 0;
 const uint8_t *const COL_Dialog_Text = COL_Dialog_Run + 5;
@@ -44,11 +44,64 @@ const uint8_t *const COL_Warning2 = COL_Dialog_Run + 25;
 int16_t notify_draw_offscr = 0;
 const uint8_t Notify_Color_Run[56] = {
     // notify_shadow_colors
-    240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 20, 20, 20, 20, 20,
+    240,
+    240,
+    240,
+    240,
+    240,
+    240,
+    240,
+    240,
+    240,
+    240,
+    240,
+    240,
+    240,
+    240,
+    240,
+    20,
+    20,
+    20,
+    20,
+    20,
     // notify_text_colors
-    25, 178, 179, 180, 180, 25, 178, 179, 180, 180, 25, 178, 179, 180, 180, 25, 178, 179, 180, 180,
+    25,
+    178,
+    179,
+    180,
+    180,
+    25,
+    178,
+    179,
+    180,
+    180,
+    25,
+    178,
+    179,
+    180,
+    180,
+    25,
+    178,
+    179,
+    180,
+    180,
     // the bytes of notify2_mascot_x1 and the start of notify2_mascot_y1, little-endian
-    0xFE, 0xFF, 0x00, 0x00, 0xEA, 0xFF, 0x08, 0x00, 0x02, 0x00, 0x02, 0x00, 0xEC, 0xFF, 0xFC, 0xFF,
+    0xFE,
+    0xFF,
+    0x00,
+    0x00,
+    0xEA,
+    0xFF,
+    0x08,
+    0x00,
+    0x02,
+    0x00,
+    0x02,
+    0x00,
+    0xEC,
+    0xFF,
+    0xFC,
+    0xFF,
 };
 const uint8_t *const notify_shadow_colors = Notify_Color_Run + 0;
 const uint8_t *const notify_text_colors = Notify_Color_Run + 20;
@@ -78,7 +131,10 @@ int16_t m_selection_scroll = 0;
 int16_t m_selection_highlight = 0;
 int16_t m_sel_x1 = 0, m_sel_y1 = 0, m_sel_x2 = 0, m_sel_y2 = 0;
 
-void Keep_Text(const char *text) { std::snprintf(message_box_text, sizeof(message_box_text), "%s", text != nullptr ? text : ""); }
+void Keep_Text(const char *text)
+{
+    std::snprintf(message_box_text, sizeof(message_box_text), "%s", text != nullptr ? text : "");
+}
 
 // Notification.
 constexpr uint32_t NOTIFY_BITMAP_BYTES = PICTURE_BITMAP_HEADER + SCREEN_WIDTH * SCREEN_HEIGHT;
@@ -246,7 +302,8 @@ void Selection_Box_Draw(void)
     int16_t scroll = m_selection_scroll != 0 ? W(11) : (int16_t)0;
     int16_t under = Scan_Input();
     m_selection_highlight = -1;
-    if (under >= 1 && under <= m_selection_rows && under <= m_selection_count) m_selection_highlight = (int16_t)(under - 1);
+    if (under >= 1 && under <= m_selection_rows && under <= m_selection_count)
+        m_selection_highlight = (int16_t)(under - 1);
     Copy_Back_To_Off();
     int16_t x1 = m_sel_x1, y1 = m_sel_y1, x2 = m_sel_x2, y2 = m_sel_y2;
     Set_Window(x1, y1, x2, y2);
@@ -302,7 +359,8 @@ int16_t Selection_Box(int16_t rows, const char *const *list, int16_t scroll_colu
     static const int16_t order[] = {5, 6, 7, 9, 8, 10, 11, 32, 33, 34, 35, 36, 37};
     bool first = true;
     for (int16_t entry : order) {
-        m_selection_pictures[entry] = first ? LBX_Reload_Picture("RESOURCE", entry, block) : LBX_Reload_Next_Picture("RESOURCE", entry, block);
+        m_selection_pictures[entry] =
+            first ? LBX_Reload_Picture("RESOURCE", entry, block) : LBX_Reload_Next_Picture("RESOURCE", entry, block);
         first = false;
     }
     for (int16_t i = 0; i < 5; ++i) {
@@ -316,7 +374,8 @@ int16_t Selection_Box(int16_t rows, const char *const *list, int16_t scroll_colu
     m_selection_title = title;
     m_selection_scroll = scroll_column;
     m_selection_count = 0;
-    while (list != nullptr && list[m_selection_count] != nullptr && list[m_selection_count][0] != '\0') ++m_selection_count;
+    while (list != nullptr && list[m_selection_count] != nullptr && list[m_selection_count][0] != '\0')
+        ++m_selection_count;
     Set_Font_Style(4, 0, 0, 0);
     int16_t widest = title != nullptr ? Get_String_Width(title) : (int16_t)0;
     for (int16_t i = 0; i < m_selection_count; ++i) {
@@ -488,8 +547,8 @@ void Notify(bool left_variant, int16_t centre_x, int16_t y, int16_t type, const 
         message_box_x = (int16_t)(mascot_x < 0 ? 6 - mascot_x : 6);
     }
     message_box_y = y;
-    STU_LOG(SEV_INFO, LC_INPUT, "Notification box %d: type %d, mascot %d at (%d, %d)", left_variant ? 2 : 1,
-            (int)type, (int)m_notify_mascot, (int)message_box_x, (int)message_box_y);
+    STU_LOG(SEV_INFO, LC_INPUT, "Notification box %d: type %d, mascot %d at (%d, %d)", left_variant ? 2 : 1, (int)type,
+            (int)m_notify_mascot, (int)message_box_x, (int)message_box_y);
 
     Auto_Function draw = left_variant ? Notify2_Draw : Notify1_Draw;
     Assign_Auto_Function(draw, 1);
@@ -561,8 +620,8 @@ void Notify2_Draw(void)
     // The window reaches x + r + 12, beyond the frame; the page's edge bounds it.
     Set_Window(0, 0, (int16_t)(x + r + 12), SCREEN_HEIGHT - 1);
     Clipped_Draw(x, y, m_notify_box);
-    Clipped_Draw((int16_t)(x + notify2_mascot_x1[m_notify_mascot] - 1), (int16_t)(y + notify2_mascot_y1[m_notify_mascot]),
-                 m_notify_mascots[m_notify_mascot]);
+    Clipped_Draw((int16_t)(x + notify2_mascot_x1[m_notify_mascot] - 1),
+                 (int16_t)(y + notify2_mascot_y1[m_notify_mascot]), m_notify_mascots[m_notify_mascot]);
     Reset_Window();
     Fill((int16_t)(r + 2), y, (int16_t)(r + 47), (int16_t)(y + 55), 0);
     Clipped_Draw((int16_t)(r + 1), y, Notify_Frame());
@@ -586,6 +645,6 @@ void Notify2(int16_t ignored, int16_t y, int16_t type, const char *text, int16_t
              int16_t picture1_x, int16_t picture1_y, uint8_t *picture2, int16_t picture2_x, int16_t picture2_y,
              int16_t colour_slide, int16_t darken)
 {
-    Notify(true, ignored, y, type, text, gem_frame, picture1, picture1_x, picture1_y, picture2, picture2_x,
-           picture2_y, colour_slide, darken);
+    Notify(true, ignored, y, type, text, gem_frame, picture1, picture1_x, picture1_y, picture2, picture2_x, picture2_y,
+           colour_slide, darken);
 }

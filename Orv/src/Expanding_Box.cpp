@@ -58,7 +58,10 @@ enum Trail_Side { SIDE_RIGHT, SIDE_BOTTOM, SIDE_LEFT, SIDE_TOP };
 
 }  // namespace
 
-void Expanding_Box_Register_Setting(const uint16_t *expanding_help_word) { m_expanding_help_word = expanding_help_word; }
+void Expanding_Box_Register_Setting(const uint16_t *expanding_help_word)
+{
+    m_expanding_help_word = expanding_help_word;
+}
 
 uint16_t Expanding_Box_Setting(void) { return m_expanding_help_word != nullptr ? *m_expanding_help_word : 1; }
 
@@ -123,8 +126,8 @@ void Draw_Expanding_Box(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t 
 }
 
 void Draw_Expanding_Box_Picture(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t cap_x1, int16_t cap_y1,
-                                int16_t cap_x2, int16_t cap_y2, int16_t origin_x1, int16_t origin_y1,
-                                int16_t origin_x2, int16_t origin_y2, int16_t lines)
+                                int16_t cap_x2, int16_t cap_y2, int16_t origin_x1, int16_t origin_y1, int16_t origin_x2,
+                                int16_t origin_y2, int16_t lines)
 {
     _draw_expanding_box = lines;
     expanding_box_x1 = x1;
@@ -152,7 +155,8 @@ void Draw_Expanding_Box_Picture(int16_t x1, int16_t y1, int16_t x2, int16_t y2, 
         return;
     }
     if (Get_Free_Blocks(block) < EXPANDING_BOX_PARAGRAPHS + 1) {
-        STU_LOG(SEV_WARN, LC_ORV2, "Expanding box: %u paragraphs free in the picture block, %u needed; shown without growing",
+        STU_LOG(SEV_WARN, LC_ORV2,
+                "Expanding box: %u paragraphs free in the picture block, %u needed; shown without growing",
                 (unsigned)Get_Free_Blocks(block), (unsigned)EXPANDING_BOX_PARAGRAPHS + 1);
         return;
     }
@@ -190,8 +194,8 @@ void Draw_Expanding_Box_Picture(int16_t x1, int16_t y1, int16_t x2, int16_t y2, 
         Order(dx1, dx2);
         Order(dy1, dy2);
         if (step > 0 && lines != 0)
-            Draw_Expanding_Box_Lines(origin_x1, origin_y1, origin_x2, origin_y2, dx1, dy1, dx2, dy2, 180, 181, 185,
-                                     186, 187, 186);
+            Draw_Expanding_Box_Lines(origin_x1, origin_y1, origin_x2, origin_y2, dx1, dy1, dx2, dy2, 180, 181, 185, 186,
+                                     187, 186);
         Draw_Picture(dx1, dy1, bitmap);
         Toggle_Pages();
         if (step != EXPANDING_BOX_STEPS - 1) std::memcpy(bitmap, _VGAFILEH_seg, bitmap_bytes);
@@ -200,9 +204,9 @@ void Draw_Expanding_Box_Picture(int16_t x1, int16_t y1, int16_t x2, int16_t y2, 
     Release_Block(block);
 }
 
-void Draw_Expanding_Box_Lines(int16_t origin_x1, int16_t origin_y1, int16_t origin_x2, int16_t origin_y2,
-                              int16_t x1, int16_t y1, int16_t x2, int16_t y2, uint8_t c1, uint8_t c2, uint8_t c3,
-                              uint8_t c4, uint8_t c5, uint8_t c6)
+void Draw_Expanding_Box_Lines(int16_t origin_x1, int16_t origin_y1, int16_t origin_x2, int16_t origin_y2, int16_t x1,
+                              int16_t y1, int16_t x2, int16_t y2, uint8_t c1, uint8_t c2, uint8_t c3, uint8_t c4,
+                              uint8_t c5, uint8_t c6)
 {
     Set_Page_Off();
     // Set directly rather than through Set_Random_Seed: the pop-ups redraw the trail every
@@ -256,7 +260,7 @@ void Draw_Expanding_Box_Lines(int16_t origin_x1, int16_t origin_y1, int16_t orig
     Trail_Side sides[4] = {SIDE_RIGHT, SIDE_BOTTOM, SIDE_LEFT, SIDE_TOP};
     int side_count = 4;
     if (!four_sides) {
-        Trail_Side left_out = sweep == SWEEP_X_UP ? SIDE_RIGHT
+        Trail_Side left_out = sweep == SWEEP_X_UP     ? SIDE_RIGHT
                               : sweep == SWEEP_X_DOWN ? SIDE_LEFT
                               : sweep == SWEEP_Y_UP   ? SIDE_BOTTOM
                                                       : SIDE_TOP;
@@ -267,10 +271,28 @@ void Draw_Expanding_Box_Lines(int16_t origin_x1, int16_t origin_y1, int16_t orig
 
     int start = 0, end = 0, s = 0, direction = 2;
     switch (sweep) {
-    case SWEEP_X_UP: start = origin_x1; end = x1; s = origin_x1; break;
-    case SWEEP_X_DOWN: start = origin_x2; end = x2; s = origin_x2 - 2; direction = -2; break;
-    case SWEEP_Y_UP: start = origin_y1; end = y1; s = origin_y1; break;
-    case SWEEP_Y_DOWN: start = origin_y2; end = y2; s = origin_y2 - 2; direction = -2; break;
+    case SWEEP_X_UP:
+        start = origin_x1;
+        end = x1;
+        s = origin_x1;
+        break;
+    case SWEEP_X_DOWN:
+        start = origin_x2;
+        end = x2;
+        s = origin_x2 - 2;
+        direction = -2;
+        break;
+    case SWEEP_Y_UP:
+        start = origin_y1;
+        end = y1;
+        s = origin_y1;
+        break;
+    case SWEEP_Y_DOWN:
+        start = origin_y2;
+        end = y2;
+        s = origin_y2 - 2;
+        direction = -2;
+        break;
     }
     for (; direction > 0 ? s < end : s > end; s += direction) {
         int16_t left = Sweep_Edge(origin_x1, x1, s, start, end);
@@ -298,6 +320,6 @@ void Redraw_Expanding_Box_Lines(void)
 {
     if (_draw_expanding_box == 0) return;
     Draw_Expanding_Box_Lines(expanding_origin_x1, expanding_origin_y1, expanding_origin_x2, expanding_origin_y2,
-                             expanding_box_x1, expanding_box_y1, expanding_box_x2, expanding_box_y2, 180, 181, 185,
-                             186, 187, 186);
+                             expanding_box_x1, expanding_box_y1, expanding_box_x2, expanding_box_y2, 180, 181, 185, 186,
+                             187, 186);
 }

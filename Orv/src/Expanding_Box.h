@@ -41,13 +41,13 @@ void Draw_Expanding_Box(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t 
 // The same with the picture of the off page's area cap_* growing into the target box x*, y*.
 // The boxes and the lines flag are recorded first, whatever the setting.
 void Draw_Expanding_Box_Picture(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t cap_x1, int16_t cap_y1,
-                                int16_t cap_x2, int16_t cap_y2, int16_t origin_x1, int16_t origin_y1,
-                                int16_t origin_x2, int16_t origin_y2, int16_t lines);
+                                int16_t cap_x2, int16_t cap_y2, int16_t origin_x1, int16_t origin_y1, int16_t origin_x2,
+                                int16_t origin_y2, int16_t lines);
 // The speckled trail of rectangle outlines from the origin box towards the target box, on the
 // off page, in the colour pairs (c1, c2), (c3, c4), (c5, c6).
-void Draw_Expanding_Box_Lines(int16_t origin_x1, int16_t origin_y1, int16_t origin_x2, int16_t origin_y2,
-                              int16_t x1, int16_t y1, int16_t x2, int16_t y2, uint8_t c1, uint8_t c2, uint8_t c3,
-                              uint8_t c4, uint8_t c5, uint8_t c6);
+void Draw_Expanding_Box_Lines(int16_t origin_x1, int16_t origin_y1, int16_t origin_x2, int16_t origin_y2, int16_t x1,
+                              int16_t y1, int16_t x2, int16_t y2, uint8_t c1, uint8_t c2, uint8_t c3, uint8_t c4,
+                              uint8_t c5, uint8_t c6);
 // Draws the last animation's trail again when it had one (for the pop-up's own draw routine).
 void Redraw_Expanding_Box_Lines(void);
 

@@ -5,12 +5,12 @@
 #include "Allocate.h"
 #include "Animation.h"
 #include "Fonts.h"
-#include "Pictures.h"
 #include "GENDRAW.h"
 #include "Input.h"
 #include "Input_Box.h"
 #include "Mouse.h"
 #include "Palette.h"
+#include "Pictures.h"
 #include "STU_Log.h"
 #include "Video.h"
 #include "sdl2_PFL.h"
@@ -353,9 +353,8 @@ int16_t Add_Grid_Field(int16_t x, int16_t y, int16_t cell_width, int16_t cell_he
     return Commit_Field();
 }
 
-int16_t Add_Scroll_Field_Far(int16_t x, int16_t y, int16_t bar_start, int16_t bar_end, int16_t minimum,
-                             int16_t maximum, int16_t width, int16_t height, int16_t *value, const char *hot_key,
-                             int16_t help)
+int16_t Add_Scroll_Field_Far(int16_t x, int16_t y, int16_t bar_start, int16_t bar_end, int16_t minimum, int16_t maximum,
+                             int16_t width, int16_t height, int16_t *value, const char *hot_key, int16_t help)
 {
     Field_Record *field = New_Field("Add_Scroll_Field");
     if (field == nullptr) return 0;
@@ -414,9 +413,7 @@ void Draw_Field(int16_t index, int16_t pressed)
     if (p_fields == nullptr || index < 1 || index >= fields_count) return;
     Field_Record &field = p_fields[index];
     switch (field.kind) {
-    case ft_Button:
-        Draw_Button(field, pressed);
-        break;
+    case ft_Button: Draw_Button(field, pressed); break;
     case ft_Input:
         if (pressed) Input_Box_Popup(index);
         break;
@@ -446,8 +443,7 @@ void Draw_Field(int16_t index, int16_t pressed)
             }
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -467,9 +463,7 @@ void Draw_Fields(void)
             continue;
         }
         switch (field.kind) {
-        case ft_Button:
-            Draw_Field(i, 0);
-            break;
+        case ft_Button: Draw_Field(i, 0); break;
         case ft_Input:
             if (i == down_mouse_button) break;
             Set_Font_Style(field.font_style, field.normal_color, field.highlight_color, 0);
@@ -494,14 +488,9 @@ void Draw_Fields(void)
             }
             break;
         }
-        case ft_List_Item:
-            Draw_List_Item(field);
-            break;
-        case ft_String:
-            Draw_String_Field(i, field);
-            break;
-        default:
-            break;
+        case ft_List_Item: Draw_List_Item(field); break;
+        case ft_String: Draw_String_Field(i, field); break;
+        default: break;
         }
     }
     Set_Window(wx1, wy1, wx2, wy2);

@@ -46,7 +46,7 @@ struct Field_Record {
     int16_t list_fill_kind;
     int16_t selectable;
     int16_t highlight_color;
-    Field_Slot param[7];   // slots 1..7 at param[0..6]
+    Field_Slot param[7];  // slots 1..7 at param[0..6]
     int16_t hot_key;
 };
 static_assert(sizeof(Field_Record) == 88, "Field_Record is 88 bytes");
@@ -98,9 +98,8 @@ int16_t Add_Grid_Field(int16_t x, int16_t y, int16_t cell_width, int16_t cell_he
                        int16_t *column_result, int16_t *row_result, int16_t help);
 int16_t Add_Scroll_Field(int16_t x, int16_t y, int16_t bar_start, int16_t bar_end, int16_t minimum, int16_t maximum,
                          int16_t width, int16_t height, int16_t *value, const char *hot_key, int16_t help);
-int16_t Add_Scroll_Field_Far(int16_t x, int16_t y, int16_t bar_start, int16_t bar_end, int16_t minimum,
-                             int16_t maximum, int16_t width, int16_t height, int16_t *value, const char *hot_key,
-                             int16_t help);
+int16_t Add_Scroll_Field_Far(int16_t x, int16_t y, int16_t bar_start, int16_t bar_end, int16_t minimum, int16_t maximum,
+                             int16_t width, int16_t height, int16_t *value, const char *hot_key, int16_t help);
 int16_t Add_List_Item_Field(int16_t x, int16_t y, int16_t width, const char *text, int16_t selectable,
                             int16_t *selected, int16_t item_index, int16_t fill_kind, int16_t remap_table,
                             int16_t gradient1, int16_t gradient2, int16_t gradient3, const char *hot_key, int16_t help);
@@ -114,9 +113,9 @@ void Increment_Scroll_Bar(int16_t field);
 void Decrement_Scroll_Bar(int16_t field);
 
 // table: entries of stride bytes, ended by one whose first two bytes are zero.
-int16_t Get_List_Field(int16_t x, int16_t y, int16_t width, const char *title, const char *table,
-                       int16_t stride, int16_t *selected, const int16_t *selectable, int16_t fill_kind,
-                       int16_t remap_table, int16_t gradient1, int16_t gradient2, int16_t gradient3, int16_t help);
+int16_t Get_List_Field(int16_t x, int16_t y, int16_t width, const char *title, const char *table, int16_t stride,
+                       int16_t *selected, const int16_t *selectable, int16_t fill_kind, int16_t remap_table,
+                       int16_t gradient1, int16_t gradient2, int16_t gradient3, int16_t help);
 
 typedef void (*Auto_Function)(void);
 void Assign_Auto_Function(Auto_Function callback, int16_t delay);

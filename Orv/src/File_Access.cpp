@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "STU_Wrappers.h"
 #include "Mouse.h"
+#include "STU_Wrappers.h"
 
 FILE *_gf_fhandle = nullptr;
 int16_t _gf_bsize = 0;

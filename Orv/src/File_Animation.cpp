@@ -55,7 +55,7 @@ int Decode_Streamed_Frame(int x, int y, const uint8_t *header, uint32_t at, uint
             if (visible && row >= 0 && row < SCREEN_HEIGHT) {
                 uint8_t *pixel = current_video_page + row * SCREEN_WIDTH + px;
                 *pixel = (remap && value >= FRAME_REMAP_FIRST) ? remap_color_palettes[value - FRAME_REMAP_FIRST][*pixel]
-                                                              : value;
+                                                               : value;
             }
             ++row;
         };
@@ -137,7 +137,8 @@ void Draw_File_Animation(void)
     uint16_t count = LE_U16(file_animation_header + FLIC_FRAME_COUNT);
     int32_t shown = FLIC_Advance_Frame(file_animation_header);
     if (shown < 0) return;
-    if (LE_U16(file_animation_header + FLIC_PALETTE_INFO) != 0) FLIC_Load_Palette(file_animation_header, (int16_t)shown);
+    if (LE_U16(file_animation_header + FLIC_PALETTE_INFO) != 0)
+        FLIC_Load_Palette(file_animation_header, (int16_t)shown);
     uint32_t entry = FLIC_FRAME_OFFSETS + 4u * (uint32_t)shown;
     // The offset table must lie in the part of the entry read at the start.
     if (shown >= count || entry + 8 > FILE_ANIMATION_HEAD_BYTES)

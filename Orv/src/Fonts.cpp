@@ -55,7 +55,10 @@ struct Text_Target {
     int page;
 };
 
-Text_Target Page_Text_Target(void) { return {current_video_page, 1, SCREEN_WIDTH, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, 1}; }
+Text_Target Page_Text_Target(void)
+{
+    return {current_video_page, 1, SCREEN_WIDTH, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, 1};
+}
 
 Text_Target Window_Text_Target(void)
 {
@@ -146,30 +149,29 @@ int Print_String(const Text_Target &t, int x, int y, const char *text, int colou
         uint8_t ch = *p;
         if (ch == TEXT_END || ch == TEXT_STOP) break;
         switch (ch) {
-            case TEXT_NORMAL_COLORS:
-                if (colours) Set_Normal_Colors_On();
-                continue;
-            case TEXT_HIGHLIGHT_COLORS:
-            case TEXT_HIGHLIGHT_COLORS_2:
-                if (colours) Set_Highlight_Colors_On();
-                continue;
-            case TEXT_SPECIAL_COLORS:
-                if (colours) Set_Special_Colors_On();
-                continue;
-            case TEXT_LINE_BREAK:
-            case TEXT_LINE_BREAK_2:
-                y += line_feed;
-                x = start_x;
-                continue;
-            case TEXT_TAB:
-            case TEXT_TAB_2:
-                // The position byte follows; a text ending here has none to read.
-                if (p[1] == TEXT_END) return x;
-                ++p;
-                x = start_x + (int8_t)*p;
-                continue;
-            default:
-                break;
+        case TEXT_NORMAL_COLORS:
+            if (colours) Set_Normal_Colors_On();
+            continue;
+        case TEXT_HIGHLIGHT_COLORS:
+        case TEXT_HIGHLIGHT_COLORS_2:
+            if (colours) Set_Highlight_Colors_On();
+            continue;
+        case TEXT_SPECIAL_COLORS:
+            if (colours) Set_Special_Colors_On();
+            continue;
+        case TEXT_LINE_BREAK:
+        case TEXT_LINE_BREAK_2:
+            y += line_feed;
+            x = start_x;
+            continue;
+        case TEXT_TAB:
+        case TEXT_TAB_2:
+            // The position byte follows; a text ending here has none to read.
+            if (p[1] == TEXT_END) return x;
+            ++p;
+            x = start_x + (int8_t)*p;
+            continue;
+        default: break;
         }
         x = Print_Glyph(t, x, y, ch);
         if (ch == ' ' && (justify.each > 0 || justify.extra > 0)) {
@@ -253,8 +255,8 @@ int Clipped_Print_Display(int x, int y, const char *text)
     uint8_t *font = Font();
     int mode = font[FONT_DRAW_MODE];
     if (mode != 0) {
-        static const Offset PASSES[13] = {{1, 1}, {0, 1}, {1, 0}, {-1, 0}, {-1, -1}, {0, -1}, {2, 2},
-                                          {1, 2}, {2, 1}, {1, -1}, {-1, 1}, {2, 0}, {0, 2}};
+        static const Offset PASSES[13] = {{1, 1}, {0, 1}, {1, 0},  {-1, 0}, {-1, -1}, {0, -1}, {2, 2},
+                                          {1, 2}, {2, 1}, {1, -1}, {-1, 1}, {2, 0},   {0, 2}};
         std::memset(font + FONT_CURRENT_COLORS, outline_color, 16);
         draw_alias_flag = 1;
         for (int i = 0; i < 13; ++i) {

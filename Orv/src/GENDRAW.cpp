@@ -33,10 +33,7 @@ bool Clamp_To_Area(Rect &r, int left, int top, int right, int bottom)
     return true;
 }
 
-bool Clamp_To_Page(Rect &r)
-{
-    return Clamp_To_Area(r, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
-}
+bool Clamp_To_Page(Rect &r) { return Clamp_To_Area(r, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1); }
 
 void Fill_Rect(const Rect &r, uint8_t color)
 {
@@ -45,16 +42,12 @@ void Fill_Rect(const Rect &r, uint8_t color)
     }
 }
 
-int Clamp(int value, int low, int high)
-{
-    return value < low ? low : (value > high ? high : value);
-}
+int Clamp(int value, int low, int high) { return value < low ? low : (value > high ? high : value); }
 
 // Walks the line pixel by pixel in the engine's 8.8 fixed-point manner and hands each pixel,
 // numbered from 0 after the endpoint swap, to the plotter. Clipped drawers plot only inside
 // the window, so they keep exactly the pixels and pattern phase of the unclipped line.
-template <typename Plot>
-void Walk_Line(int x1, int y1, int x2, int y2, Plot plot)
+template <typename Plot> void Walk_Line(int x1, int y1, int x2, int y2, Plot plot)
 {
     if (x1 > x2) {
         int t = x1;
@@ -198,8 +191,8 @@ void Multi_Colored_Line(int16_t x1, int16_t y1, int16_t x2, int16_t y2, const ui
     Pattern_Line(x1, y1, x2, y2, colors, count, start, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
 }
 
-void Clipped_Multi_Colored_Line(int16_t x1, int16_t y1, int16_t x2, int16_t y2, const uint8_t *colors,
-                                int16_t count, int16_t start)
+void Clipped_Multi_Colored_Line(int16_t x1, int16_t y1, int16_t x2, int16_t y2, const uint8_t *colors, int16_t count,
+                                int16_t start)
 {
     if (Line_Misses_Window(x1, y1, x2, y2)) {
         return;

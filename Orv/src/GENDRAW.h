@@ -18,8 +18,8 @@ void Line(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t color);
 void Clipped_Line(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t color);
 void Multi_Colored_Line(int16_t x1, int16_t y1, int16_t x2, int16_t y2, const uint8_t *colors, int16_t count,
                         int16_t start);
-void Clipped_Multi_Colored_Line(int16_t x1, int16_t y1, int16_t x2, int16_t y2, const uint8_t *colors,
-                                int16_t count, int16_t start);
+void Clipped_Multi_Colored_Line(int16_t x1, int16_t y1, int16_t x2, int16_t y2, const uint8_t *colors, int16_t count,
+                                int16_t start);
 void Tint_Fill(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t table);
 void Gradient_Fill(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t type, int16_t table);
 uint16_t Dither_Scramble_Seed(uint16_t seed);

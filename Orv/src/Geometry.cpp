@@ -54,8 +54,10 @@ int16_t Path_Wrap(int16_t x1, int16_t y1, int16_t x2, int16_t y2, uint8_t *xs, u
             }
         }
         int wx = x;
-        if (wx < 0) wx += width;
-        else if (wx >= width) wx -= width;
+        if (wx < 0)
+            wx += width;
+        else if (wx >= width)
+            wx -= width;
         xs[i] = (uint8_t)wx;
         ys[i] = (uint8_t)y;
     }

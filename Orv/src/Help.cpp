@@ -2,21 +2,21 @@
 
 #include <cstring>
 
+#include "Allocate.h"
+#include "Animation.h"
+#include "Expanding_Box.h"
 #include "Fields.h"
+#include "Fonts.h"
 #include "GENDRAW.h"
 #include "Input.h"
 #include "LBX_Load.h"
 #include "LBX_Pictures.h"
 #include "Mouse.h"
 #include "Palette.h"
+#include "Paragraph.h"
+#include "Pictures.h"
 #include "STU_LE.h"
 #include "STU_Log.h"
-#include "Allocate.h"
-#include "Animation.h"
-#include "Expanding_Box.h"
-#include "Fonts.h"
-#include "Pictures.h"
-#include "Paragraph.h"
 #include "Video.h"
 
 Help_Entry _help_entries[HELP_ENTRIES_MAX] = {};
@@ -234,8 +234,8 @@ void Set_Help_List_From_Entry(int16_t entry, int16_t count)
     LBX_Load_Data_Static("hlpentry", entry, bytes, 0, count, (int16_t)sizeof(Help_Entry));
     for (int16_t i = 0; i < count; ++i) {
         const uint8_t *record = bytes + i * sizeof(Help_Entry);
-        _help_entries[i] = Help_Entry{LE_I16(record), LE_I16(record + 2), LE_I16(record + 4), LE_I16(record + 6),
-                                      LE_I16(record + 8)};
+        _help_entries[i] =
+            Help_Entry{LE_I16(record), LE_I16(record + 2), LE_I16(record + 4), LE_I16(record + 6), LE_I16(record + 8)};
     }
     Set_Help_List(_help_entries, count);
 }

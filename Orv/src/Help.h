@@ -30,7 +30,7 @@ struct Help_Text_Record {
     char title[HELP_TITLE_SIZE];
     char lbx_name[HELP_LBX_NAME_SIZE];
     int16_t lbx_entry;
-    int16_t continuation;   // 0 last; -1 the next record; else the record it goes on with
+    int16_t continuation;  // 0 last; -1 the next record; else the record it goes on with
     char text[HELP_TEXT_SIZE];
 };
 

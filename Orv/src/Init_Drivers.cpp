@@ -1,12 +1,11 @@
 #include "Init_Drivers.h"
 
 #include "EMM.h"
-#include "Input.h"
 #include "Fonts.h"
+#include "Input.h"
 #include "ORV2.h"
 #include "Video.h"
 #include "random.h"
-
 
 void Init_Drivers(int16_t input_type, int16_t snd_type, const char *font_file)
 {

@@ -412,13 +412,18 @@ int16_t Interpret_Keyboard_Input(int16_t *field_out, int16_t *moved)
         *field_out = found;
     } else {
         switch (read) {
-        case KEY_LEFT: case KEY_RIGHT: case KEY_UP: case KEY_DOWN: case KEY_HOME: case KEY_END:
-        case DIRECTION_CODE_UP_RIGHT: case DIRECTION_CODE_DOWN_RIGHT:
+        case KEY_LEFT:
+        case KEY_RIGHT:
+        case KEY_UP:
+        case KEY_DOWN:
+        case KEY_HOME:
+        case KEY_END:
+        case DIRECTION_CODE_UP_RIGHT:
+        case DIRECTION_CODE_DOWN_RIGHT:
             *field_out = Process_Direction_Key(read);
             *moved = 1;
             break;
-        default:
-            break;
+        default: break;
         }
     }
     if (multi_hotkey_active_field == 0) {
@@ -444,10 +449,22 @@ int16_t Process_Direction_Key(int16_t key)
     case KEY_RIGHT: dx = 1; break;
     case KEY_UP: dy = -1; break;
     case KEY_DOWN: dy = 1; break;
-    case KEY_HOME: dx = -1; dy = -1; break;
-    case DIRECTION_CODE_UP_RIGHT: dx = 1; dy = -1; break;
-    case KEY_END: dx = -1; dy = 1; break;
-    case DIRECTION_CODE_DOWN_RIGHT: dx = 1; dy = 1; break;
+    case KEY_HOME:
+        dx = -1;
+        dy = -1;
+        break;
+    case DIRECTION_CODE_UP_RIGHT:
+        dx = 1;
+        dy = -1;
+        break;
+    case KEY_END:
+        dx = -1;
+        dy = 1;
+        break;
+    case DIRECTION_CODE_DOWN_RIGHT:
+        dx = 1;
+        dy = 1;
+        break;
     default: return 0;
     }
     if (list_field_on && dx == 0) return Move_Dialog_Highlight(dy > 0 ? 1 : 0);

@@ -2,13 +2,13 @@
 
 #include <cstring>
 
+#include "Animation.h"
 #include "Fields.h"
+#include "Fonts.h"
 #include "GENDRAW.h"
 #include "Input.h"
 #include "Mouse.h"
 #include "Palette.h"
-#include "Animation.h"
-#include "Fonts.h"
 #include "Pictures.h"
 #include "Video.h"
 #include "sdl2_PFL.h"
@@ -127,7 +127,8 @@ int16_t Edit_Field(int16_t index, bool popup)
     Hw_Textinput_Stop();
     write_back();
     if (clicked) {
-        while (Mouse_Button() != 0) {}
+        while (Mouse_Button() != 0) {
+        }
     }
     if (!popup) {
         Restore_Mouse_On_Page();
@@ -162,8 +163,7 @@ int16_t Input_Box_Key(Input_Box_State *state, int16_t key)
     int16_t length = (int16_t)std::strlen(text);
     switch (key) {
     case KEY_ENTER:
-    case KEY_ESCAPE:
-        return 1;
+    case KEY_ESCAPE: return 1;
     case KEY_LEFT:
         if (state->position > 0) --state->position;
         state->edited = 1;
@@ -196,8 +196,7 @@ int16_t Input_Box_Key(Input_Box_State *state, int16_t key)
         }
         state->edited = 1;
         return 0;
-    default:
-        break;
+    default: break;
     }
     if (!Input_Character_Accepted(key)) return 0;
     state->edited = 1;
@@ -237,16 +236,16 @@ void Input_Box_Popup(int16_t field)
     Edit_Field(field, false);
 }
 
-int16_t Setup_Input_Box_Popup(int16_t x, int16_t y, int16_t width, char *text, int16_t max_length,
-                              int16_t fill_color, int16_t right_align, int16_t cursor_style,
-                              const uint8_t *cursor_colors, int16_t help)
+int16_t Setup_Input_Box_Popup(int16_t x, int16_t y, int16_t width, char *text, int16_t max_length, int16_t fill_color,
+                              int16_t right_align, int16_t cursor_style, const uint8_t *cursor_colors, int16_t help)
 {
     Clear_Fields();
-    while (Mouse_Button() != 0) {}
+    while (Mouse_Button() != 0) {
+    }
     Mouse_Clear_Buffers();
     Set_Input_Delay(1);
-    int16_t field = Add_Input_Field(x, y, width, text, max_length, fill_color, right_align, cursor_style,
-                                    cursor_colors, "", help);
+    int16_t field =
+        Add_Input_Field(x, y, width, text, max_length, fill_color, right_align, cursor_style, cursor_colors, "", help);
     int16_t escaped = 0;
     if (field != 0) {
         down_mouse_button = field;

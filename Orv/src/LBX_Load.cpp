@@ -74,7 +74,8 @@ void LBX_Open(const char *name, int16_t entry)
         bool complete = false;
         if (fseek(file, 0, SEEK_END) == 0) {
             file_size = ftell(file);
-            complete = file_size >= 0 && fseek(file, 0, SEEK_SET) == 0 && fread(header, 1, sizeof header, file) == sizeof header;
+            complete = file_size >= 0 && fseek(file, 0, SEEK_SET) == 0 &&
+                       fread(header, 1, sizeof header, file) == sizeof header;
         }
         if (!complete) {
             fclose(file);
@@ -86,7 +87,8 @@ void LBX_Open(const char *name, int16_t entry)
         }
         if (!LBX_Header_Sound(header, file_size)) {
             fclose(file);
-            STU_LOG(SEV_ERROR, LC_LOADER, "%s.LBX: header entry count or offsets do not fit the file (%ld bytes)", name, file_size);
+            STU_LOG(SEV_ERROR, LC_LOADER, "%s.LBX: header entry count or offsets do not fit the file (%ld bytes)", name,
+                    file_size);
             Error_Handler(name, 2, entry, 0);
         }
         memcpy(lbxload_lbx_header, header, sizeof header);
@@ -223,11 +225,23 @@ void LBX_Close(void)
 uint8_t *LBX_Load(char *name, int16_t entry) { return LBX_Load_Entry(name, entry, nullptr, LBX_MODE_NEW); }
 uint8_t *LBX_Load(const char *name, int16_t entry) { return LBX_Load(LBX_Name_Copy(name).text, entry); }
 
-uint8_t *LBX_Reload(char *name, int16_t entry, SAMB_ptr block) { return LBX_Load_Entry(name, entry, block, LBX_MODE_RELOAD); }
-uint8_t *LBX_Reload(const char *name, int16_t entry, SAMB_ptr block) { return LBX_Reload(LBX_Name_Copy(name).text, entry, block); }
+uint8_t *LBX_Reload(char *name, int16_t entry, SAMB_ptr block)
+{
+    return LBX_Load_Entry(name, entry, block, LBX_MODE_RELOAD);
+}
+uint8_t *LBX_Reload(const char *name, int16_t entry, SAMB_ptr block)
+{
+    return LBX_Reload(LBX_Name_Copy(name).text, entry, block);
+}
 
-uint8_t *LBX_Reload_Next(char *name, int16_t entry, SAMB_ptr block) { return LBX_Load_Entry(name, entry, block, LBX_MODE_APPEND); }
-uint8_t *LBX_Reload_Next(const char *name, int16_t entry, SAMB_ptr block) { return LBX_Reload_Next(LBX_Name_Copy(name).text, entry, block); }
+uint8_t *LBX_Reload_Next(char *name, int16_t entry, SAMB_ptr block)
+{
+    return LBX_Load_Entry(name, entry, block, LBX_MODE_APPEND);
+}
+uint8_t *LBX_Reload_Next(const char *name, int16_t entry, SAMB_ptr block)
+{
+    return LBX_Reload_Next(LBX_Name_Copy(name).text, entry, block);
+}
 
 uint8_t *LBX_Load_Data(char *name, int16_t entry, int16_t first, int16_t count, int16_t size)
 {
@@ -268,7 +282,8 @@ void LBX_Error_Text(const char *name, int16_t code, int16_t entry, int32_t value
     if (name == nullptr) name = "";
     size_t room = (size_t)size;
     if (code == 3) {
-        snprintf(buffer, room, "Insufficient memory. You need at least %dK free. Try removing all TSR's.", (int)RAM_MinKbytes);
+        snprintf(buffer, room, "Insufficient memory. You need at least %dK free. Try removing all TSR's.",
+                 (int)RAM_MinKbytes);
         return;
     }
     if (code == 11) {
@@ -280,18 +295,18 @@ void LBX_Error_Text(const char *name, int16_t code, int16_t entry, int32_t value
     char *tail = buffer + written;
     size_t tail_room = room - (size_t)written;
     switch (code) {
-        case 1: snprintf(tail, tail_room, " could not be found."); break;
-        case 2: snprintf(tail, tail_room, " has been corrupted."); break;
-        case 4: snprintf(tail, tail_room, " was not properly allocated or has been corrupted."); break;
-        case 5: snprintf(tail, tail_room, " failed to reload. Allocation too small by %d pages", (int)value); break;
-        case 7: snprintf(tail, tail_room, " is not an LBX file"); break;
-        case 8: snprintf(tail, tail_room, " exceeds number of LBX entries"); break;
-        case 9: snprintf(tail, tail_room, " has an incorrect record size"); break;
-        case 10: snprintf(tail, tail_room, " exceeds number of defined records"); break;
-        case 12: snprintf(tail, tail_room, " EMM loading error. Insufficient EMM."); break;
-        case 13: snprintf(tail, tail_room, " Only pictures may be loaded into reserved EMM"); break;
-        case 16: snprintf(tail, tail_room, " Vga file animation frames cannot exceed 65536 bytes"); break;
-        default: break;
+    case 1: snprintf(tail, tail_room, " could not be found."); break;
+    case 2: snprintf(tail, tail_room, " has been corrupted."); break;
+    case 4: snprintf(tail, tail_room, " was not properly allocated or has been corrupted."); break;
+    case 5: snprintf(tail, tail_room, " failed to reload. Allocation too small by %d pages", (int)value); break;
+    case 7: snprintf(tail, tail_room, " is not an LBX file"); break;
+    case 8: snprintf(tail, tail_room, " exceeds number of LBX entries"); break;
+    case 9: snprintf(tail, tail_room, " has an incorrect record size"); break;
+    case 10: snprintf(tail, tail_room, " exceeds number of defined records"); break;
+    case 12: snprintf(tail, tail_room, " EMM loading error. Insufficient EMM."); break;
+    case 13: snprintf(tail, tail_room, " Only pictures may be loaded into reserved EMM"); break;
+    case 16: snprintf(tail, tail_room, " Vga file animation frames cannot exceed 65536 bytes"); break;
+    default: break;
     }
 }
 

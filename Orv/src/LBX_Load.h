@@ -8,7 +8,7 @@
 #include "Allocate.h"
 
 constexpr int LBX_HEADER_SIZE = 512;
-constexpr int LBX_MAX_ENTRIES = 125;   // offsets 0..125 fill the 512-byte header
+constexpr int LBX_MAX_ENTRIES = 125;  // offsets 0..125 fill the 512-byte header
 constexpr uint16_t LBX_SIGNATURE = 0xFEAD;
 constexpr int LBX_HEADER_OFFSETS = 8;
 constexpr uint32_t LBX_READ_PIECE = 32768;

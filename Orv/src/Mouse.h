@@ -20,7 +20,7 @@ constexpr int MOUSE_IMAGE_SIZE = 16;
 
 // Up to 16 x 16 pixels of a page with where they came from.
 struct Mouse_Background_Store {
-    uint16_t start;   // y x 320 + x on the page
+    uint16_t start;  // y x 320 + x on the page
     int16_t width;
     int16_t height;
     uint16_t pixels[MOUSE_IMAGE_SIZE * MOUSE_IMAGE_SIZE];

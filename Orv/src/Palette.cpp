@@ -32,10 +32,7 @@ int16_t m_tint_red = 0;
 int16_t m_tint_green = 0;
 int16_t m_tint_blue = 0;
 
-int Clamp_Color_Index(int value)
-{
-    return value < 0 ? 0 : (value > 255 ? 255 : value);
-}
+int Clamp_Color_Index(int value) { return value < 0 ? 0 : (value > 255 ? 255 : value); }
 
 void Put_Platform_Color(int index, int red, int green, int blue)
 {
@@ -51,10 +48,7 @@ void Put_Platform_Color_6bit(int index, const uint8_t *rgb)
     Put_Platform_Color(index, rgb[0] * 4, rgb[1] * 4, rgb[2] * 4);
 }
 
-void Clear_All_Palette_Changes(void)
-{
-    std::memset(palette_flags, 0, 256);
-}
+void Clear_All_Palette_Changes(void) { std::memset(palette_flags, 0, 256); }
 
 // The palette entry lives 16 bytes into its block; the block is carved on first use when
 // the font loader has not carved it yet.
@@ -182,10 +176,7 @@ void Tint_Palette(int16_t percent, int16_t red, int16_t green, int16_t blue)
     Platform_Video_Update();
 }
 
-void Reset_Cycle_Palette_Color(void)
-{
-    cycle_direction_flag = -1;
-}
+void Reset_Cycle_Palette_Color(void) { cycle_direction_flag = -1; }
 
 namespace {
 
@@ -215,8 +206,8 @@ void Update_Cycle(int lead1, int lead2, int step)
 
 }  // namespace
 
-void Cycle_Palette_Color(int16_t index, int16_t red1, int16_t green1, int16_t blue1, int16_t red2,
-                         int16_t green2, int16_t blue2, int16_t step)
+void Cycle_Palette_Color(int16_t index, int16_t red1, int16_t green1, int16_t blue1, int16_t red2, int16_t green2,
+                         int16_t blue2, int16_t step)
 {
     int c1[3] = {red1, green1, blue1};
     int c2[3] = {red2, green2, blue2};
@@ -319,15 +310,13 @@ void Create_Remap_Palette(int16_t table, int16_t red, int16_t green, int16_t blu
             continue;
         }
         const uint8_t *c = current_palette + i * 3;
-        out[i] = Find_Closest_Color((int16_t)(red * m / 256 + c[0] * o / 256), (int16_t)(green * m / 256 + c[1] * o / 256),
-                                    (int16_t)(blue * m / 256 + c[2] * o / 256));
+        out[i] =
+            Find_Closest_Color((int16_t)(red * m / 256 + c[0] * o / 256), (int16_t)(green * m / 256 + c[1] * o / 256),
+                               (int16_t)(blue * m / 256 + c[2] * o / 256));
     }
 }
 
-void Update_Remap_Gray_Palette(void)
-{
-    Create_Remap_Palette(0, 0, 0, 0, 50);
-}
+void Update_Remap_Gray_Palette(void) { Create_Remap_Palette(0, 0, 0, 0, 50); }
 
 void Update_Remap_Color_Range(int16_t first, int16_t last)
 {
@@ -355,7 +344,4 @@ void Update_Remap_Color_Range(int16_t first, int16_t last)
     }
 }
 
-void Calculate_Remap_Colors(void)
-{
-    Update_Remap_Color_Range(0, PALETTE_REMAP_TABLES - 1);
-}
+void Calculate_Remap_Colors(void) { Update_Remap_Color_Range(0, PALETTE_REMAP_TABLES - 1); }

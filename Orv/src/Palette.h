@@ -8,11 +8,11 @@
 
 // Palette_Data: one palette entry of FONTS.LBX (entry n + 2 for palette n), 5,472 bytes.
 constexpr int PALETTE_DATA_SIZE = 5472;
-constexpr int PALETTE_COLORS_OFFSET = 0;          // 256 x (red, green, blue), each 0..63
-constexpr int PALETTE_FONT_COLORS_OFFSET = 768;   // 16 sets of 16 palette indices
-constexpr int PALETTE_UNUSED_OFFSET = 1024;       // 256 bytes the engine never reads
-constexpr int PALETTE_POINTERS_OFFSET = 1280;     // 16 images of 16 x 16, column by column
-constexpr int PALETTE_REMAP_OFFSET = 5376;        // 24 x (red, green, blue, per cent)
+constexpr int PALETTE_COLORS_OFFSET = 0;         // 256 x (red, green, blue), each 0..63
+constexpr int PALETTE_FONT_COLORS_OFFSET = 768;  // 16 sets of 16 palette indices
+constexpr int PALETTE_UNUSED_OFFSET = 1024;      // 256 bytes the engine never reads
+constexpr int PALETTE_POINTERS_OFFSET = 1280;    // 16 images of 16 x 16, column by column
+constexpr int PALETTE_REMAP_OFFSET = 5376;       // 24 x (red, green, blue, per cent)
 constexpr int PALETTE_POINTER_IMAGE_SIZE = 256;
 constexpr int PALETTE_REMAP_TABLES = 24;
 constexpr int PALETTE_BLOCK_PARAGRAPHS = 348;
@@ -25,8 +25,8 @@ const uint8_t *Palette_Builtin_Image(void);
 
 extern SAMB_ptr palette_block;
 extern uint8_t *palette_data;
-extern uint8_t *current_palette;   // 768 bytes, immediately followed by palette_flags
-extern uint8_t *palette_flags;     // 256 bytes: 1 when the colour changed since the last upload
+extern uint8_t *current_palette;  // 768 bytes, immediately followed by palette_flags
+extern uint8_t *palette_flags;    // 256 bytes: 1 when the colour changed since the last upload
 extern uint8_t *font_colors;
 extern uint8_t *mouse_palette;
 extern uint8_t *remap_colors;
@@ -46,8 +46,8 @@ void Clear_Palette_Changes(int16_t first, int16_t last);
 void Apply_Palette(void);
 void Cycle_Palette(int16_t percent);
 void Tint_Palette(int16_t percent, int16_t red, int16_t green, int16_t blue);
-void Cycle_Palette_Color(int16_t index, int16_t red1, int16_t green1, int16_t blue1, int16_t red2,
-                         int16_t green2, int16_t blue2, int16_t step);
+void Cycle_Palette_Color(int16_t index, int16_t red1, int16_t green1, int16_t blue1, int16_t red2, int16_t green2,
+                         int16_t blue2, int16_t step);
 void Reset_Cycle_Palette_Color(void);
 void Rotate_Palette_Colors(int16_t first, int16_t count, int16_t n);
 void Create_Remap_Palette(int16_t table, int16_t red, int16_t green, int16_t blue, int16_t percent);

@@ -59,20 +59,30 @@ void Print_Lines(char *text, int16_t type, uint8_t *bitmap)
         int16_t y = paragraph_line_y_start[i];
         int16_t kind = (type == PARAGRAPH_JUSTIFIED && i == paragraph_max_lines - 1) ? (int16_t)PARAGRAPH_LEFT : type;
         switch (kind) {
-            case PARAGRAPH_RIGHT:
-                if (bitmap) Print_Right_To_Bitmap(right, y, line, bitmap); else Print_Right(right, y, line);
-                break;
-            case PARAGRAPH_CENTERED:
-                if (bitmap) Print_Centered_To_Bitmap((int16_t)((left + right) / 2), y, line, bitmap);
-                else Print_Centered((int16_t)((left + right) / 2), y, line);
-                break;
-            case PARAGRAPH_JUSTIFIED:
-                if (bitmap) Print_Full_To_Bitmap(left, y, line, (int16_t)(right - left), bitmap);
-                else Print_Full(left, y, line, (int16_t)(right - left));
-                break;
-            default:
-                if (bitmap) Print_To_Bitmap(left, y, line, bitmap); else Print(left, y, line);
-                break;
+        case PARAGRAPH_RIGHT:
+            if (bitmap)
+                Print_Right_To_Bitmap(right, y, line, bitmap);
+            else
+                Print_Right(right, y, line);
+            break;
+        case PARAGRAPH_CENTERED:
+            if (bitmap)
+                Print_Centered_To_Bitmap((int16_t)((left + right) / 2), y, line, bitmap);
+            else
+                Print_Centered((int16_t)((left + right) / 2), y, line);
+            break;
+        case PARAGRAPH_JUSTIFIED:
+            if (bitmap)
+                Print_Full_To_Bitmap(left, y, line, (int16_t)(right - left), bitmap);
+            else
+                Print_Full(left, y, line, (int16_t)(right - left));
+            break;
+        default:
+            if (bitmap)
+                Print_To_Bitmap(left, y, line, bitmap);
+            else
+                Print(left, y, line);
+            break;
         }
     }
     Remove_Paragraph_Marks(text);
@@ -164,7 +174,10 @@ void Mark_Paragraph(int16_t x, int16_t y0, int16_t width, char *text)
                 int at = q + 1;
                 int value = Read_Two_Digits(text, &at);
                 p = at;
-                if (end_code == TEXT_TAB) next_y = value; else next_left = value;
+                if (end_code == TEXT_TAB)
+                    next_y = value;
+                else
+                    next_left = value;
             }
         }
         if (right < x + width - 1) {

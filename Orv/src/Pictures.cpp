@@ -19,7 +19,7 @@ struct Frame_Target {
     int x, y;
     int x1, y1, x2, y2;
     int remap;
-    int strict;  // a pixel outside the rectangle means the data are malformed (bitmap targets)
+    int strict;     // a pixel outside the rectangle means the data are malformed (bitmap targets)
     int pass_over;  // leading column records the clipped decoder steps over by their lengths
 };
 
@@ -114,7 +114,8 @@ int Decode_Frame(const uint8_t *data, uint32_t length, int columns, const Frame_
 
 Frame_Target Page_Target(int x, int y, int remap)
 {
-    return Frame_Target{current_video_page, 1, SCREEN_WIDTH, x, y, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, remap, 0, 0};
+    return Frame_Target{
+        current_video_page, 1, SCREEN_WIDTH, x, y, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, remap, 0, 0};
 }
 
 // Recently warned pictures, so that a malformed picture drawn every frame warns once.
@@ -223,7 +224,10 @@ const char *FLIC_Animation_Fault(const uint8_t *animation, uint32_t size)
     return nullptr;
 }
 
-int FLIC_Check_Animation(const uint8_t *animation, uint32_t size) { return FLIC_Animation_Fault(animation, size) == nullptr; }
+int FLIC_Check_Animation(const uint8_t *animation, uint32_t size)
+{
+    return FLIC_Animation_Fault(animation, size) == nullptr;
+}
 
 // ---- bitmap drawers ----
 
@@ -283,7 +287,8 @@ void Draw_Picture_Windowed(int16_t x, int16_t y, uint8_t *bitmap)
     int w = LE_U16(bitmap + PICTURE_WIDTH);
     int h = LE_U16(bitmap + PICTURE_HEIGHT);
     int dx = x, dy = y;
-    if (dx > screen_window_x2 || dy > screen_window_y2 || dx + w - 1 < screen_window_x1 || dy + h - 1 < screen_window_y1)
+    if (dx > screen_window_x2 || dy > screen_window_y2 || dx + w - 1 < screen_window_x1 ||
+        dy + h - 1 < screen_window_y1)
         return;
     int skip_x = 0, skip_y = 0;
     if (dx < screen_window_x1) {
@@ -302,10 +307,7 @@ void Draw_Picture_Windowed(int16_t x, int16_t y, uint8_t *bitmap)
 
 // ---- bitmap utilities ----
 
-void Create_Picture(int16_t width, int16_t height, uint8_t *bitmap)
-{
-    Create_Blank_Picture(width, height, bitmap, 0);
-}
+void Create_Picture(int16_t width, int16_t height, uint8_t *bitmap) { Create_Blank_Picture(width, height, bitmap, 0); }
 
 void Create_Blank_Picture(int16_t width, int16_t height, uint8_t *bitmap, uint8_t color)
 {

@@ -6,24 +6,24 @@
 
 // ---- Picture_Header, bitmap form: 16 bytes, then pixels column by column ----
 // pixel (x, y) at byte 16 + x * height + y; colour 0 is transparent.
-constexpr int PICTURE_WIDTH = 0;          // u16
-constexpr int PICTURE_HEIGHT = 2;         // u16
-constexpr int PICTURE_MAGIC = 4;          // u16 0xDE0A in a bitmap
-constexpr int PICTURE_FRAME_NUM = 6;      // u16 the animation frame a rendered bitmap shows
-constexpr int PICTURE_REMAP_WORD = 8;     // u16 non-zero: drawn with the remap rule
+constexpr int PICTURE_WIDTH = 0;       // u16
+constexpr int PICTURE_HEIGHT = 2;      // u16
+constexpr int PICTURE_MAGIC = 4;       // u16 0xDE0A in a bitmap
+constexpr int PICTURE_FRAME_NUM = 6;   // u16 the animation frame a rendered bitmap shows
+constexpr int PICTURE_REMAP_WORD = 8;  // u16 non-zero: drawn with the remap rule
 constexpr int PICTURE_BITMAP_HEADER = 16;
 constexpr uint16_t PICTURE_BITMAP_MAGIC = 0xDE0A;
 
 // ---- Picture_Header, animation form (archive entries) ----
-constexpr int FLIC_CURRENT_FRAME = 4;     // u16
-constexpr int FLIC_FRAME_COUNT = 6;       // u16
-constexpr int FLIC_LOOP_FRAME = 8;        // u16
-constexpr int FLIC_STREAMED = 10;         // u8, 1 only in a streamed animation's header copy
-constexpr int FLIC_STREAM_PAGE = 11;      // u8 first 16 KB page of the body
-constexpr int FLIC_STREAM_OFFSET = 12;    // u16 body offset within that page
-constexpr int FLIC_PALETTE_INFO = 14;     // u16 0 = no palette
-constexpr int FLIC_WHOLE_FRAMES = 16;     // u8
-constexpr int FLIC_REMAP = 17;            // u8
+constexpr int FLIC_CURRENT_FRAME = 4;   // u16
+constexpr int FLIC_FRAME_COUNT = 6;     // u16
+constexpr int FLIC_LOOP_FRAME = 8;      // u16
+constexpr int FLIC_STREAMED = 10;       // u8, 1 only in a streamed animation's header copy
+constexpr int FLIC_STREAM_PAGE = 11;    // u8 first 16 KB page of the body
+constexpr int FLIC_STREAM_OFFSET = 12;  // u16 body offset within that page
+constexpr int FLIC_PALETTE_INFO = 14;   // u16 0 = no palette
+constexpr int FLIC_WHOLE_FRAMES = 16;   // u8
+constexpr int FLIC_REMAP = 17;          // u8
 // The fixed part ends at byte 18; u32 frame offsets (count + 1 of them) follow.
 constexpr int FLIC_FRAME_OFFSETS = 18;
 
@@ -31,8 +31,8 @@ constexpr int FLIC_FRAME_OFFSETS = 18;
 constexpr uint8_t FRAME_COLUMN_PLAIN = 0x00;
 constexpr uint8_t FRAME_COLUMN_PACKED = 0x80;
 constexpr uint8_t FRAME_COLUMN_EMPTY = 0xFF;
-constexpr uint8_t FRAME_REPEAT_FIRST = 224;   // packed data bytes from here are (count, colour) pairs
-constexpr uint8_t FRAME_REMAP_FIRST = 232;    // frame values from here are remap codes
+constexpr uint8_t FRAME_REPEAT_FIRST = 224;  // packed data bytes from here are (count, colour) pairs
+constexpr uint8_t FRAME_REMAP_FIRST = 232;   // frame values from here are remap codes
 
 // ---- frame decoders ----
 // Each takes the first column record (offset[i] + 1 within the animation) and the number of

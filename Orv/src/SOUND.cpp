@@ -22,7 +22,7 @@ int16_t Play_Click(uint8_t *const *sound, const uint32_t *size)
     if (setting != 1) return (int16_t)setting;
     return Play_Sound(sound != nullptr ? *sound : nullptr, size != nullptr ? *size : 0);
 }
-} // namespace
+}  // namespace
 
 void Sound_Register_Game_Sounds(const uint16_t *sound_effects_word, uint8_t *const *standard_click,
                                 const uint32_t *standard_click_size, uint8_t *const *left_click,

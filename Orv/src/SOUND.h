@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-extern int16_t audio_initialized;             // 0 for the whole run
+extern int16_t audio_initialized;  // 0 for the whole run
 extern int16_t audio_midi_driver_handle;
 extern int16_t audio_digital_driver_handle;
 

@@ -39,36 +39,33 @@ int16_t _page_flip_grow_out_frames = 0;
 int32_t g_pageflip_dissolve_pass_delay = 0;
 
 const uint8_t Mosaic_Rnd50_Tbl[50] = {
-    0, 3, 30, 18, 28, 22, 29, 12, 34, 47, 31, 32, 7, 49, 46, 14, 38, 43, 35, 40, 11, 9, 36, 4, 33,
-    26, 39, 15, 5, 21, 2, 16, 25, 10, 48, 13, 24, 37, 17, 19, 44, 6, 8, 20, 1, 23, 41, 27, 45, 42,
+    0,  3,  30, 18, 28, 22, 29, 12, 34, 47, 31, 32, 7,  49, 46, 14, 38, 43, 35, 40, 11, 9,  36, 4,  33,
+    26, 39, 15, 5,  21, 2,  16, 25, 10, 48, 13, 24, 37, 17, 19, 44, 6,  8,  20, 1,  23, 41, 27, 45, 42,
 };
 const uint8_t Mosaic_Rnd40_Tbl[40] = {
-    2, 9, 30, 38, 13, 27, 31, 1, 19, 8, 24, 36, 37, 26, 0, 11, 23, 32, 22, 12,
-    16, 20, 29, 18, 28, 7, 10, 35, 14, 25, 5, 33, 15, 21, 4, 17, 6, 3, 39, 34,
+    2,  9,  30, 38, 13, 27, 31, 1,  19, 8,  24, 36, 37, 26, 0, 11, 23, 32, 22, 12,
+    16, 20, 29, 18, 28, 7,  10, 35, 14, 25, 5,  33, 15, 21, 4, 17, 6,  3,  39, 34,
 };
 const uint8_t Mosaic_Rnd256_Bits[256] = {
-    2, 2, 2, 1, 1, 3, 0, 3, 3, 2, 0, 1, 3, 3, 1, 3, 3, 0, 3, 1, 2, 3, 0, 2, 1, 1, 2, 2, 1, 1, 3, 3,
-    2, 3, 3, 0, 2, 3, 0, 2, 0, 3, 2, 0, 2, 0, 0, 3, 1, 0, 1, 1, 1, 3, 3, 1, 1, 0, 0, 2, 1, 1, 2, 1,
-    0, 0, 0, 3, 3, 1, 1, 2, 2, 1, 2, 2, 0, 2, 3, 1, 2, 2, 2, 0, 0, 0, 1, 1, 0, 2, 0, 3, 2, 2, 1, 0,
-    3, 1, 2, 3, 0, 0, 1, 0, 2, 2, 3, 2, 1, 1, 2, 2, 0, 3, 0, 0, 2, 0, 0, 3, 3, 1, 2, 1, 0, 0, 1, 3,
-    1, 1, 1, 0, 0, 2, 3, 1, 0, 3, 3, 0, 1, 0, 0, 0, 1, 3, 1, 3, 3, 2, 2, 3, 2, 0, 1, 1, 0, 3, 0, 2,
-    0, 2, 1, 1, 3, 1, 2, 1, 3, 1, 0, 1, 3, 3, 1, 1, 3, 2, 3, 2, 3, 1, 1, 2, 0, 2, 3, 3, 2, 2, 0, 2,
-    3, 3, 3, 2, 2, 0, 2, 0, 1, 0, 1, 3, 2, 1, 2, 2, 0, 1, 0, 2, 1, 1, 3, 0, 3, 3, 3, 0, 3, 0, 2, 1,
-    1, 0, 0, 2, 1, 2, 3, 3, 1, 0, 1, 3, 0, 2, 3, 0, 2, 1, 2, 3, 0, 2, 2, 0, 2, 3, 1, 0, 3, 3, 3, 0,
+    2, 2, 2, 1, 1, 3, 0, 3, 3, 2, 0, 1, 3, 3, 1, 3, 3, 0, 3, 1, 2, 3, 0, 2, 1, 1, 2, 2, 1, 1, 3, 3, 2, 3, 3, 0, 2,
+    3, 0, 2, 0, 3, 2, 0, 2, 0, 0, 3, 1, 0, 1, 1, 1, 3, 3, 1, 1, 0, 0, 2, 1, 1, 2, 1, 0, 0, 0, 3, 3, 1, 1, 2, 2, 1,
+    2, 2, 0, 2, 3, 1, 2, 2, 2, 0, 0, 0, 1, 1, 0, 2, 0, 3, 2, 2, 1, 0, 3, 1, 2, 3, 0, 0, 1, 0, 2, 2, 3, 2, 1, 1, 2,
+    2, 0, 3, 0, 0, 2, 0, 0, 3, 3, 1, 2, 1, 0, 0, 1, 3, 1, 1, 1, 0, 0, 2, 3, 1, 0, 3, 3, 0, 1, 0, 0, 0, 1, 3, 1, 3,
+    3, 2, 2, 3, 2, 0, 1, 1, 0, 3, 0, 2, 0, 2, 1, 1, 3, 1, 2, 1, 3, 1, 0, 1, 3, 3, 1, 1, 3, 2, 3, 2, 3, 1, 1, 2, 0,
+    2, 3, 3, 2, 2, 0, 2, 3, 3, 3, 2, 2, 0, 2, 0, 1, 0, 1, 3, 2, 1, 2, 2, 0, 1, 0, 2, 1, 1, 3, 0, 3, 3, 3, 0, 3, 0,
+    2, 1, 1, 0, 0, 2, 1, 2, 3, 3, 1, 0, 1, 3, 0, 2, 3, 0, 2, 1, 2, 3, 0, 2, 2, 0, 2, 3, 1, 0, 3, 3, 3, 0,
 };
 
 namespace {
 
 const Platform_Pointer_Hooks m_pointer_hooks = {
-    User_Mouse_Handler,   &pointer_x,           &pointer_y,          &mouse_enabled,
-    Mouse_List_Count,     Check_Mouse_Shape,    Restore_Mouse_On_Page, Save_Mouse_On_Page,
-    Draw_Mouse_On_Page,   Get_Pointer_Image_Number, &mouse_palette,
+    User_Mouse_Handler,       &pointer_x,         &pointer_y,
+    &mouse_enabled,           Mouse_List_Count,   Check_Mouse_Shape,
+    Restore_Mouse_On_Page,    Save_Mouse_On_Page, Draw_Mouse_On_Page,
+    Get_Pointer_Image_Number, &mouse_palette,
 };
 
-uint8_t *Off_Page(void)
-{
-    return video_page_buffer[1 - draw_page_num];
-}
+uint8_t *Off_Page(void) { return video_page_buffer[1 - draw_page_num]; }
 
 }  // namespace
 
@@ -173,10 +170,7 @@ void VGA_PartCopyFromF3(int16_t dx, int16_t dy)
     }
 }
 
-void VGA_ShiftCopyFromF3(int16_t dx, int16_t dy)
-{
-    VGA_PartCopyFromF3(dx, dy);
-}
+void VGA_ShiftCopyFromF3(int16_t dx, int16_t dy) { VGA_PartCopyFromF3(dx, dy); }
 
 void Clear_Screens(void)
 {
@@ -289,9 +283,7 @@ uint8_t *Grow_Out_Picture_Area(void)
 void PageFlip_FX(void)
 {
     switch (_page_flip_effect) {
-    case 1:
-        PageFlip_Wipe_Right();
-        break;
+    case 1: PageFlip_Wipe_Right(); break;
     case 2:
         Toggle_Pages();
         Fade_In();
@@ -304,9 +296,7 @@ void PageFlip_FX(void)
         Draw_Expanding_Bitmap(_page_flip_grow_out_x, _page_flip_grow_out_y, _page_flip_grow_out_frames,
                               Grow_Out_Picture_Area());
         break;
-    case 5:
-        Apply_Palette();
-        break;
+    case 5: Apply_Palette(); break;
     default:
         Apply_Palette();
         Toggle_Pages();
@@ -372,10 +362,7 @@ void Release_Time(int16_t ticks)
     }
 }
 
-uint64_t Video_Requested_Ticks_Total(void)
-{
-    return m_requested_ticks_total;
-}
+uint64_t Video_Requested_Ticks_Total(void) { return m_requested_ticks_total; }
 
 void Draw_Test_Page(void)
 {

@@ -18,8 +18,8 @@ int16_t Random_Draw(int16_t n, const char *caller, const char *file, int line)
     if (n <= 0) {
         // The DOS engine ended the program here ("RND no 0's"); a bad range is a caller's
         // fault that the game survives, so it is logged and the smallest result given.
-        STU_LOG(SEV_ERROR, LC_RANDOM, "RND no 0's: Random(%d) called by %s at %s:%d; result 1",
-                (int)n, caller != nullptr ? caller : "?", file != nullptr ? file : "?", line);
+        STU_LOG(SEV_ERROR, LC_RANDOM, "RND no 0's: Random(%d) called by %s at %s:%d; result 1", (int)n,
+                caller != nullptr ? caller : "?", file != nullptr ? file : "?", line);
         return 1;
     }
     uint32_t s = random_seed;
@@ -47,13 +47,16 @@ int16_t Random_at(int16_t n, const char *file, int line, const char *function)
     if (_cmd_line_seed != 0) {
         const char *func = function != nullptr ? function : "?";
         const char *at = file != nullptr ? file : "?";
-        fprintf(stderr, "[RNG-CALL] seg=%lu  sidx=%lu  call=%llu  n=%d  before=0x%08X  after=0x%08X  result=%d  func=%s  at=%s:%d\n",
-                (unsigned long)g_rng_segment, (unsigned long)g_rng_seg_idx, (unsigned long long)g_random_call_count, (int)n,
-                before, random_seed, (int)result, func, at, line);
-        STU_LOG(SEV_INFO, LC_RANDOM,
-                "[RNG-CALL] seg=%lu  sidx=%lu  call=%llu  n=%d  before=0x%08X  after=0x%08X  result=%d  caller=%s  caller_at=%s:%d",
-                (unsigned long)g_rng_segment, (unsigned long)g_rng_seg_idx, (unsigned long long)g_random_call_count, (int)n,
-                before, random_seed, (int)result, func, at, line);
+        fprintf(
+            stderr,
+            "[RNG-CALL] seg=%lu  sidx=%lu  call=%llu  n=%d  before=0x%08X  after=0x%08X  result=%d  func=%s  at=%s:%d\n",
+            (unsigned long)g_rng_segment, (unsigned long)g_rng_seg_idx, (unsigned long long)g_random_call_count, (int)n,
+            before, random_seed, (int)result, func, at, line);
+        STU_LOG(
+            SEV_INFO, LC_RANDOM,
+            "[RNG-CALL] seg=%lu  sidx=%lu  call=%llu  n=%d  before=0x%08X  after=0x%08X  result=%d  caller=%s  caller_at=%s:%d",
+            (unsigned long)g_rng_segment, (unsigned long)g_rng_seg_idx, (unsigned long long)g_random_call_count, (int)n,
+            before, random_seed, (int)result, func, at, line);
     }
     return result;
 }
@@ -62,8 +65,8 @@ void Set_Random_Seed(uint32_t seed)
 {
     ++g_rng_segment;
     g_rng_seg_idx = 0;
-    STU_LOG(SEV_INFO, LC_RANDOM, "[RNG] Set_Random_Seed(0x%08X = %u)  (was 0x%08X)  seg=%lu  random_calls=%llu", seed, seed,
-            random_seed, (unsigned long)g_rng_segment, (unsigned long long)g_random_call_count);
+    STU_LOG(SEV_INFO, LC_RANDOM, "[RNG] Set_Random_Seed(0x%08X = %u)  (was 0x%08X)  seg=%lu  random_calls=%llu", seed,
+            seed, random_seed, (unsigned long)g_rng_segment, (unsigned long long)g_random_call_count);
     random_seed = seed;
 }
 
@@ -74,8 +77,9 @@ void Randomize(void)
     uint32_t timer = Read_System_Clock_Timer();
     ++g_rng_segment;
     g_rng_seg_idx = 0;
-    STU_LOG(SEV_INFO, LC_RANDOM, "[RNG] Randomize() called  timer=0x%08X  (clobbers prior seed 0x%08X)  seg=%lu  random_calls=%llu",
-            timer, random_seed, (unsigned long)g_rng_segment, (unsigned long long)g_random_call_count);
+    STU_LOG(SEV_INFO, LC_RANDOM,
+            "[RNG] Randomize() called  timer=0x%08X  (clobbers prior seed 0x%08X)  seg=%lu  random_calls=%llu", timer,
+            random_seed, (unsigned long)g_rng_segment, (unsigned long long)g_random_call_count);
     random_seed = timer;
 }
 

@@ -79,7 +79,7 @@ void Crash_Handler(int signal_number, siginfo_t *info, void *)
     put("[", 1);
     put(stamp, strlen(stamp));
     put(m_log_prefix, strlen(m_log_prefix));
-    put(text + 1, length - 2); // the reason line with its newline, without the blank lines around it
+    put(text + 1, length - 2);  // the reason line with its newline, without the blank lines around it
     STU_Log_Crash_Write(line, (int)used);
 
     void *frames[64];
@@ -99,7 +99,7 @@ void Crash_Handler(int signal_number, siginfo_t *info, void *)
     if (!fault) raise(signal_number);
 }
 
-} // namespace
+}  // namespace
 
 void STU_BRAK_Install(void)
 {
@@ -111,8 +111,9 @@ void STU_BRAK_Install(void)
         m_reports[i].length =
             snprintf(m_reports[i].text, sizeof m_reports[i].text, "\n[stu-brak] %s\n\n", Reason(m_signals[i]));
     }
-    snprintf(m_log_prefix, sizeof m_log_prefix, "] [%s] [%-23s] STU_BRAK.cpp:%d Crash_Handler: ",
-             STU_Log_Severity_Name(SEV_FATAL), STU_Log_Category_Key(LC_GENERAL), __LINE__);
+    snprintf(m_log_prefix, sizeof m_log_prefix,
+             "] [%s] [%-23s] STU_BRAK.cpp:%d Crash_Handler: ", STU_Log_Severity_Name(SEV_FATAL),
+             STU_Log_Category_Key(LC_GENERAL), __LINE__);
     // Load the unwinder now: the first backtrace() call may allocate.
     void *warm[2];
     backtrace(warm, 2);

@@ -6,7 +6,7 @@
 
 struct Manifest_Row {
     const char *name;
-    const char *sha256; // 64 hex characters, or null when the digest is not known: the row is skipped
+    const char *sha256;  // 64 hex characters, or null when the digest is not known: the row is skipped
     const char *version;
 };
 

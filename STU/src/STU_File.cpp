@@ -31,7 +31,7 @@ int Finish(FILE *file, const char *temp, const char *path, bool ok)
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 int STU_Write_File_Atomic(const char *path, const void *data, size_t size)
 {

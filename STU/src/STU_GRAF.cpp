@@ -68,7 +68,7 @@ bool Folder_Has_Fonts(const char *folder)
 
 bool User_Data_Folder(char *folder, int size) { return STU_GRAF_User_Data_Dir(folder, size) == 1; }
 
-} // namespace
+}  // namespace
 
 void STU_GRAF_Join(char *out, int size, const char *folder, const char *name)
 {
@@ -88,13 +88,13 @@ const char *STU_GRAF_App_Dir_Name(void)
     if (strcmp(value, ".") == 0 || strcmp(value, "..") == 0) {
         if (m_app_dir_logged++ == 0)
             STU_LOG(SEV_WARN, LC_STU_GRAF,
-                "ignoring TOLVA_APP_DIR=\"%s\": must be a directory name, not a relative path", value);
+                    "ignoring TOLVA_APP_DIR=\"%s\": must be a directory name, not a relative path", value);
         return "Tolva";
     }
     if (Has_Separator(value)) {
         if (m_app_dir_logged++ == 0)
             STU_LOG(SEV_WARN, LC_STU_GRAF,
-                "ignoring TOLVA_APP_DIR=\"%s\": must be a bare directory name (no path separators)", value);
+                    "ignoring TOLVA_APP_DIR=\"%s\": must be a bare directory name (no path separators)", value);
         return "Tolva";
     }
     snprintf(m_app_dir_name, sizeof m_app_dir_name, "%s", value);
@@ -293,7 +293,10 @@ int STU_GRAF_User_Data_Dir(char *buffer, int size)
     return User_Folder("XDG_DATA_HOME", "/.local/share", buffer, size);
 }
 
-int STU_GRAF_User_Config_Dir(char *buffer, int size) { return User_Folder("XDG_CONFIG_HOME", "/.config", buffer, size); }
+int STU_GRAF_User_Config_Dir(char *buffer, int size)
+{
+    return User_Folder("XDG_CONFIG_HOME", "/.config", buffer, size);
+}
 int STU_GRAF_User_Cache_Dir(char *buffer, int size) { return User_Folder("XDG_CACHE_HOME", "/.cache", buffer, size); }
 
 int STU_GRAF_User_State_Dir(char *buffer, int size)
@@ -366,7 +369,8 @@ FILE *Open_User(const char *name, const char *mode, bool quiet)
     if (name == nullptr || mode == nullptr) return nullptr;
     if (Has_Separator(name)) {
         FILE *file = stu_fopen_ci(name, mode);
-        if (file == nullptr && !quiet) STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", name);
+        if (file == nullptr && !quiet)
+            STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", name);
         return file;
     }
     if (m_profile == GRAF_PROFILE_WINDOWLESS) return stu_fopen_ci(name, mode);
@@ -374,14 +378,16 @@ FILE *Open_User(const char *name, const char *mode, bool quiet)
     if (!User_Data_Folder(folder, sizeof folder)) {
         if (!quiet) STU_LOG(SEV_WARN, LC_GENERAL, "STU_GRAF: no user-data dir; opening '%s' in CWD", name);
         FILE *file = stu_fopen_ci(name, mode);
-        if (file == nullptr && !quiet) STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", name);
+        if (file == nullptr && !quiet)
+            STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", name);
         return file;
     }
     if (strchr("wWaA", mode[0]) != nullptr) STU_GRAF_Make_Path(folder);
     char path[GRAF_PATH_MAX];
     STU_GRAF_Join(path, sizeof path, folder, name);
     FILE *file = stu_fopen_ci(path, mode);
-    if (file == nullptr && !quiet) STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", path);
+    if (file == nullptr && !quiet)
+        STU_LOG(SEV_WARN, LC_STU_GRAF, "STU_GRAF_Open_User() failed to open file \"%s\"", path);
     return file;
 }
 

@@ -27,7 +27,7 @@ bool Contains_No_Case(const char *text, const char *word)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 int STU_GRAF_Check_Compat_Against(const Manifest_Row *manifest, Compat_Result *result)
 {

@@ -28,11 +28,11 @@ bool Equal_No_Case(const char *a, size_t a_length, const char *b)
 enum Line_Kind { LINE_OTHER, LINE_SECTION, LINE_KEY };
 
 struct Line_Info {
-    size_t start;     // first byte of the line
-    size_t end;       // one past the last byte, "\r" excluded
-    size_t next;      // start of the following line
+    size_t start;  // first byte of the line
+    size_t end;    // one past the last byte, "\r" excluded
+    size_t next;   // start of the following line
     Line_Kind kind;
-    size_t name_start; // section name or key
+    size_t name_start;  // section name or key
     size_t name_length;
     bool blank;
 };
@@ -155,7 +155,7 @@ bool Backup_Name(const char *path, char *out, size_t size)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 void STU_INI_Text_Init(Ini_Text *t)
 {
@@ -257,8 +257,8 @@ int STU_INI_Write_If_Different(const char *path, const char *text)
     return STU_Write_File_Atomic(path, text, length) ? 1 : -1;
 }
 
-int STU_INI_Add_Missing(const char *path, const Settings_Schema *schema, int rows, char *backup_out,
-                        size_t backup_size, int *count_out)
+int STU_INI_Add_Missing(const char *path, const Settings_Schema *schema, int rows, char *backup_out, size_t backup_size,
+                        int *count_out)
 {
     if (count_out) *count_out = 0;
     if (backup_out && backup_size) backup_out[0] = '\0';

@@ -8,7 +8,7 @@ struct Settings_Schema {
     const char *section;
     const char *key;
     const char *default_value;
-    const char *comment; // lines separated by '\n'
+    const char *comment;  // lines separated by '\n'
     int always_commented;
 };
 
@@ -31,8 +31,8 @@ int STU_INI_Text_Has_Key(const char *text, const char *section, const char *key)
 char *STU_INI_Compose(const char *header, const Settings_Schema *schema, int rows, int comment_all,
                       const char *line_end);
 int STU_INI_Write_If_Different(const char *path, const char *text);
-int STU_INI_Add_Missing(const char *path, const Settings_Schema *schema, int rows, char *backup_out,
-                        size_t backup_size, int *count_out);
+int STU_INI_Add_Missing(const char *path, const Settings_Schema *schema, int rows, char *backup_out, size_t backup_size,
+                        int *count_out);
 const char *STU_INI_Native_Eol(void);
 
 int STU_GRAF_Read_Ini_Value(const char *path, const char *section, const char *key, char *buffer, int size);

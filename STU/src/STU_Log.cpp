@@ -204,7 +204,7 @@ void Open_Log_File(const char *folder)
     if (m_file) setvbuf(m_file, nullptr, _IONBF, 0);
 }
 
-} // namespace
+}  // namespace
 
 void STU_Log_Set_Base_Dir(const char *folder)
 {
@@ -262,8 +262,8 @@ void STU_Log_Startup(const char *settings_path)
     }
 }
 
-int STU_Log_Write_At(int severity, int category, const char *file, int line, const char *function,
-                     const char *format, ...)
+int STU_Log_Write_At(int severity, int category, const char *file, int line, const char *function, const char *format,
+                     ...)
 {
     va_list args;
     va_start(args, format);
@@ -272,8 +272,8 @@ int STU_Log_Write_At(int severity, int category, const char *file, int line, con
     return result;
 }
 
-int STU_Log_Write_At_V(int severity, int category, const char *file, int line, const char *function,
-                       const char *format, va_list args)
+int STU_Log_Write_At_V(int severity, int category, const char *file, int line, const char *function, const char *format,
+                       va_list args)
 {
     if (severity < 0 || severity > 5) severity = SEV_INFO;
     if (category < 0 || category >= LOG_CATEGORY_COUNT) category = LC_GENERAL;
@@ -291,8 +291,7 @@ int STU_Log_Write_At_V(int severity, int category, const char *file, int line, c
     }
     char text[LOG_LINE_MAX];
     int prefix = snprintf(text, sizeof text, "[%s] [%s] [%-*s] %s:%d %s: ", stamp, m_severity_names[severity],
-                          CATEGORY_DISPLAY_WIDTH, m_category_keys[category], base, line,
-                          function ? function : "");
+                          CATEGORY_DISPLAY_WIDTH, m_category_keys[category], base, line, function ? function : "");
     if (prefix < 0 || prefix >= LOG_LINE_MAX) return 0;
     int body = vsnprintf(text + prefix, sizeof text - prefix, format ? format : "", args);
     if (body < 0) return 0;

@@ -45,11 +45,17 @@ void Compress(SHA256_State *s, const uint8_t *block)
         b = a;
         a = t1 + t2;
     }
-    s->h[0] += a; s->h[1] += b; s->h[2] += c; s->h[3] += d;
-    s->h[4] += e; s->h[5] += f; s->h[6] += g; s->h[7] += h;
+    s->h[0] += a;
+    s->h[1] += b;
+    s->h[2] += c;
+    s->h[3] += d;
+    s->h[4] += e;
+    s->h[5] += f;
+    s->h[6] += g;
+    s->h[7] += h;
 }
 
-} // namespace
+}  // namespace
 
 void STU_SHA256_Init(SHA256_State *state)
 {

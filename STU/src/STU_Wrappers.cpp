@@ -43,7 +43,7 @@ char *Unsigned_To_Text(uint64_t value, char *buffer, int base, int negative)
     return buffer;
 }
 
-} // namespace
+}  // namespace
 
 int16_t Stack_Garbage(void) { return (int16_t)(Stack_Garbage_Step() >> 16); }
 

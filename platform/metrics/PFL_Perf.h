@@ -23,8 +23,7 @@ void Perf_Note_Release_Time(int ticks, uint32_t ms_waited);
 
 void Perf_Live_Set_Base_Title(const char *title);
 void Perf_Live_Note_Present(void);
-int Perf_Live_Get_Stats(double *fps, uint32_t *p50, uint32_t *p95, uint32_t *p99, uint32_t *max,
-                        uint32_t *over_budget);
+int Perf_Live_Get_Stats(double *fps, uint32_t *p50, uint32_t *p95, uint32_t *p99, uint32_t *max, uint32_t *over_budget);
 int Perf_Live_Get_Display_Lines(char *fps_line, char *ms_line, char *max_line);
 int Perf_Get_Tick_Accounting(uint32_t *ticks, uint32_t *idle, uint32_t *work_over);
 

@@ -171,16 +171,8 @@ int Peek_Frame(void)
     if (fields < 8) key_count = 0;
     if (key_count == 0 || fields < 9) packed_key = 0;
     // A damaged line cannot put the pointer off the 320 x 200 screen.
-    m_peek = Replay_Frame{1,
-                          index,
-                          timestamp,
-                          Clamp(x, 0, 319),
-                          Clamp(y, 0, 199),
-                          buttons,
-                          key_pressed,
-                          key_count,
-                          packed_key,
-                          delta};
+    m_peek = Replay_Frame{1,       index,       timestamp, Clamp(x, 0, 319), Clamp(y, 0, 199),
+                          buttons, key_pressed, key_count, packed_key,       delta};
     return 1;
 }
 
@@ -205,7 +197,7 @@ void Record_Exit_Handler(void)
     if (m_playing) Platform_Replay_Stop();
 }
 
-} // namespace
+}  // namespace
 
 void Replay_Log_Name(const char *path, const char *kind, char *out, int out_size)
 {
@@ -382,11 +374,12 @@ int Platform_Replay_Start(const char *path)
         atexit(Record_Exit_Handler);
         m_exit_handler_registered = 1;
     }
-    REPLAY_LOG("REPLAY: playback started <- %s  (%u frames, random_seed=%u, recorded_screen_scale=%u, current_scale=%d, "
-               "recorded_scale_mode=%s, current_scale_mode=%s, recorded_aspect_ratio=%s, current_aspect_ratio=%s)",
-               path, frame_count, seed, scale, Platform_Get_Scale(), mode,
-               Viewport_Scale_Mode_Name(Platform_Video_Scale_Mode()), aspect,
-               Viewport_Aspect_Ratio_Name(Platform_Video_Pixel_Aspect()));
+    REPLAY_LOG(
+        "REPLAY: playback started <- %s  (%u frames, random_seed=%u, recorded_screen_scale=%u, current_scale=%d, "
+        "recorded_scale_mode=%s, current_scale_mode=%s, recorded_aspect_ratio=%s, current_aspect_ratio=%s)",
+        path, frame_count, seed, scale, Platform_Get_Scale(), mode,
+        Viewport_Scale_Mode_Name(Platform_Video_Scale_Mode()), aspect,
+        Viewport_Aspect_Ratio_Name(Platform_Video_Pixel_Aspect()));
     return 0;
 }
 
@@ -433,13 +426,15 @@ int Replay_Inject_Frame(void)
     }
 
     if (frame.buttons != 0)
-        fprintf(Out(m_play_log), "PLAY CLICK  btn=%d at window=(%d,%d) -> game=(%d,%d)  mouse_enabled=%d  "
-                                 "mouse_interrupt_active=%d\n",
+        fprintf(Out(m_play_log),
+                "PLAY CLICK  btn=%d at window=(%d,%d) -> game=(%d,%d)  mouse_enabled=%d  "
+                "mouse_interrupt_active=%d\n",
                 frame.buttons, wx, wy, frame.x, frame.y, Platform_Engine_Mouse_Enabled(), 0);
     Platform_Engine_User_Mouse_Handler((int16_t)frame.buttons, (int16_t)wx, (int16_t)wy);
     if (frame.buttons != 0)
-        fprintf(Out(m_play_log), "PLAY AFTER  pointer=(%d,%d)  platform_frame_mouse_buttons=%d  mouse_buffer_x=%d  "
-                                 "mouse_buffer_y=%d\n",
+        fprintf(Out(m_play_log),
+                "PLAY AFTER  pointer=(%d,%d)  platform_frame_mouse_buttons=%d  mouse_buffer_x=%d  "
+                "mouse_buffer_y=%d\n",
                 Platform_Engine_Pointer_X(), Platform_Engine_Pointer_Y(), platform_frame_mouse_buttons,
                 Platform_Engine_Pointer_X(), Platform_Engine_Pointer_Y());
 
@@ -447,8 +442,9 @@ int Replay_Inject_Frame(void)
         int32_t code = (int32_t)(packed & 0xFF);
         int32_t character = (int32_t)((packed >> 8) & 0xFF);
         int32_t modifiers = (int32_t)(packed & 0xFFFF0000u);
-        fprintf(Out(m_play_log), "PLAY KBD_BUF packed=0x%08X  orv_key=%d  char=0x%02X  mod=0x%X  key_pressed_before=%d\n",
-                packed, code, character, (unsigned)modifiers, key_pressed);
+        fprintf(Out(m_play_log),
+                "PLAY KBD_BUF packed=0x%08X  orv_key=%d  char=0x%02X  mod=0x%X  key_pressed_before=%d\n", packed, code,
+                character, (unsigned)modifiers, key_pressed);
         Platform_Keyboard_Buffer_Add_Key_Press(code, modifiers, character);
         fprintf(Out(m_play_log), "PLAY KBD_BUF DONE  key_pressed_after=%d\n", key_pressed);
     }
@@ -481,7 +477,7 @@ void Settle_Last_Frames(void)
                 first, first + settled - 1);
 }
 
-} // namespace
+}  // namespace
 
 void Platform_Replay_Stop(void)
 {
@@ -542,7 +538,6 @@ void Log_Rest_Of_Record(FILE *record, const char *first)
     char line[1024];
     for (int i = 0; i < 5 && Next_State_Line(record, line, sizeof line); i++) REPLAY_LOG("  %s", line);
 }
-
 
 // played and count: the frames of the playback that just stopped (0 and 0 for a comparison on
 // its own). The result holds the verdict; the mismatches are returned, or -1 when a log is missing.
@@ -631,7 +626,7 @@ int Compare_Logs(const char *path, uint32_t played, uint32_t count, Replay_Resul
     return mismatches;
 }
 
-} // namespace
+}  // namespace
 
 int Platform_Replay_Compare_Logs(const char *path)
 {

@@ -31,11 +31,11 @@ int Platform_Replay_Compare_Logs(const char *path);
 // How the last playback ended. A match needs every recorded frame replayed and both logs
 // compared without a difference.
 enum Replay_Verdict : int {
-    REPLAY_VERDICT_NONE = 0,      // no playback has stopped yet
+    REPLAY_VERDICT_NONE = 0,  // no playback has stopped yet
     REPLAY_VERDICT_MATCH = 1,
-    REPLAY_VERDICT_MISMATCH = 2,  // the logs differ
-    REPLAY_VERDICT_INCOMPLETE = 3, // stopped before the last recorded frame or state change
-    REPLAY_VERDICT_NOT_COMPARED = 4, // a log could not be opened
+    REPLAY_VERDICT_MISMATCH = 2,      // the logs differ
+    REPLAY_VERDICT_INCOMPLETE = 3,    // stopped before the last recorded frame or state change
+    REPLAY_VERDICT_NOT_COMPARED = 4,  // a log could not be opened
 };
 struct Replay_Result {
     int verdict;

@@ -243,9 +243,7 @@ int Convert_Events(XMIDI_Converter &c)
             continue;
         }
         switch (status & 0xF0) {
-        case 0x80:
-            c.fault = "a note-off event, which XMIDI does not have";
-            return 0;
+        case 0x80: c.fault = "a note-off event, which XMIDI does not have"; return 0;
         case 0x90: {
             if (!Need(c, 3)) return 0;
             uint32_t after = c.pos + 3;
@@ -307,7 +305,7 @@ int Convert_Events(XMIDI_Converter &c)
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------- conversions
 
@@ -386,8 +384,8 @@ int Convert_VOC_To_WAV(const uint8_t *entry, uint32_t size, uint8_t **out, uint3
         return 0;
     }
     static const uint8_t header[WAV_HEADER_SIZE] = {
-        'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,
-        0,   0,   0,   0,   0, 0, 0, 0, 1,   0,   8,   0,   'd', 'a', 't', 'a', 0, 0, 0, 0};
+        'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16,  0,   0, 0, 1, 0,
+        1,   0,   0,   0,   0, 0, 0, 0, 0,   0,   1,   0,   8,   0,   'd', 'a', 't', 'a', 0, 0, 0, 0};
     memcpy(wav, header, sizeof header);
 
     uint32_t data_length = 0;
@@ -545,7 +543,7 @@ void SDLCALL Capture_Post_Mix(void *udata, Uint8 *stream, int length)
 {
     if (Platform_Capture_Active()) Platform_Capture_Audio(stream, length);
 }
-} // namespace
+}  // namespace
 
 void sdl2_Capture_Install_Audio_Tap(void)
 {

@@ -19,7 +19,7 @@ constexpr int XMIDI_NOTE_OFF_SLOTS = 32;
 constexpr int MIX_EFFECT_CHANNEL = 0;
 constexpr int MIX_EFFECT_VOLUME = 96;
 
-extern int opt_music_volume;   // 0..128
+extern int opt_music_volume;  // 0..128
 extern int opt_music_enabled;
 extern const uint8_t *ui_data_mus;
 extern int ui_data_music_i;

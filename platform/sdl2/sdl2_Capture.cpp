@@ -39,10 +39,7 @@ uint64_t m_audio_bytes = 0;
 std::mutex m_audio_lock;
 uint64_t (*m_clock)(void) = nullptr;
 
-uint64_t Now(void)
-{
-    return m_clock != nullptr ? m_clock() : Platform_Get_Millies();
-}
+uint64_t Now(void) { return m_clock != nullptr ? m_clock() : Platform_Get_Millies(); }
 
 std::string Join(const char *name)
 {
@@ -54,9 +51,10 @@ std::string Join(const char *name)
 void Write_Info(void)
 {
     char text[1024];
-    int n = std::snprintf(text, sizeof(text),
-                          "video_file=video_rgb24.raw\npixel_format=rgb24\nwidth=%d\nheight=%d\nfps=%d\nframe_count=%llu\n",
-                          m_width, m_height, m_fps, (unsigned long long)m_frames_written);
+    int n =
+        std::snprintf(text, sizeof(text),
+                      "video_file=video_rgb24.raw\npixel_format=rgb24\nwidth=%d\nheight=%d\nfps=%d\nframe_count=%llu\n",
+                      m_width, m_height, m_fps, (unsigned long long)m_frames_written);
     uint64_t audio_bytes;
     {
         std::lock_guard<std::mutex> guard(m_audio_lock);
@@ -98,7 +96,8 @@ void Wav_Header(uint8_t *h, uint32_t audio_bytes)
 // Caller holds m_audio_lock.
 void Open_Audio_File_Locked(void)
 {
-    if (!m_active.load() || m_audio != nullptr || m_audio_frequency <= 0 || m_audio_channels <= 0 || m_audio_bits <= 0) {
+    if (!m_active.load() || m_audio != nullptr || m_audio_frequency <= 0 || m_audio_channels <= 0 ||
+        m_audio_bits <= 0) {
         return;
     }
     std::string path = Join("audio.wav");
@@ -132,20 +131,11 @@ uint64_t Frames_Due(void)
 
 }  // namespace
 
-void Platform_Capture_Set_Clock(uint64_t (*clock)(void))
-{
-    m_clock = clock;
-}
+void Platform_Capture_Set_Clock(uint64_t (*clock)(void)) { m_clock = clock; }
 
-int Platform_Capture_Active(void)
-{
-    return m_active.load();
-}
+int Platform_Capture_Active(void) { return m_active.load(); }
 
-uint64_t Platform_Capture_Frame_Count(void)
-{
-    return m_frames_written;
-}
+uint64_t Platform_Capture_Frame_Count(void) { return m_frames_written; }
 
 int Platform_Capture_Start(const char *folder, int fps)
 {

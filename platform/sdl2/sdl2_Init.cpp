@@ -39,10 +39,7 @@ bool Env_Set(const char *name)
 
 }  // namespace
 
-void Platform_Set_Headless(int headless)
-{
-    m_headless = headless ? 1 : 0;
-}
+void Platform_Set_Headless(int headless) { m_headless = headless ? 1 : 0; }
 
 int Platform_Is_Headless(void)
 {
@@ -97,10 +94,12 @@ void sdl2_Log_Graphics_Environment(void)
     SDL_GetVersion(&linked);
     INIT_LOG(SEV_INFO, "graphics: SDL compiled %d.%d.%d, linked %d.%d.%d", SDL_MAJOR_VERSION, SDL_MINOR_VERSION,
              SDL_PATCHLEVEL, linked.major, linked.minor, linked.patch);
-    const char *variables[] = {"SDL_VIDEODRIVER",  "SDL_RENDER_DRIVER",  "SDL_RENDER_VSYNC",
-                               "XDG_SESSION_TYPE", "WAYLAND_DISPLAY",    "DISPLAY",
-                               "XDG_RUNTIME_DIR",  "LIBGL_ALWAYS_SOFTWARE", "__GLX_VENDOR_LIBRARY_NAME",
-                               "MESA_LOADER_DRIVER_OVERRIDE", "__NV_PRIME_RENDER_OFFLOAD", "DRI_PRIME"};
+    const char *variables[] = {"SDL_VIDEODRIVER",           "SDL_RENDER_DRIVER",
+                               "SDL_RENDER_VSYNC",          "XDG_SESSION_TYPE",
+                               "WAYLAND_DISPLAY",           "DISPLAY",
+                               "XDG_RUNTIME_DIR",           "LIBGL_ALWAYS_SOFTWARE",
+                               "__GLX_VENDOR_LIBRARY_NAME", "MESA_LOADER_DRIVER_OVERRIDE",
+                               "__NV_PRIME_RENDER_OFFLOAD", "DRI_PRIME"};
     for (const char *name : variables) {
         if (Env_Set(name)) {
             INIT_LOG(SEV_INFO, "graphics: env %s=%s", name, std::getenv(name));
@@ -189,8 +188,8 @@ int Startup_Platform(void)
     if (Platform_Video_Pixel_Aspect() == VIEWPORT_ASPECT_4_3) {
         sdl2_window_height = sdl2_window_width * 3 / 4;
     }
-    sdl2_window = SDL_CreateWindow(sdl2_window_title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                   sdl2_window_width, sdl2_window_height, SDL_WINDOW_RESIZABLE);
+    sdl2_window = SDL_CreateWindow(sdl2_window_title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, sdl2_window_width,
+                                   sdl2_window_height, SDL_WINDOW_RESIZABLE);
     Perf_Live_Set_Base_Title(sdl2_window_title);
     int obtained_w = 0;
     int obtained_h = 0;
@@ -207,13 +206,13 @@ int Startup_Platform(void)
     if (!sdl2_Viewport_Refresh()) {
         sdl2_Viewport_Log();
     }
-    sdl2_surface_RGB666 = SDL_CreateRGBSurfaceWithFormat(0, PLATFORM_GAME_WIDTH, PLATFORM_GAME_HEIGHT, 8,
-                                                         SDL_PIXELFORMAT_INDEX8);
+    sdl2_surface_RGB666 =
+        SDL_CreateRGBSurfaceWithFormat(0, PLATFORM_GAME_WIDTH, PLATFORM_GAME_HEIGHT, 8, SDL_PIXELFORMAT_INDEX8);
     if (sdl2_surface_RGB666 != nullptr) {
         SDL_FillRect(sdl2_surface_RGB666, nullptr, 0);
     }
-    sdl2_surface_ARGB8888 = SDL_CreateRGBSurfaceWithFormat(0, PLATFORM_GAME_WIDTH, PLATFORM_GAME_HEIGHT, 32,
-                                                           SDL_PIXELFORMAT_ARGB8888);
+    sdl2_surface_ARGB8888 =
+        SDL_CreateRGBSurfaceWithFormat(0, PLATFORM_GAME_WIDTH, PLATFORM_GAME_HEIGHT, 32, SDL_PIXELFORMAT_ARGB8888);
     if (sdl2_renderer != nullptr) {
         sdl2_texture = SDL_CreateTexture(sdl2_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                          PLATFORM_GAME_WIDTH, PLATFORM_GAME_HEIGHT);

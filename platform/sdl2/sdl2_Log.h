@@ -3,5 +3,5 @@
 
 #include "STU_Log.h"
 
-#define SDL2_LOG(file, severity, category, ...) \
+#define SDL2_LOG(file, severity, category, ...)                                                                        \
     STU_Log_Write_At((severity), (category), (file), __LINE__, __func__, __VA_ARGS__)

@@ -13,10 +13,10 @@ enum Engine_Key_Code : int32_t {
     KEY_RIGHT = 2,
     KEY_UP = 3,
     KEY_DOWN = 4,
-    KEY_UP_RIGHT = 5,     // keypad 9
-    KEY_DOWN_RIGHT = 6,   // keypad 3
-    KEY_UP_LEFT = 7,      // keypad 7
-    KEY_DOWN_LEFT = 8,    // keypad 1
+    KEY_UP_RIGHT = 5,    // keypad 9
+    KEY_DOWN_RIGHT = 6,  // keypad 3
+    KEY_UP_LEFT = 7,     // keypad 7
+    KEY_DOWN_LEFT = 8,   // keypad 1
     KEY_INSERT = 9,
     KEY_DELETE = 10,
     KEY_BACKSPACE = 11,
@@ -46,8 +46,8 @@ struct Platform_Keyboard_Buffer {
     int32_t read_index;
     int32_t entries[KEYBOARD_BUFFER_SIZE];
     int32_t modifiers;
-    uint8_t held[24];       // one bit per engine code 1..185
-    uint32_t dropped;       // presses refused while the buffer was full
+    uint8_t held[24];  // one bit per engine code 1..185
+    uint32_t dropped;  // presses refused while the buffer was full
 };
 
 extern Platform_Keyboard_Buffer platform_keyboard_buffer;

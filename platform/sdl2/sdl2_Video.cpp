@@ -62,15 +62,9 @@ void sdl2_Convert_Page_ARGB8888(const uint8_t *page, const uint8_t *palette_rgba
     }
 }
 
-void Platform_Set_Page_Source(uint8_t *const *shown_page)
-{
-    m_shown_page = shown_page;
-}
+void Platform_Set_Page_Source(uint8_t *const *shown_page) { m_shown_page = shown_page; }
 
-void Platform_Set_Palette_Source(const uint8_t *current_palette_6bit)
-{
-    m_palette_source = current_palette_6bit;
-}
+void Platform_Set_Palette_Source(const uint8_t *current_palette_6bit) { m_palette_source = current_palette_6bit; }
 
 void Platform_Palette_Update(void)
 {
@@ -260,10 +254,7 @@ void Platform_Video_Update(void)
     DBG_Frame_Reset();
 }
 
-int sdl2_Current_Window_State(void)
-{
-    return m_window_state;
-}
+int sdl2_Current_Window_State(void) { return m_window_state; }
 
 void sdl2_Set_Window_State(int state)
 {
@@ -304,10 +295,7 @@ int sdl2_Is_Fullscreen(void)
     return (SDL_GetWindowFlags(sdl2_window) & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP)) != 0 ? 1 : 0;
 }
 
-int Platform_Get_Scale(void)
-{
-    return sdl2_viewport.scale;
-}
+int Platform_Get_Scale(void) { return sdl2_viewport.scale; }
 
 void Platform_Set_Window_Title(const char *text)
 {
@@ -316,10 +304,7 @@ void Platform_Set_Window_Title(const char *text)
     }
 }
 
-int Platform_Get_Window_Width(void)
-{
-    return sdl2_window_width;
-}
+int Platform_Get_Window_Width(void) { return sdl2_window_width; }
 
 void sdl2_Video_Shutdown(void)
 {

@@ -47,14 +47,10 @@ int Names_Match(const char *text, const char *name)
     }
 }
 
-int Clamp_Int(int value, int low, int high)
-{
-    return value < low ? low : (value > high ? high : value);
-}
+int Clamp_Int(int value, int low, int high) { return value < low ? low : (value > high ? high : value); }
 
 // First and last window pixels whose centres fall inside game pixel a, reduced to the middle one.
-int Game_To_Window_Axis(int64_t a, int64_t offset, int64_t size, int64_t game, int64_t window,
-                        int64_t drawable)
+int Game_To_Window_Axis(int64_t a, int64_t offset, int64_t size, int64_t game, int64_t window, int64_t drawable)
 {
     int64_t den = 2 * drawable * game;
     int64_t first = Ceil_Div(2 * (game * offset + a * size) * window - drawable * game, den);
@@ -83,30 +79,15 @@ int Platform_Video_Startup_Window(void) { return m_startup_window_state; }
 int Platform_Video_Scale_Mode(void) { return m_scale_mode; }
 int Platform_Video_Pixel_Aspect(void) { return m_pixel_aspect; }
 
-int Viewport_Scale_Mode_Normalize(int value)
-{
-    return (value == 1 || value == 2) ? value : 0;
-}
+int Viewport_Scale_Mode_Normalize(int value) { return (value == 1 || value == 2) ? value : 0; }
 
-int Viewport_Pixel_Aspect_Normalize(int value)
-{
-    return value == 1 ? 1 : 0;
-}
+int Viewport_Pixel_Aspect_Normalize(int value) { return value == 1 ? 1 : 0; }
 
-int Viewport_Window_State_Normalize(int value)
-{
-    return value == 2 ? 2 : 0;
-}
+int Viewport_Window_State_Normalize(int value) { return value == 2 ? 2 : 0; }
 
-const char *Viewport_Scale_Mode_Name(int value)
-{
-    return m_scale_mode_names[Viewport_Scale_Mode_Normalize(value)];
-}
+const char *Viewport_Scale_Mode_Name(int value) { return m_scale_mode_names[Viewport_Scale_Mode_Normalize(value)]; }
 
-const char *Viewport_Aspect_Ratio_Name(int value)
-{
-    return m_aspect_names[Viewport_Pixel_Aspect_Normalize(value)];
-}
+const char *Viewport_Aspect_Ratio_Name(int value) { return m_aspect_names[Viewport_Pixel_Aspect_Normalize(value)]; }
 
 const char *Viewport_Window_State_Name(int value)
 {
@@ -157,14 +138,10 @@ int Viewport_Window_State_From_Name(const char *text, int *out)
     return 0;
 }
 
-Viewport Viewport_Initial(void)
-{
-    return Viewport{1280, 800, 1280, 800, 320, 200, 0, 0, 4, 0, 0, 1280, 800};
-}
+Viewport Viewport_Initial(void) { return Viewport{1280, 800, 1280, 800, 320, 200, 0, 0, 4, 0, 0, 1280, 800}; }
 
-void Viewport_Compute(Viewport *out, int window_width, int window_height, int drawable_width,
-                      int drawable_height, int game_width, int game_height, int scale_mode,
-                      int pixel_aspect)
+void Viewport_Compute(Viewport *out, int window_width, int window_height, int drawable_width, int drawable_height,
+                      int game_width, int game_height, int scale_mode, int pixel_aspect)
 {
     Viewport v{};
     v.window_width = std::max(1, window_width);
@@ -216,8 +193,9 @@ int Viewport_Window_To_Game(const Viewport *v, int wx, int wy, int *gx, int *gy)
     const int64_t GH = 200;
     int64_t x = Floor_Div(((2 * (int64_t)wx + 1) * v->drawable_width - 2 * (int64_t)v->image_x * v->window_width) * G,
                           2 * (int64_t)v->image_width * v->window_width);
-    int64_t y = Floor_Div(((2 * (int64_t)wy + 1) * v->drawable_height - 2 * (int64_t)v->image_y * v->window_height) * GH,
-                          2 * (int64_t)v->image_height * v->window_height);
+    int64_t y =
+        Floor_Div(((2 * (int64_t)wy + 1) * v->drawable_height - 2 * (int64_t)v->image_y * v->window_height) * GH,
+                  2 * (int64_t)v->image_height * v->window_height);
     int on_picture = (x >= 0 && x < G && y >= 0 && y < GH) ? 1 : 0;
     *gx = (int)std::clamp<int64_t>(x, 0, G - 1);
     *gy = (int)std::clamp<int64_t>(y, 0, GH - 1);
@@ -258,10 +236,9 @@ int Viewport_Equal(const Viewport *a, const Viewport *b)
 {
     return (a->window_width == b->window_width && a->window_height == b->window_height &&
             a->drawable_width == b->drawable_width && a->drawable_height == b->drawable_height &&
-            a->game_width == b->game_width && a->game_height == b->game_height &&
-            a->scale_mode == b->scale_mode && a->pixel_aspect == b->pixel_aspect &&
-            a->scale == b->scale && a->image_x == b->image_x && a->image_y == b->image_y &&
-            a->image_width == b->image_width && a->image_height == b->image_height)
+            a->game_width == b->game_width && a->game_height == b->game_height && a->scale_mode == b->scale_mode &&
+            a->pixel_aspect == b->pixel_aspect && a->scale == b->scale && a->image_x == b->image_x &&
+            a->image_y == b->image_y && a->image_width == b->image_width && a->image_height == b->image_height)
                ? 1
                : 0;
 }

@@ -56,9 +56,8 @@ int Viewport_Window_State_From_Name(const char *text, int *out);
 
 // The viewport in its initial state (1280 x 800 window, integer, 16:10, scale 4).
 Viewport Viewport_Initial(void);
-void Viewport_Compute(Viewport *out, int window_width, int window_height, int drawable_width,
-                      int drawable_height, int game_width, int game_height, int scale_mode,
-                      int pixel_aspect);
+void Viewport_Compute(Viewport *out, int window_width, int window_height, int drawable_width, int drawable_height,
+                      int game_width, int game_height, int scale_mode, int pixel_aspect);
 // 1 when the window point lies on the picture; *gx, *gy are always written, clamped to the game.
 int Viewport_Window_To_Game(const Viewport *viewport, int wx, int wy, int *gx, int *gy);
 void Viewport_Game_To_Window(const Viewport *viewport, int gx, int gy, int *wx, int *wy);

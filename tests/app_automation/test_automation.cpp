@@ -5,11 +5,11 @@
 #include <string>
 #include <thread>
 
-#include "world/ALLOC.h"
 #include "Automation_Driver.h"
-#include "overland/Screen_Control.h"
 #include "Test_Temp_Dir.h"
+#include "overland/Screen_Control.h"
 #include "sdl2_PFL.h"
+#include "world/ALLOC.h"
 
 namespace {
 
@@ -43,8 +43,8 @@ TEST(Automation_Pieces, Durations)
     struct Case {
         const char *text;
         uint64_t ms;
-    } cases[] = {{"3f", 165},  {"2 s", 2000}, {"2S", 2000},  {"10ms", 10}, {"1m", 60000}, {"\t4 F", 220},
-                 {"5", 0},     {"0ms", 0},    {"3x", 0},     {"", 0},      {"f", 0},      {"-2s", 0}};
+    } cases[] = {{"3f", 165}, {"2 s", 2000}, {"2S", 2000}, {"10ms", 10}, {"1m", 60000}, {"\t4 F", 220},
+                 {"5", 0},    {"0ms", 0},    {"3x", 0},    {"", 0},      {"f", 0},      {"-2s", 0}};
     for (const Case &c : cases) EXPECT_EQ(Automation_Parse_Duration(c.text), c.ms) << "'" << c.text << "'";
 }
 
@@ -65,26 +65,25 @@ TEST(Automation_Pieces, ScreenNamesAndKeys)
 
 TEST_F(Automation, ParsingKeepsGoodLinesAndSkipsBadOnes)
 {
-    ASSERT_EQ(Load("main.txt",
-                   "# comment\n"
-                   "\n"
-                   "WAIT_SCREEN main_screen\n"
-                   "wait_screen MainScreen\n"
-                   "wait 3f   # three frames\n"
-                   "wait 5\n"
-                   "type Hi 5\n"
-                   "click 10 20\n"
-                   "click PoC.Ask\n"
-                   "click Nowhere.Name\n"
-                   "rclick\n"
-                   "wait_turn 5 2s\n"
-                   "wait_turn -1\n"
-                   "wait_field Main.Map\n"
-                   "escape\n"
-                   "upleft\n"
-                   "next_turn\n"
-                   "dance\n"
-                   "end\n"),
+    ASSERT_EQ(Load("main.txt", "# comment\n"
+                               "\n"
+                               "WAIT_SCREEN main_screen\n"
+                               "wait_screen MainScreen\n"
+                               "wait 3f   # three frames\n"
+                               "wait 5\n"
+                               "type Hi 5\n"
+                               "click 10 20\n"
+                               "click PoC.Ask\n"
+                               "click Nowhere.Name\n"
+                               "rclick\n"
+                               "wait_turn 5 2s\n"
+                               "wait_turn -1\n"
+                               "wait_field Main.Map\n"
+                               "escape\n"
+                               "upleft\n"
+                               "next_turn\n"
+                               "dance\n"
+                               "end\n"),
               0);
     struct Expect {
         int32_t kind;
@@ -92,12 +91,10 @@ TEST_F(Automation, ParsingKeepsGoodLinesAndSkipsBadOnes)
         uint64_t ms;
         uint32_t packed;
     } expected[] = {
-        {AA_WAIT_SCREEN, 105, 0, 30000, 0}, {AA_WAIT, 0, 0, 165, 0},
-        {AA_KEY, 0, 0, 0, 0x14868},         {AA_KEY, 0, 0, 0, 0x6969},
-        {AA_KEY, 0, 0, 0, 0x2020},          {AA_KEY, 0, 0, 0, 0x3520},
-        {AA_CLICK, 10, 20, 0, 0},           {AA_CLICK, 30, 46, 0, 0},
-        {AA_WAIT_TURN, 5, 0, 2000, 0},      {AA_WAIT_FIELD, 100, 60, 30000, 0},
-        {AA_ESCAPE, 0, 0, 0, 27},           {AA_KEY, 0, 0, 0, 7},
+        {AA_WAIT_SCREEN, 105, 0, 30000, 0}, {AA_WAIT, 0, 0, 165, 0},   {AA_KEY, 0, 0, 0, 0x14868},
+        {AA_KEY, 0, 0, 0, 0x6969},          {AA_KEY, 0, 0, 0, 0x2020}, {AA_KEY, 0, 0, 0, 0x3520},
+        {AA_CLICK, 10, 20, 0, 0},           {AA_CLICK, 30, 46, 0, 0},  {AA_WAIT_TURN, 5, 0, 2000, 0},
+        {AA_WAIT_FIELD, 100, 60, 30000, 0}, {AA_ESCAPE, 0, 0, 0, 27},  {AA_KEY, 0, 0, 0, 7},
         {AA_KEY, 0, 0, 0, 0x6E6E},          {AA_END, 0, 0, 0, 0},
     };
     ASSERT_EQ(Automation_Action_Count(), (int)(sizeof(expected) / sizeof(expected[0])));
@@ -214,9 +211,10 @@ TEST_F(Automation, UnusableScenariosSayWhy)
         {"folder", dir / "folder.txt", nullptr, (dir / "folder.txt") + " is not a regular file"},
         {"device", "/dev/zero", nullptr, "/dev/zero is not a regular file"},
         {"empty", dir / "empty.txt", "", "the scenario is empty (no line holds an action)"},
-        {"no good line", dir / "bad.txt", "jump\nwait forever\n\x01\x02\x03\n", "the scenario is empty (no line holds an action)"},
-        {"include loop", dir / "a.txt", "include b.txt\n", "include depth exceeded (limit 8) at " + (dir / "a.txt") +
-                                                               "; do the includes form a loop?"},
+        {"no good line", dir / "bad.txt", "jump\nwait forever\n\x01\x02\x03\n",
+         "the scenario is empty (no line holds an action)"},
+        {"include loop", dir / "a.txt", "include b.txt\n",
+         "include depth exceeded (limit 8) at " + (dir / "a.txt") + "; do the includes form a loop?"},
     };
     Write_Text(dir / "b.txt", "key x\ninclude a.txt\n");
     for (const Case &c : cases) {

@@ -34,7 +34,8 @@ void Make_World(void)
         int x = square % WORLD_WIDTH;
         int y = (square / WORLD_WIDTH) % WORLD_HEIGHT;
         _world_maps[square] = (x + y) % 7 == 0 ? tt_Forest : (x * y) % 11 == 0 ? tt_Hills : tt_Grasslands;
-        _map_square_terrain_specials[square] = (x * 7 + y) % 23 == 0 ? (uint8_t)(1 + x % 9) : (y % 5 == 0 ? ts_Wild_Game : 0);
+        _map_square_terrain_specials[square] =
+            (x * 7 + y) % 23 == 0 ? (uint8_t)(1 + x % 9) : (y % 5 == 0 ? ts_Wild_Game : 0);
         _map_square_flags[square] = (x * 13 + y) % 97 == 0 ? sf_Corruption : 0;
         _square_explored[square] = 1;
     }

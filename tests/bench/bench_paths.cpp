@@ -91,7 +91,7 @@ bool Same_Costs(const Plane_Case &pc)
     Run_Move_Path_Find(pc);
     Dijkstra(pc);
     for (int sq = 0; sq < WORLD_SIZE; sq++) {
-        const uint32_t expected = m_dist[sq] == UINT32_MAX ? PATH_UNREACHED
+        const uint32_t expected = m_dist[sq] == UINT32_MAX      ? PATH_UNREACHED
                                   : m_dist[sq] > PATH_REACH_MAX ? PATH_REACH_MAX
                                                                 : m_dist[sq];
         if (movepath_reach_costs[sq] != expected) {
@@ -211,7 +211,8 @@ int main(int argc, char **argv)
         fprintf(stderr, "bench_paths: Move_Path_Find differs from the reference\n");
         return 1;
     }
-    benchmark::RegisterBenchmark("Move_Path_Find/open_plane", [](benchmark::State &s) { Bench_Cases(s, m_open, false); });
+    benchmark::RegisterBenchmark("Move_Path_Find/open_plane",
+                                 [](benchmark::State &s) { Bench_Cases(s, m_open, false); });
     benchmark::RegisterBenchmark("Dijkstra/open_plane", [](benchmark::State &s) { Bench_Cases(s, m_open, true); });
     benchmark::RegisterBenchmark("Move_Path_Find/maze", [](benchmark::State &s) { Bench_Cases(s, m_maze, false); });
     benchmark::RegisterBenchmark("Dijkstra/maze", [](benchmark::State &s) { Bench_Cases(s, m_maze, true); });
@@ -239,7 +240,8 @@ int main(int argc, char **argv)
     const char *const kinds[3] = {"open plane", "maze", "stand-in world"};
     for (int i = 0; i < 3; i++) {
         if (reporter.ns[2 * i + 1] > 0) {
-            printf("ratio Move_Path_Find / Dijkstra (%s): %.2f\n", kinds[i], reporter.ns[2 * i] / reporter.ns[2 * i + 1]);
+            printf("ratio Move_Path_Find / Dijkstra (%s): %.2f\n", kinds[i],
+                   reporter.ns[2 * i] / reporter.ns[2 * i + 1]);
         }
     }
     benchmark::Shutdown();

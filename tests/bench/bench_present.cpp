@@ -61,13 +61,15 @@ void BM_SDL_Blit_8_To_ARGB8888(benchmark::State &state)
 {
     Present_Data &d = Data();
     SDL_Surface *indexed = SDL_CreateRGBSurfaceWithFormat(0, 320, 200, 8, SDL_PIXELFORMAT_INDEX8);
-    SDL_Surface *argb = SDL_CreateRGBSurfaceWithFormatFrom(d.out.data(), 320, 200, 32, 320 * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface *argb =
+        SDL_CreateRGBSurfaceWithFormatFrom(d.out.data(), 320, 200, 32, 320 * 4, SDL_PIXELFORMAT_ARGB8888);
     SDL_Color colors[256];
     for (int i = 0; i < 256; ++i) colors[i] = {d.palette[i * 4], d.palette[i * 4 + 1], d.palette[i * 4 + 2], 255};
     SDL_SetPaletteColors(indexed->format->palette, colors, 0, 256);
     for (auto _ : state) {
         SDL_LockSurface(indexed);
-        for (int y = 0; y < 200; ++y) std::memcpy((uint8_t *)indexed->pixels + y * indexed->pitch, &d.page[y * 320], 320);
+        for (int y = 0; y < 200; ++y)
+            std::memcpy((uint8_t *)indexed->pixels + y * indexed->pitch, &d.page[y * 320], 320);
         SDL_UnlockSurface(indexed);
         SDL_BlitSurface(indexed, nullptr, argb, nullptr);
         benchmark::DoNotOptimize(d.out.data());
@@ -77,8 +79,7 @@ void BM_SDL_Blit_8_To_ARGB8888(benchmark::State &state)
 }
 BENCHMARK(BM_SDL_Blit_8_To_ARGB8888);
 
-template <typename F>
-double Best_Nanoseconds(F work)
+template <typename F> double Best_Nanoseconds(F work)
 {
     double best = 1e30;
     for (int round = 0; round < 7; ++round) {

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "Fuzz_Temp_Folder.h"
 #include "STU_GRAF.h"
 #include "Tolva.h"
-#include "Fuzz_Temp_Folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

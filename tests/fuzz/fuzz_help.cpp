@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "Allocate.h"
-#include "Fuzz_Temp_Folder.h"
 #include "EXIT.h"
 #include "Expanding_Box.h"
 #include "Fields.h"
+#include "Fuzz_Temp_Folder.h"
 #include "Help.h"
 #include "Init_Drivers.h"
 #include "Input.h"
@@ -78,8 +78,7 @@ std::vector<uint8_t> Record_Entry(const uint8_t *data, size_t size, uint16_t rec
     return entry;
 }
 
-template <typename F>
-void Survive(F f)
+template <typename F> void Survive(F f)
 {
     try {
         f();

@@ -36,8 +36,7 @@ void Fresh_Pool(void)
     m_block = Allocate_Space(4096);
 }
 
-template <typename F>
-void Survive(F f)
+template <typename F> void Survive(F f)
 {
     try {
         f();

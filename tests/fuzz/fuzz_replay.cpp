@@ -22,7 +22,7 @@ void Field_Log(FILE *stream, int x, int y)
     if (x >= 100 && y >= 50) fprintf(stream, "  field[1]=(100,50)-(319,199)");
 }
 
-} // namespace
+}  // namespace
 
 static const std::string &Folder(void)
 {

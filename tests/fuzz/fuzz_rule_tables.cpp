@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "Allocate.h"
-#include "Fuzz_Temp_Folder.h"
 #include "EXIT.h"
+#include "Fuzz_Temp_Folder.h"
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
@@ -63,8 +63,7 @@ void Read_Whole(const void *table, size_t bytes)
     m_sum = sum;
 }
 
-template <typename F>
-void Survive(F f)
+template <typename F> void Survive(F f)
 {
     try {
         f();
@@ -95,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     auto part = [&](int k, int count, int record_size) {
         return Table_Entry(p + slice * k, slice, count, record_size, (mode >> k) & 1);
     };
-    Write_Archive("TERRSTAT.LBX", {part(0, NUM_TERRAIN_STATS, TERRAIN_STATS_RECORD_SIZE), part(1, 1, UNREST_TABLE_SIZE)});
+    Write_Archive("TERRSTAT.LBX",
+                  {part(0, NUM_TERRAIN_STATS, TERRAIN_STATS_RECORD_SIZE), part(1, 1, UNREST_TABLE_SIZE)});
     Write_Archive("SPELLDAT.LBX", {part(2, NUM_SPELLS, SPELL_DATA_RECORD_SIZE)});
     Write_Archive("BUILDDAT.LBX", {part(3, NUM_BUILDING_TYPES, BUILDING_DATA_RECORD_SIZE)});
     if (Pool_Bytes_Used() > POOL_CARVE_LIMIT / 2) Pool_Init_Guard_Mode(1);

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "Fuzz_Temp_Folder.h"
 #include "STU_GRAF.h"
 #include "world/Game_Settings.h"
-#include "Fuzz_Temp_Folder.h"
 
 static void Load_Bytes(const std::string &folder, const uint8_t *data, size_t size)
 {

@@ -38,7 +38,7 @@ void Convert_Both(const uint8_t *data, size_t size)
     Platform_Audio_Play_Sound(data, (uint32_t)size);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

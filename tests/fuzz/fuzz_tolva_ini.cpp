@@ -8,12 +8,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "Fuzz_Temp_Folder.h"
 #include "STU_GRAF.h"
 #include "STU_Log.h"
 #include "Settings_Ini.h"
 #include "Tolva.h"
 #include "sdl2_Viewport.h"
-#include "Fuzz_Temp_Folder.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ void Start_Log_Keeping_Signal_Handlers(const char *settings)
     for (int i = 0; i < 4; i++) sigaction(signals[i], &kept[i], nullptr);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

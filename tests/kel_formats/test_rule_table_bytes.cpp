@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "LBX_Load.h"
-#include "world/LOADER.h"
 #include "STU_GRAF.h"
 #include "Test_Temp_Dir.h"
+#include "world/LOADER.h"
 
 // The records are packed, and EXPECT_EQ binds its arguments to references: fields are
 // compared as +(field) copies so that no reference to a misaligned field is made.
@@ -85,9 +85,9 @@ std::vector<Bytes> Terrain_Tables(void)
     Poke(costs, 4 + 769 * 6, {0x04, 0x02, 0x02, 0x04, 0xFF, 0x02});
     Bytes unrest(4 + 196, 0);
     Poke(unrest, 0, {0x01, 0x00, 0xC4, 0x00});
-    Poke(unrest, 4 + 13, {0x05});          // row 0, column 13
-    Poke(unrest, 4 + 182, {0xF6});         // row 13, column 0: -10
-    Poke(unrest, 4 + 195, {0x80});         // row 13, column 13: -128
+    Poke(unrest, 4 + 13, {0x05});   // row 0, column 13
+    Poke(unrest, 4 + 182, {0xF6});  // row 13, column 0: -10
+    Poke(unrest, 4 + 195, {0x80});  // row 13, column 13: -128
     return {costs, unrest};
 }
 

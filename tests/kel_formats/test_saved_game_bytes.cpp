@@ -42,24 +42,24 @@ Image Hand_Made_Save(void)
     Poke(image, p0 + 0, {0x03});
     Poke_Text(image, p0 + 1, "Merrow");
     Poke(image, p0 + 22, {0x01});
-    Poke(image, p0 + 24, {0x05, 0x00});              // personality: Peaceful
-    Poke(image, p0 + 90, {0x06, 0x00});              // Nature books
-    Poke(image, p0 + 96, {0x05, 0x00});              // Life books
-    Poke(image, p0 + 116, {0x01});                   // Charismatic
-    Poke(image, p0 + 118, {0xFF, 0xFF});             // hero slot 0 empty
-    Poke(image, p0 + 288, {0xFF, 0xFF, 0x07, 0x00}); // vault: empty, item 7
-    Poke(image, p0 + 338 + 1, {0xE7});               // relation toward player 1: -25
-    Poke(image, p0 + 344 + 1, {0x03});               // treaty with player 1: war
+    Poke(image, p0 + 24, {0x05, 0x00});                       // personality: Peaceful
+    Poke(image, p0 + 90, {0x06, 0x00});                       // Nature books
+    Poke(image, p0 + 96, {0x05, 0x00});                       // Life books
+    Poke(image, p0 + 116, {0x01});                            // Charismatic
+    Poke(image, p0 + 118, {0xFF, 0xFF});                      // hero slot 0 empty
+    Poke(image, p0 + 288, {0xFF, 0xFF, 0x07, 0x00});          // vault: empty, item 7
+    Poke(image, p0 + 338 + 1, {0xE7});                        // relation toward player 1: -25
+    Poke(image, p0 + 344 + 1, {0x03});                        // treaty with player 1: war
     Poke(image, p0 + 464 + 2 * 6 * 2 + 2 * 5, {0x2A, 0x00});  // exchange spell row 2, column 5: 42
-    Poke(image, p0 + 604, {0x10, 0x27});             // mana 10,000
-    Poke(image, p0 + 606, {0x40, 0xE2, 0x01, 0x00}); // skill points 123,456
-    Poke(image, p0 + 610, {0x0C, 0x00});             // researching spell 12
-    Poke(image, p0 + 824, {0x03});                   // Spell of Mastery on the research list
-    Poke(image, p0 + 854, {0x30, 0x75});             // gold 30,000
-    Poke(image, p0 + 864, {0xA0, 0x86});             // population figure 34,464 (unsigned)
-    Poke(image, p0 + 1154 + 6, {0x01});              // Time Stop
-    Poke(image, p0 + 1200 + 1, {0xFF});              // peace countdown -1
-    Poke(image, p0 + 1220, {0x03, 0x00, 0x04, 0x00});  // realms: Life, Death
+    Poke(image, p0 + 604, {0x10, 0x27});                      // mana 10,000
+    Poke(image, p0 + 606, {0x40, 0xE2, 0x01, 0x00});          // skill points 123,456
+    Poke(image, p0 + 610, {0x0C, 0x00});                      // researching spell 12
+    Poke(image, p0 + 824, {0x03});                            // Spell of Mastery on the research list
+    Poke(image, p0 + 854, {0x30, 0x75});                      // gold 30,000
+    Poke(image, p0 + 864, {0xA0, 0x86});                      // population figure 34,464 (unsigned)
+    Poke(image, p0 + 1154 + 6, {0x01});                       // Time Stop
+    Poke(image, p0 + 1200 + 1, {0xFF});                       // peace countdown -1
+    Poke(image, p0 + 1220, {0x03, 0x00, 0x04, 0x00});         // realms: Life, Death
     // The neutral record: settler target [1][0] and the summoning countdown of player 3.
     size_t p5 = PLAYERS + 5 * PLAYER_SIZE;
     Poke(image, p5 + 752, {0x5A});
@@ -83,13 +83,13 @@ Image Hand_Made_Save(void)
     Poke(image, 26104 + 2 * 4, {40, 25, 0, 1});        // fortress of player 2
     Poke(image, 26128 + 5 * 4, {44, 30, 0xFF, 0});     // tower 5, unowned
     // Lair 42: a monster lair with two guardian groups, gold, mana, a spell book, a prisoner, two items.
-    Poke(image, 26152 + 42 * 24, {31, 22, 1, 1, 8, 0x9A, 0x33, 0xA0, 0x22, 0x00, 0x5E, 0x01, 0x64, 0x00, 0x05, 0x01,
-                                  0x02, 0x00, 0xB0, 0x04, 0x58, 0x02, 0x00, 0x00});
+    Poke(image, 26152 + 42 * 24, {31,   22,   1,    1,    8,    0x9A, 0x33, 0xA0, 0x22, 0x00, 0x5E, 0x01,
+                                  0x64, 0x00, 0x05, 0x01, 0x02, 0x00, 0xB0, 0x04, 0x58, 0x02, 0x00, 0x00});
 
     // Item 0: a sword of 1,000 gold, +3 attack, -1 defence, +2 moves, two charges of spell 41, flight.
     Poke_Text(image, 28600, "Frostbrand");
-    Poke(image, 28600 + 30, {0x0C, 0x00, 0x01, 0x00, 0xE8, 0x03, 0x03, 0x01, 0xFF, 0x02, 0x00, 0x00, 0x00, 0x29,
-                             0x02, 0x00, 0x00, 0x00, 0x02, 0x00});
+    Poke(image, 28600 + 30, {0x0C, 0x00, 0x01, 0x00, 0xE8, 0x03, 0x03, 0x01, 0xFF, 0x02,
+                             0x00, 0x00, 0x00, 0x29, 0x02, 0x00, 0x00, 0x00, 0x02, 0x00});
 
     // City 0
     size_t city = 35500;
@@ -99,17 +99,17 @@ Image Hand_Made_Save(void)
     for (size_t b = 0; b < 36; b++) image[city + 31 + b] = 0xFF;
     Poke(image, city + 31 + 1, {0x01});
     Poke(image, city + 31 + 5, {0x00});
-    Poke(image, city + 67 + 24, {0x03});                                 // Altar of Battle
-    Poke(image, city + 93, {12, 0x2C, 0x01, 9, 2, 1, 4, 6, 0x02});       // yields; joined to city 1
+    Poke(image, city + 67 + 24, {0x03});                            // Altar of Battle
+    Poke(image, city + 93, {12, 0x2C, 0x01, 9, 2, 1, 4, 6, 0x02});  // yields; joined to city 1
 
     // Unit 0: undead magic-weapon unit 104 of player 2 in a tower, going to (30, 12), 300 experience.
-    Poke(image, 46900, {23, 17, 1, 2, 4, 104, 0xFF, 1, 3, 30, 12, 3, 2, 0, 0x2C, 0x01, 0, 5, 1, 0, 0x01, 0x00, 2,
-                        0x21, 0x01, 0x00, 0x02, 0x00, 0xFF, 0, 0, 0});
+    Poke(image, 46900, {23, 17, 1, 2, 4,    104,  0xFF, 1,    3,    30,   12,   3,    2,    0, 0x2C, 0x01,
+                        0,  5,  1, 0, 0x01, 0x00, 2,    0x21, 0x01, 0x00, 0x02, 0x00, 0xFF, 0, 0,    0});
     Poke(image, 46900 + 1008 * 32, {59});  // the last of the 1,009 stored units
 
-    Poke(image, 117588, {0x2A, 0x01});     // events: last event on turn 298
-    Poke(image, 122488, {0x01, 0x00});     // grand vizier on
-    Poke(image, 122490 + 249, {0x01});     // last prefab item
+    Poke(image, 117588, {0x2A, 0x01});  // events: last event on turn 298
+    Poke(image, 122488, {0x01, 0x00});  // grand vizier on
+    Poke(image, 122490 + 249, {0x01});  // last prefab item
     Poke_Text(image, 122740 + 34 * 16, "Zaldor");
     Poke(image, 122740 + 34 * 16 + 14, {0x58, 0x02});
     return image;

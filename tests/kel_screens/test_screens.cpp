@@ -6,22 +6,22 @@
 #include <cstring>
 #include <string>
 
-#include "world/ALLOC.h"
 #include "Fields.h"
-#include "world/Game_Settings.h"
 #include "Help.h"
-#include "Test_Engine.h"
-#include "World_Fixture.h"
 #include "Input.h"
 #include "LBX_Load.h"
-#include "overland/Main_Menu.h"
 #include "ORV2.h"
 #include "STU_GRAF.h"
-#include "overland/Screen_Control.h"
-#include "turn/End_Of_Turn.h"
+#include "Test_Engine.h"
 #include "Test_Temp_Dir.h"
+#include "World_Fixture.h"
+#include "overland/Main_Menu.h"
+#include "overland/Screen_Control.h"
 #include "random.h"
 #include "sdl2_PFL.h"
+#include "turn/End_Of_Turn.h"
+#include "world/ALLOC.h"
+#include "world/Game_Settings.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ TEST_F(Screens_Test, EntriesFollowTheSavedGamesPresent)
     };
     const Case cases[] = {
         {{}, false, false, {}},
-        {{9}, true, false, {108, 150, 211, 161}},    // Continue takes Load's place
+        {{9}, true, false, {108, 150, 211, 161}},  // Continue takes Load's place
         {{2, 5}, false, true, {}},
         {{1, 9}, true, true, {108, 138, 211, 149}},
     };
@@ -165,8 +165,10 @@ TEST_F(Screens_Test, HotKeysMatchEitherCaseAndAbsentEntriesHaveNone)
         int16_t choice;
         int16_t screen;
     };
-    const Case cases[] = {{'n', mm_New_Game, scr_New_Game_Screen}, {'H', mm_Hall_Of_Fame, scr_Hall_Of_Fame_Screen},
-                          {'q', mm_Quit, scr_Quit_To_DOS}, {27, mm_Quit, scr_Quit_To_DOS}};
+    const Case cases[] = {{'n', mm_New_Game, scr_New_Game_Screen},
+                          {'H', mm_Hall_Of_Fame, scr_Hall_Of_Fame_Screen},
+                          {'q', mm_Quit, scr_Quit_To_DOS},
+                          {27, mm_Quit, scr_Quit_To_DOS}};
     for (const Case &c : cases) {
         current_screen = scr_Main_Menu_Screen;
         int16_t hit = Field_For_Key(c.key);

@@ -3,13 +3,13 @@
 
 #include <cstring>
 
-#include "world/ALLOC.h"
-#include "overland/Background_Music.h"
-#include "world/Game_Settings.h"
 #include "LBX_Load.h"
-#include "world/Player_Record.h"
 #include "STU_GRAF.h"
 #include "World_Fixture.h"
+#include "overland/Background_Music.h"
+#include "world/ALLOC.h"
+#include "world/Game_Settings.h"
+#include "world/Player_Record.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "world/Game_Settings.h"
 #include "STU_GRAF.h"
+#include "Test_Temp_Dir.h"
 #include "magic/Spellbook_Pages.h"
 #include "overland/Settings_Screen.h"
-#include "Test_Temp_Dir.h"
+#include "world/Game_Settings.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ protected:
         Put_Word(b, 213, 700);  // first hall-of-fame score
         Put_Word(b, 214, 650);
         memcpy(&b[246], "Morgana", 7);
-        Put_Word(b, 223, 3);    // first race
+        Put_Word(b, 223, 3);  // first race
         Put_Word(b, 112, 1);
         return b;
     }
@@ -139,7 +139,7 @@ TEST_F(Settings_File, RepairsForceTwoWordsAndKeepOtherValues)
     Bytes b = Good_File();
     Put_Word(b, 112, 5);
     Put_Word(b, 7, 9);
-    Put_Word(b, 3, 7);     // other option words keep values above 1
+    Put_Word(b, 3, 7);  // other option words keep values above 1
     Put_Word(b, 18, 3);
     Write(b);
     Load_MAGIC_SET();
@@ -182,8 +182,8 @@ TEST_F(Settings_File, ZeroFirstScoreClearsTheWholeHallOfFame)
 TEST_F(Settings_File, NamesAreCutToNineteenCharactersWhateverTheFileHolds)
 {
     Bytes b = Good_File();
-    memset(&b[64], 'S', 8 * SAVE_SLOT_NAME_SIZE);    // no terminator in any slot name
-    memset(&b[226], 'H', 10 * 20);                   // nor in any hall-of-fame name
+    memset(&b[64], 'S', 8 * SAVE_SLOT_NAME_SIZE);  // no terminator in any slot name
+    memset(&b[226], 'H', 10 * 20);                 // nor in any hall-of-fame name
     Write(b);
     Load_MAGIC_SET();
     for (int i = 0; i < 8; i++) EXPECT_EQ(strlen(magic_set.save_names[i]), 19u) << i;
@@ -261,7 +261,12 @@ TEST(Settings_Screen_Toggle, FlipsOptionWordsAndResetsSpellbookPages)
         uint16_t before;
         uint16_t after;
     };
-    const Case cases[] = {{0, 1, 0}, {0, 0, 1}, {3, 7, 0}, {10, 0, 1}, {17, 1, 0}, {GS_MOVEMENT_ANIMATIONS, 1, 0},
+    const Case cases[] = {{0, 1, 0},
+                          {0, 0, 1},
+                          {3, 7, 0},
+                          {10, 0, 1},
+                          {17, 1, 0},
+                          {GS_MOVEMENT_ANIMATIONS, 1, 0},
                           {GS_MOVEMENT_ANIMATIONS, 0, 1}};
     for (const Case &c : cases) {
         Set_Game_Settings_Word(c.word, c.before);

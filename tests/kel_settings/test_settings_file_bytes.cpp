@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "world/Game_Settings.h"
 #include "STU_GRAF.h"
 #include "Test_Temp_Dir.h"
+#include "world/Game_Settings.h"
 
 namespace {
 
@@ -21,22 +21,22 @@ struct Piece {
 };
 
 const Piece raroz_pieces[] = {
-    {0, {0x01, 0x00}},                        // word 0 "Sound Effects" on
-    {2, {0x00, 0x00}},                        // word 1 "Background Music" off
-    {14, {0x01, 0x00}},                       // word 7 "Raze City" on
-    {30, {0x02, 0x01}},                       // word 15 holds 0x0102 (kept as stored)
-    {34, {0x00, 0x00}},                       // word 17 "Expanding Help" off
-    {36, {0x02, 0x00}},                       // word 18
-    {42, {0x05, 0x00}},                       // word 21: five opponents
-    {52, {0x01, 0x00}},                       // word 26: slot 3 in use
-    {104, {'G', 'a', 'e', 'l', 0x00}},        // slot 3 name (64 + 2 x 20)
-    {224, {0x01, 0x00}},                      // word 112 "Movement Animations"
-    {226, {'R', 'j', 'a', 'k', 0x00}},        // hall of fame name 0
-    {406, {'Z', 'o', 'l', 0x00}},             // hall of fame name 9
-    {426, {0x2C, 0x01}},                      // score 0: 300
-    {444, {0x34, 0x12}},                      // score 9: 0x1234
-    {446, {0x03, 0x00}},                      // race 0
-    {464, {0x0D, 0x00}},                      // race 9
+    {0, {0x01, 0x00}},                  // word 0 "Sound Effects" on
+    {2, {0x00, 0x00}},                  // word 1 "Background Music" off
+    {14, {0x01, 0x00}},                 // word 7 "Raze City" on
+    {30, {0x02, 0x01}},                 // word 15 holds 0x0102 (kept as stored)
+    {34, {0x00, 0x00}},                 // word 17 "Expanding Help" off
+    {36, {0x02, 0x00}},                 // word 18
+    {42, {0x05, 0x00}},                 // word 21: five opponents
+    {52, {0x01, 0x00}},                 // word 26: slot 3 in use
+    {104, {'G', 'a', 'e', 'l', 0x00}},  // slot 3 name (64 + 2 x 20)
+    {224, {0x01, 0x00}},                // word 112 "Movement Animations"
+    {226, {'R', 'j', 'a', 'k', 0x00}},  // hall of fame name 0
+    {406, {'Z', 'o', 'l', 0x00}},       // hall of fame name 9
+    {426, {0x2C, 0x01}},                // score 0: 300
+    {444, {0x34, 0x12}},                // score 9: 0x1234
+    {446, {0x03, 0x00}},                // race 0
+    {464, {0x0D, 0x00}},                // race 9
 };
 
 class Settings_File_Bytes : public ::testing::Test {
@@ -46,7 +46,7 @@ protected:
     void TearDown() override { STU_GRAF_Set_User_Data_Dir(nullptr); }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(Settings_File_Bytes, FieldsSitAtTheirOffsets)
 {

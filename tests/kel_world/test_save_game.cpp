@@ -4,8 +4,8 @@
 
 #include "Allocate.h"
 #include "STU_LE.h"
-#include "world/Spell_Data_Record.h"
 #include "World_Fixture.h"
+#include "world/Spell_Data_Record.h"
 
 namespace {
 

@@ -351,14 +351,22 @@ TEST_F(BattleUnit, ItemPowerMappers)
         uint32_t enchantment;
         uint16_t flag;
     } rows[] = {
-        {ip_Guardian_Wind, UE_GUARDIANWIND, 0}, {ip_Righteousness, UE_RIGHTEOUSNESS, 0},
-        {ip_Holy_Avenger, UE_BLESS, UAF_ITEM_0800}, {ip_Invulnerability, UE_INVULNERABILITY, 0},
-        {ip_Vampiric, 0, UAF_AUTOMATIC_DAMAGE},  {ip_Lightning, 0, UAF_ARMOR_PIERCING},
-        {ip_Destruction, 0, UAF_ILLUSION},       {ip_Doom, 0, UAF_DESTRUCTION},
-        {ip_Death, 0, UAF_POWER_DRAIN},          {ip_Power_Drain, 0, UAF_DISPEL_EVIL},
-        {ip_Phantasmal, 0, UAF_STONING_TOUCH},   {ip_Stoning, 0, UAF_DEATH_TOUCH},
-        {ip_Flaming, 0, 0},                      {ip_Haste, 0, 0},
-        {ip_Giant_Strength, 0, 0},               {ip_Merging, 0, 0},
+        {ip_Guardian_Wind, UE_GUARDIANWIND, 0},
+        {ip_Righteousness, UE_RIGHTEOUSNESS, 0},
+        {ip_Holy_Avenger, UE_BLESS, UAF_ITEM_0800},
+        {ip_Invulnerability, UE_INVULNERABILITY, 0},
+        {ip_Vampiric, 0, UAF_AUTOMATIC_DAMAGE},
+        {ip_Lightning, 0, UAF_ARMOR_PIERCING},
+        {ip_Destruction, 0, UAF_ILLUSION},
+        {ip_Doom, 0, UAF_DESTRUCTION},
+        {ip_Death, 0, UAF_POWER_DRAIN},
+        {ip_Power_Drain, 0, UAF_DISPEL_EVIL},
+        {ip_Phantasmal, 0, UAF_STONING_TOUCH},
+        {ip_Stoning, 0, UAF_DEATH_TOUCH},
+        {ip_Flaming, 0, 0},
+        {ip_Haste, 0, 0},
+        {ip_Giant_Strength, 0, 0},
+        {ip_Merging, 0, 0},
     };
     for (const Row &row : rows) {
         Add_Item(5, it_Misc, row.power);
@@ -410,8 +418,8 @@ TEST_F(BattleUnit, EnchantmentAndMutationEffects)
     EXPECT_EQ(bu.Resist, 5 + 1 + 3);
     EXPECT_EQ(bu.Shown_Defense_Bonus, 8);
     EXPECT_EQ(bu.race, rt_Death);
-    EXPECT_EQ(+bu.Attribs_1, UI_ILLUSIONS_IMMUNITY | UI_COLD_IMMUNITY | UI_POISON_IMMUNITY | UI_DEATH_IMMUNITY |
-                                UI_WEAPON_IMMUNITY);
+    EXPECT_EQ(+bu.Attribs_1,
+              UI_ILLUSIONS_IMMUNITY | UI_COLD_IMMUNITY | UI_POISON_IMMUNITY | UI_DEATH_IMMUNITY | UI_WEAPON_IMMUNITY);
     EXPECT_TRUE(bu.Abilities & UA_NONCORPOREAL);
     EXPECT_TRUE(bu.Abilities & UA_FANTASTIC);
     EXPECT_EQ(+bu.Item_Melee_Attack_Flags, UAF_ELDRITCH_WEAPON);

@@ -193,13 +193,11 @@ TEST_F(MovePath, SearchBox)
         int fx, fy, tx, ty;
         int x1, y1, x2, y2;
     } cases[] = {
-        {10, 10, 18, 18, 8, 8, 20, 20},
-        {18, 2, 10, 30, 8, 0, 20, 37},   // y1 held to the map, y2 is not
-        {1, 20, 21, 20, 56, 20, 26, 20},  // x1 below 0 gains 60
-        {40, 5, 59, 5, 36, 5, 3, 5},      // x2 of 60 or more loses 60
-        {5, 20, 45, 20, 40, 20, 10, 20},  // 40 columns apart: across the seam
-        {0, 0, 31, 0, 26, 0, 5, 0},
-        {0, 0, 30, 0, 53, 0, 37, 0},
+        {10, 10, 18, 18, 8, 8, 20, 20},  {18, 2, 10, 30, 8, 0, 20, 37},  // y1 held to the map, y2 is not
+        {1, 20, 21, 20, 56, 20, 26, 20},                                 // x1 below 0 gains 60
+        {40, 5, 59, 5, 36, 5, 3, 5},                                     // x2 of 60 or more loses 60
+        {5, 20, 45, 20, 40, 20, 10, 20},                                 // 40 columns apart: across the seam
+        {0, 0, 31, 0, 26, 0, 5, 0},      {0, 0, 30, 0, 53, 0, 37, 0},
     };
     for (const Case &c : cases) {
         int16_t x1, y1, x2, y2;

@@ -124,15 +124,24 @@ int Literal_Find_Shortest_Path(int sx, int sy, int gx, int gy, int w, int h, con
             int x = cell % w, y = cell / w;
             std::vector<int> ns;
             bool t = y == 0, b = y == h - 1, l = x == 0, r = x == w - 1;
-            if (t && l) ns = {1, w, w + 1};
-            else if (t && r) ns = {-1, w, w - 1};
-            else if (t) ns = {-1, 1, w, w - 1, w + 1};
-            else if (b && l) ns = {1, -w, -w + 1};
-            else if (b && r) ns = {-1, -w, -w - 1};
-            else if (b) ns = {-1, 1, -w, -w - 1, -w + 1};
-            else if (l) ns = {-w, -w + 1, 1, w, w + 1};
-            else if (r) ns = {-w - 1, -w, -1, w, w - 1};
-            else ns = {-w - 1, -w, -w + 1, -1, 1, w - 1, w, w + 1};
+            if (t && l)
+                ns = {1, w, w + 1};
+            else if (t && r)
+                ns = {-1, w, w - 1};
+            else if (t)
+                ns = {-1, 1, w, w - 1, w + 1};
+            else if (b && l)
+                ns = {1, -w, -w + 1};
+            else if (b && r)
+                ns = {-1, -w, -w - 1};
+            else if (b)
+                ns = {-1, 1, -w, -w - 1, -w + 1};
+            else if (l)
+                ns = {-w, -w + 1, 1, w, w + 1};
+            else if (r)
+                ns = {-w - 1, -w, -1, w, w - 1};
+            else
+                ns = {-w - 1, -w, -w + 1, -1, 1, w - 1, w, w + 1};
             for (int d : ns) {
                 int n = cell + d;
                 if (reach[n] == 0xFFFF) {
@@ -188,8 +197,8 @@ TEST(PathFinder, SmallGridRefusals)
     struct Case {
         const char *name;
         int sx, sy, gx, gy;
-        int wall;  // square made impassable, -1 none
-        bool ring; // wall the goal off
+        int wall;   // square made impassable, -1 none
+        bool ring;  // wall the goal off
     } cases[] = {
         {"start of cost 255", 0, 0, 4, 6, 0, false},
         {"goal of cost 255", 0, 0, 4, 6, 34, false},
@@ -347,7 +356,10 @@ TEST(PathFinder, MatchesLiteralTranscription)
         int wall_share = (int)(rng() % 60);
         for (int sq = 0; sq < WORLD_SIZE; sq++) {
             int roll = (int)(rng() % 100);
-            uint8_t cost = roll < wall_share ? 255 : roll < wall_share + 5 ? 0 : roll > 97 ? (uint8_t)(200 + rng() % 55) : (uint8_t)(1 + rng() % 6);
+            uint8_t cost = roll < wall_share       ? 255
+                           : roll < wall_share + 5 ? 0
+                           : roll > 97             ? (uint8_t)(200 + rng() % 55)
+                                                   : (uint8_t)(1 + rng() % 6);
             buffer.costs()[sq] = cost;
         }
         if (map % 10 == 3) {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "World_Fixture.h"
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
 #include "Test_Temp_Dir.h"
+#include "World_Fixture.h"
 #include "world/Building_Data_Record.h"
 #include "world/City_Area.h"
 #include "world/City_Names.h"

@@ -69,7 +69,7 @@ TEST_F(CityArea, RebelsFromUnrestLessPacification)
 {
     unrest[rt_High_Men][rt_Orc] = 2;  // 20 %
     _players[0].capital_race = rt_High_Men;
-    _players[0].tax_rate = 4;         // 45 %
+    _players[0].tax_rate = 4;  // 45 %
     int16_t city = Add_City(0, rt_Orc, 20, 20, 0, 10, 2);
     EXPECT_EQ(City_Rebel_Count(city), 6);
     _CITIES[city].bldg_status[bt_Shrine] = 1;
@@ -79,7 +79,7 @@ TEST_F(CityArea, RebelsFromUnrestLessPacification)
     EXPECT_EQ(City_Rebel_Count(city), 5);
     Add_Unit(40, 0, 20, 20, 0);
     Add_Unit(41, 0, 20, 20, 0);
-    Add_Unit(160, 0, 20, 20, 0);                    // a creature does not keep order
+    Add_Unit(160, 0, 20, 20, 0);  // a creature does not keep order
     EXPECT_EQ(City_Rebel_Count(city), 4);
     _players[0].Globals[ge_Life_Force] = 1;
     EXPECT_EQ(City_Rebel_Count(city), 0);

@@ -77,7 +77,8 @@ TEST_F(CityEconomy, UpkeepResearchAndManaByBuildings)
     c.bldg_status[bt_Temple] = 1;
     c.bldg_status[bt_Sanctum] = 2;  // removed this turn: not standing
     int upkeep = 0;
-    for (int b : {0, (int)bt_Study_Hall, (int)bt_Mage_Guild, (int)bt_Temple}) upkeep += abs(buildings[b].maintenance_cost);
+    for (int b : {0, (int)bt_Study_Hall, (int)bt_Mage_Guild, (int)bt_Temple})
+        upkeep += abs(buildings[b].maintenance_cost);
     EXPECT_EQ(City_Gold_Mainanence(city), upkeep);
     EXPECT_EQ(City_Research_Production(city), 2 + 8);
     EXPECT_EQ(City_Mana_Production(city), 2 + 3 + 6);
@@ -153,9 +154,9 @@ TEST_F(CityEconomy, UnitUpkeepFameAndNetIncome)
     int16_t soldier = Add_Unit(40, 0, 20, 20, 0);
     int16_t creature = Add_Unit(160, 0, 20, 20, 0);
     EXPECT_EQ(Unit_Gold_Upkeep(soldier), 2);
-    EXPECT_EQ(Unit_Mana_Upkeep(soldier), 0);    // a normal unit pays no mana
+    EXPECT_EQ(Unit_Mana_Upkeep(soldier), 0);  // a normal unit pays no mana
     EXPECT_EQ(Unit_Gold_Upkeep(creature), 0);
-    EXPECT_EQ(Unit_Mana_Upkeep(creature), 4);   // once, not twice
+    EXPECT_EQ(Unit_Mana_Upkeep(creature), 4);  // once, not twice
     _UNITS[creature].mutations = UM_UNDEAD;
     EXPECT_EQ(Unit_Mana_Upkeep(creature), 6);
     _UNITS[soldier].enchantments = UE_REGENERATE;

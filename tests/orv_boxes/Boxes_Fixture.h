@@ -64,7 +64,8 @@ inline void Write_Box_Archives(const Test_Temp_Dir &dir)
     Bytes records = record("Topic", "HPICS", 0);
     Bytes big = record("Big", "HPICS", 1);
     records.insert(records.end(), big.begin(), big.end());
-    Write_LBX(dir / "HELP.LBX", {Blank_Picture(220, 30), Blank_Picture(220, 30), LBX_Writer_Record_Table(2, 1048, records)});
+    Write_LBX(dir / "HELP.LBX",
+              {Blank_Picture(220, 30), Blank_Picture(220, 30), LBX_Writer_Record_Table(2, 1048, records)});
     Write_LBX(dir / "HPICS.LBX",
               {Picture_With_Patch(20, 20, 5, 3, 9, 12, 77), Filled_Picture(80, 60, 88), Blank_Picture(8, 8)});
 }

@@ -5,10 +5,10 @@
 
 #include "Fields.h"
 #include "Help.h"
-#include "Test_Engine.h"
 #include "Input.h"
 #include "Mouse.h"
 #include "Palette.h"
+#include "Test_Engine.h"
 #include "Video.h"
 #include "sdl2_PFL.h"
 
@@ -24,10 +24,7 @@ std::vector<uint8_t> Picture_Header(uint16_t width, uint16_t height)
 
 class Fields_Test : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        Test_Engine_Start();
-    }
+    static void SetUpTestSuite() { Test_Engine_Start(); }
     void SetUp() override
     {
         Mouse_Reset_State();

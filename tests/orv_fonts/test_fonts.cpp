@@ -71,8 +71,18 @@ TEST_F(Font_Test, StringWidthsAndAlignments)
         int16_t width;
     };
     const Case widths[] = {
-        {"AB", 7}, {"", -1}, {"A\rB", 3}, {"A\x15" "BC", 3}, {"\x02" "A\x01", 3}, {"A B", 3 + 1 + 2 + 1 + 3},
-        {"A\x19", 3}, {"MW", 5 + 1 + 5},
+        {"AB", 7},
+        {"", -1},
+        {"A\rB", 3},
+        {"A\x15"
+         "BC",
+         3},
+        {"\x02"
+         "A\x01",
+         3},
+        {"A B", 3 + 1 + 2 + 1 + 3},
+        {"A\x19", 3},
+        {"MW", 5 + 1 + 5},
     };
     for (const Case &c : widths) EXPECT_EQ(Get_String_Width(c.text), c.width) << c.text;
 

@@ -66,10 +66,13 @@ TEST_F(Paragraph_Test, CodesAfterWhichDigitsAreMissingStopAtTheEnd)
     char y_code[] = "ab\x19";
     Mark_Paragraph(0, 0, 100, y_code);
     EXPECT_EQ(paragraph_max_lines, 1);
-    char x_code[] = "ab\x1d" "4";
+    char x_code[] = "ab\x1d"
+                    "4";
     Mark_Paragraph(0, 0, 100, x_code);
     EXPECT_EQ(paragraph_max_lines, 1);
-    char both[] = "ab\x19" "30cd\x1d" "50ef";
+    char both[] = "ab\x19"
+                  "30cd\x1d"
+                  "50ef";
     Mark_Paragraph(0, 0, 100, both);
     ASSERT_EQ(paragraph_max_lines, 3);
     EXPECT_EQ(paragraph_line_y_start[1], 30);
@@ -110,10 +113,9 @@ TEST_F(Paragraph_Test, ExclusionAreasSplitLines)
 TEST_F(Paragraph_Test, GoldenParagraphAroundAnExclusionArea)
 {
     Test_Page page;
-    char text[] =
-        "Help texts, dialog texts and messages flow around pictures. This paragraph is broken into lines "
-        "that fit its width, leaving room for the square on the right, and each line is justified.\r"
-        "A second paragraph follows a line break and ends on a short line.";
+    char text[] = "Help texts, dialog texts and messages flow around pictures. This paragraph is broken into lines "
+                  "that fit its width, leaving room for the square on the right, and each line is justified.\r"
+                  "A second paragraph follows a line break and ends on a short line.";
     Fill(200, 20, 250, 60, 40);
     Set_Paragraph_Exclusion_Area(198, 18, 252, 62);
     Set_Font_Style(1, 4, 0, 0);

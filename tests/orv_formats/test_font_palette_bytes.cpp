@@ -24,8 +24,8 @@ TEST(Font_Hand_Bytes, BuiltInImageFieldsSitAtTheirOffsets)
     uint16_t offset_a = (uint16_t)(image[1178 + 2 * (5 * 96 + 33)] | image[1178 + 2 * (5 * 96 + 33) + 1] << 8);
     Set_Font_Style(5, 0, 0, 0);
     const uint8_t *font = font_style_data;
-    EXPECT_EQ(font[16] | font[17] << 8, 16);                                   // current height
-    EXPECT_EQ(font[68] | font[69] << 8, 16 + (font[70] | font[71] << 8));      // line feed
+    EXPECT_EQ(font[16] | font[17] << 8, 16);                               // current height
+    EXPECT_EQ(font[68] | font[69] << 8, 16 + (font[70] | font[71] << 8));  // line feed
     EXPECT_EQ(font[74 + 33], width_a);
     EXPECT_EQ(font[170 + 66] | font[170 + 67] << 8, offset_a);
     EXPECT_GE(offset_a, 2714);
@@ -64,12 +64,12 @@ TEST(Font_Hand_Bytes, GlyphRunsSkipsAndColumnEnds)
 Bytes Hand_Palette_Entry()
 {
     Bytes e(5472, 0);
-    Put_Bytes(e, 0, {0x01, 0x02, 0x03});           // colour 0
-    Put_Bytes(e, 7 * 3, {0x3C, 0x02, 0x01});       // colour 7, the only one near pure red
-    Put_Bytes(e, 255 * 3, {0x3F, 0x3E, 0x3D});     // colour 255
+    Put_Bytes(e, 0, {0x01, 0x02, 0x03});                                     // colour 0
+    Put_Bytes(e, 7 * 3, {0x3C, 0x02, 0x01});                                 // colour 7, the only one near pure red
+    Put_Bytes(e, 255 * 3, {0x3F, 0x3E, 0x3D});                               // colour 255
     for (int k = 0; k < 16; ++k) e[768 + 2 * 16 + k] = (uint8_t)(0x40 + k);  // font colour set 2
-    e[1280 + 256 + 3 * 16 + 1] = 0x77;             // pointer image 2, pixel (3, 1)
-    Put_Bytes(e, 5376 + 5 * 4, {0x3F, 0x00, 0x00, 100});  // remap recipe 5: all red
+    e[1280 + 256 + 3 * 16 + 1] = 0x77;                                       // pointer image 2, pixel (3, 1)
+    Put_Bytes(e, 5376 + 5 * 4, {0x3F, 0x00, 0x00, 100});                     // remap recipe 5: all red
     return e;
 }
 

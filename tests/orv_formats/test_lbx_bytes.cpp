@@ -21,8 +21,9 @@ Bytes Hand_Archive()
                         0x02, 0x00, 0x01, 0x00});                        // end at 0x10002
     file.resize(512, 0);
     Put_Bytes(file, 0x200, {'H', 'E', 'L', 'L', 'O'});
-    Put_Bytes(file, 0x205, {0x03, 0x00, 0x04, 0x00,  // 3 records of 4 bytes
-                            0x11, 0x11, 0x11, 0x11, 0x22, 0x22, 0x22, 0x22, 0x33, 0x33, 0x33, 0x33});
+    Put_Bytes(file, 0x205,
+              {0x03, 0x00, 0x04, 0x00,  // 3 records of 4 bytes
+               0x11, 0x11, 0x11, 0x11, 0x22, 0x22, 0x22, 0x22, 0x33, 0x33, 0x33, 0x33});
     Put_Bytes(file, 0x10000, {'A', 'B'});
     return file;
 }
@@ -50,7 +51,8 @@ TEST(LBX_Hand_Bytes, EntriesAndRecordsReadAsLaidOut)
     EXPECT_EQ(std::memcmp(records, expected, 8), 0);
     uint8_t *tail = LBX_Load_Data("HAND", 2, 2, 1, 4);
     EXPECT_EQ(std::memcmp(tail, expected + 4, 4), 0);
-    EXPECT_EXIT(LBX_Load("HAND", 5), testing::ExitedWithCode(1), "HAND\\.LBX \\[entry 5\\]  exceeds number of LBX entries");
+    EXPECT_EXIT(LBX_Load("HAND", 5), testing::ExitedWithCode(1),
+                "HAND\\.LBX \\[entry 5\\]  exceeds number of LBX entries");
     // Only three records of four bytes: one record too many, or the wrong size, is refused.
     EXPECT_EXIT(LBX_Load_Data_Static("HAND", 2, records, 2, 2, 4), testing::ExitedWithCode(1),
                 "HAND\\.LBX \\[entry 2\\]  has an incorrect record size");

@@ -13,9 +13,9 @@
 
 #include "Fields.h"
 #include "Help.h"
-#include "Test_Engine.h"
 #include "Input.h"
 #include "Mouse.h"
+#include "Test_Engine.h"
 #include "sdl2_PFL.h"
 
 inline std::deque<std::function<void()>> &Poll_Script()
@@ -56,10 +56,7 @@ inline void Held_Click(int16_t x, int16_t y, int16_t button)
 
 class Input_Test : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        Test_Engine_Start();
-    }
+    static void SetUpTestSuite() { Test_Engine_Start(); }
 
     void SetUp() override
     {
@@ -72,7 +69,8 @@ protected:
         Deactivate_Help_List();
         Poll_Script().clear();
         Platform_Register_Frame_Callback(Run_Poll_Script);
-        while (Mouse_Buffer() || Mouse_Buffer2()) {}
+        while (Mouse_Buffer() || Mouse_Buffer2()) {
+        }
     }
 
     void TearDown() override
@@ -87,8 +85,13 @@ protected:
 inline std::vector<uint8_t> Blank_Picture(uint16_t width, uint16_t height, uint16_t frames = 1)
 {
     std::vector<uint8_t> bytes(18 + 4 * (frames + 1) + (size_t)frames * (1 + width), 0);
-    auto put16 = [&](size_t at, uint16_t v) { bytes[at] = (uint8_t)v; bytes[at + 1] = (uint8_t)(v >> 8); };
-    auto put32 = [&](size_t at, uint32_t v) { for (int i = 0; i < 4; ++i) bytes[at + i] = (uint8_t)(v >> (8 * i)); };
+    auto put16 = [&](size_t at, uint16_t v) {
+        bytes[at] = (uint8_t)v;
+        bytes[at + 1] = (uint8_t)(v >> 8);
+    };
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes[at + i] = (uint8_t)(v >> (8 * i));
+    };
     put16(0, width);
     put16(2, height);
     put16(6, frames);

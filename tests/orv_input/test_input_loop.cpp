@@ -19,7 +19,7 @@ TEST_F(Input_Test, ReadKeyPrefersTheCharacterAndMapsAltLetters)
         {32, '5', 0, '5'},               // a digit carries the code of a blank
         {KEY_ESCAPE, 0, 0, 27},
         {KEY_LEFT, 0, 0, KEY_LEFT},
-        {0, 'x', 0, 'x'},                // text input: character only
+        {0, 'x', 0, 'x'},  // text input: character only
         {'a', 'a', KEY_MOD_ALT, 160},
         {'z', 'z', KEY_MOD_ALT, 185},
     };
@@ -98,7 +98,8 @@ TEST_F(Input_Test, RightClickGivesTheNegativeFieldOrCancel)
         }
         EXPECT_EQ(Get_Input(), c.expected) << "cancel disabled " << c.cancel_disabled << " held " << c.held;
         EXPECT_EQ(Platform_Get_Mouse_Button_State(), 0) << "the button was waited out";
-        while (Mouse_Buffer() || Mouse_Buffer2()) {}
+        while (Mouse_Buffer() || Mouse_Buffer2()) {
+        }
     }
 }
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "LBX_Load.h"
-#include "STU_GRAF.h"
 #include "LBX_Writer.h"
+#include "STU_GRAF.h"
 #include "STU_LE.h"
 #include "Test_Temp_Dir.h"
 

@@ -87,14 +87,18 @@ TEST_F(LBX_Load_Test, BlocksWithoutSignaturesAreRefused)
 {
     SAMB_ptr block = Allocate_Space(10);
     SAMB_Set_Word(block, SAMB_WORD_SIG1, 0);
-    EXPECT_EXIT(LBX_Reload("test", 0, block), testing::ExitedWithCode(1), "TEST\\.LBX \\[entry 0\\]  has been corrupted\\.");
-    EXPECT_EXIT(LBX_Reload_Next("test", 1, block), testing::ExitedWithCode(1), "TEST\\.LBX \\[entry 1\\]  has been corrupted\\.");
+    EXPECT_EXIT(LBX_Reload("test", 0, block), testing::ExitedWithCode(1),
+                "TEST\\.LBX \\[entry 0\\]  has been corrupted\\.");
+    EXPECT_EXIT(LBX_Reload_Next("test", 1, block), testing::ExitedWithCode(1),
+                "TEST\\.LBX \\[entry 1\\]  has been corrupted\\.");
 }
 
 TEST_F(LBX_Load_Test, EntryNumbersOutsideTheArchive)
 {
-    EXPECT_EXIT(LBX_Load("test", 4), testing::ExitedWithCode(1), "TEST\\.LBX \\[entry 4\\]  exceeds number of LBX entries");
-    EXPECT_EXIT(LBX_Load("test", -1), testing::ExitedWithCode(1), "TEST\\.LBX \\[entry -1\\]  exceeds number of LBX entries");
+    EXPECT_EXIT(LBX_Load("test", 4), testing::ExitedWithCode(1),
+                "TEST\\.LBX \\[entry 4\\]  exceeds number of LBX entries");
+    EXPECT_EXIT(LBX_Load("test", -1), testing::ExitedWithCode(1),
+                "TEST\\.LBX \\[entry -1\\]  exceeds number of LBX entries");
     uint32_t start = 0, length = 0;
     FILE *file = LBX_Get_Entry_Data("test", 3, &start, &length);
     EXPECT_EQ(file, lbxload_fptr);
@@ -129,7 +133,8 @@ TEST(LBX_Open, DamagedHeadersEndCleanly)
         const char *text;
     };
     std::vector<Case> cases;
-    cases.push_back({"truncated header", Bytes(good.begin(), good.begin() + 300), "BAD\\.LBX \\[entry 0\\]  has been corrupted\\."});
+    cases.push_back({"truncated header", Bytes(good.begin(), good.begin() + 300),
+                     "BAD\\.LBX \\[entry 0\\]  has been corrupted\\."});
     cases.push_back({"empty file", Bytes(), "has been corrupted\\."});
     Bytes signature = good;
     signature[3] = 0xFF;

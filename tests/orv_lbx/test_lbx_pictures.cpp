@@ -106,9 +106,11 @@ TEST(LBX_Pictures, EveryLoaderChecks)
     LBX_Reload_Picture("PICS", 0, block);
     LBX_Reload_Next_Picture("PICS", 0, block);
     EXPECT_NE(LBX_Reload_Bitmap("PICS", 2, block), nullptr);
-    EXPECT_EXIT(LBX_Reload_Picture("PICS", 1, block), testing::ExitedWithCode(1), "PICS\\.LBX \\[entry 1\\]  has been corrupted\\.");
+    EXPECT_EXIT(LBX_Reload_Picture("PICS", 1, block), testing::ExitedWithCode(1),
+                "PICS\\.LBX \\[entry 1\\]  has been corrupted\\.");
     EXPECT_EXIT(LBX_Reload_Next_Picture("PICS", 1, block), testing::ExitedWithCode(1), "PICS\\.LBX \\[entry 1\\]");
-    EXPECT_EXIT(LBX_Reload_Bitmap("PICS", 3, block), testing::ExitedWithCode(1), "PICS\\.LBX \\[entry 3\\]  has been corrupted\\.");
+    EXPECT_EXIT(LBX_Reload_Bitmap("PICS", 3, block), testing::ExitedWithCode(1),
+                "PICS\\.LBX \\[entry 3\\]  has been corrupted\\.");
 }
 
 TEST(LBX_Error_Handler, NamesTheBaseNameAndTheArchiveFolder)

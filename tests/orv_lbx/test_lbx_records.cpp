@@ -13,7 +13,8 @@ protected:
         Bytes big = Record_Table(2000, 30);  // 60,000 bytes of records
         Bytes short_table = Record_Table(10, 6);
         short_table.resize(4 + 5 * 6);  // claims 10 records, holds 5
-        folder_.Write("RECS.LBX", LBX_Writer_Archive({Record_Table(12, 6, 100), Bytes{1, 2}, big, short_table, Record_Table(3, 0)}));
+        folder_.Write("RECS.LBX", LBX_Writer_Archive(
+                                      {Record_Table(12, 6, 100), Bytes{1, 2}, big, short_table, Record_Table(3, 0)}));
     }
     LBX_Folder folder_;
 };
@@ -97,7 +98,8 @@ TEST(LBX_Name, BaseNameIsUpperCasedAndCutAtTheFirstDot)
 {
     const struct {
         const char *in, *out;
-    } cases[] = {{"spelldat.lbx", "SPELLDAT"}, {"Message", "MESSAGE"}, {"a.b.c", "A"}, {"FIGURE10", "FIGURE10"}, {"", ""}};
+    } cases[] = {
+        {"spelldat.lbx", "SPELLDAT"}, {"Message", "MESSAGE"}, {"a.b.c", "A"}, {"FIGURE10", "FIGURE10"}, {"", ""}};
     for (const auto &c : cases) {
         char name[32];
         strcpy(name, c.in);

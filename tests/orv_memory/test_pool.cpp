@@ -12,8 +12,10 @@ TEST(Pool, GuardModeFollowsTheEnvironment)
         int guards;
     } cases[] = {{nullptr, 0}, {"", 0}, {"0", 0}, {"00", 0}, {"1", 1}, {"yes", 1}};
     for (const Case &c : cases) {
-        if (c.value == nullptr) unsetenv("TOLVA_POOL_GUARDS");
-        else setenv("TOLVA_POOL_GUARDS", c.value, 1);
+        if (c.value == nullptr)
+            unsetenv("TOLVA_POOL_GUARDS");
+        else
+            setenv("TOLVA_POOL_GUARDS", c.value, 1);
         Pool_Init();
         EXPECT_EQ(Pool_Guards_Enabled(), c.guards) << (c.value ? c.value : "(unset)");
     }

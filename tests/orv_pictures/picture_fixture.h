@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "Picture_Writer.h"
-#include "STU_LE.h"
 #include "Pictures.h"
+#include "STU_LE.h"
 
 // One column record with a single plain run: type 0, L, N, skip, pixels.
 inline Bytes Plain_Column(uint8_t skip, const Bytes &pixels)

@@ -46,9 +46,9 @@ TEST(AnimationPlayer, FramesOutOfRangeAreClamped)
         uint16_t stored_after_set;
     };
     const Case cases[] = {
-        {5, 2, 0, 9, 3},                       // 2 + (9 - 5) mod 3
-        {5, 2, 0, (int16_t)(3 | 0x8000), 3},   // bit 15 cleared
-        {5, 5, 0, 7, 4},                       // nothing to wrap over: the last frame
+        {5, 2, 0, 9, 3},                      // 2 + (9 - 5) mod 3
+        {5, 2, 0, (int16_t)(3 | 0x8000), 3},  // bit 15 cleared
+        {5, 5, 0, 7, 4},                      // nothing to wrap over: the last frame
         {5, 9, 0, 6, 4},
     };
     for (const Case &c : cases) {
@@ -110,9 +110,9 @@ Bytes With_Palette(void)
     LE_Put_U16(i + FLIC_PALETTE_COUNT, 2);
     i[FLIC_PALETTE_PER_FRAME] = 1;
     uint8_t *e = i + FLIC_PALETTE_FRAME_ENTRIES;
-    LE_Put_U16(e + 0, (uint16_t)(data + 6)), e[2] = 20, e[3] = 1;   // frame 1
-    LE_Put_U16(e + 4, data), e[6] = 30, e[7] = 0;                   // frame 2
-    LE_Put_U16(e + 8, data), e[10] = 254, e[11] = 4;                // frame 3
+    LE_Put_U16(e + 0, (uint16_t)(data + 6)), e[2] = 20, e[3] = 1;  // frame 1
+    LE_Put_U16(e + 4, data), e[6] = 30, e[7] = 0;                  // frame 2
+    LE_Put_U16(e + 8, data), e[10] = 254, e[11] = 4;               // frame 3
     LE_Put_U16(anim.data() + FLIC_PALETTE_INFO, info);
     return anim;
 }

@@ -145,8 +145,11 @@ TEST(BitmapTransforms, EdgeCases)
 
 TEST(Trigonometry, AnglesSinesAndCosines)
 {
-    struct Angle_Case { int16_t dx, dy, angle; };
-    for (const Angle_Case &c : {Angle_Case{0, 0, 90}, {10, 0, 0}, {0, -5, 270}, {-10, 0, 180}, {10, 10, 45}, {-3, -3, 225}})
+    struct Angle_Case {
+        int16_t dx, dy, angle;
+    };
+    for (const Angle_Case &c :
+         {Angle_Case{0, 0, 90}, {10, 0, 0}, {0, -5, 270}, {-10, 0, 180}, {10, 10, 45}, {-3, -3, 225}})
         EXPECT_EQ(Get_Angle(c.dx, c.dy), c.angle) << c.dx << "," << c.dy;
     EXPECT_EQ(Sin(90, 100), 100);
     EXPECT_EQ(Sin(270, 100), -100);

@@ -78,11 +78,11 @@ TEST(FrameDecoding, RemapCodesTurnThePagePixel)
 TEST(FrameDecoding, MalformedDataStayInsideTheFrameAndThePage)
 {
     const Bytes cases[] = {
-        {FRAME_COLUMN_PLAIN, 250, 200, 0, 1, 2, 3},        // run longer than the data
-        {FRAME_COLUMN_PACKED, 4, 2, 0, 0xFF},              // pair without its colour
+        {FRAME_COLUMN_PLAIN, 250, 200, 0, 1, 2, 3},  // run longer than the data
+        {FRAME_COLUMN_PACKED, 4, 2, 0, 0xFF},        // pair without its colour
         {FRAME_COLUMN_PLAIN, 4, 2, 255, 7, 7, 0x00, 4, 2, 255, 7, 7, 0x00, 4, 2, 255, 7, 7},  // below the page
-        {FRAME_COLUMN_PLAIN, 1, 1},                        // L that ends inside a run head
-        {FRAME_COLUMN_PLAIN},                              // head cut off
+        {FRAME_COLUMN_PLAIN, 1, 1},  // L that ends inside a run head
+        {FRAME_COLUMN_PLAIN},        // head cut off
     };
     for (const Bytes &data : cases) {
         Test_Page page;
@@ -116,7 +116,8 @@ Bytes Test_Picture(int width, int height, bool packed)
 TEST(ClippedDraw, MatchesTheUnclippedDrawInsideTheWindow)
 {
     Bytes anim = Test_Picture(40, 30, true);
-    const int windows[][4] = {{0, 0, 319, 199}, {105, 63, 120, 71}, {100, 60, 139, 89}, {112, 77, 200, 199}, {0, 0, 101, 61}};
+    const int windows[][4] = {
+        {0, 0, 319, 199}, {105, 63, 120, 71}, {100, 60, 139, 89}, {112, 77, 200, 199}, {0, 0, 101, 61}};
     for (const auto &w : windows) {
         Test_Page full;
         FLIC_Draw(100, 60, anim.data());

@@ -101,9 +101,10 @@ TEST(Random, TraceLineOnlyWithCommandLineSeed)
     Random_at(100, "file.cpp", 7, "Loud");
     std::string line = testing::internal::GetCapturedStderr();
     char expected[256];
-    snprintf(expected, sizeof expected,
-             "[RNG-CALL] seg=%lu  sidx=%lu  call=%llu  n=100  before=0x35683568  after=0x%08X  result=86  func=Loud  at=file.cpp:7\n",
-             (unsigned long)g_rng_segment, (unsigned long)g_rng_seg_idx, (unsigned long long)call, Get_Random_Seed());
+    snprintf(
+        expected, sizeof expected,
+        "[RNG-CALL] seg=%lu  sidx=%lu  call=%llu  n=100  before=0x35683568  after=0x%08X  result=86  func=Loud  at=file.cpp:7\n",
+        (unsigned long)g_rng_segment, (unsigned long)g_rng_seg_idx, (unsigned long long)call, Get_Random_Seed());
     EXPECT_EQ(line, expected);
     _cmd_line_seed = 0;
 }

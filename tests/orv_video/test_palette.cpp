@@ -69,11 +69,9 @@ TEST_F(Palette, FadesScaleChangedColoursOnly)
         uint8_t r, g, b;
         bool flags_kept;
     } cases[] = {
-        {0, 160, 80, 252, true},   // full brightness
-        {25, 120, 60, 188, false}, // f = 192: 40 -> 30, 20 -> 15, 63 -> 47, times 4
-        {50, 80, 40, 124, false},
-        {100, 0, 0, 0, false},
-        {150, 0, 0, 0, false},
+        {0, 160, 80, 252, true},    // full brightness
+        {25, 120, 60, 188, false},  // f = 192: 40 -> 30, 20 -> 15, 63 -> 47, times 4
+        {50, 80, 40, 124, false},  {100, 0, 0, 0, false}, {150, 0, 0, 0, false},
     };
     for (const Case &c : cases) {
         Set_Palette_Changes(100, 100);

@@ -35,4 +35,3 @@ inline Bytes XMIDI_Entry(const Bytes &events, uint32_t timbre_length = 4)
     for (uint8_t b : events) e.push_back(b);
     return e;
 }
-

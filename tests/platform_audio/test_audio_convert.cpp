@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "STU_LE.h"
-#include "sdl2_Audio.h"
 #include "Sound_Fixtures.h"
+#include "sdl2_Audio.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ Bytes Sound_Block(uint8_t time_constant, const Bytes &samples)
     return b;
 }
 
-} // namespace
+}  // namespace
 
 TEST(XMIDI_Convert, TracksForEventSequences)
 {
@@ -87,10 +87,7 @@ TEST(XMIDI_Convert, TracksForEventSequences)
          {0x7F, 0x7F, 0x01, 0xE0, 0, 64},
          {0x81, 0x7F, 0xE0, 0, 64},
          0},
-        {"data running out leaves pending note-offs unwritten",
-         {0x90, 60, 64, 0x7F},
-         {0, 0x90, 60, 64},
-         0},
+        {"data running out leaves pending note-offs unwritten", {0x90, 60, 64, 0x7F}, {0, 0x90, 60, 64}, 0},
         {"note-offs due together keep the order of their note-ons",
          {0x90, 60, 64, 8, 0x90, 64, 64, 8, 20, 0xF8},
          {0, 0x90, 60, 64, 0, 0x90, 64, 64, 8, 0x80, 60, 0, 0, 0x80, 64, 0, 12, 0xF8},
@@ -99,18 +96,15 @@ TEST(XMIDI_Convert, TracksForEventSequences)
          {0x90, 60, 64, 0, 0xC0, 2},
          {0, 0x90, 60, 64, 0, 0x80, 60, 0, 0, 0xC0, 2},
          0},
-        {"a trailing delay run stops at the end of the data",
-         {0xC0, 2, 9, 9},
-         {0, 0xC0, 2},
-         0},
+        {"a trailing delay run stops at the end of the data", {0xC0, 2, 9, 9}, {0, 0xC0, 2}, 0},
     };
     for (const Case &c : cases) {
         Midi_Result r = Convert(XMIDI_Entry(c.events));
         ASSERT_EQ(r.ok, 1) << c.name;
         EXPECT_EQ(r.track(), c.track) << c.name;
         EXPECT_EQ(r.loop, c.loop) << c.name;
-        uint32_t length = ((uint32_t)r.file[18] << 24) | ((uint32_t)r.file[19] << 16) | ((uint32_t)r.file[20] << 8) |
-                          r.file[21];
+        uint32_t length =
+            ((uint32_t)r.file[18] << 24) | ((uint32_t)r.file[19] << 16) | ((uint32_t)r.file[20] << 8) | r.file[21];
         EXPECT_EQ(length, c.track.size()) << c.name;
     }
 }
@@ -194,9 +188,9 @@ TEST(VOC_Convert, SampleRateHeaderAndBlocks)
     EXPECT_EQ(LE_U32(wav + 4), 303u + 36u);
     EXPECT_EQ(memcmp(wav + 8, "WAVEfmt ", 8), 0);
     EXPECT_EQ(LE_U32(wav + 16), 16u);
-    EXPECT_EQ(LE_U16(wav + 20), 1);        // PCM
-    EXPECT_EQ(LE_U16(wav + 22), 1);        // mono
-    EXPECT_EQ(LE_U32(wav + 24), 11111u);   // the last block's time constant 166
+    EXPECT_EQ(LE_U16(wav + 20), 1);       // PCM
+    EXPECT_EQ(LE_U16(wav + 22), 1);       // mono
+    EXPECT_EQ(LE_U32(wav + 24), 11111u);  // the last block's time constant 166
     EXPECT_EQ(LE_U32(wav + 28), 11111u);
     EXPECT_EQ(LE_U16(wav + 32), 1);
     EXPECT_EQ(LE_U16(wav + 34), 8);
@@ -220,8 +214,8 @@ TEST(VOC_Convert, EndingsAndDamage)
     Bytes cut_header = VOC_Entry({{1, 10, 0}});
     const Case cases[] = {
         {"no blocks at all gives silence at 3,906 Hz", VOC_Entry({}), 1, 0, 3906},
-        {"an unknown block type ends with what was gathered", VOC_Entry({Sound_Block(156, {7, 7}), {9, 1, 0, 0, 0}}),
-         1, 2, 10000},
+        {"an unknown block type ends with what was gathered", VOC_Entry({Sound_Block(156, {7, 7}), {9, 1, 0, 0, 0}}), 1,
+         2, 10000},
         {"a block longer than the entry fails", overlong, 0, 0, 0},
         {"a block header cut by the end fails", cut_header, 0, 0, 0},
         {"a block length below two fails", VOC_Entry({{1, 1, 0, 0, 166, 0}}), 0, 0, 0},

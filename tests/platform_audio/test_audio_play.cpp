@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "STU_LE.h"
-#include "sdl2_Audio.h"
 #include "Sound_Fixtures.h"
+#include "sdl2_Audio.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(Audio_Device, EffectsShareOneChannelAndFreeTheirPredecessor)
 {

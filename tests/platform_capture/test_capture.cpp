@@ -67,8 +67,9 @@ TEST_F(Capture, ConstantRateRepeatsSlowFramesAndDropsFastOnes)
     EXPECT_EQ(Platform_Capture_Frame_Count(), 75u);
     EXPECT_EQ(Video_Size(), 75L * 192000);
     std::string info = Read_Text(folder + "/capture_info.txt");
-    EXPECT_NE(info.find("video_file=video_rgb24.raw\npixel_format=rgb24\nwidth=320\nheight=200\nfps=30\nframe_count=75\n"),
-              std::string::npos)
+    EXPECT_NE(
+        info.find("video_file=video_rgb24.raw\npixel_format=rgb24\nwidth=320\nheight=200\nfps=30\nframe_count=75\n"),
+        std::string::npos)
         << info;
     EXPECT_EQ(info.substr(info.size() - 12), "audio_file=\n") << "no audio was captured";
     FILE *f = std::fopen((folder + "/audio.wav").c_str(), "rb");

@@ -89,7 +89,7 @@ std::vector<std::string> Lines(const std::string &path)
     return lines;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(Replay, RecordingWritesHeaderFramesAndRuns)
 {
@@ -107,10 +107,12 @@ TEST_F(Replay, RecordingWritesHeaderFramesAndRuns)
 
     std::string log = Read_Text(dir / "game-RECORD.log");
     EXPECT_NE(log.find("# mode=RECORD  file=" + path), std::string::npos);
-    EXPECT_NE(log.find("REC  idx=0     ..2       mouse=( 10, 20) btn=0  key=0  (3 frames, no change)"), std::string::npos);
-    EXPECT_NE(log.find("REC  idx=3       mouse=(150, 90) btn=1  key=0  (1 frame)"), std::string::npos);
-    EXPECT_NE(log.find("idx=3      t=150       mouse=(150, 90) btn=1  key=0 sccc=0x0000  dt=50  field[1]=(100,0)-(319,199)"),
+    EXPECT_NE(log.find("REC  idx=0     ..2       mouse=( 10, 20) btn=0  key=0  (3 frames, no change)"),
               std::string::npos);
+    EXPECT_NE(log.find("REC  idx=3       mouse=(150, 90) btn=1  key=0  (1 frame)"), std::string::npos);
+    EXPECT_NE(
+        log.find("idx=3      t=150       mouse=(150, 90) btn=1  key=0 sccc=0x0000  dt=50  field[1]=(100,0)-(319,199)"),
+        std::string::npos);
 }
 
 TEST_F(Replay, PlaybackInjectsFramesAndMatchesTheRecording)
@@ -202,7 +204,8 @@ TEST_F(Replay, ALastFrameRepeatingTheEndingKeyCountsAsPlayed)
     Platform_Replay_Stop();
     EXPECT_EQ(Platform_Replay_Last_Result()->verdict, REPLAY_VERDICT_MATCH);
     EXPECT_EQ(Platform_Replay_Last_Result()->frames_played, 3u);
-    EXPECT_NE(Read_Text(dir / "quit-REPLAY.log").find("PLAY END    1 frames repeat the last state within one frame (idx 2..2)"),
+    EXPECT_NE(Read_Text(dir / "quit-REPLAY.log")
+                  .find("PLAY END    1 frames repeat the last state within one frame (idx 2..2)"),
               std::string::npos);
 }
 
@@ -228,7 +231,8 @@ TEST_F(Replay, PlaybackBeginsAtTheFirstFramesTime)
     ASSERT_EQ(Replay_Inject_Frame(), 1);
     EXPECT_EQ(m_pointer_x, 30);
     Platform_Replay_Stop();
-    EXPECT_NE(Read_Text(dir / "late-REPLAY.log").find("idx=0      t=3924      mouse=( 10, 10) btn=0  key=0 sccc=0x0000  elapsed=3924"),
+    EXPECT_NE(Read_Text(dir / "late-REPLAY.log")
+                  .find("idx=0      t=3924      mouse=( 10, 10) btn=0  key=0 sccc=0x0000  elapsed=3924"),
               std::string::npos);
 }
 
@@ -237,7 +241,8 @@ TEST_F(Replay, RefusedAndShortFiles)
     std::string v1 = dir / "old.rpl";
     Write_Text(v1, "# Tolva Replay v1\n# frame_count=1\n0,0,0,1,1,0,0,0\n");
     EXPECT_EQ(Platform_Replay_Start(v1.c_str()), -1);
-    EXPECT_STREQ(Platform_Replay_Start_Error(), "is not a Tolva replay file (its first line is not \"# Tolva Replay v2\")");
+    EXPECT_STREQ(Platform_Replay_Start_Error(),
+                 "is not a Tolva replay file (its first line is not \"# Tolva Replay v2\")");
     EXPECT_EQ(Platform_Replay_Start((dir / "missing.rpl").c_str()), -1);
     EXPECT_STREQ(Platform_Replay_Start_Error(), "cannot be opened");
     EXPECT_EQ(Platform_Replay_Start(dir.path.c_str()), -1);
@@ -258,9 +263,9 @@ TEST_F(Replay, DamagedFrameLinesAreClampedOrEndPlayback)
 {
     std::string path = dir / "damaged.rpl";
     Write_Text(path, "# Tolva Replay v2\n# frame_count=3\n"
-                     "0,0,0,900,-40,0,0\n"   // seven fields: no key count; off-screen position
-                     "1,0,0,5,5,0,0,1\n"     // key count without its key
-                     "2,0\n");               // too few fields
+                     "0,0,0,900,-40,0,0\n"  // seven fields: no key count; off-screen position
+                     "1,0,0,5,5,0,0,1\n"    // key count without its key
+                     "2,0\n");              // too few fields
     ASSERT_EQ(Platform_Replay_Start(path.c_str()), 0);
     ASSERT_EQ(Replay_Inject_Frame(), 1);
     EXPECT_EQ(m_pointer_x, 319);

@@ -45,7 +45,7 @@ std::string Digest_Of(const std::string &text)
     return hex;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Graf, SearchPathOrder)
 {
@@ -181,9 +181,12 @@ TEST(Compat, FlagsMismatchesAndSkipsExclusions)
     std::string good = Digest_Of("good"), old = Digest_Of("old"), upper = Digest_Of("good");
     for (char &c : upper) c = (char)toupper(c);
     const Manifest_Row manifest[] = {
-        {"GOOD.LBX", upper.c_str(), "v1.31"},      {"OLD.LBX", old.c_str(), "v1.2"},
-        {"ODD.LBX", good.c_str(), "v1.31"},        {"ITEMDATA.LBX", good.c_str(), "v1.31"},
-        {"MISSING.LBX", good.c_str(), "v1.31"},    {"NODIGEST.LBX", nullptr, "v1.31"},
+        {"GOOD.LBX", upper.c_str(), "v1.31"},
+        {"OLD.LBX", old.c_str(), "v1.2"},
+        {"ODD.LBX", good.c_str(), "v1.31"},
+        {"ITEMDATA.LBX", good.c_str(), "v1.31"},
+        {"MISSING.LBX", good.c_str(), "v1.31"},
+        {"NODIGEST.LBX", nullptr, "v1.31"},
         {nullptr, nullptr, nullptr},
     };
     Compat_Result result;

@@ -27,16 +27,17 @@ int Add(const std::string &path, int *count = nullptr, std::string *backup = nul
     return result;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Ini, ComposeLaysOutSectionsAndComments)
 {
     char *text = STU_INI_Compose("Head line.\n\nSecond.", schema, rows, 1, "\n");
     ASSERT_NE(text, nullptr);
-    EXPECT_STREQ(text, "; Head line.\n;\n; Second.\n\n[Paths]\n\n; game_data: the folder.\n; game_data = "
-                       "/home/you/Games/Velmora\n\n[Video]\n\n; startup_window: how.\n; startup_window = fullscreen\n\n"
-                       "; scale_mode: enlarged.\n;   integer  sharp.\n; scale_mode = integer\n\n; aspect_ratio: shape.\n"
-                       "; aspect_ratio = 16:10\n");
+    EXPECT_STREQ(text,
+                 "; Head line.\n;\n; Second.\n\n[Paths]\n\n; game_data: the folder.\n; game_data = "
+                 "/home/you/Games/Velmora\n\n[Video]\n\n; startup_window: how.\n; startup_window = fullscreen\n\n"
+                 "; scale_mode: enlarged.\n;   integer  sharp.\n; scale_mode = integer\n\n; aspect_ratio: shape.\n"
+                 "; aspect_ratio = 16:10\n");
     free(text);
     text = STU_INI_Compose("Example.", schema, rows, 0, "\n");
     EXPECT_NE(strstr(text, "\n; game_data = "), nullptr);

@@ -30,7 +30,7 @@ struct Log_Run {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(Log, LineFormatAndOutOfRangeValues)
 {

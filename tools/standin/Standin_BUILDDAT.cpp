@@ -6,12 +6,11 @@
 namespace {
 
 const char *const Building_Names[36] = {
-    "",            "Trade Goods",  "Housing",      "Drill Yard",   "Kiln",          "Seed Store",  "Scribe Hall",
-    "Shrine",      "Weir",         "Fencing Hall", "Smelter",      "Grain Loft",    "Archive",     "Chapel",
-    "Mill Race",   "Lance Yard",   "Forge",        "Market Row",   "Lore Tower",    "Abbey",       "Dockside",
-    "War Court",   "Foundry",      "Counting Hall", "Star Dome",   "Cloister",      "Slipway",     "Beast Pens",
-    "Quarry",      "Exchange",     "Sage Hall",    "High Temple",  "Shipyard",      "Iron Works",  "Gate House",
-    "City Walls"};
+    "",          "Trade Goods",  "Housing",    "Drill Yard", "Kiln",     "Seed Store", "Scribe Hall", "Shrine",
+    "Weir",      "Fencing Hall", "Smelter",    "Grain Loft", "Archive",  "Chapel",     "Mill Race",   "Lance Yard",
+    "Forge",     "Market Row",   "Lore Tower", "Abbey",      "Dockside", "War Court",  "Foundry",     "Counting Hall",
+    "Star Dome", "Cloister",     "Slipway",    "Beast Pens", "Quarry",   "Exchange",   "Sage Hall",   "High Temple",
+    "Shipyard",  "Iron Works",   "Gate House", "City Walls"};
 
 Bytes Building_Record(int index)
 {

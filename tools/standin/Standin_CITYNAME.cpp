@@ -9,8 +9,8 @@ namespace {
 
 const char *const Heads[14] = {"Bar", "Bes", "Dre", "Dra", "Dur", "Gno", "Hal",
                                "Hel", "Hom", "Kla", "Liz", "Nom", "Orv", "Tro"};
-const char *const Endings[20] = {"ford", "holm", "wick", "stead", "mere",  "gate", "dale", "moor", "haven", "crest",
-                                 "brook", "fell", "ridge", "vale", "mark", "thorp", "well", "burn", "reach", "cairn"};
+const char *const Endings[20] = {"ford",  "holm", "wick",  "stead", "mere", "gate",  "dale", "moor", "haven", "crest",
+                                 "brook", "fell", "ridge", "vale",  "mark", "thorp", "well", "burn", "reach", "cairn"};
 
 }  // namespace
 

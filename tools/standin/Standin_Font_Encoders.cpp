@@ -14,7 +14,10 @@ Bytes Standin_Font_Image(void) { return Bytes(FONTS_LBX_ENTRY_0(), FONTS_LBX_ENT
 
 Bytes Standin_Border_Styles(void) { return Bytes(FONTS_LBX_ENTRY_1(), FONTS_LBX_ENTRY_1() + FONTS_LBX_ENTRY_1_SIZE); }
 
-Bytes Standin_Builtin_Palette(void) { return Bytes(Palette_Builtin_Image(), Palette_Builtin_Image() + PALETTE_DATA_SIZE); }
+Bytes Standin_Builtin_Palette(void)
+{
+    return Bytes(Palette_Builtin_Image(), Palette_Builtin_Image() + PALETTE_DATA_SIZE);
+}
 
 // Draws every frame of a picture with the program's decoders, on a page with guard bytes
 // around it and into a bitmap, and compares the result with the frames it was made from.

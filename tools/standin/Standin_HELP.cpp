@@ -15,8 +15,7 @@ namespace {
 constexpr int HELP_RECORDS = 800;
 constexpr int HELP_RECORD_BYTES = 1048;
 
-void Put_Help_Record(Bytes &records, int index, const std::string &title, int16_t continuation,
-                     const std::string &text)
+void Put_Help_Record(Bytes &records, int index, const std::string &title, int16_t continuation, const std::string &text)
 {
     size_t base = (size_t)index * HELP_RECORD_BYTES;
     Put_Name(records, base, 30, title);

@@ -5,9 +5,8 @@
 // screen; every help index names one of the stand-in help records.
 void Write_HLPENTRY_LBX(const std::string &folder)
 {
-    static const int16_t counts[41] = {15, 25, 16, 23, 10, 47, 22, 18, 5,  1,  1,  6,  43, 23,
-                                       11, 8,  10, 4,  12, 13, 12, 17, 23, 23, 10, 10, 10, 6,
-                                       10, 6,  1,  1,  15, 25, 21, 14, 30, 7,  10, 1,  7};
+    static const int16_t counts[41] = {15, 25, 16, 23, 10, 47, 22, 18, 5, 1, 1, 6,  43, 23, 11, 8,  10, 4,  12, 13, 12,
+                                       17, 23, 23, 10, 10, 10, 6,  10, 6, 1, 1, 15, 25, 21, 14, 30, 7,  10, 1,  7};
     Standin_Archive archive{"HLPENTRY", {}, {}};
     for (int entry = 0; entry < 41; ++entry) {
         int16_t count = counts[entry];

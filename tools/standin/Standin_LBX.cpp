@@ -60,7 +60,8 @@ void Standin_Write_Archive(const std::string &folder, const Standin_Archive &arc
     for (size_t i = 0; i < archive.entries.size(); ++i) {
         const Bytes &expected = archive.entries[i];
         uint8_t *data = LBX_Load(archive.name.c_str(), (int16_t)i);
-        if (lbxload_entry_length != expected.size() || (expected.size() > 0 && memcmp(data, expected.data(), expected.size()) != 0))
+        if (lbxload_entry_length != expected.size() ||
+            (expected.size() > 0 && memcmp(data, expected.data(), expected.size()) != 0))
             Standin_Fail(file_name + ": entry " + std::to_string(i) + " does not read back as written");
     }
     for (const Standin_Archive::Record_Check &check : archive.record_checks) {

@@ -24,7 +24,8 @@ Bytes Standin_Palette(int variant)
     }
     // 16 font colour sets of 16 indices: set s runs through the cube's column s.
     for (int s = 0; s < 16; ++s)
-        for (int k = 0; k < 16; ++k) out[768 + (size_t)s * 16 + k] = (uint8_t)(k == 0 ? 0 : 16 + ((s * 13 + k * 7) % 216));
+        for (int k = 0; k < 16; ++k)
+            out[768 + (size_t)s * 16 + k] = (uint8_t)(k == 0 ? 0 : 16 + ((s * 13 + k * 7) % 216));
     // Pointer image 1: a white arrow with a black edge; images 2-16 a small cross.
     for (int image = 0; image < 16; ++image) {
         uint8_t *p = out.data() + 1280 + (size_t)image * 256;

@@ -13,7 +13,8 @@ void Standin_Frame::Fill_Ellipse(int cx, int cy, int rx, int ry, uint8_t colour)
     for (int y = cy - ry; y <= cy + ry; ++y)
         for (int x = cx - rx; x <= cx + rx; ++x) {
             long dx = x - cx, dy = y - cy;
-            if (dx * dx * ry * ry + dy * dy * rx * rx <= (long)rx * rx * ry * ry && x >= 0 && x < width && y >= 0 && y < height)
+            if (dx * dx * ry * ry + dy * dy * rx * rx <= (long)rx * rx * ry * ry && x >= 0 && x < width && y >= 0 &&
+                y < height)
                 pixels[(size_t)y * width + x] = colour;
         }
 }

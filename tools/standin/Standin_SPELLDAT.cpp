@@ -14,29 +14,40 @@ const char *const Realm_Words[5][8] = {
     {"Dusk", "Bone", "Grave", "Shade", "Rot", "Crypt", "Hollow", "Gloom"},
 };
 const char *const Spell_Nouns[5] = {"Ward", "Call", "Surge", "Mark", "Veil"};
-const char *const Arcane_Names[12] = {"Bind Lesser", "Far Sight", "Recall", "Unseal", "Quell", "Seek Lore",
-                                      "Mirror Step", "Bind Greater", "Null Field", "Rune Ward", "Arcane Tide", "Sever"};
+const char *const Arcane_Names[12] = {"Bind Lesser", "Far Sight", "Recall",      "Unseal",
+                                      "Quell",       "Seek Lore", "Mirror Step", "Bind Greater",
+                                      "Null Field",  "Rune Ward", "Arcane Tide", "Sever"};
 
 const int Cycled_Types[13] = {1, 2, 3, 4, 5, 10, 15, 16, 17, 18, 19, 21, 22};
 
 int Section_Of(int type)
 {
     switch (type) {
-        case 0: return 1;
-        case 1: return 3;
-        case 2: case 3: return 2;
-        case 4: return 4;
-        case 10: case 15: case 16: case 21: case 22: return 5;
-        default: return 0;
+    case 0: return 1;
+    case 1: return 3;
+    case 2:
+    case 3: return 2;
+    case 4: return 4;
+    case 10:
+    case 15:
+    case 16:
+    case 21:
+    case 22: return 5;
+    default: return 0;
     }
 }
 
 int Casting_Place_Of(int type)
 {
     switch (type) {
-        case 10: case 15: case 16: case 21: case 22: return 1;
-        case 18: case 19: return 2;
-        default: return 0;
+    case 10:
+    case 15:
+    case 16:
+    case 21:
+    case 22: return 1;
+    case 18:
+    case 19: return 2;
+    default: return 0;
     }
 }
 
@@ -71,11 +82,12 @@ Bytes Spell_Record(int index)
         name = std::string(Realm_Words[realm][k % 8]) + " " + Spell_Nouns[(k - 8) / 8 % 5];
         type = Cycled_Types[k % 13];
         switch (type) {
-            case 1: parameter = 1u << (k % 16); break;
-            case 3: parameter = (uint32_t)(k % 26); break;
-            case 4: parameter = (uint32_t)(k % 24); break;
-            case 10: case 21: parameter = (uint32_t)((k % 5) | ((k % 3) << 8)); break;
-            default: parameter = (uint32_t)(k % 4); break;
+        case 1: parameter = 1u << (k % 16); break;
+        case 3: parameter = (uint32_t)(k % 26); break;
+        case 4: parameter = (uint32_t)(k % 24); break;
+        case 10:
+        case 21: parameter = (uint32_t)((k % 5) | ((k % 3) << 8)); break;
+        default: parameter = (uint32_t)(k % 4); break;
         }
     }
     Put_Name(r, 0, 19, name);

@@ -26,15 +26,18 @@ struct Standin_City {
 // Avaran (the human's capital, on a river beside a lake) and Tolmir share squares; Kessick and
 // Ursath are computer wizards' capitals, Brennow and Holt neutral towns.
 const Standin_City m_cities[] = {
-    {"Avaran", 0, rt_High_Men, 20, 15, 0, 4, 2}, {"Tolmir", 0, rt_High_Men, 23, 17, 0, 2, 1},
+    {"Avaran", 0, rt_High_Men, 20, 15, 0, 4, 2},   {"Tolmir", 0, rt_High_Men, 23, 17, 0, 2, 1},
     {"Kessick", 1, rt_Barbarian, 40, 25, 0, 4, 2}, {"Ursath", 2, rt_Orc, 30, 20, 1, 4, 2},
-    {"Brennow", 5, rt_Halfling, 15, 28, 0, 3, 1}, {"Holt", 5, rt_Draconian, 45, 10, 1, 2, 1},
+    {"Brennow", 5, rt_Halfling, 15, 28, 0, 3, 1},  {"Holt", 5, rt_Draconian, 45, 10, 1, 2, 1},
 };
 // Buildings that stand in each city (capitals start with three); the numbers of m_cities.
 const int m_city_buildings[][5] = {
-    {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, bt_Shrine, -1}, {bt_Garrison, -1},
-    {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, -1}, {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, -1},
-    {bt_Garrison, bt_Granary, -1}, {bt_Garrison, -1},
+    {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, bt_Shrine, -1},
+    {bt_Garrison, -1},
+    {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, -1},
+    {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, -1},
+    {bt_Garrison, bt_Granary, -1},
+    {bt_Garrison, -1},
 };
 struct Standin_Square {
     uint8_t wx, wy, wp;
@@ -44,11 +47,20 @@ struct Standin_Square {
 // Squares that give the cities' areas something to yield: minerals, wild game, nightshade, a lake
 // beside Avaran's river, a corrupted square.
 const Standin_Square m_squares[] = {
-    {20, 15, 0, 186, 0, 0},              {19, 14, 0, tt_Ocean_Edge, 0, 0}, {21, 16, 0, -1, ts_Gold, 0},
-    {22, 15, 0, -1, ts_Wild_Game, 0},    {19, 17, 0, -1, ts_Mithril, 0},   {18, 15, 0, -1, 0, sf_Corruption},
-    {21, 13, 0, -1, ts_Iron_Ore | ts_Nightshade, 0}, {24, 18, 0, -1, ts_Wild_Game | ts_Coal, 0},
-    {41, 26, 0, -1, ts_Gems, 0},         {31, 21, 1, -1, ts_Adamantium, 0}, {16, 29, 0, -1, ts_Wild_Game, 0},
-    {44, 11, 1, -1, ts_Crysx, 0},        {42, 24, 0, tt_Mountain, 0, 0},    {43, 24, 0, tt_Mountain, 0, 0},
+    {20, 15, 0, 186, 0, 0},
+    {19, 14, 0, tt_Ocean_Edge, 0, 0},
+    {21, 16, 0, -1, ts_Gold, 0},
+    {22, 15, 0, -1, ts_Wild_Game, 0},
+    {19, 17, 0, -1, ts_Mithril, 0},
+    {18, 15, 0, -1, 0, sf_Corruption},
+    {21, 13, 0, -1, ts_Iron_Ore | ts_Nightshade, 0},
+    {24, 18, 0, -1, ts_Wild_Game | ts_Coal, 0},
+    {41, 26, 0, -1, ts_Gems, 0},
+    {31, 21, 1, -1, ts_Adamantium, 0},
+    {16, 29, 0, -1, ts_Wild_Game, 0},
+    {44, 11, 1, -1, ts_Crysx, 0},
+    {42, 24, 0, tt_Mountain, 0, 0},
+    {43, 24, 0, tt_Mountain, 0, 0},
 };
 constexpr int NUM_STANDIN_WIZARDS = 3;
 const char *const m_wizard_names[NUM_STANDIN_WIZARDS] = {"Aldren", "Vessa", "Korvath"};
@@ -78,7 +90,8 @@ void Make_Map(void)
                 _map_square_flags[square] = 0;
                 for (int map = 0; map < MOVEMENT_MAPS; map++) {
                     uint8_t cost = land ? (map == 5 ? 255 : 2) : (map >= 4 ? 2 : 255);
-                    movement_mode_cost_maps[wp * MOVEMENT_MAPS * WORLD_SIZE + map * WORLD_SIZE + wy * WORLD_WIDTH + wx] = cost;
+                    movement_mode_cost_maps[wp * MOVEMENT_MAPS * WORLD_SIZE + map * WORLD_SIZE + wy * WORLD_WIDTH +
+                                            wx] = cost;
                 }
             }
         }
@@ -89,8 +102,8 @@ void Make_Map(void)
         if (q.terrain == tt_Ocean_Edge) {
             _landmasses[square] = 0;
             for (int map = 0; map < MOVEMENT_MAPS; map++) {
-                movement_mode_cost_maps[q.wp * MOVEMENT_MAPS * WORLD_SIZE + map * WORLD_SIZE + q.wy * WORLD_WIDTH + q.wx] =
-                    (uint8_t)(map >= 4 ? 2 : 255);
+                movement_mode_cost_maps[q.wp * MOVEMENT_MAPS * WORLD_SIZE + map * WORLD_SIZE + q.wy * WORLD_WIDTH +
+                                        q.wx] = (uint8_t)(map >= 4 ? 2 : 255);
             }
         }
         _map_square_terrain_specials[square] = q.specials;
@@ -232,10 +245,10 @@ void Add_Unit(int16_t type, int16_t owner, int16_t wx, int16_t wy, int16_t wp)
 
 void Make_Units(int16_t turn)
 {
-    Add_Unit(39, 0, 20, 15, 0);              // spearmen in the capital
+    Add_Unit(39, 0, 20, 15, 0);  // spearmen in the capital
     Add_Unit(40, 0, 20, 15, 0);
-    Add_Unit(42, 0, 21, 15, 0);              // settlers
-    Add_Unit(3, 0, 22, 16, 0);               // a hero
+    Add_Unit(42, 0, 21, 15, 0);  // settlers
+    Add_Unit(3, 0, 22, 16, 0);   // a hero
     int16_t hero = (int16_t)(_units - 1);
     _UNITS[hero].Hero_Slot = 0;
     Player_Record &human = _players[0];
@@ -245,14 +258,14 @@ void Make_Units(int16_t turn)
     human.Heroes[0].Items[1] = 1;
     human.Vault_Items[0] = 2;
     _HEROES2[0][3].Level = -20;
-    Add_Unit(35, 0, 9, 15, 0);               // a trireme at sea
+    Add_Unit(35, 0, 9, 15, 0);  // a trireme at sea
     Add_Unit(46, 1, 40, 25, 0);
     Add_Unit(49, 1, 41, 25, 0);
     Add_Unit(57, 2, 30, 20, 1);
     Add_Unit(60, 2, 31, 21, 1);
-    Add_Unit(154, 5, 33, 30, 0);             // neutral creatures
+    Add_Unit(154, 5, 33, 30, 0);  // neutral creatures
     Add_Unit(160, 5, 33, 30, 0);
-    Add_Unit(66, 5, 15, 28, 0);              // neutral garrison
+    Add_Unit(66, 5, 15, 28, 0);  // neutral garrison
     if (turn > 10) {
         Add_Unit(44, 0, 23, 17, 0);
         Add_Unit(47, 1, 38, 24, 0);

@@ -27,13 +27,26 @@ struct Terrain_Kind {
     bool animated;
 };
 
-enum { K_OCEAN, K_SHORE, K_GRASS, K_FOREST, K_HILLS, K_MOUNTAIN, K_DESERT, K_SWAMP, K_TUNDRA, K_RIVER, K_NODE,
-       K_VOLCANO, NUM_KINDS };
+enum {
+    K_OCEAN,
+    K_SHORE,
+    K_GRASS,
+    K_FOREST,
+    K_HILLS,
+    K_MOUNTAIN,
+    K_DESERT,
+    K_SWAMP,
+    K_TUNDRA,
+    K_RIVER,
+    K_NODE,
+    K_VOLCANO,
+    NUM_KINDS
+};
 
 const Terrain_Kind kinds[NUM_KINDS] = {
-    {"O", {1, 160}, true},   {"S", {3, 130}, true},   {"G", {10, 100}, false}, {"F", {2, 98}, false},
-    {"H", {6, 226}, false},  {"M", {7, 22}, false},   {"D", {14, 70}, false},  {"W", {66, 64}, false},
-    {"T", {15, 27}, false},  {"R", {9, 131}, false},  {"N", {13, 5}, false},   {"V", {12, 36}, false},
+    {"O", {1, 160}, true},  {"S", {3, 130}, true},  {"G", {10, 100}, false}, {"F", {2, 98}, false},
+    {"H", {6, 226}, false}, {"M", {7, 22}, false},  {"D", {14, 70}, false},  {"W", {66, 64}, false},
+    {"T", {15, 27}, false}, {"R", {9, 131}, false}, {"N", {13, 5}, false},   {"V", {12, 36}, false},
 };
 
 int Kind_Of_Class(int c)
@@ -58,7 +71,8 @@ Standin_Frame Square(int kind, int plane, int step)
     Standin_Frame frame(SQUARE_WIDTH, SQUARE_HEIGHT, k.colour[plane]);
     if (k.animated) {
         // Waves that move a pixel each step.
-        for (int x = 0; x < SQUARE_WIDTH; x += 5) frame.Fill_Rect((x + step) % SQUARE_WIDTH, 14, (x + step) % SQUARE_WIDTH, 14, 15);
+        for (int x = 0; x < SQUARE_WIDTH; x += 5)
+            frame.Fill_Rect((x + step) % SQUARE_WIDTH, 14, (x + step) % SQUARE_WIDTH, 14, 15);
     }
     std::string letter = k.letter;
     if (plane == 1) letter[0] = (char)(letter[0] - 'A' + 'a');
@@ -72,7 +86,8 @@ void Put_Plain_Picture(Bytes &entry, size_t at, const Standin_Frame &frame)
     Create_Picture((int16_t)frame.width, (int16_t)frame.height, bitmap.data());
     for (int x = 0; x < frame.width; ++x)
         for (int y = 0; y < frame.height; ++y)
-            bitmap[(size_t)PICTURE_BITMAP_HEADER + (size_t)x * frame.height + y] = frame.pixels[(size_t)y * frame.width + x];
+            bitmap[(size_t)PICTURE_BITMAP_HEADER + (size_t)x * frame.height + y] =
+                frame.pixels[(size_t)y * frame.width + x];
     if (bitmap.size() > PICTURE_STRIDE) Standin_Fail("TERRAIN.LBX: a square picture is larger than its place");
     std::memcpy(entry.data() + at, bitmap.data(), bitmap.size());
 }

@@ -12,12 +12,12 @@ bool Is_Land(int c) { return c == 1 || In(c, 162, 196) || In(c, 233, 451) || In(
 
 int Walking_Cost(int c)
 {
-    if (c == 163 || c == 169 || c == 183 || c == 184) return 4;                   // forest
-    if (c == 171 || In(c, 275, 291)) return 4;                                    // hills
-    if (c == 164 || c == 170 || c == 179 || In(c, 259, 274)) return 6;            // mountains
-    if (c == 166 || c == 177 || c == 178) return 6;                               // swamp
-    if (In(c, 185, 196) || In(c, 233, 258) || In(c, 468, 472)) return 4;          // rivers
-    if (c == 167 || c == 181 || c == 182 || c > 602) return 4;                    // tundra
+    if (c == 163 || c == 169 || c == 183 || c == 184) return 4;           // forest
+    if (c == 171 || In(c, 275, 291)) return 4;                            // hills
+    if (c == 164 || c == 170 || c == 179 || In(c, 259, 274)) return 6;    // mountains
+    if (c == 166 || c == 177 || c == 178) return 6;                       // swamp
+    if (In(c, 185, 196) || In(c, 233, 258) || In(c, 468, 472)) return 4;  // rivers
+    if (c == 167 || c == 181 || c == 182 || c > 602) return 4;            // tundra
     return 2;
 }
 

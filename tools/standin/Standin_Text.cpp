@@ -73,8 +73,9 @@ void Standin_Print_Centred(Standin_Frame &frame, const std::string &text, int st
             break;
         }
     }
-    if (style < 0) Standin_Fail("\"" + text + "\" does not fit a picture of " + std::to_string(frame.width) + " x " +
-                                std::to_string(frame.height));
+    if (style < 0)
+        Standin_Fail("\"" + text + "\" does not fit a picture of " + std::to_string(frame.width) + " x " +
+                     std::to_string(frame.height));
     int x = (frame.width - Standin_Text_Width(text, style)) / 2;
     int y = (frame.height - Standin_Text_Height(style) + 1) / 2;
     Standin_Print(frame, x, y, text, style, ink);

@@ -14,8 +14,8 @@
 #include "Mouse.h"
 #include "Palette.h"
 #include "STU_Log.h"
-#include "overland/Screen_Control.h"
 #include "Video.h"
+#include "overland/Screen_Control.h"
 
 char m_poc_text[POC_TEXT_SIZE] = "";
 int16_t m_poc_last_answer = -1;
@@ -27,7 +27,7 @@ constexpr int16_t POC_TEXT_X = 20, POC_TEXT_Y = 90, POC_TEXT_WIDTH = 140;
 constexpr int16_t POC_HELP_X1 = 200, POC_HELP_Y1 = 120, POC_HELP_X2 = 300, POC_HELP_Y2 = 180;
 const uint8_t m_cursor_ramp[16] = {15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 1};
 const char *const m_choices[13] = {"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf",
-                                   "Hotel", "India", "Juliett", "Kilo", "Lima", ""};
+                                   "Hotel", "India", "Juliett", "Kilo",  "Lima", ""};
 
 Help_Entry m_poc_help[1] = {{0, POC_HELP_X1, POC_HELP_Y1, POC_HELP_X2, POC_HELP_Y2}};
 uint8_t *m_ask_picture = nullptr;
@@ -35,10 +35,7 @@ uint8_t *m_ask_picture = nullptr;
 uint8_t *m_notify_picture = nullptr;
 int16_t m_poc_last_choice = -2;
 
-void Load_Pictures(void)
-{
-    m_ask_picture = LBX_Reload_Picture("RESOURCE", 3, Box_Picture_Block());
-}
+void Load_Pictures(void) { m_ask_picture = LBX_Reload_Picture("RESOURCE", 3, Box_Picture_Block()); }
 
 }  // namespace
 
@@ -106,9 +103,11 @@ void PoC_Screen(void)
             } else if (input == notify || input == notify_left) {
                 if (m_notify_picture == nullptr) m_notify_picture = LBX_Load_Picture("RESOURCE", 2);
                 if (input == notify)
-                    Notify1(160, 60, 0, "A notification for the test.", 0, m_notify_picture, 10, 10, nullptr, 0, 0, 0, 0);
+                    Notify1(160, 60, 0, "A notification for the test.", 0, m_notify_picture, 10, 10, nullptr, 0, 0, 0,
+                            0);
                 else
-                    Notify2(0, 60, 1, "A notification beside the mascot.", 1, m_notify_picture, 10, 10, nullptr, 0, 0, 1, 1);
+                    Notify2(0, 60, 1, "A notification beside the mascot.", 1, m_notify_picture, 10, 10, nullptr, 0, 0,
+                            1, 1);
                 STU_LOG(SEV_INFO, LC_KEL_SCR, "[PoC] notification closed");
                 Load_Pictures();
                 refields = true;

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-#include "world/ALLOC.h"
-#include "overland/Map_Window.h"
-#include "world/Unit_Stacks.h"
-#include "world/Unit_Death.h"
 #include "STU_Log.h"
+#include "overland/Map_Window.h"
+#include "world/ALLOC.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Unit_Death.h"
+#include "world/Unit_Stacks.h"
 
 const char *g_tst_patch_scenario = nullptr;
 
@@ -28,7 +28,10 @@ void TST_Cheat_Power(int16_t player_idx)
     player.Skill_Left = player.Nominal_Skill;
 }
 
-void TST_Learn_Spell(int16_t player_idx, int16_t spell_idx) { Player_Set_Spell_Status(player_idx, spell_idx, SS_KNOWN); }
+void TST_Learn_Spell(int16_t player_idx, int16_t spell_idx)
+{
+    Player_Set_Spell_Status(player_idx, spell_idx, SS_KNOWN);
+}
 
 void TST_Delete_Stack(int16_t unit_idx, int16_t wx, int16_t wy, int16_t wp)
 {
@@ -58,8 +61,9 @@ void TST_Scenario_Som_Ready(int16_t player_idx)
     TST_Learn_Spell(player_idx, SPELL_OF_MASTERY);
     TST_Cheat_Power(player_idx);
     const Player_Record &player = _players[player_idx];
-    STU_LOG(SEV_INFO, LC_GENERAL, "[TST] scenario 'som_ready': player %d knows Spell of Mastery; mana=%d skill=%d skill_left=%d",
-            player_idx, player.mana_reserve, player.Nominal_Skill, player.Skill_Left);
+    STU_LOG(SEV_INFO, LC_GENERAL,
+            "[TST] scenario 'som_ready': player %d knows Spell of Mastery; mana=%d skill=%d skill_left=%d", player_idx,
+            player.mana_reserve, player.Nominal_Skill, player.Skill_Left);
 }
 
 void TST_Scenario_Som_Casting(int16_t player_idx)

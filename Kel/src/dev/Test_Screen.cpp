@@ -8,8 +8,8 @@
 #include "Input.h"
 #include "Mouse.h"
 #include "STU_Log.h"
-#include "overland/Screen_Control.h"
 #include "Video.h"
+#include "overland/Screen_Control.h"
 
 int16_t m_test_scroll_value = 50;
 
@@ -44,7 +44,8 @@ void Test_Screen_Draw(void)
     }
     Set_Font_Style(1, 4, 15, 0);
     char text[64];
-    std::snprintf(text, sizeof(text), "Value %d  List %d  (L list, P page, Esc back)", (int)m_test_scroll_value, (int)m_list_choice);
+    std::snprintf(text, sizeof(text), "Value %d  List %d  (L list, P page, Esc back)", (int)m_test_scroll_value,
+                  (int)m_list_choice);
     Print(20, 150, text);
 }
 
@@ -68,8 +69,8 @@ void Test_Screen(void)
             int16_t input = Get_Input();
             if (input == list) {
                 Set_Font_Style(1, 4, 15, 2);
-                m_list_choice = Get_List_Field(200, 60, 80, "Pick", &m_list_table[0][0], 12, &m_list_choice, nullptr,
-                                               0, 0, 0, 0, 0, -1);
+                m_list_choice = Get_List_Field(200, 60, 80, "Pick", &m_list_table[0][0], 12, &m_list_choice, nullptr, 0,
+                                               0, 0, 0, 0, -1);
                 STU_LOG(SEV_INFO, LC_KEL_SCR, "[Test] list choice %d", (int)m_list_choice);
                 refields = true;
                 break;

@@ -1,10 +1,10 @@
 #include "overland/Background_Music.h"
 
+#include "LBX_Load.h"
+#include "SOUND.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
-#include "LBX_Load.h"
 #include "world/Player_Record.h"
-#include "SOUND.h"
 
 int16_t m_background_music_num = 0;
 int16_t m_background_music_ctr = 0;

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-constexpr int16_t MUSIC_LEADING = 99;     // within a tenth of the strongest wizard
+constexpr int16_t MUSIC_LEADING = 99;  // within a tenth of the strongest wizard
 constexpr int16_t MUSIC_MIDFIELD = 100;
-constexpr int16_t MUSIC_TRAILING = 101;   // within a tenth above the weakest wizard, or below
+constexpr int16_t MUSIC_TRAILING = 101;  // within a tenth above the weakest wizard, or below
 
 extern int16_t m_background_music_num;
 extern int16_t m_background_music_ctr;

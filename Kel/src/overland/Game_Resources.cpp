@@ -76,9 +76,8 @@ static void Load_Entry_Run(const char *lbx_name, int16_t first, int16_t count, u
 void Load_DOD_Resources(void)
 {
     static const Entry_Load list[] = {
-        {"MAINSCRN", 0, &mainmenu_top}, {"MAINSCRN", 5, &mainmenu_bot},
-        {"VORTEX", 1, &mainmenu_c},     {"VORTEX", 2, &mainmenu_h},
-        {"VORTEX", 3, &mainmenu_q},     {"VORTEX", 4, &mainmenu_n},
+        {"MAINSCRN", 0, &mainmenu_top}, {"MAINSCRN", 5, &mainmenu_bot}, {"VORTEX", 1, &mainmenu_c},
+        {"VORTEX", 2, &mainmenu_h},     {"VORTEX", 3, &mainmenu_q},     {"VORTEX", 4, &mainmenu_n},
         {"VORTEX", 5, &mainmenu_l},
     };
     Load_Entries(list, (int)(sizeof(list) / sizeof(list[0])));
@@ -106,12 +105,17 @@ void Terrain_Init(void)
     Load_Entry_Run("MAPBACK.LBX", 0, 14, unexplored_mask_seg);
     Load_Entry_Run("MAPBACK", 14, 6, _unit_colored_backgrounds_seg);
     static const Entry_Load overlays[] = {
-        {"MAPBACK", 20, &IMG_OVL_Walled_City}, {"MAPBACK", 21, &IMG_OVL_NoWall_City},
-        {"MAPBACK", 69, &tower_unowned_seg},   {"MAPBACK", 70, &tower_owned_seg},
+        {"MAPBACK", 20, &IMG_OVL_Walled_City},
+        {"MAPBACK", 21, &IMG_OVL_NoWall_City},
+        {"MAPBACK", 69, &tower_unowned_seg},
+        {"MAPBACK", 70, &tower_owned_seg},
         // 71 and 74 each serve two kinds of site.
-        {"MAPBACK", 71, &IMG_OVL_EZ_Cave},     {"MAPBACK", 74, &IMG_OVL_EZ_Dung},
-        {"MAPBACK", 72, &IMG_OVL_EZ_ATmpl},    {"MAPBACK", 73, &IMG_OVL_EZ_AKeep},
-        {"MAPBACK", 71, &IMG_OVL_EZ_MLair},    {"MAPBACK", 74, &IMG_OVL_EZ_Ruins},
+        {"MAPBACK", 71, &IMG_OVL_EZ_Cave},
+        {"MAPBACK", 74, &IMG_OVL_EZ_Dung},
+        {"MAPBACK", 72, &IMG_OVL_EZ_ATmpl},
+        {"MAPBACK", 73, &IMG_OVL_EZ_AKeep},
+        {"MAPBACK", 71, &IMG_OVL_EZ_MLair},
+        {"MAPBACK", 74, &IMG_OVL_EZ_Ruins},
         {"MAPBACK", 75, &IMG_OVL_EZ_FTmpl},
     };
     Load_Entries(overlays, (int)(sizeof(overlays) / sizeof(overlays[0])));
@@ -129,8 +133,10 @@ void Terrain_Init(void)
     node_warp_scratchpad_seg = Allocate_Space(24);
     Load_Entry_Run("MAPBACK", 63, 5, node_auras_seg);
     static const Entry_Load specials[] = {
-        {"MAPBACK", 90, &UU_hunters_lodge_seg}, {"MAPBACK", 91, &IMG_OVL_Nightshade},
-        {"MAPBACK", 92, &IMG_OVL_WildGame},     {"MAPBACK", 93, &node_warped_seg},
+        {"MAPBACK", 90, &UU_hunters_lodge_seg},
+        {"MAPBACK", 91, &IMG_OVL_Nightshade},
+        {"MAPBACK", 92, &IMG_OVL_WildGame},
+        {"MAPBACK", 93, &node_warped_seg},
     };
     Load_Entries(specials, 4);
 }
@@ -146,41 +152,54 @@ void Main_Screen_Load_Pictures(void)
     loaded = 1;
     static const Entry_Load list[] = {
         {"MAIN", 0, &main_background_seg},
-        {"MAIN", 1, &main_game_button},        {"MAIN", 2, &main_spells_button},
-        {"MAIN", 3, &main_armies_button},      {"MAIN", 4, &main_cities_button},
-        {"MAIN", 5, &main_magic_button},       {"MAIN", 6, &main_info_button},
-        {"MAIN", 7, &main_plane_button},       {"MAIN", 8, &main_done_button},
-        {"MAIN", 9, &main_patrol_button},      {"MAIN", 10, &main_wait_button},
+        {"MAIN", 1, &main_game_button},
+        {"MAIN", 2, &main_spells_button},
+        {"MAIN", 3, &main_armies_button},
+        {"MAIN", 4, &main_cities_button},
+        {"MAIN", 5, &main_magic_button},
+        {"MAIN", 6, &main_info_button},
+        {"MAIN", 7, &main_plane_button},
+        {"MAIN", 8, &main_done_button},
+        {"MAIN", 9, &main_patrol_button},
+        {"MAIN", 10, &main_wait_button},
         {"MAIN", 11, &main_build_button},
-        {"MAIN", 42, &main_purify_button},     {"MAIN", 49, &main_meld_button},
-        {"MAIN", 12, &main_lock_done_button},  {"MAIN", 13, &main_lock_patrol_button},
-        {"MAIN", 14, &main_lock_wait_button},  {"MAIN", 15, &main_lock_build_button},
+        {"MAIN", 42, &main_purify_button},
+        {"MAIN", 49, &main_meld_button},
+        {"MAIN", 12, &main_lock_done_button},
+        {"MAIN", 13, &main_lock_patrol_button},
+        {"MAIN", 14, &main_lock_wait_button},
+        {"MAIN", 15, &main_lock_build_button},
         {"MAIN", 43, &main_lock_purify_button},
-        {"MAIN", 51, &main_white_medal_icon},  {"MAIN", 52, &main_gold_medal_icon},
+        {"MAIN", 51, &main_white_medal_icon},
+        {"MAIN", 52, &main_gold_medal_icon},
         {"MAIN", 53, &main_red_medal_icon},
-        {"MAIN", 54, &main_magic_weapon_icon}, {"MAIN", 55, &main_mithril_weapon_icon},
+        {"MAIN", 54, &main_magic_weapon_icon},
+        {"MAIN", 55, &main_mithril_weapon_icon},
         {"MAIN", 56, &main_adamantium_weapon_icon},
-        {"MAIN", 18, &move_sail_icon},         {"MAIN", 19, &move_swim_icon},
-        {"MAIN", 20, &move_mt_icon},           {"MAIN", 21, &move_forest_icon},
-        {"MAIN", 22, &move_fly_icon},          {"MAIN", 23, &move_path_icon},
-        {"MAIN", 36, &move_astral_icon},       {"MAIN", 37, &move_wind_icon},
+        {"MAIN", 18, &move_sail_icon},
+        {"MAIN", 19, &move_swim_icon},
+        {"MAIN", 20, &move_mt_icon},
+        {"MAIN", 21, &move_forest_icon},
+        {"MAIN", 22, &move_fly_icon},
+        {"MAIN", 23, &move_path_icon},
+        {"MAIN", 36, &move_astral_icon},
+        {"MAIN", 37, &move_wind_icon},
         {"MAIN", 38, &move_boot_icon},
     };
     Load_Entries(list, (int)(sizeof(list) / sizeof(list[0])));
-    uint8_t *movement_icons[9] = {move_sail_icon, move_swim_icon, move_mt_icon,    move_forest_icon, move_fly_icon,
+    uint8_t *movement_icons[9] = {move_sail_icon, move_swim_icon,   move_mt_icon,   move_forest_icon, move_fly_icon,
                                   move_path_icon, move_astral_icon, move_wind_icon, move_boot_icon};
     for (int i = 0; i < 9; i++) {
         movement_mode_icons[i] = movement_icons[i];
     }
     Load_Entry_Run("MAIN", 24, 9, unit_backgrounds);
     static const Entry_Load rest[] = {
-        {"MAIN", 58, &next_turn_button_seg},   {"MAIN", 34, &deselect_background},
-        {"MAIN", 35, &next_turn_background_seg},
-        {"MAIN", 40, &cast_background},        {"MAIN", 41, &cast_cancel_button},
-        {"MAIN", 47, &cast_button_border},     {"MAIN", 44, &deselect_button_blockout},
-        {"MAIN", 45, &road_background},        {"MAIN", 46, &road_ok_button},
-        {"MAIN", 48, &road_button_border},     {"MAIN", 57, &survey_background},
-        {"MAIN", 50, &goto_booty_icon},
+        {"MAIN", 58, &next_turn_button_seg},     {"MAIN", 34, &deselect_background},
+        {"MAIN", 35, &next_turn_background_seg}, {"MAIN", 40, &cast_background},
+        {"MAIN", 41, &cast_cancel_button},       {"MAIN", 47, &cast_button_border},
+        {"MAIN", 44, &deselect_button_blockout}, {"MAIN", 45, &road_background},
+        {"MAIN", 46, &road_ok_button},           {"MAIN", 48, &road_button_border},
+        {"MAIN", 57, &survey_background},        {"MAIN", 50, &goto_booty_icon},
     };
     Load_Entries(rest, (int)(sizeof(rest) / sizeof(rest[0])));
     Load_Entry_Run("MAIN", 59, 6, main_lilevent_icons);

@@ -36,7 +36,7 @@ extern uint8_t *IMG_OVL_EZ_AKeep;
 extern uint8_t *IMG_OVL_EZ_MLair;
 extern uint8_t *IMG_OVL_EZ_Ruins;
 extern uint8_t *IMG_OVL_EZ_FTmpl;
-extern uint8_t *mineral_site_segs[10];        // [1..9] by mineral
+extern uint8_t *mineral_site_segs[10];  // [1..9] by mineral
 extern uint8_t *IMG_OVL_Corruption;
 extern uint8_t *road_lone_seg;
 extern uint8_t *roads_seg[8];

@@ -1,9 +1,9 @@
 #include "overland/Graphics_Cache.h"
 
-#include "world/ALLOC.h"
 #include "Allocate.h"
 #include "LBX_Load.h"
 #include "LBX_Pictures.h"
+#include "world/ALLOC.h"
 #include "world/Unit_Type_Record.h"
 
 uint8_t *gfx_cityscap_seg[117];
@@ -79,9 +79,8 @@ void Reload_Item_Pictures(void)
 
 void Reload_Cityscape_Graphics_Cache(void)
 {
-    static const int16_t backgrounds[] = {0,  1,  2,  3,   4,   7,   91,  92,  93,  8,  9,  10, 11, 111, 112,
-                                          113, 115, 116, 87, 88, 89, 90, 86, 94, 95, 96, 97, 98, 99,  100,
-                                          101, 77,  80,  79};
+    static const int16_t backgrounds[] = {0,   1,  2,  3,  4,  7,  91, 92, 93, 8,  9,  10, 11,  111, 112, 113, 115,
+                                          116, 87, 88, 89, 90, 86, 94, 95, 96, 97, 98, 99, 100, 101, 77,  80,  79};
     Append_By_Entry("CITYSCAP", backgrounds, (int)(sizeof(backgrounds) / sizeof(backgrounds[0])), gfx_cityscap_seg);
     for (int16_t i = 0; i < 28; i++) {
         bldg_picts_seg[3 + i] = gfx_cityscap_seg[45 + i] = Append("CITYSCAP", (int16_t)(45 + i));
@@ -90,9 +89,9 @@ void Reload_Cityscape_Graphics_Cache(void)
     for (int16_t i = 0; i < 3; i++) {
         bldg_picts_seg[32 + i] = gfx_cityscap_seg[73 + i] = Append("CITYSCAP", (int16_t)(73 + i));
     }
-    static const int16_t pieces[] = {5,  25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37,  38,  39,  19,
-                                     20, 21, 22, 23, 24, 6,  83, 84, 85, 12, 81, 82, 76, 40,  41,  42,  43,
-                                     44, 103, 104, 105, 106, 107, 108, 109, 110, 114};
+    static const int16_t pieces[] = {5,  25, 26, 27, 28, 29,  30,  31,  32,  33,  34,  35,  36,  37, 38,
+                                     39, 19, 20, 21, 22, 23,  24,  6,   83,  84,  85,  12,  81,  82, 76,
+                                     40, 41, 42, 43, 44, 103, 104, 105, 106, 107, 108, 109, 110, 114};
     Append_By_Entry("CITYSCAP", pieces, (int)(sizeof(pieces) / sizeof(pieces[0])), gfx_cityscap_seg);
     gfx_unitview_seg[34] = Append("UNITVIEW", 34);
     gfx_backgrnd_seg[73] = Append("BACKGRND", 73);
@@ -139,9 +138,9 @@ void Spellbook_Load_Small_Pictures(void)
 void Reload_Combat_Graphics_Cache(void)
 {
     Append_Range("CMBMAGIC", 0, 120, gfx_cmbmagic_seg);
-    static const int16_t city[] = {24, 25, 26, 27, 28, 119, 120, 2,   3,   4,   5,   6,   7,   8,   9,  10,
-                                   11, 12, 13, 14, 15, 16,  17,  18,  19,  20,  21,  22,  23,  0,   1,  121,
-                                   65, 66, 67, 68, 118, 117, 113, 109, 110, 111, 112};
+    static const int16_t city[] = {24, 25,  26, 27, 28, 119, 120, 2,   3,   4,   5,   6,   7,  8,  9,
+                                   10, 11,  12, 13, 14, 15,  16,  17,  18,  19,  20,  21,  22, 23, 0,
+                                   1,  121, 65, 66, 67, 68,  118, 117, 113, 109, 110, 111, 112};
     Append_By_Entry("CMBTCITY", city, (int)(sizeof(city) / sizeof(city[0])), gfx_cmbtcity_seg);
     Append_Range("CMBTCITY", 69, 108, gfx_cmbtcity_seg);
     Append_Range("CHRIVER", 0, 15, gfx_chriver_seg);

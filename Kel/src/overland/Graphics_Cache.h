@@ -24,7 +24,7 @@ extern uint8_t *item_view_bullet_seg;
 extern uint8_t *item_tile_icons_seg[6];
 extern uint8_t *bldg_picts_seg[35];
 extern uint8_t *special_seg[NUM_SPECIAL_PICTS];
-extern uint8_t *small_spellbook_seg[10];   // book, two corners, six realm symbols, text
+extern uint8_t *small_spellbook_seg[10];  // book, two corners, six realm symbols, text
 
 void Graphics_Cache_Reset(void);
 void Cache_Graphics_Overland(void);

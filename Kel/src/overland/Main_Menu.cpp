@@ -3,23 +3,23 @@
 #include <cstdio>
 #include <cstring>
 
+#include "Animation.h"
 #include "Fields.h"
 #include "File_Access.h"
 #include "GENDRAW.h"
-#include "world/Game_Settings.h"
 #include "Help.h"
 #include "Input.h"
 #include "LBX_Load.h"
-#include "overland/Game_Resources.h"
 #include "Palette.h"
 #include "Pictures.h"
 #include "Replay.h"
 #include "STU_GRAF.h"
 #include "STU_Log.h"
+#include "Video.h"
+#include "overland/Game_Resources.h"
 #include "overland/Intro_And_Credits.h"
 #include "overland/Screen_Control.h"
-#include "Animation.h"
-#include "Video.h"
+#include "world/Game_Settings.h"
 
 int16_t main_menu_screen_loaded = 0;
 int16_t save_game_slots[MAIN_MENU_SAVE_SLOTS];
@@ -28,10 +28,9 @@ int16_t cont_flag = 0;
 int16_t load_flag = 0;
 int16_t screen_change = 0;
 int16_t current_menu_screen = mm_None;
-int16_t _continue_button = -1000, _load_button = -1000, _new_button = -1000, _hof_button = -1000,
-        _quit_button = -1000;
-int16_t _continue_hotkey = -1000, _load_hotkey = -1000, _new_hotkey = -1000, _hof_hotkey = -1000,
-        _quit_hotkey = -1000, _esc_hotkey = -1000;
+int16_t _continue_button = -1000, _load_button = -1000, _new_button = -1000, _hof_button = -1000, _quit_button = -1000;
+int16_t _continue_hotkey = -1000, _load_hotkey = -1000, _new_hotkey = -1000, _hof_hotkey = -1000, _quit_hotkey = -1000,
+        _esc_hotkey = -1000;
 Mouse_List_Entry mouse_list_mainmenu[1] = {{1, 0, 0, 0, 319, 199}};
 
 namespace {

@@ -4,30 +4,25 @@
 #include <initializer_list>
 #include <strings.h>
 
-#include "world/ALLOC.h"
 #include "overland/Background_Music.h"
+#include "world/ALLOC.h"
 #include <cstdio>
 
 #include "Dialog_Boxes.h"
 #include "Fields.h"
+#include "GENDRAW.h"
 #include "Input.h"
-#include "world/LOADSAVE.h"
-#include "world/Game_Settings.h"
-#include "world/Item_Record.h"
-#include "overland/Game_Resources.h"
-#include "overland/Main_Menu.h"
-#include "world/Map_Feature_Records.h"
 #include "Mouse.h"
 #include "ORV2.h"
 #include "Palette.h"
-#include "world/Player_Record.h"
-#include "dev/PoC_Screen.h"
 #include "STU_Log.h"
-#include "dev/Test_Screen.h"
+#include "Video.h"
 #include "cities/CityList_Screen.h"
 #include "cities/City_Screen.h"
 #include "cities/Production_Screen.h"
 #include "combat/Combat_Entry.h"
+#include "dev/PoC_Screen.h"
+#include "dev/Test_Screen.h"
 #include "heroes/Item_Screen.h"
 #include "info/Advisor_Screen.h"
 #include "info/ArmyList_Screen.h"
@@ -35,16 +30,21 @@
 #include "magic/Magic_Screen.h"
 #include "magic/Spellbook_Screen.h"
 #include "newgame/Newgame_Control.h"
+#include "overland/Game_Resources.h"
 #include "overland/Load_Screen.h"
+#include "overland/Main_Menu.h"
 #include "overland/Main_Screen.h"
 #include "overland/Road_Build_Screen.h"
+#include "random.h"
 #include "turn/Diplomacy_Screen.h"
 #include "turn/End_Of_Turn.h"
+#include "world/Game_Settings.h"
+#include "world/Item_Record.h"
+#include "world/LOADSAVE.h"
+#include "world/Map_Feature_Records.h"
+#include "world/Player_Record.h"
 #include "world/Unit_Record.h"
 #include "world/World_Blocks.h"
-#include "Video.h"
-#include "GENDRAW.h"
-#include "random.h"
 
 int16_t current_screen = scr_Main_Menu_Screen;
 int16_t previous_screen = scr_Main_Menu_Screen;
@@ -170,8 +170,8 @@ void No_Screen(void)
 {
     // Nothing in the game produces these numbers; a script may. The loop must not spin on them.
     int16_t next = m_game_played ? scr_Main_Screen : scr_Main_Menu_Screen;
-    STU_LOG(SEV_WARN, LC_KEL_SCR, "Screen_Control: screen %d names no screen; going to screen %d",
-            (int)current_screen, (int)next);
+    STU_LOG(SEV_WARN, LC_KEL_SCR, "Screen_Control: screen %d names no screen; going to screen %d", (int)current_screen,
+            (int)next);
     current_screen = next;
 }
 
@@ -204,9 +204,7 @@ void Screen_Control_Pass(void)
     case scr_Main_Menu_Screen: Main_Menu_Path(); break;
     case scr_Continue: Continue_Path(); break;
     case scr_Load_Screen: Load_Path(); break;
-    case scr_New_Game_Screen:
-        current_screen = Newgame_Control() != 0 ? scr_Continue : scr_Main_Menu_Screen;
-        break;
+    case scr_New_Game_Screen: current_screen = Newgame_Control() != 0 ? scr_Continue : scr_Main_Menu_Screen; break;
     case scr_Quit_To_DOS: break;
     case scr_Hall_Of_Fame_Screen:
         Hall_Of_Fame_Screen();

@@ -5,28 +5,28 @@
 
 // Every screen once: its id, its number (kept in current_screen), the name scenarios and --screen
 // use for it, and the short name the automation driver's log lines show ("?" for none).
-#define SCREEN_TABLE(X)                                                        \
-    X(scr_Main_Menu_Screen, 0, "Main_Menu_Screen", "?")                        \
-    X(scr_Continue, 10, "Continue", "Continue")                                \
-    X(scr_Load_Screen, 11, "Load_Screen", "Load")                              \
-    X(scr_New_Game_Screen, 12, "New_Game_Screen", "NewGame")                   \
-    X(scr_Quit_To_DOS, 13, "Quit_To_DOS", "QuitToDOS")                         \
-    X(scr_Hall_Of_Fame_Screen, 14, "Hall_Of_Fame_Screen", "HallOfFame")        \
-    X(scr_Settings_Screen, 15, "Settings_Screen", "Settings")                  \
-    X(scr_City_Screen, 100, "City_Screen", "City")                             \
-    X(scr_Armies_Screen, 102, "Armies_Screen", "Armies")                       \
-    X(scr_Cities_Screen, 103, "Cities_Screen", "Cities")                       \
-    X(scr_Quit, 104, "Quit", "Quit")                                           \
-    X(scr_Main_Screen, 105, "Main_Screen", "MainScreen")                       \
-    X(scr_Magic_Screen, 106, "Magic_Screen", "Magic")                          \
-    X(scr_Road_Build, 107, "Road_Build", "RoadBuild")                          \
-    X(scr_Production_Screen, 108, "Production_Screen", "Production")           \
-    X(scr_Items_Screen, 109, "Item_Screen", "Item")                            \
-    X(scr_Next_Turn, 110, "NextTurn", "NextTurn")                              \
-    X(scr_Spellbook_Screen, 112, "Spellbook_Screen", "Spellbook")              \
-    X(scr_Advisor_Screen, 114, "Advisor_Screen", "Advisor")                    \
-    X(scr_Diplomacy_Screen, 115, "Diplomacy_Screen", "Diplomacy")              \
-    X(scr_Test_Screen, 200, "Test_Screen", "Test")                             \
+#define SCREEN_TABLE(X)                                                                                                \
+    X(scr_Main_Menu_Screen, 0, "Main_Menu_Screen", "?")                                                                \
+    X(scr_Continue, 10, "Continue", "Continue")                                                                        \
+    X(scr_Load_Screen, 11, "Load_Screen", "Load")                                                                      \
+    X(scr_New_Game_Screen, 12, "New_Game_Screen", "NewGame")                                                           \
+    X(scr_Quit_To_DOS, 13, "Quit_To_DOS", "QuitToDOS")                                                                 \
+    X(scr_Hall_Of_Fame_Screen, 14, "Hall_Of_Fame_Screen", "HallOfFame")                                                \
+    X(scr_Settings_Screen, 15, "Settings_Screen", "Settings")                                                          \
+    X(scr_City_Screen, 100, "City_Screen", "City")                                                                     \
+    X(scr_Armies_Screen, 102, "Armies_Screen", "Armies")                                                               \
+    X(scr_Cities_Screen, 103, "Cities_Screen", "Cities")                                                               \
+    X(scr_Quit, 104, "Quit", "Quit")                                                                                   \
+    X(scr_Main_Screen, 105, "Main_Screen", "MainScreen")                                                               \
+    X(scr_Magic_Screen, 106, "Magic_Screen", "Magic")                                                                  \
+    X(scr_Road_Build, 107, "Road_Build", "RoadBuild")                                                                  \
+    X(scr_Production_Screen, 108, "Production_Screen", "Production")                                                   \
+    X(scr_Items_Screen, 109, "Item_Screen", "Item")                                                                    \
+    X(scr_Next_Turn, 110, "NextTurn", "NextTurn")                                                                      \
+    X(scr_Spellbook_Screen, 112, "Spellbook_Screen", "Spellbook")                                                      \
+    X(scr_Advisor_Screen, 114, "Advisor_Screen", "Advisor")                                                            \
+    X(scr_Diplomacy_Screen, 115, "Diplomacy_Screen", "Diplomacy")                                                      \
+    X(scr_Test_Screen, 200, "Test_Screen", "Test")                                                                     \
     X(scr_PoC_Screen, 240, "PoC_Screen", "PoC")
 
 enum Screen_Number : int16_t {

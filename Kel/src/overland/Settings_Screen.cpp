@@ -1,11 +1,10 @@
 #include "overland/Settings_Screen.h"
 
-#include "world/ALLOC.h"
 #include "Allocate.h"
+#include "Animation.h"
 #include "Fields.h"
+#include "Fonts.h"
 #include "GENDRAW.h"
-#include "world/Game_Settings.h"
-#include "world/LOADSAVE.h"
 #include "Help.h"
 #include "Input.h"
 #include "LBX_Load.h"
@@ -14,11 +13,12 @@
 #include "Pictures.h"
 #include "STU_GRAF.h"
 #include "STU_Log.h"
-#include "Animation.h"
-#include "overland/Screen_Control.h"
-#include "magic/Spellbook_Pages.h"
-#include "Fonts.h"
 #include "Video.h"
+#include "magic/Spellbook_Pages.h"
+#include "overland/Screen_Control.h"
+#include "world/ALLOC.h"
+#include "world/Game_Settings.h"
+#include "world/LOADSAVE.h"
 
 int16_t loadsave_settings_flag = -1;
 int16_t load_screen_fade_in_flag = 0;
@@ -65,9 +65,12 @@ void Load_Pictures(void)
 {
     m_settings_background = LBX_Reload_Bitmap("LOAD.LBX", 11, _screen_seg);
     m_settings_ok = LBX_Reload_Next_Picture("LOAD.LBX", 4, _screen_seg);
-    for (int i = 0; i < 3; i++) m_settings_ticked[i] = LBX_Reload_Next_Picture("LOAD.LBX", (int16_t)(13 + i), _screen_seg);
-    for (int i = 0; i < 3; i++) m_settings_empty[i] = LBX_Reload_Next_Picture("LOAD.LBX", (int16_t)(16 + i), _screen_seg);
-    for (int i = 0; i < 2; i++) m_settings_pressed[i] = LBX_Reload_Next_Picture("LOAD.LBX", (int16_t)(19 + i), _screen_seg);
+    for (int i = 0; i < 3; i++)
+        m_settings_ticked[i] = LBX_Reload_Next_Picture("LOAD.LBX", (int16_t)(13 + i), _screen_seg);
+    for (int i = 0; i < 3; i++)
+        m_settings_empty[i] = LBX_Reload_Next_Picture("LOAD.LBX", (int16_t)(16 + i), _screen_seg);
+    for (int i = 0; i < 2; i++)
+        m_settings_pressed[i] = LBX_Reload_Next_Picture("LOAD.LBX", (int16_t)(19 + i), _screen_seg);
 }
 
 void Add_Fields(void)
@@ -172,7 +175,8 @@ void Settings_Screen(void)
                 STU_LOG(SEV_INFO, LC_KEL_SCR, "Settings_Screen: OK; RAROZ.SET written");
             } else {
                 // The options stay in effect for this run; the file on disk keeps the old ones.
-                STU_LOG(SEV_ERROR, LC_KEL_SCR, "Settings_Screen: OK, but RAROZ.SET could not be written; it is unchanged");
+                STU_LOG(SEV_ERROR, LC_KEL_SCR,
+                        "Settings_Screen: OK, but RAROZ.SET could not be written; it is unchanged");
                 LOADSAVE_Warn_Player("The settings could not be saved. They apply until you quit.");
             }
             done = true;

@@ -7,9 +7,9 @@
 constexpr int SETTINGS_OPTION_COUNT = 19;
 
 struct Settings_Option {
-    int16_t word;       // word of magic_set
+    int16_t word;  // word of magic_set
     const char *label;
-    int16_t column;     // 0 left, 1 right
+    int16_t column;  // 0 left, 1 right
     int16_t field_top;
     int16_t label_y;
     int16_t box_y;

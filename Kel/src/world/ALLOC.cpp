@@ -5,9 +5,9 @@
 
 #include "Allocate.h"
 #include "EMM.h"
+#include "STU_Log.h"
 #include "world/LOADER.h"
 #include "world/World_Blocks.h"
-#include "STU_Log.h"
 
 uint8_t *EmmHndl_FIGUREX;
 uint8_t *EmmHndl_TILEXXX;

@@ -408,9 +408,10 @@ uint32_t Battle_Unit_Item_Stats(int16_t unit_idx, Battle_Unit_Record *bu)
 
         uint8_t kind = bu->Ranged_Type;
         bool axe_thrown = item.type == it_Axe && kind == rk_Thrown;
-        bool ranged_side = (item.type == it_Bow && Kind_In(kind, rk_Bow_First, rk_Bow_Last)) ||
-                           ((item.type == it_Staff || item.type == it_Wand) && Kind_In(kind, rk_Magic_First, rk_Magic_Last)) ||
-                           axe_thrown || item.type == it_Misc;
+        bool ranged_side =
+            (item.type == it_Bow && Kind_In(kind, rk_Bow_First, rk_Bow_Last)) ||
+            ((item.type == it_Staff || item.type == it_Wand) && Kind_In(kind, rk_Magic_First, rk_Magic_Last)) ||
+            axe_thrown || item.type == it_Misc;
         if (ranged_side) {
             Battle_Unit_Add(bu->Ranged, item.attack);
             Battle_Unit_Add(bu->Shown_Ranged_Bonus, item.attack);
@@ -434,11 +435,11 @@ uint32_t Battle_Unit_Item_Stats(int16_t unit_idx, Battle_Unit_Record *bu)
 void Item_Powers_To_Unit_Enchantments(int16_t item_idx, Battle_Unit_Record *bu)
 {
     // Powers that are unit enchantments of the same bit, and Holy Avenger, which blesses.
-    constexpr uint32_t SAME_BIT_POWERS =
-        ip_Guardian_Wind | ip_Cloak_of_Fear | ip_Wraithform | ip_Regeneration | ip_Pathfinding | ip_Water_Walking |
-        ip_Resist_Elements | ip_Elemental_Armor | ip_Endurance | ip_Invisibility | ip_Flight | ip_Resist_Magic |
-        ip_Magic_Immunity | ip_True_Sight | ip_Bless | ip_Lion_Heart | ip_Planar_Travel | ip_Righteousness |
-        ip_Invulnerability;
+    constexpr uint32_t SAME_BIT_POWERS = ip_Guardian_Wind | ip_Cloak_of_Fear | ip_Wraithform | ip_Regeneration |
+                                         ip_Pathfinding | ip_Water_Walking | ip_Resist_Elements | ip_Elemental_Armor |
+                                         ip_Endurance | ip_Invisibility | ip_Flight | ip_Resist_Magic |
+                                         ip_Magic_Immunity | ip_True_Sight | ip_Bless | ip_Lion_Heart |
+                                         ip_Planar_Travel | ip_Righteousness | ip_Invulnerability;
     if (item_idx < 0 || item_idx >= NUM_ITEMS || _ITEMS == nullptr) {
         return;
     }
@@ -457,8 +458,8 @@ void Item_Powers_To_Attack_Attributes(uint16_t *flags, int16_t item_idx)
         uint16_t flag;
     } m_power_flags[] = {
         {ip_Vampiric, UAF_AUTOMATIC_DAMAGE}, {ip_Lightning, UAF_ARMOR_PIERCING}, {ip_Destruction, UAF_ILLUSION},
-        {ip_Doom, UAF_DESTRUCTION},           {ip_Death, UAF_POWER_DRAIN},       {ip_Power_Drain, UAF_DISPEL_EVIL},
-        {ip_Holy_Avenger, UAF_ITEM_0800},     {ip_Phantasmal, UAF_STONING_TOUCH}, {ip_Stoning, UAF_DEATH_TOUCH},
+        {ip_Doom, UAF_DESTRUCTION},          {ip_Death, UAF_POWER_DRAIN},        {ip_Power_Drain, UAF_DISPEL_EVIL},
+        {ip_Holy_Avenger, UAF_ITEM_0800},    {ip_Phantasmal, UAF_STONING_TOUCH}, {ip_Stoning, UAF_DEATH_TOUCH},
     };
     if (item_idx < 0 || item_idx >= NUM_ITEMS || _ITEMS == nullptr) {
         return;

@@ -11,13 +11,13 @@ constexpr int BERSERK_DEFENSE = -20;
 // Battle-wide enchantment pairs read here, named by the spell that sets each; entry 2k is the
 // attacking side's, 2k + 1 the defending side's.
 enum Combat_Enchantment_Pair : int {
-    cep_Light = 0,                // favours Life creatures, weakens Death creatures
-    cep_Darkness = 1,             // the other way round
-    cep_Spell_108 = 2,            // to-hit -2 for all but Chaos creatures
-    cep_Spell_174 = 3,            // weakens the other side
-    cep_Spell_102 = 5,            // magic weapons for the side's normal units
-    cep_Spell_140 = 6,            // to-hit, to-defend and resistance +1 for the side
-    cep_Spell_151 = 7,            // as 140, with more melee, resistance and defence
+    cep_Light = 0,      // favours Life creatures, weakens Death creatures
+    cep_Darkness = 1,   // the other way round
+    cep_Spell_108 = 2,  // to-hit -2 for all but Chaos creatures
+    cep_Spell_174 = 3,  // weakens the other side
+    cep_Spell_102 = 5,  // magic weapons for the side's normal units
+    cep_Spell_140 = 6,  // to-hit, to-defend and resistance +1 for the side
+    cep_Spell_151 = 7,  // as 140, with more melee, resistance and defence
     cep_Invisibility = 11,
 };
 

@@ -44,20 +44,20 @@ struct Battle_Unit_Record {
     // The unit type's fields from Melee on, in Unit_Type_Record order.
     int8_t Melee;
     int8_t Ranged;
-    uint8_t Ranged_Type;          // rk_None (255) without a ranged attack
+    uint8_t Ranged_Type;  // rk_None (255) without a ranged attack
     uint8_t Ammo;
     int8_t To_Hit;
     int8_t Defense;
     int8_t Resist;
     uint8_t Move_Halves;
     int16_t cost;
-    uint8_t Upkeep;               // the unit's gold upkeep, not the type's
+    uint8_t Upkeep;  // the unit's gold upkeep, not the type's
     uint8_t race;
     uint8_t reserved_12;
-    uint8_t Cur_Figures;          // figures alive
-    int16_t combat_word_14;       // combat's; -1 at load
+    uint8_t Cur_Figures;     // figures alive
+    int16_t combat_word_14;  // combat's; -1 at load
     uint8_t reserved_16[6];
-    uint8_t Hits;                 // hits per figure
+    uint8_t Hits;  // hits per figure
     uint8_t Sight;
     uint8_t Transport;
     uint8_t Max_Figures;
@@ -71,7 +71,7 @@ struct Battle_Unit_Record {
     uint16_t Attack_Flags;
     uint8_t reserved_38[2];
 
-    int16_t Curses;               // Battle_Unit_Curse bits
+    int16_t Curses;  // Battle_Unit_Curse bits
 
     int8_t Melee_To_Hit_Bonus;
     int8_t Ranged_To_Hit_Bonus;
@@ -80,7 +80,7 @@ struct Battle_Unit_Record {
 
     uint16_t Item_Melee_Attack_Flags;
     uint16_t Item_Ranged_Attack_Flags;
-    uint32_t Item_Enchantments;   // unit-enchantment bits given by the hero's items
+    uint32_t Item_Enchantments;  // unit-enchantment bits given by the hero's items
 
     int16_t unit_idx;
     int8_t Extra_Hits;
@@ -92,16 +92,16 @@ struct Battle_Unit_Record {
     uint8_t reserved_61[2];
     uint8_t Front_Figure_Damage;
 
-    uint32_t Combat_Enchantments; // unit-enchantment bits gained in battle
+    uint32_t Combat_Enchantments;  // unit-enchantment bits gained in battle
 
     uint8_t reserved_68;
     uint8_t Caster_Mana;
     uint8_t Mana_Left;
-    int8_t Item_Charges;          // charges of the item in the hero's first item place
-    uint8_t Kept_Spec_Att_Attr;   // the special-attack value that Life Steal sets aside
-    uint8_t combat_byte_73;       // combat's; 255 at load
+    int8_t Item_Charges;         // charges of the item in the hero's first item place
+    uint8_t Kept_Spec_Att_Attr;  // the special-attack value that Life Steal sets aside
+    uint8_t combat_byte_73;      // combat's; 255 at load
 
-    uint8_t combat_bytes_74[8];   // combat's bookkeeping
+    uint8_t combat_bytes_74[8];                      // combat's bookkeeping
     int16_t combat_words[BATTLE_UNIT_COMBAT_WORDS];  // combat's bookkeeping, cleared at load
 
     // What the unit statistics window prints beside the base values.
@@ -135,7 +135,8 @@ static_assert(offsetof(Battle_Unit_Record, Shown_Melee_Penalty) == 111);
 // The first group is the type record from Melee on, byte for byte: Load_Battle_Unit copies it whole.
 constexpr size_t BATTLE_UNIT_TYPE_BYTES = sizeof(Unit_Type_Record) - offsetof(Unit_Type_Record, Melee);
 static_assert(BATTLE_UNIT_TYPE_BYTES == offsetof(Battle_Unit_Record, Curses));
-static_assert(offsetof(Battle_Unit_Record, Hits) == offsetof(Unit_Type_Record, Hits) - offsetof(Unit_Type_Record, Melee));
+static_assert(offsetof(Battle_Unit_Record, Hits) ==
+              offsetof(Unit_Type_Record, Hits) - offsetof(Unit_Type_Record, Melee));
 static_assert(offsetof(Battle_Unit_Record, Move_Flags) ==
               offsetof(Unit_Type_Record, Move_Flags) - offsetof(Unit_Type_Record, Melee));
 static_assert(offsetof(Battle_Unit_Record, Abilities) ==
@@ -150,17 +151,38 @@ struct Bit_Name {
 };
 
 inline constexpr Bit_Name unit_enchantment_names[NUM_UNIT_ENCHANTMENTS] = {
-    {UE_IMMOLATION, "Immolation"},       {UE_GUARDIANWIND, "Guardian Wind"},   {UE_BERSERK, "Berserk"},
-    {UE_CLOAKOFFEAR, "Cloak Of Fear"},   {UE_BLACKCHANNELS, "Black Channels"}, {UE_WRAITHFORM, "Wraith Form"},
-    {UE_REGENERATE, "Regenerate"},       {UE_PATHFINDING, "Path Finding"},     {UE_WATERWALKING, "Water Walking"},
-    {UE_RESISTELEMENTS, "Resist Elements"}, {UE_ELEMENTALARMOR, "Elemental Armor"}, {UE_STONESKIN, "Stone Skin"},
-    {UE_IRONSKIN, "Iron Skin"},          {UE_ENDURANCE, "Endurance"},          {UE_SPELLLOCK, "Spell Lock"},
-    {UE_INVISIBILITY, "Invisibility"},   {UE_WINDWALKING, "Wind Walking"},     {UE_FLIGHT, "Flight"},
-    {UE_RESISTMAGIC, "Resist Magic"},    {UE_MAGICIMMUNITY, "Magic Immunity"}, {UE_FLAMEBLADE, "Flame Blade"},
-    {UE_ELDRITCHWEAPON, "Eldritch Weapon"}, {UE_TRUESIGHT, "True Sight"},      {UE_HOLYWEAPON, "Holy Weapon"},
-    {UE_HEROISM, "Heroism"},             {UE_BLESS, "Bless"},                  {UE_LIONHEART, "Lion Heart"},
-    {UE_GIANTSTRENGTH, "Giant Strength"}, {UE_PLANARTRAVEL, "Planar Travel"},  {UE_HOLYARMOR, "Holy Armor"},
-    {UE_RIGHTEOUSNESS, "Righteousness"}, {UE_INVULNERABILITY, "Invulnerability"},
+    {UE_IMMOLATION, "Immolation"},
+    {UE_GUARDIANWIND, "Guardian Wind"},
+    {UE_BERSERK, "Berserk"},
+    {UE_CLOAKOFFEAR, "Cloak Of Fear"},
+    {UE_BLACKCHANNELS, "Black Channels"},
+    {UE_WRAITHFORM, "Wraith Form"},
+    {UE_REGENERATE, "Regenerate"},
+    {UE_PATHFINDING, "Path Finding"},
+    {UE_WATERWALKING, "Water Walking"},
+    {UE_RESISTELEMENTS, "Resist Elements"},
+    {UE_ELEMENTALARMOR, "Elemental Armor"},
+    {UE_STONESKIN, "Stone Skin"},
+    {UE_IRONSKIN, "Iron Skin"},
+    {UE_ENDURANCE, "Endurance"},
+    {UE_SPELLLOCK, "Spell Lock"},
+    {UE_INVISIBILITY, "Invisibility"},
+    {UE_WINDWALKING, "Wind Walking"},
+    {UE_FLIGHT, "Flight"},
+    {UE_RESISTMAGIC, "Resist Magic"},
+    {UE_MAGICIMMUNITY, "Magic Immunity"},
+    {UE_FLAMEBLADE, "Flame Blade"},
+    {UE_ELDRITCHWEAPON, "Eldritch Weapon"},
+    {UE_TRUESIGHT, "True Sight"},
+    {UE_HOLYWEAPON, "Holy Weapon"},
+    {UE_HEROISM, "Heroism"},
+    {UE_BLESS, "Bless"},
+    {UE_LIONHEART, "Lion Heart"},
+    {UE_GIANTSTRENGTH, "Giant Strength"},
+    {UE_PLANARTRAVEL, "Planar Travel"},
+    {UE_HOLYARMOR, "Holy Armor"},
+    {UE_RIGHTEOUSNESS, "Righteousness"},
+    {UE_INVULNERABILITY, "Invulnerability"},
 };
 
 inline constexpr Bit_Name unit_attribute_1_names[] = {
@@ -172,48 +194,81 @@ inline constexpr Bit_Name unit_attribute_1_names[] = {
 };
 
 inline constexpr Bit_Name unit_attribute_2_names[] = {
-    {UI2_HEALING_SPELL, "Healing Spell"}, {UI2_FIRE_BALL_SPELL, "Fire Ball Spell"},
-    {UI2_DOOMBOLT_SPELL, "Doombolt Spell"}, {UI2_IMMOLATION, "Immolation"},
-    {UI2_WEB_SPELL, "Web Spell"},         {UI2_CAUSE_FEAR_SPELL, "Cause Fear Spell"},
-    {UI2_RESISTANCE_TO_ALL, "Resistance To All"}, {UI2_HOLY_BONUS, "Holy Bonus"},
+    {UI2_HEALING_SPELL, "Healing Spell"},
+    {UI2_FIRE_BALL_SPELL, "Fire Ball Spell"},
+    {UI2_DOOMBOLT_SPELL, "Doombolt Spell"},
+    {UI2_IMMOLATION, "Immolation"},
+    {UI2_WEB_SPELL, "Web Spell"},
+    {UI2_CAUSE_FEAR_SPELL, "Cause Fear Spell"},
+    {UI2_RESISTANCE_TO_ALL, "Resistance To All"},
+    {UI2_HOLY_BONUS, "Holy Bonus"},
 };
 
 inline constexpr Bit_Name unit_ability_names[] = {
-    {UA_LARGESHIELD, "Large Shield"},     {UA_PLANESHIFT, "Plane Shift"},   {UA_WALLCRUSHER, "Wall Crusher"},
-    {UA_HEALER, "Healer"},                {UA_CREATEOUTPOST, "Create Outpost"}, {UA_INVISIBILITY, "Invisibility"},
-    {UA_CREATEUNDEAD, "Create Undead"},   {UA_LONGRANGE, "Long Range"},     {UA_LANDCORRUPTION, "Land Corruption"},
-    {UA_MELD, "Meld With Node"},          {UA_NONCORPOREAL, "Non Corporeal"}, {UA_WINDWALKING, "Wind Walking"},
-    {UA_REGENERATION, "Regeneration"},    {UA_PURIFY, "Purify"},            {UA_NEGATEFIRSTSTRIKE, "Negate First Strike"},
+    {UA_LARGESHIELD, "Large Shield"},
+    {UA_PLANESHIFT, "Plane Shift"},
+    {UA_WALLCRUSHER, "Wall Crusher"},
+    {UA_HEALER, "Healer"},
+    {UA_CREATEOUTPOST, "Create Outpost"},
+    {UA_INVISIBILITY, "Invisibility"},
+    {UA_CREATEUNDEAD, "Create Undead"},
+    {UA_LONGRANGE, "Long Range"},
+    {UA_LANDCORRUPTION, "Land Corruption"},
+    {UA_MELD, "Meld With Node"},
+    {UA_NONCORPOREAL, "Non Corporeal"},
+    {UA_WINDWALKING, "Wind Walking"},
+    {UA_REGENERATION, "Regeneration"},
+    {UA_PURIFY, "Purify"},
+    {UA_NEGATEFIRSTSTRIKE, "Negate First Strike"},
 };
 
 inline constexpr Bit_Name unit_attack_flag_names[] = {
-    {UAF_ARMOR_PIERCING, "Armor Piercing"},     {UAF_POISON, "Poison"},
-    {UAF_LIFE_STEAL, "Life Steal"},             {UAF_AUTOMATIC_DAMAGE, "Automatic Damage"},
-    {UAF_DESTRUCTION, "Destruction"},           {UAF_ILLUSION, "Illusion"},
-    {UAF_STONING_TOUCH, "Stoning Touch"},       {UAF_DEATH_TOUCH, "Death Touch"},
-    {UAF_POWER_DRAIN, "Power Drain"},           {UAF_DISPEL_EVIL, "Dispel Evil"},
+    {UAF_ARMOR_PIERCING, "Armor Piercing"},     {UAF_POISON, "Poison"},           {UAF_LIFE_STEAL, "Life Steal"},
+    {UAF_AUTOMATIC_DAMAGE, "Automatic Damage"}, {UAF_DESTRUCTION, "Destruction"}, {UAF_ILLUSION, "Illusion"},
+    {UAF_STONING_TOUCH, "Stoning Touch"},       {UAF_DEATH_TOUCH, "Death Touch"}, {UAF_POWER_DRAIN, "Power Drain"},
+    {UAF_DISPEL_EVIL, "Dispel Evil"},
 };
 
 inline constexpr Bit_Name battle_unit_curse_names[] = {
-    {BUC_VERTIGO, "Vertigo"},         {BUC_CONFUSION, "Confusion"},       {BUC_WHIRLWIND, "Whirlwind"},
-    {BUC_MIND_STORM, "Mind Storm"},   {BUC_SHATTER, "Shatter"},           {BUC_WEAKNESS, "Weakness"},
-    {BUC_BLACK_SLEEP, "Black Sleep"}, {BUC_WARP_CREATURE_MELEE, "Warp Creature"},
-    {BUC_WARP_CREATURE_DEFENSE, "Warp Creature"}, {BUC_WARP_CREATURE_RESIST, "Warp Creature"},
-    {BUC_MIND_TWIST, "Mind Twist"},   {BUC_HASTE, "Haste"},               {BUC_WEB, "Web"},
-    {BUC_CREATURE_BINDING, "Creature Binding"}, {BUC_POSESSION, "Posession"},
+    {BUC_VERTIGO, "Vertigo"},
+    {BUC_CONFUSION, "Confusion"},
+    {BUC_WHIRLWIND, "Whirlwind"},
+    {BUC_MIND_STORM, "Mind Storm"},
+    {BUC_SHATTER, "Shatter"},
+    {BUC_WEAKNESS, "Weakness"},
+    {BUC_BLACK_SLEEP, "Black Sleep"},
+    {BUC_WARP_CREATURE_MELEE, "Warp Creature"},
+    {BUC_WARP_CREATURE_DEFENSE, "Warp Creature"},
+    {BUC_WARP_CREATURE_RESIST, "Warp Creature"},
+    {BUC_MIND_TWIST, "Mind Twist"},
+    {BUC_HASTE, "Haste"},
+    {BUC_WEB, "Web"},
+    {BUC_CREATURE_BINDING, "Creature Binding"},
+    {BUC_POSESSION, "Posession"},
 };
 
 inline constexpr Bit_Name hero_ability_names[] = {
-    {hab_Leadership, "Leadership"},       {hab_Leadership_Super, "Leadership"},
-    {hab_Legendary, "Legendary"},         {hab_Legendary_Super, "Legendary"},
-    {hab_Blademaster, "Blademaster"},     {hab_Blademaster_Super, "Blademaster"},
-    {hab_Armsmaster, "Armsmaster"},       {hab_Armsmaster_Super, "Armsmaster"},
-    {hab_Constitution, "Constitution"},   {hab_Constitution_Super, "Constitution"},
-    {hab_Might, "Might"},                 {hab_Might_Super, "Might"},
-    {hab_Arcane_Power, "Arcane Power"},   {hab_Arcane_Power_Super, "Arcane Power"},
-    {hab_Sage, "Sage"},                   {hab_Sage_Super, "Sage"},
-    {hab_Prayermaster, "Prayermaster"},   {hab_Prayermaster_Super, "Prayermaster"},
-    {hab_Agility, "Agility"},             {hab_Agility_Super, "Agility"},
-    {hab_Lucky, "Lucky"},                 {hab_Charmed, "Charmed"},
+    {hab_Leadership, "Leadership"},
+    {hab_Leadership_Super, "Leadership"},
+    {hab_Legendary, "Legendary"},
+    {hab_Legendary_Super, "Legendary"},
+    {hab_Blademaster, "Blademaster"},
+    {hab_Blademaster_Super, "Blademaster"},
+    {hab_Armsmaster, "Armsmaster"},
+    {hab_Armsmaster_Super, "Armsmaster"},
+    {hab_Constitution, "Constitution"},
+    {hab_Constitution_Super, "Constitution"},
+    {hab_Might, "Might"},
+    {hab_Might_Super, "Might"},
+    {hab_Arcane_Power, "Arcane Power"},
+    {hab_Arcane_Power_Super, "Arcane Power"},
+    {hab_Sage, "Sage"},
+    {hab_Sage_Super, "Sage"},
+    {hab_Prayermaster, "Prayermaster"},
+    {hab_Prayermaster_Super, "Prayermaster"},
+    {hab_Agility, "Agility"},
+    {hab_Agility_Super, "Agility"},
+    {hab_Lucky, "Lucky"},
+    {hab_Charmed, "Charmed"},
     {hab_Noble, "Noble"},
 };

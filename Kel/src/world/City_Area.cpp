@@ -136,10 +136,7 @@ int16_t City_Food_Terrain_Of(int16_t city_idx, const City_Area_Yields &sums)
     return (int16_t)(food / 4);
 }
 
-int16_t City_Food_Terrain(int16_t city_idx)
-{
-    return City_Food_Terrain_Of(city_idx, City_Area_Yield_Sums(city_idx));
-}
+int16_t City_Food_Terrain(int16_t city_idx) { return City_Food_Terrain_Of(city_idx, City_Area_Yield_Sums(city_idx)); }
 
 int16_t City_Food_WildGame(int16_t city_idx) { return (int16_t)City_Area_Yield_Sums(city_idx).wild_game; }
 

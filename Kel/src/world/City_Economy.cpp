@@ -13,11 +13,11 @@ const int16_t difficulty_modifiers_table[NUM_DIFFICULTIES][NUM_DIFFICULTY_MODIFI
 };
 const int16_t tax_unrest_pct_table[NUM_TAX_RATES] = {0, 10, 20, 30, 45, 60, 75};
 const int16_t city_enchantment_upkeep_table[26] = {2, 10, 0, 4, 2, 5, 3, 5, 25, 5, 5, 5, 5,
-                                                   5, 1,  5, 8, 3, 2, 2, 5, 2, 8,  5, 5, 0};
+                                                   5, 1,  5, 8, 3, 2, 2, 5, 2,  8, 5, 5, 0};
 const int16_t overland_enchantment_upkeep_table[24] = {15, 10, 40, 5,  5,  50, 200, 7,  10, 10, 40, 15,
                                                        20, 10, 40, 10, 10, 10, 3,   10, 5,  10, 3,  3};
-const int16_t unit_enchantment_upkeep_table[32] = {2, 2, 0, 1, 1, 3, 10, 1, 1, 1, 5, 1, 5, 1, 1, 10,
-                                                   10, 3, 1, 5, 2, 1, 2, 1, 2, 1, 4, 1, 5, 2, 2, 5};
+const int16_t unit_enchantment_upkeep_table[32] = {2,  2, 0, 1, 1, 3, 10, 1, 1, 1, 5, 1, 5, 1, 1, 10,
+                                                   10, 3, 1, 5, 2, 1, 2,  1, 2, 1, 4, 1, 5, 2, 2, 5};
 
 namespace {
 
@@ -27,10 +27,7 @@ bool Stands(const City_Record &city, int building) { return City_Building_Stands
 
 uint8_t Saturate_Byte(int32_t value) { return (uint8_t)(value < 0 ? 0 : value > 255 ? 255 : value); }
 
-int16_t Event_State(int word)
-{
-    return events_table != nullptr ? events_table->words[word] : 0;
-}
+int16_t Event_State(int word) { return events_table != nullptr ? events_table->words[word] : 0; }
 
 void Clamp_Farmers(City_Record &city)
 {
@@ -274,6 +271,5 @@ void Do_City_Calculations(int16_t city_idx)
     city.mana_units = Saturate_Byte(city.mana_units * Difficulty_Modifier_Percent(dm_Mana) / 100);
     city.gold_units = Saturate_Byte(city.gold_units * Difficulty_Modifier_Percent(dm_Gold) / 100);
     city.research_units = Saturate_Byte(city.research_units * Difficulty_Modifier_Percent(dm_Research) / 100);
-    city.building_maintenance =
-        Saturate_Byte(city.building_maintenance * Difficulty_Modifier_Percent(dm_Upkeep) / 100);
+    city.building_maintenance = Saturate_Byte(city.building_maintenance * Difficulty_Modifier_Percent(dm_Upkeep) / 100);
 }

@@ -43,7 +43,8 @@ void Random_City_Name_By_Race(int16_t race, char *name)
     uint8_t record[CITYNAME_RECORD_SIZE];
     Load_Race_Names(current, record);
     for (int tries = 1; tries <= CITY_NAME_MAX_TRIES; tries++) {
-        const char *candidate = reinterpret_cast<const char *>(record) + (RANDOM(CITYNAME_NAMES_PER_RACE) - 1) * CITY_NAME_SIZE;
+        const char *candidate =
+            reinterpret_cast<const char *>(record) + (RANDOM(CITYNAME_NAMES_PER_RACE) - 1) * CITY_NAME_SIZE;
         bool taken = false;
         for (int c = 0; c < _cities && c < NUM_CITIES; c++) {
             char existing[CITY_NAME_SIZE + 1];

@@ -35,7 +35,7 @@ enum City_Enchantment : int {
     ce_Consecration = 22,
     ce_Wall_of_Darkness = 23,
     ce_Altar_of_Battle = 24,
-    ce_Nightshade = 25,           // holds the city's nightshade count, not a caster
+    ce_Nightshade = 25,  // holds the city's nightshade count, not a caster
 };
 constexpr int CITY_ENCH_ALTAR_OF_BATTLE = ce_Altar_of_Battle;
 
@@ -85,10 +85,10 @@ struct City_Record {
     uint8_t bldg_sold;
     uint8_t reserved_23;
     int16_t Pop_10s;
-    uint16_t contacts;            // bit p: player p knows the city
-    int16_t construction;         // building below 100, unit type + 100 above
+    uint16_t contacts;     // bit p: player p knows the city
+    int16_t construction;  // building below 100, unit type + 100 above
     uint8_t bldg_cnt;
-    int8_t bldg_status[NUM_BUILDINGS];   // -1 none, 0 replaced, 1 built, 2 removed this turn
+    int8_t bldg_status[NUM_BUILDINGS];            // -1 none, 0 replaced, 1 built, 2 removed this turn
     uint8_t enchantments[NUM_CITY_ENCHANTMENTS];  // caster + 1, 0 inactive
     uint8_t production_units;
     int16_t Prod_Accu;

@@ -35,8 +35,8 @@ int Adopt_Stream(FILE *file, const char *where)
         return 0;
     }
     if (bytes.size() != GAME_SETTINGS_SIZE) {
-        STU_LOG(SEV_WARN, LC_LOADSAVE, "the game settings in %s are %zu bytes, not %d; not taken", where,
-                bytes.size(), GAME_SETTINGS_SIZE);
+        STU_LOG(SEV_WARN, LC_LOADSAVE, "the game settings in %s are %zu bytes, not %d; not taken", where, bytes.size(),
+                GAME_SETTINGS_SIZE);
         return 0;
     }
     Game_Settings_From_Bytes(&magic_set, bytes.data());
@@ -65,8 +65,9 @@ bool Set_Aside_Damaged_File(size_t size)
         aside[0] = '\0';
     }
     if (aside[0] != '\0' && rename(path, aside) == 0) {
-        STU_LOG(SEV_WARN, LC_LOADSAVE, "RAROZ.SET is %zu bytes, not %d: moved aside to \"%s\"; the settings are back to their defaults",
-                size, GAME_SETTINGS_SIZE, aside);
+        STU_LOG(SEV_WARN, LC_LOADSAVE,
+                "RAROZ.SET is %zu bytes, not %d: moved aside to \"%s\"; the settings are back to their defaults", size,
+                GAME_SETTINGS_SIZE, aside);
         return true;
     }
     STU_LOG(SEV_ERROR, LC_LOADSAVE,
@@ -76,7 +77,7 @@ bool Set_Aside_Damaged_File(size_t size)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 uint16_t Game_Settings_Word(int n)
 {
@@ -186,15 +187,15 @@ void Load_MAGIC_SET(void)
     bool loaded = false;
     bool write_back = true;
     char found[GRAF_PATH_MAX];
-    FILE *file = STU_GRAF_User_DIR("RAROZ.SET", found) != 0 ? STU_GRAF_Open_User("RAROZ.SET", "rb")
-                                                                        : nullptr;
+    FILE *file = STU_GRAF_User_DIR("RAROZ.SET", found) != 0 ? STU_GRAF_Open_User("RAROZ.SET", "rb") : nullptr;
     if (file != nullptr) {
         std::vector<unsigned char> bytes;
         bool read = STU_Read_Stream(file, bytes) != 0;
         fclose(file);
         if (!read) {
             // Unreadable is not the same as damaged: keep whatever is there.
-            STU_LOG(SEV_ERROR, LC_LOADSAVE, "could not read RAROZ.SET; the default settings are used and the file is left as it is");
+            STU_LOG(SEV_ERROR, LC_LOADSAVE,
+                    "could not read RAROZ.SET; the default settings are used and the file is left as it is");
             write_back = false;
         } else if (bytes.size() == GAME_SETTINGS_SIZE) {
             Game_Settings_From_Bytes(&magic_set, bytes.data());

@@ -10,9 +10,9 @@ constexpr int SAVE_SLOT_NAME_SIZE = 20;
 constexpr int HALL_OF_FAME_ENTRIES = 10;
 
 struct Game_Settings {
-    uint16_t words[32];                  // options 0-17, sound words 18-19, new-game choices 20-23, slot marks 24-31
+    uint16_t words[32];  // options 0-17, sound words 18-19, new-game choices 20-23, slot marks 24-31
     char save_names[8][SAVE_SLOT_NAME_SIZE];
-    uint16_t movement_animations;        // word 112
+    uint16_t movement_animations;  // word 112
     char hall_names[HALL_OF_FAME_ENTRIES][20];
     uint16_t hall_scores[HALL_OF_FAME_ENTRIES];
     uint16_t hall_races[HALL_OF_FAME_ENTRIES];
@@ -33,7 +33,7 @@ enum Game_Settings_Word : int {
     GS_EXPANDING_HELP = 17,
     GS_SOUND_CONFIG_A = 18,
     GS_SOUND_CONFIG_B = 19,
-    GS_SLOT_MARK_FIRST = 24, // slot k (1 to 8) is word 23 + k
+    GS_SLOT_MARK_FIRST = 24,  // slot k (1 to 8) is word 23 + k
     GS_MOVEMENT_ANIMATIONS = 112,
 };
 

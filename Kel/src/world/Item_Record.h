@@ -91,9 +91,9 @@ enum Hero_Ability : uint32_t {
 struct Item_Record {
     char name[30];
     int16_t icon_idx;
-    uint8_t Slot_Type;            // 1..6
-    uint8_t type;                 // 0 Sword .. 9 Plate
-    int16_t cost;                 // below 1: free slot
+    uint8_t Slot_Type;  // 1..6
+    uint8_t type;       // 0 Sword .. 9 Plate
+    int16_t cost;       // below 1: free slot
     int8_t attack;
     int8_t tohit;
     int8_t defense;
@@ -101,13 +101,13 @@ struct Item_Record {
     int8_t resistance;
     int8_t spell_skill;
     int8_t spell_save;
-    uint8_t Spell;                // charged spell, an index into spell_data_table
+    uint8_t Spell;  // charged spell, an index into spell_data_table
     int16_t charges;
     uint32_t Powers;
 };
 
 struct Hero_Record {
-    int16_t Level;                // 0..8; -20 in service; other negatives: dead
+    int16_t Level;  // 0..8; -20 in service; other negatives: dead
     uint32_t abilities;
     int8_t Casting_Skill;
     uint8_t Spells[4];

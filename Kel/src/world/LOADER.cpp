@@ -40,8 +40,8 @@ void Load_TERRSTAT(void)
 void Load_SPELLDAT(void)
 {
     // The block that Allocate_Data_Space carved for the spells is left idle.
-    spell_data_table = reinterpret_cast<Spell_Data_Record *>(
-        Load_Rule_Table("SPELLDAT.LBX", 0, NUM_SPELLS, SPELL_DATA_RECORD_SIZE));
+    spell_data_table =
+        reinterpret_cast<Spell_Data_Record *>(Load_Rule_Table("SPELLDAT.LBX", 0, NUM_SPELLS, SPELL_DATA_RECORD_SIZE));
 }
 
 void Load_BUILDDAT(void)

@@ -8,10 +8,10 @@
 #include "STU_File.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
-#include "world/World_Blocks.h"
 #include "STU_Log.h"
 #include "world/Settings.h"
 #include "world/Spell_Data_Record.h"
+#include "world/World_Blocks.h"
 
 const char *g_load_save_gam_name_override = nullptr;
 
@@ -74,8 +74,7 @@ void Save_Game_Read_Image(const uint8_t *image, size_t size)
 }
 
 // One record of a block of an image, copied out for checking (the image has no alignment).
-template <typename Record>
-static Record Image_Record(const uint8_t *image, int32_t block_offset, int index)
+template <typename Record> static Record Image_Record(const uint8_t *image, int32_t block_offset, int index)
 {
     Record record;
     memcpy(&record, image + block_offset + (size_t)index * sizeof(Record), sizeof(Record));
@@ -190,10 +189,11 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
             continue;
         }
         if (player.wizard_id >= 14 || player.banner_id > 5) {
-            return Refuse(why, why_size, "player %d has portrait %d and banner %d, expected 0..13 and 0..5",
-                          player_idx, player.wizard_id, player.banner_id);
+            return Refuse(why, why_size, "player %d has portrait %d and banner %d, expected 0..13 and 0..5", player_idx,
+                          player.wizard_id, player.banner_id);
         }
-        int spells_ok = Spell_Number_Valid(player.casting_spell_idx) && Spell_Number_Valid(player.researching_spell_idx);
+        int spells_ok =
+            Spell_Number_Valid(player.casting_spell_idx) && Spell_Number_Valid(player.researching_spell_idx);
         for (int k = 0; k < 8; k++) {
             spells_ok = spells_ok && Spell_Number_Valid(player.research_spells[k]);
         }
@@ -210,8 +210,8 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
     }
     for (int i = 0; i < NUM_NODES; i++) {
         Node_Record node = Image_Record<Node_Record>(image, SGO_NODES, i);
-        int ok = Square_In_World(node.wx, node.wy, node.wp) && node.power <= NODE_MAX_AURA &&
-                 node.owner_idx >= -1 && node.owner_idx < NUM_PLAYERS;
+        int ok = Square_In_World(node.wx, node.wy, node.wp) && node.power <= NODE_MAX_AURA && node.owner_idx >= -1 &&
+                 node.owner_idx < NUM_PLAYERS;
         for (int k = 0; ok && k < node.power; k++) {
             ok = node.Aura_Xs[k] < WORLD_WIDTH && node.Aura_Ys[k] < WORLD_HEIGHT;
         }
@@ -309,8 +309,9 @@ int16_t Load_SAVE_GAM(int16_t slot)
 {
     m_load_refusal[0] = '\0';
     STU_LOG(SEV_INFO, LC_LOADSAVE, "Load_SAVE_GAM _unit BEFORE = %d", _unit);
-    STU_LOG(SEV_INFO, LC_LOADSAVE, "[--load] USE Load_SAVE_GAM: save_gam_idx=%d  g_load_save_gam_name_override=%p \"%s\"",
-            slot, (void *)g_load_save_gam_name_override,
+    STU_LOG(SEV_INFO, LC_LOADSAVE,
+            "[--load] USE Load_SAVE_GAM: save_gam_idx=%d  g_load_save_gam_name_override=%p \"%s\"", slot,
+            (void *)g_load_save_gam_name_override,
             g_load_save_gam_name_override != nullptr ? g_load_save_gam_name_override : "(null)");
     char file_name[GRAF_PATH_MAX];
     if (g_load_save_gam_name_override != nullptr) {
@@ -319,12 +320,12 @@ int16_t Load_SAVE_GAM(int16_t slot)
     } else {
         Save_Game_File_Name(slot, file_name, (int)sizeof(file_name));
     }
-    STU_LOG(SEV_INFO, LC_LOADSAVE, "[--load] RESOLVED Load_SAVE_GAM: file_name=\"%s\"  save_gam_idx=%d  (override now %s)",
-            file_name, slot, g_load_save_gam_name_override != nullptr ? "STILL SET" : "consumed/NULL");
+    STU_LOG(SEV_INFO, LC_LOADSAVE,
+            "[--load] RESOLVED Load_SAVE_GAM: file_name=\"%s\"  save_gam_idx=%d  (override now %s)", file_name, slot,
+            g_load_save_gam_name_override != nullptr ? "STILL SET" : "consumed/NULL");
 
     if (!World_Allocated()) {
-        return Refuse_Load("Load_SAVE_GAM() refused \"%s\": the world is not allocated",
-                 file_name);
+        return Refuse_Load("Load_SAVE_GAM() refused \"%s\": the world is not allocated", file_name);
     }
     std::vector<unsigned char> bytes;
     FILE *stream = STU_GRAF_Open_User(file_name, "rb");
@@ -335,7 +336,8 @@ int16_t Load_SAVE_GAM(int16_t slot)
     int read_ok = STU_Read_Stream_At_Most(stream, bytes, (size_t)SAVE_GAM_SIZE + 1);
     fclose(stream);
     if (!read_ok) {
-        return Refuse_Load("Load_SAVE_GAM() failed to read file \"%s\" (not a regular file, or a read error)", file_name);
+        return Refuse_Load("Load_SAVE_GAM() failed to read file \"%s\" (not a regular file, or a read error)",
+                           file_name);
     }
     if (bytes.size() > (size_t)SAVE_GAM_SIZE) {
         return Refuse_Load("Load_SAVE_GAM() refused \"%s\": larger than %d bytes", file_name, SAVE_GAM_SIZE);

@@ -15,19 +15,19 @@ struct Node_Record {
     uint8_t wx;
     uint8_t wy;
     uint8_t wp;
-    int8_t owner_idx;             // -1 none
-    uint8_t power;                // aura squares in use
+    int8_t owner_idx;  // -1 none
+    uint8_t power;     // aura squares in use
     uint8_t Aura_Xs[NODE_MAX_AURA];
     uint8_t Aura_Ys[NODE_MAX_AURA];
-    uint8_t type;                 // 0 sorcery, 1 nature, 2 chaos
-    uint8_t flags;                // 1 warped, 2 guardian spirit
+    uint8_t type;   // 0 sorcery, 1 nature, 2 chaos
+    uint8_t flags;  // 1 warped, 2 guardian spirit
     uint8_t spare_47;
 };
 
 struct Tower_Record {
     uint8_t wx;
     uint8_t wy;
-    int8_t owner_idx;             // -1 none
+    int8_t owner_idx;  // -1 none
     uint8_t spare_3;
 };
 
@@ -35,7 +35,7 @@ struct Fortress_Record {
     uint8_t wx;
     uint8_t wy;
     uint8_t wp;
-    uint8_t active;               // 1 while the fortress stands
+    uint8_t active;  // 1 while the fortress stands
 };
 
 struct Lair_Record {
@@ -43,16 +43,16 @@ struct Lair_Record {
     uint8_t wy;
     uint8_t wp;
     uint8_t Intact;
-    uint8_t type;                 // index into TBL_EZ_Names
+    uint8_t type;  // index into TBL_EZ_Names
     uint8_t guard1_unit_type;
-    uint8_t guard1_count;         // low nibble left, high nibble at the start of the game
+    uint8_t guard1_count;  // low nibble left, high nibble at the start of the game
     uint8_t guard2_unit_type;
     uint8_t guard2_count;
     uint8_t spare_9;
     int16_t Loot_Gold;
     int16_t Loot_Mana;
     int8_t Spell_n_Special;
-    uint8_t Misc_Flags;           // bit 0: a prisoner is held here
+    uint8_t Misc_Flags;  // bit 0: a prisoner is held here
     int8_t Item_Count;
     uint8_t spare_17;
     int16_t Item_Values[3];

@@ -9,8 +9,8 @@
 constexpr int TERRAIN_TILE_SET_SIZE = 762;
 
 enum Terrain_Type : int16_t {
-    tt_Ocean_Edge = 0,            // water: 0, 2..161 shores, 601 the open ocean
-    tt_Land_Lone = 1,             // a lone land square in the sea, farmed like grassland
+    tt_Ocean_Edge = 0,  // water: 0, 2..161 shores, 601 the open ocean
+    tt_Land_Lone = 1,   // a lone land square in the sea, farmed like grassland
     tt_Shore_First = 2,
     tt_Shore_Last = 161,
     tt_Grasslands = 162,
@@ -37,23 +37,23 @@ enum Terrain_Type : int16_t {
     tt_Forest_3 = 184,
     tt_River_First = 185,
     tt_River_Last = 196,
-    tt_Lake_First = 197,          // 197..232 water
+    tt_Lake_First = 197,  // 197..232 water
     tt_Lake_Last = 232,
-    tt_River_2_First = 233,       // 233..258 rivers
+    tt_River_2_First = 233,  // 233..258 rivers
     tt_River_2_Last = 258,
-    tt_Mountain_Edge_First = 259, // 259..274 mountain edge tiles
+    tt_Mountain_Edge_First = 259,  // 259..274 mountain edge tiles
     tt_Mountain_Edge_Last = 274,
-    tt_Hills_Edge_First = 275,    // 275..291 hills edge tiles
+    tt_Hills_Edge_First = 275,  // 275..291 hills edge tiles
     tt_Hills_Edge_Last = 291,
-    tt_Desert_Edge_First = 292,   // 292..451 desert edge tiles
+    tt_Desert_Edge_First = 292,  // 292..451 desert edge tiles
     tt_Desert_Edge_Last = 451,
-    tt_Shore_2_First = 452,       // 452..467 water
+    tt_Shore_2_First = 452,  // 452..467 water
     tt_Shore_2_Last = 467,
-    tt_River_3_First = 468,       // 468..472 rivers
+    tt_River_3_First = 468,  // 468..472 rivers
     tt_River_3_Last = 472,
-    tt_Shore_3_First = 473,       // 473..601 water
+    tt_Shore_3_First = 473,  // 473..601 water
     tt_Ocean = 601,
-    tt_Tundra_Edge_First = 602,   // 602 and above: tundra edge tiles
+    tt_Tundra_Edge_First = 602,  // 602 and above: tundra edge tiles
 };
 
 // The specials byte of _map_square_terrain_specials: a mineral in the low four bits and flags.
@@ -75,9 +75,9 @@ enum Terrain_Special : uint8_t {
 
 // The flags byte of _map_square_flags.
 enum Square_Flag : uint8_t {
-    sf_Volcano_Owner_Mask = 0x07, // the volcano's owner plus 1, 0 none
+    sf_Volcano_Owner_Mask = 0x07,  // the volcano's owner plus 1, 0 none
     sf_Road = 0x08,
     sf_Enchanted_Road = 0x10,
-    sf_Corruption = 0x20,         // not usable by a city
+    sf_Corruption = 0x20,  // not usable by a city
     sf_Marked = 0x40,
 };

@@ -28,15 +28,15 @@ bool Unit_Needs_Boat(int16_t unit_idx)
     if (_UNITS[unit_idx].Hero_Slot >= 0) {
         return false;
     }
-    return !Unit_Has_AirTravel_Item(unit_idx) && !Unit_Has_WaterTravel_Item(unit_idx) &&
-           !Unit_Has_Swimming(unit_idx) && !Unit_Has_WindWalking(unit_idx) && !Unit_Has_AirTravel(unit_idx);
+    return !Unit_Has_AirTravel_Item(unit_idx) && !Unit_Has_WaterTravel_Item(unit_idx) && !Unit_Has_Swimming(unit_idx) &&
+           !Unit_Has_WindWalking(unit_idx) && !Unit_Has_AirTravel(unit_idx);
 }
 
 int Units_In_Use(void) { return _units < 0 ? 0 : _units > UNIT_TABLE_CAPACITY ? UNIT_TABLE_CAPACITY : _units; }
 
 // Follows the predecessors from the destination back to the origin and writes the first steps.
-int16_t Move_Path_Read_Back(int16_t from_x, int16_t from_y, int16_t to_x, int16_t to_y, uint8_t *out_x,
-                            uint8_t *out_y, uint8_t *out_cost, int room)
+int16_t Move_Path_Read_Back(int16_t from_x, int16_t from_y, int16_t to_x, int16_t to_y, uint8_t *out_x, uint8_t *out_y,
+                            uint8_t *out_cost, int room)
 {
     const int16_t *from = Move_Path_Predecessors(movepath_cost_map);
     const uint8_t *costs = movepath_cost_map + MOVEPATH_COSTS_OFS;
@@ -270,9 +270,9 @@ void Move_Path_Search_Box(int16_t from_x, int16_t from_y, int16_t to_x, int16_t 
     *y2 = (int16_t)bottom;
 }
 
-int16_t Make_Move_Path(const int16_t *modes, int16_t from_x, int16_t from_y, int16_t to_x, int16_t to_y,
-                       int16_t plane, uint8_t *out_x, uint8_t *out_y, uint8_t *out_cost, int16_t room,
-                       int16_t stack_count, int16_t player_idx)
+int16_t Make_Move_Path(const int16_t *modes, int16_t from_x, int16_t from_y, int16_t to_x, int16_t to_y, int16_t plane,
+                       uint8_t *out_x, uint8_t *out_y, uint8_t *out_cost, int16_t room, int16_t stack_count,
+                       int16_t player_idx)
 {
     _ai_move_path_idx = -1;
     if (from_x < 0 || from_x >= WORLD_WIDTH || from_y < 0 || from_y >= WORLD_HEIGHT || to_x < 0 ||

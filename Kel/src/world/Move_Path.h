@@ -43,6 +43,6 @@ void Move_Path_Search_Box(int16_t from_x, int16_t from_y, int16_t to_x, int16_t 
 // Writes the route's first steps (at most room of them) after the start up to the destination:
 // x, y and the move cost of the square entered. Returns the number written, 0 for no route.
 // Computer players' routes are answered from the cache when they can be.
-int16_t Make_Move_Path(const int16_t *modes, int16_t from_x, int16_t from_y, int16_t to_x, int16_t to_y,
-                       int16_t plane, uint8_t *out_x, uint8_t *out_y, uint8_t *out_cost, int16_t room,
-                       int16_t stack_count, int16_t player_idx);
+int16_t Make_Move_Path(const int16_t *modes, int16_t from_x, int16_t from_y, int16_t to_x, int16_t to_y, int16_t plane,
+                       uint8_t *out_x, uint8_t *out_y, uint8_t *out_cost, int16_t room, int16_t stack_count,
+                       int16_t player_idx);

@@ -29,8 +29,8 @@ int16_t AI_Move_Path_Lookup(int16_t from_x, int16_t from_y, int16_t to_x, int16_
     return _ai_move_path_idx;
 }
 
-void Cache_AI_Move_Path(int16_t player_idx, int16_t from_x, int16_t from_y, int16_t to_x, int16_t to_y,
-                        int16_t plane, const uint8_t *path_x, const uint8_t *path_y, const uint8_t *path_cost)
+void Cache_AI_Move_Path(int16_t player_idx, int16_t from_x, int16_t from_y, int16_t to_x, int16_t to_y, int16_t plane,
+                        const uint8_t *path_x, const uint8_t *path_y, const uint8_t *path_cost)
 {
     if (player_idx == 0) {
         return;

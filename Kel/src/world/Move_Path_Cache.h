@@ -11,7 +11,7 @@ constexpr int AI_MOVE_PATH_STEPS = 35;
 
 #pragma pack(push, 1)
 struct AI_Move_Path_Record {
-    int16_t from_x;               // -1: a free entry
+    int16_t from_x;  // -1: a free entry
     int16_t from_y;
     int16_t to_x;
     int16_t to_y;
@@ -44,8 +44,8 @@ int16_t AI_Move_Path_Lookup(int16_t from_x, int16_t from_y, int16_t to_x, int16_
 
 // Keeps the rest of a route for a computer player: the steps after the stack's square up to the
 // destination, both found among the first 35 steps of the path.
-void Cache_AI_Move_Path(int16_t player_idx, int16_t from_x, int16_t from_y, int16_t to_x, int16_t to_y,
-                        int16_t plane, const uint8_t *path_x, const uint8_t *path_y, const uint8_t *path_cost);
+void Cache_AI_Move_Path(int16_t player_idx, int16_t from_x, int16_t from_y, int16_t to_x, int16_t to_y, int16_t plane,
+                        const uint8_t *path_x, const uint8_t *path_y, const uint8_t *path_cost);
 
 // Frees the entry of the last lookup.
 void Invalidate_AI_Move_Path(void);

@@ -117,7 +117,8 @@ void Army_Movement_Modes(int16_t *modes, const int16_t *units, int16_t n)
                     swimmers++;
                 }
             }
-            if (k == MV_FLYING && ((any & (UE_WINDWALKING | UE_FLIGHT)) || (unit.mutations & UM_CHAOS_CHANNELS_DEMON_WINGS))) {
+            if (k == MV_FLYING &&
+                ((any & (UE_WINDWALKING | UE_FLIGHT)) || (unit.mutations & UM_CHAOS_CHANNELS_DEMON_WINGS))) {
                 c++;
                 flyers++;
                 if ((any & UE_WATERWALKING) || non_corporeal || wraith) {

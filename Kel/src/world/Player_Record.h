@@ -21,9 +21,23 @@ constexpr uint8_t SS_KNOWN = 2;
 constexpr uint8_t SS_RESEARCH_LIST = 3;
 
 enum Retort_Index : int {
-    rtr_Alchemy = 0, rtr_Warlord, rtr_Chaos_Mastery, rtr_Nature_Mastery, rtr_Sorcery_Mastery,
-    rtr_Infernal_Power, rtr_Divine_Power, rtr_Sage_Master, rtr_Channeler, rtr_Myrran, rtr_Archmage,
-    rtr_Mana_Focusing, rtr_Node_Mastery, rtr_Famous, rtr_Runemaster, rtr_Conjurer, rtr_Charismatic,
+    rtr_Alchemy = 0,
+    rtr_Warlord,
+    rtr_Chaos_Mastery,
+    rtr_Nature_Mastery,
+    rtr_Sorcery_Mastery,
+    rtr_Infernal_Power,
+    rtr_Divine_Power,
+    rtr_Sage_Master,
+    rtr_Channeler,
+    rtr_Myrran,
+    rtr_Archmage,
+    rtr_Mana_Focusing,
+    rtr_Node_Mastery,
+    rtr_Famous,
+    rtr_Runemaster,
+    rtr_Conjurer,
+    rtr_Charismatic,
     rtr_Artificer,
 };
 
@@ -31,41 +45,41 @@ enum Retort_Index : int {
 // plus 1 while the wizard keeps the enchantment.
 enum Global_Enchantment : int {
     ge_Eternal_Night = 0,
-    ge_Evil_Omens = 1,            // counted by the computer players as suppressing Life and Nature
+    ge_Evil_Omens = 1,  // counted by the computer players as suppressing Life and Nature
     ge_Zombie_Mastery = 2,
     ge_Slot_3 = 3,
-    ge_Wind_Mastery = 4,          // ships of the holder faster, of the others slower
+    ge_Wind_Mastery = 4,  // ships of the holder faster, of the others slower
     ge_Suppress_Magic = 5,
     ge_Time_Stop = 6,
     ge_Natures_Awareness = 7,
     ge_Natures_Wrath = 8,
-    ge_Unit_Recovery = 9,         // the holder's living units lose their damage each turn
-    ge_Chaos_Surge = 10,          // new units of the holder get chaos channels; chaos creatures +2
+    ge_Unit_Recovery = 9,  // the holder's living units lose their damage each turn
+    ge_Chaos_Surge = 10,   // new units of the holder get chaos channels; chaos creatures +2
     ge_Slot_11 = 11,
-    ge_Great_Wasting = 12,        // -1 pacification in the other wizards' cities
+    ge_Great_Wasting = 12,  // -1 pacification in the other wizards' cities
     ge_Meteor_Storm = 13,
-    ge_Armageddon = 14,           // -2 pacification in the other wizards' cities
+    ge_Armageddon = 14,  // -2 pacification in the other wizards' cities
     ge_Tranquility = 15,
-    ge_Life_Force = 16,           // no rebels in the holder's cities
-    ge_Crusade = 17,              // +1 level, +2 pacification
-    ge_Fame_Bonus = 18,           // +10 fame, +1 pacification
+    ge_Life_Force = 16,  // no rebels in the holder's cities
+    ge_Crusade = 17,     // +1 level, +2 pacification
+    ge_Fame_Bonus = 18,  // +10 fame, +1 pacification
     ge_Holy_Arms = 19,
     ge_Planar_Seal = 20,
     ge_Charm_of_Life = 21,
-    ge_Spell_Watch = 22,          // the human sees the rivals' spells being cast
+    ge_Spell_Watch = 22,  // the human sees the rivals' spells being cast
     ge_Awareness = 23,
 };
 
 #pragma pack(push, 1)
 struct Hero_Slot_Record {
-    int16_t unit_idx;             // -1: empty slot, whatever the other bytes hold
+    int16_t unit_idx;  // -1: empty slot, whatever the other bytes hold
     char name[14];
-    int16_t Items[3];             // -1: empty item place
+    int16_t Items[3];  // -1: empty item place
     int16_t Item_Slots[3];
 };
 
 struct Player_Record {
-    uint8_t wizard_id;            // portrait 0..13
+    uint8_t wizard_id;  // portrait 0..13
     char name[20];
     uint8_t capital_race;
     uint8_t banner_id;
@@ -95,7 +109,7 @@ struct Player_Record {
     int16_t Skill_Left;
     int16_t Nominal_Skill;
     int16_t tax_rate;
-    int16_t spellranks[5];        // books per realm: Nature, Sorcery, Chaos, Life, Death
+    int16_t spellranks[5];  // books per realm: Nature, Sorcery, Chaos, Life, Death
     uint8_t retorts[NUM_RETORTS];
     Hero_Slot_Record Heroes[NUM_HERO_SLOTS];
     uint8_t reserved_286[2];

@@ -53,5 +53,5 @@ void City_Remove_Road(int16_t wx, int16_t wy, int16_t wp)
         return;
     }
     Set_Costs(wx, wy, wp, 2);
-    _map_square_flags[World_Square_Index(wx, wy, wp)] &= (uint8_t)~(sf_Road | sf_Enchanted_Road);
+    _map_square_flags[World_Square_Index(wx, wy, wp)] &= (uint8_t) ~(sf_Road | sf_Enchanted_Road);
 }

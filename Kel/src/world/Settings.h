@@ -4,6 +4,6 @@
 
 #include "world/Game_Settings.h"
 
-constexpr int GAME_SETTINGS_SLOT_MARK_WORD = GS_SLOT_MARK_FIRST; // word 23 + slot k (1 to 8)
+constexpr int GAME_SETTINGS_SLOT_MARK_WORD = GS_SLOT_MARK_FIRST;  // word 23 + slot k (1 to 8)
 constexpr int GAME_SETTINGS_MARKED_SLOTS = 8;
 constexpr const char *GAME_SETTINGS_FILE = "RAROZ.SET";

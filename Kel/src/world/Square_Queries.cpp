@@ -63,9 +63,23 @@ constexpr int Class_Food(int c)
     if (c == 0 || c > 600) return 0;
     if (c >= 162 && c <= 184) {
         switch (c) {
-        case 163: case 171: case 183: case 184: return 1;
-        case 164: case 165: case 166: case 167: case 170: case 174: case 175: case 176:
-        case 177: case 178: case 179: case 181: case 182: return 0;
+        case 163:
+        case 171:
+        case 183:
+        case 184: return 1;
+        case 164:
+        case 165:
+        case 166:
+        case 167:
+        case 170:
+        case 174:
+        case 175:
+        case 176:
+        case 177:
+        case 178:
+        case 179:
+        case 181:
+        case 182: return 0;
         case 168: return 4;
         case 169: return 5;
         default: return 3;
@@ -97,8 +111,8 @@ struct Class_Table {
     constexpr Class_Table() : info()
     {
         for (int c = 0; c < TERRAIN_TILE_SET_SIZE; c++) {
-            info[c] = Terrain_Class_Info{(uint8_t)Class_Food(c), (uint8_t)Class_Production(c),
-                                         (uint8_t)Class_Forest(c), (uint8_t)Class_Sailable(c)};
+            info[c] = Terrain_Class_Info{(uint8_t)Class_Food(c), (uint8_t)Class_Production(c), (uint8_t)Class_Forest(c),
+                                         (uint8_t)Class_Sailable(c)};
         }
     }
 };
@@ -303,10 +317,7 @@ int16_t Square_Crysx_Power(int16_t wx, int16_t wy, int16_t wp, int16_t, int16_t 
 }
 
 int16_t Square_Has_Mithril(int16_t wx, int16_t wy, int16_t wp) { return Specials_At(wx, wy, wp) == ts_Mithril; }
-int16_t Square_Has_Adamantium(int16_t wx, int16_t wy, int16_t wp)
-{
-    return Specials_At(wx, wy, wp) == ts_Adamantium;
-}
+int16_t Square_Has_Adamantium(int16_t wx, int16_t wy, int16_t wp) { return Specials_At(wx, wy, wp) == ts_Adamantium; }
 
 int16_t Square_Unit_Cost_Reduction(int16_t wx, int16_t wy, int16_t wp, int16_t coal_flag, int16_t doubled)
 {
@@ -381,9 +392,9 @@ int16_t City_Best_Weapon(int16_t city_idx)
 
 void All_City_Nightshade_Count(void)
 {
-    static const int nightshade_buildings[] = {bt_Healers_Grove, bt_Lore_Hall, bt_Seers_Tower, bt_Weapon_Forge,
-                                               bt_Mage_Guild,    bt_Shrine,    bt_Temple,      bt_Great_Temple,
-                                               bt_Sanctum};
+    static const int nightshade_buildings[] = {bt_Healers_Grove, bt_Lore_Hall,    bt_Seers_Tower,
+                                               bt_Weapon_Forge,  bt_Mage_Guild,   bt_Shrine,
+                                               bt_Temple,        bt_Great_Temple, bt_Sanctum};
     for (int city_idx = 0; city_idx < _cities && city_idx < NUM_CITIES; city_idx++) {
         City_Record &city = _CITIES[city_idx];
         if (city.population == 0) {
@@ -438,11 +449,29 @@ int16_t Turns_To_Build_Road(int16_t wx, int16_t wy, int16_t wp)
     int c = Terrain_Class(_world_maps[square]);
     switch (c) {
     case 1: return 2;
-    case 162: case 172: case 173: case 180: return 3;
-    case 165: case 168: case 174: case 175: case 176: return 4;
-    case 169: case 170: return 5;
-    case 163: case 167: case 171: case 181: case 182: case 183: case 184: return 6;
-    case 164: case 166: case 177: case 178: case 179: return 8;
+    case 162:
+    case 172:
+    case 173:
+    case 180: return 3;
+    case 165:
+    case 168:
+    case 174:
+    case 175:
+    case 176: return 4;
+    case 169:
+    case 170: return 5;
+    case 163:
+    case 167:
+    case 171:
+    case 181:
+    case 182:
+    case 183:
+    case 184: return 6;
+    case 164:
+    case 166:
+    case 177:
+    case 178:
+    case 179: return 8;
     default: break;
     }
     if (Class_Is_River(c)) {

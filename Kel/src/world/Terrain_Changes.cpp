@@ -15,7 +15,15 @@ constexpr int DESERT_OFFSET = 290;
 constexpr int TUNDRA_OFFSET = 600;
 constexpr int HILLS_OFFSET = 16;
 
-enum Rough_Type : int16_t { rough_Special = 0, rough_Water, rough_Plain, rough_Desert, rough_Hills, rough_Mountain, rough_Tundra };
+enum Rough_Type : int16_t {
+    rough_Special = 0,
+    rough_Water,
+    rough_Plain,
+    rough_Desert,
+    rough_Hills,
+    rough_Mountain,
+    rough_Tundra
+};
 
 const uint8_t m_rnd_grasslands[3] = {tt_Grasslands, tt_Grasslands_2, tt_Grasslands_3};
 const uint8_t m_rnd_forests[3] = {tt_Forest, tt_Forest_2, tt_Forest_3};
@@ -49,7 +57,8 @@ void Load_Edge_Table(void)
         m_edge_table[i] = value;
     }
     if (bad > 0) {
-        STU_LOG(SEV_WARN, LC_GENERAL, "TERRTYPE: %d edge tiles out of their class; the plain tile is used for them", bad);
+        STU_LOG(SEV_WARN, LC_GENERAL, "TERRTYPE: %d edge tiles out of their class; the plain tile is used for them",
+                bad);
     }
 }
 
@@ -124,11 +133,15 @@ void Adjacent_Flow(int16_t wx, int16_t wy, int16_t wp)
     int x = wx < 0 ? wx + WORLD_WIDTH : wx >= WORLD_WIDTH ? wx - WORLD_WIDTH : wx;
     if (Get_Rough_Type((int16_t)x, wy, wp) == rough_Desert) {
         int mask = Neighbour_Mask(x, wy, wp, rough_Desert, false);
-        Set_Terrain(x, wy, wp, (int16_t)(mask == 0 || m_edge_table[mask] == 0 ? (int)tt_Desert : m_edge_table[mask] + DESERT_OFFSET));
+        Set_Terrain(
+            x, wy, wp,
+            (int16_t)(mask == 0 || m_edge_table[mask] == 0 ? (int)tt_Desert : m_edge_table[mask] + DESERT_OFFSET));
     }
     if (Get_Rough_Type((int16_t)x, wy, wp) == rough_Tundra) {
         int mask = Neighbour_Mask(x, wy, wp, rough_Tundra, false);
-        Set_Terrain(x, wy, wp, (int16_t)(mask == 0 || m_edge_table[mask] == 0 ? (int)tt_Tundra_2 : m_edge_table[mask] + TUNDRA_OFFSET));
+        Set_Terrain(
+            x, wy, wp,
+            (int16_t)(mask == 0 || m_edge_table[mask] == 0 ? (int)tt_Tundra_2 : m_edge_table[mask] + TUNDRA_OFFSET));
     }
     if (Get_Rough_Type((int16_t)x, wy, wp) == rough_Mountain) {
         int mask = Neighbour_Mask(x, wy, wp, rough_Mountain, true);
@@ -203,8 +216,13 @@ void Generate_Ore(int16_t wx, int16_t wy, int16_t wp)
         return;
     }
     int16_t d = RANDOM(20);
-    uint8_t mineral = d <= 5 ? ts_Iron_Ore : d <= 8 ? ts_Coal : d <= 11 ? ts_Silver : d <= 14 ? ts_Gold
-                    : d <= 16 ? ts_Gems : d <= 18 ? ts_Mithril : ts_Adamantium;
+    uint8_t mineral = d <= 5    ? ts_Iron_Ore
+                      : d <= 8  ? ts_Coal
+                      : d <= 11 ? ts_Silver
+                      : d <= 14 ? ts_Gold
+                      : d <= 16 ? ts_Gems
+                      : d <= 18 ? ts_Mithril
+                                : ts_Adamantium;
     uint8_t &specials = _map_square_terrain_specials[World_Square_Index(wx, wy, wp)];
     specials = (uint8_t)((specials & 0xE0) | mineral);
 }

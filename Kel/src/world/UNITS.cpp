@@ -1,11 +1,11 @@
 // Unit creation, compaction of the unit table and the movement allowance.
 #include <cstring>
 
+#include "STU_Log.h"
 #include "world/ALLOC.h"
+#include "world/Building_Data_Record.h"
 #include "world/Chaos_Channels.h"
 #include "world/City_Record_Operations.h"
-#include "STU_Log.h"
-#include "world/Building_Data_Record.h"
 #include "world/Square_Queries.h"
 #include "world/Unit_Levels.h"
 #include "world/Unit_Type_Record.h"

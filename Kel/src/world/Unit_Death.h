@@ -6,8 +6,8 @@
 
 enum Kill_Unit_Mode : int16_t {
     kum_Plain = 0,
-    kum_Destroyed = 1,            // a hero's items are destroyed with it
-    kum_Hero_Leaves = 2,          // the hero leaves for good
+    kum_Destroyed = 1,    // a hero's items are destroyed with it
+    kum_Hero_Leaves = 2,  // the hero leaves for good
 };
 
 // Frees the unit record. A dead unit or an index off the table is left alone.

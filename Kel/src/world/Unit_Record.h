@@ -9,12 +9,12 @@ struct Unit_Record {
     uint8_t wx;
     uint8_t wy;
     uint8_t wp;
-    int8_t owner_idx;             // 0..5 alive; anything else marks a dead unit
-    uint8_t moves2_max;           // half-moves per turn
+    int8_t owner_idx;    // 0..5 alive; anything else marks a dead unit
+    uint8_t moves2_max;  // half-moves per turn
     uint8_t type;
-    int8_t Hero_Slot;             // -1 for every unit that is not a hero
+    int8_t Hero_Slot;  // -1 for every unit that is not a hero
     uint8_t Finished;
-    uint8_t moves2;               // half-moves left this turn
+    uint8_t moves2;  // half-moves left this turn
     uint8_t dst_wx;
     uint8_t dst_wy;
     uint8_t Status;
@@ -29,7 +29,7 @@ struct Unit_Record {
     uint8_t Sight_Range;
     uint8_t mutations;
     uint32_t enchantments;
-    int8_t Rd_Constr_Left;        // -1 when the unit builds no road
+    int8_t Rd_Constr_Left;  // -1 when the unit builds no road
     uint8_t Rd_From_X;
     uint8_t Rd_From_Y;
     uint8_t reserved_31;

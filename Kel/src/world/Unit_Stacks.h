@@ -9,7 +9,7 @@ constexpr int MAX_STACK = 9;
 #pragma pack(push, 1)
 struct Unit_Stack_Entry {
     int16_t unit_idx;
-    int16_t active;               // 1 when the unit is selected to move
+    int16_t active;  // 1 when the unit is selected to move
 };
 #pragma pack(pop)
 static_assert(sizeof(Unit_Stack_Entry) == 4);

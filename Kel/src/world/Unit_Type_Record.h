@@ -86,7 +86,7 @@ enum Unit_Ranged_Kind : uint8_t {
     rk_Stoning_Gaze = 103,
     rk_Doom_Gaze = 104,
     rk_Death_Gaze = 105,
-    rk_None = 255,                // -1 in the type table's signed byte
+    rk_None = 255,  // -1 in the type table's signed byte
 };
 
 // Movement flag bits
@@ -103,7 +103,7 @@ struct Unit_Type_Record {
     const char *name;
     int8_t Melee;
     int8_t Ranged;
-    int8_t Ranged_Type;           // -1 none
+    int8_t Ranged_Type;  // -1 none
     uint8_t Ammo;
     int8_t To_Hit;
     int8_t Defense;
@@ -111,7 +111,7 @@ struct Unit_Type_Record {
     uint8_t Move_Halves;
     int16_t cost;
     uint8_t Upkeep;
-    uint8_t race;                 // 0..13 peoples, 14 any, 16..20 realms of summoned creatures
+    uint8_t race;  // 0..13 peoples, 14 any, 16..20 realms of summoned creatures
     uint8_t hero_portrait;
     uint8_t reqd_bldg_1;
     uint8_t reqd_bldg_2;

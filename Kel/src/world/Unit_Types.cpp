@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "world/Unit_Type_Record.h"
 #include "world/ALLOC.h"
+#include "world/Unit_Type_Record.h"
 
 Unit_Type_Record _unit_type_table[NUM_UNIT_TYPES];
 const char *_unit_type_names[NUM_UNIT_TYPES];
@@ -49,8 +49,8 @@ static const Unit_Kind m_generic_kinds[4] = {
 // The first unit type of each race 0..13; the races' ranges end at 154 where summoned creatures begin.
 static const int16_t m_race_first_type[15] = {39, 46, 57, 66, 76, 83, 89, 95, 104, 114, 120, 127, 137, 147, 154};
 static const char *const m_race_names[14] = {"Barbarian", "Beastmen", "Dark Elf", "Draconian", "Dwarven",
-                                            "Gnoll",     "Halfling", "High Elf", "High Men",  "Klackon",
-                                            "Lizardman", "Nomad",    "Orc",      "Troll"};
+                                             "Gnoll",     "Halfling", "High Elf", "High Men",  "Klackon",
+                                             "Lizardman", "Nomad",    "Orc",      "Troll"};
 static const char *const m_realm_names[5] = {"Nature", "Sorcery", "Chaos", "Life", "Death"};
 
 static void Set_Kind(int type, const Unit_Kind &kind, const char *name, uint8_t race)
@@ -82,8 +82,20 @@ void Unit_Type_Table_Reset(void)
 {
     char name[32];
     for (int type = 0; type < NUM_HERO_TYPES; type++) {
-        Unit_Kind hero = {"", (int8_t)(4 + type % 4), (int8_t)(type % 3 == 0 ? 3 : 0), (int8_t)(type % 3 == 0 ? 20 : -1),
-                          4, 6, 2, (uint8_t)(6 + type % 5), 1, (int16_t)(100 + 20 * type), MV_FOOT, 0, 0, 0};
+        Unit_Kind hero = {"",
+                          (int8_t)(4 + type % 4),
+                          (int8_t)(type % 3 == 0 ? 3 : 0),
+                          (int8_t)(type % 3 == 0 ? 20 : -1),
+                          4,
+                          6,
+                          2,
+                          (uint8_t)(6 + type % 5),
+                          1,
+                          (int16_t)(100 + 20 * type),
+                          MV_FOOT,
+                          0,
+                          0,
+                          0};
         snprintf(name, sizeof(name), "Hero %d", type);
         Set_Kind(type, hero, name, (uint8_t)(type % 14));
         _unit_type_table[type].hero_portrait = (uint8_t)type;
@@ -102,9 +114,20 @@ void Unit_Type_Table_Reset(void)
     for (int type = m_race_first_type[14]; type < NUM_UNIT_TYPES; type++) {
         int realm = (type - m_race_first_type[14]) % 5;
         int rank = (type - m_race_first_type[14]) / 5;
-        Unit_Kind creature = {"", (int8_t)(4 + 2 * rank), 0, -1, (int8_t)(3 + rank), (int8_t)(6 + rank), 2,
-                              (uint8_t)(5 + 3 * rank), 1, (int16_t)(50 + 40 * rank), (uint16_t)(rank % 2 ? MV_FLYING : MV_FOOT),
-                              UA_FANTASTIC, 0, 0};
+        Unit_Kind creature = {"",
+                              (int8_t)(4 + 2 * rank),
+                              0,
+                              -1,
+                              (int8_t)(3 + rank),
+                              (int8_t)(6 + rank),
+                              2,
+                              (uint8_t)(5 + 3 * rank),
+                              1,
+                              (int16_t)(50 + 40 * rank),
+                              (uint16_t)(rank % 2 ? MV_FLYING : MV_FOOT),
+                              UA_FANTASTIC,
+                              0,
+                              0};
         snprintf(name, sizeof(name), "%s Creature %d", m_realm_names[realm], rank + 1);
         Set_Kind(type, creature, name, (uint8_t)(16 + realm));
     }

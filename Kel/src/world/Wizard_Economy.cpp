@@ -226,7 +226,8 @@ void Players_Update_Magic_Power(void)
             strength = node.type == 1 ? strength * 2 : strength / 2;
         }
         const Player_Record &owner = _players[node.owner_idx];
-        if ((node.type == 0 && owner.retorts[rtr_Sorcery_Mastery]) || (node.type == 2 && owner.retorts[rtr_Chaos_Mastery]) ||
+        if ((node.type == 0 && owner.retorts[rtr_Sorcery_Mastery]) ||
+            (node.type == 2 && owner.retorts[rtr_Chaos_Mastery]) ||
             (node.type == 1 && owner.retorts[rtr_Nature_Mastery])) {
             strength *= 2;
         }

@@ -5,13 +5,11 @@
 void *World_Block_Data(World_Block_Id id)
 {
     switch (id) {
-#define WORLD_BLOCK_DATA(id, name, data, element_size, count, paras) \
-    case id:                                                         \
-        return (void *)(data);
+#define WORLD_BLOCK_DATA(id, name, data, element_size, count, paras)                                                   \
+    case id: return (void *)(data);
         WORLD_BLOCKS(WORLD_BLOCK_DATA)
 #undef WORLD_BLOCK_DATA
-    case NUM_WORLD_BLOCKS:
-        break;
+    case NUM_WORLD_BLOCKS: break;
     }
     return nullptr;
 }

@@ -15,49 +15,48 @@ static_assert(std::endian::native == std::endian::little, "saved games are memor
 
 // X(id, name, data, element size, count, paragraphs carved by Allocate_Data_Space; 0 for a
 // variable of the program itself)
-#define WORLD_BLOCKS(X)                                                                                \
-    X(WB_HEROES_0, "_HEROES2[0]", _HEROES2[0], sizeof(Hero_Record), NUM_HERO_TYPES, 28)                \
-    X(WB_HEROES_1, "_HEROES2[1]", _HEROES2[1], sizeof(Hero_Record), NUM_HERO_TYPES, 27)                \
-    X(WB_HEROES_2, "_HEROES2[2]", _HEROES2[2], sizeof(Hero_Record), NUM_HERO_TYPES, 27)                \
-    X(WB_HEROES_3, "_HEROES2[3]", _HEROES2[3], sizeof(Hero_Record), NUM_HERO_TYPES, 27)                \
-    X(WB_HEROES_4, "_HEROES2[4]", _HEROES2[4], sizeof(Hero_Record), NUM_HERO_TYPES, 27)                \
-    X(WB_HEROES_5, "_HEROES2[5]", _HEROES2[5], sizeof(Hero_Record), NUM_HERO_TYPES, 27)                \
-    X(WB_NUM_PLAYERS, "_num_players", &_num_players, sizeof(int16_t), 1, 0)                            \
-    X(WB_LANDSIZE, "_landsize", &_landsize, sizeof(int16_t), 1, 0)                                     \
-    X(WB_MAGIC, "_magic", &_magic, sizeof(int16_t), 1, 0)                                              \
-    X(WB_DIFFICULTY, "_difficulty", &_difficulty, sizeof(int16_t), 1, 0)                               \
-    X(WB_CITIES_COUNT, "_cities", &_cities, sizeof(int16_t), 1, 0)                                     \
-    X(WB_UNITS_COUNT, "_units", &_units, sizeof(int16_t), 1, 0)                                        \
-    X(WB_TURN, "_turn", &_turn, sizeof(int16_t), 1, 0)                                                 \
-    X(WB_UNIT, "_unit", &_unit, sizeof(int16_t), 1, 0)                                                 \
-    X(WB_PLAYERS, "_players", _players, sizeof(Player_Record), NUM_PLAYERS, 0)                         \
-    X(WB_WORLD_MAPS, "_world_maps", _world_maps, sizeof(int16_t), NUM_PLANES * WORLD_SIZE, 602)        \
-    X(WB_GRID_LAND, "connectivity_grid_land", connectivity_grid_land, 1, CONNECTIVITY_GRID_SIZE, 14)   \
-    X(WB_GRID_SEA, "connectivity_grid_sea", connectivity_grid_sea, 1, CONNECTIVITY_GRID_SIZE, 14)      \
-    X(WB_LANDMASSES, "_landmasses", _landmasses, 1, NUM_PLANES * WORLD_SIZE, 302)                      \
-    X(WB_NODES, "_NODES", _NODES, sizeof(Node_Record), NUM_NODES, 92)                                  \
-    X(WB_FORTRESSES, "_FORTRESSES", _FORTRESSES, sizeof(Fortress_Record), NUM_FORTRESSES, 3)           \
-    X(WB_TOWERS, "_TOWERS", _TOWERS, sizeof(Tower_Record), NUM_TOWERS, 3)                              \
-    X(WB_LAIRS, "_LAIRS", _LAIRS, sizeof(Lair_Record), NUM_LAIRS, 351)                                 \
-    X(WB_ITEMS, "_ITEMS", _ITEMS, sizeof(Item_Record), NUM_ITEMS, 433)                                 \
-    X(WB_CITIES, "_CITIES", _CITIES, sizeof(City_Record), NUM_CITIES, 714)                             \
-    X(WB_UNITS, "_UNITS", _UNITS, sizeof(Unit_Record), UNIT_SAVE_RECORDS, 2028)                        \
-    X(WB_TERRAIN_SPECIALS, "_map_square_terrain_specials", _map_square_terrain_specials, 1,            \
-      NUM_PLANES * WORLD_SIZE, 302)                                                                    \
-    X(WB_SQUARE_EXPLORED, "_square_explored", _square_explored, 1, NUM_PLANES * WORLD_SIZE, 302)       \
-    X(WB_MOVEMENT_MAPS, "movement_mode_cost_maps", movement_mode_cost_maps, 1, MOVEMENT_COST_MAPS_SIZE, \
-      1802)                                                                                            \
-    X(WB_EVENTS, "events_table", events_table, EVENTS_RECORD_SIZE, 1, 7)                               \
-    X(WB_SQUARE_FLAGS, "_map_square_flags", _map_square_flags, 1, NUM_PLANES * WORLD_SIZE, 302)        \
-    X(WB_GRAND_VIZIER, "grand_vizier", &grand_vizier, sizeof(int16_t), 1, 0)                           \
-    X(WB_PREFAB_ITEMS, "_prefab_item_table", _prefab_item_table, 1, NUM_PREFAB_ITEMS, 17)              \
+#define WORLD_BLOCKS(X)                                                                                                \
+    X(WB_HEROES_0, "_HEROES2[0]", _HEROES2[0], sizeof(Hero_Record), NUM_HERO_TYPES, 28)                                \
+    X(WB_HEROES_1, "_HEROES2[1]", _HEROES2[1], sizeof(Hero_Record), NUM_HERO_TYPES, 27)                                \
+    X(WB_HEROES_2, "_HEROES2[2]", _HEROES2[2], sizeof(Hero_Record), NUM_HERO_TYPES, 27)                                \
+    X(WB_HEROES_3, "_HEROES2[3]", _HEROES2[3], sizeof(Hero_Record), NUM_HERO_TYPES, 27)                                \
+    X(WB_HEROES_4, "_HEROES2[4]", _HEROES2[4], sizeof(Hero_Record), NUM_HERO_TYPES, 27)                                \
+    X(WB_HEROES_5, "_HEROES2[5]", _HEROES2[5], sizeof(Hero_Record), NUM_HERO_TYPES, 27)                                \
+    X(WB_NUM_PLAYERS, "_num_players", &_num_players, sizeof(int16_t), 1, 0)                                            \
+    X(WB_LANDSIZE, "_landsize", &_landsize, sizeof(int16_t), 1, 0)                                                     \
+    X(WB_MAGIC, "_magic", &_magic, sizeof(int16_t), 1, 0)                                                              \
+    X(WB_DIFFICULTY, "_difficulty", &_difficulty, sizeof(int16_t), 1, 0)                                               \
+    X(WB_CITIES_COUNT, "_cities", &_cities, sizeof(int16_t), 1, 0)                                                     \
+    X(WB_UNITS_COUNT, "_units", &_units, sizeof(int16_t), 1, 0)                                                        \
+    X(WB_TURN, "_turn", &_turn, sizeof(int16_t), 1, 0)                                                                 \
+    X(WB_UNIT, "_unit", &_unit, sizeof(int16_t), 1, 0)                                                                 \
+    X(WB_PLAYERS, "_players", _players, sizeof(Player_Record), NUM_PLAYERS, 0)                                         \
+    X(WB_WORLD_MAPS, "_world_maps", _world_maps, sizeof(int16_t), NUM_PLANES *WORLD_SIZE, 602)                         \
+    X(WB_GRID_LAND, "connectivity_grid_land", connectivity_grid_land, 1, CONNECTIVITY_GRID_SIZE, 14)                   \
+    X(WB_GRID_SEA, "connectivity_grid_sea", connectivity_grid_sea, 1, CONNECTIVITY_GRID_SIZE, 14)                      \
+    X(WB_LANDMASSES, "_landmasses", _landmasses, 1, NUM_PLANES *WORLD_SIZE, 302)                                       \
+    X(WB_NODES, "_NODES", _NODES, sizeof(Node_Record), NUM_NODES, 92)                                                  \
+    X(WB_FORTRESSES, "_FORTRESSES", _FORTRESSES, sizeof(Fortress_Record), NUM_FORTRESSES, 3)                           \
+    X(WB_TOWERS, "_TOWERS", _TOWERS, sizeof(Tower_Record), NUM_TOWERS, 3)                                              \
+    X(WB_LAIRS, "_LAIRS", _LAIRS, sizeof(Lair_Record), NUM_LAIRS, 351)                                                 \
+    X(WB_ITEMS, "_ITEMS", _ITEMS, sizeof(Item_Record), NUM_ITEMS, 433)                                                 \
+    X(WB_CITIES, "_CITIES", _CITIES, sizeof(City_Record), NUM_CITIES, 714)                                             \
+    X(WB_UNITS, "_UNITS", _UNITS, sizeof(Unit_Record), UNIT_SAVE_RECORDS, 2028)                                        \
+    X(WB_TERRAIN_SPECIALS, "_map_square_terrain_specials", _map_square_terrain_specials, 1, NUM_PLANES *WORLD_SIZE,    \
+      302)                                                                                                             \
+    X(WB_SQUARE_EXPLORED, "_square_explored", _square_explored, 1, NUM_PLANES *WORLD_SIZE, 302)                        \
+    X(WB_MOVEMENT_MAPS, "movement_mode_cost_maps", movement_mode_cost_maps, 1, MOVEMENT_COST_MAPS_SIZE, 1802)          \
+    X(WB_EVENTS, "events_table", events_table, EVENTS_RECORD_SIZE, 1, 7)                                               \
+    X(WB_SQUARE_FLAGS, "_map_square_flags", _map_square_flags, 1, NUM_PLANES *WORLD_SIZE, 302)                         \
+    X(WB_GRAND_VIZIER, "grand_vizier", &grand_vizier, sizeof(int16_t), 1, 0)                                           \
+    X(WB_PREFAB_ITEMS, "_prefab_item_table", _prefab_item_table, 1, NUM_PREFAB_ITEMS, 17)                              \
     X(WB_HERO_NAMES, "hero_names_table", hero_names_table, sizeof(Hero_Name_Record), NUM_HERO_TYPES, 37)
 
 enum World_Block_Id : int {
 #define WORLD_BLOCK_ID(id, name, data, element_size, count, paras) id,
     WORLD_BLOCKS(WORLD_BLOCK_ID)
 #undef WORLD_BLOCK_ID
-    NUM_WORLD_BLOCKS
+        NUM_WORLD_BLOCKS
 };
 
 struct World_Block_Layout {
@@ -74,7 +73,10 @@ inline constexpr World_Block_Layout WORLD_BLOCK_LAYOUTS[NUM_WORLD_BLOCKS] = {
 };
 
 // Bytes the block holds in a saved game.
-constexpr size_t World_Block_Bytes(int id) { return WORLD_BLOCK_LAYOUTS[id].element_size * WORLD_BLOCK_LAYOUTS[id].count; }
+constexpr size_t World_Block_Bytes(int id)
+{
+    return WORLD_BLOCK_LAYOUTS[id].element_size * WORLD_BLOCK_LAYOUTS[id].count;
+}
 
 // Where the block starts in a saved game.
 constexpr size_t World_Block_Offset(int id)
