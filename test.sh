@@ -40,6 +40,6 @@ ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}" UBSAN_OPTIONS="p
 
 if [ -x tools/fuzz-smoke.sh ]; then
   echo "== fuzzing smoke run"
-  ./tools/fuzz-smoke.sh
+  ./tools/fuzz-smoke.sh 10
 fi
 echo "== all tests passed"
