@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "Fields.h"
@@ -22,6 +23,7 @@
 #include "turn/End_Of_Turn.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
+#include "world/Move_Path_Cache.h"
 
 namespace {
 
@@ -261,6 +263,24 @@ TEST_F(Screens_Test, RefusedContinueFileKeepsTheWorldAndReturnsToTheMenu)
     EXPECT_EQ(current_screen, scr_Main_Menu_Screen);
     EXPECT_EQ(_turn, 12);
     EXPECT_NE(err.find("could not be loaded"), std::string::npos) << err;
+}
+
+// Resuming a game frees the first 100 entries of the computer players' path cache, which
+// otherwise reads as all in use; the entries behind them are left as they were.
+TEST_F(Screens_Test, ContinuedGameFreesTheComputerPlayersPathCache)
+{
+    std::filesystem::copy_file(TOLVA_BINARY_DIR "/standin/SAVE9.GAM", user / "SAVE9.GAM");
+    memset(_ai_move_path_table, 0, AI_MOVE_PATH_CACHE_SIZE);
+    AI_Move_Path_Entries()[139].from_x = 7;
+    _ai_move_path_idx = 5;
+    current_screen = scr_Continue;
+    Screen_Control_Pass();
+    ASSERT_EQ(current_screen, scr_Main_Screen);
+    EXPECT_EQ(_ai_move_path_idx, -1);
+    EXPECT_EQ(AI_Move_Path_Entries()[0].from_x, -1);
+    EXPECT_EQ(AI_Move_Path_Entries()[99].from_x, -1);
+    EXPECT_EQ(AI_Move_Path_Entries()[100].from_x, 0);
+    EXPECT_EQ(AI_Move_Path_Entries()[139].from_x, 7);
 }
 
 }  // namespace

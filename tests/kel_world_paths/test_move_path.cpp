@@ -292,6 +292,38 @@ TEST_F(MovePath, CacheHitAndInvalidation)
     EXPECT_EQ(AI_Move_Path_Entries()[0].x[0], 8);
 }
 
+// The table begins as zero bytes: every entry reads as a route from (0,0) in use, so a lookup
+// for (0,0) "hits" a route of no steps and a store finds no free entry. A loaded game frees the
+// first 100 entries; the 40 behind them keep what they held.
+TEST_F(MovePath, LoadedGameFreesTheFirstHundredEntries)
+{
+    memset(_ai_move_path_table, 0, AI_MOVE_PATH_CACHE_SIZE);
+    AI_Move_Path_Record &kept = AI_Move_Path_Entries()[120];
+    kept.from_x = 3, kept.from_y = 4, kept.to_x = 9, kept.to_y = 9, kept.count = 2;
+    _ai_move_path_idx = 17;
+
+    Free_AI_Move_Path_Entries();
+    EXPECT_EQ(_ai_move_path_idx, -1);
+    for (int i = 0; i < AI_MOVE_PATH_ENTRIES; i++) {
+        EXPECT_EQ(AI_Move_Path_Entries()[i].from_x, i < AI_MOVE_PATH_ENTRIES_FREED ? -1 : (i == 120 ? 3 : 0))
+            << "entry " << i;
+    }
+    EXPECT_EQ(kept.count, 2);
+
+    EXPECT_EQ(AI_Move_Path_Lookup(0, 0, 0, 0, 0), -1);
+    EXPECT_EQ(dbg_ai_move_path_cache_misses, 1);
+    ASSERT_EQ(Route(5, 10, 12, 10, 1, 2), 7);
+    uint8_t px[40] = {5}, py[40] = {10}, pc[40] = {0};
+    for (int i = 0; i < 7; i++) {
+        px[i + 1] = xs[i], py[i + 1] = ys[i], pc[i + 1] = cs[i];
+    }
+    Cache_AI_Move_Path(2, 5, 10, 12, 10, 0, px, py, pc);
+    EXPECT_EQ(_ai_move_path_idx, 0);
+    EXPECT_EQ(AI_Move_Path_Entries()[0].from_x, 5);
+    EXPECT_EQ(AI_Move_Path_Entries()[0].count, 7);
+    EXPECT_EQ(AI_Move_Path_Lookup(5, 10, 12, 10, 0), 0);
+}
+
 TEST_F(MovePath, LongRoutesKeepTheirFirstStepsWithinTheRoom)
 {
     // A serpentine through rows 1..13 on plane 0: far more than 256 steps.

@@ -17,6 +17,7 @@
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 #include "world/ALLOC.h"
+#include "world/Move_Path_Cache.h"
 
 namespace {
 
@@ -44,11 +45,13 @@ int16_t Plain_Screen(uint8_t colour, int16_t *quit)
 
 }  // namespace
 
-// Of the resumption only the overland graphics caches and the test patches so far.
+// Of the resumption only the overland graphics caches, the computer players' path cache and the
+// test patches so far.
 void Loaded_Game_Update(void)
 {
     STUB_HIT();
     Cache_Graphics_Overland();
+    Free_AI_Move_Path_Entries();
     TST_Patch_Game_Data();
 }
 

@@ -89,3 +89,12 @@ void Invalidate_AI_Move_Path(void)
         AI_Move_Path_Entries()[_ai_move_path_idx].from_x = -1;
     }
 }
+
+void Free_AI_Move_Path_Entries(void)
+{
+    AI_Move_Path_Record *entries = AI_Move_Path_Entries();
+    for (int i = 0; i < AI_MOVE_PATH_ENTRIES_FREED; i++) {
+        entries[i].from_x = -1;
+    }
+    _ai_move_path_idx = -1;
+}

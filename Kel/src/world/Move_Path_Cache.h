@@ -8,6 +8,8 @@
 
 constexpr int AI_MOVE_PATH_ENTRIES = 140;
 constexpr int AI_MOVE_PATH_STEPS = 35;
+// The entries a resumed game frees; those behind them keep what they held.
+constexpr int AI_MOVE_PATH_ENTRIES_FREED = 100;
 
 #pragma pack(push, 1)
 struct AI_Move_Path_Record {
@@ -49,3 +51,7 @@ void Cache_AI_Move_Path(int16_t player_idx, int16_t from_x, int16_t from_y, int1
 
 // Frees the entry of the last lookup.
 void Invalidate_AI_Move_Path(void);
+
+// Frees the first 100 entries and forgets the last lookup, for a game just loaded: the table
+// begins as zero bytes, which would read as entries in use from square (0,0).
+void Free_AI_Move_Path_Entries(void);
