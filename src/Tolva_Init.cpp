@@ -17,6 +17,7 @@
 #include "STU_Log.h"
 #include "Tolva.h"
 #include "Video.h"
+#include "ai/AI_World_Hooks.h"
 #include "overland/Game_Resources.h"
 #include "overland/Screen_Control.h"
 #include "world/ALLOC.h"
@@ -179,6 +180,7 @@ void Tolva_Init_Engine(void)
 
     Release_Version();
     Allocate_Data_Space(6100);
+    AI_Install_World_Hooks();
     // The engine's boxes read the human's books by realm, the front-end flag and the
     // "Expanding Help" word through these.
     const uint8_t *human_record = reinterpret_cast<const uint8_t *>(&_players[0]);

@@ -176,3 +176,67 @@ TEST_F(CityArea, MarkedSquaresRecordsTheFirstFive)
     EXPECT_EQ(unknown_40h_square_wx[4], 3);
     EXPECT_EQ(unknown_40h_square_wp[4], 1);
 }
+
+namespace {
+
+int16_t m_mercenary_answer;
+int m_mercenary_asked_player;
+int m_mercenary_asked_cost;
+
+int16_t Recorded_Mercenary_Answer(int16_t player_idx, int16_t cost)
+{
+    m_mercenary_asked_player = player_idx;
+    m_mercenary_asked_cost = cost;
+    return m_mercenary_answer;
+}
+
+}  // namespace
+
+// A computer wizard's offer stands only when the installed answer takes it; with no answer
+// installed it is refused; the human is never asked.
+TEST_F(CityArea, MercenaryOfferAsksTheComputerWizardThroughTheHook)
+{
+    for (int t = NUM_HERO_TYPES; t < NUM_UNIT_TYPES; t++) {
+        Unit_Type_Record &type = _unit_type_table[t];
+        type.Abilities &= (uint16_t) ~(UA_FANTASTIC | UA_CREATEOUTPOST);
+        type.Move_Flags &= (uint16_t)~MV_SAILING;
+        type.Construction = 0;
+        type.cost = 20;
+    }
+    for (int p : {0, 1}) {
+        Add_Unit(NUM_HERO_TYPES, p, 5, 5, 0);
+        Add_Unit(NUM_HERO_TYPES, p, 5, 5, 1);
+        _players[p].gold_reserve = 1000;
+    }
+    _turn = 400;
+    // One offer reached the answer (a garbage value may hold it back; a few tries get past it).
+    auto offer = [](int16_t player_idx, int16_t answer, int16_t *count, int16_t *cost) {
+        m_mercenary_answer = answer;
+        m_mercenary_asked_player = m_mercenary_asked_cost = -1;
+        int16_t unit_type = 0, level = 0;
+        for (int tries = 0; tries < 200; tries++) {
+            Generate_Mercenaries(player_idx, count, &unit_type, cost, &level);
+            if (unit_type != 0) return true;
+        }
+        return false;
+    };
+    int16_t count = 0, cost = 0;
+
+    Site_Evaluation_Set_Accept_Mercenaries_Hook(Recorded_Mercenary_Answer);
+    ASSERT_TRUE(offer(1, 1, &count, &cost));
+    EXPECT_GT(count, 0);
+    EXPECT_EQ(m_mercenary_asked_player, 1);
+    EXPECT_EQ(m_mercenary_asked_cost, cost);
+    ASSERT_TRUE(offer(1, 0, &count, &cost));
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(m_mercenary_asked_player, 1);
+    ASSERT_TRUE(offer(0, 0, &count, &cost));
+    EXPECT_GT(count, 0);
+    EXPECT_EQ(m_mercenary_asked_player, -1) << "the human is not asked here";
+
+    Site_Evaluation_Set_Accept_Mercenaries_Hook(nullptr);
+    ASSERT_TRUE(offer(1, 1, &count, &cost));
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(m_mercenary_asked_player, -1);
+    Unit_Type_Table_Reset();
+}

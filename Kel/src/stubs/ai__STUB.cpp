@@ -1,5 +1,4 @@
-// Stand-ins of the computer players' services that the world rules call; built into the world
-// library so that its rules link on their own.
+// Stand-ins of the computer players' answers that the world rules ask for through hooks.
 #include "ai/AI_Mercenaries.h"
 
 #include "stubs/STUB_HIT.h"

@@ -1,7 +1,6 @@
 #include "world/Site_Evaluation.h"
 
 #include "STU_Wrappers.h"
-#include "ai/AI_Mercenaries.h"
 #include "random.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
@@ -17,6 +16,8 @@ constexpr int SITE_FOOD_CAP = 25;
 constexpr int MERCENARY_TRIES = 19;
 constexpr int MERCENARY_FIRST_TURN = 30;
 constexpr int MERCENARY_EXCLUDED_TYPE = 131;
+
+Accept_Mercenaries_Hook m_accept_mercenaries = nullptr;
 
 int City_At(int wx, int wy, int wp)
 {
@@ -190,6 +191,8 @@ void Compute_Base_Values_For_Map_Square(int16_t wx, int16_t wy, int16_t wp, int1
     *unexplored = v.unexplored;
 }
 
+void Site_Evaluation_Set_Accept_Mercenaries_Hook(Accept_Mercenaries_Hook hook) { m_accept_mercenaries = hook; }
+
 void Generate_Mercenaries(int16_t player_idx, int16_t *count, int16_t *unit_type, int16_t *cost, int16_t *level)
 {
     int16_t garbage = Stack_Garbage();
@@ -249,7 +252,7 @@ void Generate_Mercenaries(int16_t player_idx, int16_t *count, int16_t *unit_type
         if (wizard.retorts[rtr_Charismatic]) {
             price /= 2;
         }
-        if (player_idx != 0 && !AI_Accept_Mercenaries(player_idx, (int16_t)price)) {
+        if (player_idx != 0 && (m_accept_mercenaries == nullptr || !m_accept_mercenaries(player_idx, (int16_t)price))) {
             *count = 0;
         }
         *cost = (int16_t)price;
