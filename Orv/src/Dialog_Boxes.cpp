@@ -42,67 +42,16 @@ const uint8_t *const COL_Warning1 = COL_Dialog_Run + 20;
 const uint8_t *const COL_Warning2 = COL_Dialog_Run + 25;
 
 int16_t notify_draw_offscr = 0;
+// clang-format off
 const uint8_t Notify_Color_Run[56] = {
     // notify_shadow_colors
-    240,
-    240,
-    240,
-    240,
-    240,
-    240,
-    240,
-    240,
-    240,
-    240,
-    240,
-    240,
-    240,
-    240,
-    240,
-    20,
-    20,
-    20,
-    20,
-    20,
+    240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 240, 20, 20, 20, 20, 20,
     // notify_text_colors
-    25,
-    178,
-    179,
-    180,
-    180,
-    25,
-    178,
-    179,
-    180,
-    180,
-    25,
-    178,
-    179,
-    180,
-    180,
-    25,
-    178,
-    179,
-    180,
-    180,
+    25, 178, 179, 180, 180, 25, 178, 179, 180, 180, 25, 178, 179, 180, 180, 25, 178, 179, 180, 180,
     // the bytes of notify2_mascot_x1 and the start of notify2_mascot_y1, little-endian
-    0xFE,
-    0xFF,
-    0x00,
-    0x00,
-    0xEA,
-    0xFF,
-    0x08,
-    0x00,
-    0x02,
-    0x00,
-    0x02,
-    0x00,
-    0xEC,
-    0xFF,
-    0xFC,
-    0xFF,
+    0xFE, 0xFF, 0x00, 0x00, 0xEA, 0xFF, 0x08, 0x00, 0x02, 0x00, 0x02, 0x00, 0xEC, 0xFF, 0xFC, 0xFF,
 };
+// clang-format on
 const uint8_t *const notify_shadow_colors = Notify_Color_Run + 0;
 const uint8_t *const notify_text_colors = Notify_Color_Run + 20;
 const int16_t notify2_mascot_x1[NOTIFY_MASCOTS] = {-2, 0, -22, 8, 2};
