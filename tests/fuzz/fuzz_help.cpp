@@ -15,6 +15,7 @@
 #include "EXIT.h"
 #include "Expanding_Box.h"
 #include "Fields.h"
+#include "Fuzz_Survive.h"
 #include "Fuzz_Temp_Folder.h"
 #include "Help.h"
 #include "Init_Drivers.h"
@@ -27,9 +28,6 @@
 #include "sdl2_PFL.h"
 
 namespace {
-
-struct Fatal_Exit {};
-void Throw_On_Fatal(const char *) { throw Fatal_Exit{}; }
 
 std::string m_folder;
 
@@ -76,14 +74,6 @@ std::vector<uint8_t> Record_Entry(const uint8_t *data, size_t size, uint16_t rec
     }
     entry.insert(entry.end(), data, data + size);
     return entry;
-}
-
-template <typename F> void Survive(F f)
-{
-    try {
-        f();
-    } catch (const Fatal_Exit &) {
-    }
 }
 
 }  // namespace

@@ -12,15 +12,12 @@
 
 #include "Allocate.h"
 #include "EXIT.h"
+#include "Fuzz_Survive.h"
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
 
 namespace {
-
-struct Fatal_Exit {};
-
-void Throw_On_Fatal(const char *text) { throw Fatal_Exit{}; }
 
 std::string m_folder;
 SAMB_ptr m_block = nullptr;
@@ -34,14 +31,6 @@ void Fresh_Pool(void)
     Pool_Init_Guard_Mode(1);
     LBX_Close();
     m_block = Allocate_Space(4096);
-}
-
-template <typename F> void Survive(F f)
-{
-    try {
-        f();
-    } catch (const Fatal_Exit &) {
-    }
 }
 
 }  // namespace

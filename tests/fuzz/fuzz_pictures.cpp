@@ -17,6 +17,7 @@
 #include "EXIT.h"
 #include "File_Animation.h"
 #include "Fonts.h"
+#include "Fuzz_Survive.h"
 #include "Fuzz_Temp_Folder.h"
 #include "GENDRAW.h"
 #include "LBX_Load.h"
@@ -36,9 +37,6 @@ uint8_t m_area[EMM_SCREEN_AREA_SIZE];
 std::string m_archive;
 SAMB_ptr m_block = nullptr;
 constexpr uint16_t BLOCK_PARAGRAPHS = 4200;
-
-struct Fatal_Exit {};
-void Throw_On_Fatal(const char *) { throw Fatal_Exit{}; }
 
 // The input as entry 0 of PICS.LBX, loaded by the checked loader into a block as the screens do.
 uint8_t *Load_As_Archive_Picture(const uint8_t *entry, size_t size)

@@ -11,6 +11,7 @@
 
 #include "Allocate.h"
 #include "EXIT.h"
+#include "Fuzz_Survive.h"
 #include "Fuzz_Temp_Folder.h"
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
@@ -18,9 +19,6 @@
 #include "world/LOADER.h"
 
 namespace {
-
-struct Fatal_Exit {};
-void Throw_On_Fatal(const char *) { throw Fatal_Exit{}; }
 
 std::string m_folder;
 
@@ -61,14 +59,6 @@ void Read_Whole(const void *table, size_t bytes)
     uint32_t sum = 0;
     for (uint8_t b : copy) sum += b;
     m_sum = sum;
-}
-
-template <typename F> void Survive(F f)
-{
-    try {
-        f();
-    } catch (const Fatal_Exit &) {
-    }
 }
 
 }  // namespace
