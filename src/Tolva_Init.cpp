@@ -18,6 +18,7 @@
 #include "Tolva.h"
 #include "Video.h"
 #include "ai/AI_World_Hooks.h"
+#include "overland/Army_World_Hooks.h"
 #include "overland/Game_Resources.h"
 #include "overland/Screen_Control.h"
 #include "world/ALLOC.h"
@@ -181,6 +182,7 @@ void Tolva_Init_Engine(void)
     Release_Version();
     Allocate_Data_Space(6100);
     AI_Install_World_Hooks();
+    Army_Install_World_Hooks();
     // The engine's boxes read the human's books by realm, the front-end flag and the
     // "Expanding Help" word through these.
     const uint8_t *human_record = reinterpret_cast<const uint8_t *>(&_players[0]);

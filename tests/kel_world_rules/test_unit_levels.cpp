@@ -123,6 +123,10 @@ TEST_F(UnitLevels, TenUnitsLoseTheWeakest)
 TEST_F(UnitLevels, EvictedHumanUnitIsReported)
 {
     msg_unit_lost_ctr = 0;
+    // Water all round: the evicted unit has nowhere to go and is lost.
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++)
+            if (dx || dy) _world_maps[World_Square_Index(10 + dx, 10 + dy, 0)] = tt_Ocean;
     for (int i = 0; i < 10; i++) Add_Unit(40 + (i == 4 ? 1 : 0), 0, 10, 10, 0);
     _unit_type_table[41].cost = 0;
     _unit_type_table[41].Upkeep = 0;

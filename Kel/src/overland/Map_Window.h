@@ -7,3 +7,11 @@
 extern int16_t _map_x;
 extern int16_t _map_y;
 extern int16_t _map_plane;
+
+// The next map draw redraws every square.
+void Reset_Map_Draw(void);
+// Every unit's map draw priority; then the active stack's units to 0, left to the stack's drawing.
+void Set_Unit_Draw_Priority(void);
+void Reset_Stack_Draw_Priority(void);
+// The window's 12 by 10 entity table for the window origin and plane.
+void Set_Entities_On_Map_Window(int16_t map_x, int16_t map_y, int16_t map_plane);

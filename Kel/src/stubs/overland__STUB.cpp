@@ -11,9 +11,11 @@
 #include "overland/Intro_And_Credits.h"
 #include "overland/Load_Screen.h"
 #include "overland/Main_Screen.h"
+#include "overland/Map_Window.h"
 #include "overland/Road_Build_Screen.h"
 #include "overland/Screen_Control.h"
 #include "overland/Settings_Screen.h"
+#include "overland/Stack_Selection.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 #include "world/ALLOC.h"
@@ -119,3 +121,16 @@ void Init_Credits(void)
 }
 
 void Draw_Credits(void) { STUB_HIT(); }
+
+// The map view keeps no draw state or entity table yet.
+void Reset_Map_Draw(void) { STUB_HIT(); }
+void Set_Unit_Draw_Priority(void) { STUB_HIT(); }
+void Reset_Stack_Draw_Priority(void) { STUB_HIT(); }
+void Set_Entities_On_Map_Window(int16_t map_x, int16_t map_y, int16_t map_plane) { STUB_HIT(); }
+
+// No stack travels between planes until the stack selection lands.
+int16_t Stack_Has_PlanarTravel(void)
+{
+    STUB_HIT();
+    return 0;
+}

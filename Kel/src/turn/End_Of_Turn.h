@@ -12,3 +12,6 @@ extern int16_t g_conquest_winner_idx;
 
 // The screen function of screen 110; leaves current_screen at the main screen or the main menu.
 void Next_Turn_Proc(void);
+
+// The winner by the Spell of Mastery, else by conquest; -1 when nobody has won.
+int16_t Get_Winner(void);

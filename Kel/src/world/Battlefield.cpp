@@ -9,6 +9,9 @@ int16_t _battlefield_holybonus[NUM_BATTLEFIELD_PLAYERS];
 int16_t _battlefield_resistall[NUM_BATTLEFIELD_PLAYERS];
 int16_t _combat_attacker_player = COMBAT_NO_PLAYER;
 int16_t _combat_defender_player = COMBAT_NO_PLAYER;
+int16_t _combat_wx = -1;
+int16_t _combat_wy = -1;
+int16_t _combat_wp = -1;
 
 void Battlefield_Clear(void)
 {

@@ -21,6 +21,10 @@ extern int16_t _battlefield_holybonus[NUM_BATTLEFIELD_PLAYERS];
 extern int16_t _battlefield_resistall[NUM_BATTLEFIELD_PLAYERS];
 extern int16_t _combat_attacker_player;
 extern int16_t _combat_defender_player;
+// The map square of the battle being fought; -1 outside a battle.
+extern int16_t _combat_wx;
+extern int16_t _combat_wy;
+extern int16_t _combat_wp;
 
 // No node, no enchantment, no side bonus, no sides.
 void Battlefield_Clear(void);

@@ -1,0 +1,20 @@
+#include "overland/Army_World_Hooks.h"
+
+#include "cities/Outposts.h"
+#include "combat/Combat_Entry.h"
+#include "heroes/Lairs.h"
+#include "overland/Explored_Edges.h"
+#include "overland/Map_Window.h"
+#include "world/Army_Services.h"
+
+void Army_Install_World_Hooks(void)
+{
+    Army_World_Services services = {};
+    services.square_has_lair = Square_Has_Lair;
+    services.player_city_at_square = Player_City_At_Square;
+    services.map_square_survey = Map_Square_Survey;
+    services.create_outpost = Create_Outpost;
+    services.set_square_explored_flags = Set_Square_Explored_Flags;
+    services.reset_map_draw = Reset_Map_Draw;
+    Army_Set_World_Services(services);
+}
