@@ -380,3 +380,35 @@ TEST_F(WorldGen_Cities, OneSeedOneWorld)
     Generate(2024);
     EXPECT_EQ(World_Image(), first);
 }
+
+TEST_F(WorldGen_Cities, TheStandinNamesServeAWholeWorld)
+{
+    STU_GRAF_Reset();
+    STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
+    LBX_Close();
+    std::set<std::string> names;
+    for (int race = 0; race < NUM_RACES; race++) {
+        uint8_t record[CITYNAME_RECORD_SIZE];
+        LBX_Load_Data_Static("CITYNAME", 0, record, (int16_t)race, 1, CITYNAME_RECORD_SIZE);
+        for (int k = 0; k < CITYNAME_NAMES_PER_RACE; k++) {
+            const char *name = reinterpret_cast<const char *>(record) + k * CITY_NAME_SIZE;
+            size_t length = strnlen(name, CITY_NAME_SIZE);
+            EXPECT_GT(length, 0u);
+            EXPECT_LT(length, (size_t)CITY_NAME_SIZE);
+            std::string folded(name, length);
+            for (char &ch : folded) ch = (char)tolower((unsigned char)ch);
+            EXPECT_TRUE(names.insert(folded).second) << folded;
+        }
+    }
+    _num_players = 5;
+    _difficulty = 4;
+    Generate(99);
+    EXPECT_GT(_cities, 20);
+    std::set<std::string> used;
+    for (int c = 0; c < _cities; c++) {
+        std::string folded(_CITIES[c].name, strnlen(_CITIES[c].name, CITY_NAME_SIZE));
+        for (char &ch : folded) ch = (char)tolower((unsigned char)ch);
+        EXPECT_TRUE(names.count(folded)) << folded;
+        EXPECT_TRUE(used.insert(folded).second) << "two cities named " << folded;
+    }
+}
