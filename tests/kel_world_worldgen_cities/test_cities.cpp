@@ -22,9 +22,9 @@ TEST_F(WorldGen_Cities, FoodRatingsAndTheAreaOfANewCity)
     const struct {
         int16_t tile;
         int16_t food2;
-    } cases[] = {{0, 0},   {601, 0}, {700, 0}, {1, 3},   {162, 3}, {180, 3}, {163, 1}, {171, 1}, {164, 0},
-                 {167, 0}, {170, 0}, {181, 0}, {270, 0}, {300, 0}, {168, 4}, {169, 4}, {190, 4}, {470, 4},
-                 {20, 1},  {280, 1}, {183, 1}};
+    } cases[] = {{0, 0},   {601, 0}, {700, 0}, {1, 3},   {162, 3}, {180, 3}, {163, 1},
+                 {171, 1}, {164, 0}, {167, 0}, {170, 0}, {181, 0}, {270, 0}, {300, 0},
+                 {168, 4}, {169, 4}, {190, 4}, {470, 4}, {20, 1},  {280, 1}, {183, 1}};
     for (const auto &c : cases) {
         Set_Square(30, 20, 0, c.tile);
         EXPECT_EQ(Square_Food2_NewGame(30, 20, 0), c.food2) << c.tile;
@@ -78,7 +78,9 @@ TEST_F(WorldGen_Cities, FortressesAndCapitalsFollowTheirRules)
             EXPECT_EQ(city.size, 1);
             EXPECT_EQ(city.construction, p == 0 ? bt_Housing : -4);
             for (int b = 0; b < NUM_BUILDINGS; b++) {
-                int expected = b == 0 ? 0 : (b == bt_Garrison || b == bt_Capital_Hall || b == bt_Builders_Lodge) ? 1 : -1;
+                int expected = b == 0                                                                 ? 0
+                               : (b == bt_Garrison || b == bt_Capital_Hall || b == bt_Builders_Lodge) ? 1
+                                                                                                      : -1;
                 EXPECT_EQ(city.bldg_status[b], expected) << b;
             }
             EXPECT_GT(strlen(city.name), 0u);
@@ -189,7 +191,8 @@ TEST_F(WorldGen_Cities, APlaneRunsOutOfSitesAfterAThousandDraws)
     for (int p = 0; p < NUM_PLANES; p++) {
         for (int y = 0; y < WORLD_HEIGHT; y++) {
             for (int x = 0; x < WORLD_WIDTH; x++) {
-                _world_maps[World_Square_Index(x, y, p)] = (x >= 20 && x <= 27 && y >= 10 && y <= 13) ? tt_Grasslands : 0;
+                _world_maps[World_Square_Index(x, y, p)] =
+                    (x >= 20 && x <= 27 && y >= 10 && y <= 13) ? tt_Grasslands : 0;
             }
         }
     }
@@ -213,7 +216,7 @@ TEST_F(WorldGen_Cities, NeutralBuildingsByPopulationRaceAndRequirements)
         {rt_Orc, 2, {3}, {}},
         {rt_Orc, 4, {3, 8, 32}, {}},
         {rt_Orc, 11, {3, 8, 32, 4, 29, 9, 35}, {}},
-        {rt_Dwarven, 8, {3, 8, 32, 4, 29}, {}},   // Dwarves never build 9
+        {rt_Dwarven, 8, {3, 8, 32, 4, 29}, {}},               // Dwarves never build 9
         {rt_Halfling, 14, {3, 8, 32, 4, 29, 35, 5, 22}, {}},  // nor Halflings 6 and 9
         {rt_Orc, 14, {3, 8, 32, 4, 29, 9, 35, 5, 6, 22}, {}},
     };
@@ -323,7 +326,8 @@ TEST_F(WorldGen_Cities, NamesAreBoundedAndFresh)
             memcpy(&records[r * CITYNAME_RECORD_SIZE + k * CITY_NAME_SIZE], name.c_str(), CITY_NAME_SIZE);
         }
     }
-    Write_Data("CITYNAME.LBX", rules_test::Archive({rules_test::Record_Table_Entry(NUM_RACES, CITYNAME_RECORD_SIZE, records)}));
+    Write_Data("CITYNAME.LBX",
+               rules_test::Archive({rules_test::Record_Table_Entry(NUM_RACES, CITYNAME_RECORD_SIZE, records)}));
     LBX_Close();
     memset(_CITIES[0].name, 'x', CITY_NAME_SIZE);
     _cities = 0;

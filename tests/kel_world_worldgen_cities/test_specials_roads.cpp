@@ -16,8 +16,7 @@ protected:
 TEST_F(WorldGen_Specials, MineralTablesByDraw)
 {
     // The draw r of each table, and what it gives on a mountain, on hills and in the desert.
-    const uint8_t mountain[21] = {0,  1, 1, 1, 3, 3, 2, 2, 2, 2, 4,
-                                  1,  3, 2, 4, 4, 6, 6, 6, 7, 7};
+    const uint8_t mountain[21] = {0, 1, 1, 1, 3, 3, 2, 2, 2, 2, 4, 1, 3, 2, 4, 4, 6, 6, 6, 7, 7};
     const uint8_t hills[21] = {0, 1, 1, 1, 1, 1, 3, 3, 3, 2, 2, 1, 2, 3, 4, 4, 4, 4, 6, 6, 7};
     const uint8_t desert[11] = {0, 5, 5, 5, 5, 5, 5, 8, 8, 8, 9};
     std::set<int> seen[3][2];

@@ -89,13 +89,15 @@ TEST_F(WorldGen_Wizards, ProfilesByDifficulty)
                     if (difficulty >= 3) {
                         EXPECT_EQ(Wizard_Picks((int16_t)p), target) << difficulty << "/" << p;
                     } else {
-                        EXPECT_GE(Wizard_Picks((int16_t)p), target);  // a preset may start above, and reductions may miss
+                        EXPECT_GE(Wizard_Picks((int16_t)p),
+                                  target);  // a preset may start above, and reductions may miss
                     }
                     myrrans += wizard.retorts[rtr_Myrran] != 0;
                     if (wizard.spellranks[sbr_Nature] >= 4 && _players[0].banner_id != 1 && p == 1) {
                         EXPECT_EQ(wizard.banner_id, 1);
                     }
-                    for (int k = 0; k < NUM_START_SPELLS; k++) EXPECT_EQ(_player_start_spells[p][k], _default_spells[k]);
+                    for (int k = 0; k < NUM_START_SPELLS; k++)
+                        EXPECT_EQ(_player_start_spells[p][k], _default_spells[k]);
                 }
                 if (opponents >= 3 && difficulty >= 3) {
                     EXPECT_TRUE(myrrans == 1 || myrrans == 2) << myrrans;
@@ -136,9 +138,9 @@ TEST_F(WorldGen_Wizards, LibrarySizesByBooks)
         int known;
         int commons, uncommons, rares, very_rares;
     } cases[] = {
-        {1, 0, 3, 1, 0, 0},   {2, 1, 5, 2, 1, 0},   {3, 2, 6, 3, 2, 1},     {6, 5, 9, 6, 5, 4},
-        {7, 6, 10, 8, 6, 5},  {8, 7, 10, 10, 7, 6}, {9, 8, 10, 10, 9, 7},   {10, 9, 10, 10, 10, 10},
-        {11, 13, 10, 10, 10, 10},
+        {1, 0, 3, 1, 0, 0},   {2, 1, 5, 2, 1, 0},      {3, 2, 6, 3, 2, 1},
+        {6, 5, 9, 6, 5, 4},   {7, 6, 10, 8, 6, 5},     {8, 7, 10, 10, 7, 6},
+        {9, 8, 10, 10, 9, 7}, {10, 9, 10, 10, 10, 10}, {11, 13, 10, 10, 10, 10},
     };
     for (const auto &c : cases) {
         memset(human.spellranks, 0, sizeof(human.spellranks));

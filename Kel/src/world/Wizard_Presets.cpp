@@ -32,8 +32,8 @@ int16_t NEWG_Clicked_Race;
 
 void Wizard_Preset_Books(int16_t preset, int16_t books[NUM_REALMS])
 {
-    const Wizard_Preset_Record &record = _wizard_presets_table[preset >= 0 && preset < NUM_WIZARD_PRESETS ? preset
-                                                                                                       : WIZARD_PRESET_CUSTOM];
+    const Wizard_Preset_Record &record =
+        _wizard_presets_table[preset >= 0 && preset < NUM_WIZARD_PRESETS ? preset : WIZARD_PRESET_CUSTOM];
     books[sbr_Nature] = record.Nature;
     books[sbr_Sorcery] = record.Sorcery;
     books[sbr_Chaos] = record.Chaos;

@@ -10,7 +10,7 @@
 constexpr int NUM_WIZARD_PRESETS = 15;  // 14 pictures, then the custom choice
 constexpr int WIZARD_PRESET_CUSTOM = 14;
 constexpr int WIZARD_PRESET_NAME_SIZE = 10;
-constexpr int NUM_REALMS = 5;             // books: Nature, Sorcery, Chaos, Life, Death
+constexpr int NUM_REALMS = 5;  // books: Nature, Sorcery, Chaos, Life, Death
 constexpr int START_SPELLS_PER_REALM = 13;
 constexpr int NUM_START_SPELLS = NUM_REALMS * START_SPELLS_PER_REALM;  // 65
 

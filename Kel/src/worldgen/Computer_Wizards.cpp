@@ -28,10 +28,7 @@ const int m_uncommons[10] = {1, 2, 3, 4, 5, 6, 8, 10, 10, 10};
 const int m_rares[10] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 10};
 const int m_very_rares[10] = {0, 0, 1, 2, 3, 4, 5, 6, 7, 10};
 
-int Computer_Players(void)
-{
-    return _num_players < NEUTRAL_PLAYER_IDX ? _num_players : NEUTRAL_PLAYER_IDX;
-}
+int Computer_Players(void) { return _num_players < NEUTRAL_PLAYER_IDX ? _num_players : NEUTRAL_PLAYER_IDX; }
 
 int Total_Books(const Player_Record &player)
 {
@@ -304,8 +301,8 @@ int16_t Wizard_Picks(int16_t player_idx)
 
 void Consolidate_Spell_Book_Realms(int16_t player_idx)
 {
-    const int pairs[8][2] = {{sbr_Death, sbr_Chaos},   {sbr_Death, sbr_Nature},   {sbr_Death, sbr_Sorcery},
-                             {sbr_Life, sbr_Chaos},    {sbr_Life, sbr_Nature},    {sbr_Life, sbr_Sorcery},
+    const int pairs[8][2] = {{sbr_Death, sbr_Chaos},   {sbr_Death, sbr_Nature},  {sbr_Death, sbr_Sorcery},
+                             {sbr_Life, sbr_Chaos},    {sbr_Life, sbr_Nature},   {sbr_Life, sbr_Sorcery},
                              {sbr_Sorcery, sbr_Chaos}, {sbr_Sorcery, sbr_Nature}};
     int16_t *books = _players[player_idx].spellranks;
     for (const auto &pair : pairs) {

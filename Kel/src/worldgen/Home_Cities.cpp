@@ -20,7 +20,7 @@ const int16_t m_race_spearmen[NUM_RACES] = {39, 46, 57, 66, 0, 83, 89, 95, 104, 
 const int16_t m_race_swordsmen[NUM_RACES] = {40, 47, 58, 67, 76, 84, 90, 96, 105, 115, 121, 128, 138, 148};
 
 const int16_t m_myrran_races[5] = {rt_Beastmen, rt_Dark_Elf, rt_Draconian, rt_Dwarven, rt_Troll};
-const int16_t m_arcanian_races[9] = {rt_Barbarian, rt_Gnoll,      rt_Halfling, rt_High_Elf, rt_High_Men,
+const int16_t m_arcanian_races[9] = {rt_Barbarian, rt_Gnoll,     rt_Halfling, rt_High_Elf, rt_High_Men,
                                      rt_Klackon,   rt_Lizardman, rt_Nomad,    rt_Orc};
 const int16_t m_hard_races[5] = {rt_Klackon, rt_High_Elf, rt_Halfling, rt_High_Men, rt_Nomad};
 
@@ -157,8 +157,8 @@ int16_t Capital_Race(int player_idx)
     for (int redraw = 0; race == rt_High_Elf && !Square_Is_Forest_NewGame(fortress.wx, fortress.wy, fortress.wp);
          redraw++) {
         if (redraw == CAPITAL_RACE_REDRAWS) {
-            STU_LOG(SEV_WARN, LC_GENERAL, "Generate_Home_Cities: player %d stays High Elf after %d redraws",
-                    player_idx, CAPITAL_RACE_REDRAWS);
+            STU_LOG(SEV_WARN, LC_GENERAL, "Generate_Home_Cities: player %d stays High Elf after %d redraws", player_idx,
+                    CAPITAL_RACE_REDRAWS);
             break;
         }
         race = Draw_Computer_Capital_Race(player_idx);
@@ -224,8 +224,7 @@ void Generate_Home_Cities(void)
             Create_Unit_NewGame(Race_Swordsmen_Type_NewGame(rt_Dwarven), (int16_t)p, city.wx, city.wy, city.wp,
                                 (int16_t)p);
         }
-        Create_Unit_NewGame(Race_Swordsmen_Type_NewGame(city.race), (int16_t)p, city.wx, city.wy, city.wp,
-                            (int16_t)p);
+        Create_Unit_NewGame(Race_Swordsmen_Type_NewGame(city.race), (int16_t)p, city.wx, city.wy, city.wp, (int16_t)p);
     }
 }
 

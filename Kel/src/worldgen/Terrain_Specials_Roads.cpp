@@ -16,18 +16,18 @@ constexpr int ROAD_PATH_MAX = 64;
 
 // Indexed by the draw r - 1; plane 0 draws 1..18, plane 1 draws 11..20.
 const uint8_t m_mountain_minerals[20] = {
-    ts_Iron_Ore, ts_Iron_Ore, ts_Iron_Ore, ts_Silver,  ts_Silver,  ts_Coal,    ts_Coal,
-    ts_Coal,     ts_Coal,     ts_Gold,     ts_Iron_Ore, ts_Silver, ts_Coal,    ts_Gold,
-    ts_Gold,     ts_Mithril,  ts_Mithril,  ts_Mithril, ts_Adamantium, ts_Adamantium,
+    ts_Iron_Ore, ts_Iron_Ore, ts_Iron_Ore, ts_Silver,   ts_Silver,     ts_Coal,       ts_Coal,
+    ts_Coal,     ts_Coal,     ts_Gold,     ts_Iron_Ore, ts_Silver,     ts_Coal,       ts_Gold,
+    ts_Gold,     ts_Mithril,  ts_Mithril,  ts_Mithril,  ts_Adamantium, ts_Adamantium,
 };
 const uint8_t m_hills_minerals[20] = {
-    ts_Iron_Ore, ts_Iron_Ore, ts_Iron_Ore, ts_Iron_Ore, ts_Iron_Ore, ts_Silver,  ts_Silver,
-    ts_Silver,   ts_Coal,     ts_Coal,     ts_Iron_Ore, ts_Coal,     ts_Silver,  ts_Gold,
+    ts_Iron_Ore, ts_Iron_Ore, ts_Iron_Ore, ts_Iron_Ore, ts_Iron_Ore, ts_Silver,     ts_Silver,
+    ts_Silver,   ts_Coal,     ts_Coal,     ts_Iron_Ore, ts_Coal,     ts_Silver,     ts_Gold,
     ts_Gold,     ts_Gold,     ts_Gold,     ts_Mithril,  ts_Mithril,  ts_Adamantium,
 };
 // Plane 0 draws 1..9, plane 1 draws 6..10.
-const uint8_t m_desert_minerals[10] = {ts_Gems,  ts_Gems,  ts_Gems,  ts_Gems,  ts_Gems,
-                                       ts_Gems,  ts_Quork, ts_Quork, ts_Quork, ts_Crysx};
+const uint8_t m_desert_minerals[10] = {ts_Gems, ts_Gems,  ts_Gems,  ts_Gems,  ts_Gems,
+                                       ts_Gems, ts_Quork, ts_Quork, ts_Quork, ts_Crysx};
 
 bool Square_Has_Feature(int wx, int wy, int wp)
 {
