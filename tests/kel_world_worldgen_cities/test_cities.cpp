@@ -416,3 +416,27 @@ TEST_F(WorldGen_Cities, TheStandinNamesServeAWholeWorld)
         EXPECT_TRUE(used.insert(folded).second) << "two cities named " << folded;
     }
 }
+
+TEST_F(WorldGen_Cities, FortressPlacementEndsOnPoorOrMissingLand)
+{
+    // A strip of tundra: every site is too poor, so the passes give up and any land serves.
+    Fill_Plane(0, 0);
+    for (int x = 10; x < 50; x++) Set_Square(x, 20, 0, tt_Tundra);
+    Set_Random_Seed(3);
+    Generate_Home_Cities();
+    for (int f = 0; f < NUM_FORTRESSES; f++) {
+        EXPECT_EQ(_FORTRESSES[f].active, 1);
+        EXPECT_EQ(_FORTRESSES[f].wy, 20);
+        EXPECT_EQ(_world_maps[World_Square_Index(_FORTRESSES[f].wx, 20, 0)], tt_Tundra);
+    }
+    EXPECT_EQ(_cities, 3);
+    // No land at all: the fortresses still stand somewhere inside the drawn area.
+    Fill_Plane(0, 0);
+    _units = 0;
+    Generate_Home_Cities();
+    for (int f = 0; f < NUM_FORTRESSES; f++) {
+        EXPECT_EQ(_FORTRESSES[f].active, 1);
+        EXPECT_GE(_FORTRESSES[f].wx, 3);
+        EXPECT_LE(_FORTRESSES[f].wy, 36);
+    }
+}
