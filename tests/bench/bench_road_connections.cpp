@@ -39,8 +39,10 @@ void Road_Between(const City_Record &a, const City_Record &b, bool gap)
     const int gap_at = gap ? 1 + (int)Next(4) : -1;
     int step = 0;
     while (x != b.wx || y != b.wy) {
-        if (x != b.wx) x += b.wx > x ? 1 : -1;
-        else y += b.wy > y ? 1 : -1;
+        if (x != b.wx)
+            x += b.wx > x ? 1 : -1;
+        else
+            y += b.wy > y ? 1 : -1;
         if (++step != gap_at) Road(x, y, a.wp);
     }
 }
