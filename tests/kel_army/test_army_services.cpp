@@ -69,8 +69,8 @@ TEST_F(ArmyQueriesServices, WorldToScreenWrapsColumns)
         int map_x, map_y, x, y;
         int16_t shown, sx, sy;
     } cases[] = {
-        {10, 5, 10, 5, 1, 0, 20},     {10, 5, 21, 14, 1, 220, 182}, {55, 0, 2, 3, 1, 140, 74},
-        {10, 5, 22, 5, 0, 0, 0},      {10, 5, 10, 15, 0, 0, 0},     {10, 5, 9, 5, 0, 0, 0},
+        {10, 5, 10, 5, 1, 0, 20}, {10, 5, 21, 14, 1, 220, 182}, {55, 0, 2, 3, 1, 140, 74},
+        {10, 5, 22, 5, 0, 0, 0},  {10, 5, 10, 15, 0, 0, 0},     {10, 5, 9, 5, 0, 0, 0},
     };
     for (const Case &c : cases) {
         int16_t x = (int16_t)c.x, y = (int16_t)c.y;
@@ -92,7 +92,7 @@ TEST_F(ArmyQueriesServices, SurveyAnswersInItsOrder)
         int x, y, p;
         int16_t code;
     } cases[] = {
-        {20, 20, 0, sts_Water}, {50, 30, 0, sts_Tower},    {50, 30, 1, sts_Tower}, {30, 20, 0, sts_Node},
+        {20, 20, 0, sts_Water}, {50, 30, 0, sts_Tower},   {50, 30, 1, sts_Tower}, {30, 20, 0, sts_Node},
         {35, 20, 0, sts_Lair},  {1, 8, 1, sts_City_Near}, {2, 8, 1, sts_Free},    {1, 8, 0, sts_Free},
     };
     for (const Case &c : cases)

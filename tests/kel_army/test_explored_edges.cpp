@@ -125,10 +125,10 @@ protected:
 
 TEST_F(ScoutingRange, ComputerWizardsMeetTheHumanDoesNot)
 {
-    Unit(2, 58, 10, 0);                     // 3 away across the seam
+    Unit(2, 58, 10, 0);                      // 3 away across the seam
     const int16_t last = Unit(0, 1, 12, 0);  // the human's unit, 2 away
-    Unit(5, 1, 10, 0);                      // neutral
-    Unit(3, 1, 10, 1);                      // other plane
+    Unit(5, 1, 10, 0);                       // neutral
+    Unit(3, 1, 10, 1);                       // other plane
     EXPECT_EQ(Contact_Players_In_Scouting_Range(1, 1, 10, 0, 0), -1);
     EXPECT_EQ(_players[1].Dipl_Contacted[2], 0);
     EXPECT_EQ(Contact_Players_In_Scouting_Range(1, 1, 10, 0, 3), last);

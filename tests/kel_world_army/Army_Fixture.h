@@ -52,7 +52,8 @@ inline void Install_Recorders(void)
         return -1;
     };
     services.map_square_survey = [](int16_t, int16_t, int16_t) -> int16_t { return m_recorder.survey; };
-    services.create_outpost = [](int16_t x, int16_t y, int16_t p, int16_t race, int16_t owner, int16_t unit) -> int16_t {
+    services.create_outpost = [](int16_t x, int16_t y, int16_t p, int16_t race, int16_t owner,
+                                 int16_t unit) -> int16_t {
         m_recorder.outposts.push_back({x, y, p, race, owner, unit});
         return m_recorder.outpost_answer;
     };

@@ -76,7 +76,7 @@ TEST_F(Scouting, UnitRangesByFlightPatrolAndScoutingValue)
         uint8_t status;
         size_t squares;
     } cases[] = {
-        {"flying, value 1", FLYER, 1, us_Ready, 25},  {"patrol, value 1", WALKER, 1, us_Patrol, 25},
+        {"flying, value 1", FLYER, 1, us_Ready, 25},   {"patrol, value 1", WALKER, 1, us_Patrol, 25},
         {"standing, value 1", WALKER, 1, us_Ready, 9}, {"value 0", WALKER, 0, us_Ready, 0},
         {"flying, value 3", FLYER, 3, us_Ready, 49},
     };

@@ -54,7 +54,7 @@ TEST_F(Settling, RoomOnASquare)
         int x, unit;
         int16_t room;
     } cases[] = {
-        {20, walker, 9}, {20, ship, 0},   {20, flying_ship, 9}, {30, walker, 6},  {31, walker, 0},
+        {20, walker, 9}, {20, ship, 0},   {20, flying_ship, 9}, {30, walker, 6}, {31, walker, 0},
         {50, walker, 0}, {40, walker, 0}, {40, swimmer, 9},     {41, walker, 8}, {40, ship, 9},
     };
     for (const Case &c : cases) {
@@ -98,11 +98,11 @@ TEST_F(Settling, EvictionSkipsTheBattleSquareLairsOwnCitiesAndFullSquares)
 {
     Add_Units(9, WALKER, 0, 20, 20, 0);
     const int16_t unit = Add_Unit(WALKER, 0, 20, 20, 0);
-    _combat_wx = 19, _combat_wy = 19;                   // on plane 1 it would still count
-    m_recorder.lairs.push_back({20, 19, 0});            // lair
-    m_recorder.own_cities.push_back({21, 19, 0, 0});    // own city
-    Add_Unit(WALKER, 3, 19, 20, 0);                     // another owner
-    Water(21, 20, 0);                                   // water
+    _combat_wx = 19, _combat_wy = 19;                 // on plane 1 it would still count
+    m_recorder.lairs.push_back({20, 19, 0});          // lair
+    m_recorder.own_cities.push_back({21, 19, 0, 0});  // own city
+    Add_Unit(WALKER, 3, 19, 20, 0);                   // another owner
+    Water(21, 20, 0);                                 // water
     Evict_Unit(unit);
     EXPECT_EQ(_UNITS[unit].wx, 19);
     EXPECT_EQ(_UNITS[unit].wy, 21);

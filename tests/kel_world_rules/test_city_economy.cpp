@@ -1,6 +1,7 @@
 // A city's yields and a wizard's economy.
 #include "Rules_Fixture.h"
 #include "world/City_Economy.h"
+#include "world/Road_Connections.h"
 #include "world/Square_Queries.h"
 
 class CityEconomy : public Rules_Test {
@@ -200,9 +201,13 @@ TEST_F(CityEconomy, StandinSavesHoldTheYieldsTheRulesGive)
         fclose(file);
         Save_Game_Read_Image(image.data(), image.size());
         Reset_City_Area_Bitfields();
+        // The road bits are those the rules give: the road joins Avaran and Tolmir and nothing else.
+        std::vector<City_Record> before(_CITIES, _CITIES + _cities);
+        Reset_City_Road_Connection_Bitfields();
         bool owners[NUM_PLAYERS] = {};
         for (int16_t c = 0; c < _cities; c++) {
             City_Record saved = _CITIES[c];
+            EXPECT_EQ(memcmp(before[c].road_connections, saved.road_connections, 13), 0) << name << " " << saved.name;
             owners[saved.owner_idx] = true;
             EXPECT_GE(saved.farmer_count, City_Minimum_Farmers(c)) << name << " " << saved.name;
             EXPECT_LE(saved.farmer_count + City_Rebel_Count(c), saved.population) << name << " " << saved.name;
@@ -210,7 +215,9 @@ TEST_F(CityEconomy, StandinSavesHoldTheYieldsTheRulesGive)
             const City_Record &now = _CITIES[c];
             EXPECT_EQ(memcmp(&saved.production_units, &now.production_units, 1), 0) << name << " " << saved.name;
             EXPECT_EQ(memcmp(&saved.gold_units, &now.gold_units, 5), 0) << name << " " << saved.name;
-            for (int k = 0; k < 13; k++) EXPECT_EQ(saved.road_connections[k], 0) << name;
+            const uint8_t joined = c == 0 ? 0x02 : c == 1 ? 0x01 : 0x00;
+            EXPECT_EQ(saved.road_connections[0], joined) << name << " " << saved.name;
+            for (int k = 1; k < 13; k++) EXPECT_EQ(saved.road_connections[k], 0) << name;
         }
         EXPECT_TRUE(owners[0] && owners[1] && owners[NEUTRAL_PLAYER_IDX]) << name;
         // The rule cases: shared squares, a river city beside water, corruption, minerals and game.

@@ -14,6 +14,8 @@
 #include "world/LOADER.h"
 #include "world/LOADSAVE.h"
 #include "world/Map_Square_Record.h"
+#include "world/Road_Connections.h"
+#include "world/Roads.h"
 #include "world/Unit_Type_Record.h"
 
 namespace {
@@ -115,6 +117,13 @@ void Make_Map(void)
     }
 }
 
+// A road from Avaran to Tolmir, both cities' squares included: the two trade.
+void Make_Roads(void)
+{
+    static const uint8_t road[][2] = {{20, 15}, {21, 16}, {22, 17}, {23, 17}};
+    for (const auto &square : road) Make_Road(square[0], square[1], 0);
+}
+
 void Make_Players(int16_t turn)
 {
     for (int p = 0; p < NUM_PLAYERS; p++) {
@@ -208,10 +217,11 @@ void Make_Cities(void)
 }
 
 // Farmers at least the least that feeds the city, farmers and rebels within the population, and the
-// six yields as the rules give them (no road joins the cities yet).
+// six yields as the rules give them, the road between Avaran and Tolmir counted.
 void Settle_Cities(void)
 {
     Reset_City_Area_Bitfields();
+    Reset_City_Road_Connection_Bitfields();
     for (int16_t i = 0; i < _cities; i++) {
         City_Record &city = _CITIES[i];
         int16_t least = City_Minimum_Farmers(i);
@@ -367,6 +377,7 @@ void Write_One_Save(const std::string &folder, const char *file_name, int16_t tu
     _units = 0;
     memset(_UNITS, 0, UNIT_TABLE_CAPACITY * sizeof(Unit_Record));
     Make_Map();
+    Make_Roads();
     Make_Players(turn);
     Make_Cities();
     Make_Units(turn);

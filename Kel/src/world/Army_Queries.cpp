@@ -9,15 +9,9 @@
 
 namespace {
 
-int Unit_Scan_End(void)
-{
-    return _units < 0 ? 0 : _units > UNIT_TABLE_CAPACITY ? UNIT_TABLE_CAPACITY : _units;
-}
+int Unit_Scan_End(void) { return _units < 0 ? 0 : _units > UNIT_TABLE_CAPACITY ? UNIT_TABLE_CAPACITY : _units; }
 
-int City_Scan_End(void)
-{
-    return _cities < 0 ? 0 : _cities > NUM_CITIES ? NUM_CITIES : _cities;
-}
+int City_Scan_End(void) { return _cities < 0 ? 0 : _cities > NUM_CITIES ? NUM_CITIES : _cities; }
 
 bool On_Square(const Unit_Record &unit, int16_t wx, int16_t wy) { return unit.wx == wx && unit.wy == wy; }
 

@@ -28,9 +28,8 @@ inline int16_t Army_Square_Has_Lair(int16_t wx, int16_t wy, int16_t wp)
 }
 inline int16_t Army_Player_City_At_Square(int16_t wx, int16_t wy, int16_t wp, int16_t player_idx)
 {
-    return army_world_services.player_city_at_square
-               ? army_world_services.player_city_at_square(wx, wy, wp, player_idx)
-               : (int16_t)-1;
+    return army_world_services.player_city_at_square ? army_world_services.player_city_at_square(wx, wy, wp, player_idx)
+                                                     : (int16_t)-1;
 }
 inline int16_t Army_Map_Square_Survey(int16_t wx, int16_t wy, int16_t wp)
 {

@@ -101,8 +101,9 @@ int16_t Check_Stack_Plane_Shift(int16_t unit_idx, int16_t target_plane)
     const int16_t city_idx = Square_Has_City(wx, wy, target_plane);
     if (city_idx != -1) {
         int16_t stack[MAX_STACK];
-        const int16_t stack_count = _unit_stack_count < 0 ? 0 : _unit_stack_count > MAX_STACK ? MAX_STACK
-                                                                                               : _unit_stack_count;
+        const int16_t stack_count = _unit_stack_count < 0           ? 0
+                                    : _unit_stack_count > MAX_STACK ? MAX_STACK
+                                                                    : _unit_stack_count;
         for (int i = 0; i < stack_count; i++) {
             stack[i] = _unit_stack[i].unit_idx;
         }
@@ -174,8 +175,9 @@ void Active_Stack_Take_Plane(int16_t wp)
     if (wp < 0 || wp >= NUM_PLANES) {
         return;
     }
-    const int16_t stack_count = _unit_stack_count < 0 ? 0 : _unit_stack_count > MAX_STACK ? MAX_STACK
-                                                                                           : _unit_stack_count;
+    const int16_t stack_count = _unit_stack_count < 0           ? 0
+                                : _unit_stack_count > MAX_STACK ? MAX_STACK
+                                                                : _unit_stack_count;
     bool any_selected = false;
     for (int i = 0; i < stack_count; i++) {
         any_selected |= _unit_stack[i].active == 1;

@@ -97,8 +97,7 @@ int City_Count(void) { return _cities < 0 ? 0 : _cities > NUM_CITIES ? NUM_CITIE
 
 bool Is_Partner(const City_Record &city, const City_Record &other, uint8_t land)
 {
-    return City_On_Map(other) && other.wp == city.wp &&
-           Landmass(other.wp, other.wy * WORLD_WIDTH + other.wx) == land;
+    return City_On_Map(other) && other.wp == city.wp && Landmass(other.wp, other.wy * WORLD_WIDTH + other.wx) == land;
 }
 
 // The path finder itself, for a city on the top or bottom row.

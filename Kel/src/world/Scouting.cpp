@@ -120,7 +120,7 @@ int16_t Check_Square_Scouted(int16_t wx, int16_t wy, int16_t wp)
         return 0;
     }
     return Test_Bit_Field((int16_t)(wy * WORLD_WIDTH + wx), Scouted_Map(wp)) && Check_Square_Explored(wx, wy, wp) ? 1
-                                                                                                               : 0;
+                                                                                                                  : 0;
 }
 
 void Set_Square_Scouted(int16_t wx, int16_t wy, int16_t wp)
