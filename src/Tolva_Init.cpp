@@ -21,6 +21,7 @@
 #include "overland/Army_World_Hooks.h"
 #include "overland/Game_Resources.h"
 #include "overland/Screen_Control.h"
+#include "overland/Stack_Movement_Draw.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
 #include "world/LOADER.h"
@@ -183,6 +184,7 @@ void Tolva_Init_Engine(void)
     Allocate_Data_Space(6100);
     AI_Install_World_Hooks();
     Army_Install_World_Hooks();
+    Stack_Movement_Install_Hooks();
     // The engine's boxes read the human's books by realm, the front-end flag and the
     // "Expanding Help" word through these.
     const uint8_t *human_record = reinterpret_cast<const uint8_t *>(&_players[0]);

@@ -11,11 +11,14 @@
 #include "overland/Intro_And_Credits.h"
 #include "overland/Load_Screen.h"
 #include "overland/Main_Screen.h"
+#include "overland/Main_Screen_Draw.h"
+#include "overland/Map_Layers.h"
 #include "overland/Map_Window.h"
 #include "overland/Road_Build_Screen.h"
 #include "overland/Screen_Control.h"
 #include "overland/Settings_Screen.h"
-#include "overland/Stack_Selection.h"
+#include "overland/Stack_Orders.h"
+#include "overland/Unit_Figure.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 #include "world/ALLOC.h"
@@ -128,9 +131,36 @@ void Set_Unit_Draw_Priority(void) { STUB_HIT(); }
 void Reset_Stack_Draw_Priority(void) { STUB_HIT(); }
 void Set_Entities_On_Map_Window(int16_t map_x, int16_t map_y, int16_t map_plane) { STUB_HIT(); }
 
-// No stack travels between planes until the stack selection lands.
-int16_t Stack_Has_PlanarTravel(void)
+// Until the map window lands its drawing services draw nothing.
+int16_t _prev_world_x;
+int16_t _prev_world_y;
+
+void Draw_Maps(int16_t screen_x, int16_t screen_y, int16_t width, int16_t height, int16_t *map_x, int16_t *map_y,
+               int16_t wp, int16_t target_x, int16_t target_y, int16_t player_idx)
 {
     STUB_HIT();
-    return 0;
 }
+void Reset_Draw_Active_Stack(void) { STUB_HIT(); }
+void Draw_Map_Squares_Around_Screen_Point(int16_t screen_x, int16_t screen_y, int16_t wp, int16_t map_x, int16_t map_y)
+{
+    STUB_HIT();
+}
+void Redraw_Map_Unexplored_Area(int16_t screen_x, int16_t screen_y, int16_t width, int16_t height, int16_t map_x,
+                                int16_t map_y, int16_t wp)
+{
+    STUB_HIT();
+}
+void Draw_Map_Cities_In_Map_Window(int16_t screen_x, int16_t screen_y, int16_t width, int16_t height, int16_t map_x,
+                                   int16_t map_y, int16_t wp)
+{
+    STUB_HIT();
+}
+void Draw_Unit_Picture(int16_t x, int16_t y, int16_t unit_idx, int16_t mode) { STUB_HIT(); }
+void Main_Screen_Draw_Do_Draw(int16_t *map_x, int16_t *map_y, int16_t wp, int16_t target_x, int16_t target_y,
+                              int16_t player_idx)
+{
+    STUB_HIT();
+}
+void MainScr_Create_Reduced_Map_Picture(void) { STUB_HIT(); }
+
+void Set_Active_Stack_Movement_Path(int16_t unit_idx) { STUB_HIT(); }

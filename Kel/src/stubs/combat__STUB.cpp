@@ -1,0 +1,16 @@
+// Stand-in for the battle of an overland attack: it is not fought and nobody dies.
+#include "Dialog_Boxes.h"
+#include "STU_Log.h"
+#include "combat/Combat_Entry.h"
+#include "stubs/STUB_HIT.h"
+
+int16_t Combat(int16_t attacker_idx, int16_t defender, int16_t count, int16_t *units)
+{
+    STUB_HIT();
+    STU_LOG(SEV_INFO, LC_COMBAT, "Combat__STUB: player %d attacks %d with %d units; not fought", attacker_idx, defender,
+            count);
+    if (Window_Shown()) {
+        Warn0("This battle cannot be fought yet.");
+    }
+    return 0;
+}
