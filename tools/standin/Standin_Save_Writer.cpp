@@ -255,8 +255,9 @@ void Add_Unit(int16_t type, int16_t owner, int16_t wx, int16_t wy, int16_t wp)
 
 void Make_Units(int16_t turn)
 {
-    Add_Unit(39, 0, 20, 15, 0);  // spearmen in the capital
-    Add_Unit(40, 0, 20, 15, 0);
+    // In the early game the capital's two units are cavalry on a go-to order (Start_Human_Turn).
+    Add_Unit(turn == 1 ? 44 : 39, 0, 20, 15, 0);  // spearmen in the capital
+    Add_Unit(turn == 1 ? 44 : 40, 0, 20, 15, 0);
     Add_Unit(42, 0, 21, 15, 0);  // settlers
     Add_Unit(3, 0, 22, 16, 0);   // a hero
     int16_t hero = (int16_t)(_units - 1);
@@ -366,6 +367,32 @@ void Make_Items_And_Heroes(void)
     events[0] = 50;
 }
 
+// The game stands at the start of the human's turn: every unit has its moves, nothing is finished,
+// and the human's units are ready unless ordered. In the early game the stack on his fortress
+// (two cavalry) goes north out of the explored land along a route without lairs; two squares on,
+// where this turn's moves end, stand two units of Vessa, whom he has not met and whom no city or
+// unit of his sees yet.
+void Start_Human_Turn(int16_t turn)
+{
+    for (int16_t i = 0; i < _units; i++) {
+        Unit_Record &unit = _UNITS[i];
+        unit.moves2 = (uint8_t)Unit_Moves2(i);
+        unit.Finished = 0;
+        unit.Status = us_Ready;
+        unit.dst_wx = unit.dst_wy = 0;
+        unit.Rd_Constr_Left = -1;
+    }
+    if (turn != 1) return;
+    for (int16_t i = 0; i < 2; i++) {
+        _UNITS[i].Status = us_GOTO;
+        _UNITS[i].dst_wx = 20;
+        _UNITS[i].dst_wy = 5;
+    }
+    Add_Unit(46, 1, 19, 12, 0);
+    Add_Unit(46, 1, 21, 12, 0);
+    for (int16_t i = (int16_t)(_units - 2); i < _units; i++) _UNITS[i].moves2 = (uint8_t)Unit_Moves2(i);
+}
+
 void Write_One_Save(const std::string &folder, const char *file_name, int16_t turn)
 {
     memset(_players, 0, sizeof(_players));
@@ -385,6 +412,7 @@ void Write_One_Save(const std::string &folder, const char *file_name, int16_t tu
     memset(events_table, 0, EVENTS_RECORD_SIZE);
     Settle_Cities();
     Make_Items_And_Heroes();
+    Start_Human_Turn(turn);
 
     Bytes image(SAVE_GAM_SIZE);
     Save_Game_Write_Image(image.data());
