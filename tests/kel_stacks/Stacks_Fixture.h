@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "World_Fixture.h"
+#include "overland/Army_World_Hooks.h"
 #include "overland/Stack_Movement_Draw.h"
 #include "world/Map_Square_Record.h"
 #include "world/Move_Path.h"
@@ -74,6 +75,7 @@ protected:
         _combat_wx = _combat_wy = -1;
         OVL_SWardTriggered = 0;
         memset(spell_ward_stack_realms, 0, sizeof(spell_ward_stack_realms));
+        Army_Install_World_Hooks();
         Stack_Movement_Install_Hooks();
         Move_Units_Draw_Set_Drawing(0);
         map_x = map_y = map_plane = 0;

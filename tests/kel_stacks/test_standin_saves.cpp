@@ -75,6 +75,9 @@ TEST_F(StackMovementStandin, Save1GotoStackWalksToAnUnmetWizard)
             next_to_vessa = true;
     }
     EXPECT_TRUE(next_to_vessa) << "ends next to a unit of Vessa at " << (int)moved.wx << "," << (int)moved.wy;
+    EXPECT_EQ(_players[0].Dipl_Contacted[1], 1) << "the human met Vessa";
+    EXPECT_EQ(_players[1].Dipl_Contacted[0], 1);
+    EXPECT_NE(_square_explored[World_Square_Index(moved.wx, moved.wy, moved.wp)], 0);
     EXPECT_NE(_unit, first) << "the search went on to an idle stack";
     EXPECT_EQ(all_units_moved, 0);
 }
