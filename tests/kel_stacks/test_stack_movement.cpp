@@ -2,7 +2,10 @@
 // road builders, boat riders, spell wards, battles and lairs entered from the step before.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "Stacks_Fixture.h"
+#include "Test_Engine.h"
 #include "world/Square_Queries.h"
 
 using namespace stacks_test;
@@ -255,4 +258,32 @@ TEST_F(StackMovement, NothingMovesWithoutMovesOrInAnUnknownMode)
     EXPECT_EQ(Move(0, 12, 12, {b}, 1), 0);
     EXPECT_EQ(Move(0, 12, 12, {b}, mum_Normal_Too), 1);
     EXPECT_EQ(_UNITS[b].wx, 12);
+}
+
+TEST_F(StackMovement, ADrawnMoveLeavesTheSameWorldAsAnUndrawnOne)
+{
+    Test_Engine_Start();
+    for (int square = 0; square < WORLD_SIZE; square++) {
+        _square_explored[square] = (square % WORLD_WIDTH) < 14 ? 15 : 0;
+    }
+    const int16_t a = Unit(T_FOOT, 0, 10, 10, 0, 8);
+    const int16_t b = Unit(T_FLYER, 0, 10, 10, 0, 8);
+    const int16_t builder = Unit(T_BUILDER, 0, 10, 20, 0, 8);
+    _UNITS[builder].Rd_Constr_Left = 99;  // passing through: a road on the square it leaves
+    Unit(T_FOOT, 1, 16, 12);
+    const std::vector<uint8_t> before = World_Image();
+    std::vector<uint8_t> after[2];
+    for (int drawing = 0; drawing < 2; drawing++) {
+        Save_Game_Read_Image(before.data(), before.size());
+        Move_Units_Draw_Set_Drawing((int16_t)drawing);
+        map_x = 0;
+        map_y = 5;
+        EXPECT_EQ(Move(0, 14, 10, {a, b}), 1);
+        EXPECT_EQ(Move(0, 12, 20, {builder}), 1);
+        after[drawing] = World_Image();
+    }
+    EXPECT_EQ(_UNITS[a].wx, 14);
+    EXPECT_NE(_square_explored[World_Square_Index(16, 10, 0)], 0) << "the flyer sees two squares ahead";
+    EXPECT_TRUE(_map_square_flags[World_Square_Index(10, 20, 0)] & sf_Road);
+    EXPECT_TRUE(after[0] == after[1]) << "drawing changes nothing in the world";
 }
