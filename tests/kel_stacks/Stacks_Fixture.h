@@ -16,6 +16,7 @@
 #include "world/Stack_Orders.h"
 #include "world/Unit_Stack.h"
 #include "world/Unit_Type_Record.h"
+#include "world/Wizard_Economy.h"
 
 namespace stacks_test {
 
@@ -66,6 +67,7 @@ protected:
         Kind(T_STRONG, MV_FOOT, 0, 0, 9);
         Kind((uint8_t)UNIT_TYPE_GUARDIAN_SPIRIT, MV_FOOT, 0, 0, 1, UA_MELD);
         _current_player_idx = 0;
+        g_timestop_player_num = 0;
         _unit_stack_count = 0;
         all_units_moved = 0;
         reset_active_stack = 0;

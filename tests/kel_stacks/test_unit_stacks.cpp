@@ -12,6 +12,7 @@
 #include "overland/Stack_Selection.h"
 #include "random.h"
 #include "world/Square_Queries.h"
+#include "world/Wizard_Economy.h"
 
 using namespace stacks_test;
 
@@ -48,13 +49,14 @@ TEST_F(UnitStacks, PurifyTakesFiveTurnsAloneAndThreeWithTwo)
 
 TEST_F(UnitStacks, PurifyUnderTimeStopOnlyForTheCaster)
 {
-    _players[1].Globals[ge_Time_Stop] = 2;
+    g_timestop_player_num = 2;
     const int16_t mine = Unit(T_PURIFIER, 0, 10, 10);
     const int16_t theirs = Unit(T_PURIFIER, 1, 12, 10);
     _UNITS[mine].Status = _UNITS[theirs].Status = us_Purify;
     Next_Turn_Process_Purify();
     EXPECT_EQ(_UNITS[mine].dst_wx, 0);
     EXPECT_EQ(_UNITS[theirs].dst_wx, 1);
+    g_timestop_player_num = 0;
 }
 
 TEST_F(UnitStacks, SurplusBoatRidersStayBehindAndHeroesAlwaysBoard)

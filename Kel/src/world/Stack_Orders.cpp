@@ -11,6 +11,7 @@
 #include "world/Unit_Death.h"
 #include "world/Unit_Stack.h"
 #include "world/Unit_Type_Record.h"
+#include "world/Wizard_Economy.h"
 
 constexpr uint8_t PURIFY_MARK = 111;
 constexpr uint8_t STATUS_NEVER_NEAREST = 100;
@@ -248,12 +249,7 @@ void Active_Army_Do_Meld(void)
 
 void Next_Turn_Process_Purify(void)
 {
-    int16_t time_stopper = -1;
-    for (int p = 0; p < NUM_PLAYERS && time_stopper < 0; p++) {
-        if (_players[p].Globals[ge_Time_Stop] != 0) {
-            time_stopper = (int16_t)p;
-        }
-    }
+    const int16_t time_stopper = (int16_t)(g_timestop_player_num - 1);
     for (int16_t i = 0; i < _units; i++) {
         Unit_Record &u = _UNITS[i];
         if (u.Status != us_Purify || (time_stopper >= 0 && u.owner_idx != time_stopper)) {
