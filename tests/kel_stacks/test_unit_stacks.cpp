@@ -361,3 +361,33 @@ TEST_F(UnitStacks, AnyUnitsNotBusy)
     City(0, 10, 10);
     EXPECT_EQ(Square_Has_City_Dupe(10, 10, 0), 0);
 }
+
+TEST_F(UnitStacks, AGotoThatCannotMoveIsDroppedAndMarkedFailed)
+{
+    // The target square is walled in by impassable land.
+    for (int dx = -1; dx <= 1; dx++) {
+        for (int dy = -1; dy <= 1; dy++) {
+            if (dx || dy) Movement_Cost_Map_Of(0, mcm_Walking)[(20 + dy) * WORLD_WIDTH + 30 + dx] = 255;
+        }
+    }
+    const int16_t a = Unit(T_FOOT, 0, 10, 20);
+    const int16_t b = Unit(T_FOOT, 0, 10, 20);
+    const int16_t other = Unit(T_FOOT, 0, 10, 20);  // going elsewhere: not a companion
+    for (int16_t u : {a, b, other}) {
+        _UNITS[u].Status = us_GOTO;
+        _UNITS[u].dst_wx = 30;
+        _UNITS[u].dst_wy = 20;
+    }
+    _UNITS[other].dst_wx = 12;
+    int16_t count, list[MAX_STACK];
+    Build_RoadBuilder_Stack(&count, list, 30, 20, 0, a);
+    ASSERT_EQ(count, 2);
+    EXPECT_EQ(Stack_Move_To(0, a, 30, 20, &map_x, &map_y, 0), 0);
+    for (int16_t u : {a, b}) {
+        EXPECT_EQ(_UNITS[u].Status, us_Ready);
+        EXPECT_EQ(_UNITS[u].ai_flag, 1) << "the failed go-to is marked";
+        EXPECT_EQ(_UNITS[u].dst_wx, 0);
+    }
+    EXPECT_EQ(_UNITS[other].Status, us_GOTO);
+    EXPECT_EQ(Stack_Move_To(0, other, 30, 20, &map_x, &map_y, 0), 0) << "no companion goes there";
+}
