@@ -32,6 +32,7 @@
 #include "newgame/Newgame_Control.h"
 #include "overland/Game_Resources.h"
 #include "overland/Load_Screen.h"
+#include "overland/Resume_Game.h"
 #include "overland/Main_Menu.h"
 #include "overland/Main_Screen.h"
 #include "overland/Road_Build_Screen.h"

@@ -1,4 +1,5 @@
 // Stand-ins of the computer players' answers that the world rules ask for through hooks.
+#include "ai/AI_Landmass_Lists.h"
 #include "ai/AI_Mercenaries.h"
 
 #include "stubs/STUB_HIT.h"
@@ -12,3 +13,7 @@ int16_t AI_Accept_Mercenaries(int16_t player_idx, int16_t cost)
     }
     return _players[player_idx].gold_reserve / 2 >= cost ? 1 : 0;
 }
+
+void Build_Land_Linked_List(void) { STUB_HIT(); }
+
+void Build_Dock_Linked_List(void) { STUB_HIT(); }

@@ -1,5 +1,6 @@
 // Stand-ins of the magic screens.
 #include "magic/Magic_Screen.h"
+#include "magic/Spell_Research.h"
 #include "magic/Spellbook_Screen.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
@@ -14,4 +15,15 @@ void Spellbook_Screen(void)
 {
     STUB_HIT();
     Stub_Return_To_Main_Screen("Spellbook_Screen");
+}
+
+int16_t skill_staff_locked = 0;
+int16_t mana_staff_locked = 0;
+int16_t research_staff_locked = 0;
+
+// The research candidates stay as the saved game holds them.
+int16_t Player_Research_Spells(int16_t player_idx)
+{
+    STUB_HIT();
+    return 0;
 }

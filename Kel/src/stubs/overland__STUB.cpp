@@ -3,26 +3,21 @@
 #include "Fields.h"
 #include "GENDRAW.h"
 #include "Input.h"
-#include "Palette.h"
 #include "STU_Log.h"
 #include "Video.h"
-#include "dev/STU_TST.h"
-#include "overland/Graphics_Cache.h"
 #include "overland/Intro_And_Credits.h"
-#include "overland/Load_Screen.h"
 #include "overland/Main_Screen.h"
 #include "overland/Main_Screen_Draw.h"
 #include "overland/Map_Layers.h"
 #include "overland/Map_Window.h"
+#include "overland/Reduced_Map.h"
 #include "overland/Road_Build_Screen.h"
 #include "overland/Screen_Control.h"
-#include "overland/Settings_Screen.h"
 #include "overland/Stack_Orders.h"
 #include "overland/Unit_Figure.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 #include "world/ALLOC.h"
-#include "world/Move_Path_Cache.h"
 
 namespace {
 
@@ -49,49 +44,6 @@ int16_t Plain_Screen(uint8_t colour, int16_t *quit)
 }
 
 }  // namespace
-
-// Of the resumption only the overland graphics caches, the computer players' path cache and the
-// test patches so far.
-void Loaded_Game_Update(void)
-{
-    STUB_HIT();
-    Cache_Graphics_Overland();
-    Free_AI_Move_Path_Entries();
-    TST_Patch_Game_Data();
-}
-
-// The load screen's Quit, Settings and OK places, and Esc; no slots yet. After the settings
-// screen the state machine enters this screen again (the settings screen leaves 11).
-void Load_Screen(void)
-{
-    STUB_HIT();
-    if (loadsave_settings_flag != 3) {
-        Load_Palette(1, -1, 0);
-        Apply_Palette();
-    }
-    Clear_Fields();
-    int16_t esc = Add_Hot_Key("\x1B");
-    int16_t quit = Add_Hidden_Field(43, 171, 82, 184, "", -1);
-    int16_t ok = Add_Hidden_Field(231, 171, 270, 184, "", -1);
-    int16_t settings = Add_Hidden_Field(172, 171, 229, 184, "", -1);
-    int16_t closed = 0;
-    int16_t hit = Plain_Screen(0, &closed);
-    if (closed) {
-        current_screen = scr_Quit_To_DOS;
-    } else if (hit == settings) {
-        loadsave_settings_flag = 2;
-        Settings_Screen();
-        if (quit_game_flag) current_screen = scr_Quit_To_DOS;
-        Clear_Fields();
-        return;
-    } else if (hit == quit) {
-        current_screen = scr_Main_Menu_Screen;
-    } else if (hit == ok || hit == esc || hit == 0) {
-        current_screen = previous_screen;
-    }
-    loadsave_settings_flag = -1;
-    Clear_Fields();
-}
 
 // The main screen: Esc goes back to the main menu; closing the window ends the game.
 void Main_Screen(void)
@@ -163,4 +115,34 @@ void Main_Screen_Draw_Do_Draw(int16_t *map_x, int16_t *map_y, int16_t wp, int16_
 }
 void MainScr_Create_Reduced_Map_Picture(void) { STUB_HIT(); }
 
-void Set_Active_Stack_Movement_Path(int16_t unit_idx) { STUB_HIT(); }
+
+int16_t _unit_window_start_x = 247;
+int16_t _unit_window_start_y = 79;
+
+// Only the window's placing: the square in its middle, the scroll target the same.
+void Center_Map(int16_t *map_x, int16_t *map_y, int16_t wx, int16_t wy, int16_t wp)
+{
+    STUB_HIT();
+    wx = (int16_t)(((wx % WORLD_WIDTH) + WORLD_WIDTH) % WORLD_WIDTH);
+    int16_t left = (int16_t)((wx - 6 + WORLD_WIDTH) % WORLD_WIDTH);
+    int16_t top = (int16_t)(wy - 5);
+    if (top < 0) top = 0;
+    if (top + 10 >= WORLD_HEIGHT) top = WORLD_HEIGHT - 10;
+    *map_x = left;
+    *map_y = top;
+    _prev_world_x = left;
+    _prev_world_y = top;
+}
+
+int16_t IsPassableTower(int16_t wx, int16_t wy)
+{
+    STUB_HIT();
+    for (int tower = 0; tower < NUM_TOWERS; tower++) {
+        if (_TOWERS[tower].wx == wx && _TOWERS[tower].wy == wy) return 1;
+    }
+    return 0;
+}
+
+void Main_Screen_Reset(void) { STUB_HIT(); }
+
+void Allocate_Reduced_Map(void) { STUB_HIT(); }
