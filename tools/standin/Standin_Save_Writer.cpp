@@ -258,7 +258,8 @@ void Make_Units(int16_t turn)
     // In the early game the capital's two units are cavalry on a go-to order (Start_Human_Turn).
     Add_Unit(turn == 1 ? 44 : 39, 0, 20, 15, 0);  // spearmen in the capital
     Add_Unit(turn == 1 ? 44 : 40, 0, 20, 15, 0);
-    Add_Unit(42, 0, 21, 15, 0);  // settlers
+    // Settlers; in the continue game the square east of the capital stays open for its first stack.
+    Add_Unit(42, 0, 21, turn == 1 ? 15 : 16, 0);
     Add_Unit(3, 0, 22, 16, 0);   // a hero
     int16_t hero = (int16_t)(_units - 1);
     _UNITS[hero].Hero_Slot = 0;

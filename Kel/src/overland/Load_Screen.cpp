@@ -93,6 +93,16 @@ void Draw_Button(int16_t x, uint8_t *picture, int16_t field, int16_t under)
     FLIC_Draw((int16_t)(x + shift), (int16_t)(BUTTON_Y + shift), picture);
 }
 
+// While a press on a name field is held the input loop does not return; the field being edited
+// names the slot all the same, so the selection (and the buttons drawn) follow it at once.
+void Follow_Edited_Slot(void)
+{
+    if (!input_field_active) return;
+    for (int16_t k = 0; k < LOAD_SCREEN_SLOTS; k++) {
+        if (active_input_field_number == m_name_fields[k] && selected_save_game_slot_idx != k) Load_Screen_Select_Slot(k);
+    }
+}
+
 void Prepare_Pages(void)
 {
     Fade_Out();
@@ -166,6 +176,7 @@ void Set_Load_Screen_Help_List(void) { Set_Help_List_From_Entry(27, 6); }
 
 void Load_Screen_Draw(void)
 {
+    Follow_Edited_Slot();
     int16_t under = Scan_Input();
     Fill(0, 0, 319, 199, 0);
     FLIC_Draw(0, 0, m_background);
@@ -212,11 +223,10 @@ void Load_Screen(void)
             current_screen = scr_Quit_To_DOS;
             break;
         }
-        int16_t slot = -1;
         for (int16_t k = 0; k < LOAD_SCREEN_SLOTS; k++) {
-            if (hit != 0 && hit == m_name_fields[k]) slot = k;
+            if (hit != 0 && hit == m_name_fields[k]) Load_Screen_Select_Slot(k);
         }
-        if (slot >= 0) Load_Screen_Select_Slot(slot);
+        Follow_Edited_Slot();
         if (hit == m_quit_field) {
             loadsave_settings_flag = -1;
             Load_Screen_Save_Continue();
