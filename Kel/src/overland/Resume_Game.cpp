@@ -25,6 +25,7 @@
 #include "world/Move_Path_Cache.h"
 #include "world/Road_Connections.h"
 #include "world/Scouting.h"
+#include "world/Battlefield.h"
 #include "world/Stack_Movement.h"
 #include "world/Unit_Stack.h"
 #include "world/Unit_Stacks.h"
