@@ -259,6 +259,29 @@ TEST_F(MainScreenOrders, RoadBuilderRouteStartsAfterItsSquare)
     }
 }
 
+// Selecting by a unit or by the summoning square takes the human's stack there and clears "all
+// units moved", so the stack can be ordered at once.
+TEST_F(MainScreenOrders, SelectingByUnitOrSummoningSquareTakesTheHumansStackThere)
+{
+    Add_Unit(1, 7, 8, 0, 4);
+    int16_t summoned = Add_Unit(0, 7, 8, 0, 4);
+    int16_t other = Add_Unit(0, 30, 30, 0, 4);
+    _players[0].summon_wx = 7;
+    _players[0].summon_wy = 8;
+    _players[0].summon_wp = 0;
+    all_units_moved = 1;
+    Select_Stack_At_Summon();
+    ASSERT_EQ(_unit_stack_count, 1);
+    EXPECT_EQ(_unit_stack[0].unit_idx, summoned);
+    EXPECT_EQ(all_units_moved, 0);
+
+    all_units_moved = 1;
+    Select_Stack_At_Unit(other);
+    ASSERT_EQ(_unit_stack_count, 1);
+    EXPECT_EQ(_unit_stack[0].unit_idx, other);
+    EXPECT_EQ(all_units_moved, 0);
+}
+
 // The resume: the human becomes the current player first, so the other players' units get their
 // new turn and his keep theirs; dead units go, area bits are rebuilt from the cities, and the
 // computer players' averages, random events at difficulty 0 and time stop are settled.

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "overland/Resume_Game.h"
+
 constexpr int LOAD_SCREEN_SLOTS = 8;
 
 // The slots whose file was found on entering, packed to the front in slot order; -1 after the last.
