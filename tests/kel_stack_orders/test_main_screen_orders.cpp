@@ -144,7 +144,7 @@ TEST_F(MainScreenOrders, ActionButtonsTouchOnlyTheUnitsTheirOrderNames)
     _UNITS[purifying].Status = us_Purify;
 
     Stack_Of({ready, going, purifying, unselected, spent}, {1, 1, 1, 0, 1});
-    Act(sa_Done);
+    Act(so_Done);
     EXPECT_EQ(_UNITS[ready].Status, us_ReachedDest);
     EXPECT_EQ(_UNITS[ready].moves2, 0);
     EXPECT_EQ(_UNITS[ready].Finished, 1);
@@ -159,13 +159,13 @@ TEST_F(MainScreenOrders, ActionButtonsTouchOnlyTheUnitsTheirOrderNames)
     Stack_Of({ready, going, unselected, spent}, {1, 1, 0, 1});
     _UNITS[ready] = _UNITS[unselected];
     _UNITS[spent].Finished = 1;
-    Act(sa_Wait);
+    Act(so_Wait);
     EXPECT_EQ(_UNITS[ready].Status, us_Wait);
     EXPECT_EQ(_unit_stack[0].active, 0);
     EXPECT_EQ(_UNITS[unselected].Status, us_Ready) << "wait skips the unselected";
     EXPECT_EQ(_UNITS[spent].Status, us_ReachedDest) << "wait skips a unit without moves";
 
-    Act(sa_Clear_Orders);
+    Act(so_Clear_Orders);
     for (int16_t unit : {ready, going, unselected}) {
         EXPECT_EQ(_UNITS[unit].Status, us_Ready) << unit;
         EXPECT_EQ(_UNITS[unit].Finished, 0) << unit;
@@ -176,7 +176,7 @@ TEST_F(MainScreenOrders, ActionButtonsTouchOnlyTheUnitsTheirOrderNames)
     for (int i = 0; i < 3; i++) EXPECT_EQ(_unit_stack[i].active, 1) << i;
 
     _UNITS[unselected].Status = us_Patrol;
-    Act(sa_GoTo, 20, 21);
+    Act(so_GoTo, 20, 21);
     EXPECT_EQ(_UNITS[ready].Status, us_GOTO);
     EXPECT_EQ(_UNITS[ready].dst_wx, 20);
     EXPECT_EQ(_UNITS[ready].dst_wy, 21);
@@ -185,14 +185,14 @@ TEST_F(MainScreenOrders, ActionButtonsTouchOnlyTheUnitsTheirOrderNames)
 
     Stack_Of({ready, purifying}, {1, 1});
     _UNITS[purifying].Status = us_Ready;
-    Act(sa_Purify);
+    Act(so_Purify);
     EXPECT_EQ(_UNITS[ready].Status, us_GOTO) << "only a purifier purifies";
     EXPECT_EQ(_UNITS[purifying].Status, us_Purify);
     EXPECT_EQ(_UNITS[purifying].moves2, 0);
 
     _UNITS[ready].Status = us_Ready;
     Stack_Of({ready}, {1});
-    Act(sa_Patrol);
+    Act(so_Patrol);
     EXPECT_EQ(_UNITS[ready].Status, us_Patrol);
     EXPECT_EQ(_UNITS[ready].Finished, 1);
     EXPECT_EQ(_unit_stack[0].active, 0);

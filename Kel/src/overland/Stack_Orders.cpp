@@ -14,6 +14,7 @@
 #include "world/Movement_Modes.h"
 #include "world/Scouting.h"
 #include "world/Stack_Movement.h"
+#include "world/Stack_Orders.h"
 #include "world/Unit_Stack.h"
 #include "world/Unit_Stacks.h"
 #include "world/Unit_Type_Record.h"
@@ -92,7 +93,7 @@ void Stack_Action(int16_t player_idx, int16_t *map_x, int16_t *map_y, int16_t *m
         Unit_Record &unit = _UNITS[entry.unit_idx];
         int selected = entry.active == 1;
         switch (action) {
-        case sa_Clear_Orders:
+        case so_Clear_Orders:
             unit.Status = us_Ready;
             unit.Rd_Constr_Left = -1;
             Clear_Destination(unit);
@@ -104,22 +105,22 @@ void Stack_Action(int16_t player_idx, int16_t *map_x, int16_t *map_y, int16_t *m
                 unit.Finished = 1;
             }
             break;
-        case sa_Patrol:
-        case sa_Build_Road:
+        case so_Patrol:
+        case so_Build_Road:
             if (!selected || !Unit_Has_Moves(unit)) break;
             unit.Status = (uint8_t)action;
             unit.Finished = 1;
             entry.active = 0;
             Clear_Destination(unit);
             break;
-        case sa_GoTo:
+        case so_GoTo:
             if (unit.Status != us_Ready && unit.Status != us_GOTO && unit.Status != us_ReachedDest) break;
             unit.Status = us_GOTO;
             unit.dst_wx = (uint8_t)wx;
             unit.dst_wy = (uint8_t)wy;
             unit.Rd_Constr_Left = -1;
             break;
-        case sa_Done:
+        case so_Done:
             if (!selected || unit.Status == us_GOTO || unit.Status == us_Purify) break;
             entry.active = 0;
             unit.Finished = 1;
@@ -128,13 +129,13 @@ void Stack_Action(int16_t player_idx, int16_t *map_x, int16_t *map_y, int16_t *m
             unit.moves2 = 0;
             Clear_Destination(unit);
             break;
-        case sa_Wait:
+        case so_Wait:
             if (!selected || !Unit_Has_Moves(unit)) break;
             unit.Status = us_Wait;
             entry.active = 0;
             Clear_Destination(unit);
             break;
-        case sa_Purify:
+        case so_Purify:
             if (!selected || !(_unit_type_table[unit.type].Abilities & UA_PURIFY)) break;
             entry.active = 0;
             unit.Finished = 1;

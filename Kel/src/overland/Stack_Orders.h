@@ -6,13 +6,13 @@
 
 // Action numbers of Stack_Action.
 enum Stack_Action_Number : int16_t {
-    sa_Clear_Orders = 0,
-    sa_Patrol = 1,
-    sa_Build_Road = 2,
-    sa_GoTo = 3,
-    sa_Done = 4,
-    sa_Wait = 5,
-    sa_Purify = 8,
+    so_Clear_Orders = 0,
+    so_Patrol = 1,
+    so_Build_Road = 2,
+    so_GoTo = 3,
+    so_Done = 4,
+    so_Wait = 5,
+    so_Purify = 8,
 };
 
 // Steps of the shown route in movepath_x_array / movepath_y_array (from their third entry).
