@@ -13,9 +13,9 @@
 #include "overland/Resume_Game.h"
 #include "overland/Stack_Orders.h"
 #include "world/ALLOC.h"
+#include "world/Battlefield.h"
 #include "world/City_Area.h"
 #include "world/Game_Settings.h"
-#include "world/Battlefield.h"
 #include "world/Stack_Movement.h"
 #include "world/Unit_Stack.h"
 #include "world/Unit_Stacks.h"
@@ -97,8 +97,8 @@ TEST_F(MainScreenOrders, DirectionKeysWrapAtTheSeamAndStayOnTheRows)
         int16_t key, x, y, to_x, to_y;
     };
     const Case cases[] = {
-        {4, 0, 10, 59, 10}, {6, 59, 10, 0, 10}, {7, 0, 10, 59, 9},  {9, 59, 10, 0, 9},   {1, 0, 10, 59, 11},
-        {3, 59, 10, 0, 11}, {8, 30, 1, 30, 0},  {8, 30, 0, 30, 0},  {2, 30, 39, 30, 39}, {6, 30, 20, 31, 20},
+        {4, 0, 10, 59, 10}, {6, 59, 10, 0, 10}, {7, 0, 10, 59, 9}, {9, 59, 10, 0, 9},   {1, 0, 10, 59, 11},
+        {3, 59, 10, 0, 11}, {8, 30, 1, 30, 0},  {8, 30, 0, 30, 0}, {2, 30, 39, 30, 39}, {6, 30, 20, 31, 20},
     };
     for (const Case &c : cases) {
         int16_t to_x = -1, to_y = -1;

@@ -76,11 +76,10 @@ TEST_F(TurnRefresh, RefreshGivesTheOtherPlayersTheirNewTurn)
         uint8_t moves_after, finished_after;
     };
     const Case cases[] = {
-        {0, us_Ready, 0, 1, 1},           // the current player's unit is untouched
-        {1, us_Ready, 0, 4, 0},           {1, us_ReachedDest, 0, 4, 0}, {1, us_Wait, 0, 4, 0},
-        {1, us_Patrol, 0, 1, 1},          {1, us_BuildRoad, 0, 1, 1},   {1, us_Casting, 0, 1, 1},
-        {1, us_GOTO, 0, 1, 0},            {5, us_Ready, UM_STASIS_INIT, 4, 1},
-        {2, us_Ready, UM_STASIS_LINGER, 4, 1},
+        {0, us_Ready, 0, 1, 1},  // the current player's unit is untouched
+        {1, us_Ready, 0, 4, 0},  {1, us_ReachedDest, 0, 4, 0},        {1, us_Wait, 0, 4, 0},
+        {1, us_Patrol, 0, 1, 1}, {1, us_BuildRoad, 0, 1, 1},          {1, us_Casting, 0, 1, 1},
+        {1, us_GOTO, 0, 1, 0},   {5, us_Ready, UM_STASIS_INIT, 4, 1}, {2, us_Ready, UM_STASIS_LINGER, 4, 1},
     };
     for (const Case &c : cases) {
         int16_t unit = Add_Unit(c.owner, c.status, 1);

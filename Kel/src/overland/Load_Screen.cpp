@@ -99,7 +99,8 @@ void Follow_Edited_Slot(void)
 {
     if (!input_field_active) return;
     for (int16_t k = 0; k < LOAD_SCREEN_SLOTS; k++) {
-        if (active_input_field_number == m_name_fields[k] && selected_save_game_slot_idx != k) Load_Screen_Select_Slot(k);
+        if (active_input_field_number == m_name_fields[k] && selected_save_game_slot_idx != k)
+            Load_Screen_Select_Slot(k);
     }
 }
 

@@ -20,12 +20,12 @@
 #include "turn/Unit_Turn_Refresh.h"
 #include "turn/Unit_Type_Patch.h"
 #include "world/ALLOC.h"
+#include "world/Battlefield.h"
 #include "world/City_Area.h"
 #include "world/Game_Settings.h"
 #include "world/Move_Path_Cache.h"
 #include "world/Road_Connections.h"
 #include "world/Scouting.h"
-#include "world/Battlefield.h"
 #include "world/Stack_Movement.h"
 #include "world/Unit_Stack.h"
 #include "world/Unit_Stacks.h"
@@ -147,7 +147,8 @@ void Loaded_Game_Update(void)
     Free_AI_Move_Path_Entries();
     Build_Land_Linked_List();
     Build_Dock_Linked_List();
-    for (int player_idx = 0; player_idx < NUM_PLAYERS; player_idx++) AI_Set_Reevaluate_Continents_Countdown(player_idx, 0);
+    for (int player_idx = 0; player_idx < NUM_PLAYERS; player_idx++)
+        AI_Set_Reevaluate_Continents_Countdown(player_idx, 0);
 
     g_timestop_player_num = 0;
     for (int16_t player_idx = 0; player_idx < _num_players && player_idx < NUM_PLAYERS; player_idx++) {

@@ -23,7 +23,8 @@ void All_AI_Refresh_Units_Movement(void)
 
 void All_AI_Players_Contacted(void)
 {
-    for (int player_idx = 0; player_idx < NUM_PLAYERS; player_idx++) _players[player_idx].Dipl_Contacted[player_idx] = 1;
+    for (int player_idx = 0; player_idx < NUM_PLAYERS; player_idx++)
+        _players[player_idx].Dipl_Contacted[player_idx] = 1;
     for (int player_idx = 0; player_idx < _num_players && player_idx < NEUTRAL_PLAYER_IDX; player_idx++) {
         if (_players[player_idx].Globals[ge_Natures_Awareness] == 0) continue;
         for (int16_t unit_idx = 0; unit_idx < _units; unit_idx++) {
