@@ -144,6 +144,27 @@ TEST_F(LoadSaveScreen, QuitSavesTheContinueGameOnlyWithAGameInMemory)
     Forget_Game_In_Memory();
 }
 
+// Save with no game in memory (the screen opened from the main menu) keeps the slot's saved game
+// and its mark; with a game in memory it writes the slot and marks it.
+TEST_F(LoadSaveScreen, SaveWithNoGameInMemoryKeepsTheSlot)
+{
+    std::string kept(SAVE_GAM_SIZE, 's');
+    Write_Text(User_Path("SAVE1.GAM"), kept);
+    Forget_Game_In_Memory();
+    Load_Screen_Find_Slots();
+    Load_Screen_Select_Slot(0);
+    EXPECT_EQ(Load_Screen_Save_Selected(), 0);
+    EXPECT_EQ(Read_File(User_Path("SAVE1.GAM")), kept);
+    EXPECT_EQ(magic_set.words[GS_SLOT_MARK_FIRST], 0);
+
+    Play_Main_Screen_Once();
+    _turn = 12;
+    EXPECT_EQ(Load_Screen_Save_Selected(), 1);
+    EXPECT_EQ((uint8_t)Read_File(User_Path("SAVE1.GAM"))[SGO_TURN], 12);
+    EXPECT_EQ(magic_set.words[GS_SLOT_MARK_FIRST], 1);
+    Forget_Game_In_Memory();
+}
+
 // The screen itself: entered from the main menu with no game in memory and left at once by a
 // closed window, it writes nothing.
 TEST_F(LoadSaveScreen, ScreenOpenedFromTheMenuWritesNothingWhenClosed)

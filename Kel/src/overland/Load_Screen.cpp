@@ -173,6 +173,18 @@ int16_t Load_Screen_Save_Continue(void)
     return Save_SAVE_GAM(SAVE_GAM_SLOT_CONTINUE);
 }
 
+int16_t Load_Screen_Save_Selected(void)
+{
+    if (selected_save_game_slot_idx < 0) return 0;
+    if (!Screen_Control_Game_Played()) {
+        STU_LOG(SEV_INFO, LC_KEL_SCR, "Load_Screen: no game in memory; SAVE%d.GAM is kept as it is",
+                selected_save_game_slot_idx + 1);
+        LOADSAVE_Warn_Player("There is no game in play to save.");
+        return 0;
+    }
+    return Save_SAVE_GAM(selected_save_game_slot_idx);
+}
+
 void Set_Load_Screen_Help_List(void) { Set_Help_List_From_Entry(27, 6); }
 
 void Load_Screen_Draw(void)
@@ -249,7 +261,7 @@ void Load_Screen(void)
         }
         if (hit == m_save_field && selected_save_game_slot_idx >= 0) {
             loadsave_settings_flag = -1;
-            Save_SAVE_GAM(selected_save_game_slot_idx);
+            Load_Screen_Save_Selected();
             break;
         }
         if (hit == m_settings_field) {

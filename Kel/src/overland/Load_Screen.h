@@ -29,6 +29,10 @@ void Load_Screen_Select_Slot(int16_t slot);
 // its name and the reason, shown when a window is up, and leaves the game in memory as it was:
 // 0. 1 when the game was read.
 int16_t Load_Screen_Load_Selected(void);
+// Save's write of the save selection; like Quit's, nothing is written (and the player is told)
+// when no game is in memory, so a slot's saved game is never replaced by empty records. 1 when
+// written; a failed write is reported and leaves the slot unmarked.
+int16_t Load_Screen_Save_Selected(void);
 // Quit's save of the continue game (SAVE9.GAM); nothing is written when no game is in memory
 // (the screen opened from the main menu), so the last continue game is kept. 1 when written.
 int16_t Load_Screen_Save_Continue(void);
