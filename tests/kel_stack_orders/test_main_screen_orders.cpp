@@ -16,6 +16,7 @@
 #include "world/Battlefield.h"
 #include "world/City_Area.h"
 #include "world/Game_Settings.h"
+#include "world/Move_Path.h"
 #include "world/Stack_Movement.h"
 #include "world/Unit_Stack.h"
 #include "world/Unit_Stacks.h"
@@ -129,6 +130,21 @@ TEST_F(MainScreenOrders, DirectionKeysLeaveAStackOnTheOtherPlaneOrWithoutMoves)
     _unit_stack_count = 0;
     Move_Stack_DirKey(6);
     EXPECT_EQ(_UNITS[unit].wx, 59);
+}
+
+// East of column 59 is column 0: the key moves the stack across the seam on open land.
+TEST_F(MainScreenOrders, DirectionKeyMovesTheStackAcrossTheSeam)
+{
+    _unit_type_table[40].Move_Halves = 4;
+    for (int map = 0; map < MOVEMENT_MAPS; map++) memset(Movement_Cost_Map_Of(0, map), 2, WORLD_SIZE);
+    memset(_landmasses, 1, WORLD_SIZE);
+    int16_t unit = Add_Unit(0, 59, 10, 0, 4);
+    Stack_Of({unit}, {1});
+    Move_Stack_DirKey(6);
+    EXPECT_EQ(_UNITS[unit].wx, 0);
+    EXPECT_EQ(_UNITS[unit].wy, 10);
+    EXPECT_EQ(_UNITS[unit].wp, 0);
+    EXPECT_LT(_UNITS[unit].moves2, 4);
 }
 
 TEST_F(MainScreenOrders, ActionButtonsTouchOnlyTheUnitsTheirOrderNames)
