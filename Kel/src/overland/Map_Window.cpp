@@ -19,6 +19,11 @@ int16_t _prev_world_x;
 int16_t _prev_world_y;
 
 int16_t entities_on_movement_map[MAP_WINDOW_ENTITIES];
+// Nothing is shown until the first table is built.
+static const bool m_entities_cleared = [] {
+    for (int16_t &entry : entities_on_movement_map) entry = ENTITY_NONE;
+    return true;
+}();
 int16_t draw_active_stack_flag = DRAW_ACTIVE_STACK_ALWAYS;
 
 int16_t map_draw_prev_x = -1;
