@@ -19,7 +19,7 @@ protected:
     // figures are drawn by the unit window's code and have frames of their own.
     static void Build_World()
     {
-        static const int16_t kinds[] = {tt_Grasslands, tt_Forest, tt_Hills,  tt_Mountain, tt_Desert,
+        static const int16_t kinds[] = {tt_Grasslands, tt_Forest, tt_Hills, tt_Mountain, tt_Desert,
                                         tt_Swamp,      tt_Tundra, tt_Ocean, 190,         tt_Volcano};
         for (int y = 0; y < WORLD_HEIGHT; y++) {
             for (int x = 0; x < WORLD_WIDTH; x++) {

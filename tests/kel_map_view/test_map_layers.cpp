@@ -90,8 +90,7 @@ TEST_F(MapLayers, CitiesTakeTheirOwnersColoursWallsAndSize)
     Add_City(5, 2, 6, 0, 9, true);
     Draw_Map_Cities(0, 20, 12, 10, 0, 0, 0);
     auto colours_in = [&](int column, int row, uint8_t colour) {
-        return Count_Colour(Square_X(column) - 6, Square_Y(row) - 6, Square_X(column) + 25, Square_Y(row) + 23,
-                            colour);
+        return Count_Colour(Square_X(column) - 6, Square_Y(row) - 6, Square_X(column) + 25, Square_Y(row) + 23, colour);
     };
     // Body 215 and wall 218 of banner 0: 97 - 1 and 100 - 1.
     EXPECT_GT(colours_in(2, 2, 96), 0);

@@ -12,7 +12,7 @@ TEST_F(ReducedMap, CoordsCentreTheMapAndWrapOnlyTheColumn)
     struct Case {
         int16_t cx, cy, w, h, left, top;
     } cases[] = {
-        {20, 20, 58, 30, 51, 5}, {29, 20, 58, 30, 0, 5}, {30, 20, 58, 30, 1, 5},
+        {20, 20, 58, 30, 51, 5},  {29, 20, 58, 30, 0, 5},   {30, 20, 58, 30, 1, 5},
         {59, 2, 58, 30, 30, -13}, {10, 38, 49, 33, 46, 22},
     };
     for (const Case &c : cases) {
@@ -123,8 +123,8 @@ TEST_F(ReducedMap, TheClampKeepsTheTargetOnTheMapAndScrollsTheShortWayWest)
     struct Case {
         int16_t map_x, target_x, target_y, clamped_x, clamped_y, map_x_after;
     } cases[] = {
-        {0, 55, 35, 55, 30, 60}, {0, -3, -2, 57, 0, 60}, {0, 64, 10, 4, 10, 0}, {10, 55, 3, 55, 3, 10},
-        {0, 49, 3, 49, 3, 0},
+        {0, 55, 35, 55, 30, 60}, {0, -3, -2, 57, 0, 60}, {0, 64, 10, 4, 10, 0},
+        {10, 55, 3, 55, 3, 10},  {0, 49, 3, 49, 3, 0},
     };
     for (const Case &c : cases) {
         _map_x = c.map_x;
