@@ -17,7 +17,6 @@
 #include "Test_Page_Png.h"
 #include "World_Fixture.h"
 #include "overland/Game_Resources.h"
-#include "overland/Main_Screen.h"
 #include "overland/Map_Layers.h"
 #include "overland/Map_Window.h"
 #include "overland/Reduced_Map.h"
@@ -25,6 +24,7 @@
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
 #include "world/Map_Square_Record.h"
+#include "world/Unit_Stack.h"
 #include "world/Unit_Stacks.h"
 #include "world/Unit_Type_Record.h"
 
