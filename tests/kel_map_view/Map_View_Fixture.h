@@ -71,7 +71,7 @@ protected:
         all_units_moved = 0;
         current_screen = scr_Main_Screen;
         draw_active_stack_flag = DRAW_ACTIVE_STACK_ALWAYS;
-        for (int16_t &entry : entities_on_movement_map) entry = ENTITY_NONE;
+        for (int16_t &entry : entities_on_movement_map) entry = MAP_ENTITY_NONE;
         map_anim_cycle = terrain_anim_ctr = node_anim_ctr = road_anim_ctr = 0;
         Reduced_Map_Set_Dims(58, 30);
         minimap_x = minimap_y = 0;
@@ -143,7 +143,7 @@ protected:
         return i;
     }
 
-    static int16_t Entity(int column, int row) { return entities_on_movement_map[row * MAP_WINDOW_WIDTH + column]; }
+    static int16_t Entity(int column, int row) { return entities_on_movement_map[row * MAP_VIEW_COLUMNS + column]; }
     static void Refresh_Entities(int16_t wx, int16_t wy, int16_t plane = 0)
     {
         Set_Unit_Draw_Priority();
@@ -168,8 +168,8 @@ protected:
     }
     void Clear_Page() { memset(page.Pixels(), 0, SCREEN_SIZE); }
     // The window square (column, row) of the main map window.
-    static int Square_X(int column) { return MAP_WINDOW_SCREEN_X + MAP_SQUARE_WIDTH * column; }
-    static int Square_Y(int row) { return MAP_WINDOW_SCREEN_Y + MAP_SQUARE_HEIGHT * row; }
+    static int Square_X(int column) { return MAP_VIEW_SCREEN_X + MAP_VIEW_SQUARE_WIDTH * column; }
+    static int Square_Y(int row) { return MAP_VIEW_SCREEN_Y + MAP_VIEW_SQUARE_HEIGHT * row; }
     uint8_t Reduced_Pixel(int column, int row, int h = 30) const
     {
         return reduced[PICTURE_BITMAP_HEADER + column * h + row];

@@ -77,7 +77,7 @@ TEST_F(MapWindow, PrioritiesDecideWhichUnitASquareShows)
     Refresh_Entities(0, 0);
     EXPECT_EQ(Entity(2, 2), first);
     EXPECT_EQ(Entity(4, 2), ship);
-    EXPECT_EQ(Entity(6, 2), ENTITY_CITY_FIRST + city);
+    EXPECT_EQ(Entity(6, 2), MAP_ENTITY_CITY_FIRST + city);
     EXPECT_EQ((int8_t)_UNITS[ship].Draw_Priority, 50);
     EXPECT_EQ((int8_t)_UNITS[first].Draw_Priority, 4);
 }
@@ -99,12 +99,12 @@ TEST_F(MapWindow, WhoEntersTheTable)
     _square_explored[World_Square_Index(5, 1, 0)] = 0;
     Refresh_Entities(0, 0);
     EXPECT_EQ((int8_t)_UNITS[dead].Draw_Priority, -1);
-    EXPECT_EQ(Entity(1, 1), ENTITY_NONE);
-    EXPECT_EQ(Entity(2, 1), ENTITY_NONE);
+    EXPECT_EQ(Entity(1, 1), MAP_ENTITY_NONE);
+    EXPECT_EQ(Entity(2, 1), MAP_ENTITY_NONE);
     EXPECT_EQ(Entity(3, 1), own_invisible);
-    EXPECT_EQ(Entity(4, 1), ENTITY_NONE) << other_plane;
+    EXPECT_EQ(Entity(4, 1), MAP_ENTITY_NONE) << other_plane;
     EXPECT_EQ(Entity(9, 9), in_tower) << "a tower shows its units on both planes";
-    EXPECT_EQ(Entity(5, 1), ENTITY_NONE) << unseen;
+    EXPECT_EQ(Entity(5, 1), MAP_ENTITY_NONE) << unseen;
 }
 
 TEST_F(MapWindow, TheActiveStackIsLeftToTheBlinkingUnlessDrawnAlways)
@@ -117,7 +117,7 @@ TEST_F(MapWindow, TheActiveStackIsLeftToTheBlinkingUnlessDrawnAlways)
     _unit_stack_count = 2;
     draw_active_stack_flag = 0;
     Refresh_Entities(0, 0);
-    EXPECT_EQ(Entity(3, 3), ENTITY_NONE);
+    EXPECT_EQ(Entity(3, 3), MAP_ENTITY_NONE);
     draw_active_stack_flag = DRAW_ACTIVE_STACK_ALWAYS;
     Refresh_Entities(0, 0);
     EXPECT_EQ(Entity(3, 3), a);
@@ -137,8 +137,8 @@ TEST_F(MapWindow, NodesEnterOverWhatWasThere)
     _square_explored[World_Square_Index(9, 6, 0)] = 0;
     Refresh_Entities(0, 0);
     Add_Nodes_To_Entities_On_Map_Window(0, 0, 0);
-    EXPECT_EQ(Entity(8, 6), ENTITY_NODE_FIRST + 4);
-    EXPECT_EQ(Entity(9, 6), ENTITY_NONE);
+    EXPECT_EQ(Entity(8, 6), MAP_ENTITY_NODE_FIRST + 4);
+    EXPECT_EQ(Entity(9, 6), MAP_ENTITY_NONE);
 }
 
 TEST_F(MapWindow, TheBlinkingStackShowsInFourFramesOfEight)

@@ -58,7 +58,7 @@ int16_t m_redraw_refused_latch[2];
 
 int16_t *Latch(int16_t *latches, int16_t w, int16_t h)
 {
-    return &latches[w == MAP_WINDOW_WIDTH && h == MAP_WINDOW_HEIGHT ? 0 : 1];
+    return &latches[w == MAP_VIEW_COLUMNS && h == MAP_VIEW_ROWS ? 0 : 1];
 }
 
 struct Refused_Squares {
@@ -140,13 +140,13 @@ void Replace_Colours(uint8_t *bitmap, uint8_t first, int count, const uint8_t *c
 // The square at (x, y) on the page into a 20 x 18 bitmap; pixels off the page are 0.
 void Capture_Square(int x, int y, uint8_t *bitmap)
 {
-    Create_Picture(MAP_SQUARE_WIDTH, MAP_SQUARE_HEIGHT, bitmap);
+    Create_Picture(MAP_VIEW_SQUARE_WIDTH, MAP_VIEW_SQUARE_HEIGHT, bitmap);
     uint8_t *pixels = bitmap + PICTURE_BITMAP_HEADER;
-    for (int c = 0; c < MAP_SQUARE_WIDTH; c++) {
-        for (int r = 0; r < MAP_SQUARE_HEIGHT; r++) {
+    for (int c = 0; c < MAP_VIEW_SQUARE_WIDTH; c++) {
+        for (int r = 0; r < MAP_VIEW_SQUARE_HEIGHT; r++) {
             int px = x + c, py = y + r;
             bool on_page = px >= 0 && px < SCREEN_WIDTH && py >= 0 && py < SCREEN_HEIGHT;
-            pixels[c * MAP_SQUARE_HEIGHT + r] = on_page ? current_video_page[py * SCREEN_WIDTH + px] : 0;
+            pixels[c * MAP_VIEW_SQUARE_HEIGHT + r] = on_page ? current_video_page[py * SCREEN_WIDTH + px] : 0;
         }
     }
 }
@@ -156,7 +156,7 @@ void Draw_Warped_Node(int x, int y)
     uint8_t *node = map_square_scratchpad_seg;
     uint8_t *warp = node_warp_scratchpad_seg;
     if (warp == nullptr || !Frame_To_Scratch(node_warped_seg, 0, node, MAP_SQUARE_SCRATCH_BYTES)) return;
-    static_assert(PICTURE_BITMAP_HEADER + MAP_SQUARE_WIDTH * MAP_SQUARE_HEIGHT <= NODE_WARP_SCRATCH_BYTES);
+    static_assert(PICTURE_BITMAP_HEADER + MAP_VIEW_SQUARE_WIDTH * MAP_VIEW_SQUARE_HEIGHT <= NODE_WARP_SCRATCH_BYTES);
     Capture_Square(x, y, warp);
 
     uint32_t game_seed = random_seed;
@@ -179,10 +179,10 @@ void Draw_Warped_Node(int x, int y)
     Shear_Array_Bitmap_X(m_node_warp_shear_array, warp);
     Shear_Array_Bitmap_Y(m_node_warp_shear_array, warp);
     int w = LE_U16(node + PICTURE_WIDTH), h = LE_U16(node + PICTURE_HEIGHT);
-    for (int c = 0; c < w && c < MAP_SQUARE_WIDTH; c++) {
-        for (int r = 0; r < h && r < MAP_SQUARE_HEIGHT; r++) {
+    for (int c = 0; c < w && c < MAP_VIEW_SQUARE_WIDTH; c++) {
+        for (int r = 0; r < h && r < MAP_VIEW_SQUARE_HEIGHT; r++) {
             uint8_t value = node[PICTURE_BITMAP_HEADER + c * h + r];
-            if (value != 0) warp[PICTURE_BITMAP_HEADER + c * MAP_SQUARE_HEIGHT + r] = value;
+            if (value != 0) warp[PICTURE_BITMAP_HEADER + c * MAP_VIEW_SQUARE_HEIGHT + r] = value;
         }
     }
     Draw_Picture((int16_t)x, (int16_t)y, warp);
@@ -194,7 +194,7 @@ void Draw_Cities(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, int16
     if (city_screen_clip) {
         Set_Window(215, 4, 454, 183);
     } else {
-        Set_Window(MAP_WINDOW_SCREEN_X, MAP_WINDOW_SCREEN_Y, 239, 199);
+        Set_Window(MAP_VIEW_SCREEN_X, MAP_VIEW_SCREEN_Y, 239, 199);
     }
     uint8_t *scratch = map_square_scratchpad_seg;
     int16_t cities = City_Count();
@@ -219,8 +219,8 @@ void Draw_Cities(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, int16
             for (int k = 0; k < 5; k++) colours[k] = (uint8_t)(COL_City_Banner[5 * banner + k] - 1);
             Replace_Colours(scratch, 214, 5, colours);
         }
-        Draw_Picture_Windowed((int16_t)(sx + MAP_SQUARE_WIDTH * c - 6), (int16_t)(sy + MAP_SQUARE_HEIGHT * r - 6),
-                              scratch);
+        Draw_Picture_Windowed((int16_t)(sx + MAP_VIEW_SQUARE_WIDTH * c - 6),
+                              (int16_t)(sy + MAP_VIEW_SQUARE_HEIGHT * r - 6), scratch);
     }
 }
 
@@ -270,15 +270,15 @@ void Draw_Map_Terrain(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, 
         for (int c = 0; c < w; c++) {
             int16_t x = Map_Wrap_X(wx + c);
             int16_t y = (int16_t)(wy + r);
-            int px = sx + MAP_SQUARE_WIDTH * c, py = sy + MAP_SQUARE_HEIGHT * r;
+            int px = sx + MAP_VIEW_SQUARE_WIDTH * c, py = sy + MAP_VIEW_SQUARE_HEIGHT * r;
             uint8_t *picture = Terrain_Square_Picture(x, y, plane);
             if (picture == nullptr) refused.Add(x, y);
             if (picture != nullptr && Explored_Value(x, y, plane) != 0) {
                 map_draw_full = 1;
                 Draw_Picture((int16_t)px, (int16_t)py, picture);
             } else {
-                Fill((int16_t)px, (int16_t)py, (int16_t)(px + MAP_SQUARE_WIDTH - 1),
-                     (int16_t)(py + MAP_SQUARE_HEIGHT - 1), 0);
+                Fill((int16_t)px, (int16_t)py, (int16_t)(px + MAP_VIEW_SQUARE_WIDTH - 1),
+                     (int16_t)(py + MAP_VIEW_SQUARE_HEIGHT - 1), 0);
             }
         }
     }
@@ -297,7 +297,8 @@ void Draw_Map_Minerals(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx,
             if (Explored_Value(x, y, plane) == 0 || cities[r * w + c]) continue;
             int mineral = _map_square_terrain_specials[World_Square_Index(x, y, plane)] & ts_Mineral_Mask;
             if (mineral >= 1 && mineral <= 9) {
-                Draw_Frame_At(sx + MAP_SQUARE_WIDTH * c, sy + MAP_SQUARE_HEIGHT * r, mineral_site_segs[mineral], 0);
+                Draw_Frame_At(sx + MAP_VIEW_SQUARE_WIDTH * c, sy + MAP_VIEW_SQUARE_HEIGHT * r,
+                              mineral_site_segs[mineral], 0);
             }
         }
     }
@@ -313,7 +314,7 @@ void Draw_Map_Biota(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, in
             int x = Map_Wrap_X(wx + c), y = wy + r;
             if (Explored_Value(x, y, plane) == 0) continue;
             int square = World_Square_Index(x, y, plane);
-            int px = sx + MAP_SQUARE_WIDTH * c, py = sy + MAP_SQUARE_HEIGHT * r;
+            int px = sx + MAP_VIEW_SQUARE_WIDTH * c, py = sy + MAP_VIEW_SQUARE_HEIGHT * r;
             uint8_t specials = _map_square_terrain_specials[square];
             if (_map_square_flags[square] & sf_Corruption) Draw_Frame_At(px, py, IMG_OVL_Corruption, 0);
             if ((specials & ts_Wild_Game) && !cities[r * w + c]) {
@@ -340,7 +341,7 @@ void Draw_Map_Roads(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, in
                 int nx = Map_Wrap_X(x + dx[d]), ny = y + dy[d];
                 if (ny < 0 || ny >= WORLD_HEIGHT) continue;
                 if (!(_map_square_flags[World_Square_Index(nx, ny, plane)] & sf_Road)) continue;
-                int px = sx + MAP_SQUARE_WIDTH * c, py = sy + MAP_SQUARE_HEIGHT * r;
+                int px = sx + MAP_VIEW_SQUARE_WIDTH * c, py = sy + MAP_VIEW_SQUARE_HEIGHT * r;
                 if (enchanted) {
                     Draw_Frame_At(px, py, eroads_seg[d], road_anim_ctr);
                 } else {
@@ -369,7 +370,7 @@ void Draw_Map_Towers(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, i
         if (Explored_Value(tower.wx, tower.wy, plane) == 0 || !In_Block(tower.wx, tower.wy, w, h, wx, wy, &c, &r)) {
             continue;
         }
-        int px = sx + MAP_SQUARE_WIDTH * c, py = sy + MAP_SQUARE_HEIGHT * r;
+        int px = sx + MAP_VIEW_SQUARE_WIDTH * c, py = sy + MAP_VIEW_SQUARE_HEIGHT * r;
         if (tower.owner_idx == -1) {
             Draw_Frame_At(px, py, tower_unowned_seg, 0);
             continue;
@@ -402,7 +403,7 @@ void Draw_Map_Lairs(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, in
         if (Explored_Value(lair.wx, lair.wy, plane) == 0 || !In_Block(lair.wx, lair.wy, w, h, wx, wy, &c, &r)) {
             continue;
         }
-        Draw_Frame_At(sx + MAP_SQUARE_WIDTH * c, sy + MAP_SQUARE_HEIGHT * r, picture, 0);
+        Draw_Frame_At(sx + MAP_VIEW_SQUARE_WIDTH * c, sy + MAP_VIEW_SQUARE_HEIGHT * r, picture, 0);
     }
 }
 
@@ -419,11 +420,11 @@ void Draw_Map_Units(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, in
     for (int r = 0; r < h; r++) {
         for (int c = 0; c < w; c++) {
             int row = first_row + r, column = first_column + c;
-            if (row < 0 || row >= MAP_WINDOW_HEIGHT || column < 0 || column >= MAP_WINDOW_WIDTH) continue;
-            int16_t entity = entities_on_movement_map[row * MAP_WINDOW_WIDTH + column];
-            if (entity >= 0 && entity < ENTITY_CITY_FIRST) {
-                Draw_Unit_Picture((int16_t)(sx + MAP_SQUARE_WIDTH * c), (int16_t)(sy + MAP_SQUARE_HEIGHT * r), entity,
-                                  2);
+            if (row < 0 || row >= MAP_VIEW_ROWS || column < 0 || column >= MAP_VIEW_COLUMNS) continue;
+            int16_t entity = entities_on_movement_map[row * MAP_VIEW_COLUMNS + column];
+            if (entity >= 0 && entity < MAP_ENTITY_CITY_FIRST) {
+                Draw_Unit_Picture((int16_t)(sx + MAP_VIEW_SQUARE_WIDTH * c), (int16_t)(sy + MAP_VIEW_SQUARE_HEIGHT * r),
+                                  entity, 2);
             }
         }
     }
@@ -442,13 +443,14 @@ void Draw_Map_Nodes(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, in
             int c = 0, r = 0;
             int x = node.Aura_Xs[j], y = node.Aura_Ys[j];
             if (Explored_Value(x, y, plane) == 0 || !In_Block(x, y, w, h, wx, wy, &c, &r)) continue;
-            Draw_Frame_At(sx + MAP_SQUARE_WIDTH * c, sy + MAP_SQUARE_HEIGHT * r, aura, (j + node_anim_ctr) % 6);
+            Draw_Frame_At(sx + MAP_VIEW_SQUARE_WIDTH * c, sy + MAP_VIEW_SQUARE_HEIGHT * r, aura,
+                          (j + node_anim_ctr) % 6);
         }
         if (node.flags & NODE_WARPED) {
             int c = 0, r = 0;
             int x = node.Aura_Xs[0], y = node.Aura_Ys[0];
             if (Explored_Value(x, y, plane) == 0 || !In_Block(x, y, w, h, wx, wy, &c, &r)) continue;
-            Draw_Warped_Node(sx + MAP_SQUARE_WIDTH * c, sy + MAP_SQUARE_HEIGHT * r);
+            Draw_Warped_Node(sx + MAP_VIEW_SQUARE_WIDTH * c, sy + MAP_VIEW_SQUARE_HEIGHT * r);
         }
     }
 }
@@ -467,7 +469,8 @@ void Draw_Map_Unexplored_Area(int16_t sx, int16_t sy, int16_t w, int16_t h, int1
                 value = Explored_Value(x, y, plane);
             }
             if (value >= 1 && value <= 14) {
-                Draw_Frame_At(sx + MAP_SQUARE_WIDTH * c, sy + MAP_SQUARE_HEIGHT * r, unexplored_mask_seg[value - 1], 0);
+                Draw_Frame_At(sx + MAP_VIEW_SQUARE_WIDTH * c, sy + MAP_VIEW_SQUARE_HEIGHT * r,
+                              unexplored_mask_seg[value - 1], 0);
             }
         }
     }
@@ -494,12 +497,12 @@ void Redraw_Map_Unexplored_Area(int16_t sx, int16_t sy, int16_t w, int16_t h, in
             } else {
                 value = Explored_Value(x, y, plane);
             }
-            int px = sx + MAP_SQUARE_WIDTH * c, py = sy + MAP_SQUARE_HEIGHT * r;
+            int px = sx + MAP_VIEW_SQUARE_WIDTH * c, py = sy + MAP_VIEW_SQUARE_HEIGHT * r;
             if (value >= 1 && value <= 14) {
                 Draw_Frame_At(px, py, unexplored_mask_seg[value - 1], 0);
             } else if (value == 0) {
-                Clipped_Fill((int16_t)px, (int16_t)py, (int16_t)(px + MAP_SQUARE_WIDTH - 1),
-                             (int16_t)(py + MAP_SQUARE_HEIGHT - 1), 0);
+                Clipped_Fill((int16_t)px, (int16_t)py, (int16_t)(px + MAP_VIEW_SQUARE_WIDTH - 1),
+                             (int16_t)(py + MAP_VIEW_SQUARE_HEIGHT - 1), 0);
             }
         }
     }

@@ -18,10 +18,10 @@ int16_t _map_plane;
 int16_t _prev_world_x;
 int16_t _prev_world_y;
 
-int16_t entities_on_movement_map[MAP_WINDOW_ENTITIES];
+int16_t entities_on_movement_map[MAP_VIEW_ENTITIES];
 // Nothing is shown until the first table is built.
 static const bool m_entities_cleared = [] {
-    for (int16_t &entry : entities_on_movement_map) entry = ENTITY_NONE;
+    for (int16_t &entry : entities_on_movement_map) entry = MAP_ENTITY_NONE;
     return true;
 }();
 int16_t draw_active_stack_flag = DRAW_ACTIVE_STACK_ALWAYS;
@@ -102,12 +102,12 @@ void Reset_Stack_Draw_Priority(void)
 static int Window_Column(int x, int wx)
 {
     int column = Map_Wrap_X(x - wx);
-    return column < MAP_WINDOW_WIDTH ? column : -1;
+    return column < MAP_VIEW_COLUMNS ? column : -1;
 }
 
 void Set_Entities_On_Map_Window(int16_t wx, int16_t wy, int16_t plane)
 {
-    for (int16_t &entry : entities_on_movement_map) entry = ENTITY_NONE;
+    for (int16_t &entry : entities_on_movement_map) entry = MAP_ENTITY_NONE;
     int16_t units = Units_In_Use();
     for (int j = 0; j < units; j++) {
         const Unit_Record &unit = _UNITS[j];
@@ -116,14 +116,14 @@ void Set_Entities_On_Map_Window(int16_t wx, int16_t wy, int16_t plane)
         if (!Check_Square_Scouted(unit.wx, unit.wy, plane)) continue;
         int row = unit.wy - wy;
         int column = Window_Column(unit.wx, wx);
-        if (row < 0 || row >= MAP_WINDOW_HEIGHT || column < 0) continue;
-        int16_t &entry = entities_on_movement_map[row * MAP_WINDOW_WIDTH + column];
+        if (row < 0 || row >= MAP_VIEW_ROWS || column < 0) continue;
+        int16_t &entry = entities_on_movement_map[row * MAP_VIEW_COLUMNS + column];
         int8_t priority = Unit_Draw_Priority(j);
-        if (entry == ENTITY_NONE) {
+        if (entry == MAP_ENTITY_NONE) {
             if (priority > 0 || (priority == 0 && draw_active_stack_flag == DRAW_ACTIVE_STACK_ALWAYS)) {
                 entry = (int16_t)j;
             }
-        } else if (entry < ENTITY_CITY_FIRST && priority > Unit_Draw_Priority(entry)) {
+        } else if (entry < MAP_ENTITY_CITY_FIRST && priority > Unit_Draw_Priority(entry)) {
             entry = (int16_t)j;
         }
     }
@@ -134,8 +134,8 @@ void Set_Entities_On_Map_Window(int16_t wx, int16_t wy, int16_t plane)
         if (_square_explored[World_Square_Index(city.wx, city.wy, city.wp)] == 0) continue;
         int row = city.wy - wy;
         int column = Window_Column(city.wx, wx);
-        if (row < 0 || row >= MAP_WINDOW_HEIGHT || column < 0) continue;
-        entities_on_movement_map[row * MAP_WINDOW_WIDTH + column] = (int16_t)(ENTITY_CITY_FIRST + i);
+        if (row < 0 || row >= MAP_VIEW_ROWS || column < 0) continue;
+        entities_on_movement_map[row * MAP_VIEW_COLUMNS + column] = (int16_t)(MAP_ENTITY_CITY_FIRST + i);
     }
 }
 
@@ -147,8 +147,8 @@ void Add_Nodes_To_Entities_On_Map_Window(int16_t wx, int16_t wy, int16_t plane)
         if (_square_explored[World_Square_Index(node.wx, node.wy, node.wp)] == 0) continue;
         int row = node.wy - wy;
         int column = Window_Column(node.wx, wx);
-        if (row < 0 || row >= MAP_WINDOW_HEIGHT || column < 0) continue;
-        entities_on_movement_map[row * MAP_WINDOW_WIDTH + column] = (int16_t)(ENTITY_NODE_FIRST + i);
+        if (row < 0 || row >= MAP_VIEW_ROWS || column < 0) continue;
+        entities_on_movement_map[row * MAP_VIEW_COLUMNS + column] = (int16_t)(MAP_ENTITY_NODE_FIRST + i);
     }
 }
 
@@ -295,8 +295,8 @@ void Draw_Maps(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t *pwx, int16
         }
     }
     if (_reduced_map_seg != nullptr) {
-        Reduced_Map_Coords(&minimap_x, &minimap_y, Map_Wrap_X(x + MAP_WINDOW_WIDTH / 2),
-                           (int16_t)(y + MAP_WINDOW_HEIGHT / 2), minimap_width, minimap_height);
+        Reduced_Map_Coords(&minimap_x, &minimap_y, Map_Wrap_X(x + MAP_VIEW_COLUMNS / 2),
+                           (int16_t)(y + MAP_VIEW_ROWS / 2), minimap_width, minimap_height);
         Create_Reduced_Map_Picture(minimap_x, minimap_y, plane, _reduced_map_seg, minimap_width, minimap_height, 0, 0,
                                    0);
     }
@@ -310,20 +310,20 @@ void Draw_Maps(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t *pwx, int16
 
 void Draw_Map_Squares_Around_Screen_Point(int16_t sx, int16_t sy, int16_t plane, int16_t wx, int16_t wy)
 {
-    int px = sx - MAP_SQUARE_WIDTH > 0 ? sx - MAP_SQUARE_WIDTH : 0;
-    int py = sy - MAP_SQUARE_HEIGHT > 0 ? sy - MAP_SQUARE_HEIGHT : 0;
-    int row = wy + (py - MAP_WINDOW_SCREEN_Y) / MAP_SQUARE_HEIGHT;  // truncating toward zero
+    int px = sx - MAP_VIEW_SQUARE_WIDTH > 0 ? sx - MAP_VIEW_SQUARE_WIDTH : 0;
+    int py = sy - MAP_VIEW_SQUARE_HEIGHT > 0 ? sy - MAP_VIEW_SQUARE_HEIGHT : 0;
+    int row = wy + (py - MAP_VIEW_SCREEN_Y) / MAP_VIEW_SQUARE_HEIGHT;  // truncating toward zero
     int rows = row + 3 > 38 ? 2 : 3;
-    if ((row - wy) + rows > MAP_WINDOW_HEIGHT) rows--;
+    if ((row - wy) + rows > MAP_VIEW_ROWS) rows--;
     if (row + rows > 38) row = WORLD_HEIGHT - (rows + 1);
     Save_Map_Draw_State();
     Reset_Map_Draw();
     if (row < _map_y) {
         row++;
-        py += MAP_SQUARE_HEIGHT;
+        py += MAP_VIEW_SQUARE_HEIGHT;
     }
     if (rows > 0) {
-        Draw_Map_Window((int16_t)px, (int16_t)py, 3, (int16_t)rows, Map_Wrap_X(wx + px / MAP_SQUARE_WIDTH),
+        Draw_Map_Window((int16_t)px, (int16_t)py, 3, (int16_t)rows, Map_Wrap_X(wx + px / MAP_VIEW_SQUARE_WIDTH),
                         (int16_t)row, plane);
     }
     Restore_Map_Draw_State();

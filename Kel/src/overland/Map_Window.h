@@ -6,18 +6,18 @@
 
 #include <cstdint>
 
-constexpr int MAP_WINDOW_WIDTH = 12;   // squares
-constexpr int MAP_WINDOW_HEIGHT = 10;  // squares
-constexpr int MAP_SQUARE_WIDTH = 20;   // pixels
-constexpr int MAP_SQUARE_HEIGHT = 18;  // pixels
-constexpr int MAP_WINDOW_SCREEN_X = 0;
-constexpr int MAP_WINDOW_SCREEN_Y = 20;
-constexpr int MAP_WINDOW_ENTITIES = MAP_WINDOW_WIDTH * MAP_WINDOW_HEIGHT;
+constexpr int MAP_VIEW_COLUMNS = 12;        // squares
+constexpr int MAP_VIEW_ROWS = 10;           // squares
+constexpr int MAP_VIEW_SQUARE_WIDTH = 20;   // pixels
+constexpr int MAP_VIEW_SQUARE_HEIGHT = 18;  // pixels
+constexpr int MAP_VIEW_SCREEN_X = 0;
+constexpr int MAP_VIEW_SCREEN_Y = 20;
+constexpr int MAP_VIEW_ENTITIES = MAP_VIEW_COLUMNS * MAP_VIEW_ROWS;
 
 // Values of entities_on_movement_map besides a unit index.
-constexpr int16_t ENTITY_NONE = -1;
-constexpr int16_t ENTITY_CITY_FIRST = 1000;  // + city index
-constexpr int16_t ENTITY_NODE_FIRST = 1100;  // + node index
+constexpr int16_t MAP_ENTITY_NONE = -1;
+constexpr int16_t MAP_ENTITY_CITY_FIRST = 1000;  // + city index
+constexpr int16_t MAP_ENTITY_NODE_FIRST = 1100;  // + node index
 
 // draw_active_stack_flag besides the blink phases 0..7 (hidden in 0-3, shown in 4-7).
 constexpr int16_t DRAW_ACTIVE_STACK_ALWAYS = -1;
@@ -33,7 +33,7 @@ extern int16_t _prev_world_x;
 extern int16_t _prev_world_y;
 
 // Row by row (row x 12 + column): -1, a unit index, 1000 + city index or 1100 + node index.
-extern int16_t entities_on_movement_map[MAP_WINDOW_ENTITIES];
+extern int16_t entities_on_movement_map[MAP_VIEW_ENTITIES];
 extern int16_t draw_active_stack_flag;
 
 extern int16_t map_draw_prev_x;

@@ -100,8 +100,8 @@ void Draw_World_Window(int16_t x, int16_t y, int16_t w, int16_t h)
 {
     Reset_Window();
     if (_reduced_map_seg != nullptr) Draw_Picture(x, y, _reduced_map_seg);
-    int16_t fx = (int16_t)(x + w / 2 - MAP_WINDOW_WIDTH / 2);
-    int16_t fy = (int16_t)(y + h / 2 - MAP_WINDOW_HEIGHT / 2);
+    int16_t fx = (int16_t)(x + w / 2 - MAP_VIEW_COLUMNS / 2);
+    int16_t fy = (int16_t)(y + h / 2 - MAP_VIEW_ROWS / 2);
     Line(fx - 1, fy - 1, fx + 1, fy - 1, WINDOW_BRACKETS);
     Line(fx - 1, fy - 1, fx - 1, fy + 1, WINDOW_BRACKETS);
     Line(fx + 10, fy - 1, fx + 12, fy - 1, WINDOW_BRACKETS);
@@ -124,10 +124,10 @@ void List_Screen_Draw_Reduced_Map(int16_t x, int16_t y, int16_t w, int16_t h, in
 
 void Center_Map(int16_t *wx, int16_t *wy, int16_t x, int16_t y, int16_t plane)
 {
-    int16_t left = Map_Wrap_X(Map_Wrap_X(x) - MAP_WINDOW_WIDTH / 2);
-    int top = y - MAP_WINDOW_HEIGHT / 2;
+    int16_t left = Map_Wrap_X(Map_Wrap_X(x) - MAP_VIEW_COLUMNS / 2);
+    int top = y - MAP_VIEW_ROWS / 2;
     if (top < 0) top = 0;
-    if (top + MAP_WINDOW_HEIGHT >= WORLD_HEIGHT) top = WORLD_HEIGHT - MAP_WINDOW_HEIGHT;
+    if (top + MAP_VIEW_ROWS >= WORLD_HEIGHT) top = WORLD_HEIGHT - MAP_VIEW_ROWS;
     *wx = left;
     *wy = (int16_t)top;
     _prev_world_x = left;
@@ -154,7 +154,7 @@ void City_Center_Map(int16_t *wx, int16_t *wy, int16_t x, int16_t y, int16_t pla
 
 void Clamp_Map_Window_Position(void)
 {
-    if (_prev_world_y > WORLD_HEIGHT - MAP_WINDOW_HEIGHT) _prev_world_y = WORLD_HEIGHT - MAP_WINDOW_HEIGHT;
+    if (_prev_world_y > WORLD_HEIGHT - MAP_VIEW_ROWS) _prev_world_y = WORLD_HEIGHT - MAP_VIEW_ROWS;
     if (_prev_world_y < 0) _prev_world_y = 0;
     if (_prev_world_x >= WORLD_WIDTH) _prev_world_x = (int16_t)(_prev_world_x - WORLD_WIDTH);
     if (_prev_world_x < 0) _prev_world_x = (int16_t)(_prev_world_x + WORLD_WIDTH);
