@@ -2,7 +2,7 @@
 #include "Standin_Overland.h"
 #include "Standin_Text.h"
 
-// Map overlays, drawn over the 20 x 18 terrain squares: 0-13 the edges of partly explored squares,
+// Map overlays, drawn over the 20 x 18 terrain squares: 0-13 the unexplored corners of partly explored squares,
 // 14-19 the unit backgrounds by banner, 20/21 the city with and without walls (five frames by size,
 // in the banner colours 214-218 that the map replaces), 45-53 roads and 54-62 enchanted roads
 // (six frames) towards each direction, 63-67 node auras (six frames), 69/70 towers (70 in the
@@ -13,7 +13,19 @@ namespace {
 constexpr int W = 20;
 constexpr int H = 18;
 
-Bytes Small_Thing(uint8_t body, const std::string &letters) { return Standin_Thing(12, 9, body, letters); }
+// A small labelled thing in one corner of an otherwise transparent square, so that the overlays
+// that share a square stay apart: corner 0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right.
+Bytes Small_Thing(uint8_t body, const std::string &letters, int corner)
+{
+    Standin_Frame label = Standin_Label(12, 9, body, 1, letters, 15, 4);
+    Standin_Frame square(W, H, 0);
+    int x0 = (corner & 1) ? W - label.width : 0;
+    int y0 = (corner & 2) ? H - label.height : 0;
+    for (int y = 0; y < label.height; ++y)
+        for (int x = 0; x < label.width; ++x)
+            square.pixels[(size_t)(y0 + y) * W + x0 + x] = label.pixels[(size_t)y * label.width + x];
+    return Standin_Picture({square});
+}
 
 Standin_Frame Road(int direction, uint8_t colour)
 {
@@ -33,12 +45,13 @@ void Write_MAPBACK_LBX(const std::string &folder)
 {
     std::vector<Bytes> entries(94);
     for (int v = 1; v <= 14; ++v) {
-        // Exploration value v: bits 1, 2, 4, 8 darken the north, east, south and west edges.
+        // Exploration value v names the explored corners (1 bottom-left, 2 top-left, 4 top-right,
+        // 8 bottom-right); the mask darkens the quarter of each corner that is not explored.
         Standin_Frame mask(W, H, 0);
-        if (v & 1) mask.Fill_Rect(0, 0, W - 1, 3, 17);
-        if (v & 2) mask.Fill_Rect(W - 4, 0, W - 1, H - 1, 17);
-        if (v & 4) mask.Fill_Rect(0, H - 4, W - 1, H - 1, 17);
-        if (v & 8) mask.Fill_Rect(0, 0, 3, H - 1, 17);
+        if (!(v & 1)) mask.Fill_Rect(0, H / 2, W / 2 - 1, H - 1, 17);
+        if (!(v & 2)) mask.Fill_Rect(0, 0, W / 2 - 1, H / 2 - 1, 17);
+        if (!(v & 4)) mask.Fill_Rect(W / 2, 0, W - 1, H / 2 - 1, 17);
+        if (!(v & 8)) mask.Fill_Rect(W / 2, H / 2, W - 1, H - 1, 17);
         entries[(size_t)(v - 1)] = Standin_Picture({mask});
     }
     static const uint8_t banner_colours[6] = {97, 73, 206, 165, 210, 28};
@@ -50,7 +63,7 @@ void Write_MAPBACK_LBX(const std::string &folder)
             int half = 6 + 2 * size;
             city.Fill_Rect(16 - half, 15 - half, 15 + half, 14 + half, 215);
             city.Fill_Rect(16 - half, 15 - half, 15 + half, 15 - half, 217);
-            if (walled == 0) city.Fill_Rect(16 - half, 14 + half, 15 + half, 14 + half, 218);  // the wall
+            if (walled == 1) city.Fill_Rect(16 - half, 14 + half, 15 + half, 14 + half, 218);  // the wall
             Standin_Print_Centred(city, "C", 4, 15);
             sizes.push_back(city);
         }
@@ -77,7 +90,9 @@ void Write_MAPBACK_LBX(const std::string &folder)
     }
     entries[69] = Standin_Thing(W, H, 24, "Tw");
     {
-        Standin_Frame tower = Standin_Label(W, H, 226, 224, "Tw", 228, 2);
+        // Shades 224..228 take the owner's colour; the letters stay white.
+        Standin_Frame tower = Standin_Label(W, H, 226, 224, "Tw", 15, 2);
+        tower.Fill_Rect(1, H - 3, W - 2, H - 2, 228);
         entries[70] = Standin_Picture({tower});
     }
     entries[71] = Standin_Thing(16, 14, 20, "Cv");
@@ -85,12 +100,12 @@ void Write_MAPBACK_LBX(const std::string &folder)
     entries[73] = Standin_Thing(16, 14, 34, "Kp");
     entries[74] = Standin_Thing(16, 14, 22, "Dn");
     entries[75] = Standin_Thing(16, 14, 66, "FT");
-    entries[77] = Small_Thing(5, "x");
+    entries[77] = Small_Thing(5, "x", 0);
     static const char *minerals[9] = {"Fe", "Co", "Ag", "Au", "Gm", "Mi", "Ad", "Qu", "Cr"};
-    for (int m = 0; m < 9; ++m) entries[(size_t)(78 + m)] = Small_Thing((uint8_t)(24 + 2 * m), minerals[m]);
-    entries[90] = Small_Thing(6, "HL");
-    entries[91] = Small_Thing(5, "NS");
-    entries[92] = Small_Thing(6, "WG");
+    for (int m = 0; m < 9; ++m) entries[(size_t)(78 + m)] = Small_Thing((uint8_t)(24 + 2 * m), minerals[m], 2);
+    entries[90] = Small_Thing(6, "HL", 3);
+    entries[91] = Small_Thing(5, "NS", 1);
+    entries[92] = Small_Thing(6, "WG", 3);
     entries[93] = Standin_Thing(W, H, 13, "WN");
     for (Bytes &entry : entries)
         if (entry.empty()) entry = Standin_Picture({Standin_Frame(4, 4, 8)});

@@ -14,6 +14,7 @@ uint8_t *wizard_portrait_segs[14];
 
 uint8_t *map_square_scratchpad_seg, *node_warp_scratchpad_seg;
 uint8_t *m_terrain_lbx_000, *m_terrain_lbx_001, *m_terrain_lbx_002;
+uint32_t m_terrain_lbx_000_length, m_terrain_lbx_001_length, m_terrain_lbx_002_length;
 uint8_t *unexplored_mask_seg[14];
 uint8_t *_unit_colored_backgrounds_seg[6];
 uint8_t *IMG_OVL_Walled_City, *IMG_OVL_NoWall_City;
@@ -89,14 +90,20 @@ void Terrain_Init(void)
     Pool_Note_Carve_Site("Kel/src/overland/Game_Resources", __LINE__);
     map_square_scratchpad_seg = Allocate_Space(70);
     // The terrain entries are tables and tiles, not animations.
-    static const Entry_Load terrain[] = {
-        {"TERRAIN.LBX", 1, &m_terrain_lbx_001},
-        {"TERRAIN.LBX", 2, &m_terrain_lbx_002},
-        {"TERRAIN.LBX", 0, &m_terrain_lbx_000},
+    struct Terrain_Load {
+        int16_t entry;
+        uint8_t **destination;
+        uint32_t *length;
     };
-    for (const Entry_Load &load : terrain) {
+    static const Terrain_Load terrain[] = {
+        {1, &m_terrain_lbx_001, &m_terrain_lbx_001_length},
+        {2, &m_terrain_lbx_002, &m_terrain_lbx_002_length},
+        {0, &m_terrain_lbx_000, &m_terrain_lbx_000_length},
+    };
+    for (const Terrain_Load &load : terrain) {
         Pool_Note_Carve_Site("Kel/src/overland/Game_Resources", __LINE__);
-        *load.destination = LBX_Load(load.lbx_name, load.entry);
+        *load.destination = LBX_Load("TERRAIN.LBX", load.entry);
+        *load.length = lbxload_entry_length;
     }
     uint8_t *unrest = Load_Rule_Table("TERRSTAT", 1, 1, UNREST_TABLE_SIZE);
     for (int row = 0; row < NUM_UNREST_RACES; row++) {

@@ -23,6 +23,10 @@ extern uint8_t *node_warp_scratchpad_seg;
 extern uint8_t *m_terrain_lbx_000;
 extern uint8_t *m_terrain_lbx_001;
 extern uint8_t *m_terrain_lbx_002;
+// Their lengths in bytes: the map checks every place it reads in them against these.
+extern uint32_t m_terrain_lbx_000_length;
+extern uint32_t m_terrain_lbx_001_length;
+extern uint32_t m_terrain_lbx_002_length;
 extern uint8_t *unexplored_mask_seg[14];
 extern uint8_t *_unit_colored_backgrounds_seg[6];
 extern uint8_t *IMG_OVL_Walled_City;

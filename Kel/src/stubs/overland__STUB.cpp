@@ -77,36 +77,6 @@ void Init_Credits(void)
 
 void Draw_Credits(void) { STUB_HIT(); }
 
-// The map view keeps no draw state or entity table yet.
-void Reset_Map_Draw(void) { STUB_HIT(); }
-void Set_Unit_Draw_Priority(void) { STUB_HIT(); }
-void Reset_Stack_Draw_Priority(void) { STUB_HIT(); }
-void Set_Entities_On_Map_Window(int16_t map_x, int16_t map_y, int16_t map_plane) { STUB_HIT(); }
-
-// Until the map window lands its drawing services draw nothing.
-int16_t _prev_world_x;
-int16_t _prev_world_y;
-
-void Draw_Maps(int16_t screen_x, int16_t screen_y, int16_t width, int16_t height, int16_t *map_x, int16_t *map_y,
-               int16_t wp, int16_t target_x, int16_t target_y, int16_t player_idx)
-{
-    STUB_HIT();
-}
-void Reset_Draw_Active_Stack(void) { STUB_HIT(); }
-void Draw_Map_Squares_Around_Screen_Point(int16_t screen_x, int16_t screen_y, int16_t wp, int16_t map_x, int16_t map_y)
-{
-    STUB_HIT();
-}
-void Redraw_Map_Unexplored_Area(int16_t screen_x, int16_t screen_y, int16_t width, int16_t height, int16_t map_x,
-                                int16_t map_y, int16_t wp)
-{
-    STUB_HIT();
-}
-void Draw_Map_Cities_In_Map_Window(int16_t screen_x, int16_t screen_y, int16_t width, int16_t height, int16_t map_x,
-                                   int16_t map_y, int16_t wp)
-{
-    STUB_HIT();
-}
 void Draw_Unit_Picture(int16_t x, int16_t y, int16_t unit_idx, int16_t mode) { STUB_HIT(); }
 void Main_Screen_Draw_Do_Draw(int16_t *map_x, int16_t *map_y, int16_t wp, int16_t target_x, int16_t target_y,
                               int16_t player_idx)
@@ -118,30 +88,6 @@ void MainScr_Create_Reduced_Map_Picture(void) { STUB_HIT(); }
 
 int16_t _unit_window_start_x = 247;
 int16_t _unit_window_start_y = 79;
-
-// Only the window's placing: the square in its middle, the scroll target the same.
-void Center_Map(int16_t *map_x, int16_t *map_y, int16_t wx, int16_t wy, int16_t wp)
-{
-    STUB_HIT();
-    wx = (int16_t)(((wx % WORLD_WIDTH) + WORLD_WIDTH) % WORLD_WIDTH);
-    int16_t left = (int16_t)((wx - 6 + WORLD_WIDTH) % WORLD_WIDTH);
-    int16_t top = (int16_t)(wy - 5);
-    if (top < 0) top = 0;
-    if (top + 10 >= WORLD_HEIGHT) top = WORLD_HEIGHT - 10;
-    *map_x = left;
-    *map_y = top;
-    _prev_world_x = left;
-    _prev_world_y = top;
-}
-
-int16_t IsPassableTower(int16_t wx, int16_t wy)
-{
-    STUB_HIT();
-    for (int tower = 0; tower < NUM_TOWERS; tower++) {
-        if (_TOWERS[tower].wx == wx && _TOWERS[tower].wy == wy) return 1;
-    }
-    return 0;
-}
 
 void Main_Screen_Reset(void) { STUB_HIT(); }
 
