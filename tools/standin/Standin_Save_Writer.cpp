@@ -260,7 +260,7 @@ void Make_Units(int16_t turn)
     Add_Unit(turn == 1 ? 44 : 40, 0, 20, 15, 0);
     // Settlers; in the continue game the square east of the capital stays open for its first stack.
     Add_Unit(42, 0, 21, turn == 1 ? 15 : 16, 0);
-    Add_Unit(3, 0, 22, 16, 0);   // a hero
+    Add_Unit(3, 0, 22, 16, 0);  // a hero
     int16_t hero = (int16_t)(_units - 1);
     _UNITS[hero].Hero_Slot = 0;
     Player_Record &human = _players[0];

@@ -85,7 +85,6 @@ void Main_Screen_Draw_Do_Draw(int16_t *map_x, int16_t *map_y, int16_t wp, int16_
 }
 void MainScr_Create_Reduced_Map_Picture(void) { STUB_HIT(); }
 
-
 int16_t _unit_window_start_x = 247;
 int16_t _unit_window_start_y = 79;
 
