@@ -9,6 +9,7 @@
 #include "World_Fixture.h"
 #include "Worldgen_Test_Support.h"
 #include "random.h"
+#include "world/LOADER.h"
 #include "worldgen/Lairs.h"
 #include "worldgen/World_Generation.h"
 
@@ -28,6 +29,13 @@ protected:
         STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
         STU_GRAF_Set_User_Data_Dir(user.path.c_str());
         LBX_Close();
+        // The rule tables that the generation steps read, once per process.
+        static bool tables_loaded = false;
+        if (!tables_loaded) {
+            Load_TERRSTAT();
+            Load_SPELLDAT();
+            tables_loaded = true;
+        }
         m_draws.clear();
     }
     void TearDown() override

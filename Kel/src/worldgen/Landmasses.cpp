@@ -6,6 +6,7 @@
 #include "STU_Log.h"
 #include "random.h"
 #include "world/ALLOC.h"
+#include "world/Map_Square_Record.h"
 #include "worldgen/Nodes_Towers.h"
 
 int16_t m_landmasses_ctr = 1;
@@ -38,7 +39,7 @@ int Square_Class(int16_t wx, int16_t wy, int16_t wp)
         return -1;
     }
     int x = ((wx % WORLD_WIDTH) + WORLD_WIDTH) % WORLD_WIDTH;
-    return (uint16_t)_world_maps[World_Square_Index(x, wy, wp)] % TERRAIN_CLASS_COUNT;
+    return (uint16_t)_world_maps[World_Square_Index(x, wy, wp)] % TERRAIN_TILE_SET_SIZE;
 }
 
 bool In(int value, int low, int high) { return value >= low && value <= high; }

@@ -16,8 +16,6 @@ constexpr int16_t TT_SORCERY_NODE = 168;
 constexpr int16_t TT_NATURE_NODE = 169;
 constexpr int16_t TT_CHAOS_NODE = 170;
 constexpr int16_t TT_HILLS = 171;
-// The queries compare terrain classes: a tile value modulo this.
-constexpr int TERRAIN_CLASS_COUNT = 762;
 
 // Squares of land that Generate_Landmasses raises per plane, by land size 0..2.
 constexpr int16_t LANDSIZE_TARGETS[3] = {360, 480, 720};
