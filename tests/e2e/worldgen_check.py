@@ -43,6 +43,15 @@ def is_ocean_class(t):
     return c == 0 or 2 <= c <= 161 or 197 <= c <= 232 or 452 <= c <= 467 or 473 <= c <= 601
 
 
+def beside_river_mouth(img, x, y, p):
+    for (dx, dy) in ((0, -1), (-1, 0), (1, 0), (0, 1)):
+        if 0 <= y + dy < H:
+            c = (tile(img, (x + dx) % W, y + dy, p) & 0xFFFF) % 762
+            if 185 <= c <= 258 or 452 <= c <= 600:
+                return True
+    return False
+
+
 def stand_in_ran(log, name):
     return (name + '__STUB: a stand-in runs') in log
 
@@ -80,7 +89,8 @@ def check_nodes(img):
         lo, hi = (5, 10) if p == 0 else (10, 20)
         if not lo <= power <= hi: fail('node %d power %d' % (i, power))
         if realm > 2: fail('node %d realm %d' % (i, realm))
-        elif tile(img, x, y, p) % 762 != (168, 169, 170)[realm]:
+        elif tile(img, x, y, p) % 762 != (168, 169, 170)[realm] and not beside_river_mouth(img, x, y, p):
+            # Only a river mouth's grassland rule may overwrite a node square.
             fail('node %d square shows %d for realm %d' % (i, tile(img, x, y, p), realm))
         reach = 1 if power <= 9 else 2
         sq = list(zip(ax, ay))
@@ -162,7 +172,8 @@ def check_log(log):
         if n != want: fail('lair %d has %d init_guard1 lines, expected %d' % (i, n, want))
 
 
-def check_home_cities(img, log, players):
+def check_home_cities(img, log, players, nodes, towers):
+    neutral_pop = []
     if log.count('Done_Done:') != 1: fail('"Done_Done:" is not logged exactly once')
     forts = []
     for f in range(6):
@@ -184,11 +195,26 @@ def check_home_cities(img, log, players):
         else:
             if owner != 5: fail('neutral city %d owner %d' % (c, owner))
             if is_ocean_class(tile(img, x, y, p)): fail('neutral city %d on water' % c)
+            if not (4 <= x <= 57 and 4 <= y <= 37): fail('neutral city %d at %d,%d' % (c, x, y))
             for f in range(players):
                 if range_nowrap(x, y, forts[f][0], forts[f][1]) < 5: fail('neutral city %d near fortress %d' % (c, f))
+            for d in range(players, c):
+                od = OFF['city_recs'] + 114 * d
+                if img[od + 17] == p and delta_wrap(x, y, img[od + 15], img[od + 16]) < 4:
+                    fail('neutral city %d within 3 of city %d' % (c, d))
+            for n in nodes:
+                if n[2] == p and range_nowrap(x, y, n[0], n[1]) < 4: fail('neutral city %d near a node' % c)
+            for t in towers:
+                if range_nowrap(x, y, t[0], t[1]) < 4: fail('neutral city %d near a tower' % c)
+            if any(s not in (-1, 0, 1) for s in status): fail('neutral city %d building statuses %s' % (c, status))
+            if status[0] != 0: fail('neutral city %d building 0 status %d' % (c, status[0]))
+            neutral_pop.append((x, y, p, pop))
+    for p in range(2):
+        if sum(1 for q in neutral_pop if q[2] == p) > 15: fail('more than 15 neutral cities on plane %d' % p)
     # Two units guard every capital and come before any neutral unit.
     units = i16(img, OFF['units'])
     garrison = [0] * players
+    neutral_units = {}
     for u in range(min(units, 1000)):
         o = OFF['unit_recs'] + 32 * u
         x, y, p, owner = img[o], img[o + 1], img[o + 2], i8(img, o + 3)
@@ -198,7 +224,51 @@ def check_home_cities(img, log, players):
             else:
                 garrison[owner] += 1
         elif owner != 5: fail('unit %d after the garrisons is not neutral' % u)
+        else: neutral_units[(x, y, p)] = neutral_units.get((x, y, p), 0) + 1
     if garrison != [2] * players: fail('capital garrisons %s' % garrison)
+    for (x, y, p, pop) in neutral_pop:
+        want = 2 * min(pop // 4, 9)
+        if neutral_units.get((x, y, p), 0) != want:
+            fail('neutral city at %d,%d,%d of population %d has %d units, expected %d'
+                 % (x, y, p, pop, neutral_units.get((x, y, p), 0), want))
+
+
+def check_specials_roads(img, towers):
+    cities = [(img[o + 15], img[o + 16], img[o + 17], i8(img, o + 18))
+              for o in (OFF['city_recs'] + 114 * c for c in range(min(i16(img, OFF['cities']), 100)))]
+    lairs = set((img[o], img[o + 1], img[o + 2]) for o in (OFF['lairs'] + 24 * i for i in range(99)))
+    city_squares = set((x, y, p) for (x, y, p, owner) in cities)
+    for p in range(2):
+        for y in range(H):
+            for x in range(W):
+                sp = img[OFF['specials'] + p * PLANE + y * W + x]
+                fl = img[OFF['flags'] + p * PLANE + y * W + x]
+                c = (tile(img, x, y, p) & 0xFFFF) % 762
+                if sp:
+                    where = '%d,%d plane %d' % (x, y, p)
+                    if not (3 <= x <= 57 and 3 <= y <= 37): fail('special at the edge ' + where)
+                    if (x, y, p) in lairs or (x, y) in towers or (x, y, p) in city_squares:
+                        fail('special on a feature square ' + where)
+                    mountain_hills = c in (164, 171) or 259 <= c <= 291
+                    desert = c == 165 or 174 <= c <= 176 or 292 <= c <= 451
+                    if sp in (1, 2, 3, 4, 6, 7):
+                        ok = mountain_hills and (sp != 7 or p == 1)
+                    elif sp in (5, 8, 9):
+                        ok = desert and (sp != 9 or p == 1)
+                    elif sp == 0x40:
+                        ok = c in (163, 183, 184)
+                    elif sp == 0x80:
+                        ok = c in (166, 177, 178)
+                    else:
+                        ok = False
+                    if not ok: fail('special %d on terrain %d at %s' % (sp, tile(img, x, y, p), where))
+                if fl & 0x08:
+                    if c == 0 or 2 <= c <= 161: fail('road on water at %d,%d plane %d' % (x, y, p))
+                    if bool(fl & 0x10) != (p == 1): fail('road at %d,%d plane %d enchanted %d' % (x, y, p, fl & 0x10))
+                elif fl & 0x10:
+                    fail('enchanted bit without a road at %d,%d plane %d' % (x, y, p))
+    for (x, y, p, owner) in cities:
+        if not img[OFF['flags'] + p * PLANE + y * W + x] & 0x08: fail('city at %d,%d plane %d has no road' % (x, y, p))
 
 
 def check_cost_maps(img, data_dir):
@@ -305,7 +375,17 @@ def check_explored(img):
                     return
 
 
-def check_wizards(img, players):
+PRESET_NAMES = ["Merlin", "Raven", "Sharee", "Lo Pan", "Jafar", "Oberic", "Rjak", "Sss'ra", "Tauron", "Freya",
+                "Horus", "Ariel", "Tlaloc", "Kali"]
+RETORT_COST = {9: 3, 1: 2, 5: 2, 6: 2, 8: 2, 13: 2}
+TARGET_PICKS = [11, 11, 11, 13, 15]
+LIB_COMMON = [0, 3, 5, 6, 7, 8, 9, 10, 10, 10, 10]
+LIB_UNCOMMON = [0, 1, 2, 3, 4, 5, 6, 8, 10, 10, 10]
+LIB_RARE = [0, 0, 1, 2, 3, 4, 5, 6, 7, 9, 10]
+LIB_VERY_RARE = [0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 10]
+
+
+def check_wizards(img, players, difficulty):
     portraits, banners = set(), set()
     for p in range(players):
         o = OFF['players'] + 1224 * p
@@ -315,11 +395,31 @@ def check_wizards(img, players):
         portraits.add(portrait)
         banners.add(banner)
         books = [i16(img, o + 90 + 2 * r) for r in range(5)]
+        retorts = img[o + 100:o + 118]
         status = img[o + 612:o + 612 + 214]
         if any(s > 3 for s in status): fail('wizard %d spell status beyond 3' % p)
+        if p > 0:
+            name = img[o + 1:o + 21].split(b'\0')[0].decode('latin-1')
+            if name != PRESET_NAMES[portrait]: fail('wizard %d is named %r, preset %d' % (p, name, portrait))
+            picks = sum(books) + sum(RETORT_COST.get(k, 1) for k in range(18) if retorts[k])
+            # Topped up to the target; only Lo Pan's own twelve picks stand above an easy target.
+            if not TARGET_PICKS[difficulty] <= picks <= max(TARGET_PICKS[difficulty], 12):
+                fail('wizard %d has %d picks' % (p, picks))
+            if max(books) > 11 or sum(books) > 12 or (books[3] and books[4]):
+                fail('wizard %d books %s' % (p, books))
         for r in range(5):
-            known = sum(1 for k in range(40) if status[r * 40 + k] != 0)
-            if books[r] == 0 and known: fail('wizard %d may learn realm %d without books' % (p, r))
+            b = books[r]
+            rows = [status[r * 40 + 10 * k:r * 40 + 10 * k + 10] for k in range(4)]
+            have = [sum(1 for v in row if v) for row in rows]
+            if b == 0:
+                want = [0, 0, 0, 0]
+            elif b >= 11:
+                want = [10, 10, 10, 10]
+            else:
+                want = [LIB_COMMON[b], LIB_UNCOMMON[b], LIB_RARE[b], LIB_VERY_RARE[b]]
+            if have != want: fail('wizard %d realm %d of %d books offers %s, expected %s' % (p, r, b, have, want))
+        if any(status[s - 1] == 0 for s in range(201, 213)) or status[213] != 2 or status[200] != 2:
+            fail('wizard %d arcane spells %s' % (p, list(status[200:214])))
 
 
 def main():
@@ -337,11 +437,12 @@ def main():
     nodes = check_nodes(img)
     towers = check_towers(img, nodes)
     check_lairs(img, nodes, towers)
-    groups = (('Generate_Home_Cities', lambda: check_home_cities(img, log, players)),
+    groups = (('Generate_Home_Cities', lambda: check_home_cities(img, log, players, nodes, towers)),
+              ('Generate_Terrain_Specials', lambda: check_specials_roads(img, towers)),
               ('Movement_Mode_Cost_Maps', lambda: check_cost_maps(img, data_dir)),
               ('Build_Connectivity_Graphs', lambda: check_grids(img)),
               ('Init_Square_Explored', lambda: check_explored(img)),
-              ('Init_Computer_Players', lambda: check_wizards(img, players)))
+              ('Init_Computer_Players', lambda: check_wizards(img, players, difficulty)))
     for name, check in groups:
         if stand_in_ran(log, name):
             print('SKIP: %s is still a stand-in' % name)
