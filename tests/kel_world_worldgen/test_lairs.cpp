@@ -161,6 +161,29 @@ TEST_F(WorldGen_Lairs, TooSmallABudgetLeavesNoGuardsButStillTreasure)
     EXPECT_TRUE(lair.type >= 4 && lair.type <= 10);
 }
 
+TEST_F(WorldGen_Lairs, AGuardianWithoutACostIsPassedOver)
+{
+    // Every chaos creature but one costs nothing: only that one can be bought, and nothing
+    // divides by a zero cost.
+    int priced = 0;
+    for (int type = GUARD_FIRST_TYPE; type < NUM_UNIT_TYPES; type++) {
+        if (_unit_type_table[type].race != GUARD_REALM_CHAOS) continue;
+        if (priced == 0 && _unit_type_table[type].Transport == 0) {
+            priced = type;
+            _unit_type_table[type].cost = 40;
+        } else {
+            _unit_type_table[type].cost = 0;
+        }
+    }
+    ASSERT_NE(priced, 0);
+    Set_Random_Seed(6);
+    Create_Lair(12, 0, 8, 9, LAIR_CLASS_CHAOS_NODE, 2000);
+    EXPECT_EQ(_LAIRS[12].guard1_unit_type, priced);
+    EXPECT_EQ(_LAIRS[12].guard2_unit_type, 0) << "no other chaos creature has a price";
+    Check_Guards(_LAIRS[12]);
+    Unit_Type_Table_Reset();
+}
+
 TEST_F(WorldGen_Lairs, AHugeBudgetSaturatesInsteadOfWrapping)
 {
     for (uint32_t seed : {21u, 22u, 23u}) {

@@ -50,6 +50,15 @@ TEST_F(WorldGen_Landmasses, ADiagonalBridgeMergesTwoLandmassesAcrossThePlaneOnly
     EXPECT_EQ(Landmass(8, 8, 0), 5);
 }
 
+TEST_F(WorldGen_Landmasses, NumbersPastTheByteSaturateInsteadOfTurningToWater)
+{
+    m_landmasses_ctr = 255;
+    Build_Landmass(0, 10, 10);
+    Build_Landmass(0, 20, 10);
+    EXPECT_EQ(Landmass(10, 10, 0), 255);
+    EXPECT_EQ(Landmass(20, 10, 0), 255) << "number 256 would read as 0, water";
+}
+
 TEST_F(WorldGen_Landmasses, TheSquaresOwnNumberWinsOverItsNeighbours)
 {
     Landmass(10, 10, 0) = 9;
