@@ -249,8 +249,8 @@ void Main_Screen_Add_Fields(void)
     if (_unit_stack_count > 0) Add_Unit_Window_Fields();
     if (all_units_moved == 1) _next_turn_button = Add_Hidden_Field(248, 175, 313, 199, "N", -1);
     if (_map_x == _prev_world_x && _map_y == _prev_world_y) {
-        _main_map_grid_field = Add_Grid_Field(0, 20, 20, 18, MAP_VIEW_COLUMNS, MAP_VIEW_ROWS, &_main_map_grid_x,
-                                              &_main_map_grid_y, -1);
+        _main_map_grid_field =
+            Add_Grid_Field(0, 20, 20, 18, MAP_VIEW_COLUMNS, MAP_VIEW_ROWS, &_main_map_grid_x, &_main_map_grid_y, -1);
         _minimap_grid_field = Add_Grid_Field(REDUCED_MAP_X, REDUCED_MAP_Y, 1, 1, REDUCED_MAP_WIDTH, REDUCED_MAP_HEIGHT,
                                              &_minimap_grid_x, &_minimap_grid_y, -1);
     }

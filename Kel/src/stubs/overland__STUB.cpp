@@ -27,8 +27,8 @@ void Init_Credits(void)
 
 void Draw_Credits(void) { STUB_HIT(); }
 
-void Overland_Unit_Statistics_Window(int16_t x, int16_t y, int16_t x1, int16_t y1, int16_t x2, int16_t y2,
-                                     int16_t kind, int16_t unit_idx)
+void Overland_Unit_Statistics_Window(int16_t x, int16_t y, int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t kind,
+                                     int16_t unit_idx)
 {
     STUB_HIT();
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Overland_Unit_Statistics_Window__STUB: unit %d; not built yet", unit_idx);
