@@ -52,6 +52,13 @@ inline void Put_Frame_Pixel(const Frame_Target &t, uint8_t *column, int row, uin
     }
 }
 
+// 1 when rows row .. row + count - 1 all land inside the rectangle: such a run is written
+// without a test per pixel.
+inline bool Run_Inside(const Frame_Target &t, int row, int count)
+{
+    return t.y + row >= t.y1 && t.y + row + count - 1 <= t.y2;
+}
+
 // Decodes column records; columns left of the rectangle are passed over by their lengths.
 int Decode_Frame(const uint8_t *data, uint32_t length, int columns, const Frame_Target &t)
 {
@@ -89,7 +96,15 @@ int Decode_Frame(const uint8_t *data, uint32_t length, int columns, const Frame_
                     r.bad = 1;
                     break;
                 }
-                for (int k = 0; k < count; ++k) Put_Frame_Pixel(t, column, row++, r.p[k], outside);
+                if (Run_Inside(t, row, count) && !t.remap) {
+                    const int step = t.row_step;
+                    uint8_t *at = column + (t.y + row) * step;
+                    const uint8_t *from = r.p;
+                    for (int k = 0; k < count; ++k, at += step) *at = from[k];
+                    row += count;
+                } else {
+                    for (int k = 0; k < count; ++k) Put_Frame_Pixel(t, column, row++, r.p[k], outside);
+                }
                 r.p += count;
             } else {
                 int remaining = count;
@@ -102,7 +117,15 @@ int Decode_Frame(const uint8_t *data, uint32_t length, int columns, const Frame_
                     } else {
                         uint8_t v = r.Next();
                         if (r.bad) break;
-                        for (int k = 0; k < b - 223; ++k) Put_Frame_Pixel(t, column, row++, v, outside);
+                        int n = b - 223;
+                        if (Run_Inside(t, row, n) && !(t.remap && v >= FRAME_REMAP_FIRST)) {
+                            const int step = t.row_step;
+                            uint8_t *at = column + (t.y + row) * step;
+                            for (int k = 0; k < n; ++k, at += step) *at = v;
+                            row += n;
+                        } else {
+                            for (int k = 0; k < n; ++k) Put_Frame_Pixel(t, column, row++, v, outside);
+                        }
                         remaining -= 2;
                     }
                 }

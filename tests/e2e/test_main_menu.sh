@@ -30,16 +30,16 @@ expect_rc 0
 pass "a 465-byte RAROZ.SET becomes the defaults"
 
 # Only the continue game: Continue sits in Load's place and leads to the continue screen and a
-# loaded game; Esc on the main screen returns to the menu.
+# loaded game; the main screen's Game button and the load screen's Quit return to the menu.
 rm -f "$TOLVA_DATA_DIR"/SAVE[1-8].GAM "$USER_DIR"/SAVE[1-8].GAM
 [ -f "$USER_DIR/SAVE9.GAM" ] || cp "$TOLVA_DATA_DIR/SAVE9.GAM" "$USER_DIR/"
-scenario "wait_screen Main_Menu_Screen" "click 150 155" "wait_screen Main_Screen" "escape" \
-         "wait_screen Main_Menu_Screen" "key q"
+scenario "wait_screen Main_Menu_Screen" "click 150 155" "wait_screen Main_Screen" "key g" \
+         "wait_screen Load_Screen" "click 60 177" "wait_screen Main_Menu_Screen" "key q"
 run_tolva ZOLAN --headless --scenario "$E2E_TMP/scenario.txt"
 expect_rc 0
 expect_in_file "$LOG" "-> hits field[1] rect=(108,150)-(211,161)"
 expect_in_file "$LOG" "Main_Menu_Screen: entry 0 chosen, next screen 10"
-expect_in_file "$LOG" "Main_Screen__STUB"
+expect_in_file "$LOG" "[screen=105 MainScreen"
 expect_in_file "$LOG" "Screen_Control: world records reset for a new game"
 pass "Continue in Load's place leads to the continue screen"
 

@@ -2,7 +2,32 @@
 
 // Help rectangles per screen: entry n is a table of 10-byte records {i16 help index, x1, y1,
 // x2, y2} with as many records as the screen that reads it asks for. The rectangles tile the
-// screen; every help index names one of the stand-in help records.
+// screen; every help index names one of the stand-in help records. The main screen's entry 1
+// covers its buttons and panels and leaves the map window (0,20)-(239,199) free, so right clicks
+// there reach the map.
+namespace {
+
+// clang-format off
+const int16_t main_screen_rectangles[25][4] = {
+    {  7,   4,  45,  17}, { 47,   4,  87,  17}, { 89,   4, 138,  17}, {140,   4, 182,  17},  // game buttons
+    {184,   4, 224,  17}, {226,   4, 268,  17}, {270,   4, 312,  17},
+    {246,  78, 315, 165},  // 7 unit window
+    {240, 166, 319, 174},  // 8 moves line
+    {280, 186, 312, 195},  // 9 build
+    {314, 176, 319, 199},  // 10 panel edge
+    {251,  21, 308,  50},  // 11 reduced map
+    {246, 176, 278, 185}, {280, 176, 312, 185}, {246, 186, 278, 195},  // 12-14 done, patrol, wait
+    {240,  95, 319, 108},  // 15 gold income
+    {240, 127, 319, 140},  // 16 food income
+    {240,  60, 319,  75},  // 17 gold and mana
+    {260, 157, 300, 163}, {260, 157, 300, 163}, {260, 157, 300, 163},  // 18-23 lasting events
+    {260, 157, 300, 163}, {260, 157, 300, 163}, {260, 157, 300, 163},
+    {240, 164, 319, 172},  // 24 mana income
+};
+// clang-format on
+
+}  // namespace
+
 void Write_HLPENTRY_LBX(const std::string &folder)
 {
     static const int16_t counts[41] = {15, 25, 16, 23, 10, 47, 22, 18, 5, 1, 1, 6,  43, 23, 11, 8,  10, 4,  12, 13, 12,
@@ -14,6 +39,8 @@ void Write_HLPENTRY_LBX(const std::string &folder)
         for (int i = 0; i < count; ++i) {
             int16_t values[5] = {(int16_t)((entry + i) % 50), (int16_t)((i % 8) * 40), (int16_t)((i / 8) * 25),
                                  (int16_t)((i % 8) * 40 + 39), (int16_t)((i / 8) * 25 + 24)};
+            if (entry == 1)
+                for (int v = 0; v < 4; ++v) values[v + 1] = main_screen_rectangles[i][v];
             for (int v = 0; v < 5; ++v) {
                 records[(size_t)i * 10 + v * 2] = (uint8_t)(values[v] & 0xFF);
                 records[(size_t)i * 10 + v * 2 + 1] = (uint8_t)((values[v] >> 8) & 0xFF);

@@ -42,9 +42,9 @@ void Write_MAIN_LBX(const std::string &folder)
     static const int move_entries[9] = {18, 19, 20, 21, 22, 23, 36, 37, 38};
     for (int m = 0; m < 9; ++m)
         entries[(size_t)move_entries[m]] = Standin_Thing(12, 9, (uint8_t)(100 + 3 * m), moves[m]);
-    for (int b = 0; b < 9; ++b) entries[(size_t)(24 + b)] = Standin_Picture({Standin_Frame(23, 21, (uint8_t)(24 + b))});
-    entries[34] = Standin_Picture({Standin_Label(80, 80, 22, 20, "Summary", 15, 3)});
-    entries[35] = Standin_Picture({Standin_Label(80, 24, 22, 20, "", 15)});
+    for (int b = 0; b < 9; ++b) entries[(size_t)(24 + b)] = Standin_Picture({Standin_Frame(23, 29, (uint8_t)(24 + b))});
+    entries[34] = Standin_Picture({Standin_Label(80, 97, 22, 20, "Summary", 15, 3)});
+    entries[35] = Standin_Picture({Standin_Label(80, 27, 22, 20, "", 15)});
     entries[58] = Standin_Word_Button(72, 22, 58, "Next Turn", 4);
     entries[40] = Standin_Picture({Standin_Label(80, 80, 22, 20, "Casting", 15, 3)});
     entries[41] = Standin_Word_Button(60, 14, 36, "Cancel", 3);
@@ -55,9 +55,10 @@ void Write_MAIN_LBX(const std::string &folder)
     entries[48] = Standin_Picture({Standin_Label(34, 18, 0, 27, "", 15)});
     entries[57] = Standin_Picture({Standin_Label(80, 80, 22, 20, "Surveyor", 15, 3)});
     entries[50] = Standin_Thing(8, 8, 14, "");
-    entries[51] = Standin_Thing(9, 9, 15, "W");
-    entries[52] = Standin_Thing(9, 9, 14, "G");
-    entries[53] = Standin_Thing(9, 9, 12, "R");
+    // Medals stand four pixels apart: white, gold and red differ by colour only.
+    entries[51] = Standin_Picture({Standin_Frame(4, 5, 15)});
+    entries[52] = Standin_Picture({Standin_Frame(4, 5, 14)});
+    entries[53] = Standin_Picture({Standin_Frame(4, 5, 12)});
     entries[54] = Standin_Thing(9, 9, 9, "M");
     entries[55] = Standin_Thing(9, 9, 7, "Mi");
     entries[56] = Standin_Thing(9, 9, 5, "A");
