@@ -78,6 +78,8 @@ void Init_Credits(void)
 void Draw_Credits(void) { STUB_HIT(); }
 
 void Draw_Unit_Picture(int16_t x, int16_t y, int16_t unit_idx, int16_t mode) { STUB_HIT(); }
+void Draw_Unit_Enchantment_Outline(int16_t unit_idx) { STUB_HIT(); }
+void Cycle_Unit_Enchantment_Animation(void) { STUB_HIT(); }
 void Main_Screen_Draw_Do_Draw(int16_t *map_x, int16_t *map_y, int16_t wp, int16_t target_x, int16_t target_y,
                               int16_t player_idx)
 {
