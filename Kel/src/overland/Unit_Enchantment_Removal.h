@@ -5,9 +5,10 @@
 
 #include <cstdint>
 
-constexpr int UV_REMOVAL_MESSAGE_SIZE = 100;
+// The Wind Walking question with its warning is 111 characters: a buffer of 100 cuts it short.
+constexpr int UV_REMOVAL_MESSAGE_SIZE = 120;
 
-// Asks and removes; 1 when the unit no longer exists afterwards. message holds at least 100 chars.
+// Asks and removes; 1 when the unit no longer exists afterwards. message holds UV_REMOVAL_MESSAGE_SIZE.
 int16_t UV_Remove_Unit_Enchantment(int16_t unit_idx, uint32_t bit, char *message);
 // The same with the yes/no question put through ask (1 yes, 0 no).
 int16_t UV_Remove_Unit_Enchantment_Asking(int16_t unit_idx, uint32_t bit, char *message,
