@@ -199,3 +199,16 @@ TEST_F(Unit_View_Figures, ProductionBattleUnitFromTheType)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Unit_View_Figures, StandInSpell111NamesASummonedCreature)
+{
+    uint8_t record[36];
+    LBX_Load_Data_Static("SPELLDAT", 0, record, SPELL_SINGLE_FIGURE_TYPE, 1, 36);
+    int16_t type = (int16_t)(record[32] | record[33] << 8);
+    EXPECT_GE(type, NUM_SUMMONED_TYPE_FIRST);
+    EXPECT_LT(type, NUM_UNIT_TYPES);
+}
+
+}  // namespace
