@@ -51,6 +51,9 @@ int Casting_Place_Of(int type)
     }
 }
 
+// The unit view draws the creature that spell 111 names as a single figure, whatever its count.
+uint32_t Single_Figure_Spell_Parameter(int index, uint32_t parameter) { return index == 111 ? 190 : parameter; }
+
 Bytes Spell_Record(int index)
 {
     Bytes r(36, 0);
@@ -101,7 +104,7 @@ Bytes Spell_Record(int index)
     LE_Put_I16(r.data() + 26, (int16_t)casting);
     LE_Put_I16(r.data() + 28, (int16_t)(index >= 213 ? 30000 : casting * 8 + 40));
     LE_Put_I16(r.data() + 30, (int16_t)((k % 12) - 2));
-    LE_Put_U32(r.data() + 32, parameter);
+    LE_Put_U32(r.data() + 32, Single_Figure_Spell_Parameter(index, parameter));
     return r;
 }
 
