@@ -10,9 +10,14 @@ void Movement_Costs_Of_Square(int16_t terrain, uint8_t flags, int16_t wp, uint8_
 {
     // The row is the raw value, not its class: the second tile set has rows of its own.
     const uint16_t row = (uint16_t)terrain;
+    if (row >= NUM_TERRAIN_STATS) {
+        for (int map = 0; map < MOVEMENT_MAPS; map++) {
+            costs[map] = PATH_IMPASSABLE;
+        }
+        return;
+    }
     for (int map = 0; map < MOVEMENT_MAPS; map++) {
-        costs[map] = row < NUM_TERRAIN_STATS ? terrain_stats_table[row * TERRAIN_STATS_RECORD_SIZE + map]
-                                             : PATH_IMPASSABLE;
+        costs[map] = terrain_stats_table[row * TERRAIN_STATS_RECORD_SIZE + map];
     }
     if (flags & sf_Road) {
         for (int map = 0; map < mcm_Sailing; map++) {

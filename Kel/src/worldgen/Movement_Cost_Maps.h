@@ -9,7 +9,7 @@ constexpr uint8_t ROAD_COST_PLANE_0 = 1;
 constexpr uint8_t ROAD_COST_PLANE_1 = 0;
 
 // The six costs of a square with this raw terrain value and flag byte, in map order. A terrain
-// value beyond the statistics table (negative ones included) is impassable in every map.
+// value beyond the statistics table (negative ones included) is impassable in every map, road or not.
 void Movement_Costs_Of_Square(int16_t terrain, uint8_t flags, int16_t wp, uint8_t costs[6]);
 
 // Rebuilds the six maps of one plane from _world_maps, _map_square_flags and terrain_stats_table.

@@ -1,0 +1,191 @@
+// River walks and their failures, river tiles, river mouths and lakes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "Gen_Maps_Fixture.h"
+#include "worldgen/Rivers.h"
+
+namespace {
+
+using WorldGen_Rivers = Gen_Maps_Test;
+
+std::vector<int16_t> Plane_Copy(int wp)
+{
+    return std::vector<int16_t>(_world_maps + wp * WORLD_SIZE, _world_maps + (wp + 1) * WORLD_SIZE);
+}
+
+int Markers(int wp)
+{
+    int n = 0;
+    for (int i = 0; i < WORLD_SIZE; i++) n += _world_maps[wp * WORLD_SIZE + i] == RIVER_MARKER;
+    return n;
+}
+
+// Every square of the set reaches every other through north, south, east or west steps.
+bool Connected(const std::vector<int> &squares)
+{
+    if (squares.empty()) return true;
+    std::vector<int> reached = {squares[0]};
+    for (size_t k = 0; k < reached.size(); k++) {
+        for (int s : squares) {
+            const int dx = std::abs(s % 60 - reached[k] % 60), dy = std::abs(s / 60 - reached[k] / 60);
+            if (dx + dy == 1 && std::find(reached.begin(), reached.end(), s) == reached.end()) reached.push_back(s);
+        }
+    }
+    return reached.size() == squares.size();
+}
+
+// Each source is drawn from columns 5..56 and rows 5..36; the plane gives every one the same fate.
+TEST_F(WorldGen_Rivers, SourceThatCannotStartFailsWithoutDrawingADirection)
+{
+    struct Case {
+        const char *name;
+        int16_t tile;
+        uint8_t special;
+    };
+    const Case cases[] = {{"water", tt_Ocean_Edge, 0}, {"shore", 40, 0},       {"mountain", tt_Mountain, 0},
+                          {"hills", tt_Hills, 0},      {"node", tt_Nature_Node, 0}, {"river", RIVER_MARKER, 0},
+                          {"river tile", 189, 0},      {"special", tt_Grasslands, ts_Wild_Game}};
+    for (const Case &c : cases) {
+        Fill(0, c.tile);
+        memset(_map_square_terrain_specials, c.special, WORLD_SIZE);
+        const std::vector<int16_t> before = Plane_Copy(0);
+        for (int attempt = 0; attempt < 50; attempt++) {
+            const uint64_t draws = g_random_call_count;
+            EXPECT_EQ(Generate_River(0), 0) << c.name;
+            EXPECT_EQ(g_random_call_count - draws, 2u) << c.name;
+        }
+        EXPECT_EQ(Plane_Copy(0), before) << c.name;
+    }
+}
+
+// Ocean only in rows 0 and 39 and a strip across the seam: walks run to the top and bottom edges
+// and across columns 0 and 59, and step off the map without harm.
+TEST_F(WorldGen_Rivers, LaidRiversHoldFourToTwentyEightJoinedSquaresAndFailuresLeaveNoTrace)
+{
+    int laid = 0, failed = 0;
+    for (int attempt = 0; attempt < 3000; attempt++) {
+        Fill(0, tt_Grasslands);
+        for (int x = 0; x < WORLD_WIDTH; x++) At(x, 0) = At(x, 39) = tt_Ocean_Edge;
+        for (int y = 15; y < 25; y++) At(0, y) = tt_Ocean_Edge;
+        const std::vector<int16_t> before = Plane_Copy(0);
+        if (Generate_River(0) == 0) {
+            ASSERT_EQ(Plane_Copy(0), before) << attempt;
+            failed++;
+            continue;
+        }
+        laid++;
+        std::vector<int> squares;
+        for (int i = 0; i < WORLD_SIZE; i++)
+            if (_world_maps[i] == RIVER_MARKER) squares.push_back(i);
+        ASSERT_GE(squares.size(), 4u) << attempt;
+        ASSERT_LE(squares.size(), 28u) << attempt;
+        ASSERT_TRUE(Connected(squares)) << attempt;
+        bool at_water = false;
+        for (int s : squares) {
+            const int x = s % 60, y = s / 60;
+            const int beside[4][2] = {{x, y - 1}, {x, y + 1}, {(x + 59) % 60, y}, {(x + 1) % 60, y}};
+            for (const auto &b : beside)
+                at_water |= b[1] >= 0 && b[1] < WORLD_HEIGHT && before[b[1] * 60 + b[0]] == tt_Ocean_Edge;
+        }
+        std::string where;
+        for (int s : squares) where += " (" + std::to_string(s % 60) + "," + std::to_string(s / 60) + ")";
+        ASSERT_TRUE(at_water) << attempt << where;
+    }
+    EXPECT_GT(laid, 50);
+    EXPECT_GT(failed, 50);
+}
+
+TEST_F(WorldGen_Rivers, WalksWithNothingToReachOrOnlyBadMouthsAllFail)
+{
+    for (int16_t sea : {(int16_t)-1, (int16_t)100, (int16_t)161}) {
+        Fill(0, tt_Grasslands);
+        if (sea >= 0)
+            for (int x = 0; x < WORLD_WIDTH; x++) At(x, 0) = At(x, 1) = At(x, 38) = At(x, 39) = sea;
+        const std::vector<int16_t> before = Plane_Copy(0);
+        for (int attempt = 0; attempt < 1500; attempt++) ASSERT_EQ(Generate_River(0), 0) << sea << " " << attempt;
+        EXPECT_EQ(Plane_Copy(0), before) << sea;
+    }
+}
+
+TEST_F(WorldGen_Rivers, WalkThatReachesALaidRiverEndsThereAndJoinsIt)
+{
+    int laid = 0;
+    for (int attempt = 0; attempt < 2000; attempt++) {
+        Fill(0, tt_Grasslands);
+        for (int y = 0; y < WORLD_HEIGHT; y++) At(30, y) = RIVER_MARKER;
+        if (Generate_River(0) == 0) {
+            ASSERT_EQ(Markers(0), WORLD_HEIGHT);
+            continue;
+        }
+        laid++;
+        std::vector<int> squares;
+        for (int i = 0; i < WORLD_SIZE; i++)
+            if (_world_maps[i] == RIVER_MARKER) squares.push_back(i);
+        ASSERT_GE(squares.size(), (size_t)WORLD_HEIGHT + 3);
+        ASSERT_LE(squares.size(), (size_t)WORLD_HEIGHT + 27);
+        ASSERT_TRUE(Connected(squares)) << attempt;
+    }
+    EXPECT_GT(laid, 20);
+}
+
+TEST_F(WorldGen_Rivers, RiverTilesJoinNeighboursAcrossTheSeamButNotAcrossRowsOrPlanes)
+{
+    Fill(0, tt_Grasslands);
+    Fill(1, tt_Grasslands);
+    At(20, 20) = RIVER_MARKER;  // alone
+    At(0, 10) = RIVER_MARKER;
+    At(59, 10) = RIVER_MARKER;
+    At(10, 39, 0) = RIVER_MARKER;  // the square before plane 1's row 0 in memory
+    At(10, 0, 1) = RIVER_MARKER;
+    At(59, 39, 1) = RIVER_MARKER;
+    At(40, 30) = RIVER_MARKER;
+    At(40, 31) = tt_Ocean_Edge;
+    At(41, 30) = 233;
+    River_Autotile(0);
+    River_Autotile(1);
+    EXPECT_EQ(At(20, 20), tt_Grasslands);
+    EXPECT_EQ(At(0, 10), 186);   // west: column 59
+    EXPECT_EQ(At(59, 10), 188);  // east: column 0
+    EXPECT_EQ(At(10, 39, 0), tt_Grasslands);
+    EXPECT_EQ(At(10, 0, 1), tt_Grasslands);
+    EXPECT_EQ(At(59, 39, 1), tt_Grasslands);
+    EXPECT_TRUE(At(40, 30) == 191 || At(40, 30) == 195 || At(40, 30) == 235) << At(40, 30);
+}
+
+TEST_F(WorldGen_Rivers, MouthsAndLakesTakeTheirTilesAndDryUpTheirLastRiverSquares)
+{
+    Fill(0, tt_Grasslands);
+    // A shore with a river to the south.
+    At(20, 20) = 3;
+    At(20, 21) = RIVER_MARKER;
+    At(20, 22) = RIVER_MARKER;
+    // A lake no river reaches, and a lake with rivers north and east.
+    At(5, 5) = 18;
+    At(30, 20) = 18;
+    At(30, 19) = RIVER_MARKER;
+    At(30, 18) = RIVER_MARKER;
+    At(31, 20) = RIVER_MARKER;
+    // A shore of 51..65 with rivers north and south; one of 82..97 with a river to the west.
+    At(40, 20) = 51;
+    At(40, 19) = RIVER_MARKER;
+    At(40, 21) = RIVER_MARKER;
+    At(50, 30) = 83;
+    At(49, 30) = RIVER_MARKER;
+    At(49, 29) = RIVER_MARKER;
+    River_Autotile(0);
+    EXPECT_EQ(At(20, 20), 218);
+    EXPECT_EQ(At(5, 5), 308);
+    EXPECT_EQ(At(30, 20), 198);
+    EXPECT_EQ(At(31, 20), tt_Grasslands);
+    EXPECT_EQ(At(40, 20), 51 + 487);
+    EXPECT_EQ(At(40, 21), tt_Grasslands);
+    EXPECT_EQ(At(50, 30), 83 + 370);
+    // The river north of the lake is re-tiled on the rescan and still meets water to the south.
+    EXPECT_TRUE(At(30, 19) >= 237 && At(30, 19) <= 239) << At(30, 19);
+}
+
+}  // namespace
