@@ -70,8 +70,8 @@ protected:
         World_Test::SetUp();
         for (int t = 0; t < NUM_TERRAIN_STATS; t++) {
             const int c = t % TERRAIN_TILE_SET_SIZE;
-            const bool water = (c < 162 && c != 1) || (c >= 197 && c <= 232) || (c >= 452 && c <= 467) ||
-                               (c >= 473 && c <= 601);
+            const bool water =
+                (c < 162 && c != 1) || (c >= 197 && c <= 232) || (c >= 452 && c <= 467) || (c >= 473 && c <= 601);
             for (int m = 0; m < 6; m++) {
                 stats[t * 6 + m] = water ? (m >= 4 ? 2 : 255) : (m == 5 ? 255 : (uint8_t)(2 + m % 2));
             }

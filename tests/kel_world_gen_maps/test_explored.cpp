@@ -66,8 +66,14 @@ TEST_F(WorldGen_Explored, AboutOnePlainOceanInFiveIsAnimatedAndNothingElseChange
     for (int i = 0; i < NUM_PLANES * WORLD_SIZE; i++) {
         const int16_t t = _world_maps[i];
         switch (i % 4) {
-        case 0: ASSERT_TRUE(t == 0 || t == 601) << i; animated[0] += t == 601; break;
-        case 1: ASSERT_TRUE(t == 762 || t == 1363) << i; animated[1] += t == 1363; break;
+        case 0:
+            ASSERT_TRUE(t == 0 || t == 601) << i;
+            animated[0] += t == 601;
+            break;
+        case 1:
+            ASSERT_TRUE(t == 762 || t == 1363) << i;
+            animated[1] += t == 1363;
+            break;
         default: ASSERT_EQ(t, tiles[i % 4]) << i;
         }
     }

@@ -46,9 +46,10 @@ TEST_F(WorldGen_Rivers, SourceThatCannotStartFailsWithoutDrawingADirection)
         int16_t tile;
         uint8_t special;
     };
-    const Case cases[] = {{"water", tt_Ocean_Edge, 0}, {"shore", 40, 0},       {"mountain", tt_Mountain, 0},
-                          {"hills", tt_Hills, 0},      {"node", tt_Nature_Node, 0}, {"river", RIVER_MARKER, 0},
-                          {"river tile", 189, 0},      {"special", tt_Grasslands, ts_Wild_Game}};
+    const Case cases[] = {{"water", tt_Ocean_Edge, 0},  {"shore", 40, 0},
+                          {"mountain", tt_Mountain, 0}, {"hills", tt_Hills, 0},
+                          {"node", tt_Nature_Node, 0},  {"river", RIVER_MARKER, 0},
+                          {"river tile", 189, 0},       {"special", tt_Grasslands, ts_Wild_Game}};
     for (const Case &c : cases) {
         Fill(0, c.tile);
         memset(_map_square_terrain_specials, c.special, WORLD_SIZE);

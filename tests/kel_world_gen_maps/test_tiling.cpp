@@ -137,8 +137,8 @@ TEST_F(WorldGen_Tiling, ShuffleDrawsAVariantForEachPlainSquareInScanOrder)
     const uint64_t before = g_random_call_count;
     Shuffle_Terrains();
     EXPECT_EQ(g_random_call_count - before, (uint64_t)(NUM_PLANES * WORLD_SIZE / 6 * 5));
-    const std::set<int16_t> variants[6] = {{162, 180, 172, 173}, {163, 183, 184},      {165, 174, 175, 176},
-                                           {166, 177, 178},      {167, 181, 182},      {171}};
+    const std::set<int16_t> variants[6] = {{162, 180, 172, 173}, {163, 183, 184}, {165, 174, 175, 176},
+                                           {166, 177, 178},      {167, 181, 182}, {171}};
     std::set<int16_t> seen[6];
     for (int i = 0; i < NUM_PLANES * WORLD_SIZE; i++) {
         ASSERT_TRUE(variants[i % 6].count(_world_maps[i])) << i << " " << _world_maps[i];

@@ -42,8 +42,7 @@ bool Ocean(int wx, int wy, int wp) { return Square_Is_Ocean_NewGame((int16_t)wx,
 bool River(int wx, int wy, int wp) { return Square_Is_River_NewGame((int16_t)wx, (int16_t)wy, (int16_t)wp) != 0; }
 
 // Whether the square or one of its four neighbours on the map passes the test; columns wrap.
-template <typename Test>
-bool Square_Or_Beside(int wx, int wy, int wp, Test test)
+template <typename Test> bool Square_Or_Beside(int wx, int wy, int wp, Test test)
 {
     if (test(wx, wy, wp)) {
         return true;
@@ -58,8 +57,7 @@ bool Square_Or_Beside(int wx, int wy, int wp, Test test)
 }
 
 // The 4-neighbour mask of the neighbours that pass the test; rows beyond the map count nothing.
-template <typename Test>
-int Mask_Of(int wx, int wy, int wp, Test test)
+template <typename Test> int Mask_Of(int wx, int wy, int wp, Test test)
 {
     int mask = 0;
     if (wy > 0 && test(wx, wy - 1, wp)) mask |= rm_North;
@@ -136,12 +134,14 @@ Mouth_Rule Lake_Mouth(int16_t t, int mask)
     constexpr int E = rm_East, S = rm_South, W = rm_West;
     if (t == 18) {
         static const Mouth_Rule rules[16] = {
-            {308, th_Next, 0},       {198, th_Next, 0},           {199, th_Next, 0},
-            {198, th_North, E},      {200, th_Next, 0},           {198, th_North, S},
-            {200, th_North, E},      {198, th_North, E | S},      {197, th_Next, 0},
-            {198, th_North_West, W}, {197, th_North, E},          {198, th_North_West, E | W},
-            {197, th_North_West, S}, {198, th_North_West, W | S}, {197, th_North_West, E | S},
-            {198, th_North_West, W | S | E},
+            {308, th_Next, 0},           {198, th_Next, 0},
+            {199, th_Next, 0},           {198, th_North, E},
+            {200, th_Next, 0},           {198, th_North, S},
+            {200, th_North, E},          {198, th_North, E | S},
+            {197, th_Next, 0},           {198, th_North_West, W},
+            {197, th_North, E},          {198, th_North_West, E | W},
+            {197, th_North_West, S},     {198, th_North_West, W | S},
+            {197, th_North_West, E | S}, {198, th_North_West, W | S | E},
         };
         return rules[mask];
     }
@@ -155,17 +155,17 @@ Mouth_Rule Lake_Mouth(int16_t t, int mask)
         int grassland;
         Then then;
     };
-    static const Row kind0[] = {{2, 'v', 0, th_Next},      {4, 'w', 0, th_Next},      {6, 'w', E, th_North},
-                                {8, 'u', 0, th_Next},      {10, 'u', E, th_North},    {12, 'u', S, th_North},
+    static const Row kind0[] = {{2, 'v', 0, th_Next},      {4, 'w', 0, th_Next},   {6, 'w', E, th_North},
+                                {8, 'u', 0, th_Next},      {10, 'u', E, th_North}, {12, 'u', S, th_North},
                                 {14, 'w', E | S, th_North}};
-    static const Row kind1[] = {{1, 'u', 0, th_Next},  {4, 'v', 0, th_Next},           {5, 'u', S, th_North},
-                                {8, 'w', 0, th_Next},  {9, 'u', W | S, th_North_West}, {12, 'w', S, th_North},
+    static const Row kind1[] = {{1, 'u', 0, th_Next},           {4, 'v', 0, th_Next},           {5, 'u', S, th_North},
+                                {8, 'w', 0, th_Next},           {9, 'u', W | S, th_North_West}, {12, 'w', S, th_North},
                                 {13, 'u', W | S, th_North_West}};
-    static const Row kind2[] = {{1, 'w', 0, th_Next},  {2, 'u', 0, th_Next},           {3, 'w', E, th_North},
-                                {8, 'v', 0, th_Next},  {9, 'w', W, th_North_West},     {10, 'v', E, th_North},
+    static const Row kind2[] = {{1, 'w', 0, th_Next},           {2, 'u', 0, th_Next},       {3, 'w', E, th_North},
+                                {8, 'v', 0, th_Next},           {9, 'w', W, th_North_West}, {10, 'v', E, th_North},
                                 {11, 'w', W | E, th_North_West}};
-    static const Row kind3[] = {{1, 'u', 0, th_Next},     {2, 'w', 0, th_Next},     {3, 'u', E, th_North},
-                                {4, 'v', 0, th_Next},     {5, 'u', S, th_North},    {6, 'v', E, th_North},
+    static const Row kind3[] = {{1, 'u', 0, th_Next},     {2, 'w', 0, th_Next},  {3, 'u', E, th_North},
+                                {4, 'v', 0, th_Next},     {5, 'u', S, th_North}, {6, 'v', E, th_North},
                                 {7, 'u', E | S, th_North}};
     static const Row *const kinds[4] = {kind0, kind1, kind2, kind3};
     const Row *rows = kinds[(t - 82) % 4];

@@ -26,8 +26,7 @@ bool In(int value, int lo, int hi) { return value >= lo && value <= hi; }
 
 // The mask of the neighbours that count. Rows beyond the map never count; columns beyond it wrap,
 // count nothing, or (tundra) wrap except the plain east neighbour of column 59.
-template <typename Counts>
-int Neighbour_Mask(int wx, int wy, int wp, Column_Wrap wrap, Counts counts)
+template <typename Counts> int Neighbour_Mask(int wx, int wy, int wp, Column_Wrap wrap, Counts counts)
 {
     int mask = 0;
     for (int k = 0; k < 8; k++) {
@@ -50,8 +49,7 @@ int Neighbour_Mask(int wx, int wy, int wp, Column_Wrap wrap, Counts counts)
 }
 
 // One pass over both planes in scan order, changing squares in place.
-template <typename Counts>
-void Tiling_Pass(int16_t base, Column_Wrap wrap, Counts counts, int table, int16_t offset)
+template <typename Counts> void Tiling_Pass(int16_t base, Column_Wrap wrap, Counts counts, int table, int16_t offset)
 {
     for (int wp = 0; wp < NUM_PLANES; wp++) {
         for (int wy = 0; wy < WORLD_HEIGHT; wy++) {
@@ -111,8 +109,8 @@ void Korvad_Autotiling(void)
         [](int16_t t) { return t != tt_Tundra && !In(t, tt_Tundra_Edge_First, TERRAIN_TILE_SET_SIZE); }, 0,
         TUNDRA_EDGE_OFFSET);
     Tiling_Pass(
-        tt_Hills, cw_None, [](int16_t t) { return t == tt_Hills || In(t, tt_Hills_Edge_First, tt_Hills_Edge_Last); },
-        1, HILLS_EDGE_OFFSET);
+        tt_Hills, cw_None, [](int16_t t) { return t == tt_Hills || In(t, tt_Hills_Edge_First, tt_Hills_Edge_Last); }, 1,
+        HILLS_EDGE_OFFSET);
 }
 
 void Desert_Autotile(void)
