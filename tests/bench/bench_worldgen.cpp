@@ -77,15 +77,13 @@ void Flood_Grid(const uint8_t *map, uint8_t *grid)
             auto row_contact = [&](int edge, int beyond) {
                 for (int x = x0; x < x0 + 5; x++)
                     for (int nx = x - 1; nx <= x + 1; nx++)
-                        if (nx >= x0 && nx < x0 + 5 && Passable(map, x, edge) && Passable(map, nx, beyond))
-                            return true;
+                        if (nx >= x0 && nx < x0 + 5 && Passable(map, x, edge) && Passable(map, nx, beyond)) return true;
                 return false;
             };
             auto col_contact = [&](int edge, int beyond) {
                 for (int y = y0; y < y0 + 5; y++)
                     for (int ny = y - 1; ny <= y + 1; ny++)
-                        if (ny >= y0 && ny < y0 + 5 && Passable(map, edge, y) && Passable(map, beyond, ny))
-                            return true;
+                        if (ny >= y0 && ny < y0 + 5 && Passable(map, edge, y) && Passable(map, beyond, ny)) return true;
                 return false;
             };
             if (row > 0 && row_contact(y0, y0 - 1))
@@ -173,10 +171,7 @@ void Add_Blob_World(void)
     m_worlds.push_back({"random blobs", maps});
 }
 
-void Use_World(const World_Case &w)
-{
-    memcpy(movement_mode_cost_maps, w.cost_maps.data(), MOVEMENT_COST_MAPS_SIZE);
-}
+void Use_World(const World_Case &w) { memcpy(movement_mode_cost_maps, w.cost_maps.data(), MOVEMENT_COST_MAPS_SIZE); }
 
 bool Same_Grids(const World_Case &w)
 {

@@ -17,6 +17,8 @@
 #include "world/Road_Connections.h"
 #include "world/Roads.h"
 #include "world/Unit_Type_Record.h"
+#include "worldgen/Connectivity_Grids.h"
+#include "worldgen/Movement_Cost_Maps.h"
 
 namespace {
 
@@ -90,31 +92,21 @@ void Make_Map(void)
                 _square_explored[square] = (wp == 0 && wx >= 12 && wx < 32 && wy >= 8 && wy < 24) ? 15 : 0;
                 _map_square_terrain_specials[square] = (land && (wx * 7 + wy) % 23 == 0) ? (uint8_t)(1 + (wx % 9)) : 0;
                 _map_square_flags[square] = 0;
-                for (int map = 0; map < MOVEMENT_MAPS; map++) {
-                    uint8_t cost = land ? (map == 5 ? 255 : 2) : (map >= 4 ? 2 : 255);
-                    movement_mode_cost_maps[wp * MOVEMENT_MAPS * WORLD_SIZE + map * WORLD_SIZE + wy * WORLD_WIDTH +
-                                            wx] = cost;
-                }
             }
         }
     }
     for (const Standin_Square &q : m_squares) {
         int square = World_Square_Index(q.wx, q.wy, q.wp);
         if (q.terrain >= 0) _world_maps[square] = q.terrain;
-        if (q.terrain == tt_Ocean_Edge) {
-            _landmasses[square] = 0;
-            for (int map = 0; map < MOVEMENT_MAPS; map++) {
-                movement_mode_cost_maps[q.wp * MOVEMENT_MAPS * WORLD_SIZE + map * WORLD_SIZE + q.wy * WORLD_WIDTH +
-                                        q.wx] = (uint8_t)(map >= 4 ? 2 : 255);
-            }
-        }
+        if (q.terrain == tt_Ocean_Edge) _landmasses[square] = 0;
         _map_square_terrain_specials[square] = q.specials;
         _map_square_flags[square] = q.flags;
     }
-    for (int i = 0; i < CONNECTIVITY_GRID_SIZE; i++) {
-        connectivity_grid_land[i] = 0x0F;
-        connectivity_grid_sea[i] = 0x0F;
-    }
+    // Movement costs and grids as a new game builds them, from the stand-in TERRSTAT.
+    Movement_Mode_Cost_Maps(0);
+    Movement_Mode_Cost_Maps(1);
+    Build_Connectivity_Graphs(0);
+    Build_Connectivity_Graphs(1);
 }
 
 // A road from Avaran to Tolmir, both cities' squares included: the two trade.
@@ -233,13 +225,15 @@ void Settle_Cities(void)
     }
 }
 
-// The building and unrest tables the city rules read, from the archives already written.
+// The building, terrain and unrest tables the city and movement rules read, from the archives
+// already written.
 void Load_City_Rule_Tables(const std::string &folder)
 {
     STU_GRAF_Reset();
     STU_GRAF_Add_Search_Dir(folder.c_str());
     LBX_Close();
     Load_BUILDDAT();
+    Load_TERRSTAT();
     uint8_t *unrest = Load_Rule_Table("TERRSTAT", 1, 1, NUM_UNREST_RACES * NUM_UNREST_RACES);
     for (int row = 0; row < NUM_UNREST_RACES; row++) {
         TBL_Unrest[row] = reinterpret_cast<int8_t *>(unrest + NUM_UNREST_RACES * row);
