@@ -1,7 +1,8 @@
 // Build_Connectivity_Graphs of both planes beside a plain breadth-first flood that builds the same
 // four grids from the same cost maps (same contact tests, one flood per side from all five start
-// squares). Exits non-zero when any grid byte differs. Worlds: the stand-in SAVE9.GAM and a plane
-// pair of random land blobs.
+// squares). Exits non-zero when any grid byte differs. Worlds: the stand-in SAVE9.GAM, a plane
+// pair of random land blobs and, where the generator is built, a large, powerful world of five
+// wizards at Impossible, whose whole generation (Init_New_Game) is timed against the same flood.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -15,6 +16,15 @@
 #include "world/Move_Path.h"
 #include "world/Path_Finder.h"
 #include "worldgen/Connectivity_Grids.h"
+#if __has_include("worldgen/World_Generation.h")
+#include "STU_GRAF.h"
+#include "random.h"
+#include "world/LOADER.h"
+#include "world/Unit_Type_Record.h"
+#include "world/World_Blocks.h"
+#include "worldgen/World_Generation.h"
+#define BENCH_WORLDGEN_GENERATION 1
+#endif
 
 namespace {
 
@@ -171,6 +181,57 @@ void Add_Blob_World(void)
     m_worlds.push_back({"random blobs", maps});
 }
 
+#ifdef BENCH_WORLDGEN_GENERATION
+constexpr uint32_t GENERATION_SEED = 31337;
+std::vector<uint8_t> m_generated_maps;
+
+bool Generation_Setup(void)
+{
+    const std::string folder = std::string(TOLVA_BINARY_DIR) + "/standin";
+    STU_GRAF_Reset();
+    STU_GRAF_Add_Search_Dir(folder.c_str());
+    Unit_Type_Table_Reset();
+    Load_TERRSTAT();
+    Load_SPELLDAT();
+    Units_Upkeeps();
+    return true;
+}
+
+// The world records as the main menu leaves them, then a large, powerful world of five wizards at
+// Impossible from a fixed seed.
+void Generate_World(void)
+{
+    _turn = 0;
+    World_Block_Fill(WB_PLAYERS, 0);
+    for (World_Block_Id id : {WB_UNITS, WB_ITEMS, WB_CITIES, WB_LAIRS}) World_Block_Fill(id, 0xCC);
+    _landsize = 2;
+    _magic = 2;
+    _difficulty = 4;
+    _num_players = 5;
+    Set_Random_Seed(GENERATION_SEED);
+    Init_New_Game();
+}
+
+void Bench_Generation(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Generate_World();
+        benchmark::DoNotOptimize(_world_maps);
+    }
+}
+
+void Bench_Generated_Flood(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        memcpy(movement_mode_cost_maps, m_generated_maps.data(), MOVEMENT_COST_MAPS_SIZE);
+        state.ResumeTiming();
+        Flood_Both_Planes();
+        benchmark::DoNotOptimize(m_flood_land.data());
+    }
+}
+#endif
+
 void Use_World(const World_Case &w) { memcpy(movement_mode_cost_maps, w.cost_maps.data(), MOVEMENT_COST_MAPS_SIZE); }
 
 bool Same_Grids(const World_Case &w)
@@ -214,6 +275,12 @@ int main(int argc, char **argv)
         return 1;
     }
     Add_Blob_World();
+#ifdef BENCH_WORLDGEN_GENERATION
+    Generation_Setup();
+    Generate_World();
+    m_generated_maps.assign(movement_mode_cost_maps, movement_mode_cost_maps + MOVEMENT_COST_MAPS_SIZE);
+    m_worlds.push_back({"generated world", m_generated_maps});
+#endif
     bool same = true;
     for (const World_Case &w : m_worlds) {
         same = Same_Grids(w) && same;
@@ -224,21 +291,32 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("Build_Connectivity_Graphs/both_planes",
                                  [](benchmark::State &s) { Bench_Grids(s, false); });
     benchmark::RegisterBenchmark("Flood/both_planes", [](benchmark::State &s) { Bench_Grids(s, true); });
+#ifdef BENCH_WORLDGEN_GENERATION
+    benchmark::RegisterBenchmark("Init_New_Game/large_powerful_impossible", Bench_Generation);
+    benchmark::RegisterBenchmark("Flood/generated_world", Bench_Generated_Flood);
+#endif
 
     struct Collect : benchmark::ConsoleReporter {
-        double grids = 0, flood = 0;
+        double grids = 0, flood = 0, generation = 0, generated_flood = 0;
         void ReportRuns(const std::vector<Run> &runs) override
         {
             ConsoleReporter::ReportRuns(runs);
             for (const Run &r : runs) {
                 if (r.benchmark_name() == "Build_Connectivity_Graphs/both_planes") grids = r.GetAdjustedCPUTime();
                 if (r.benchmark_name() == "Flood/both_planes") flood = r.GetAdjustedCPUTime();
+                if (r.benchmark_name() == "Init_New_Game/large_powerful_impossible") {
+                    generation = r.GetAdjustedCPUTime();
+                }
+                if (r.benchmark_name() == "Flood/generated_world") generated_flood = r.GetAdjustedCPUTime();
             }
         }
     } reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     if (reporter.flood > 0) {
         printf("ratio grids / flood: %.2f (goal <= 5)\n", reporter.grids / reporter.flood);
+    }
+    if (reporter.generated_flood > 0) {
+        printf("ratio generation / flood: %.2f (goal <= 10)\n", reporter.generation / reporter.generated_flood);
     }
     benchmark::Shutdown();
     return 0;
