@@ -16,14 +16,13 @@
 #include "world/Move_Path.h"
 #include "world/Path_Finder.h"
 #include "worldgen/Connectivity_Grids.h"
-#if __has_include("worldgen/World_Generation.h")
+#if TOLVA_BENCH_GENERATION
 #include "STU_GRAF.h"
 #include "random.h"
 #include "world/LOADER.h"
 #include "world/Unit_Type_Record.h"
 #include "world/World_Blocks.h"
 #include "worldgen/World_Generation.h"
-#define BENCH_WORLDGEN_GENERATION 1
 #endif
 
 namespace {
@@ -181,7 +180,7 @@ void Add_Blob_World(void)
     m_worlds.push_back({"random blobs", maps});
 }
 
-#ifdef BENCH_WORLDGEN_GENERATION
+#if TOLVA_BENCH_GENERATION
 constexpr uint32_t GENERATION_SEED = 31337;
 std::vector<uint8_t> m_generated_maps;
 
@@ -197,9 +196,9 @@ bool Generation_Setup(void)
     return true;
 }
 
-// The world records as the main menu leaves them, then a large, powerful world of five wizards at
-// Impossible from a fixed seed.
-void Generate_World(void)
+// The world records as the main menu leaves them, and the options of a large, powerful world of
+// five wizards at Impossible from a fixed seed.
+void Prepare_World(void)
 {
     _turn = 0;
     World_Block_Fill(WB_PLAYERS, 0);
@@ -209,13 +208,15 @@ void Generate_World(void)
     _difficulty = 4;
     _num_players = 5;
     Set_Random_Seed(GENERATION_SEED);
-    Init_New_Game();
 }
 
 void Bench_Generation(benchmark::State &state)
 {
     for (auto _ : state) {
-        Generate_World();
+        state.PauseTiming();
+        Prepare_World();
+        state.ResumeTiming();
+        Init_New_Game();
         benchmark::DoNotOptimize(_world_maps);
     }
 }
@@ -275,9 +276,10 @@ int main(int argc, char **argv)
         return 1;
     }
     Add_Blob_World();
-#ifdef BENCH_WORLDGEN_GENERATION
+#if TOLVA_BENCH_GENERATION
     Generation_Setup();
-    Generate_World();
+    Prepare_World();
+    Init_New_Game();
     m_generated_maps.assign(movement_mode_cost_maps, movement_mode_cost_maps + MOVEMENT_COST_MAPS_SIZE);
     m_worlds.push_back({"generated world", m_generated_maps});
 #endif
@@ -291,7 +293,7 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("Build_Connectivity_Graphs/both_planes",
                                  [](benchmark::State &s) { Bench_Grids(s, false); });
     benchmark::RegisterBenchmark("Flood/both_planes", [](benchmark::State &s) { Bench_Grids(s, true); });
-#ifdef BENCH_WORLDGEN_GENERATION
+#if TOLVA_BENCH_GENERATION
     benchmark::RegisterBenchmark("Init_New_Game/large_powerful_impossible", Bench_Generation);
     benchmark::RegisterBenchmark("Flood/generated_world", Bench_Generated_Flood);
 #endif
