@@ -100,6 +100,36 @@ TEST_F(WorldGen_Rivers, LaidRiversHoldFourToTwentyEightJoinedSquaresAndFailuresL
     EXPECT_GT(failed, 50);
 }
 
+// Mountains, hills, nodes, deserts and squares with a terrain special are stepped round, never
+// taken into a river; only the source may be desert.
+TEST_F(WorldGen_Rivers, WalksPassOverTheSquaresARiverMayNotCross)
+{
+    const int16_t blockers[4] = {tt_Mountain, tt_Hills, tt_Chaos_Node, tt_Desert};
+    int laid = 0;
+    for (int attempt = 0; attempt < 3000; attempt++) {
+        Fill(0, tt_Grasslands);
+        memset(_map_square_terrain_specials, 0, WORLD_SIZE);
+        for (int i = 0; i < WORLD_SIZE; i++) {
+            if (i % 7 == 3) _world_maps[i] = blockers[(i / 7) % 4];
+            if (i % 11 == 5) _map_square_terrain_specials[i] = ts_Coal;
+        }
+        for (int x = 0; x < WORLD_WIDTH; x++) At(x, 0) = At(x, 39) = tt_Ocean_Edge;
+        const std::vector<int16_t> before = Plane_Copy(0);
+        if (Generate_River(0) == 0) continue;
+        laid++;
+        int deserts = 0;
+        for (int i = 0; i < WORLD_SIZE; i++) {
+            if (_world_maps[i] == RIVER_MARKER) {
+                deserts += before[i] == tt_Desert;
+                ASSERT_TRUE(before[i] == tt_Grasslands || before[i] == tt_Desert) << attempt << " square " << i;
+                ASSERT_EQ(_map_square_terrain_specials[i], 0) << attempt << " square " << i;
+            }
+        }
+        ASSERT_LE(deserts, 1) << attempt;
+    }
+    EXPECT_GT(laid, 5);
+}
+
 TEST_F(WorldGen_Rivers, WalksWithNothingToReachOrOnlyBadMouthsAllFail)
 {
     for (int16_t sea : {(int16_t)-1, (int16_t)100, (int16_t)161}) {
