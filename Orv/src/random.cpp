@@ -13,6 +13,20 @@ uint64_t g_rng_seg_idx = 0;
 
 namespace {
 
+struct Reversed_9_Bits {
+    uint16_t v[512];
+    constexpr Reversed_9_Bits() : v()
+    {
+        for (int i = 0; i < 512; ++i) {
+            for (int b = 0; b < 9; ++b) {
+                if (i & (1 << b)) v[i] = (uint16_t)(v[i] | (1 << (8 - b)));
+            }
+        }
+    }
+    constexpr uint16_t operator[](uint32_t i) const { return v[i]; }
+};
+constexpr Reversed_9_Bits m_reversed_9_bits;
+
 int16_t Random_Draw(int16_t n, const char *caller, const char *file, int line)
 {
     if (n <= 0) {
@@ -22,13 +36,19 @@ int16_t Random_Draw(int16_t n, const char *caller, const char *file, int line)
                 caller != nullptr ? caller : "?", file != nullptr ? file : "?", line);
         return 1;
     }
+    // Nine steps of the feedback register at once. Step k feeds back s_k ^ s_k+1 ^ s_k+2 ^ s_k+4 ^
+    // s_k+6 ^ (the bit fed back by step k - 1, s_31 for the first step), so the nine bits fed back
+    // are a running XOR of the taps; the first one fed back is the value's highest bit.
     uint32_t s = random_seed;
-    uint16_t value = 0;
-    for (int step = 0; step < 9; ++step) {
-        uint32_t bit = (s ^ (s >> 1) ^ (s >> 2) ^ (s >> 4) ^ (s >> 6) ^ (s >> 31)) & 1u;
-        value = (uint16_t)(value * 2 + bit);
-        s = (s >> 1) | (bit << 31);
-    }
+    uint32_t fed = (s ^ (s >> 1) ^ (s >> 2) ^ (s >> 4) ^ (s >> 6)) & 0x1FFu;
+    fed ^= fed << 1;
+    fed ^= fed << 2;
+    fed ^= fed << 4;
+    fed ^= fed << 8;
+    fed &= 0x1FFu;
+    if (s >> 31) fed ^= 0x1FFu;
+    uint16_t value = m_reversed_9_bits[fed];
+    s = (s >> 9) | (fed << 23);
     if (s == 0) s = RANDOM_ZERO_RESTART;
     random_seed = s;
     return (int16_t)((int16_t)value % n + 1);

@@ -33,6 +33,31 @@ TEST(Random, DrawsFromLoadStateAreTheKnownSequence)
     EXPECT_EQ(Get_Random_Seed(), 0xFFDDA000u);
 }
 
+// The register stepped bit by bit, nine steps a draw, against the generator: every state below
+// 65,536 (some restart from zero), single bits set and cleared, and a spread of others.
+TEST(Random, NineStepsAtOnceMatchTheRegisterSteppedBitByBit)
+{
+    uint64_t mix = 0x9E3779B97F4A7C15ull;
+    for (int i = 0; i < 1000000; ++i) {
+        mix ^= mix << 13, mix ^= mix >> 7, mix ^= mix << 17;
+        uint32_t state = i < 65536   ? (uint32_t)i
+                         : i < 65600 ? (i < 65568 ? 1u << (i - 65536) : ~(1u << (i - 65568)))
+                                     : (uint32_t)mix;
+        if (state == 0) continue;
+        uint32_t s = state;
+        uint16_t value = 0;
+        for (int step = 0; step < 9; ++step) {
+            uint32_t bit = (s ^ (s >> 1) ^ (s >> 2) ^ (s >> 4) ^ (s >> 6) ^ (s >> 31)) & 1u;
+            value = (uint16_t)(value * 2 + bit);
+            s = (s >> 1) | (bit << 31);
+        }
+        if (s == 0) s = RANDOM_ZERO_RESTART;
+        random_seed = state;
+        ASSERT_EQ(Random(512), value + 1) << std::hex << state;
+        ASSERT_EQ(Get_Random_Seed(), s) << std::hex << state;
+    }
+}
+
 TEST(Random, RangeOfOneStillAdvancesTheState)
 {
     Reset_Generator(RANDOM_LOAD_STATE);
