@@ -54,12 +54,34 @@ bool Column_Contact(const uint8_t *cost_map, int y0, int edge_column, int beyond
     return false;
 }
 
-// Whether any of the five start squares has a route to any of the five goal squares. Only the
-// answer of the search is used: once one search has run, its reach table answers the other goals
-// from the same start, and a start the search already reached is in the same region.
+// Start i and goal i share a column (or a row) of the window: an open straight line between them
+// is a route without a search.
+bool Straight_Route(const uint8_t *window, int width, const int start[2], const int goal[2])
+{
+    const int dx = goal[0] > start[0] ? 1 : goal[0] < start[0] ? -1 : 0;
+    const int dy = goal[1] > start[1] ? 1 : goal[1] < start[1] ? -1 : 0;
+    for (int x = start[0], y = start[1];; x += dx, y += dy) {
+        if (window[y * width + x] == PATH_IMPASSABLE) {
+            return false;
+        }
+        if (x == goal[0] && y == goal[1]) {
+            return true;
+        }
+    }
+}
+
+// Whether any of the five start squares has a route to any of the five goal squares. Only whether
+// a route exists matters: an open straight line answers at once; otherwise, once one search has
+// run, its reach table answers the other goals from the same start, and a start the search
+// already reached is in the same region.
 bool Any_Route(const uint8_t *window, int width, int height, const int starts[GRID_CELL_SQUARES][2],
                const int goals[GRID_CELL_SQUARES][2])
 {
+    for (int i = 0; i < GRID_CELL_SQUARES; i++) {
+        if (Straight_Route(window, width, starts[i], goals[i])) {
+            return true;
+        }
+    }
     int first_goal = -1;
     for (int b = 0; b < GRID_CELL_SQUARES; b++) {
         if (window[goals[b][1] * width + goals[b][0]] != PATH_IMPASSABLE) {
