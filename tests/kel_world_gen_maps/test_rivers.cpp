@@ -219,4 +219,30 @@ TEST_F(WorldGen_Rivers, MouthsAndLakesTakeTheirTilesAndDryUpTheirLastRiverSquare
     EXPECT_TRUE(At(30, 19) >= 237 && At(30, 19) <= 239) << At(30, 19);
 }
 
+// Shore and lake tiles by the river sides around them (1 north, 2 east, 4 south, 8 west).
+TEST_F(WorldGen_Rivers, MouthTileFollowsTheShoreTileAndItsRiverSides)
+{
+    struct Case {
+        int16_t shore;
+        int rivers;
+        int16_t mouth;
+    };
+    const Case cases[] = {
+        {4, 4, 217},  {11, 4, 220}, {21, 2, 230}, {19, 8, 224}, {30, 1, 226}, {3, 2, 3},     {35, 1, 490}, {35, 8, 474},
+        {35, 9, 202}, {35, 2, 35},  {41, 6, 208}, {40, 2, 495}, {44, 3, 211}, {49, 12, 216}, {49, 4, 488}, {60, 1, 547},
+        {60, 4, 563}, {70, 2, 589}, {70, 8, 573}, {90, 2, 529}, {90, 4, 460}, {91, 4, 530},  {96, 8, 535}, {97, 4, 536},
+        {18, 2, 199}, {18, 4, 200}, {18, 8, 197}, {18, 1, 198}, {98, 1, 98},
+    };
+    for (const Case &c : cases) {
+        Fill(0, tt_Grasslands);
+        At(30, 20) = c.shore;
+        if (c.rivers & 1) At(30, 19) = RIVER_MARKER;
+        if (c.rivers & 2) At(31, 20) = RIVER_MARKER;
+        if (c.rivers & 4) At(30, 21) = RIVER_MARKER;
+        if (c.rivers & 8) At(29, 20) = RIVER_MARKER;
+        River_Autotile(0);
+        EXPECT_EQ(At(30, 20), c.mouth) << c.shore << " rivers " << c.rivers;
+    }
+}
+
 }  // namespace

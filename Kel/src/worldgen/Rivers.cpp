@@ -84,18 +84,17 @@ struct Mouth_Rule {
 // Mouth rule of a shore tile for the mask of its river neighbours; tile 0 when none applies.
 Mouth_Rule Shore_Mouth(int16_t t, int mask)
 {
-    if (mask == rm_South && (t == 3 || t == 4 || t == 5 || t == 11)) {
-        static const int16_t to[12] = {218, 217, 219, 0, 0, 0, 0, 0, 220};
-        return Mouth_Rule{to[t - 3], th_Next, 0};
-    }
-    if (mask == rm_East && (t == 10 || t == 16 || t == 17 || t == 21)) {
-        return Mouth_Rule{(int16_t)(t == 10 ? 231 : t == 16 ? 229 : t == 17 ? 232 : 230), th_Next, 0};
-    }
-    if (mask == rm_West && (t == 12 || t == 19 || t == 20 || t == 23)) {
-        return Mouth_Rule{(int16_t)(t == 12 ? 222 : t == 19 ? 224 : t == 20 ? 221 : 223), th_Next, 0};
-    }
-    if (mask == rm_North && (t == 22 || t == 28 || t == 29 || t == 30)) {
-        return Mouth_Rule{(int16_t)(t == 22 ? 228 : t == 28 ? 227 : t == 29 ? 225 : 226), th_Next, 0};
+    // Shores with one river side: {shore tile, river side, mouth tile}.
+    static const int16_t singles[16][3] = {
+        {3, rm_South, 218},  {4, rm_South, 217},  {5, rm_South, 219},  {11, rm_South, 220},
+        {10, rm_East, 231},  {16, rm_East, 229},  {17, rm_East, 232},  {21, rm_East, 230},
+        {12, rm_West, 222},  {19, rm_West, 224},  {20, rm_West, 221},  {23, rm_West, 223},
+        {22, rm_North, 228}, {28, rm_North, 227}, {29, rm_North, 225}, {30, rm_North, 226},
+    };
+    for (const auto &single : singles) {
+        if (t == single[0]) {
+            return Mouth_Rule{mask == single[1] ? single[2] : (int16_t)0, th_Next, 0};
+        }
     }
     struct Corner {
         int first, mask_a, base_a, mask_b, base_b, base_both;
