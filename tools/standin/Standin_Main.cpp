@@ -45,6 +45,7 @@ int main(int argc, char **argv)
     Write_UNITVIEW_LBX(folder);
     Write_SPECIAL_LBX(folder);
     Write_FIGURES_LBX(folder);
+    Write_INTRO_LBX(folder);
     Write_Saved_Games(folder);
     return 0;
 }

@@ -14,3 +14,4 @@ void Write_CITYSCAP_LBX(const std::string &folder);
 void Write_UNITVIEW_LBX(const std::string &folder);
 void Write_SPECIAL_LBX(const std::string &folder);
 void Write_FIGURES_LBX(const std::string &folder);
+void Write_INTRO_LBX(const std::string &folder);

@@ -1,6 +1,5 @@
 // Stand-ins of the overland screens and pop-ups of later issues: each logs and goes back.
 #include "STU_Log.h"
-#include "overland/Intro_And_Credits.h"
 #include "overland/Road_Build_Screen.h"
 #include "overland/Screen_Control.h"
 #include "overland/Unit_View.h"
@@ -12,20 +11,6 @@ void Road_Build_Screen(void)
     STUB_HIT();
     Stub_Return_To_Main_Screen("Road_Build_Screen");
 }
-
-void Draw_Logos(void)
-{
-    STUB_HIT();
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "Draw_Logos__STUB");
-}
-
-void Init_Credits(void)
-{
-    STUB_HIT();
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "Init_Credits__STUB");
-}
-
-void Draw_Credits(void) { STUB_HIT(); }
 
 void Overland_Unit_Statistics_Window(int16_t x, int16_t y, int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t kind,
                                      int16_t unit_idx)
