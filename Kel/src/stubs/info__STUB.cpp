@@ -3,6 +3,8 @@
 #include "info/Advisor_Screen.h"
 #include "info/ArmyList_Screen.h"
 #include "info/Hall_Of_Fame.h"
+#include "overland/Screen_Control.h"
+#include "overland/Surveyor_Screen.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 
@@ -12,10 +14,16 @@ void ArmyList_Screen(void)
     Stub_Return_To_Main_Screen("ArmyList_Screen");
 }
 
+// The surveyor for the Info button (-1) and F1 (0); the other advisors are not built yet.
 void Advisor_Screen(int16_t advisor)
 {
     STUB_HIT();
-    Stub_Return_To_Main_Screen("Advisor_Screen");
+    if (advisor == -1 || advisor == 0) {
+        Surveyor_Screen();
+        return;
+    }
+    STU_LOG(SEV_INFO, LC_KEL_SCR, "Advisor_Screen__STUB: advisor %d not built yet", (int)advisor);
+    current_screen = scr_Main_Screen;
 }
 
 void Hall_Of_Fame_Screen(void)

@@ -7,6 +7,9 @@
 constexpr int NUM_CITIES = 100;
 constexpr int NUM_BUILDINGS = 36;
 constexpr int NUM_CITY_ENCHANTMENTS = 26;
+// Names of the city size classes (0 = outpost), indexed by a city's size.
+constexpr int NUM_CITY_SIZES = 6;
+extern const char *const _city_size_names[NUM_CITY_SIZES];
 
 // City enchantments by their byte in City_Record::enchantments (the order of _city_enchantment_names).
 enum City_Enchantment : int {
