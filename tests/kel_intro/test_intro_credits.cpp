@@ -46,7 +46,7 @@ TEST_F(Intro_Test, SoundCuesReloadWhateverTheSettingAndPlayOnlyWithEffectsOn)
         int16_t part, frame, played;
     };
     // From part 5 on: the cues after the first reload (the skip is covered end to end).
-    const std::vector<Cue> expected = {{5, 10, 4}, {6, 0, 116},  {7, 2, 1},   {8, 3, 27},
+    const std::vector<Cue> expected = {{5, 10, 4}, {6, 0, 116}, {7, 2, 1},   {8, 3, 27},
                                        {8, 9, 27}, {9, 0, 118}, {10, 2, 27}, {11, 2, 3}};
     for (uint16_t effects : {0, 1}) {
         Allocate_First_Block(_screen_seg, 1);

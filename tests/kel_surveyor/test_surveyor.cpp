@@ -81,9 +81,7 @@ TEST_F(Surveyor_Test, PointerRowsAndColumns)
         {239, 37, 10, 1, 21, 10},  // last column
         {240, 100, 10, 0, 0, 0},   // the panel
         {5, 198, 30, 1, 10, 39},   // bottom rows read row 9 of the window, not row 40
-        {5, 199, 30, 1, 10, 39},
-        {5, 199, 10, 1, 10, 19},
-        {5, 200, 10, 0, 0, 0},     // below the ten rows
+        {5, 199, 30, 1, 10, 39},  {5, 199, 10, 1, 10, 19}, {5, 200, 10, 0, 0, 0},  // below the ten rows
     };
     for (const Case &c : cases) {
         int16_t wx = -1, wy = -1;

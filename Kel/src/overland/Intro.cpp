@@ -164,8 +164,7 @@ int16_t Intro_Sound_Cue(int16_t part, int16_t frame)
             return Play_Intro_Sound(3);
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return 0;
 }

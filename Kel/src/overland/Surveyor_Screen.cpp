@@ -164,8 +164,7 @@ void Guardian_Lines(const Lair_Record &lair)
     const char *first = lair.guard1_unit_type < NUM_UNIT_TYPES ? _unit_type_names[lair.guard1_unit_type] : nullptr;
     snprintf(survey_near_alloc_2_50, sizeof survey_near_alloc_2_50, "%s", first != nullptr ? first : "");
     if ((lair.Misc_Flags & LAIR_SECOND_GUARDS_KNOWN) != 0 && (lair.guard2_count & 0x0F) > 0) {
-        const char *second =
-            lair.guard2_unit_type < NUM_UNIT_TYPES ? _unit_type_names[lair.guard2_unit_type] : nullptr;
+        const char *second = lair.guard2_unit_type < NUM_UNIT_TYPES ? _unit_type_names[lair.guard2_unit_type] : nullptr;
         snprintf(survey_near_alloc_3_50, sizeof survey_near_alloc_3_50, "%s", second != nullptr ? second : "");
     }
 }
@@ -405,8 +404,8 @@ void Surveyor_Screen_Add_Fields(void)
     m_map_grid_field = -1000;
     m_reduced_grid_field = -1000;
     if (_map_x == _prev_world_x && _map_y == _prev_world_y) {
-        m_map_grid_field = Add_Grid_Field(MAP_GRID_X, MAP_GRID_Y, MAP_CELL_WIDTH, MAP_CELL_HEIGHT, MAP_COLUMNS, MAP_ROWS,
-                                          &m_map_grid_x, &m_map_grid_y, -1);
+        m_map_grid_field = Add_Grid_Field(MAP_GRID_X, MAP_GRID_Y, MAP_CELL_WIDTH, MAP_CELL_HEIGHT, MAP_COLUMNS,
+                                          MAP_ROWS, &m_map_grid_x, &m_map_grid_y, -1);
         m_reduced_grid_field = Add_Grid_Field(REDUCED_X, REDUCED_Y, 1, 1, REDUCED_WIDTH, REDUCED_HEIGHT,
                                               &m_reduced_grid_x, &m_reduced_grid_y, -1);
     }
@@ -421,8 +420,8 @@ void Surveyor_Screen_Draw(void)
 {
     Reset_Window();
     Set_Page_Off();
-    Draw_Maps(MAP_GRID_X, MAP_GRID_Y, MAP_COLUMNS, MAP_ROWS, &_map_x, &_map_y, _map_plane, _prev_world_x,
-              _prev_world_y, _current_player_idx);
+    Draw_Maps(MAP_GRID_X, MAP_GRID_Y, MAP_COLUMNS, MAP_ROWS, &_map_x, &_map_y, _map_plane, _prev_world_x, _prev_world_y,
+              _current_player_idx);
     if (main_background_seg != nullptr) FLIC_Draw(0, 0, main_background_seg);
     Draw_World_Window(REDUCED_X, REDUCED_Y, REDUCED_WIDTH, REDUCED_HEIGHT);
     Main_Screen_Draw_Game_Buttons();
@@ -471,8 +470,8 @@ void Surveyor_Screen(void)
             STU_LOG(SEV_INFO, LC_KEL_SCR, "Surveyor_Screen: plane %d shown", (int)_map_plane);
         } else if (hit == m_reduced_grid_field && hit > 0) {
             int16_t left = 0, top = 0;
-            Reduced_Map_Coords(&left, &top, (int16_t)((_map_x + 6) % WORLD_WIDTH), (int16_t)(_map_y + 5),
-                               REDUCED_WIDTH, REDUCED_HEIGHT);
+            Reduced_Map_Coords(&left, &top, (int16_t)((_map_x + 6) % WORLD_WIDTH), (int16_t)(_map_y + 5), REDUCED_WIDTH,
+                               REDUCED_HEIGHT);
             int16_t wx = (int16_t)((left + m_reduced_grid_x) % WORLD_WIDTH);
             int16_t wy = (int16_t)(top + m_reduced_grid_y);
             _prev_world_x = wx;
