@@ -44,4 +44,4 @@ uint8_t *EMMDATAH_Map(void)
 
 void EMM_Set_Minimum(int16_t kbytes) { EMM_MinKB = kbytes; }
 
-void EMM_ReleaseAll__STUB(void) {}
+void EMM_ReleaseAll(void) {}

@@ -20,4 +20,5 @@ void EMM_MapMulti4(int16_t first_page, uint8_t *area);
 uint8_t *EMM_GetPageFrame(void);
 uint8_t *EMMDATAH_Map(void);
 void EMM_Set_Minimum(int16_t kbytes);
-void EMM_ReleaseAll__STUB(void);
+// No named handles exist to release; called on exit.
+void EMM_ReleaseAll(void);

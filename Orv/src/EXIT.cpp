@@ -17,10 +17,10 @@ void Exit_Set_Fatal_Hook(Exit_Fatal_Hook hook) { m_exit_fatal_hook = hook; }
 void Exit_With_Message(const char *text)
 {
     if (m_exit_fatal_hook != nullptr) m_exit_fatal_hook(text);
-    Stop_Music__STUB();
+    Stop_Music();
     Reset_System_Mouse();
-    Audio_Uninit__STUB();
-    EMM_ReleaseAll__STUB();
+    Audio_Uninit();
+    EMM_ReleaseAll();
     Quit_With_Message(text);
 }
 

@@ -23,4 +23,4 @@ void Init_Drivers(int16_t input_type, int16_t snd_type, const char *font_file)
     Set_Page_Off();
 }
 
-void DOS_PrintString__STUB(const char *text) {}
+void DOS_PrintString(const char *text) {}

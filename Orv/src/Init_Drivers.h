@@ -5,4 +5,4 @@
 
 // input_type -1 means the defaults: "FONTS.LBX" and input mode 1. snd_type is ignored.
 void Init_Drivers(int16_t input_type, int16_t snd_type, const char *font_file);
-void DOS_PrintString__STUB(const char *text);
+void DOS_PrintString(const char *text);

@@ -46,10 +46,10 @@ int16_t Play_Standard_Click(void) { return Play_Click(m_standard_click, m_standa
 int16_t Play_Left_Click__DUPE(void) { return Play_Left_Click(); }
 void Play_Standard_Click_DOD(void) {}
 
-int16_t Stop_All_Sounds__STUB(void) { return 0; }
-void Stop_Music__STUB(void) {}
+int16_t Stop_All_Sounds(void) { return 0; }
+void Stop_Music(void) {}
 
-int16_t Audio_Uninit__STUB(void)
+int16_t Audio_Uninit(void)
 {
     audio_midi_driver_handle = -1;
     audio_digital_driver_handle = -1;
@@ -57,7 +57,7 @@ int16_t Audio_Uninit__STUB(void)
     return 0;
 }
 
-void Audio_Error__STUB(int16_t code)
+void Audio_Error(int16_t code)
 {
     char text[96];
     if (code == AUDIO_ERROR_UNKNOWN_SOUND_TYPE)

@@ -24,8 +24,9 @@ int16_t Play_Standard_Click(void);
 int16_t Play_Left_Click__DUPE(void);
 void Play_Standard_Click_DOD(void);
 
-int16_t Stop_All_Sounds__STUB(void);
-void Stop_Music__STUB(void);
-int16_t Audio_Uninit__STUB(void);
-[[noreturn]] void Audio_Error__STUB(int16_t code);
+// Sounds play through the platform's mixer and never queue here: there is nothing to stop.
+int16_t Stop_All_Sounds(void);
+void Stop_Music(void);
+int16_t Audio_Uninit(void);
+[[noreturn]] void Audio_Error(int16_t code);
 void s01p16_empty_function(void);

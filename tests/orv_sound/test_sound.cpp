@@ -26,8 +26,8 @@ TEST(Sound_Drivers, StayInertAndUninitResetsHandles)
 {
     audio_midi_driver_handle = 3;
     audio_digital_driver_handle = 4;
-    EXPECT_EQ(Stop_All_Sounds__STUB(), 0);
-    EXPECT_EQ(Audio_Uninit__STUB(), 0);
+    EXPECT_EQ(Stop_All_Sounds(), 0);
+    EXPECT_EQ(Audio_Uninit(), 0);
     EXPECT_EQ(audio_midi_driver_handle, -1);
     EXPECT_EQ(audio_digital_driver_handle, -1);
     EXPECT_EQ(audio_initialized, 0);
@@ -35,6 +35,6 @@ TEST(Sound_Drivers, StayInertAndUninitResetsHandles)
 
 TEST(Sound_DeathTest, AudioErrorEndsThroughTheExitPath)
 {
-    EXPECT_EXIT(Audio_Error__STUB(AUDIO_ERROR_UNKNOWN_SOUND_TYPE), testing::ExitedWithCode(1),
+    EXPECT_EXIT(Audio_Error(AUDIO_ERROR_UNKNOWN_SOUND_TYPE), testing::ExitedWithCode(1),
                 "Audio error 14: a sound entry of an unrecognised type");
 }

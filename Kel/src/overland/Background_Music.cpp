@@ -42,7 +42,7 @@ int16_t Get_Background_Music(void)
 
 void Play_Background_Music(void)
 {
-    Stop_All_Sounds__STUB();
+    Stop_All_Sounds();
     if (magic_set.words[GS_BACKGROUND_MUSIC] != 1) return;
     m_background_music_num = Get_Background_Music();
     uint8_t *music = LBX_Reload("MUSIC", m_background_music_num, SND_Music_Segment);
