@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Standin_Save.h"
 #include "world/ALLOC.h"
 #include "world/LOADSAVE.h"
 #include "world/Move_Path.h"
@@ -137,21 +138,11 @@ Plane_Case Serpentine_Maze(void)
 
 bool Load_Standin_World(void)
 {
-    const std::string path = std::string(TOLVA_BINARY_DIR) + "/standin/SAVE9.GAM";
-    FILE *f = fopen(path.c_str(), "rb");
-    if (!f) {
-        fprintf(stderr, "bench_paths: cannot open %s\n", path.c_str());
+    std::string why;
+    if (!Load_Standin_Save("SAVE9.GAM", &why)) {
+        fprintf(stderr, "bench_paths: %s\n", why.c_str());
         return false;
     }
-    std::vector<uint8_t> image(SAVE_GAM_SIZE + 1);
-    const size_t n = fread(image.data(), 1, image.size(), f);
-    fclose(f);
-    char why[256];
-    if (!Save_Game_Check_Image(image.data(), n, why, sizeof(why))) {
-        fprintf(stderr, "bench_paths: %s refused: %s\n", path.c_str(), why);
-        return false;
-    }
-    Save_Game_Read_Image(image.data(), n);
     for (int plane = 0; plane < NUM_PLANES; plane++) {
         Plane_Case pc{plane ? "stand-in world, plane 1" : "stand-in world, plane 0", std::vector<uint8_t>(WORLD_SIZE)};
         memcpy(pc.costs.data(), Movement_Cost_Map_Of(plane, mcm_Walking), WORLD_SIZE);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "Standin_Save.h"
 #include "world/ALLOC.h"
 #include "world/LOADSAVE.h"
 #include "world/Move_Path.h"
@@ -134,21 +135,11 @@ void Grids_Both_Planes(void)
 
 bool Load_Standin_World(void)
 {
-    const std::string path = std::string(TOLVA_BINARY_DIR) + "/standin/SAVE9.GAM";
-    FILE *f = fopen(path.c_str(), "rb");
-    if (!f) {
-        fprintf(stderr, "bench_worldgen: cannot open %s\n", path.c_str());
+    std::string why;
+    if (!Load_Standin_Save("SAVE9.GAM", &why)) {
+        fprintf(stderr, "bench_worldgen: %s\n", why.c_str());
         return false;
     }
-    std::vector<uint8_t> image(SAVE_GAM_SIZE + 1);
-    const size_t n = fread(image.data(), 1, image.size(), f);
-    fclose(f);
-    char why[256];
-    if (!Save_Game_Check_Image(image.data(), n, why, sizeof(why))) {
-        fprintf(stderr, "bench_worldgen: %s refused: %s\n", path.c_str(), why);
-        return false;
-    }
-    Save_Game_Read_Image(image.data(), n);
     m_worlds.push_back({"stand-in world", std::vector<uint8_t>(movement_mode_cost_maps,
                                                                movement_mode_cost_maps + MOVEMENT_COST_MAPS_SIZE)});
     return true;

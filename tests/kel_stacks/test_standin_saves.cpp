@@ -8,21 +8,14 @@
 
 #include "Geometry.h"
 #include "Stacks_Fixture.h"
+#include "Standin_Save.h"
 #include "world/LOADSAVE.h"
 
 class StackMovementStandin : public Stacks_Test {
 protected:
     bool Load(const char *name)
     {
-        std::string path = std::string(TOLVA_BINARY_DIR) + "/standin/" + name;
-        FILE *f = fopen(path.c_str(), "rb");
-        if (!f) return false;
-        std::vector<uint8_t> image(SAVE_GAM_SIZE + 1);
-        size_t n = fread(image.data(), 1, image.size(), f);
-        fclose(f);
-        char why[256];
-        if (!Save_Game_Check_Image(image.data(), n, why, sizeof(why))) return false;
-        Save_Game_Read_Image(image.data(), n);
+        if (!Load_Standin_Save(name)) return false;
         Unit_Type_Table_Reset();
         return true;
     }

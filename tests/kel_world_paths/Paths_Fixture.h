@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Standin_Save.h"
 #include "world/ALLOC.h"
 #include "world/LOADSAVE.h"
 #include "world/Unit_Type_Record.h"
@@ -45,23 +46,7 @@ inline void Paths_World_Clear(void)
 }
 
 // Reads a stand-in saved game into the world through the program's checks; false when absent or refused.
-inline bool Paths_Load_Standin_Save(const char *name)
-{
-    std::string path = std::string(TOLVA_BINARY_DIR) + "/standin/" + name;
-    FILE *f = fopen(path.c_str(), "rb");
-    if (!f) {
-        return false;
-    }
-    std::vector<uint8_t> image(SAVE_GAM_SIZE + 1);
-    size_t n = fread(image.data(), 1, image.size(), f);
-    fclose(f);
-    char why[256];
-    if (!Save_Game_Check_Image(image.data(), n, why, sizeof(why))) {
-        return false;
-    }
-    Save_Game_Read_Image(image.data(), n);
-    return true;
-}
+inline bool Paths_Load_Standin_Save(const char *name) { return Load_Standin_Save(name); }
 
 class Paths_Test : public ::testing::Test {
 protected:
