@@ -455,37 +455,13 @@ void Draw_Map_Nodes(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, in
     }
 }
 
-void Draw_Map_Unexplored_Area(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, int16_t wy, int16_t plane)
-{
-    Refused_Squares refused;
-    for (int r = 0; r < h; r++) {
-        for (int c = 0; c < w; c++) {
-            int16_t x = Map_Wrap_X(wx + c);
-            int16_t y = (int16_t)(wy + r);
-            int value = 0;
-            if (Terrain_Square_Picture(x, y, plane) == nullptr) {
-                refused.Add(x, y);
-            } else {
-                value = Explored_Value(x, y, plane);
-            }
-            if (value >= 1 && value <= 14) {
-                Draw_Frame_At(sx + MAP_VIEW_SQUARE_WIDTH * c, sy + MAP_VIEW_SQUARE_HEIGHT * r,
-                              unexplored_mask_seg[value - 1], 0);
-            }
-        }
-    }
-    Integrity_Report_Refused_Squares("Draw_Map_Unexplored_Area", Latch(m_unexplored_refused_latch, w, h), refused.count,
-                                     refused.first_x, refused.first_y, plane);
-}
+namespace {
 
-void Redraw_Map_Unexplored_Area(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, int16_t wy, int16_t plane)
+// The edge masks of partly explored squares; with fill_unexplored, unexplored squares are also
+// painted black. Squares whose terrain picture is refused count as unexplored and are reported.
+void Draw_Unexplored_Squares(const char *caller, int16_t *latches, bool fill_unexplored, int16_t sx, int16_t sy,
+                             int16_t w, int16_t h, int16_t wx, int16_t wy, int16_t plane)
 {
-    if (plane != 0 && plane != 1) {
-        int count = w > 0 && h > 0 ? w * h : 0;
-        Integrity_Report_Refused_Squares("Redraw_Map_Unexplored_Area", Latch(m_redraw_refused_latch, w, h), count,
-                                         Map_Wrap_X(wx), wy, plane);
-        return;
-    }
     Refused_Squares refused;
     for (int r = 0; r < h; r++) {
         for (int c = 0; c < w; c++) {
@@ -500,12 +476,30 @@ void Redraw_Map_Unexplored_Area(int16_t sx, int16_t sy, int16_t w, int16_t h, in
             int px = sx + MAP_VIEW_SQUARE_WIDTH * c, py = sy + MAP_VIEW_SQUARE_HEIGHT * r;
             if (value >= 1 && value <= 14) {
                 Draw_Frame_At(px, py, unexplored_mask_seg[value - 1], 0);
-            } else if (value == 0) {
+            } else if (value == 0 && fill_unexplored) {
                 Clipped_Fill((int16_t)px, (int16_t)py, (int16_t)(px + MAP_VIEW_SQUARE_WIDTH - 1),
                              (int16_t)(py + MAP_VIEW_SQUARE_HEIGHT - 1), 0);
             }
         }
     }
-    Integrity_Report_Refused_Squares("Redraw_Map_Unexplored_Area", Latch(m_redraw_refused_latch, w, h), refused.count,
-                                     refused.first_x, refused.first_y, plane);
+    Integrity_Report_Refused_Squares(caller, Latch(latches, w, h), refused.count, refused.first_x, refused.first_y,
+                                     plane);
+}
+
+}  // namespace
+
+void Draw_Map_Unexplored_Area(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, int16_t wy, int16_t plane)
+{
+    Draw_Unexplored_Squares("Draw_Map_Unexplored_Area", m_unexplored_refused_latch, false, sx, sy, w, h, wx, wy, plane);
+}
+
+void Redraw_Map_Unexplored_Area(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, int16_t wy, int16_t plane)
+{
+    if (plane != 0 && plane != 1) {
+        int count = w > 0 && h > 0 ? w * h : 0;
+        Integrity_Report_Refused_Squares("Redraw_Map_Unexplored_Area", Latch(m_redraw_refused_latch, w, h), count,
+                                         Map_Wrap_X(wx), wy, plane);
+        return;
+    }
+    Draw_Unexplored_Squares("Redraw_Map_Unexplored_Area", m_redraw_refused_latch, true, sx, sy, w, h, wx, wy, plane);
 }
