@@ -11,6 +11,7 @@
 #include "LBX_Load.h"
 #include "Pictures.h"
 #include "STU_GRAF.h"
+#include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "Test_Page_Png.h"
 #include "World_Fixture.h"
@@ -27,9 +28,7 @@ protected:
     {
         Test_Engine_Start();
         World_Clear();
-        STU_GRAF_Reset();
-        STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
-        LBX_Close();
+        Test_Search_Standin_Data();
     }
     void SetUp() override
     {

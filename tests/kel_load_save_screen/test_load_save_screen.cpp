@@ -13,6 +13,7 @@
 #include "Input.h"
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
+#include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "World_Fixture.h"
 #include "overland/Load_Screen.h"
@@ -35,9 +36,7 @@ protected:
     static void SetUpTestSuite()
     {
         Test_Engine_Start();
-        STU_GRAF_Reset();
-        STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
-        LBX_Close();
+        Test_Search_Standin_Data();
     }
     void SetUp() override
     {

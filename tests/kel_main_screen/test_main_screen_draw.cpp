@@ -13,6 +13,7 @@
 #include "Help.h"
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
+#include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "Test_Page_Png.h"
 #include "World_Fixture.h"
@@ -42,9 +43,7 @@ protected:
     {
         Test_Engine_Start();
         World_Clear();
-        STU_GRAF_Reset();
-        STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
-        LBX_Close();
+        Test_Search_Standin_Data();
     }
     void SetUp() override
     {

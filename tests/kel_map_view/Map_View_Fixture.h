@@ -13,6 +13,7 @@
 #include "Pictures.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
+#include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "Test_Page_Png.h"
 #include "World_Fixture.h"
@@ -44,9 +45,7 @@ protected:
         if (loaded) return;
         Test_Engine_Start();
         World_Clear();
-        STU_GRAF_Reset();
-        STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
-        LBX_Close();
+        Test_Search_Standin_Data();
         Terrain_Init();
         loaded = true;
     }

@@ -13,6 +13,7 @@
 #include "LBX_Load.h"
 #include "ORV2.h"
 #include "STU_GRAF.h"
+#include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "Test_Temp_Dir.h"
 #include "World_Fixture.h"
@@ -35,9 +36,7 @@ protected:
     {
         Test_Engine_Start();
         World_Clear();
-        STU_GRAF_Reset();
-        STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
-        LBX_Close();
+        Test_Search_Standin_Data();
     }
     void SetUp() override
     {

@@ -5,6 +5,7 @@
 
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
+#include "Standin_Data.h"
 #include "World_Fixture.h"
 #include "overland/Background_Music.h"
 #include "world/ALLOC.h"
@@ -67,9 +68,7 @@ protected:
     static void SetUpTestSuite()
     {
         World_Clear();
-        STU_GRAF_Reset();
-        STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
-        LBX_Close();
+        Test_Search_Standin_Data();
     }
 };
 

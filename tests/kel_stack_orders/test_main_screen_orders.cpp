@@ -6,6 +6,7 @@
 
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
+#include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "World_Fixture.h"
 #include "overland/Main_Screen.h"
@@ -30,9 +31,7 @@ protected:
     static void SetUpTestSuite()
     {
         Test_Engine_Start();
-        STU_GRAF_Reset();
-        STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
-        LBX_Close();
+        Test_Search_Standin_Data();
     }
     void SetUp() override
     {

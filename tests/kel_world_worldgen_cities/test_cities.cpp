@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Geometry.h"
+#include "Standin_Data.h"
 #include "Worldgen_Cities_Fixture.h"
 
 class WorldGen_Cities : public Worldgen_Test {
@@ -387,9 +388,7 @@ TEST_F(WorldGen_Cities, OneSeedOneWorld)
 
 TEST_F(WorldGen_Cities, TheStandinNamesServeAWholeWorld)
 {
-    STU_GRAF_Reset();
-    STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
-    LBX_Close();
+    Test_Search_Standin_Data();
     std::set<std::string> names;
     for (int race = 0; race < NUM_RACES; race++) {
         uint8_t record[CITYNAME_RECORD_SIZE];
