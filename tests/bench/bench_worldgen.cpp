@@ -11,23 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "STU_GRAF.h"
 #include "Standin_Save.h"
+#include "random.h"
 #include "world/ALLOC.h"
+#include "world/LOADER.h"
 #include "world/LOADSAVE.h"
 #include "world/Move_Path.h"
 #include "world/Path_Finder.h"
-#include "worldgen/Connectivity_Grids.h"
-#ifndef TOLVA_BENCH_GENERATION
-#define TOLVA_BENCH_GENERATION 0
-#endif
-#if TOLVA_BENCH_GENERATION
-#include "STU_GRAF.h"
-#include "random.h"
-#include "world/LOADER.h"
 #include "world/Unit_Type_Record.h"
 #include "world/World_Blocks.h"
+#include "worldgen/Connectivity_Grids.h"
 #include "worldgen/World_Generation.h"
-#endif
 
 namespace {
 
@@ -174,7 +169,6 @@ void Add_Blob_World(void)
     m_worlds.push_back({"random blobs", maps});
 }
 
-#if TOLVA_BENCH_GENERATION
 constexpr uint32_t GENERATION_SEED = 31337;
 std::vector<uint8_t> m_generated_maps;
 
@@ -225,7 +219,6 @@ void Bench_Generated_Flood(benchmark::State &state)
         benchmark::DoNotOptimize(m_flood_land.data());
     }
 }
-#endif
 
 void Use_World(const World_Case &w) { memcpy(movement_mode_cost_maps, w.cost_maps.data(), MOVEMENT_COST_MAPS_SIZE); }
 
@@ -270,13 +263,11 @@ int main(int argc, char **argv)
         return 1;
     }
     Add_Blob_World();
-#if TOLVA_BENCH_GENERATION
     Generation_Setup();
     Prepare_World();
     Init_New_Game();
     m_generated_maps.assign(movement_mode_cost_maps, movement_mode_cost_maps + MOVEMENT_COST_MAPS_SIZE);
     m_worlds.push_back({"generated world", m_generated_maps});
-#endif
     bool same = true;
     for (const World_Case &w : m_worlds) {
         same = Same_Grids(w) && same;
@@ -287,10 +278,8 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("Build_Connectivity_Graphs/both_planes",
                                  [](benchmark::State &s) { Bench_Grids(s, false); });
     benchmark::RegisterBenchmark("Flood/both_planes", [](benchmark::State &s) { Bench_Grids(s, true); });
-#if TOLVA_BENCH_GENERATION
     benchmark::RegisterBenchmark("Init_New_Game/large_powerful_impossible", Bench_Generation);
     benchmark::RegisterBenchmark("Flood/generated_world", Bench_Generated_Flood);
-#endif
 
     struct Collect : benchmark::ConsoleReporter {
         double grids = 0, flood = 0, generation = 0, generated_flood = 0;
@@ -313,8 +302,6 @@ int main(int argc, char **argv)
     }
     if (reporter.generated_flood > 0) {
         printf("ratio generation / flood: %.2f (goal <= 10)\n", reporter.generation / reporter.generated_flood);
-    } else if (!TOLVA_BENCH_GENERATION) {
-        printf("ratio generation / flood: not measured (the generator's driver is not built)\n");
     }
     benchmark::Shutdown();
     return 0;
