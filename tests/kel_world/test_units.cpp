@@ -2,6 +2,7 @@
 #include "world/LOADER.h"
 #include "world/Player_Record.h"
 #include "world/Unit_Record.h"
+#include "world/Unit_Type_Record.h"
 
 TEST_F(World_Test, CreateUnitCapsByOwnerAndSource)
 {
@@ -142,4 +143,16 @@ TEST_F(World_Test, UpkeepsFromCost)
         Units_Upkeeps();
         EXPECT_EQ(_unit_type_table[c.type].Upkeep, c.upkeep) << c.type << " " << c.cost;
     }
+}
+
+TEST_F(World_Test, RaceUnitsAreNamedByKindAlone)
+{
+    Unit_Type_Table_Reset();
+    // Barbarian 39, High Men 104 and Troll 147 begin with Spearmen; the race stays in the race byte.
+    for (int type : {39, 104, 147}) {
+        EXPECT_STREQ(_unit_type_table[type].name, "Spearmen") << "type " << type;
+    }
+    EXPECT_STREQ(_unit_type_table[40].name, "Swordsmen");
+    EXPECT_EQ(_unit_type_table[39].race, 0);
+    EXPECT_EQ(_unit_type_table[104].race, 8);
 }

@@ -48,9 +48,6 @@ static const Unit_Kind m_generic_kinds[4] = {
 
 // The first unit type of each race 0..13; the races' ranges end at 154 where summoned creatures begin.
 static const int16_t m_race_first_type[15] = {39, 46, 57, 66, 76, 83, 89, 95, 104, 114, 120, 127, 137, 147, 154};
-static const char *const m_race_names[14] = {"Barbarian", "Beastmen", "Dark Elf", "Draconian", "Dwarven",
-                                             "Gnoll",     "Halfling", "High Elf", "High Men",  "Klackon",
-                                             "Lizardman", "Nomad",    "Orc",      "Troll"};
 static const char *const m_realm_names[5] = {"Nature", "Sorcery", "Chaos", "Life", "Death"};
 
 static void Set_Kind(int type, const Unit_Kind &kind, const char *name, uint8_t race)
@@ -107,8 +104,8 @@ void Unit_Type_Table_Reset(void)
     for (int race = 0; race < 14; race++) {
         for (int type = m_race_first_type[race]; type < m_race_first_type[race + 1]; type++) {
             const Unit_Kind &kind = m_race_kinds[(type - m_race_first_type[race]) % NUM_RACE_KINDS];
-            snprintf(name, sizeof(name), "%s %s", m_race_names[race], kind.name);
-            Set_Kind(type, kind, name, (uint8_t)race);
+            // Race units are named by kind alone: the race is the type's race byte, and rules match kinds by name.
+            Set_Kind(type, kind, kind.name, (uint8_t)race);
         }
     }
     for (int type = m_race_first_type[14]; type < NUM_UNIT_TYPES; type++) {
