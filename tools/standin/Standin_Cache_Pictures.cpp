@@ -102,12 +102,18 @@ void Write_UNITVIEW_LBX(const std::string &folder)
 {
     Standin_Archive archive{"UNITVIEW", {}, {}};
     for (int entry = 0; entry < 50; ++entry) {
-        if (entry <= 1) {
-            archive.Add(Standin_Picture({Standin_Label(200, 90, 22, 17, "Unit", 15, 4)}));
+        if (entry == 0) {
+            archive.Add(Standin_Picture({Standin_Label(160, 185, 22, 17, "Unit", 15, 4)}));
+        } else if (entry == 1) {
+            // The statistics window: 218 by 185, the button background overlaps its right edge.
+            archive.Add(Standin_Picture({Standin_Label(218, 185, 22, 17, "Unit", 15, 4)}));
+        } else if (entry == 2) {
+            archive.Add(Standin_Picture({Standin_Label(68, 51, 24, 17, "", 15)}));
         } else if (entry == 28) {
-            archive.Add(Standin_Picture({Standin_Label(200, 120, 22, 17, "Units", 15, 4)}));
+            // The unit list: tall enough for nine rows, cut at the window's bottom edge.
+            archive.Add(Standin_Picture({Standin_Label(238, 200, 22, 17, "Units", 15, 4)}));
         } else if (entry == 29) {
-            archive.Add(Standin_Picture({Standin_Label(200, 20, 24, 17, "", 15)}));
+            archive.Add(Standin_Picture({Standin_Label(238, 5, 24, 17, "", 15)}));
         } else if ((entry >= 13 && entry <= 27) || entry >= 35) {
             std::string letter(1, (char)('a' + entry % 26));
             archive.Add(Standin_Thing(9, 9, (uint8_t)(entry >= 35 ? 14 : 27), letter));
@@ -130,4 +136,14 @@ void Write_SPECIAL_LBX(const std::string &folder)
         }
     }
     Standin_Write_Archive(folder, second);
+}
+
+void Write_PORTRAIT_LBX(const std::string &folder)
+{
+    Standin_Archive archive{"PORTRAIT", {}, {}};
+    for (int entry = 0; entry < NUM_HERO_TYPES; ++entry) {
+        archive.Add(Standin_Picture(
+            {Standin_Label(32, 30, (uint8_t)(60 + 5 * entry), 17, "P" + std::to_string(entry), 15, 1)}));
+    }
+    Standin_Write_Archive(folder, archive);
 }
