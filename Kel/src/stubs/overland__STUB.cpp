@@ -2,7 +2,6 @@
 #include "STU_Log.h"
 #include "overland/Road_Build_Screen.h"
 #include "overland/Screen_Control.h"
-#include "overland/Unit_View.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 
@@ -10,17 +9,4 @@ void Road_Build_Screen(void)
 {
     STUB_HIT();
     Stub_Return_To_Main_Screen("Road_Build_Screen");
-}
-
-void Overland_Unit_Statistics_Window(int16_t x, int16_t y, int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t kind,
-                                     int16_t unit_idx)
-{
-    STUB_HIT();
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "Overland_Unit_Statistics_Window__STUB: unit %d; not built yet", unit_idx);
-}
-
-void Unit_List_Window(int16_t unit_idx, int16_t kind, int16_t x, int16_t y)
-{
-    STUB_HIT();
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "Unit_List_Window__STUB: unit %d; not built yet", unit_idx);
 }
