@@ -111,8 +111,8 @@ TEST_F(City_Icons, TensAndOnesAreSpacedByTheTotalAndXAdvances)
 TEST_F(City_Icons, BuildingBoxIsTheWidestOrTallestFrameAndTheBitmapShowsTheCurrentOne)
 {
     // Frame 1 is wider than frame 0 and replaces it; frame 2 is neither wider nor taller.
-    Bytes picture = Animation(12, 10, {Box_Frame(12, 10, 2, 3, 4, 5, 7), Box_Frame(12, 10, 1, 1, 6, 2, 8),
-                                       Box_Frame(12, 10, 5, 5, 2, 2, 9)});
+    Bytes picture = Animation(
+        12, 10, {Box_Frame(12, 10, 2, 3, 4, 5, 7), Box_Frame(12, 10, 1, 1, 6, 2, 8), Box_Frame(12, 10, 5, 5, 2, 2, 9)});
     bldg_picts_seg[10] = picture.data();
     Set_Animation_Frame(picture.data(), 1);
     std::vector<uint8_t> bitmap(PICTURE_BITMAP_HEADER + 12 * 10 + 16, 0);
@@ -142,9 +142,8 @@ TEST_F(City_Icons, TradeGoodsHousesOfTheRaceAndWallsHaveTheirOwnPictures)
         int16_t building;
         int16_t width, height;
     } cases[] = {
-        {rt_Barbarian, 1, 1, 1},  {rt_Barbarian, 2, 2, 1}, {rt_Dark_Elf, 2, 3, 1},
-        {rt_Gnoll, 2, 4, 1},      {rt_Orc, 35, 1, 4},      {rt_Orc, 0, 0, 0},
-        {rt_Orc, 36, 0, 0},       {rt_Orc, -1, 0, 0},
+        {rt_Barbarian, 1, 1, 1}, {rt_Barbarian, 2, 2, 1}, {rt_Dark_Elf, 2, 3, 1}, {rt_Gnoll, 2, 4, 1},
+        {rt_Orc, 35, 1, 4},      {rt_Orc, 0, 0, 0},       {rt_Orc, 36, 0, 0},     {rt_Orc, -1, 0, 0},
     };
     for (const Case &c : cases) {
         _CITIES[3].race = c.race;
