@@ -306,9 +306,9 @@ void Road_Build_Screen_Draw(void)
 
 void Road_Build_Screen(void)
 {
-    // Whatever happens the screen hands back to the main screen, also when it cannot open.
-    current_screen = scr_Main_Screen;
     if (!Road_Build_Start()) {
+        // The screen that opened it must not be chosen again.
+        current_screen = scr_Main_Screen;
         STU_LOG(SEV_INFO, LC_KEL_SCR, "Road_Build_Screen: no road can start on this square");
         return;
     }
