@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "Allocate.h"
+#include "Pictures.h"
 #include "STU_GRAF.h"
+#include "STU_LE.h"
 #include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "Video.h"
@@ -103,10 +105,8 @@ TEST(Unit_View_Icons, StatisticRows)
     Stat_Icon_Place places[UV_MAX_ROW_ICONS];
     int16_t n = UV_Stat_Icon_Layout(31, 15, 0, 0, places);
     ASSERT_EQ(n, 30) << "a statistic of 31 draws 30 icons";
-    EXPECT_EQ(Row_Of(places, n, 0),
-              (std::vector<int>{0, 10, 20, 30, 40, 52, 62, 72, 82, 92, 104, 114, 124, 134, 144}));
-    EXPECT_EQ(Row_Of(places, n, 2),
-              (std::vector<int>{3, 13, 23, 33, 43, 55, 65, 75, 85, 95, 107, 117, 127, 137, 147}));
+    EXPECT_EQ(Row_Of(places, n, 0), (std::vector<int>{0, 10, 20, 30, 40, 52, 62, 72, 82, 92, 104, 114, 124, 134, 144}));
+    EXPECT_EQ(Row_Of(places, n, 2), (std::vector<int>{3, 13, 23, 33, 43, 55, 65, 75, 85, 95, 107, 117, 127, 137, 147}));
     EXPECT_EQ(UV_Stat_Icon_Layout(0, 15, 0, 0, places), 0);
     EXPECT_EQ(UV_Stat_Icon_Layout(-2, 15, 3, 0, places), 0);
     EXPECT_EQ(UV_Stat_Icon_Layout(25, 10, 0, 0, places), 20) << "two rows of the production screen's ten";
@@ -164,12 +164,12 @@ TEST(Unit_View_Icons, IconChoices)
         void (*choose)(int16_t, int16_t *);
         int16_t value, icon;
     } cases[] = {
-        {Melee_Type_Icon, 0, uvi_Melee},         {Melee_Type_Icon, 1, uvi_Melee},
-        {Melee_Type_Icon, 2, uvi_Melee_2},       {Melee_Type_Icon, 3, uvi_Melee_3},
-        {Melee_Type_Icon, 4, uvi_Melee_4},       {Ranged_Type_Icon, 10, uvi_Rocks_Bullets},
-        {Ranged_Type_Icon, 20, uvi_Arrows},      {Ranged_Type_Icon, 22, uvi_Rocks_Bullets},
+        {Melee_Type_Icon, 0, uvi_Melee},          {Melee_Type_Icon, 1, uvi_Melee},
+        {Melee_Type_Icon, 2, uvi_Melee_2},        {Melee_Type_Icon, 3, uvi_Melee_3},
+        {Melee_Type_Icon, 4, uvi_Melee_4},        {Ranged_Type_Icon, 10, uvi_Rocks_Bullets},
+        {Ranged_Type_Icon, 20, uvi_Arrows},       {Ranged_Type_Icon, 22, uvi_Rocks_Bullets},
         {Ranged_Type_Icon, 30, uvi_Magic_Ranged}, {Ranged_Type_Icon, 39, uvi_Arrows},
-        {Ranged_Type_Icon, 100, uvi_Thrown},     {Ranged_Type_Icon, 103, uvi_Breath},
+        {Ranged_Type_Icon, 100, uvi_Thrown},      {Ranged_Type_Icon, 103, uvi_Breath},
     };
     for (const Case &c : cases) {
         int16_t icon = -1;
@@ -179,8 +179,11 @@ TEST(Unit_View_Icons, IconChoices)
     struct Move {
         uint16_t flags;
         int16_t icon;
-    } moves[] = {{0, uvi_Moves_Foot}, {0x1 | 0x8, uvi_Moves_Foot}, {0x2 | 0x8, uvi_Moves_Water},
-                 {0x8 | 0x4, uvi_Moves_Flying}, {0x4, uvi_Moves_Water}};
+    } moves[] = {{0, uvi_Moves_Foot},
+                 {0x1 | 0x8, uvi_Moves_Foot},
+                 {0x2 | 0x8, uvi_Moves_Water},
+                 {0x8 | 0x4, uvi_Moves_Flying},
+                 {0x4, uvi_Moves_Water}};
     for (const Move &m : moves) {
         int16_t icon = -1;
         Moves_Type_Icon(m.flags, &icon);
@@ -250,7 +253,8 @@ TEST_F(Unit_View_Panel, DismissQuestions)
 {
     char text[UV_MESSAGE_SIZE];
     Unit_View_Dismiss_Question(0, text, sizeof text);
-    EXPECT_EQ(std::string(text), std::string("Do you wish to disband the unit of \x02") + _unit_type_names[40] + "\x01?");
+    EXPECT_EQ(std::string(text),
+              std::string("Do you wish to disband the unit of \x02") + _unit_type_names[40] + "\x01?");
     Unit_View_Dismiss_Question(1, text, sizeof text);
     EXPECT_STREQ(text, "Do you wish to dismiss \x02Torvald\x01?");
     // A name that fills its 14 bytes without a terminator is cut there.
@@ -264,11 +268,17 @@ TEST_F(Unit_View_Panel, DismissQuestions)
 TEST_F(Unit_View_Panel, DrawsUnitTypeAndBuildingInsideTheWindow)
 {
     Cache_Graphics_Things();
+    // The window and the list take the palettes of their backgrounds.
+    for (int entry : {1, 28}) {
+        ASSERT_NE(gfx_unitview_seg[entry], nullptr);
+        EXPECT_NE(LE_U16(gfx_unitview_seg[entry] + FLIC_PALETTE_INFO), 0) << entry;
+    }
     Mark_Block(_screen_seg);
     Unit_View_Allocate();
     struct Case {
         int16_t kind, index;
-    } cases[] = {{uvk_Overland, 0}, {uvk_Overland, 1}, {uvk_Combat, 0}, {uvk_Production, 100 + 40}, {uvk_Production, 3}};
+    } cases[] = {
+        {uvk_Overland, 0}, {uvk_Overland, 1}, {uvk_Combat, 0}, {uvk_Production, 100 + 40}, {uvk_Production, 3}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.index);
         Set_Page_Off();
