@@ -2,10 +2,13 @@
 // cuts at ten squares, at the turn limit and at water, the panel's sentence and the orders given.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "Test_Engine.h"
+#include "Video.h"
 #include "World_Fixture.h"
 #include "overland/Map_Window.h"
 #include "overland/Road_Build_Screen.h"
@@ -29,7 +32,11 @@ constexpr int16_t ROW = 10;
 
 class Road_Build : public World_Test {
 protected:
-    static void SetUpTestSuite() { World_Clear(); }
+    static void SetUpTestSuite()
+    {
+        Test_Engine_Start();
+        World_Clear();
+    }
     void SetUp() override
     {
         World_Test::SetUp();
@@ -286,6 +293,44 @@ TEST_F(Road_Build, LeastMovesOfTheFinishedActiveUnits)
     _UNITS[c].Finished = 1;
     _unit_stack[2].active = 0;
     EXPECT_EQ(Road_Build_Moves2_Max(), 3);
+}
+
+// The planned line joins the squares' centres in four colours, the blocked ones over water, and
+// stays inside the map window.
+TEST_F(Road_Build, LineColoursAndTheMapWindowClip)
+{
+    _map_x = 5;
+    _map_y = 6;  // row 5 lies above the window
+    struct Case {
+        int16_t to_x, to_y;
+        bool water;
+        uint8_t first;
+    } cases[] = {{13, ROW, false, 108}, {13, ROW, true, 200}, {10, 5, false, 108}};
+    for (const Case &c : cases) {
+        _units = 0;
+        Set_Square(12, ROW, c.water ? OCEAN : THREE_TURN_GRASS);
+        Select({Place(ENGINEERS, 10, ROW)});
+        ASSERT_EQ(Road_Build_Start(), 1);
+        Road_Build_Path(c.to_x, c.to_y);
+        memset(current_video_page, 0, SCREEN_SIZE);
+        Draw_Road_Build_Path_Line();
+        int drawn = 0, outside = 0, other = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < SCREEN_WIDTH; ++x) {
+                uint8_t colour = current_video_page[y * SCREEN_WIDTH + x];
+                if (colour == 0) continue;
+                ++drawn;
+                if (x > 239 || y < 20) ++outside;
+                if (colour < c.first || colour > c.first + 3) ++other;
+            }
+        EXPECT_GT(drawn, 0) << c.to_x << "," << c.to_y;
+        EXPECT_EQ(outside, 0) << c.to_x << "," << c.to_y;
+        EXPECT_EQ(other, 0) << c.to_x << "," << c.to_y;
+        // Going east the line runs along the start's row from its centre, (10 - 5) x 20 + 10.
+        if (c.to_y == ROW) {
+            EXPECT_NE(current_video_page[((ROW - 6) * 18 + 29) * SCREEN_WIDTH + 111], 0);
+        }
+    }
 }
 
 }  // namespace
