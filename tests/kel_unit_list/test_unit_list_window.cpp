@@ -70,8 +70,8 @@ protected:
 TEST_F(Unit_List_Window_Test, ListsTheStackInIndexOrderAndAtMostNine)
 {
     int16_t first = Unit(1, PLAIN_TYPE, 20);
-    Unit(1, PLAIN_TYPE, 21);            // another square
-    Unit(2, PLAIN_TYPE, 20);            // another owner
+    Unit(1, PLAIN_TYPE, 21);  // another square
+    Unit(2, PLAIN_TYPE, 20);  // another owner
     int16_t other_plane = Unit(1, PLAIN_TYPE, 20, 1);
     int16_t in_tower = Unit(1, PLAIN_TYPE, 20, 1);
     _UNITS[in_tower].in_tower = UNIT_IN_TOWER;

@@ -576,8 +576,8 @@ void UV_Add_Specials_Fields(int16_t x, int16_t y, Specials_List *list, int16_t c
         int16_t icon_field = list->picture[row] != nullptr
                                  ? Add_Picture_Field(rx, ry, list->picture[row], "", help)
                                  : Add_Hidden_Field(rx, ry, (int16_t)(rx + 17), (int16_t)(ry + 15), "", help);
-        int16_t desc_field = Add_Hidden_Field((int16_t)(rx + 19), (int16_t)(ry + 5), (int16_t)(rx + 93),
-                                              (int16_t)(ry + 13), "", -1);
+        int16_t desc_field =
+            Add_Hidden_Field((int16_t)(rx + 19), (int16_t)(ry + 5), (int16_t)(rx + 93), (int16_t)(ry + 13), "", -1);
         if (item_row) {
             if (item < UV_ITEM_SLOTS) {
                 uv_item_icon_fields[item] = icon_field;

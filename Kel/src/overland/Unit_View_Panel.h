@@ -81,7 +81,8 @@ void Moves_Type_Icon(uint16_t move_flags, int16_t *icon);
 void Melee_Type_Icon(int16_t weapon_kind, int16_t *icon);
 void Ranged_Type_Icon(int16_t ranged_kind, int16_t *icon);
 void UV_Draw_Upkeep_Icons(int16_t x, int16_t y, int16_t unit_or_negated_type);
-void UV_Draw_Stat_Icons(int16_t x, int16_t y, int16_t icon, int16_t value, int16_t per_row, int16_t bonus, int16_t lost);
+void UV_Draw_Stat_Icons(int16_t x, int16_t y, int16_t icon, int16_t value, int16_t per_row, int16_t bonus,
+                        int16_t lost);
 void UV_Draw_Hits_Icons(int16_t x, int16_t y, int16_t icon, int16_t hits, int16_t damage, int16_t per_row,
                         int16_t bonus);
 

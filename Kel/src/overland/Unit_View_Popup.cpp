@@ -190,11 +190,10 @@ void Unit_Statistics_Popup(int16_t x, int16_t y, int16_t x1, int16_t y1, int16_t
             unitview_dismiss_button = Add_Button_Field((int16_t)(x + 222), (int16_t)(y + 143), "Dismiss",
                                                        gfx_backgrnd_seg[BACKGRND_RED_BUTTON], "D", -1);
         }
-        unitview_window =
-            Add_Hidden_Field(x, y, (int16_t)(x + WINDOW_WIDTH), (int16_t)(y + WINDOW_HEIGHT), "", -1);
+        unitview_window = Add_Hidden_Field(x, y, (int16_t)(x + WINDOW_WIDTH), (int16_t)(y + WINDOW_HEIGHT), "", -1);
         if (kind != uvk_Combat) {
-            unitview_button_box =
-                Add_Hidden_Field((int16_t)(x + 213), (int16_t)(y + 133), (int16_t)(x + 280), (int16_t)(y + 183), "", -1);
+            unitview_button_box = Add_Hidden_Field((int16_t)(x + 213), (int16_t)(y + 133), (int16_t)(x + 280),
+                                                   (int16_t)(y + 183), "", -1);
         }
         unitview_full_screen = Add_Hidden_Field(0, 0, 319, 199, "", -1);
         int16_t esc = Add_Hot_Key("\x1B");
