@@ -1,5 +1,8 @@
 #include <cctype>
 
+#include "Animation.h"
+#include "Pictures.h"
+#include "STU_LE.h"
 #include "Standin.h"
 #include "Standin_Overland.h"
 #include "Standin_Text.h"
@@ -41,6 +44,23 @@ Bytes Animated_Thing(int width, int height, uint8_t body, const std::string &let
         list.push_back(frame);
     }
     return Standin_Picture(list);
+}
+
+// The picture with a palette block of its own: colours first..first+count-1 as the built-in
+// palette holds them, so showing it changes no colour the other pictures use.
+Bytes With_Palette(Bytes picture, int first, int count)
+{
+    Bytes palette = Standin_Builtin_Palette();
+    size_t info = picture.size();
+    size_t data = info + FLIC_PALETTE_FRAME_ENTRIES;
+    if (data + 3 * (size_t)count > 0xFFFF) Standin_Fail("picture too large for a palette block");
+    picture.resize(data, 0);
+    LE_Put_U16(picture.data() + FLIC_PALETTE_INFO, (uint16_t)info);
+    LE_Put_U16(picture.data() + info + FLIC_PALETTE_DATA, (uint16_t)data);
+    LE_Put_U16(picture.data() + info + FLIC_PALETTE_FIRST, (uint16_t)first);
+    LE_Put_U16(picture.data() + info + FLIC_PALETTE_COUNT, (uint16_t)count);
+    picture.insert(picture.end(), palette.begin() + 3 * first, palette.begin() + 3 * (first + count));
+    return picture;
 }
 
 }  // namespace
@@ -102,12 +122,18 @@ void Write_UNITVIEW_LBX(const std::string &folder)
 {
     Standin_Archive archive{"UNITVIEW", {}, {}};
     for (int entry = 0; entry < 50; ++entry) {
-        if (entry <= 1) {
-            archive.Add(Standin_Picture({Standin_Label(200, 90, 22, 17, "Unit", 15, 4)}));
+        if (entry == 0) {
+            archive.Add(Standin_Picture({Standin_Label(160, 185, 22, 17, "Unit", 15, 4)}));
+        } else if (entry == 1) {
+            // The statistics window: 218 by 185, the button background overlaps its right edge.
+            archive.Add(With_Palette(Standin_Picture({Standin_Label(218, 185, 22, 17, "Unit", 15, 4)}), 244, 12));
+        } else if (entry == 2) {
+            archive.Add(Standin_Picture({Standin_Label(68, 51, 24, 17, "", 15)}));
         } else if (entry == 28) {
-            archive.Add(Standin_Picture({Standin_Label(200, 120, 22, 17, "Units", 15, 4)}));
+            // The unit list: tall enough for nine rows, cut at the window's bottom edge.
+            archive.Add(With_Palette(Standin_Picture({Standin_Label(238, 200, 22, 17, "Units", 15, 4)}), 244, 12));
         } else if (entry == 29) {
-            archive.Add(Standin_Picture({Standin_Label(200, 20, 24, 17, "", 15)}));
+            archive.Add(Standin_Picture({Standin_Label(238, 5, 24, 17, "", 15)}));
         } else if ((entry >= 13 && entry <= 27) || entry >= 35) {
             std::string letter(1, (char)('a' + entry % 26));
             archive.Add(Standin_Thing(9, 9, (uint8_t)(entry >= 35 ? 14 : 27), letter));
@@ -130,4 +156,14 @@ void Write_SPECIAL_LBX(const std::string &folder)
         }
     }
     Standin_Write_Archive(folder, second);
+}
+
+void Write_PORTRAIT_LBX(const std::string &folder)
+{
+    Standin_Archive archive{"PORTRAIT", {}, {}};
+    for (int entry = 0; entry < NUM_HERO_TYPES; ++entry) {
+        archive.Add(Standin_Picture(
+            {Standin_Label(32, 30, (uint8_t)(60 + 5 * entry), 17, "P" + std::to_string(entry), 15, 1)}));
+    }
+    Standin_Write_Archive(folder, archive);
 }

@@ -4,14 +4,14 @@
 // x2, y2} with as many records as the screen that reads it asks for. The rectangles tile the
 // screen; every help index names one of the stand-in help records. The main screen's entry 1
 // covers its buttons and panels and leaves the map window (0,20)-(239,199) free, so right clicks
-// there reach the map.
+// there reach the map; over the unit window's pictures only records the main screen empties lie.
 namespace {
 
 // clang-format off
 const int16_t main_screen_rectangles[25][4] = {
     {  7,   4,  45,  17}, { 47,   4,  87,  17}, { 89,   4, 138,  17}, {140,   4, 182,  17},  // game buttons
     {184,   4, 224,  17}, {226,   4, 268,  17}, {270,   4, 312,  17},
-    {246,  78, 315, 165},  // 7 unit window
+    {240,  76, 319,  77},  // 7 strip above the unit window, so right clicks reach its pictures
     {240, 166, 319, 174},  // 8 moves line
     {280, 186, 312, 195},  // 9 build
     {314, 176, 319, 199},  // 10 panel edge

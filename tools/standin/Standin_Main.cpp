@@ -44,6 +44,7 @@ int main(int argc, char **argv)
     Write_CITYSCAP_LBX(folder);
     Write_UNITVIEW_LBX(folder);
     Write_SPECIAL_LBX(folder);
+    Write_PORTRAIT_LBX(folder);
     Write_FIGURES_LBX(folder);
     Write_INTRO_LBX(folder);
     Write_Saved_Games(folder);

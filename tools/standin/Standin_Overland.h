@@ -13,5 +13,6 @@ void Write_ITEMS_LBX(const std::string &folder);
 void Write_CITYSCAP_LBX(const std::string &folder);
 void Write_UNITVIEW_LBX(const std::string &folder);
 void Write_SPECIAL_LBX(const std::string &folder);
+void Write_PORTRAIT_LBX(const std::string &folder);
 void Write_FIGURES_LBX(const std::string &folder);
 void Write_INTRO_LBX(const std::string &folder);

@@ -1,6 +1,7 @@
 // The stand-in saved games: SAVE1.GAM (a small early game) and SAVE9.GAM (the continue game),
-// composed in the world records from the description below and checked with the program's own
-// saved-game checks before they are written.
+// and fixtures/CAPITAL_UNITS.GAM (the continue game with units for the end-to-end tests; the game
+// never reads the fixtures folder), composed in the world records from the description below and checked with the
+// program's own saved-game checks before they are written.
 #include <cstdio>
 #include <cstring>
 
@@ -388,7 +389,27 @@ void Start_Human_Turn(int16_t turn)
     for (int16_t i = (int16_t)(_units - 2); i < _units; i++) _UNITS[i].moves2 = (uint8_t)Unit_Moves2(i);
 }
 
-void Write_One_Save(const std::string &folder, const char *file_name, int16_t turn)
+// The fixture game for the unit views and road building: the continue game with, in the explored
+// land by the capital, an Engineers unit, a spearmen kept on the lake by Water Walking, one under
+// the same spell on land, a spare spearmen and one of Vessa's units beside it, each alone on its
+// square.
+void Add_Capital_Fixture_Units(void)
+{
+    constexpr int16_t HIGH_MEN_SPEARMEN = 104, HIGH_MEN_ENGINEERS = 108, BARBARIAN_SPEARMEN = 39;
+    Add_Unit(HIGH_MEN_ENGINEERS, 0, 22, 13, 0);
+    Add_Unit(HIGH_MEN_SPEARMEN, 0, 19, 14, 0);  // on the lake
+    _UNITS[_units - 1].enchantments = UE_WATERWALKING;
+    Add_Unit(HIGH_MEN_SPEARMEN, 0, 21, 14, 0);
+    _UNITS[_units - 1].enchantments = UE_WATERWALKING;
+    Add_Unit(HIGH_MEN_SPEARMEN, 0, 22, 14, 0);
+    Add_Unit(BARBARIAN_SPEARMEN, 1, 23, 14, 0);
+    for (int16_t i = (int16_t)(_units - 5); i < _units; i++) {
+        _UNITS[i].moves2 = (uint8_t)Unit_Moves2(i);
+        _UNITS[i].Rd_Constr_Left = -1;
+    }
+}
+
+void Write_One_Save(const std::string &folder, const char *file_name, int16_t turn, void (*fixture)(void) = nullptr)
 {
     memset(_players, 0, sizeof(_players));
     _num_players = NUM_STANDIN_WIZARDS;
@@ -408,6 +429,7 @@ void Write_One_Save(const std::string &folder, const char *file_name, int16_t tu
     Settle_Cities();
     Make_Items_And_Heroes();
     Start_Human_Turn(turn);
+    if (fixture != nullptr) fixture();
 
     Bytes image(SAVE_GAM_SIZE);
     Save_Game_Write_Image(image.data());
@@ -430,4 +452,7 @@ void Write_Saved_Games(const std::string &folder)
     Load_City_Rule_Tables(folder);
     Write_One_Save(folder, "SAVE1.GAM", 1);
     Write_One_Save(folder, "SAVE9.GAM", 40);
+    std::string fixtures = folder + "/fixtures";
+    STU_GRAF_Make_Path(fixtures.c_str());
+    Write_One_Save(fixtures, "CAPITAL_UNITS.GAM", 40, Add_Capital_Fixture_Units);
 }
