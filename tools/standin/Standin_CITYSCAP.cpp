@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "Picture_Writer.h"
 #include "Pictures.h"
 #include "STU_LE.h"
 #include "Standin.h"
@@ -28,7 +29,21 @@ constexpr int FOOTPRINT_TOP[5] = {20, 21, 25, 25, 47};
 // Buildings by the stand-in's own footprint rule.
 int Building_Footprint(int bldg_idx) { return bldg_idx % 4; }
 
-Bytes One(const Standin_Frame &frame) { return Standin_Picture({frame}); }
+// Runs of one colour packed: the scene's pictures are large and share the overland cache.
+Bytes Packed(const std::vector<Standin_Frame> &frames)
+{
+    std::vector<Bytes> columns;
+    for (const Standin_Frame &frame : frames) {
+        bool fits = true;
+        columns.push_back(Picture_Writer_Columns(frame.width, frame.height, frame.pixels, true, &fits));
+        if (!fits) Standin_Fail("CITYSCAP: picture column too busy for one column record");
+    }
+    Bytes out = Picture_Writer_Animation(frames[0].width, frames[0].height, columns, 0, true);
+    Standin_Check_Picture(out, frames, "CITYSCAP picture of " + std::to_string(frames.size()) + " frames");
+    return out;
+}
+
+Bytes One(const Standin_Frame &frame) { return Packed({frame}); }
 
 // A thing of ten frames: a box with a moving light and its letters.
 Bytes Animated(int width, int height, int top, uint8_t body, const std::string &letters, int frames)
@@ -47,7 +62,7 @@ Bytes Animated(int width, int height, int top, uint8_t body, const std::string &
         frame.Fill_Rect(1 + f % (width - 2), top + 1, 1 + f % (width - 2), top + 1, 15);
         list.push_back(frame);
     }
-    return Standin_Picture(list);
+    return Packed(list);
 }
 
 Bytes Building(int footprint, uint8_t body, const std::string &letters)
@@ -68,7 +83,7 @@ Bytes Ground(int plane)
         Standin_Print(frame, 2, 2, word, 1, 15);
         frames.push_back(frame);
     }
-    return Standin_Picture(frames);
+    return Packed(frames);
 }
 
 // A strip across the scene with a word at its left end.
@@ -82,7 +97,7 @@ Bytes Strip(int y1, int y2, uint8_t colour, const std::string &word, int frames)
         if (!word.empty()) Standin_Print(frame, 150, y1 + 1, word, 1, 15);
         list.push_back(frame);
     }
-    return Standin_Picture(list);
+    return Packed(list);
 }
 
 Bytes Hills(uint8_t colour, const std::string &word, int height)
@@ -114,7 +129,7 @@ Bytes Road_Network()
                     frame.pixels[(size_t)y * RW + x] = (uint8_t)(24 + f);
         frames.push_back(frame);
     }
-    return Standin_Picture(frames);
+    return Packed(frames);
 }
 
 Bytes Small(int width, int height, uint8_t colour, bool round)
@@ -146,7 +161,7 @@ Bytes Band(uint8_t colour, const std::string &word, int frames)
         frame.Fill_Rect((f * 20) % W, 1, (f * 20) % W + 2, 1, 15);
         list.push_back(frame);
     }
-    return Standin_Picture(list);
+    return Packed(list);
 }
 
 Bytes Mask(uint8_t colour, const std::string &word, bool full)
@@ -228,11 +243,11 @@ void Write_CITYSCAP_LBX(const std::string &folder)
         } else if (entry >= CSP_WARDS && entry < CSP_WARDS + 5) {
             static const uint8_t colours[5] = {112, 12, 36, 15, 1};
             static const char *const letters[5] = {"NW", "SW", "CW", "LW", "DW"};
-            picture = Standin_Picture({Standin_Label(20, 12, colours[entry - CSP_WARDS], 8, letters[entry - CSP_WARDS],
-                                                     entry - CSP_WARDS == 3 ? 1 : 15, 1)});
+            picture = Packed({Standin_Label(20, 12, colours[entry - CSP_WARDS], 8, letters[entry - CSP_WARDS],
+                                            entry - CSP_WARDS == 3 ? 1 : 15, 1)});
         } else if (entry == CSP_NATURES_EYE || entry == CSP_INSPIRATIONS || entry == CSP_PROSPERITY) {
             const char *letters = entry == CSP_NATURES_EYE ? "NE" : entry == CSP_INSPIRATIONS ? "In" : "Pr";
-            picture = Standin_Picture({Standin_Label(20, 12, (uint8_t)(60 + entry), 8, letters, 15, 1)});
+            picture = Packed({Standin_Label(20, 12, (uint8_t)(60 + entry), 8, letters, 15, 1)});
         } else if (entry == CSP_GAIAS_MASK) {
             picture = Mask(113, "Gaia", true);
         } else if (entry == CSP_FLYING_MASK) {
