@@ -165,6 +165,47 @@ TEST_F(Cityscape, SameCityGivesTheSamePixelsAndFieldsAndKeepsTheRandomState)
     EXPECT_NE(memcmp(first.data(), current_video_page, SCREEN_SIZE), 0);
 }
 
+TEST_F(Cityscape, ARememberedLayoutEqualsANewOneWithTheSameDrawsAfterIt)
+{
+    for (int b = 3; b <= 34; ++b) City().bldg_status[b] = 1;  // many places lost: many draws
+    Cityscape_Layout_Forget();
+    uint64_t calls = g_random_call_count;
+    std::vector<int16_t> first = Layout(0);
+    uint64_t first_draws = g_random_call_count - calls;
+    ASSERT_GT(first_draws, 1000u);
+
+    Mark_Block(_screen_seg);
+    cityscape_bldg_array = reinterpret_cast<int16_t *>(Allocate_Next_Block(_screen_seg, 44));
+    struct Run {
+        std::vector<int16_t> grid;
+        uint32_t seed_after;
+        uint64_t draws;
+    } runs[2];
+    for (Run &run : runs) {
+        Set_Random_Seed((uint32_t)(City().wx * City().wy + 10389));
+        uint64_t before = g_random_call_count;
+        Cityscape_Make_Buildings_Array(0, 0);
+        run = {std::vector<int16_t>(cityscape_bldg_array, cityscape_bldg_array + CITYSCAPE_CELLS), Get_Random_Seed(),
+               g_random_call_count - before};
+        Cityscape_Layout_Forget();
+    }
+    Release_Block(_screen_seg);
+    cityscape_bldg_array = nullptr;
+    // The first run above was remembered, the second drawn anew.
+    EXPECT_EQ(runs[0].grid, first);
+    EXPECT_EQ(runs[0].grid, runs[1].grid);
+    EXPECT_EQ(runs[0].seed_after, runs[1].seed_after);
+    EXPECT_EQ(runs[0].draws, first_draws);
+    EXPECT_EQ(runs[1].draws, first_draws);
+
+    // Any input of the layout makes it new.
+    City().population = 3;
+    EXPECT_NE(Layout(0), first);
+    City().population = 8;
+    City().bldg_status[20] = -1;
+    EXPECT_NE(Layout(0), first);
+}
+
 TEST_F(Cityscape, HousesByPopulationAndOneForAnEmptyCityOrOutpost)
 {
     struct Case {

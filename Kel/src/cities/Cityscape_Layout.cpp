@@ -1,6 +1,9 @@
 #include "cities/Cityscape_Layout.h"
 
+#include <cstring>
 #include <initializer_list>
+
+#include "ORV2.h"
 
 #include "random.h"
 #include "world/ALLOC.h"
@@ -44,6 +47,31 @@ struct Layout_State {
     int16_t next[CITYSCAPE_FOOTPRINT_CLASSES];
 };
 Layout_State m_layout;
+
+// Everything a layout is drawn from. Screens rebuild the scene of the same city every frame, and
+// a city that lost places draws thousands of numbers: the last layout is kept with the generator's
+// state after it and the number of draws it took, and given again for the same inputs.
+struct Layout_Key {
+    uint32_t seed;
+    int16_t placed;
+    int16_t fortress;
+    int16_t summon;
+    int16_t forest_or_trees;
+    int16_t mountain_or_hills;
+    uint8_t population;
+    uint8_t size;
+    int16_t enchantments[6];
+    int8_t bldg_status[NUM_BUILDINGS];
+    int16_t footprint[NUM_BUILDINGS];
+};
+struct Layout_Memo {
+    bool valid;
+    Layout_Key key;
+    int16_t grid[CITYSCAPE_CELLS];
+    uint32_t seed_after;
+    uint64_t draws;
+};
+Layout_Memo m_memo;
 
 void Set_Cell(int row, int column, int16_t value) { Cityscape_Cell_At(row, column) = value; }
 
@@ -167,11 +195,73 @@ int16_t Cityscape_Is_Summon_City(int16_t city_idx)
     return 0;
 }
 
+namespace {
+
+bool Forest_Or_Trees(const City_Record &city)
+{
+    int16_t race = city.race < NUM_RACES ? city.race : 0;
+    return Square_Is_Forest(city.wx, city.wy, city.wp) || _race_type_table[race].house_kind == 1;
+}
+
+bool Mountain_Or_Hills(const City_Record &city)
+{
+    return Square_Is_Mountain(city.wx, city.wy, city.wp) || Square_Is_Hills(city.wx, city.wy, city.wp);
+}
+
+Layout_Key Key_Of(const City_Record &city, int16_t placed, bool fortress, bool summon)
+{
+    Layout_Key key;
+    memset(&key, 0, sizeof(key));
+    key.seed = random_seed;
+    key.placed = placed;
+    key.fortress = fortress;
+    key.summon = summon;
+    key.forest_or_trees = Forest_Or_Trees(city);
+    key.mountain_or_hills = Mountain_Or_Hills(city);
+    key.population = city.population;
+    key.size = city.size;
+    static const int shown[6] = {ce_Dark_Rituals, ce_Earth_Gate,      ce_Stream_of_Life,
+                                 ce_Astral_Gate,  ce_Altar_of_Battle, 0};
+    for (int i = 0; i < 5; ++i) key.enchantments[i] = city.enchantments[shown[i]] != 0;
+    memcpy(key.bldg_status, city.bldg_status, sizeof(key.bldg_status));
+    for (int b = 0; b < NUM_BUILDINGS; ++b) key.footprint[b] = Footprint_Class(b);
+    return key;
+}
+
+void Build_Grid(const City_Record &city, int16_t placed, bool fortress, bool summon);
+
+}  // namespace
+
+void Cityscape_Layout_Forget(void) { m_memo.valid = false; }
+
 void Cityscape_Make_Buildings_Array(int16_t city_idx, int16_t placed)
 {
     const City_Record &city = _CITIES[city_idx];
     bool fortress = Cityscape_Is_Fortress_City(city_idx) != 0;
     bool summon = Cityscape_Is_Summon_City(city_idx) != 0;
+    Layout_Key key = Key_Of(city, placed, fortress, summon);
+    // With a seed given on the command line every draw is traced, so nothing is taken from memory.
+    bool traced = _cmd_line_seed != 0;
+    if (!traced && m_memo.valid && memcmp(&key, &m_memo.key, sizeof(key)) == 0) {
+        memcpy(cityscape_bldg_array, m_memo.grid, sizeof(m_memo.grid));
+        random_seed = m_memo.seed_after;
+        g_random_call_count += m_memo.draws;
+        g_rng_seg_idx += m_memo.draws;
+        return;
+    }
+    uint64_t calls = g_random_call_count;
+    Build_Grid(city, placed, fortress, summon);
+    m_memo.valid = true;
+    memcpy(&m_memo.key, &key, sizeof(key));
+    memcpy(m_memo.grid, cityscape_bldg_array, sizeof(m_memo.grid));
+    m_memo.seed_after = random_seed;
+    m_memo.draws = g_random_call_count - calls;
+}
+
+namespace {
+
+void Build_Grid(const City_Record &city, int16_t placed, bool fortress, bool summon)
+{
     m_layout = {};
 
     // Row 0 is written whole below.
@@ -229,14 +319,9 @@ void Cityscape_Make_Buildings_Array(int16_t city_idx, int16_t placed)
     if (city.size == 0 || city.population == 0) houses = 1;
     Scatter(houses, csc_House, 3, true);
 
-    int16_t race = city.race < NUM_RACES ? city.race : 0;
-    int trees = (Square_Is_Forest(city.wx, city.wy, city.wp) || _race_type_table[race].house_kind == 1)
-                    ? RANDOM(20) + 80
-                    : RANDOM(8) + 5 + RANDOM(8);
+    int trees = Forest_Or_Trees(city) ? RANDOM(20) + 80 : RANDOM(8) + 5 + RANDOM(8);
     Scatter(trees, csc_Tree, 6, false);
-    int rocks = (Square_Is_Mountain(city.wx, city.wy, city.wp) || Square_Is_Hills(city.wx, city.wy, city.wp))
-                    ? RANDOM(10) + 20
-                    : RANDOM(8) + RANDOM(8);
+    int rocks = Mountain_Or_Hills(city) ? RANDOM(10) + 20 : RANDOM(8) + RANDOM(8);
     Scatter(rocks, csc_Rock, 6, false);
 
     if (summon || placed == mb_Summoning_Circle) Assign_Place(1, mb_Summoning_Circle);
@@ -253,3 +338,5 @@ void Cityscape_Make_Buildings_Array(int16_t city_idx, int16_t placed)
     if (fortress) Set_Cell(8, 10, mb_Fortress);
     if (ship != 0) Set_Cell(8, 2, ship);
 }
+
+}  // namespace

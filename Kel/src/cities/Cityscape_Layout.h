@@ -45,8 +45,11 @@ inline int16_t &Cityscape_Cell_At(int row, int column)
 }
 
 // Fills the grid for the city: blocked corners, roads, the places of its buildings by footprint
-// class, houses, trees and rocks.
+// class, houses, trees and rocks. The last layout is remembered and given again, with the same
+// generator state and draw count after it, for the same inputs.
 void Cityscape_Make_Buildings_Array(int16_t city_idx, int16_t placed);
+// Drops the remembered layout.
+void Cityscape_Layout_Forget(void);
 // 1 when some wizard's active fortress stands on the city's square; 1 when a wizard with an active
 // fortress has the summoning circle there.
 int16_t Cityscape_Is_Fortress_City(int16_t city_idx);
