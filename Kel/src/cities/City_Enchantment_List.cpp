@@ -12,10 +12,10 @@
 #include "world/Player_Record.h"
 
 const char *const _city_enchantment_names[NUM_CITY_ENCHANTMENTS] = {
-    "Wall of Fire",    "Chaos Rift",   "Dark Rituals", "Evil Presence",  "Cursed Lands",     "Pestilence",
-    "Cloud of Shadow", "Famine",       "Flying",       "Nature Ward",    "Sorcery Ward",     "Chaos Ward",
-    "Life Ward",       "Death Ward",   "Nature's Eye", "Earth Gate",     "Stream of Life",   "Gaia's Blessing",
-    "Inspirations",    "Prosperity",   "Astral Gate",  "Heavenly Light", "Consecration",     "Wall of Darkness",
+    "Wall of Fire",    "Chaos Rift", "Dark Rituals", "Evil Presence",  "Cursed Lands",   "Pestilence",
+    "Cloud of Shadow", "Famine",     "Flying",       "Nature Ward",    "Sorcery Ward",   "Chaos Ward",
+    "Life Ward",       "Death Ward", "Nature's Eye", "Earth Gate",     "Stream of Life", "Gaia's Blessing",
+    "Inspirations",    "Prosperity", "Astral Gate",  "Heavenly Light", "Consecration",   "Wall of Darkness",
     "Altar of Battle", "Nightshade",
 };
 
@@ -133,8 +133,9 @@ void City_Screen_Draw_City_Enchantments(int16_t x, int16_t y)
             uint8_t banner = _players[owner].banner_id;
             color = banner < NUM_PLAYERS ? m_banner_colors[banner] : NOBODY_COLOR;
         }
-        uint8_t colors[16] = {};
-        memset(colors, color, 6);
+        // Our font shades its glyphs with every index of the set, so the whole set takes the colour.
+        uint8_t colors[16];
+        memset(colors, color, sizeof colors);
         Set_Font_Colors_15(1, colors);
         Set_Font_Style_Shadow_Up(1, 15, 15, 15);
         Set_Outline_Color(6);

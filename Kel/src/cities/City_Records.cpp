@@ -413,8 +413,9 @@ void Print_City_Enchantment_List(int16_t x, int16_t y, const int16_t *enchantmen
             _players[owner].banner_id < NUM_PLAYERS) {
             color = m_print_banner_colors[_players[owner].banner_id];
         }
-        uint8_t colors[16] = {};
-        memset(colors, color, 6);
+        // Our font shades its glyphs with every index of the set, so the whole set takes the colour.
+        uint8_t colors[16];
+        memset(colors, color, sizeof colors);
         Set_Font_Colors_15(style, colors);
         Set_Font_Spacing(1);
         Set_Alias_Color(2);
