@@ -10,10 +10,9 @@
 
 // The pictures of the shared graphics caches: unit figures (UNITS1 0-119, UNITS2 0-77, one per
 // unit type, coloured by race and marked with the type's initials; heroes H and their number),
-// item pictures (ITEMS, ITEMISC), cityscape pieces (CITYSCAP: buildings of ten frames, river and
-// ocean of fourteen), unit-view pieces (UNITVIEW) and ability pictures and the small spellbook
-// (SPECIAL, SPECIAL2). They stay small: a cache preset holds all of them in one block of about
-// 1 MiB.
+// item pictures (ITEMS, ITEMISC), unit-view pieces (UNITVIEW) and ability pictures and the small
+// spellbook (SPECIAL, SPECIAL2). They stay small: a cache preset holds all of them, with the city
+// scene pictures of their own writer, in one block of about 1 MiB.
 namespace {
 
 std::string Initials(const char *name)
@@ -33,17 +32,6 @@ void Write_Things(const std::string &folder, const std::string &name, int count,
     for (int i = 0; i < count; ++i)
         archive.Add(Standin_Thing(width, height, (uint8_t)(32 + (i * 7) % 180), prefix + std::to_string(i)));
     Standin_Write_Archive(folder, archive);
-}
-
-Bytes Animated_Thing(int width, int height, uint8_t body, const std::string &letters, int frames)
-{
-    std::vector<Standin_Frame> list;
-    for (int f = 0; f < frames; ++f) {
-        Standin_Frame frame = Standin_Label(width, height, body, 1, letters, 15, 4);
-        frame.Fill_Rect(1 + f % (width - 2), 1, 1 + f % (width - 2), 1, 15);
-        list.push_back(frame);
-    }
-    return Standin_Picture(list);
 }
 
 // The picture with a palette block of its own: colours first..first+count-1 as the built-in
@@ -95,27 +83,6 @@ void Write_ITEMS_LBX(const std::string &folder)
         }
     }
     Standin_Write_Archive(folder, misc);
-}
-
-void Write_CITYSCAP_LBX(const std::string &folder)
-{
-    Standin_Archive archive{"CITYSCAP", {}, {}};
-    for (int entry = 0; entry < 117; ++entry) {
-        bool ground = entry <= 2 || entry == 7 || (entry >= 8 && entry <= 10) || (entry >= 91 && entry <= 93) ||
-                      (entry >= 111 && entry <= 116 && entry != 114);
-        if (ground) {
-            std::string name = "Ground " + std::to_string(entry);
-            archive.Add(Standin_Picture({Standin_Label(120, 40, (uint8_t)(100 + entry % 20), 17, name, 15, 3)}));
-        } else if (entry == 3 || entry == 4 || entry == 11) {
-            // River and ocean strips.
-            archive.Add(Animated_Thing(40, 12, entry == 3 ? 9 : 1, entry == 3 ? "River" : "Ocean", 14));
-        } else if ((entry >= 45 && entry <= 80) || entry == 40) {
-            archive.Add(Animated_Thing(24, 20, (uint8_t)(60 + entry), "B" + std::to_string(entry), 10));
-        } else {
-            archive.Add(Standin_Thing(16, 14, (uint8_t)(40 + entry), std::to_string(entry)));
-        }
-    }
-    Standin_Write_Archive(folder, archive);
 }
 
 void Write_UNITVIEW_LBX(const std::string &folder)

@@ -16,6 +16,7 @@
 #include "cities/City_Screen.h"
 #include "cities/City_Screen_Icons.h"
 #include "cities/Product_List.h"
+#include "cities/Product_Rules.h"
 #include "heroes/Item_View.h"
 #include "heroes/Text_Lists.h"
 #include "overland/Graphics_Cache.h"
@@ -202,10 +203,10 @@ void Draw_Building(int16_t x, int16_t y, int16_t dx, int16_t bldg_idx)
         Print_Right((int16_t)(x + dx + 92), (int16_t)(y + 48), "0");
     }
     Print((int16_t)(x + dx + 8), (int16_t)(y + 58), "Allows");
-    int16_t allows[BUILDING_ALLOWS_MAX];
+    int16_t allows[BUILDING_ALLOWS_LIST_MAX];
     int16_t allows_count = 0;
     Building_Allows_List(bldg_idx, &allows_count, allows);
-    allows_count = std::clamp<int16_t>(allows_count, 0, BUILDING_ALLOWS_MAX);
+    allows_count = std::clamp<int16_t>(allows_count, 0, BUILDING_ALLOWS_LIST_MAX);
     text[0] = '\0';
     int16_t counter = 0;
     for (int16_t i = 0; i < allows_count; ++i) {

@@ -53,10 +53,3 @@ void Enemy_City_Screen(void)
 void Change_Home_City_Name_Popup(int16_t city_idx) { STUB_HIT(); }
 
 const char *building_description = "";
-
-// Until the product rules are built a building unlocks nothing.
-void Building_Allows_List(int16_t bldg_idx, int16_t *count, int16_t *list)
-{
-    STUB_HIT();
-    *count = 0;
-}

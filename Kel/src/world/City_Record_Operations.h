@@ -3,5 +3,12 @@
 
 #include <cstdint>
 
-// Removes the city from the table; every later city index is one lower afterwards.
+// Removes the city from the table; every later city index is one lower afterwards. A Plague or
+// Population Boom of the city ends, and those of later cities follow their city down. An index
+// outside the table changes nothing.
 void Destroy_City(int16_t city_idx);
+
+// What the layers above keep by city index (turn messages, the shown city): told of each removal,
+// after the table has closed up and before the count falls.
+using City_Removed_Hook = void (*)(int16_t city_idx);
+void City_Record_Operations_Set_Removed_Hook(City_Removed_Hook hook);

@@ -11,6 +11,9 @@ static_assert(sizeof(Events_Record) == 100);
 // Word indices the world rules read; a lasting event is in force while its state word is 2.
 enum Event_Word : int {
     ev_Last_Event_Turn = 0,
+    ev_Plague_State = 18,
+    ev_Plague_Player = 19,
+    ev_Plague_City = 20,
     ev_Population_Boom_State = 34,
     ev_Population_Boom_City = 35,
     ev_Population_Boom_Player = 36,

@@ -1,0 +1,172 @@
+// The scene of a full city (population 25, every building, walls, the five wards, a river),
+// rebuilt from scratch as the city screen does every frame, beside one full-screen packed picture
+// decoded and drawn as bench_draw draws it. The ratio says how many such pictures one scene costs;
+// a second ratio draws the layout anew each time instead of taking the remembered one.
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "Animation.h"
+#include "Init_Drivers.h"
+#include "LBX_Load.h"
+#include "Pictures.h"
+#include "STU_GRAF.h"
+#include "STU_LE.h"
+#include "Video.h"
+#include "cities/Cityscape_Draw.h"
+#include "cities/Cityscape_Layout.h"
+#include "overland/Graphics_Cache.h"
+#include "world/ALLOC.h"
+#include "world/Building_Data_Record.h"
+#include "world/City_Record.h"
+#include "world/LOADER.h"
+
+namespace {
+
+uint8_t m_page[SCREEN_SIZE];
+
+// A 320 x 200 picture of bands and blocks, one packed frame: runs of one colour become pairs.
+std::vector<uint8_t> Full_Screen_Picture()
+{
+    std::vector<uint8_t> frame;
+    for (int x = 0; x < SCREEN_WIDTH; ++x) {
+        std::vector<uint8_t> column;
+        for (int r = 0; r < 4; ++r) {
+            std::vector<uint8_t> data;
+            int left = 50;
+            uint8_t colour = (uint8_t)(16 + (x / 8 + r * 5) % 200);
+            while (left > 0) {
+                int n = left > 30 ? 30 : left;
+                data.push_back((uint8_t)(223 + n));
+                data.push_back(colour);
+                left -= n;
+                if (left >= 2) {
+                    data.push_back((uint8_t)(colour + 1));
+                    data.push_back((uint8_t)(colour + 2));
+                    left -= 2;
+                }
+            }
+            column.push_back((uint8_t)data.size());
+            column.push_back(0);
+            column.insert(column.end(), data.begin(), data.end());
+        }
+        frame.push_back(FRAME_COLUMN_PACKED);
+        frame.push_back((uint8_t)column.size());
+        frame.insert(frame.end(), column.begin(), column.end());
+    }
+    std::vector<uint8_t> anim(FLIC_FRAME_OFFSETS + 8, 0);
+    LE_Put_U16(anim.data(), SCREEN_WIDTH);
+    LE_Put_U16(anim.data() + 2, SCREEN_HEIGHT);
+    LE_Put_U16(anim.data() + FLIC_FRAME_COUNT, 1);
+    anim[FLIC_WHOLE_FRAMES] = 1;
+    LE_Put_U32(anim.data() + FLIC_FRAME_OFFSETS, (uint32_t)anim.size());
+    anim.push_back(0);
+    anim.insert(anim.end(), frame.begin(), frame.end());
+    LE_Put_U32(anim.data() + FLIC_FRAME_OFFSETS + 4, (uint32_t)anim.size());
+    return anim;
+}
+
+bool Start_Full_City(void)
+{
+    static int started = -1;
+    if (started >= 0) return started == 1;
+    SDL_Init(SDL_INIT_EVENTS);
+    Init_Drivers(-1, 0, nullptr);
+    Allocate_Data_Space(6100);
+    STU_GRAF_Reset();
+    STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
+    LBX_Close();
+    Load_BUILDDAT();
+    Graphics_Cache_Reset();
+    Reload_Cityscape_Graphics_Cache();
+    _cities = 1;
+    City_Record &city = _CITIES[0];
+    std::memset(&city, 0, sizeof(city));
+    city.wx = 20;
+    city.wy = 15;
+    city.size = 5;
+    city.population = 25;
+    city.bldg_status[0] = 0;
+    for (int b = 1; b < NUM_BUILDINGS; ++b) city.bldg_status[b] = (int8_t)(b >= 3 ? 1 : -1);
+    for (int e : {ce_Nature_Ward, ce_Sorcery_Ward, ce_Chaos_Ward, ce_Life_Ward, ce_Death_Ward})
+        city.enchantments[e] = 1;
+    _world_maps[World_Square_Index(21, 15, 0)] = 185;  // a river beside the city
+    started = 1;
+    return true;
+}
+
+void Bench_Full_Screen_Picture(benchmark::State &state)
+{
+    current_video_page = m_page;
+    std::vector<uint8_t> anim = Full_Screen_Picture();
+    for (auto _ : state) {
+        FLIC_Draw(0, 0, anim.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(Bench_Full_Screen_Picture);
+
+void Bench_Full_City_Scene(benchmark::State &state)
+{
+    if (!Start_Full_City()) {
+        state.SkipWithError("the stand-in data did not load");
+        return;
+    }
+    current_video_page = m_page;
+    for (auto _ : state) {
+        Cityscape_Window__WIP(0, 4, 101, 0, -1);
+        benchmark::ClobberMemory();
+    }
+    state.counters["fields"] = cityscape_bldg_count;
+}
+BENCHMARK(Bench_Full_City_Scene);
+
+// The same with the layout drawn anew every time instead of the remembered one.
+void Bench_Full_City_Scene_New_Layout(benchmark::State &state)
+{
+    if (!Start_Full_City()) {
+        state.SkipWithError("the stand-in data did not load");
+        return;
+    }
+    current_video_page = m_page;
+    for (auto _ : state) {
+        Cityscape_Layout_Forget();
+        Cityscape_Window__WIP(0, 4, 101, 0, -1);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(Bench_Full_City_Scene_New_Layout);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    struct Collect : benchmark::ConsoleReporter {
+        double picture_ns = 0, scene_ns = 0, new_layout_ns = 0;
+        void ReportRuns(const std::vector<Run> &runs) override
+        {
+            ConsoleReporter::ReportRuns(runs);
+            for (const Run &r : runs) {
+                std::string name = r.benchmark_name();
+                if (name.find("Picture") != std::string::npos) picture_ns = r.GetAdjustedRealTime();
+                if (name.find("New_Layout") != std::string::npos) {
+                    new_layout_ns = r.GetAdjustedRealTime();
+                } else if (name.find("Scene") != std::string::npos) {
+                    scene_ns = r.GetAdjustedRealTime();
+                }
+            }
+        }
+    } reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (reporter.picture_ns > 0 && reporter.scene_ns > 0)
+        printf("ratio cityscape / full-screen picture: %.1f\n", reporter.scene_ns / reporter.picture_ns);
+    if (reporter.picture_ns > 0 && reporter.new_layout_ns > 0)
+        printf("ratio cityscape with a new layout / full-screen picture: %.1f\n",
+               reporter.new_layout_ns / reporter.picture_ns);
+    benchmark::Shutdown();
+    return 0;
+}
