@@ -1,6 +1,7 @@
 // Stand-ins of the Items screen and of the entry into a lair.
 #include "Dialog_Boxes.h"
 #include "STU_Log.h"
+#include "heroes/Hero_Popups.h"
 #include "heroes/Item_Screen.h"
 #include "heroes/Lairs.h"
 #include "stubs/STUB_HIT.h"
@@ -22,3 +23,6 @@ int16_t Lair_Combat__WIP(int16_t lair_idx, int16_t player_idx)
     }
     return 99;
 }
+
+// No level-up pop-up.
+void Hero_LevelUp_Popup(int16_t unit_idx) { STUB_HIT(); }
