@@ -42,8 +42,8 @@ protected:
         return idx;
     }
 
-    static int16_t Add_Hero(int8_t owner, uint8_t type, int slot, int8_t level, uint32_t abilities,
-                            uint8_t wx = 10, uint8_t wy = 10)
+    static int16_t Add_Hero(int8_t owner, uint8_t type, int slot, int8_t level, uint32_t abilities, uint8_t wx = 10,
+                            uint8_t wy = 10)
     {
         int16_t idx = Add_Unit(owner, type, wx, wy);
         _UNITS[idx].Hero_Slot = (int8_t)slot;

@@ -23,7 +23,10 @@ protected:
             _unit_type_table[type].Figures = 10;
         }
     }
-    static int Total_Hits(int16_t unit_idx) { return Unit_Hit_Points(unit_idx) * _unit_type_table[_UNITS[unit_idx].type].Figures; }
+    static int Total_Hits(int16_t unit_idx)
+    {
+        return Unit_Hit_Points(unit_idx) * _unit_type_table[_UNITS[unit_idx].type].Figures;
+    }
 };
 
 TEST_F(EndOfTurn_Healing, ExperienceGrowsOnePointAndSetsTheLevel)
@@ -103,7 +106,8 @@ TEST_F(EndOfTurn_Healing, HealingRateFollowsWhereTheUnitStands)
         bool in_city, building;
         int divisor;
     };
-    const Case cases[] = {{"field", false, false, 20}, {"city", true, false, 10}, {"city with building", true, true, 6}};
+    const Case cases[] = {
+        {"field", false, false, 20}, {"city", true, false, 10}, {"city with building", true, true, 6}};
     for (const Case &c : cases) {
         World_Clear();
         SetUp();

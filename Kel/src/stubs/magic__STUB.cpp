@@ -4,6 +4,7 @@
 #include "magic/Spellbook_Screen.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
+#include "world/ALLOC.h"
 
 void Magic_Screen(void)
 {
@@ -27,3 +28,13 @@ int16_t Player_Research_Spells(int16_t player_idx)
     STUB_HIT();
     return 0;
 }
+
+// The first research candidate, without a screen.
+void Spell_Research_Select(void)
+{
+    STUB_HIT();
+    _players[0].researching_spell_idx = _players[0].research_spells[0];
+}
+
+// No animation.
+void Learn_Spell_Animation(int16_t spell_idx, int16_t was_researched) { STUB_HIT(); }

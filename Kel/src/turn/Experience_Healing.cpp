@@ -33,10 +33,7 @@ const Unit_Type_Record &Type_Of(const Unit_Record &unit)
 }
 
 // Death creatures and the undead neither heal nor are healed.
-bool Unit_Heals(const Unit_Record &unit)
-{
-    return Type_Of(unit).race != RACE_DEATH && !(unit.mutations & UM_UNDEAD);
-}
+bool Unit_Heals(const Unit_Record &unit) { return Type_Of(unit).race != RACE_DEATH && !(unit.mutations & UM_UNDEAD); }
 
 // -1 outside Time Stop.
 int Time_Stopper(void) { return g_timestop_player_num - 1; }
