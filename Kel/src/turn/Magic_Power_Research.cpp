@@ -29,7 +29,10 @@ int16_t Saturate16(int32_t value) { return (int16_t)(value > 32767 ? 32767 : val
 
 bool Spell_Valid(int spell_idx) { return spell_data_table != nullptr && spell_idx >= 0 && spell_idx < NUM_SPELLS; }
 
-int16_t Spell_Research_Cost(int spell_idx) { return Spell_Valid(spell_idx) ? spell_data_table[spell_idx].research_cost : 0; }
+int16_t Spell_Research_Cost(int spell_idx)
+{
+    return Spell_Valid(spell_idx) ? spell_data_table[spell_idx].research_cost : 0;
+}
 
 int Wizard_Count(void) { return _num_players < 0 ? 0 : _num_players > NUM_PLAYERS ? NUM_PLAYERS : _num_players; }
 
