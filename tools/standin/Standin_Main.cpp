@@ -35,6 +35,8 @@ int main(int argc, char **argv)
     Write_RESOURCE_LBX(folder);
     Write_HELP_LBX(folder);
     Write_HLPENTRY_LBX(folder);
+    Write_EVENTS_LBX(folder);
+    Write_EVENTMSG_LBX(folder);
     Write_TERRAIN_LBX(folder);
     Write_MAPBACK_LBX(folder);
     Write_MAIN_LBX(folder);

@@ -1,12 +1,14 @@
 // Stand-ins of the city screens.
 #include "STU_Log.h"
 #include "cities/CityList_Screen.h"
+#include "cities/City_Ownership.h"
 #include "cities/City_Screen.h"
 #include "cities/Outpost_Screen.h"
 #include "cities/Outposts.h"
 #include "cities/Production_Screen.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
+#include "world/ALLOC.h"
 
 void City_Screen(void)
 {
@@ -50,3 +52,12 @@ void Enemy_City_Screen(void)
 }
 
 void Change_Home_City_Name_Popup(int16_t city_idx) { STUB_HIT(); }
+
+// Only the owner changes.
+void Change_City_Ownership(int16_t city_idx, int16_t owner_idx)
+{
+    STUB_HIT();
+    if (city_idx >= 0 && city_idx < NUM_CITIES) {
+        _CITIES[city_idx].owner_idx = (int8_t)owner_idx;
+    }
+}

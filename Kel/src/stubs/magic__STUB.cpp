@@ -1,4 +1,5 @@
 // Stand-ins of the magic screens.
+#include "magic/City_Spell_Effects.h"
 #include "magic/Magic_Screen.h"
 #include "magic/Spell_Research.h"
 #include "magic/Spellbook_Screen.h"
@@ -38,3 +39,17 @@ void Spell_Research_Select(void)
 
 // No animation.
 void Learn_Spell_Animation(int16_t spell_idx, int16_t was_researched) { STUB_HIT(); }
+
+// The city is untouched.
+int16_t Apply_Call_The_Void(int16_t city_idx)
+{
+    STUB_HIT();
+    return 0;
+}
+
+int16_t Apply_Earthquake(int16_t city_idx, int16_t *item_count, int16_t *items)
+{
+    STUB_HIT();
+    *item_count = 0;
+    return 0;
+}

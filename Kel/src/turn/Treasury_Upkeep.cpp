@@ -38,8 +38,7 @@ bool Plain_Unit_Of(const Unit_Record &unit, int player_idx)
 int Mana_Divisor(int player_idx) { return _players[player_idx].retorts[rtr_Channeler] ? 2 : 1; }
 
 // Kills the units that go down with a carrier, each lowering the amount owed by what cost(unit) gives.
-template <typename Cost>
-void Kill_Dependants(int16_t player_idx, int16_t unit_idx, int32_t *owed, Cost cost)
+template <typename Cost> void Kill_Dependants(int16_t player_idx, int16_t unit_idx, int32_t *owed, Cost cost)
 {
     int16_t count = 0;
     int16_t list[DEPENDANTS_MAX + 1];
@@ -154,8 +153,8 @@ void WIZ_MatchFoodUpkeep__WIP(int16_t player_idx, int16_t food_available, int16_
 int16_t WIZ_MatchGoldUpkeep(int16_t player_idx, int16_t upkeep)
 {
     int32_t owed = upkeep;
-    for (int16_t unit_idx = (int16_t)(Unit_Scan_End() - 1);
-         unit_idx >= 0 && _players[player_idx].gold_reserve < owed; unit_idx--) {
+    for (int16_t unit_idx = (int16_t)(Unit_Scan_End() - 1); unit_idx >= 0 && _players[player_idx].gold_reserve < owed;
+         unit_idx--) {
         const Unit_Record &unit = _UNITS[unit_idx];
         int16_t cost = Unit_Gold_Upkeep(unit_idx);
         if (!Plain_Unit_Of(unit, player_idx) || cost <= 0) {
@@ -179,18 +178,10 @@ int16_t WIZ_MatchManaUpkeep__WIP(int16_t player_idx, int16_t upkeep)
             measure = (measure + 1) % NUM_MANA_MEASURES;
         }
         switch (measure) {
-        case 0:
-            upkeep = Remove_Unit_Enchantments_For_Upkeep(player_idx, upkeep);
-            break;
-        case 1:
-            upkeep = Remove_City_Enchantments_For_Upkeep(player_idx, upkeep);
-            break;
-        case 2:
-            upkeep = Remove_Overland_Enchantments_For_Upkeep(player_idx, upkeep);
-            break;
-        default:
-            upkeep = WIZ_DisbandSummons(player_idx, upkeep);
-            break;
+        case 0: upkeep = Remove_Unit_Enchantments_For_Upkeep(player_idx, upkeep); break;
+        case 1: upkeep = Remove_City_Enchantments_For_Upkeep(player_idx, upkeep); break;
+        case 2: upkeep = Remove_Overland_Enchantments_For_Upkeep(player_idx, upkeep); break;
+        default: upkeep = WIZ_DisbandSummons(player_idx, upkeep); break;
         }
         used[measure] = true;
         used_count++;
@@ -260,8 +251,8 @@ int16_t WIZ_DisbandSummons(int16_t player_idx, int16_t upkeep)
 {
     int divisor = Mana_Divisor(player_idx);
     int32_t owed = upkeep;
-    for (int16_t unit_idx = (int16_t)(Unit_Scan_End() - 1);
-         unit_idx >= 0 && _players[player_idx].mana_reserve < owed; unit_idx--) {
+    for (int16_t unit_idx = (int16_t)(Unit_Scan_End() - 1); unit_idx >= 0 && _players[player_idx].mana_reserve < owed;
+         unit_idx--) {
         const Unit_Record &unit = _UNITS[unit_idx];
         if (unit.owner_idx != player_idx || !Is_Summoned(unit)) {
             continue;
