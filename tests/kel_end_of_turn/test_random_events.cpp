@@ -272,8 +272,8 @@ TEST_F(EndOfTurn_Events, MessageCodesAreReplacedAndTheTextStaysBounded)
     snprintf(_players[1].name, sizeof(_players[1].name), "Merla");
     Event_Announcement a{1, 1, city, 4, 350, 1, 3, 0};
     uint8_t record[200] = {};
-    const uint8_t codes[] = {0x8C, ':', ' ', 0x80, '(', 0x8B, ')', ' ', 0x91, ' ', 'b', 0x94, ',', ' ',
-                             0x90,  ',', ' ', 0x8F, ' ', 'u', 0x93, ' ', 0x83, '.'};
+    const uint8_t codes[] = {0x8C, ':', ' ',  0x80, '(', 0x8B, ')', ' ', 0x91, ' ', 'b',  0x94,
+                             ',',  ' ', 0x90, ',',  ' ', 0x8F, ' ', 'u', 0x93, ' ', 0x83, '.'};
     memcpy(record, codes, sizeof(codes));
     char text[EVENT_MESSAGE_SIZE];
     Get_Event_Message(a, record, text);
@@ -301,8 +301,8 @@ TEST_F(EndOfTurn_Events, StandinMessagesNameWhatEachEventNeeds)
         int16_t event, type;
         const char *must_hold;
     };
-    const Case cases[] = {{1, 0, "Town0"}, {1, 4, "Merla"}, {4, 0, "Town0"},     {6, 0, "250"},  {7, 1, "Town0"},
-                          {9, 4, "250"},   {10, 0, "coal"}, {12, 1, "Town0"},    {3, 3, "every"}, {13, 3, "moon"},
+    const Case cases[] = {{1, 0, "Town0"}, {1, 4, "Merla"}, {4, 0, "Town0"},  {6, 0, "250"},   {7, 1, "Town0"},
+                          {9, 4, "250"},   {10, 0, "coal"}, {12, 1, "Town0"}, {3, 3, "every"}, {13, 3, "moon"},
                           {18, 1, "mana"}, {5, 0, "no"},    {11, 4, "A coal"}};
     for (const Case &c : cases) {
         uint8_t record[EVENTMSG_RECORD_SIZE];

@@ -14,9 +14,9 @@ constexpr int NUM_EVENTS = 18;
 constexpr int MESSAGE_TYPES = 7;
 constexpr int RECORD_SIZE = 200;
 
-const char *const Event_Words[NUM_EVENTS] = {"Strike", "Gift",  "Disjunct", "Joins", "Quake", "Loss",
-                                             "Plague", "Revolt", "Gold",    "Deplete", "Ore",  "Boom",
-                                             "Good M", "Bad M", "Red C",    "Green C", "Blue C", "Short"};
+const char *const Event_Words[NUM_EVENTS] = {"Strike", "Gift",   "Disjunct", "Joins",   "Quake",  "Loss",
+                                             "Plague", "Revolt", "Gold",     "Deplete", "Ore",    "Boom",
+                                             "Good M", "Bad M",  "Red C",    "Green C", "Blue C", "Short"};
 
 #define CITY "\x80"
 #define AMOUNT "\x83"

@@ -117,18 +117,10 @@ void Get_Event_Message(const Event_Announcement &announcement, const uint8_t *re
     for (int k = 0; k < EVENTMSG_RECORD_SIZE && record[k] != 0; k++) {
         uint8_t code = record[k];
         switch (code) {
-        case 0x80:
-            Add_City_Name(out, announcement.city_idx);
-            break;
-        case 0x81:
-            Add_City_Name(out, announcement.data_value);
-            break;
-        case 0x82:
-            Add_City_Size(out, announcement.data_value);
-            break;
-        case 0x83:
-            out.Add_Number(announcement.data_value);
-            break;
+        case 0x80: Add_City_Name(out, announcement.city_idx); break;
+        case 0x81: Add_City_Name(out, announcement.data_value); break;
+        case 0x82: Add_City_Size(out, announcement.data_value); break;
+        case 0x83: out.Add_Number(announcement.data_value); break;
         case 0x89:
             if (announcement.data_value >= 0 && announcement.data_value < NUM_ORE_NAMES) {
                 out.Add(TBL_EVNT_OreNames[announcement.data_value]);
@@ -142,9 +134,7 @@ void Get_Event_Message(const Event_Announcement &announcement, const uint8_t *re
                 out.Add(name);
             }
             break;
-        case 0x8B:
-            Add_City_Size(out, announcement.city_idx);
-            break;
+        case 0x8B: Add_City_Size(out, announcement.city_idx); break;
         case 0x8C:
             if (announcement.player_idx >= 0 && announcement.player_idx < NUM_PLAYERS) {
                 char name[sizeof(_players[0].name) + 1];
@@ -153,15 +143,9 @@ void Get_Event_Message(const Event_Announcement &announcement, const uint8_t *re
                 out.Add(name);
             }
             break;
-        case 0x8F:
-            out.Add_Count_Or_No(announcement.lost_units, "");
-            break;
-        case 0x90:
-            out.Add_Count_Or_No(announcement.lost_population, " thousand");
-            break;
-        case 0x91:
-            out.Add_Count_Or_No(announcement.destroyed_buildings, "");
-            break;
+        case 0x8F: out.Add_Count_Or_No(announcement.lost_units, ""); break;
+        case 0x90: out.Add_Count_Or_No(announcement.lost_population, " thousand"); break;
+        case 0x91: out.Add_Count_Or_No(announcement.destroyed_buildings, ""); break;
         case 0x93:
             if (announcement.lost_units != 1) {
                 out.Add("s");
@@ -172,9 +156,7 @@ void Get_Event_Message(const Event_Announcement &announcement, const uint8_t *re
                 out.Add("s");
             }
             break;
-        default:
-            out.Add_Char((char)code);
-            break;
+        default: out.Add_Char((char)code); break;
         }
     }
 }

@@ -19,11 +19,11 @@ enum Event_Message_Type : int16_t {
 
 // What the announced event did and to whom.
 struct Event_Announcement {
-    int16_t event;        // 1..18
-    int16_t player_idx;   // the wizard struck or favoured; EVENT_WORLD_WIDE for all
-    int16_t city_idx;     // the event's city, -1 none
-    int16_t message_type; // Event_Message_Type
-    int16_t data_value;   // a city, an amount, an ore or an item, by event
+    int16_t event;         // 1..18
+    int16_t player_idx;    // the wizard struck or favoured; EVENT_WORLD_WIDE for all
+    int16_t city_idx;      // the event's city, -1 none
+    int16_t message_type;  // Event_Message_Type
+    int16_t data_value;    // a city, an amount, an ore or an item, by event
     int16_t destroyed_buildings;
     int16_t lost_population;
     int16_t lost_units;

@@ -83,7 +83,7 @@ void Announce(int event, int player_idx, int city_idx, int16_t type, int16_t dat
               int16_t population = 0, int16_t units = 0)
 {
     Event_Announcement announcement{(int16_t)event, (int16_t)player_idx, (int16_t)city_idx, type,
-                                    data_value,     buildings,           population,         units};
+                                    data_value,     buildings,           population,        units};
     m_announce(announcement);
 }
 
@@ -179,7 +179,8 @@ bool Event_Accepted(int event, Choice *choice)
     if (event == evt_Disjunction && Any_Overland_Enchantments() == 0) {
         return false;
     }
-    if (event == evt_Plague && State(evt_Population_Boom) == est_Lasting && Data(evt_Population_Boom, 1) == choice->city) {
+    if (event == evt_Plague && State(evt_Population_Boom) == est_Lasting &&
+        Data(evt_Population_Boom, 1) == choice->city) {
         return false;
     }
     if (event == evt_Population_Boom && State(evt_Plague) == est_Lasting && Data(evt_Plague, 2) == choice->city) {
@@ -219,18 +220,13 @@ void Set_Chosen_Event(int event, const Choice &choice)
         Data(event, 1) = choice.victim;
         Data(event, 2) = (int16_t)(100 + 5 * RANDOM(100));
         break;
-    case evt_Depletion:
-        Data(event, 1) = choice.victim;
-        break;
-    case evt_New_Mineral:
-        Data(event, 2) = choice.victim;
-        break;
+    case evt_Depletion: Data(event, 1) = choice.victim; break;
+    case evt_New_Mineral: Data(event, 2) = choice.victim; break;
     case evt_Population_Boom:
         Data(event, 1) = choice.city;
         Data(event, 2) = choice.victim;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -469,7 +465,10 @@ void World_Event(int event)
 
 }  // namespace
 
-void Random_Events_Set_Announce_Hook(Event_Announce_Hook hook) { m_announce = hook != nullptr ? hook : Show_Event_Message; }
+void Random_Events_Set_Announce_Hook(Event_Announce_Hook hook)
+{
+    m_announce = hook != nullptr ? hook : Show_Event_Message;
+}
 
 int16_t Any_Overland_Enchantments(void)
 {
@@ -554,20 +553,11 @@ void Determine_Event(void)
         chance = 0;
     }
     switch (_difficulty) {
-    case 0:
-        chance /= 2;
-        break;
-    case 1:
-        chance = chance * 2 / 3;
-        break;
-    case 2:
-        chance = chance * 3 / 4;
-        break;
-    case 3:
-        chance = chance * 4 / 5;
-        break;
-    default:
-        break;
+    case 0: chance /= 2; break;
+    case 1: chance = chance * 2 / 3; break;
+    case 2: chance = chance * 3 / 4; break;
+    case 3: chance = chance * 4 / 5; break;
+    default: break;
     }
     if (RANDOM(EVENT_CHANCE_RANGE) > chance) {
         return;
