@@ -25,8 +25,23 @@ int16_t Lair_Combat__WIP(int16_t lair_idx, int16_t player_idx)
     return 99;
 }
 
-// No level-up pop-up.
+// No level-up pop-up; hire, mercenary and merchant offers are declined, and so are computer wizards'
+// heroes.
 void Hero_LevelUp_Popup(int16_t unit_idx) { STUB_HIT(); }
+
+void Hire_Hero_Popup(int16_t slot_idx, int16_t hero_type, int16_t kind) { STUB_HIT(); }
+
+int16_t Hire_Merc_Popup(int16_t unit_type, int16_t count, int16_t level, int16_t price)
+{
+    STUB_HIT();
+    return 0;
+}
+
+int16_t GUI_InHeroNaming = -1;
+
+void Merchant_Popup(void) { STUB_HIT(); }
+
+void AI_Accept_Hero(int16_t player_idx, int16_t slot_idx, int16_t hero_type) { STUB_HIT(); }
 
 // No item is made, so no merchant comes and no gift arrives.
 int16_t Make_Item(int16_t kind, const int16_t *requirements, int16_t flag)
