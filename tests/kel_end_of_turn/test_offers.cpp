@@ -1,6 +1,7 @@
 // Offers of items, mercenaries and heroes: their chances, who gets them, and which hero comes.
 #include "End_Of_Turn_Fixture.h"
 #include "turn/Offers.h"
+#include "world/Site_Evaluation.h"
 
 namespace {
 
@@ -95,6 +96,48 @@ TEST_F(EndOfTurn_Offers, HeroCounts)
     _HEROES2[1][7].Level = -5;
     _HEROES2[1][34].Level = -1;  // the champion is not counted
     EXPECT_EQ(Player_Dead_Hero_Count(1), 2);
+}
+
+int16_t Accept_Every_Band(int16_t, int16_t) { return 1; }
+
+// A computer wizard takes every band it can pay: the units stand at its fortress at the offered
+// level, ready to move, and the price is paid once.
+TEST_F(EndOfTurn_Offers, ComputerWizardHiresABandAtItsFortress)
+{
+    Site_Evaluation_Set_Accept_Mercenaries_Hook(Accept_Every_Band);
+    _turn = 2000;
+    _FORTRESSES[0].active = 0;
+    _FORTRESSES[1] = {12, 14, 0, 1};
+    bool hired = false;
+    for (uint32_t seed = 1; seed < 3000 && !hired; seed++) {
+        World_Clear();
+        SetUp();
+        _turn = 2000;
+        _FORTRESSES[0].active = 0;
+        _FORTRESSES[1] = {12, 14, 0, 1};
+        Add_Unit(1, 40, 30, 30, 0);  // a presence on the first plane
+        _players[1].gold_reserve = 30000;
+        Set_Random_Seed(seed);
+        Determine_Offer();
+        if (_units == 1) continue;
+        hired = true;
+        ASSERT_GE(_units, 2);
+        ASSERT_LE(_units, 4);
+        EXPECT_LT(_players[1].gold_reserve, 30000);
+        for (int u = 1; u < _units; u++) {
+            const Unit_Record &unit = _UNITS[u];
+            EXPECT_EQ(unit.owner_idx, 1);
+            EXPECT_EQ(unit.wx, 12);
+            EXPECT_EQ(unit.wy, 14);
+            EXPECT_EQ(unit.Finished, 0);
+            EXPECT_EQ(unit.moves2, unit.moves2_max);
+            EXPECT_GE(unit.Level, 1);
+            EXPECT_EQ(unit.XP, TBL_Experience[unit.Level]);
+            EXPECT_EQ(unit.type, _UNITS[1].type);
+        }
+    }
+    Site_Evaluation_Set_Accept_Mercenaries_Hook(nullptr);
+    EXPECT_TRUE(hired) << "no seed brought a band";
 }
 
 }  // namespace
