@@ -67,7 +67,8 @@ TEST_F(EndOfTurn_Magic, FinishedResearchTeachesTheSpellAndANewChoiceIsMade)
         wizard.research_spells[0] = OTHER_SPELL;
         wizard.research_spells[1] = NATURE_SPELL;
         wizard.research_spells[2] = THIRD_SPELL;
-        Player_Set_Spell_Status(p, NATURE_SPELL, SS_RESEARCH_LIST);
+        for (int16_t spell : {NATURE_SPELL, OTHER_SPELL, THIRD_SPELL})
+            Player_Set_Spell_Status(p, spell, SS_RESEARCH_LIST);
     }
     Players_Check_Spell_Research();
     for (int p : {0, 1}) {

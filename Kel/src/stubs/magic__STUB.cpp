@@ -23,11 +23,38 @@ int16_t skill_staff_locked = 0;
 int16_t mana_staff_locked = 0;
 int16_t research_staff_locked = 0;
 
-// The research candidates stay as the saved game holds them.
+// The candidates are the wizard's researchable spells of the lowest band (common, uncommon, rare,
+// very rare) in spell order, at most eight; they go on the research list.
 int16_t Player_Research_Spells(int16_t player_idx)
 {
     STUB_HIT();
-    return 0;
+    if (player_idx < 0 || player_idx >= _num_players || player_idx >= NUM_PLAYERS) {
+        return 0;
+    }
+    constexpr int CANDIDATES = 8;
+    auto open = [player_idx](int spell) {
+        uint8_t status = Player_Spell_Status(player_idx, spell);
+        return status == SS_RESEARCHABLE || status == SS_RESEARCH_LIST;
+    };
+    auto band = [](int spell) { return (spell - 1) % 40 / 10; };
+    int lowest = -1;
+    for (int spell = 1; spell <= NUM_SPELLS_STATUS; spell++) {
+        if (open(spell) && (lowest < 0 || band(spell) < lowest)) {
+            lowest = band(spell);
+        }
+    }
+    Player_Record &wizard = _players[player_idx];
+    int16_t count = 0;
+    for (int spell = 1; spell <= NUM_SPELLS_STATUS && count < CANDIDATES; spell++) {
+        if (open(spell) && band(spell) == lowest) {
+            wizard.research_spells[count++] = (int16_t)spell;
+            Player_Set_Spell_Status(player_idx, spell, SS_RESEARCH_LIST);
+        }
+    }
+    for (int k = count; k < CANDIDATES; k++) {
+        wizard.research_spells[k] = 0;
+    }
+    return count;
 }
 
 // The first research candidate, without a screen.
