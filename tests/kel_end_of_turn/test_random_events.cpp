@@ -291,6 +291,47 @@ TEST_F(EndOfTurn_Events, MessageCodesAreReplacedAndTheTextStaysBounded)
     EXPECT_EQ(strlen(text), (size_t)EVENT_MESSAGE_SIZE - 1);
 }
 
+TEST_F(EndOfTurn_Events, CityStrikeOnACityThatChangedHandsIsDropped)
+{
+    int16_t city = Add_City(1, 5, 5, 6);
+    W(1) = 1;
+    W(2) = 0;  // the human was chosen, but the city is the other wizard's now
+    W(3) = city;
+    Event_Twiddle();
+    EXPECT_EQ(W(1), 0);
+    EXPECT_TRUE(g_announced.empty());
+
+    W(1) = 1;
+    W(2) = 1;
+    Event_Twiddle();
+    ASSERT_EQ(g_announced.size(), 1u);
+    EXPECT_EQ(g_announced[0].city_idx, city);
+    EXPECT_EQ(g_announced[0].message_type, emt_Other_Wizard);
+}
+
+// A rebellion needs a city away from the fortress, with no hero and mostly soldiers of a people.
+TEST_F(EndOfTurn_Events, RebellionIsRefusedWhereAHeroStands)
+{
+    Only_Events({8});
+    _FORTRESSES[0].active = 0;
+    int16_t city = Add_City(1, 9, 9, 6);
+    _FORTRESSES[1].wx = 30;
+    _FORTRESSES[1].wy = 30;
+    _unit_type_table[40].race = 2;
+    Add_Unit(1, 40, 9, 9);
+    int16_t hero = Add_Hero(1, 3, 0, 0, 0, 9, 9);
+    Seed_For_First_Event(8);
+    Determine_Event();
+    EXPECT_EQ(W(22), 0);
+
+    _UNITS[hero].wx = 20;
+    Seed_For_First_Event(8);
+    Determine_Event();
+    EXPECT_EQ(W(22), 1);
+    EXPECT_EQ(W(23), 1);
+    EXPECT_EQ(W(24), city);
+}
+
 // The stand-in messages: every event the human can meet has its text, with the values it names.
 TEST_F(EndOfTurn_Events, StandinMessagesNameWhatEachEventNeeds)
 {
