@@ -37,6 +37,8 @@ int main(int argc, char **argv)
     Write_HLPENTRY_LBX(folder);
     Write_LISTDAT_LBX(folder);
     Write_BUILDESC_LBX(folder);
+    Write_EVENTS_LBX(folder);
+    Write_EVENTMSG_LBX(folder);
     Write_TERRAIN_LBX(folder);
     Write_MAPBACK_LBX(folder);
     Write_MAIN_LBX(folder);

@@ -1,6 +1,7 @@
 // Stand-ins of the computer players' answers that the world rules ask for through hooks.
 #include "ai/AI_Landmass_Lists.h"
 #include "ai/AI_Mercenaries.h"
+#include "ai/AI_Spell_Research.h"
 
 #include "stubs/STUB_HIT.h"
 #include "world/ALLOC.h"
@@ -17,3 +18,12 @@ int16_t AI_Accept_Mercenaries(int16_t player_idx, int16_t cost)
 void Build_Land_Linked_List(void) { STUB_HIT(); }
 
 void Build_Dock_Linked_List(void) { STUB_HIT(); }
+
+// The first research candidate.
+void AI_Spell_Research_Select(int16_t player_idx)
+{
+    STUB_HIT();
+    if (player_idx >= 0 && player_idx < NUM_PLAYERS) {
+        _players[player_idx].researching_spell_idx = _players[player_idx].research_spells[0];
+    }
+}

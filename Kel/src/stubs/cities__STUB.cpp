@@ -8,6 +8,7 @@
 #include "cities/Production_Screen.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
+#include "world/ALLOC.h"
 
 void City_Screen(void)
 {

@@ -3,6 +3,8 @@
 #include "Dialog_Boxes.h"
 #include "Pictures.h"
 #include "STU_Log.h"
+#include "heroes/Hero_Popups.h"
+#include "heroes/Item_Making.h"
 #include "heroes/Item_Screen.h"
 #include "heroes/Item_View.h"
 #include "heroes/Lairs.h"
@@ -51,3 +53,31 @@ void Draw_Item_Icon_With_Enchantment_Outline(int16_t item_idx, uint8_t *picture)
 }
 
 void Cycle_Item_Enchantment_Animation(void) { STUB_HIT(); }
+// No level-up pop-up; hire, mercenary and merchant offers are declined, and so are computer wizards'
+// heroes.
+void Hero_LevelUp_Popup(int16_t unit_idx) { STUB_HIT(); }
+
+void Hire_Hero_Popup(int16_t slot_idx, int16_t hero_type, int16_t kind) { STUB_HIT(); }
+
+int16_t Hire_Merc_Popup(int16_t unit_type, int16_t count, int16_t level, int16_t price)
+{
+    STUB_HIT();
+    return 0;
+}
+
+int16_t GUI_InHeroNaming = -1;
+
+void Merchant_Popup(void) { STUB_HIT(); }
+
+void AI_Accept_Hero(int16_t player_idx, int16_t slot_idx, int16_t hero_type) { STUB_HIT(); }
+
+// No item is made, so no merchant comes and no gift arrives.
+int16_t Make_Item(int16_t kind, const int16_t *requirements, int16_t flag)
+{
+    STUB_HIT();
+    return -1;
+}
+
+void Process_Item_Pool(int16_t item_count, int16_t *items) { STUB_HIT(); }
+
+void Player_Process_Item_Pool(int16_t player_idx, int16_t item_count, int16_t *items) { STUB_HIT(); }

@@ -1,9 +1,11 @@
 // Stand-ins of the magic screens.
+#include "magic/City_Spell_Effects.h"
 #include "magic/Magic_Screen.h"
 #include "magic/Spell_Research.h"
 #include "magic/Spellbook_Screen.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
+#include "world/ALLOC.h"
 
 void Magic_Screen(void)
 {
@@ -21,9 +23,60 @@ int16_t skill_staff_locked = 0;
 int16_t mana_staff_locked = 0;
 int16_t research_staff_locked = 0;
 
-// The research candidates stay as the saved game holds them.
+// The candidates are the wizard's researchable spells of the lowest band (common, uncommon, rare,
+// very rare) in spell order, at most eight; they go on the research list.
 int16_t Player_Research_Spells(int16_t player_idx)
 {
     STUB_HIT();
+    if (player_idx < 0 || player_idx >= _num_players || player_idx >= NUM_PLAYERS) {
+        return 0;
+    }
+    constexpr int CANDIDATES = 8;
+    auto open = [player_idx](int spell) {
+        uint8_t status = Player_Spell_Status(player_idx, spell);
+        return status == SS_RESEARCHABLE || status == SS_RESEARCH_LIST;
+    };
+    auto band = [](int spell) { return (spell - 1) % 40 / 10; };
+    int lowest = -1;
+    for (int spell = 1; spell <= NUM_SPELLS_STATUS; spell++) {
+        if (open(spell) && (lowest < 0 || band(spell) < lowest)) {
+            lowest = band(spell);
+        }
+    }
+    Player_Record &wizard = _players[player_idx];
+    int16_t count = 0;
+    for (int spell = 1; spell <= NUM_SPELLS_STATUS && count < CANDIDATES; spell++) {
+        if (open(spell) && band(spell) == lowest) {
+            wizard.research_spells[count++] = (int16_t)spell;
+            Player_Set_Spell_Status(player_idx, spell, SS_RESEARCH_LIST);
+        }
+    }
+    for (int k = count; k < CANDIDATES; k++) {
+        wizard.research_spells[k] = 0;
+    }
+    return count;
+}
+
+// The first research candidate, without a screen.
+void Spell_Research_Select(void)
+{
+    STUB_HIT();
+    _players[0].researching_spell_idx = _players[0].research_spells[0];
+}
+
+// No animation.
+void Learn_Spell_Animation(int16_t spell_idx, int16_t was_researched) { STUB_HIT(); }
+
+// The city is untouched.
+int16_t Apply_Call_The_Void(int16_t city_idx)
+{
+    STUB_HIT();
+    return 0;
+}
+
+int16_t Apply_Earthquake(int16_t city_idx, int16_t *item_count, int16_t *items)
+{
+    STUB_HIT();
+    *item_count = 0;
     return 0;
 }

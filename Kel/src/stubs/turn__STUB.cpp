@@ -5,7 +5,6 @@
 #include "turn/Building_Complete_Messages.h"
 #include "turn/Diplomacy_Screen.h"
 #include "turn/End_Of_Turn.h"
-#include "turn/Unit_Strength.h"
 #include "turn/Wizard_Conquest.h"
 
 void Next_Turn_Proc(void)
@@ -18,12 +17,6 @@ void Diplomacy_Screen__WIP(void)
 {
     STUB_HIT();
     Stub_Return_To_Main_Screen("Diplomacy_Screen");
-}
-
-int16_t Player_Units_Max_Range(int16_t player_idx, int16_t wx, int16_t wy, int16_t wp)
-{
-    STUB_HIT();
-    return 1;
 }
 
 // No message is queued before the turn's message step exists.
