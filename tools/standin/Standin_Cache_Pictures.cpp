@@ -73,6 +73,9 @@ void Write_UNITVIEW_LBX(const std::string &folder)
             archive.Add(Standin_Picture({Standin_Label(200, 90, 22, 17, "Unit", 15, 4)}));
         } else if (entry == 28) {
             archive.Add(Standin_Picture({Standin_Label(200, 120, 22, 17, "Units", 15, 4)}));
+        } else if (entry == 31 || entry == 32) {
+            // The production screen's list tabs: buildings on the left, units on the right.
+            archive.Add(Standin_Picture({Standin_Label(74, 11, entry == 31 ? 22 : 24, 17, "", 15)}));
         } else if (entry == 29) {
             archive.Add(Standin_Picture({Standin_Label(200, 20, 24, 17, "", 15)}));
         } else if ((entry >= 13 && entry <= 27) || entry >= 35) {

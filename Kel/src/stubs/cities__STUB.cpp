@@ -4,26 +4,13 @@
 #include "cities/City_Screen.h"
 #include "cities/Outpost_Screen.h"
 #include "cities/Outposts.h"
-#include "cities/Production_Screen.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
-
-void City_Screen(void)
-{
-    STUB_HIT();
-    Stub_Return_To_Main_Screen("City_Screen");
-}
 
 void CityList_Screen(void)
 {
     STUB_HIT();
     Stub_Return_To_Main_Screen("CityList_Screen");
-}
-
-void Production_Screen(void)
-{
-    STUB_HIT();
-    Stub_Return_To_Main_Screen("Production_Screen");
 }
 
 // Settling is refused until outposts can be founded.
@@ -34,8 +21,6 @@ int16_t Create_Outpost(int16_t wx, int16_t wy, int16_t wp, int16_t race, int16_t
             wp);
     return 0;
 }
-
-int16_t _city_idx = 0;
 
 void Outpost_Screen(int16_t from_city_add)
 {

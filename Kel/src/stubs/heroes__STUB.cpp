@@ -3,6 +3,7 @@
 #include "STU_Log.h"
 #include "heroes/Item_Screen.h"
 #include "heroes/Lairs.h"
+#include "heroes/Text_Lists.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 
@@ -21,4 +22,12 @@ int16_t Lair_Combat__WIP(int16_t lair_idx, int16_t player_idx)
         Warn0("Lairs cannot be explored yet.");
     }
     return 99;
+}
+
+const char *An(const char *word)
+{
+    STUB_HIT();
+    char c = word != nullptr ? word[0] : 0;
+    if (c >= 'a' && c <= 'z') c = (char)(c - 'a' + 'A');
+    return (c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U') ? "an" : "a";
 }

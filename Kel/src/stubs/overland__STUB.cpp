@@ -24,3 +24,21 @@ void Unit_List_Window(int16_t unit_idx, int16_t kind, int16_t x, int16_t y)
     STUB_HIT();
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Unit_List_Window__STUB: unit %d; not built yet", unit_idx);
 }
+
+void Thing_View_Draw__WIP(int16_t x, int16_t y, int16_t kind, int16_t index, Specials_List *list, int16_t count,
+                          uint8_t *item_picture)
+{
+    STUB_HIT();
+}
+
+void UV_Setup_ProdScr(int16_t count) { STUB_HIT(); }
+
+void UV_Clear_Specials_Fields(void) { STUB_HIT(); }
+
+void UV_Add_Specials_Fields(int16_t x, int16_t y, Specials_List *list, int16_t count, int16_t first) { STUB_HIT(); }
+
+void UV_Handle_Arrow_Buttons(int16_t field, int16_t *rows)
+{
+    STUB_HIT();
+    *rows = 0;
+}
