@@ -8,6 +8,7 @@
 
 #include "City_Screens_Fixture.h"
 #include "Dialog_Boxes.h"
+#include "Help.h"
 #include "STU_GRAF.h"
 #include "cities/City_Enchantment_List.h"
 #include "cities/City_Records.h"
@@ -375,6 +376,85 @@ TEST_F(City_Screen_Test, GarrisonClickLeavesWithTheCitysUnitsSelected)
     ASSERT_EQ(_unit_stack_count, 1);
     EXPECT_EQ(_unit_stack[0].unit_idx, unit);
     EXPECT_EQ(all_units_moved, 0);
+}
+
+TEST_F(City_Screen_Test, SellingWhatTheProductNeedsWarnsThenBuildsHousing)
+{
+    int16_t needed = -1, needing = -1;
+    for (int16_t b = 3; b < bt_City_Walls && needed < 0; ++b) {
+        int16_t r = bldg_data_table[b].reqd_bldg_1;
+        if (r >= 3 && r < bt_City_Walls && r != bt_Garrison && b != bt_Garrison) {
+            needed = r;
+            needing = b;
+        }
+    }
+    ASSERT_GE(needed, 0);
+    City().population = 8;
+    City().bldg_status[needed] = 1;
+    City().construction = needing;
+    Do_City_Calculations(0);
+    Then([] {});
+    Then([] {});
+    Script_Click([needed](int16_t *x, int16_t *y) { Building_At(needed, x, y); });
+    Then([&] { Note_Box(); });
+    Script_Key('\r');
+    Then([&] { Note_Box(); });
+    Script_Key('y');
+    Then([] {});
+    Script_Key('o');
+    City_Screen();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].rfind("Selling back your \x02", 0), 0u) << boxes[0];
+    EXPECT_NE(boxes[0].find("\x01 will cease production of your \x02"), std::string::npos) << boxes[0];
+    EXPECT_EQ(City().bldg_status[needed], 2);
+    EXPECT_EQ(City().construction, bt_Housing);
+}
+
+TEST_F(City_Screen_Test, OwnEnchantmentsTurnOffButNightshadeDoesNot)
+{
+    City().enchantments[ce_Nightshade] = 1;
+    City().enchantments[ce_Wall_of_Fire] = 1;
+    message_box_text[0] = '\0';
+    // Nightshade is listed first and belongs to nobody; Wall of Fire to the city's owner.
+    Then([] {});
+    Then([] {});
+    Script_Click_At(140, 52);
+    Then([&] { Note_Box(); });
+    Script_Click_At(140, 59);
+    Then([&] { Note_Box(); });
+    Script_Key('y');
+    Then([] {});
+    Script_Key('o');
+    City_Screen();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0], "") << "a click on the Nightshade line asks nothing";
+    EXPECT_EQ(boxes[1], "Do you wish to turn off the \x02Wall of Fire\x01  spell?");
+    EXPECT_EQ(City().enchantments[ce_Wall_of_Fire], 0);
+    EXPECT_EQ(City().enchantments[ce_Nightshade], 1);
+}
+
+TEST_F(City_Screen_Test, HelpEntriesFollowWhatIsShown)
+{
+    Set_City_Screen_Help_List();
+    City().race = rt_Dwarven;
+    City().food_units = 3;
+    City().production_units = 0;
+    City().gold_units = 0;
+    City().building_maintenance = 2;
+    City().mana_units = 0;
+    City().research_units = 1;
+    city_enchantment_display_count = 0;
+    city_screen_scanned_field = -1;
+    City_Screen_Set_Help_Entries();
+    EXPECT_EQ(_help_entries[1].help_idx, 279 + rt_Dwarven);
+    EXPECT_EQ(_help_entries[2].help_idx, 295);
+    EXPECT_EQ(_help_entries[3].help_idx, -1);
+    EXPECT_EQ(_help_entries[4].help_idx, 297);
+    EXPECT_EQ(_help_entries[5].help_idx, -1);
+    EXPECT_EQ(_help_entries[6].help_idx, 300);
+    EXPECT_EQ(_help_entries[7].help_idx, 301);
+    EXPECT_EQ(_help_entries[9].help_idx, 303);
+    EXPECT_EQ(_help_entries[14].help_idx, -1);
 }
 
 }  // namespace
