@@ -46,8 +46,8 @@ constexpr int16_t PRODUCT_BOX_X = 215;
 constexpr int16_t PRODUCT_BOX_Y = 147;
 constexpr int16_t PRODUCT_BOX_WIDTH = 44;
 constexpr int16_t PRODUCT_BOX_HEIGHT = 31;
-// Paragraphs of the scratch bitmap for the product's picture.
-constexpr uint16_t PRODUCT_BITMAP_PARAGRAPHS = 300;
+// The scratch bitmap for the product's picture holds any picture up to the size of the screen.
+constexpr uint16_t PRODUCT_BITMAP_PARAGRAPHS = 320 * 200 / 16 + 1;
 
 enum Icon_Kind : int { ik_Food = 0, ik_Production, ik_Gold, ik_Power, ik_Research };
 uint8_t *Small_Icon(int kind) { return gfx_backgrnd_seg[40 + kind]; }
@@ -288,7 +288,7 @@ void Draw_Product_Picture(const City_Record &city)
         Mark_Block(_screen_seg);
         uint8_t *bitmap = Allocate_Next_Block(_screen_seg, PRODUCT_BITMAP_PARAGRAPHS);
         int16_t x0 = 0, y0 = 0, w = 0, h = 0;
-        Create_Picture(PRODUCT_BOX_WIDTH * 2, PRODUCT_BOX_HEIGHT * 2, bitmap);
+        Create_Picture(1, 1, bitmap);
         Draw_Building_Picture_To_Bitmap(_city_idx, product, &x0, &y0, &w, &h, bitmap);
         FLIC_Set_LoopFrame_1(bitmap);
         Draw_Picture((int16_t)(PRODUCT_BOX_X + (PRODUCT_BOX_WIDTH - w) / 2 - x0),
