@@ -53,6 +53,7 @@ protected:
         Platform_Set_Synthetic_Mouse_Button(0);
         Platform_Keyboard_Buffer_Clear();
         Input_Reset_State();
+        Enable_Cancel();  // as the game runs: Esc reaches the screens' hot keys
         Clear_Fields();
         Deactivate_Auto_Function();
         Deactivate_Help_List();

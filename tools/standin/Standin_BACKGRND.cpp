@@ -19,6 +19,7 @@ void Write_BACKGRND_LBX(const std::string &folder)
         city.Fill_Rect(0, 0, 319, 199, 20);
         city.Fill_Rect(4, 100, 210, 195, 22);
         Standin_Print(city, 8, 104, "City", 5, 15);
+        city.Fill_Rect(215, 4, 314, 93, 0);  // the map window shows through
         entries[6] = Standin_Picture({city});
     }
     entries[7] = Standin_Word_Button(30, 14, 46, "Buy", 3);

@@ -99,6 +99,9 @@ void Write_UNITVIEW_LBX(const std::string &folder)
         } else if (entry == 28) {
             // The unit list: tall enough for nine rows, cut at the window's bottom edge.
             archive.Add(With_Palette(Standin_Picture({Standin_Label(238, 200, 22, 17, "Units", 15, 4)}), 244, 12));
+        } else if (entry == 31 || entry == 32) {
+            // The production screen's list tabs: buildings on the left, units on the right.
+            archive.Add(Standin_Picture({Standin_Label(74, 11, entry == 31 ? 22 : 24, 17, "", 15)}));
         } else if (entry == 29) {
             archive.Add(Standin_Picture({Standin_Label(238, 5, 24, 17, "", 15)}));
         } else if ((entry >= 13 && entry <= 27) || entry >= 35) {

@@ -4,28 +4,15 @@
 #include "cities/City_Screen.h"
 #include "cities/Outpost_Screen.h"
 #include "cities/Outposts.h"
-#include "cities/Product_List.h"
 #include "cities/Production_Screen.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 #include "world/ALLOC.h"
 
-void City_Screen(void)
-{
-    STUB_HIT();
-    Stub_Return_To_Main_Screen("City_Screen");
-}
-
 void CityList_Screen(void)
 {
     STUB_HIT();
     Stub_Return_To_Main_Screen("CityList_Screen");
-}
-
-void Production_Screen(void)
-{
-    STUB_HIT();
-    Stub_Return_To_Main_Screen("Production_Screen");
 }
 
 // Settling is refused until outposts can be founded.
@@ -36,8 +23,6 @@ int16_t Create_Outpost(int16_t wx, int16_t wy, int16_t wp, int16_t race, int16_t
             wp);
     return 0;
 }
-
-int16_t _city_idx = 0;
 
 void Outpost_Screen(int16_t from_city_add)
 {
@@ -52,5 +37,3 @@ void Enemy_City_Screen(void)
 }
 
 void Change_Home_City_Name_Popup(int16_t city_idx) { STUB_HIT(); }
-
-const char *building_description = "";
