@@ -46,6 +46,7 @@ int main(int argc, char **argv)
     Write_SPECIAL_LBX(folder);
     Write_FIGURES_LBX(folder);
     Write_INTRO_LBX(folder);
+    Write_NEWGAME_LBX(folder);
     Write_Saved_Games(folder);
     return 0;
 }
