@@ -91,3 +91,16 @@ expect_in_file "$LOG" "Newgame_Control: left to the main menu"
 cmp -s "$SET" "$E2E_TMP/set.before" || fail "Escape changed RAROZ.SET"
 cmp -s "$SAVE" "$E2E_TMP/save.before" || fail "Escape changed SAVE9.GAM"
 pass "Escape on the options screen changes nothing"
+
+# A continue file that cannot be written: the player is told, the menu comes back, and no older
+# continue game is taken for the new one.
+fresh_user
+mkdir -p "$SAVE"
+sed -e 's/^wait_screen Main_Screen 60s$/wait_screen Main_Menu_Screen 60s/' -e 's/^quit$/key q/' \
+  tests/scenarios/new_game_preset.txt > "$E2E_TMP/unwritable.txt"
+run_tolva ZOLAN --headless --scenario "$E2E_TMP/unwritable.txt"
+expect_rc 0
+expect_in_file "$LOG" "Newgame_Control: the new game could not be written to SAVE9.GAM"
+expect_not_in_file "$LOG" "[screen=105 MainScreen"
+[ -d "$SAVE" ] || fail "SAVE9.GAM was replaced"
+pass "an unwritable continue file leads back to the menu"
