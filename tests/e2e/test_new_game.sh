@@ -104,3 +104,13 @@ expect_in_file "$LOG" "Newgame_Control: the new game could not be written to SAV
 expect_not_in_file "$LOG" "[screen=105 MainScreen"
 [ -d "$SAVE" ] || fail "SAVE9.GAM was replaced"
 pass "an unwritable continue file leads back to the menu"
+
+# A custom wizard: portrait and name, eleven Life books, the Life spells as preselected.
+fresh_user
+run_tolva ZOLAN --headless --scenario tests/scenarios/new_game_custom.txt
+expect_rc 0
+expect_in_file "$LOG" "Newgame_Screen_5: Life spells chosen"
+expect_in_file "$LOG" "Newgame_Control: new game written to SAVE9.GAM"
+expect_py "u8(player(0, 0)), b[player(0, 1):player(0, 7)], u8(player(0, 22))" "(0, b'Merlin', 0)"
+expect_py "[i16(player(0, 90 + 2 * r)) for r in range(5)], sum(b[player(0, 100):player(0, 118)])" "([0, 0, 0, 11, 0], 0)"
+pass "a custom wizard's new game"
