@@ -51,6 +51,7 @@ int main(int argc, char **argv)
     Write_PORTRAIT_LBX(folder);
     Write_FIGURES_LBX(folder);
     Write_INTRO_LBX(folder);
+    Write_NEWGAME_LBX(folder);
     Write_Saved_Games(folder);
     return 0;
 }
