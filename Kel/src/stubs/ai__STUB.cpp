@@ -1,9 +1,11 @@
 // Stand-ins of the computer players' answers that the world rules ask for through hooks.
+#include "ai/AI_City_Production.h"
 #include "ai/AI_Landmass_Lists.h"
 #include "ai/AI_Mercenaries.h"
 
 #include "stubs/STUB_HIT.h"
 #include "world/ALLOC.h"
+#include "world/Building_Data_Record.h"
 
 int16_t AI_Accept_Mercenaries(int16_t player_idx, int16_t cost)
 {
@@ -17,3 +19,12 @@ int16_t AI_Accept_Mercenaries(int16_t player_idx, int16_t cost)
 void Build_Land_Linked_List(void) { STUB_HIT(); }
 
 void Build_Dock_Linked_List(void) { STUB_HIT(); }
+
+// The city builds its housing until the computer chooses.
+void Player_Colony_Autobuild_HP(int16_t city_idx)
+{
+    STUB_HIT();
+    if (city_idx >= 0 && city_idx < _cities) {
+        _CITIES[city_idx].construction = bt_Housing;
+    }
+}

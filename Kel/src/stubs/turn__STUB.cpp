@@ -2,7 +2,6 @@
 #include "STU_Log.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
-#include "turn/Building_Complete_Messages.h"
 #include "turn/Diplomacy_Screen.h"
 #include "turn/End_Of_Turn.h"
 #include "turn/Unit_Strength.h"
@@ -25,9 +24,6 @@ int16_t Player_Units_Max_Range(int16_t player_idx, int16_t wx, int16_t wy, int16
     STUB_HIT();
     return 1;
 }
-
-// No message is queued before the turn's message step exists.
-void City_Delete_Building_Complete_Messages(int16_t city_idx) { STUB_HIT(); }
 
 void Resolve_Wizard_Conquest(int16_t loser_idx, int16_t victor_idx, int16_t city_idx)
 {
