@@ -41,7 +41,7 @@ constexpr int MESSAGE_RECORD_SIZE = 150;
 constexpr int16_t MESSAGE_TOO_MANY_UNITS = 66;
 
 // The spell of each global-enchantment slot that the other wizards react to.
-constexpr int16_t Global_Slot_Spells[] = {197, 198, 188, 59, 57, 79, 80, 34, 40, 38,
+constexpr int16_t Global_Slot_Spells[] = {197, 198, 188, 59,  57,  79,  80,  34,  40,  38,
                                           116, 117, 114, 113, 120, 157, 156, 158, 127, 154};
 
 int16_t Saturate_I16(int32_t value)
