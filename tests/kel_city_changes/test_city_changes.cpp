@@ -251,3 +251,16 @@ TEST_F(City_Changes, NoSpellBeingCastClearsItsFirstCost)
     EXPECT_EQ(_players[0].casting_cost_original, 0);
     EXPECT_EQ(_players[1].casting_cost_original, 200);
 }
+
+TEST_F(City_Changes, PestilenceTakesAPointWhenItsDrawIsBelowThePopulation)
+{
+    int16_t crowded = Steady_City(0, 10, 11);  // every draw of 1..10 is below 11
+    int16_t lone = Steady_City(0, 20, 1);      // no draw is below 1
+    _CITIES[crowded].enchantments[ce_Pestilence] = 2;
+    _CITIES[lone].enchantments[ce_Pestilence] = 2;
+    Apply_City_Changes();
+    EXPECT_EQ(_CITIES[crowded].population, 10);
+    EXPECT_EQ(_CITIES[lone].population, 1);
+    ASSERT_EQ(MSG_CityDeath_Count, 1);
+    EXPECT_EQ(MSG_CityDeath_Array[0], crowded);
+}
