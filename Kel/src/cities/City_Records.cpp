@@ -9,6 +9,7 @@
 #include "cities/Product_Rules.h"
 #include "random.h"
 #include "turn/Building_Complete_Messages.h"
+#include "turn/Report_Queues.h"
 #include "turn/Wizard_Conquest.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
@@ -67,6 +68,7 @@ void Treasury_Add(int16_t &reserve, int32_t amount)
 void City_Records_City_Removed(int16_t city_idx)
 {
     City_Delete_Building_Complete_Messages(city_idx);
+    Report_Queues_City_Removed(city_idx);
     if (_city_idx == city_idx) {
         _city_idx = -1;
     } else if (_city_idx > city_idx) {

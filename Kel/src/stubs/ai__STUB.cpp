@@ -1,10 +1,12 @@
 // Stand-ins of the computer players' answers that the world rules ask for through hooks.
+#include "ai/AI_City_Production.h"
 #include "ai/AI_Landmass_Lists.h"
 #include "ai/AI_Mercenaries.h"
 #include "ai/AI_Spell_Research.h"
 
 #include "stubs/STUB_HIT.h"
 #include "world/ALLOC.h"
+#include "world/Building_Data_Record.h"
 
 int16_t AI_Accept_Mercenaries(int16_t player_idx, int16_t cost)
 {
@@ -25,5 +27,14 @@ void AI_Spell_Research_Select(int16_t player_idx)
     STUB_HIT();
     if (player_idx >= 0 && player_idx < NUM_PLAYERS) {
         _players[player_idx].researching_spell_idx = _players[player_idx].research_spells[0];
+    }
+}
+
+// The city builds its housing until the computer chooses.
+void Player_Colony_Autobuild_HP(int16_t city_idx)
+{
+    STUB_HIT();
+    if (city_idx >= 0 && city_idx < _cities) {
+        _CITIES[city_idx].construction = bt_Housing;
     }
 }

@@ -1,5 +1,6 @@
 // Stand-ins of the magic screens.
 #include "magic/City_Spell_Effects.h"
+#include "magic/Enchantment_Effects.h"
 #include "magic/Magic_Screen.h"
 #include "magic/Spell_Research.h"
 #include "magic/Spellbook_Screen.h"
@@ -80,3 +81,14 @@ int16_t Apply_Earthquake(int16_t city_idx, int16_t *item_count, int16_t *items)
     *item_count = 0;
     return 0;
 }
+
+// Enchantments take no effect at the end of a turn yet, and leave relations as they are.
+void Apply_Consecration(int16_t city_idx) { STUB_HIT(); }
+void Apply_Stream_Of_Life(int16_t city_idx) { STUB_HIT(); }
+void Apply_Chaos_Rift(int16_t city_idx) { STUB_HIT(); }
+void Apply_Gaias_Blessing(int16_t city_idx) { STUB_HIT(); }
+void Apply_Nightshade_Dispel(int16_t city_idx) { STUB_HIT(); }
+void Apply_Great_Wasting(int16_t player_idx) { STUB_HIT(); }
+void Apply_Meteor_Storm(int16_t player_idx) { STUB_HIT(); }
+void Apply_Armageddon(int16_t player_idx) { STUB_HIT(); }
+void Change_Relations_For_Enchantments(int16_t player_idx, int16_t spell_idx, int16_t amount) { STUB_HIT(); }

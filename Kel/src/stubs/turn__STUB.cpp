@@ -2,7 +2,6 @@
 #include "STU_Log.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
-#include "turn/Building_Complete_Messages.h"
 #include "turn/Diplomacy_Screen.h"
 #include "turn/End_Of_Turn.h"
 #include "turn/Wizard_Conquest.h"
@@ -18,9 +17,6 @@ void Diplomacy_Screen__WIP(void)
     STUB_HIT();
     Stub_Return_To_Main_Screen("Diplomacy_Screen");
 }
-
-// No message is queued before the turn's message step exists.
-void City_Delete_Building_Complete_Messages(int16_t city_idx) { STUB_HIT(); }
 
 void Resolve_Wizard_Conquest(int16_t loser_idx, int16_t victor_idx, int16_t city_idx)
 {
