@@ -1,6 +1,7 @@
 // Stand-ins of the computer players' answers that the world rules ask for through hooks.
 #include "ai/AI_Landmass_Lists.h"
 #include "ai/AI_Mercenaries.h"
+#include "ai/AI_Unit_Orders.h"
 
 #include "stubs/STUB_HIT.h"
 #include "world/ALLOC.h"
@@ -17,3 +18,17 @@ int16_t AI_Accept_Mercenaries(int16_t player_idx, int16_t cost)
 void Build_Land_Linked_List(void) { STUB_HIT(); }
 
 void Build_Dock_Linked_List(void) { STUB_HIT(); }
+
+void Player_Clear_All_Unit_Orders(int16_t player_idx)
+{
+    STUB_HIT();
+    if (player_idx <= 0 || player_idx >= NUM_PLAYERS) {
+        return;
+    }
+    for (int16_t unit_idx = 0; unit_idx < _units; unit_idx++) {
+        Unit_Record &unit = _UNITS[unit_idx];
+        if (unit.owner_idx == player_idx && unit.Status != us_BuildRoad) {
+            unit.Status = us_Ready;
+        }
+    }
+}
