@@ -16,9 +16,9 @@ TEST_F(Diplomacy_Tables, LabelsFollowBandsOfTwentyAndClampStrayBytes)
         const char *label;
         int band;
     } cases[] = {
-        {-100, "Hate", 0},    {-81, "Hate", 0},       {-80, "Troubled", 1}, {-1, "Unease", 4}, {0, "Neutral", 5},
-        {19, "Neutral", 5},   {20, "Relaxed", 6},     {99, "Friendly", 9},  {100, "Harmony", 10},
-        {127, "Harmony", 10}, {-128, "Hate", 0},      {3000, "Harmony", 10},
+        {-100, "Hate", 0},    {-81, "Hate", 0},     {-80, "Troubled", 1}, {-1, "Unease", 4},
+        {0, "Neutral", 5},    {19, "Neutral", 5},   {20, "Relaxed", 6},   {99, "Friendly", 9},
+        {100, "Harmony", 10}, {127, "Harmony", 10}, {-128, "Hate", 0},    {3000, "Harmony", 10},
     };
     for (const Case &c : cases) {
         EXPECT_STREQ(Diplomacy_Relation_Label(static_cast<int16_t>(c.relation)), c.label) << c.relation;

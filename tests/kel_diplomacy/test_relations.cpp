@@ -110,8 +110,7 @@ TEST_F(Diplomacy_Relations, IgnoredChangesTouchNothingAndDrawNothing)
         Player_Record before[NUM_PLAYERS];
         memcpy(before, _players, sizeof(before));
         uint32_t seed = Get_Random_Seed();
-        Change_Relations(static_cast<int16_t>(c.amount), static_cast<int16_t>(c.a), static_cast<int16_t>(c.b), 5, 0,
-                         0);
+        Change_Relations(static_cast<int16_t>(c.amount), static_cast<int16_t>(c.a), static_cast<int16_t>(c.b), 5, 0, 0);
         EXPECT_EQ(memcmp(before, _players, sizeof(before)), 0) << c.what;
         EXPECT_EQ(Get_Random_Seed(), seed) << c.what;
     }
@@ -220,7 +219,7 @@ TEST_F(Diplomacy_Relations, DriftMovesTowardTheDefaultAndMirrorsEveryPair)
         }
     _players[2].Dipl_Relation[2] = 40;
     _players[2].Dipl_Pending_Strength[0] = -8;  // an order holds the relation this turn
-    _players[0].Dipl_Relation[1] = 77;         // the human's copy is overwritten by the mirror
+    _players[0].Dipl_Relation[1] = 77;          // the human's copy is overwritten by the mirror
 
     // Growth draws once per pair (no treaty), then per computer wizard and player a draw of 105
     // and, as every relation here is below it, a step of 1..2.

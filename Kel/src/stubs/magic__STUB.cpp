@@ -1,4 +1,5 @@
 // Stand-ins of the magic screens.
+#include "magic/Conquest_Spells.h"
 #include "magic/Magic_Screen.h"
 #include "magic/Spell_Research.h"
 #include "magic/Spellbook_Screen.h"
@@ -27,3 +28,6 @@ int16_t Player_Research_Spells(int16_t player_idx)
     STUB_HIT();
     return 0;
 }
+
+// Nothing is taken from the ruins until the spell trades exist.
+void Conquest_Spells(int16_t victor_idx, int16_t loser_idx) { STUB_HIT(); }

@@ -9,8 +9,7 @@ const char diplo_state[NUM_RELATION_LABELS][DIPL_LABEL_SIZE] = {
     "Hate", "Troubled", "Tense", "Restless", "Unease", "Neutral", "Relaxed", "Calm", "Peaceful", "Friendly", "Harmony",
 };
 
-const char *const _treaty_type_names[NUM_TREATY_TYPES] = {"No Treaty", "Wizard Pact", "Alliance", "War",
-                                                          "Final War"};
+const char *const _treaty_type_names[NUM_TREATY_TYPES] = {"No Treaty", "Wizard Pact", "Alliance", "War", "Final War"};
 
 const int16_t TBL_AI_PRS_IDK_Mod[NUM_PERSONALITIES] = {0, 10, 20, 30, 40, 50};
 

@@ -116,7 +116,8 @@ void Change_Relations(int16_t amount, int16_t a, int16_t b, int16_t reason, int1
         if (reason == 10 && RANDOM(100) < 11) {
             Declare_War(a, b);
         }
-        if (a == 0 && reason != 0 && std::abs(change) > std::abs(static_cast<int32_t>(_players[0].Dipl_Pending_Strength[b]))) {
+        if (a == 0 && reason != 0 &&
+            std::abs(change) > std::abs(static_cast<int32_t>(_players[0].Dipl_Pending_Strength[b]))) {
             Set_Pending_Order(b, change, reason, city, param);
         }
     }
@@ -247,8 +248,8 @@ void Modifier_Diplomacy_Adjustments(void)
             if (j == i || pi.Dipl_Treaty[j] == tt_Final_War) {
                 continue;
             }
-            for (int16_t *patience : {&pi.Dipl_Treaty_Patience[j], &pi.Dipl_Exchange_Patience[j],
-                                      &pi.Dipl_Peace_Patience[j]}) {
+            for (int16_t *patience :
+                 {&pi.Dipl_Treaty_Patience[j], &pi.Dipl_Exchange_Patience[j], &pi.Dipl_Peace_Patience[j]}) {
                 if (*patience < 0) {
                     *patience = static_cast<int16_t>(*patience + RANDOM(5));
                 }
@@ -290,7 +291,8 @@ void Clamp_Treaty_Patience(void)
     for (int16_t i = 0; i < wizards; i++) {
         for (int16_t j = 0; j < wizards; j++) {
             if (i != j) {
-                _players[i].Dipl_Treaty_Patience[j] = std::clamp<int16_t>(_players[i].Dipl_Treaty_Patience[j], -200, 120);
+                _players[i].Dipl_Treaty_Patience[j] =
+                    std::clamp<int16_t>(_players[i].Dipl_Treaty_Patience[j], -200, 120);
             }
         }
     }
