@@ -3,6 +3,7 @@
 #include "ai/AI_Landmass_Lists.h"
 #include "ai/AI_Mercenaries.h"
 #include "ai/AI_Spell_Research.h"
+#include "ai/AI_Unit_Orders.h"
 
 #include "stubs/STUB_HIT.h"
 #include "world/ALLOC.h"
@@ -36,5 +37,19 @@ void Player_Colony_Autobuild_HP(int16_t city_idx)
     STUB_HIT();
     if (city_idx >= 0 && city_idx < _cities) {
         _CITIES[city_idx].construction = bt_Housing;
+    }
+}
+
+void Player_Clear_All_Unit_Orders(int16_t player_idx)
+{
+    STUB_HIT();
+    if (player_idx <= 0 || player_idx >= NUM_PLAYERS) {
+        return;
+    }
+    for (int16_t unit_idx = 0; unit_idx < _units; unit_idx++) {
+        Unit_Record &unit = _UNITS[unit_idx];
+        if (unit.owner_idx == player_idx && unit.Status != us_BuildRoad) {
+            unit.Status = us_Ready;
+        }
     }
 }

@@ -1,5 +1,6 @@
 // Stand-ins of the magic screens.
 #include "magic/City_Spell_Effects.h"
+#include "magic/Conquest_Spells.h"
 #include "magic/Enchantment_Effects.h"
 #include "magic/Magic_Screen.h"
 #include "magic/Spell_Research.h"
@@ -92,3 +93,6 @@ void Apply_Great_Wasting(int16_t player_idx) { STUB_HIT(); }
 void Apply_Meteor_Storm(int16_t player_idx) { STUB_HIT(); }
 void Apply_Armageddon(int16_t player_idx) { STUB_HIT(); }
 void Change_Relations_For_Enchantments(int16_t player_idx, int16_t spell_idx, int16_t amount) { STUB_HIT(); }
+
+// Nothing is taken from the ruins until the spell trades exist.
+void Conquest_Spells(int16_t victor_idx, int16_t loser_idx) { STUB_HIT(); }
