@@ -173,7 +173,7 @@ TEST_F(City_Ops, ALostRequirementCancelsTheProductByOwner)
         City_Check_Production(rival);
         EXPECT_EQ(g_bldg_msg_ctr, 1) << "product " << product;
         EXPECT_EQ(MSG_Building_Complete[0].city_idx, human);
-        EXPECT_EQ(MSG_Building_Complete[0].bldg_idx, -product);
+        EXPECT_EQ((int)MSG_Building_Complete[0].bldg_idx, -product);
         EXPECT_EQ(_CITIES[human].construction, product) << "the human is told first";
         EXPECT_EQ(_CITIES[rival].construction, PRODUCT_CANCELLED);
     }

@@ -182,7 +182,7 @@ TEST_F(City_Changes, ABuildingCompletesReplacesItsPredecessorAndIsQueuedForTheHu
     EXPECT_EQ(_CITIES[human].Prod_Accu, 0);
     ASSERT_EQ(g_bldg_msg_ctr, 1);
     EXPECT_EQ(MSG_Building_Complete[0].city_idx, human);
-    EXPECT_EQ(MSG_Building_Complete[0].bldg_idx, 12);
+    EXPECT_EQ((int)MSG_Building_Complete[0].bldg_idx, 12);
     EXPECT_EQ(_CITIES[neutral].bldg_status[12], -1) << "a neutral city puts in half its production";
     EXPECT_EQ(_CITIES[neutral].Prod_Accu, buildings[12].construction_cost - 5);
 
@@ -212,7 +212,7 @@ TEST_F(City_Changes, DestroyingACityDropsItsQueueEntriesAndRenumbersTheLaterOnes
     Destroy_City(4);
     ASSERT_EQ(g_bldg_msg_ctr, 2);
     EXPECT_EQ(MSG_Building_Complete[0].city_idx, 2);
-    EXPECT_EQ(MSG_Building_Complete[0].bldg_idx, 10);
+    EXPECT_EQ((int)MSG_Building_Complete[0].bldg_idx, 10);
     EXPECT_EQ(MSG_Building_Complete[1].city_idx, 5);
     EXPECT_EQ(MSG_Building_Complete[1].bldg_idx, 12);
     ASSERT_EQ(MSG_CityGrowth_Count, 1) << "the report names no city that is gone";

@@ -48,7 +48,7 @@ TEST_F(EndOfTurn_Magic, PowerSplitBooksManaAndSkillWithTheirCaps)
     _players[0].research_cost_remaining = 30;
     Players_Apply_Magic_Power();
     EXPECT_EQ(wizard.mana_reserve, 32000);
-    EXPECT_EQ(wizard.spell_casting_skill, 10 + 75) << "Archmage: skill income x 3 / 2";
+    EXPECT_EQ((int)wizard.spell_casting_skill, 10 + 75) << "Archmage: skill income x 3 / 2";
     EXPECT_EQ(_players[0].research_cost_remaining, 0) << "never below 0";
 
     wizard.casting_spell_idx = SPELL_OF_RETURN;

@@ -83,7 +83,7 @@ TEST_F(NewGame_Heroes, PicksGoToTheirKind)
                     EXPECT_EQ(hero.abilities & FIGHTER_BITS, premade.abilities & FIGHTER_BITS);
                 }
                 if (premade.picks == 0) {
-                    EXPECT_EQ(hero.abilities, premade.abilities);
+                    EXPECT_EQ((uint32_t)hero.abilities, (uint32_t)premade.abilities);
                 }
                 for (int k = 0; k < 4; k++) EXPECT_EQ(hero.Spells[k], premade.spells[k]);
                 for (const Graded_Bits &g : FIGHTER_ABILITIES) {
@@ -156,7 +156,7 @@ TEST_F(NewGame_Heroes, EachPlayerRolledSeparatelyNeutralUntouched)
     for (int t = 0; t < NUM_HERO_TYPES; t++) differing += _HEROES2[0][t].abilities != _HEROES2[1][t].abilities;
     EXPECT_GT(differing, 0);
     EXPECT_EQ(_HEROES2[NEUTRAL_PLAYER_IDX][6].Level, 3);
-    EXPECT_EQ(_HEROES2[NEUTRAL_PLAYER_IDX][6].abilities, 0x5u);
+    EXPECT_EQ((uint32_t)_HEROES2[NEUTRAL_PLAYER_IDX][6].abilities, 0x5u);
     std::vector<uint8_t> first = World_Image();
     Roll(11);
     EXPECT_TRUE(first == World_Image());

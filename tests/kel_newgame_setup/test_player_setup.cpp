@@ -125,7 +125,7 @@ TEST_F(NewGame_Players, CastingSkillFromBooks)
         _players[1].spell_casting_skill = 12345;
         Init_Players();
         EXPECT_EQ(_players[1].Nominal_Skill, c.skill) << c.skill;
-        EXPECT_EQ(_players[1].spell_casting_skill, c.points) << c.skill;
+        EXPECT_EQ((int)_players[1].spell_casting_skill, c.points) << c.skill;
     }
 }
 
@@ -332,7 +332,7 @@ TEST_F(NewGame_Players, RuntimeSetUpOfAWholeGame)
         }
         EXPECT_EQ(msg_unit_lost_ctr, 0);
         EXPECT_EQ(events_table->words[ev_Last_Event_Turn], 77) << "the events are reset before, not here";
-        EXPECT_EQ(_HEROES2[0][0].abilities, (uint32_t)hab_Constitution);
+        EXPECT_EQ((uint32_t)_HEROES2[0][0].abilities, (uint32_t)hab_Constitution);
     }
 }
 
