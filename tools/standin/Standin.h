@@ -74,6 +74,7 @@ void Write_HELP_LBX(const std::string &folder);
 void Write_HLPENTRY_LBX(const std::string &folder);
 void Write_LISTDAT_LBX(const std::string &folder);
 void Write_BUILDESC_LBX(const std::string &folder);
+void Write_RELOAD_LBX(const std::string &folder);
 
 // Sound entries (16-byte sound header, then the data).
 Bytes Standin_VOC_Entry(const Bytes &samples, uint8_t time_constant);

@@ -37,6 +37,7 @@ int main(int argc, char **argv)
     Write_HLPENTRY_LBX(folder);
     Write_LISTDAT_LBX(folder);
     Write_BUILDESC_LBX(folder);
+    Write_RELOAD_LBX(folder);
     Write_TERRAIN_LBX(folder);
     Write_MAPBACK_LBX(folder);
     Write_MAIN_LBX(folder);
