@@ -3,7 +3,6 @@
 #include "cities/CityList_Screen.h"
 #include "cities/City_Screen.h"
 #include "cities/Outpost_Screen.h"
-#include "cities/Outposts.h"
 #include "cities/Product_List.h"
 #include "cities/Production_Screen.h"
 #include "stubs/STUB_HIT.h"
@@ -27,29 +26,12 @@ void Production_Screen(void)
     Stub_Return_To_Main_Screen("Production_Screen");
 }
 
-// Settling is refused until outposts can be founded.
-int16_t Create_Outpost(int16_t wx, int16_t wy, int16_t wp, int16_t race, int16_t owner_idx, int16_t unit_idx)
-{
-    STUB_HIT();
-    STU_LOG(SEV_INFO, LC_GENERAL, "Create_Outpost__STUB: no outpost at (%d, %d, %d) yet; settling is refused", wx, wy,
-            wp);
-    return 0;
-}
-
 int16_t _city_idx = 0;
-
-void Outpost_Screen(int16_t from_city_add)
-{
-    STUB_HIT();
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "Outpost_Screen__STUB: city %d; not built yet", _city_idx);
-}
 
 void Enemy_City_Screen(void)
 {
     STUB_HIT();
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Enemy_City_Screen__STUB: city %d; not built yet", _city_idx);
 }
-
-void Change_Home_City_Name_Popup(int16_t city_idx) { STUB_HIT(); }
 
 const char *building_description = "";
