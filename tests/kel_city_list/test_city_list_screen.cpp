@@ -72,11 +72,7 @@ TEST_F(City_List_Test, DownStepsByListLength)
         int cities;
         std::vector<int16_t> firsts;  // first row after each down step that is offered
     } cases[] = {
-        {12, {1, 2, 3}},
-        {20, {5, 10, 11}},
-        {4, {}},
-        {9, {}},
-        {10, {1}},
+        {12, {1, 2, 3}}, {20, {5, 10, 11}}, {4, {}}, {9, {}}, {10, {1}},
     };
     for (const Case &c : cases) {
         Make_Cities(c.cities);

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "Allocate.h"
 #include "Animation.h"
 #include "Fields.h"
 #include "Fonts.h"
@@ -53,6 +54,7 @@ constexpr int16_t REDUCED_Y = 162;
 constexpr int16_t REDUCED_WIDTH = 49;
 constexpr int16_t REDUCED_HEIGHT = 33;
 constexpr int16_t NO_FIELD = -1000;
+constexpr uint16_t REDUCED_MAP_LIST_PARAGRAPHS = 153;
 
 uint8_t *m_background = nullptr;
 uint8_t *m_ok_button = nullptr;
@@ -97,6 +99,8 @@ void CityList_Screen_Load(void)
         m_up_arrow = LBX_Reload_Next("ARMYLIST", 1, _screen_seg);
         m_down_arrow = LBX_Reload_Next("ARMYLIST", 2, _screen_seg);
     }
+    // The reduced map's own block follows the pictures, which took the arena from its start.
+    _reduced_map_seg = Allocate_Next_Block(_screen_seg, REDUCED_MAP_LIST_PARAGRAPHS);
 }
 
 void CityList_Add_List_Fields(void)
@@ -144,8 +148,8 @@ void Draw_Title(void)
         int16_t y;
         uint8_t colour;
     };
-    static const Pass passes[6] = {{162, 5, 237}, {161, 5, 237}, {162, 4, 237}, {161, 3, 238}, {160, 4, 238},
-                                   {161, 4, 239}};
+    static const Pass passes[6] = {{162, 5, 237}, {161, 5, 237}, {162, 4, 237},
+                                   {161, 3, 238}, {160, 4, 238}, {161, 4, 239}};
     for (const Pass &p : passes) {
         uint8_t colours[16];
         std::memset(colours, p.colour, sizeof colours);
@@ -153,8 +157,7 @@ void Draw_Title(void)
         Set_Font_Style(4, 15, 15, 15);
         Print_Centered(p.x, p.y, title);
     }
-    static const uint8_t last[16] = {236, 177, 178, 177, 176, 176, 176, 176,
-                                     176, 176, 176, 176, 176, 176, 176, 176};
+    static const uint8_t last[16] = {236, 177, 178, 177, 176, 176, 176, 176, 176, 176, 176, 176, 176, 176, 176, 176};
     Set_Font_Colors_15(4, last);
     Set_Font_Style(4, 15, 15, 15);
     Print_Centered(160, 3, title);
@@ -218,10 +221,7 @@ void CityList_Restore_First_Item(void)
 
 int16_t CityList_Can_Scroll_Up(void) { return list_first_item > 0 ? 1 : 0; }
 
-int16_t CityList_Can_Scroll_Down(void)
-{
-    return list_first_item + CITY_LIST_ROWS < m_city_list_count ? 1 : 0;
-}
+int16_t CityList_Can_Scroll_Down(void) { return list_first_item + CITY_LIST_ROWS < m_city_list_count ? 1 : 0; }
 
 void CityList_Scroll_Up(void)
 {
