@@ -42,7 +42,8 @@ void City_Built_Building_Text(int16_t city_idx, int16_t bldg_idx, char *text, si
 {
     if (text == nullptr || size == 0) return;
     text[0] = '\0';
-    if (city_idx < 0 || city_idx >= NUM_CITIES || bldg_idx < 0 || bldg_idx >= NUM_BUILDINGS || bldg_data_table == nullptr)
+    if (city_idx < 0 || city_idx >= NUM_CITIES || bldg_idx < 0 || bldg_idx >= NUM_BUILDINGS ||
+        bldg_data_table == nullptr)
         return;
     const City_Record &city = _CITIES[city_idx];
     const char *full = bldg_data_table[bldg_idx].name;
