@@ -425,6 +425,11 @@ void Notify_Slide_Step(int16_t slides)
 void Notify_Draw_Picture(uint8_t *picture, int16_t x, int16_t y)
 {
     if (picture == nullptr) return;
+    // A picture already rendered into a bitmap is drawn as it is.
+    if (LE_U16(picture + PICTURE_MAGIC) == PICTURE_BITMAP_MAGIC) {
+        Draw_Picture(x, y, picture);
+        return;
+    }
     uint32_t bytes = PICTURE_BITMAP_HEADER + (uint32_t)FLIC_Get_Width(picture) * FLIC_Get_Height(picture);
     if (bytes > NOTIFY_BITMAP_BYTES) {
         Picture_Warn_Malformed(picture, "larger than the screen; not shown in the notification");

@@ -72,7 +72,8 @@ void Dialog_Boxes_Register_Game_Data(const uint8_t *human_realm_books, const int
 int16_t Notify_Mascot(const int16_t *realm_books);
 
 // type 0-3 picks the box, picture frame and gem frame; gem_frame non-zero shows the gem frame;
-// pictures may be null; colour_slide 0 none, 1 or 2; darken 1 shades the screen behind.
+// pictures (archive pictures or rendered bitmaps) may be null; colour_slide 0 none, 1 or 2; darken 1 shades the screen
+// behind.
 void Notify1(int16_t centre_x, int16_t y, int16_t type, const char *text, int16_t gem_frame, uint8_t *picture1,
              int16_t picture1_x, int16_t picture1_y, uint8_t *picture2, int16_t picture2_x, int16_t picture2_y,
              int16_t colour_slide, int16_t darken);

@@ -72,7 +72,8 @@ pass "a Myrran wizard starts on the second plane"
 fresh_user
 scenario "wait_screen Main_Menu_Screen 10s" "wait 5f" "key n" "wait 20f" "click 280 186" "wait 20f" \
          "click 203 34" "wait 10f" "enter" "wait 10f" "click 240 150" "wait 10f" "enter" "wait 10f" \
-         "click 240 41" "wait 15f" "click 240 60" "wait_screen Main_Screen 60s" "wait 5f" "quit"
+         "click 240 41" "wait 15f" "click 240 60" "wait_screen Main_Screen 60s" "wait 10f" "enter" "wait 10f" \
+         "quit"
 run_tolva ZOLAN --headless --scenario "$E2E_TMP/scenario.txt"
 expect_rc 0
 expect_in_file "$LOG" "Newgame_Screen_6: Beastmen refused without the Myrran retort"
@@ -96,8 +97,8 @@ pass "Escape on the options screen changes nothing"
 # continue game is taken for the new one.
 fresh_user
 mkdir -p "$SAVE"
-sed -e 's/^wait_screen Main_Screen 60s$/wait_screen Main_Menu_Screen 60s/' -e 's/^quit$/key q/' \
-  tests/scenarios/new_game_preset.txt > "$E2E_TMP/unwritable.txt"
+sed -e '/^wait_screen Main_Screen 60s$/,$d' tests/scenarios/new_game_preset.txt > "$E2E_TMP/unwritable.txt"
+printf '%s\n' "wait_screen Main_Menu_Screen 60s" "wait 10f" "key q" >> "$E2E_TMP/unwritable.txt"
 run_tolva ZOLAN --headless --scenario "$E2E_TMP/unwritable.txt"
 expect_rc 0
 expect_in_file "$LOG" "Newgame_Control: the new game could not be written to SAVE9.GAM"

@@ -77,6 +77,7 @@ void Write_BUILDESC_LBX(const std::string &folder);
 void Write_EVENTS_LBX(const std::string &folder);
 void Write_EVENTMSG_LBX(const std::string &folder);
 void Write_NEWGAME_LBX(const std::string &folder);
+void Write_RELOAD_LBX(const std::string &folder);
 
 // Sound entries (16-byte sound header, then the data).
 Bytes Standin_VOC_Entry(const Bytes &samples, uint8_t time_constant);

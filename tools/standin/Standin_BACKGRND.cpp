@@ -3,9 +3,9 @@
 #include "Standin_Text.h"
 
 // Backgrounds and city-screen pieces: 0 the half background, 3 the combat screen's bottom, 4 the
-// mirror, 6 the city screen, 7-9 Buy, Change and OK, 10 the new-building notice, 11/12 resources,
+// mirror, 6 the city screen, 7-9 Buy, Change and OK, 10 the new-building grass panel, 11/12 resources,
 // 13 block-out, 14 locked Buy, 15/16 spell arrows, 18 the mirror frame, 24 the red button, 25-27
-// lair border and bottoms, 32/33 outpost backgrounds, 34-39 outpost icons, 40-44 small and 88-93
+// lair border and bottoms, 32 the outpost view, 33 the name panel, 34-39 outpost icons, 40-44 small and 88-93
 // big resource icons, 94/95 grey bread, 45-58 workers, 59-72 farmers and 74-87 rebels by race,
 // 73 black gold. The others are fillers.
 void Write_BACKGRND_LBX(const std::string &folder)
@@ -25,7 +25,12 @@ void Write_BACKGRND_LBX(const std::string &folder)
     entries[7] = Standin_Word_Button(30, 14, 46, "Buy", 3);
     entries[8] = Standin_Word_Button(38, 14, 46, "Change", 3);
     entries[9] = Standin_Word_Button(30, 14, 46, "OK", 3);
-    entries[10] = Standin_Picture({Standin_Label(120, 40, 58, 17, "Built", 15, 4)});
+    {
+        Standin_Frame grass(45, 52, 0);  // the new-building panel: a grass square below a clear top
+        grass.Fill_Rect(0, 30, 44, 51, 58);
+        grass.Fill_Rect(2, 32, 42, 49, 57);
+        entries[10] = Standin_Picture({grass});
+    }
     entries[11] = Standin_Thing(10, 10, 10, "+");
     entries[12] = Standin_Thing(10, 10, 12, "!");
     entries[13] = Standin_Picture({Standin_Frame(30, 14, 22)});
@@ -37,11 +42,23 @@ void Write_BACKGRND_LBX(const std::string &folder)
     entries[25] = Standin_Picture({Standin_Label(200, 10, 22, 17, "", 15)});
     entries[26] = Standin_Picture({Standin_Label(200, 20, 22, 17, "", 15)});
     entries[27] = Standin_Picture({Standin_Label(200, 20, 24, 17, "", 15)});
-    entries[32] = Standin_Picture({Standin_Label(180, 80, 22, 17, "Outpost", 15, 4)});
-    entries[33] = Standin_Picture({Standin_Label(120, 14, 24, 17, "", 15)});
+    {
+        Standin_Frame outpost(250, 104, 20);
+        outpost.Fill_Rect(4, 28, 245, 44, 22);     // houses
+        outpost.Fill_Rect(4, 50, 108, 100, 24);    // garrison
+        outpost.Fill_Rect(112, 50, 180, 100, 23);  // enchantments
+        outpost.Fill_Rect(184, 28, 245, 100, 21);  // scene
+        entries[32] = Standin_Picture({outpost});
+    }
+    {
+        Standin_Frame name(110, 36, 24);
+        name.Fill_Rect(14, 19, 94, 31, 30);  // the name field
+        entries[33] = Standin_Picture({name});
+    }
+    static const char *house_letters[3] = {"A", "B", "C"};  // the three house kinds
     for (int i = 0; i < 3; ++i) {
-        entries[(size_t)(34 + i)] = Standin_Thing(10, 10, 14, "o");
-        entries[(size_t)(37 + i)] = Standin_Thing(10, 10, 8, "o");
+        entries[(size_t)(34 + i)] = Standin_Thing(12, 12, 14, house_letters[i]);
+        entries[(size_t)(37 + i)] = Standin_Thing(12, 12, 8, house_letters[i]);
     }
     static const char *resources[5] = {"F", "P", "G", "M", "R"};  // food, production, gold, power, research
     static const uint8_t resource_colours[5] = {10, 6, 14, 13, 9};

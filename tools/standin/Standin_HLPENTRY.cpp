@@ -24,6 +24,12 @@ const int16_t main_screen_rectangles[25][4] = {
     {260, 157, 300, 163}, {260, 157, 300, 163}, {260, 157, 300, 163},
     {240, 164, 319, 172},  // 24 mana income
 };
+// The city list's entry 4 keeps clear of its rows (30,26)-(289,146), so right clicks reach them.
+const int16_t city_list_rectangles[10][4] = {
+    {  0,   0, 319,  15}, {  0,  16, 319,  24}, {  0,  26,  29, 160}, {290,  26, 319, 160},  // title, headings, sides
+    { 30, 148, 289, 160}, { 42, 162,  90, 194}, { 95, 161, 230, 199}, {239, 182, 279, 195},  // name, map, spells, OK
+    {231, 162, 319, 180}, {  0, 161,  41, 199},  // treasury, corner
+};
 // clang-format on
 
 }  // namespace
@@ -41,6 +47,8 @@ void Write_HLPENTRY_LBX(const std::string &folder)
                                  (int16_t)((i % 8) * 40 + 39), (int16_t)((i / 8) * 25 + 24)};
             if (entry == 1)
                 for (int v = 0; v < 4; ++v) values[v + 1] = main_screen_rectangles[i][v];
+            if (entry == 4)
+                for (int v = 0; v < 4; ++v) values[v + 1] = city_list_rectangles[i][v];
             for (int v = 0; v < 5; ++v) {
                 records[(size_t)i * 10 + v * 2] = (uint8_t)(values[v] & 0xFF);
                 records[(size_t)i * 10 + v * 2 + 1] = (uint8_t)((values[v] >> 8) & 0xFF);

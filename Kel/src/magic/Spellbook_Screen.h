@@ -3,3 +3,5 @@
 
 // Runs the screen; always leaves current_screen at the main screen.
 void Spellbook_Screen(void);
+// Draws the main screen and shows it with the current page-flip effect.
+void Full_Draw_Main_Screen(void);

@@ -14,6 +14,7 @@
 #include "SOUND.h"
 #include "STU_Log.h"
 #include "Video.h"
+#include "cities/City_Naming.h"
 #include "cities/City_Screen.h"
 #include "cities/Outpost_Screen.h"
 #include "info/Advisor_Screen.h"

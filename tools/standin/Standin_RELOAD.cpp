@@ -1,0 +1,70 @@
+#include "Animation.h"
+#include "Pictures.h"
+#include "STU_LE.h"
+#include "Standin.h"
+#include "Standin_Text.h"
+
+// Pictures of the occasional screens: 0/1 the historian and astrologer backgrounds, 2 the
+// cartographer's, 3-7 the banner flags and 8 the neutral flag, 9-19 the site pictures, 20 the
+// treasure picture, 21 the city list background (with colours of its own), 22 its OK button,
+// 23/24 the level-up popup and its bottom, 25 a filler and 26 the foreign city view.
+namespace {
+
+// Carries colours first..first+count-1 exactly as the built-in palette holds them, so showing
+// the picture changes no colour the other pictures use.
+Bytes With_Palette(Bytes picture, int first, int count)
+{
+    Bytes palette = Standin_Builtin_Palette();
+    size_t info = picture.size();
+    size_t data = info + FLIC_PALETTE_FRAME_ENTRIES;
+    if (data + 3 * (size_t)count > 0xFFFF) Standin_Fail("picture too large for a palette block");
+    picture.resize(data, 0);
+    LE_Put_U16(picture.data() + FLIC_PALETTE_INFO, (uint16_t)info);
+    LE_Put_U16(picture.data() + info + FLIC_PALETTE_DATA, (uint16_t)data);
+    LE_Put_U16(picture.data() + info + FLIC_PALETTE_FIRST, (uint16_t)first);
+    LE_Put_U16(picture.data() + info + FLIC_PALETTE_COUNT, (uint16_t)count);
+    picture.insert(picture.end(), palette.begin() + 3 * first, palette.begin() + 3 * (first + count));
+    return picture;
+}
+
+Bytes Labelled(int width, int height, uint8_t body, const std::string &word)
+{
+    return Standin_Picture({Standin_Label(width, height, body, 17, word, 15, 4)});
+}
+
+}  // namespace
+
+void Write_RELOAD_LBX(const std::string &folder)
+{
+    std::vector<Bytes> entries(27);
+    entries[0] = Labelled(320, 200, 20, "Historian");
+    entries[1] = Labelled(280, 180, 21, "Astrologer");
+    entries[2] = Labelled(320, 200, 22, "Map");
+    static const uint8_t flag_colours[6] = {200, 120, 160, 45, 28, 8};
+    for (int flag = 0; flag < 6; ++flag)
+        entries[(size_t)(3 + flag)] = Standin_Thing(8, 8, flag_colours[flag], flag == 5 ? "N" : std::to_string(flag));
+    for (int site = 0; site < 11; ++site)
+        entries[(size_t)(9 + site)] = Labelled(80, 60, (uint8_t)(60 + 9 * site), "Site " + std::to_string(site));
+    entries[20] = Labelled(80, 60, 14, "Treasure");
+    {
+        Standin_Frame list(320, 200, 20);
+        list.Fill_Rect(26, 24, 293, 152, 0);  // left clear, which keeps the picture and its colours in one block
+        list.Fill_Rect(40, 160, 93, 196, 22);
+        entries[21] = With_Palette(Standin_Picture({list}), 0, 224);
+    }
+    entries[22] = Standin_Word_Button(40, 14, 46, "OK", 3);
+    entries[23] = Labelled(250, 120, 22, "Level Up");
+    entries[24] = Labelled(250, 20, 24, "");
+    entries[25] = Standin_Picture({Standin_Frame(4, 4, 8)});
+    {
+        Standin_Frame view(261, 200, 20);
+        view.Fill_Rect(4, 50, 136, 110, 24);
+        view.Fill_Rect(138, 50, 256, 110, 22);
+        view.Fill_Rect(4, 114, 256, 196, 23);
+        Standin_Print(view, 8, 120, "Enemy City", 4, 15);
+        entries[26] = Standin_Picture({view});
+    }
+    Standin_Archive archive{"RELOAD", {}, {}};
+    for (const Bytes &entry : entries) archive.Add(entry);
+    Standin_Write_Archive(folder, archive);
+}
