@@ -1,5 +1,6 @@
 // Stand-ins of the city screens.
 #include "STU_Log.h"
+#include "cities/Building_Built_Message.h"
 #include "cities/CityList_Screen.h"
 #include "cities/City_Screen.h"
 #include "cities/Outpost_Screen.h"
@@ -37,3 +38,9 @@ void Enemy_City_Screen(void)
 }
 
 void Change_Home_City_Name_Popup(int16_t city_idx) { STUB_HIT(); }
+
+void City_Built_Building_Message(int16_t x, int16_t y, int16_t city_idx, int16_t bldg_idx)
+{
+    STUB_HIT();
+    STU_LOG(SEV_INFO, LC_NEXTTURN, "City_Built_Building_Message(%d, %d, %d, %d)", x, y, city_idx, bldg_idx);
+}
