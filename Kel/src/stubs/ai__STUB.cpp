@@ -2,6 +2,7 @@
 #include "ai/AI_City_Production.h"
 #include "ai/AI_Landmass_Lists.h"
 #include "ai/AI_Mercenaries.h"
+#include "ai/AI_Next_Turn.h"
 #include "ai/AI_Spell_Research.h"
 #include "ai/AI_Unit_Orders.h"
 
@@ -50,6 +51,18 @@ void Player_Clear_All_Unit_Orders(int16_t player_idx)
         Unit_Record &unit = _UNITS[unit_idx];
         if (unit.owner_idx == player_idx && unit.Status != us_BuildRoad) {
             unit.Status = us_Ready;
+        }
+    }
+}
+
+// The computer players only give up their units' computer orders.
+void AI_Next_Turn(void)
+{
+    STUB_HIT();
+    for (int16_t unit_idx = 0; unit_idx < _units; unit_idx++) {
+        Unit_Record &unit = _UNITS[unit_idx];
+        if (unit.owner_idx > 0 && unit.owner_idx < NUM_PLAYERS) {
+            unit.ai_flag = 0;
         }
     }
 }

@@ -1,12 +1,15 @@
 // Stand-ins of the magic screens.
+#include "STU_Log.h"
 #include "magic/City_Spell_Effects.h"
 #include "magic/Conquest_Spells.h"
 #include "magic/Enchantment_Effects.h"
 #include "magic/Magic_Screen.h"
+#include "magic/Overland_Casting.h"
 #include "magic/Spell_Research.h"
 #include "magic/Spellbook_Screen.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
+#include "turn/End_Of_Turn.h"
 #include "world/ALLOC.h"
 
 void Magic_Screen(void)
@@ -96,3 +99,20 @@ void Change_Relations_For_Enchantments(int16_t player_idx, int16_t spell_idx, in
 
 // Nothing is taken from the ruins until the spell trades exist.
 void Conquest_Spells(int16_t victor_idx, int16_t loser_idx) { STUB_HIT(); }
+
+// The Spell of Mastery wins the game; any other spell only ends its casting.
+void Cast_Spell_Overland(int16_t player_idx)
+{
+    STUB_HIT();
+    if (player_idx < 0 || player_idx >= NUM_PLAYERS) {
+        return;
+    }
+    Player_Record &player = _players[player_idx];
+    int16_t spell_idx = player.casting_spell_idx;
+    if (spell_idx == 213) {
+        m_magic_winner_idx = player_idx;
+    } else {
+        STU_LOG(SEV_INFO, LC_NEXTTURN, "Cast_Spell_Overland: player %d cast spell %d", player_idx, spell_idx);
+    }
+    player.casting_spell_idx = 0;
+}

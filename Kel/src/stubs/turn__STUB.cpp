@@ -1,14 +1,13 @@
 // Stand-ins of the turn cycle's screens.
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
+#include "turn/Computer_Diplomacy.h"
 #include "turn/Diplomacy_Screen.h"
-#include "turn/End_Of_Turn.h"
 
-void Next_Turn_Proc(void)
-{
-    STUB_HIT();
-    Stub_Return_To_Main_Screen("Next_Turn_Proc");
-}
+void Determine_First_Contacts(void) { STUB_HIT(); }
+void NPC_To_NPC_Treaty_Negotiations(void) { STUB_HIT(); }
+void NPC_To_Human_Diplomacy(void) { STUB_HIT(); }
+void Resolve_Delayed_Diplomacy_Orders(void) { STUB_HIT(); }
 
 void Diplomacy_Screen__WIP(void)
 {

@@ -1,0 +1,48 @@
+#include <string>
+#include <vector>
+
+#include "Standin.h"
+#include "Standin_Text.h"
+
+// The chancellor's scroll: up arrow (0), down arrow (1), the unrolling (2, streamed and drawn at
+// the page's top left: two rods moving apart from the screen's middle, four rows a frame), two
+// spare cards (3, 4) and the paper (5), a light sheet with a brown edge.
+namespace {
+
+constexpr int UNROLL_FRAMES = 17;
+constexpr uint8_t PAPER = 229;
+constexpr uint8_t EDGE = 130;
+constexpr uint8_t ROD = 94;
+constexpr uint8_t ROD_INK = 15;
+
+void Rod(Standin_Frame &frame, int top)
+{
+    frame.Fill_Rect(56, top, 263, top + 7, ROD);
+    Standin_Print(frame, 146, top + 1, "SCROLL", 1, ROD_INK);
+}
+
+}  // namespace
+
+void Write_SCROLL_LBX(const std::string &folder)
+{
+    Standin_Archive archive{"SCROLL", {}, {}};
+    archive.Add(Standin_Thing(10, 9, 94, "U"));
+    archive.Add(Standin_Thing(10, 9, 94, "D"));
+    std::vector<Standin_Frame> unroll;
+    for (int f = 0; f < UNROLL_FRAMES; ++f) {
+        Standin_Frame frame(320, 200);
+        Rod(frame, 80 - 4 * f);
+        Rod(frame, 109 + 4 * f);
+        unroll.push_back(frame);
+    }
+    archive.Add(Standin_Picture(unroll));
+    archive.Add(Standin_Thing(40, 20, 60, "S3"));
+    archive.Add(Standin_Thing(40, 20, 66, "S4"));
+    Standin_Frame paper(200, 143, PAPER);
+    paper.Fill_Rect(0, 0, 199, 1, EDGE);
+    paper.Fill_Rect(0, 141, 199, 142, EDGE);
+    paper.Fill_Rect(0, 0, 1, 142, EDGE);
+    paper.Fill_Rect(198, 0, 199, 142, EDGE);
+    archive.Add(Standin_Picture({paper}));
+    Standin_Write_Archive(folder, archive);
+}
