@@ -76,6 +76,7 @@ void Write_LISTDAT_LBX(const std::string &folder);
 void Write_BUILDESC_LBX(const std::string &folder);
 void Write_EVENTS_LBX(const std::string &folder);
 void Write_EVENTMSG_LBX(const std::string &folder);
+void Write_DIPLOMSG_LBX(const std::string &folder);
 void Write_NEWGAME_LBX(const std::string &folder);
 
 // Sound entries (16-byte sound header, then the data).

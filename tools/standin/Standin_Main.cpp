@@ -39,6 +39,7 @@ int main(int argc, char **argv)
     Write_BUILDESC_LBX(folder);
     Write_EVENTS_LBX(folder);
     Write_EVENTMSG_LBX(folder);
+    Write_DIPLOMSG_LBX(folder);
     Write_TERRAIN_LBX(folder);
     Write_MAPBACK_LBX(folder);
     Write_MAIN_LBX(folder);
