@@ -77,6 +77,7 @@ void Write_BUILDESC_LBX(const std::string &folder);
 void Write_EVENTS_LBX(const std::string &folder);
 void Write_EVENTMSG_LBX(const std::string &folder);
 void Write_SCROLL_LBX(const std::string &folder);
+void Write_DIPLOMSG_LBX(const std::string &folder);
 void Write_NEWGAME_LBX(const std::string &folder);
 void Write_RELOAD_LBX(const std::string &folder);
 

@@ -14,3 +14,9 @@ void Diplomacy_Screen__WIP(void)
     STUB_HIT();
     Stub_Return_To_Main_Screen("Diplomacy_Screen");
 }
+
+void Diplomacy_Play_Mood_Music(int16_t music)
+{
+    STUB_HIT();
+    (void)music;
+}
