@@ -107,9 +107,6 @@ int16_t *Realm_Row_Variants(int16_t realm)
     }
 }
 
-// Requirement needs in the prerequisite record's realm order, as book realms.
-constexpr int16_t m_wsa_realm_books[5] = {sbr_Life, sbr_Death, sbr_Chaos, sbr_Nature, sbr_Sorcery};
-
 int16_t Realm_Need(const WSA_Prerequisite &need, int i)
 {
     const int16_t needs[5] = {need.life, need.death, need.chaos, need.nature, need.sorcery};
