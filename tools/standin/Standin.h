@@ -72,6 +72,8 @@ void Write_LOAD_LBX(const std::string &folder);
 void Write_RESOURCE_LBX(const std::string &folder);
 void Write_HELP_LBX(const std::string &folder);
 void Write_HLPENTRY_LBX(const std::string &folder);
+// The picture with a palette block of its own: colours first..first+count-1 of the built-in palette.
+Bytes Standin_With_Palette(Bytes picture, int first, int count);
 void Write_LISTDAT_LBX(const std::string &folder);
 void Write_BUILDESC_LBX(const std::string &folder);
 void Write_EVENTS_LBX(const std::string &folder);

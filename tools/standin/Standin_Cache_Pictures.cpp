@@ -34,23 +34,6 @@ void Write_Things(const std::string &folder, const std::string &name, int count,
     Standin_Write_Archive(folder, archive);
 }
 
-// The picture with a palette block of its own: colours first..first+count-1 as the built-in
-// palette holds them, so showing it changes no colour the other pictures use.
-Bytes With_Palette(Bytes picture, int first, int count)
-{
-    Bytes palette = Standin_Builtin_Palette();
-    size_t info = picture.size();
-    size_t data = info + FLIC_PALETTE_FRAME_ENTRIES;
-    if (data + 3 * (size_t)count > 0xFFFF) Standin_Fail("picture too large for a palette block");
-    picture.resize(data, 0);
-    LE_Put_U16(picture.data() + FLIC_PALETTE_INFO, (uint16_t)info);
-    LE_Put_U16(picture.data() + info + FLIC_PALETTE_DATA, (uint16_t)data);
-    LE_Put_U16(picture.data() + info + FLIC_PALETTE_FIRST, (uint16_t)first);
-    LE_Put_U16(picture.data() + info + FLIC_PALETTE_COUNT, (uint16_t)count);
-    picture.insert(picture.end(), palette.begin() + 3 * first, palette.begin() + 3 * (first + count));
-    return picture;
-}
-
 }  // namespace
 
 void Write_UNITS_LBX(const std::string &folder)
@@ -93,12 +76,14 @@ void Write_UNITVIEW_LBX(const std::string &folder)
             archive.Add(Standin_Picture({Standin_Label(160, 185, 22, 17, "Unit", 15, 4)}));
         } else if (entry == 1) {
             // The statistics window: 218 by 185, the button background overlaps its right edge.
-            archive.Add(With_Palette(Standin_Picture({Standin_Label(218, 185, 22, 17, "Unit", 15, 4)}), 244, 12));
+            archive.Add(
+                Standin_With_Palette(Standin_Picture({Standin_Label(218, 185, 22, 17, "Unit", 15, 4)}), 244, 12));
         } else if (entry == 2) {
             archive.Add(Standin_Picture({Standin_Label(68, 51, 24, 17, "", 15)}));
         } else if (entry == 28) {
             // The unit list: tall enough for nine rows, cut at the window's bottom edge.
-            archive.Add(With_Palette(Standin_Picture({Standin_Label(238, 200, 22, 17, "Units", 15, 4)}), 244, 12));
+            archive.Add(
+                Standin_With_Palette(Standin_Picture({Standin_Label(238, 200, 22, 17, "Units", 15, 4)}), 244, 12));
         } else if (entry == 31 || entry == 32) {
             // The production screen's list tabs: buildings on the left, units on the right.
             archive.Add(Standin_Picture({Standin_Label(74, 11, entry == 31 ? 22 : 24, 17, "", 15)}));
@@ -136,4 +121,21 @@ void Write_PORTRAIT_LBX(const std::string &folder)
             {Standin_Label(32, 30, (uint8_t)(60 + 5 * entry), 17, "P" + std::to_string(entry), 15, 1)}));
     }
     Standin_Write_Archive(folder, archive);
+}
+
+// The picture with a palette block of its own: colours first..first+count-1 as the built-in
+// palette holds them, so showing it changes no colour the other pictures use.
+Bytes Standin_With_Palette(Bytes picture, int first, int count)
+{
+    Bytes palette = Standin_Builtin_Palette();
+    size_t info = picture.size();
+    size_t data = info + FLIC_PALETTE_FRAME_ENTRIES;
+    if (data + 3 * (size_t)count > 0xFFFF) Standin_Fail("picture too large for a palette block");
+    picture.resize(data, 0);
+    LE_Put_U16(picture.data() + FLIC_PALETTE_INFO, (uint16_t)info);
+    LE_Put_U16(picture.data() + info + FLIC_PALETTE_DATA, (uint16_t)data);
+    LE_Put_U16(picture.data() + info + FLIC_PALETTE_FIRST, (uint16_t)first);
+    LE_Put_U16(picture.data() + info + FLIC_PALETTE_COUNT, (uint16_t)count);
+    picture.insert(picture.end(), palette.begin() + 3 * first, palette.begin() + 3 * (first + count));
+    return picture;
 }

@@ -10,23 +10,6 @@
 // 23/24 the level-up popup and its bottom, 25 a filler and 26 the foreign city view.
 namespace {
 
-// Carries colours first..first+count-1 exactly as the built-in palette holds them, so showing
-// the picture changes no colour the other pictures use.
-Bytes With_Palette(Bytes picture, int first, int count)
-{
-    Bytes palette = Standin_Builtin_Palette();
-    size_t info = picture.size();
-    size_t data = info + FLIC_PALETTE_FRAME_ENTRIES;
-    if (data + 3 * (size_t)count > 0xFFFF) Standin_Fail("picture too large for a palette block");
-    picture.resize(data, 0);
-    LE_Put_U16(picture.data() + FLIC_PALETTE_INFO, (uint16_t)info);
-    LE_Put_U16(picture.data() + info + FLIC_PALETTE_DATA, (uint16_t)data);
-    LE_Put_U16(picture.data() + info + FLIC_PALETTE_FIRST, (uint16_t)first);
-    LE_Put_U16(picture.data() + info + FLIC_PALETTE_COUNT, (uint16_t)count);
-    picture.insert(picture.end(), palette.begin() + 3 * first, palette.begin() + 3 * (first + count));
-    return picture;
-}
-
 Bytes Labelled(int width, int height, uint8_t body, const std::string &word)
 {
     return Standin_Picture({Standin_Label(width, height, body, 17, word, 15, 4)});
@@ -50,7 +33,7 @@ void Write_RELOAD_LBX(const std::string &folder)
         Standin_Frame list(320, 200, 20);
         list.Fill_Rect(26, 24, 293, 152, 0);  // left clear, which keeps the picture and its colours in one block
         list.Fill_Rect(40, 160, 93, 196, 22);
-        entries[21] = With_Palette(Standin_Picture({list}), 0, 224);
+        entries[21] = Standin_With_Palette(Standin_Picture({list}), 0, 224);
     }
     entries[22] = Standin_Word_Button(40, 14, 46, "OK", 3);
     entries[23] = Labelled(250, 120, 22, "Level Up");
