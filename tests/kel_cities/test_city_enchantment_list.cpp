@@ -76,6 +76,8 @@ TEST_F(City_Enchantment_List, SixLinesHaveNoArrowsSevenArePagesOfSixAndOne)
     City_Enchantment_Page_Down();
     EXPECT_EQ(city_enchantment_display_first, 6);
     EXPECT_EQ(Shown_Lines(), 1);
+    for (int i = 1; i < CITY_ENCHANTMENT_PAGE_LINES; i++)
+        EXPECT_EQ(city_enchantment_fields[i], CITY_ENCHANTMENT_NO_BUTTON) << "line " << i << " is not shown";
     City_Enchantment_Page_Down();
     EXPECT_EQ(city_enchantment_display_first, 0) << "down from the last page wraps";
     City_Enchantment_Page_Up();

@@ -94,6 +94,8 @@ void City_Add_Fields_City_Enchantments(int16_t x, int16_t y)
 {
     city_up_button = CITY_ENCHANTMENT_NO_BUTTON;
     city_dn_button = CITY_ENCHANTMENT_NO_BUTTON;
+    // Lines not shown this time must not keep the numbers of fields that now belong to others.
+    for (int16_t &field : city_enchantment_fields) field = CITY_ENCHANTMENT_NO_BUTTON;
     if (city_enchantment_display_scroll_flag == 1) {
         city_up_button = Add_Button_Field((int16_t)(x + 62), (int16_t)(y - 1), "", gfx_backgrnd_seg[15], "", -1);
         city_dn_button = Add_Button_Field((int16_t)(x + 62), (int16_t)(y + 34), "", gfx_backgrnd_seg[16], "", -1);

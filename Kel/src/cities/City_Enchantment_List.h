@@ -28,7 +28,8 @@ extern int16_t city_dn_button;
 void Build_City_Enchantment_List(int16_t city_idx, int16_t *list, int16_t *owners, int16_t *count);
 // The shared list of the current city, first page, arrows when it has more than one page.
 void Do_Build_City_Enchantment_List(void);
-// The arrows (when offered) and one hidden field per shown line; a page past the end becomes the first.
+// The arrows (when offered) and one hidden field per shown line, the other lines without a field;
+// a page past the end becomes the first.
 void City_Add_Fields_City_Enchantments(int16_t x, int16_t y);
 void City_Screen_Draw_City_Enchantments(int16_t x, int16_t y);
 // Paging on the arrows: down wraps to the first page, up from the first page goes to the last.

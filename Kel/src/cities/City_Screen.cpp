@@ -493,7 +493,7 @@ void City_Screen(void)
         int16_t input = Get_Input();
         city_screen_scanned_field = Scan_Input();
         int16_t row = Field_Index(city_resources_rows_fields, CITY_RESOURCE_ROW_FIELDS, input);
-        int16_t line = Field_Index(city_enchantment_fields, CITY_ENCHANTMENT_PAGE_LINES, input);
+        int16_t line = Field_Index(city_enchantment_fields, city_enchantment_display_count, input);
         int16_t element = Field_Index(city_cityscape_fields, cityscape_bldg_count, input);
         int16_t slot = Field_Index(g_unit_window_fields, CITY_GARRISON_SLOTS, input);
         int16_t right_slot = Field_Index(g_unit_window_fields, CITY_GARRISON_SLOTS, (int16_t)-input);
