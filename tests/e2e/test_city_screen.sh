@@ -1,40 +1,46 @@
 #!/usr/bin/env bash
-# The city screen of the human's capital, opened by a right click on it on the main screen: the
-# production row opens its breakdown, which a click closes; Change opens the production screen,
-# where a second click on its third building chooses it; Buy pays for the rest of it; O returns to the map.
-# The choices are read from the continue game that the load screen's Quit writes.
+# The city screen on the fixture game whose capital builds housing with nothing accumulated, no
+# buildings, 20,000 gold, the human's Wall of Fire and Nightshade: a right click opens it; the
+# Nightshade line does not turn off, the Wall of Fire line does; the third building chosen on the
+# production screen is bought at four times its cost; the production breakdown closes on a
+# full-screen click; O returns to the map. The continue game written by the load screen's Quit
+# holds the outcome.
 source "$(dirname "$0")/lib.sh"
 use_standin_data
 
-# The capital, Avaran, stands at the centre of the map window of the continue game.
-printf '%s\n' "wait_screen Main_Screen 10s" "wait 10f" "rclick 130 119" "wait_screen City_Screen 5s" "wait 10f" \
-  "click 100 63" "wait 10f" "click 300 5" "wait 10f" "key c" "wait 20f" \
-  "click 30 37" "wait 5f" "click 30 37" "wait 20f" "key b" "wait 10f" "key y" \
-  "wait 10f" "key o" "wait_screen Main_Screen 5s" "wait 5f" "key g" "wait_screen Load_Screen 5s" "wait 5f" \
-  "click 60 177" "wait_screen Main_Menu_Screen 5s" "key q" > "$E2E_TMP/scenario.txt"
-run_tolva ZOLAN --headless --continue --scenario "$E2E_TMP/scenario.txt"
+SCENARIOS="$(cd "$(dirname "$0")/../scenarios" && pwd)"
+FIXTURE="$TOLVA_DATA_DIR/fixtures/CAPITAL_HOUSING.GAM"
+[ -f "$FIXTURE" ] || fail "no fixture game at $FIXTURE"
+mkdir -p "$USER_DIR"
+cp "$FIXTURE" "$USER_DIR/SAVE9.GAM"
+
+run_tolva ZOLAN --headless --continue --scenario "$SCENARIOS/city_screen.txt"
 expect_rc 0
 expect_not_in_file "$LOG" "[FATAL"
 grep -q "screen=100 City" "$LOG" || fail "the city screen never ran"
-grep -q "rect=(0,0)-(319,199)" "$LOG" || fail "the breakdown's closing field was never hit"
+grep -A1 "click (300, 5)" "$LOG" | grep -qF "rect=(0,0)-(319,199)" || fail "the breakdown's full-screen field was not hit"
+# The first frame after O is the map's.
+after_o=$(sed -n "/key 'o'/,\$p" "$LOG" | grep -o "\[screen=[0-9]*" | head -1)
+[ "$after_o" = "[screen=105" ] || fail "O led to ${after_o:-nothing}, not the main screen"
 
-i16() { od -An -td2 -v -j "$2" -N 2 "$1" | tr -d ' '; }
-CITY0=35500
-PLAYER0=2536
-before="$TOLVA_DATA_DIR/SAVE9.GAM"
-after="$USER_DIR/SAVE9.GAM"
-[ -f "$after" ] || after="$TOLVA_DATA_DIR/SAVE9.GAM"
-[ "$after" != "$before" ] || fail "no continue game was written"
-product=$(i16 "$after" $((CITY0 + 28)))
-[ "$product" -ge 3 ] && [ "$product" -lt 100 ] || fail "the product is $product, not a building"
-[ "$product" != "$(i16 "$before" $((CITY0 + 28)))" ] || fail "the product did not change"
-accu0=$(i16 "$before" $((CITY0 + 94)))
-accu1=$(i16 "$after" $((CITY0 + 94)))
-gold0=$(i16 "$before" $((PLAYER0 + 854)))
-gold1=$(i16 "$after" $((PLAYER0 + 854)))
-[ "$accu1" -gt "$accu0" ] || fail "buying put in no production ($accu0 -> $accu1)"
-paid=$((gold0 - gold1))
-bought=$((accu1 - accu0))
-[ "$paid" -eq $((4 * bought)) ] || [ "$paid" -eq $((3 * bought)) ] || [ "$paid" -eq $((2 * bought)) ] ||
-  fail "paid $paid gold for $bought production"
-pass "right click opens the capital; breakdown, change of product, buying and O work; the game keeps them"
+python3 - "$FIXTURE" "$USER_DIR/SAVE9.GAM" <<'PY' || fail "the continue game does not hold the city screen's changes"
+import struct, sys
+before, after = (open(path, "rb").read() for path in sys.argv[1:3])
+CITY0, PLAYER0 = 35500, 2536
+WALL_OF_FIRE, NIGHTSHADE, HOUSING = 0, 25, 2
+def i16(save, at): return struct.unpack_from("<h", save, at)[0]
+def enchantment(save, e): return save[CITY0 + 67 + e]
+assert after != before, "no continue game was written"
+assert i16(before, CITY0 + 28) == HOUSING and i16(before, CITY0 + 94) == 0, "the fixture is not as expected"
+assert i16(before, PLAYER0 + 854) == 20000, "the fixture's treasury is not 20,000"
+assert enchantment(before, WALL_OF_FIRE) == 1 and enchantment(before, NIGHTSHADE) == 1
+assert enchantment(after, NIGHTSHADE) == 1, "Nightshade was turned off"
+assert enchantment(after, WALL_OF_FIRE) == 0, "Wall of Fire is still on"
+product = i16(after, CITY0 + 28)
+assert product != HOUSING and 3 <= product < 100, "the product is %d, not another building" % product
+cost = i16(after, CITY0 + 94)
+assert cost > 0, "buying put in no production"
+paid = i16(before, PLAYER0 + 854) - i16(after, PLAYER0 + 854)
+assert paid == 4 * cost, "paid %d gold for a building of cost %d" % (paid, cost)
+PY
+pass "the capital's screen: enchantments, change of product, buying, breakdown and O; the game keeps them"

@@ -409,6 +409,23 @@ void Add_Capital_Fixture_Units(void)
     }
 }
 
+// The fixture game for the city screen: the continue game with the capital producing housing,
+// nothing accumulated, no buildings, 20,000 gold in the treasury, the human's Wall of Fire and the
+// nightshade of its area on it.
+void Make_Capital_Housing_Fixture(void)
+{
+    City_Record &capital = _CITIES[0];
+    capital.construction = bt_Housing;
+    capital.Prod_Accu = 0;
+    memset(capital.bldg_status, -1, sizeof(capital.bldg_status));
+    capital.bldg_status[bt_None] = 0;
+    capital.bldg_cnt = 0;
+    capital.enchantments[ce_Wall_of_Fire] = 1;  // the human's, caster + 1
+    capital.enchantments[ce_Nightshade] = 1;
+    _players[0].gold_reserve = 20000;
+    Settle_Cities();
+}
+
 void Write_One_Save(const std::string &folder, const char *file_name, int16_t turn, void (*fixture)(void) = nullptr)
 {
     memset(_players, 0, sizeof(_players));
@@ -455,4 +472,5 @@ void Write_Saved_Games(const std::string &folder)
     std::string fixtures = folder + "/fixtures";
     STU_GRAF_Make_Path(fixtures.c_str());
     Write_One_Save(fixtures, "CAPITAL_UNITS.GAM", 40, Add_Capital_Fixture_Units);
+    Write_One_Save(fixtures, "CAPITAL_HOUSING.GAM", 40, Make_Capital_Housing_Fixture);
 }
