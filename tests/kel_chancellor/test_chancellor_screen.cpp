@@ -61,7 +61,7 @@ void Run_Poll_Script(void)
     }
 }
 
-class Chancellor_Test : public World_Test {
+class EndOfTurn_Chancellor : public World_Test {
 protected:
     static void SetUpTestSuite()
     {
@@ -170,7 +170,7 @@ protected:
 
 using Rows_T = std::vector<std::string>;
 
-TEST_F(Chancellor_Test, EachQueueHasItsHeadingAndLines)
+TEST_F(EndOfTurn_Chancellor, EachQueueHasItsHeadingAndLines)
 {
     const int16_t spearmen = 35;
     std::string unit = Unit_Name(spearmen);
@@ -229,7 +229,7 @@ TEST_F(Chancellor_Test, EachQueueHasItsHeadingAndLines)
     }
 }
 
-TEST_F(Chancellor_Test, EventsAreListedFromTheAdvisorOnlyAndAnEmptyMonthSaysSo)
+TEST_F(EndOfTurn_Chancellor, EventsAreListedFromTheAdvisorOnlyAndAnEmptyMonthSaysSo)
 {
     EXPECT_TRUE(Rows(0).empty());
     EXPECT_EQ(Rows(1), (Rows_T{"#158@0 NO EVENTS THIS MONTH"}));
@@ -252,14 +252,14 @@ TEST_F(Chancellor_Test, EventsAreListedFromTheAdvisorOnlyAndAnEmptyMonthSaysSo)
     EXPECT_EQ(Rows(0), (Rows_T{"#158@0 CITY GROWTH", "70@11 Tessa| has grown to a population of |4"}));
 }
 
-TEST_F(Chancellor_Test, AReportWithoutLinesAfterTheTurnReturnsAtOnce)
+TEST_F(EndOfTurn_Chancellor, AReportWithoutLinesAfterTheTurnReturnsAtOnce)
 {
     Chancellor_Screen__WIP(0);
     EXPECT_EQ(Script().polls, 0);
     EXPECT_FALSE(Script().ran_out);
 }
 
-TEST_F(Chancellor_Test, TheScrollClosesOnAClickOrEscapeAndTheArrowKeysLeaveTheTextInPlace)
+TEST_F(EndOfTurn_Chancellor, TheScrollClosesOnAClickOrEscapeAndTheArrowKeysLeaveTheTextInPlace)
 {
     // 25 lines in two groups: taller than the shown rows.
     msg_unit_lost_ctr = 20;
@@ -299,7 +299,7 @@ TEST_F(Chancellor_Test, TheScrollClosesOnAClickOrEscapeAndTheArrowKeysLeaveTheTe
     }
 }
 
-TEST_F(Chancellor_Test, AShortReportHasNoArrowsAndClosesFromTheAdvisor)
+TEST_F(EndOfTurn_Chancellor, AShortReportHasNoArrowsAndClosesFromTheAdvisor)
 {
     Report_City_Growth(1);
     bool arrow_drawn = false;

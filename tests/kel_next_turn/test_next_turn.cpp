@@ -33,7 +33,7 @@ std::string Read_File(const std::string &path)
     return text.str();
 }
 
-class NextTurn : public World_Test {
+class EndOfTurn_Turn : public World_Test {
 protected:
     void SetUp() override
     {
@@ -91,7 +91,7 @@ protected:
     }
 };
 
-TEST_F(NextTurn, TheWorldTurnDrawsFromItsOwnStreamAndStoresItBack)
+TEST_F(EndOfTurn_Turn, TheWorldTurnDrawsFromItsOwnStreamAndStoresItBack)
 {
     EXPECT_EQ(RNG_AI_TURN_SEED_START, 10839u);
     Draw_Through_The_Vizier();
@@ -115,7 +115,7 @@ TEST_F(NextTurn, TheWorldTurnDrawsFromItsOwnStreamAndStoresItBack)
     EXPECT_EQ(_turn, 11);
 }
 
-TEST_F(NextTurn, ReservesAreCutTo30000)
+TEST_F(EndOfTurn_Turn, ReservesAreCutTo30000)
 {
     _players[0].gold_reserve = 30500;
     _players[1].mana_reserve = 31000;
@@ -125,7 +125,7 @@ TEST_F(NextTurn, ReservesAreCutTo30000)
     EXPECT_GE(_players[0].gold_reserve, 29000);
 }
 
-TEST_F(NextTurn, TimeStopSuspendsTheEconomyButTheTurnAdvances)
+TEST_F(EndOfTurn_Turn, TimeStopSuspendsTheEconomyButTheTurnAdvances)
 {
     struct Case {
         int16_t caster;
@@ -151,7 +151,7 @@ TEST_F(NextTurn, TimeStopSuspendsTheEconomyButTheTurnAdvances)
     }
 }
 
-TEST_F(NextTurn, AWinnerStopsTheTurnBeforeUpkeepAndTheTurnCount)
+TEST_F(EndOfTurn_Turn, AWinnerStopsTheTurnBeforeUpkeepAndTheTurnCount)
 {
     magic_master_idx = 1;
     _turn = 3;
@@ -161,7 +161,7 @@ TEST_F(NextTurn, AWinnerStopsTheTurnBeforeUpkeepAndTheTurnCount)
     EXPECT_EQ(Get_Random_Seed(), RNG_AI_Turn_Seed) << "the stream is stored back on the early exit too";
 }
 
-TEST_F(NextTurn, EveryFourthTurnIsSavedAsTheContinueGame)
+TEST_F(EndOfTurn_Turn, EveryFourthTurnIsSavedAsTheContinueGame)
 {
     for (int16_t turn = 1; turn <= 9; turn++) {
         std::filesystem::remove(User_Path("SAVE9.GAM"));
@@ -181,7 +181,7 @@ TEST_F(NextTurn, EveryFourthTurnIsSavedAsTheContinueGame)
     }
 }
 
-TEST_F(NextTurn, TheGoldLinesBracketIncomeAndUpkeep)
+TEST_F(EndOfTurn_Turn, TheGoldLinesBracketIncomeAndUpkeep)
 {
     Test_Temp_Dir dir;
     setenv("TOLVA_LOG_DIR", dir.path.c_str(), 1);
@@ -212,7 +212,7 @@ TEST_F(NextTurn, TheGoldLinesBracketIncomeAndUpkeep)
     EXPECT_NE(text.find("NEXTTURN"), std::string::npos) << text;
 }
 
-TEST_F(NextTurn, CheapComputerUnitsGoFromTurn100AndOneCheapGarrisonUnitEvery25th)
+TEST_F(EndOfTurn_Turn, CheapComputerUnitsGoFromTurn100AndOneCheapGarrisonUnitEvery25th)
 {
     const uint8_t cheap = 39;
     int16_t average = (int16_t)(_unit_type_table[cheap].cost * 2 + 10);
