@@ -45,6 +45,7 @@ PY
 # ---- four ends of turn, traced with --seed1 ----
 run_tolva ZOLAN --headless --load "$FIXTURE" --seed1 7 --scenario "$SCENARIO"
 expect_rc 0
+expect_not_in_file "$LOG" "TIMEOUT on state-aware wait"
 cp "$USER_DIR/SAVE9.GAM" "$E2E_TMP/save9.first"
 cp "$ERR" "$E2E_TMP/trace.first"
 python3 - "$FIXTURE" "$USER_DIR/SAVE9.GAM" "$LOG" <<'PY' || fail "the four ends of turn did not go as expected"
@@ -93,7 +94,7 @@ pass "four ends of turn: starvation asked and enforced, the report closed, gold 
 # Every traced draw is the generator's; the world turn starts from its own seed.
 python3 - "$E2E_TMP/trace.first" <<'PY' || fail "the trace of draws does not match the generator"
 import re, sys
-draw = re.compile(r"^\[RNG-CALL\] .*  n=(-?\d+)  before=0x([0-9A-F]{8})  after=0x([0-9A-F]{8})  result=(-?\d+)  ")
+draw = re.compile(r"^\[RNG-CALL\] seg=(\d+)  .*  n=(-?\d+)  before=0x([0-9A-F]{8})  after=0x([0-9A-F]{8})  result=(-?\d+)  ")
 def generator(state, n):
     if n <= 0:
         return state, 1
@@ -105,13 +106,15 @@ def generator(state, n):
     return (state or 0x30BE), value % n + 1
 draws = [m.groups() for m in map(draw.match, open(sys.argv[1])) if m]
 assert draws, "no traced draws"
-assert any(before == "00002A57" for _, before, _, _ in draws), "no draw from the world turn's first seed"
-for n, before, after, result in draws:
+assert any(before == "00002A57" for _, _, before, _, _ in draws), "no draw from the world turn's first seed"
+for (seg, n, before, after, result), previous in zip(draws, [None] + draws):
     expected = generator(int(before, 16), int(n))
-    assert expected == (int(after, 16), int(result)), (n, before, after, result, expected)
+    assert expected == (int(after, 16), int(result)), (seg, n, before, after, result, expected)
+    # Every draw is traced: within a segment each one starts where the one before ended.
+    assert previous is None or previous[0] != seg or previous[3] == before, (previous, before)
 print(f"{len(draws)} draws checked")
 PY
-pass "every traced draw matches the generator and the world turn draws from 0x00002A57"
+pass "every traced draw matches the generator, none is missing, and the world turn draws from 0x00002A57"
 
 # ---- the same seed again: the same continue game (three turns reach its autosave) ----
 awk '/^next_turn/ && ++n == 4 { exit } { print }' "$SCENARIO" > "$E2E_TMP/to_4.txt"
@@ -122,8 +125,8 @@ cmp -s "$USER_DIR/SAVE9.GAM" "$E2E_TMP/save9.first" || fail "two runs with --see
 pass "two runs with --seed1 7 write the same SAVE9.GAM"
 
 # ---- mid-cast on the Spell of Mastery: one end of turn finishes it and the game ends ----
-printf '%s\n' "wait_screen Main_Screen 10s" "wait 5f" "next_turn" "wait 10f" "key y" "wait 40f" "click 160 100" \
-  "wait_screen Main_Menu_Screen 20s" "wait 5f" "quit" > "$E2E_TMP/mastery.txt"
+printf '%s\n' "wait_screen Main_Screen 10s" "wait 3f" "next_turn" "wait 5f" "key y" "wait_turn 2 20s" "wait 20f" \
+  "click 160 100" "wait_screen Main_Menu_Screen 20s" "wait 3f" "quit" > "$E2E_TMP/mastery.txt"
 run_tolva ZOLAN --headless --load "$FIXTURE" --patch som_casting --scenario "$E2E_TMP/mastery.txt"
 expect_rc 0
 expect_in_file "$LOG" "[TST] scenario 'som_casting': player 0 mid-cast on Spell of Mastery"
