@@ -119,6 +119,7 @@ pass "every traced draw matches the generator, none is missing, and the world tu
 # ---- the same seed again: the same continue game (three turns reach its autosave) ----
 awk '/^next_turn/ && ++n == 4 { exit } { print }' "$SCENARIO" > "$E2E_TMP/to_4.txt"
 echo quit >> "$E2E_TMP/to_4.txt"
+rm "$USER_DIR/SAVE9.GAM"  # seeded again from the installation: only this run's autosave can match
 run_tolva ZOLAN --headless --load "$FIXTURE" --seed1 7 --scenario "$E2E_TMP/to_4.txt"
 expect_rc 0
 cmp -s "$USER_DIR/SAVE9.GAM" "$E2E_TMP/save9.first" || fail "two runs with --seed1 7 wrote different SAVE9.GAM"
