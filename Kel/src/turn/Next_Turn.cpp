@@ -52,6 +52,7 @@
 #include "world/Unit_Stack.h"
 #include "world/Unit_Stacks.h"
 #include "world/Unit_Type_Record.h"
+#include "world/Units_By_Square.h"
 #include "world/Wizard_Economy.h"
 #include "world/Wizard_History.h"
 
@@ -308,12 +309,15 @@ void AI_Kill_Lame_Units(void)
     std::vector<uint8_t> protected_units((size_t)_units, 0);
     int16_t purge_garrisons = (_turn % GARRISON_PURGE_PERIOD == 0) ? 1 : 0;
     if (purge_garrisons) AI_Calculate_Average_Unit_Cost();
+    // Units are only killed here, never moved onto a square, so the squares are gathered once.
+    static Units_By_Square units_by_square;
+    Units_By_Square_Build(&units_by_square);
     for (int16_t city_idx = 0; city_idx < _cities; city_idx++) {
         int16_t owner = _CITIES[city_idx].owner_idx;
         if (owner < 1 || owner >= NEUTRAL_PLAYER_IDX) continue;
         int16_t count = 0;
         int16_t list[ARMY_AT_SQUARE_MAX];
-        Army_At_City(city_idx, &count, list);
+        Army_At_City_By_Square(&units_by_square, city_idx, &count, list);
         int16_t killed = 0;
         for (int16_t i = 0; i < count; i++) {
             int16_t unit_idx = list[i];
