@@ -41,7 +41,7 @@ constexpr int BENCH_UNITS = 1000;
 constexpr int BENCH_WIZARDS = 5;
 constexpr int16_t BENCH_TURN = 124;
 constexpr int UNITS_PER_STACK = 8;
-constexpr uint8_t HEALER_TYPE = 45;       // the first people's priests
+constexpr uint8_t HEALER_TYPE = 45;  // the first people's priests
 constexpr uint8_t FIRST_CREATURE_TYPE = 154;
 
 std::vector<uint8_t> m_world;

@@ -33,7 +33,8 @@ void Units_By_Square_Build(Units_By_Square *index)
 
 void Army_At_City_By_Square(const Units_By_Square *index, int16_t city_idx, int16_t *count, int16_t *list)
 {
-    if (city_idx < 0 || city_idx >= NUM_CITIES || !On_Map(_CITIES[city_idx].wx, _CITIES[city_idx].wy, _CITIES[city_idx].wp)) {
+    if (city_idx < 0 || city_idx >= NUM_CITIES ||
+        !On_Map(_CITIES[city_idx].wx, _CITIES[city_idx].wy, _CITIES[city_idx].wp)) {
         Army_At_City(city_idx, count, list);
         return;
     }
