@@ -1,8 +1,13 @@
 // The cities' turn: growth and shrinking, outposts, production of units and buildings, the
 // building-complete queue as cities leave the table, the report queues, and global enchantments.
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "../kel_cities/Cities_Fixture.h"
+#include "STU_Log.h"
+#include "Test_Temp_Dir.h"
 #include "cities/City_Records.h"
 #include "random.h"
 #include "turn/Building_Complete_Messages.h"
@@ -160,6 +165,44 @@ TEST_F(EndOfTurn_Cities, UnitProductionByOwnerAndUnitCount)
     City_Apply_Production(idx);
     EXPECT_EQ(_units, 0);
     EXPECT_EQ(_CITIES[idx].Prod_Accu, 5) << "not paid yet";
+}
+
+// Below the hard limit a city's unit can still be refused (the human's soft cap at 980, the
+// computers' at 950): nothing is made, so nothing is paid, and the human is told why.
+TEST_F(EndOfTurn_Cities, ARefusedUnitKeepsItsProductionAndTheHumanIsWarned)
+{
+    Test_Temp_Dir dir;
+    setenv("TOLVA_LOG_DIR", dir.path.c_str(), 1);
+    std::string ini = dir / "Tolva.ini";
+    std::ofstream(ini) << "";
+    STU_Log_Startup(ini.c_str());
+    struct Case {
+        int owner;
+        int16_t vizier, units;
+    } cases[] = {{0, 0, 985}, {0, 1, 990}, {1, 0, 960}};
+    for (const Case &c : cases) {
+        _cities = 0;
+        _units = c.units;
+        grand_vizier = c.vizier;
+        int16_t idx = Steady_City(c.owner, 10 + c.owner, 4);
+        _CITIES[idx].construction = PRODUCT_UNIT_BASE + UNIT_TYPE;
+        _CITIES[idx].production_units = 30;
+        _CITIES[idx].Prod_Accu = 20;
+        City_Apply_Production(idx);
+        EXPECT_EQ(_units, c.units) << "owner " << c.owner;
+        EXPECT_EQ(_CITIES[idx].Prod_Accu, 50) << "owner " << c.owner;
+        EXPECT_EQ(_CITIES[idx].construction, PRODUCT_UNIT_BASE + UNIT_TYPE) << "owner " << c.owner;
+    }
+    STU_Log_Flush_All();
+    std::ifstream in(dir / "tolva_log_new.txt");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    STU_Log_Shutdown();
+    unsetenv("TOLVA_LOG_DIR");
+    int warnings = 0;
+    for (size_t at = text.find("cannot build: too many units"); at != std::string::npos;
+         at = text.find("cannot build: too many units", at + 1))
+        warnings++;
+    EXPECT_EQ(warnings, 2) << "the two human cities, not the computer's\n" << text;
 }
 
 TEST_F(EndOfTurn_Cities, ABuildingCompletesReplacesItsPredecessorAndIsQueuedForTheHuman)

@@ -155,9 +155,12 @@ TEST_F(EndOfTurn_Turn, AWinnerStopsTheTurnBeforeUpkeepAndTheTurnCount)
 {
     magic_master_idx = 1;
     _turn = 3;
+    magic_set.words[GS_RANDOM_EVENTS] = 1;  // the events step draws before the winner stops the turn
+    Set_Random_Seed(99);
     Next_Turn_Calc();
     EXPECT_EQ(_turn, 3);
     EXPECT_FALSE(std::filesystem::exists(User_Path("SAVE9.GAM")));
+    EXPECT_NE(RNG_AI_Turn_Seed, 4321u);
     EXPECT_EQ(Get_Random_Seed(), RNG_AI_Turn_Seed) << "the stream is stored back on the early exit too";
 }
 
