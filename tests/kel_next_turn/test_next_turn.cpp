@@ -7,7 +7,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "STU_GRAF.h"
 #include "STU_Log.h"
 #include "World_Fixture.h"
 #include "overland/Main_Screen.h"
@@ -17,6 +19,7 @@
 #include "turn/Report_Queues.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
+#include "world/LOADSAVE.h"
 #include "world/Map_Square_Record.h"
 #include "world/Player_Record.h"
 #include "world/Square_Queries.h"
@@ -180,8 +183,40 @@ TEST_F(EndOfTurn_Turn, EveryFourthTurnIsSavedAsTheContinueGame)
             memcpy(&saved_turn, bytes.data() + 2532, 2);
             EXPECT_EQ(saved_turn, turn + 1);
             EXPECT_EQ(IDK_autosave, 0);
+            // The turn's stream is not part of a saved game: loading leaves it as it is.
+            RNG_AI_Turn_Seed = 777;
+            ASSERT_EQ(Load_SAVE_GAM(8), 1);
+            EXPECT_EQ(RNG_AI_Turn_Seed, 777u);
         }
     }
+}
+
+std::vector<std::string> g_save_warnings;
+
+// An autosave that cannot be written is logged and shown once; the world turn goes on.
+TEST_F(EndOfTurn_Turn, AFailedAutosaveIsLoggedAndShownOnce)
+{
+    Test_Temp_Dir dir;
+    setenv("TOLVA_LOG_DIR", dir.path.c_str(), 1);
+    std::string ini = dir / "Tolva.ini";
+    std::ofstream(ini) << "";
+    STU_Log_Startup(ini.c_str());
+    g_save_warnings.clear();
+    LOADSAVE_Set_Warn_Hook([](const char *text) { g_save_warnings.push_back(text); });
+    std::string missing = dir / "no-such-folder";
+    STU_GRAF_Set_User_Data_Dir(missing.c_str());
+    _turn = 3;
+    Next_Turn_Calc();
+    LOADSAVE_Set_Warn_Hook(nullptr);
+    STU_Log_Flush_All();
+    std::string text = Read_File(dir / "tolva_log_new.txt");
+    STU_Log_Shutdown();
+    unsetenv("TOLVA_LOG_DIR");
+    EXPECT_EQ(_turn, 4);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_EQ(g_save_warnings.size(), 1u);
+    EXPECT_NE(text.find("Do_Autosave: the game of turn 4 was not saved"), std::string::npos) << text;
+    EXPECT_EQ(Get_Random_Seed(), RNG_AI_Turn_Seed) << "the turn still ends as usual";
 }
 
 TEST_F(EndOfTurn_Turn, TheGoldLinesBracketIncomeAndUpkeep)

@@ -364,9 +364,9 @@ void Do_Autosave(void)
 {
     if (_turn % AUTOSAVE_PERIOD != 0) return;
     Show_Hourglass();
+    // A failed write has already been shown to the player by the save itself; one box is enough.
     if (Save_SAVE_GAM(AUTOSAVE_SLOT) == 0) {
         STU_LOG(SEV_ERROR, LC_NEXTTURN, "Do_Autosave: the game of turn %d was not saved", _turn);
-        Warn("The game could not be saved.");
     }
     Set_Mouse_List_Default();
     IDK_autosave = 0;
