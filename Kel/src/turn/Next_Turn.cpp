@@ -352,7 +352,7 @@ void Cool_Off_Volcanoes(void)
     for (int16_t wp = 0; wp < NUM_PLANES; wp++) {
         for (int16_t wx = 0; wx < WORLD_WIDTH; wx++) {
             for (int16_t wy = 0; wy < WORLD_HEIGHT; wy++) {
-                if (Square_Terrain_Class(wx, wy, wp) != tt_Volcano) continue;
+                if (Terrain_Class(_world_maps[World_Square_Index(wx, wy, wp)]) != tt_Volcano) continue;
                 if (Random(100) < 3) Set_Terrain_Type_Mountain(wx, wy, wp);
             }
         }
