@@ -279,6 +279,24 @@ TEST_F(EndOfTurn_Turn, CheapComputerUnitsGoFromTurn100AndOneCheapGarrisonUnitEve
         EXPECT_EQ(_UNITS[g2].owner_idx, 1) << c.turn;
         EXPECT_EQ(_UNITS[human].owner_idx, 0) << c.turn;
     }
+
+    // Turn 125: the average comes from the wizard's own units (two garrison spearmen and three
+    // priests: 245 / 5 = 49), and the garrison gives up its first cheap unit, no more.
+    const uint8_t priests = 45;
+    SetUp();
+    _num_players = 2;
+    _turn = 125;
+    Add_City(1, 20, 20);
+    int16_t g1 = Add_Unit(1, cheap, 20, 20);
+    int16_t g2 = Add_Unit(1, cheap, 20, 20);
+    for (uint8_t k = 0; k < 3; k++) Add_Unit(1, priests, (uint8_t)(30 + k), 30);
+    AI_Kill_Lame_Units();
+    EXPECT_EQ(_players[1].average_unit_cost,
+              (2 * _unit_type_table[cheap].cost + 3 * _unit_type_table[priests].cost) / 5);
+    EXPECT_EQ(_UNITS[g1].owner_idx, -1);
+    EXPECT_EQ(_UNITS[g2].owner_idx, 1);
+    for (int16_t u = 2; u < 5; u++) EXPECT_EQ(_UNITS[u].owner_idx, 1) << u;
+    EXPECT_EQ(GUI_Multipurpose_Int, 0) << "only the units outside the cities are counted";
 }
 
 }  // namespace
