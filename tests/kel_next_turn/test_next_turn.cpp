@@ -16,9 +16,11 @@
 #include "random.h"
 #include "turn/End_Of_Turn.h"
 #include "turn/Next_Turn.h"
+#include "turn/Random_Events.h"
 #include "turn/Report_Queues.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
+#include "world/Events_Record.h"
 #include "world/LOADSAVE.h"
 #include "world/Map_Square_Record.h"
 #include "world/Player_Record.h"
@@ -152,6 +154,28 @@ TEST_F(EndOfTurn_Turn, TimeStopSuspendsTheEconomyButTheTurnAdvances)
         EXPECT_EQ(MSG_GEs_Lost != 0, c.caster == 0 && !c.still_in_force) << c.mana;
         EXPECT_EQ(_players[0].gold_reserve, 777);
     }
+}
+
+// The choice of a new event needs the setting on and the debug switch off; a lasting event runs
+// its course either way.
+TEST_F(EndOfTurn_Turn, NewEventsFollowTheSettingButLastingOnesRunOn)
+{
+    struct Case {
+        int16_t events_setting, debug_switch, delay_after;
+    } cases[] = {{0, 0, 2}, {1, 0, 3}, {1, 1, 2}};
+    for (const Case &c : cases) {
+        SetUp();
+        Random_Events_Set_Announce_Hook([](const Event_Announcement &) {});
+        magic_set.words[GS_RANDOM_EVENTS] = c.events_setting;
+        DBG_Alt_A_State = c.debug_switch;
+        _event_delay_count = 2;  // a chance of 0 while it counts up: a choice only counts
+        events_table->words[ev_Good_Moon_State] = 1;
+        Next_Turn_Calc();
+        Random_Events_Set_Announce_Hook(nullptr);
+        EXPECT_EQ(_event_delay_count, c.delay_after) << c.events_setting << c.debug_switch;
+        EXPECT_EQ(events_table->words[ev_Good_Moon_State], 2) << c.events_setting << c.debug_switch;
+    }
+    DBG_Alt_A_State = 0;
 }
 
 TEST_F(EndOfTurn_Turn, AWinnerStopsTheTurnBeforeUpkeepAndTheTurnCount)
