@@ -6,7 +6,9 @@
 #include <cstring>
 #include <deque>
 #include <functional>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "Fields.h"
 #include "Help.h"
@@ -61,7 +63,7 @@ void Run_Poll_Script(void)
     }
 }
 
-class Chancellor_Test : public World_Test {
+class EndOfTurn_Chancellor : public World_Test {
 protected:
     static void SetUpTestSuite()
     {
@@ -170,7 +172,7 @@ protected:
 
 using Rows_T = std::vector<std::string>;
 
-TEST_F(Chancellor_Test, EachQueueHasItsHeadingAndLines)
+TEST_F(EndOfTurn_Chancellor, EachQueueHasItsHeadingAndLines)
 {
     const int16_t spearmen = 35;
     std::string unit = Unit_Name(spearmen);
@@ -229,7 +231,7 @@ TEST_F(Chancellor_Test, EachQueueHasItsHeadingAndLines)
     }
 }
 
-TEST_F(Chancellor_Test, EventsAreListedFromTheAdvisorOnlyAndAnEmptyMonthSaysSo)
+TEST_F(EndOfTurn_Chancellor, EventsAreListedFromTheAdvisorOnlyAndAnEmptyMonthSaysSo)
 {
     EXPECT_TRUE(Rows(0).empty());
     EXPECT_EQ(Rows(1), (Rows_T{"#158@0 NO EVENTS THIS MONTH"}));
@@ -252,16 +254,37 @@ TEST_F(Chancellor_Test, EventsAreListedFromTheAdvisorOnlyAndAnEmptyMonthSaysSo)
     EXPECT_EQ(Rows(0), (Rows_T{"#158@0 CITY GROWTH", "70@11 Tessa| has grown to a population of |4"}));
 }
 
-TEST_F(Chancellor_Test, AReportWithoutLinesAfterTheTurnReturnsAtOnce)
+TEST_F(EndOfTurn_Chancellor, AReportWithoutLinesAfterTheTurnReturnsAtOnce)
 {
     Chancellor_Screen__WIP(0);
     EXPECT_EQ(Script().polls, 0);
     EXPECT_FALSE(Script().ran_out);
 }
 
-TEST_F(Chancellor_Test, TheScrollClosesOnAClickOrEscapeAndTheArrowKeysLeaveTheTextInPlace)
+// A hash of the shown text rows as the scroll's own drawing leaves them.
+uint32_t Text_Rows_Hash(void)
 {
-    // 25 lines in two groups: taller than the shown rows.
+    Chancellor_Screen_Draw();
+    uint32_t hash = 2166136261u;
+    for (int y = _scroll_start_x; y < _scroll_start_x + _scroll_text_height; ++y)
+        for (int x = 64; x < 256; ++x) hash = (hash ^ draw_page[y * SCREEN_WIDTH + x]) * 16777619u;
+    return hash;
+}
+
+// Whether the scroll's drawing puts an arrow at (156, y) over the kept picture (the back page).
+bool Arrow_Drawn(int y)
+{
+    Chancellor_Screen_Draw();
+    for (int dy = 0; dy < 9; ++dy)
+        for (int x = 156; x < 166; ++x)
+            if (draw_page[(y + dy) * SCREEN_WIDTH + x] != video_page_buffer[2][(y + dy) * SCREEN_WIDTH + x])
+                return true;
+    return false;
+}
+
+TEST_F(EndOfTurn_Chancellor, TheScrollClosesOnAClickOrEscapeAndTheArrowKeysMoveTheTextWithinItsEnds)
+{
+    // 25 lines in two groups: 199 rows, taller than the 127 shown, so the text top runs from -72 to 0.
     msg_unit_lost_ctr = 20;
     for (int i = 0; i < 20; ++i) msg_unit_lost[i] = {35, 0};
     for (int c = 0; c < 5; ++c) MSG_CityGrowth_Array[c] = (uint8_t)(c % 3);
@@ -273,44 +296,57 @@ TEST_F(Chancellor_Test, TheScrollClosesOnAClickOrEscapeAndTheArrowKeysLeaveTheTe
         {"a click anywhere", [] { Click_At(300, 5); }},
         {"Escape", [] { Press(27); }},
     };
+    const struct {
+        char key;
+        int16_t top;
+        bool up_arrow, down_arrow;
+    } steps[] = {
+        {'u', 0, false, true},   {'d', -7, true, true},  {'d', -14, true, true}, {'d', -21, true, true},
+        {'d', -28, true, true},  {'d', -35, true, true}, {'d', -42, true, true}, {'d', -49, true, true},
+        {'d', -56, true, true},  {'d', -63, true, true}, {'d', -70, true, true}, {'d', -72, true, false},
+        {'d', -72, true, false}, {'u', -65, true, true},
+    };
     for (const Case &c : cases) {
         Script() = Poll_Script{};
-        bool down_arrow_drawn = false;
-        int16_t top_seen = -1;
+        std::vector<int16_t> tops;
+        std::vector<bool> ups, downs;
+        std::vector<uint32_t> hashes;
         Then([] {});
-        Press('u');
-        Press('d');
-        Then([&] {
-            top_seen = _scroll_text_top;
-            Chancellor_Screen_Draw();
-            for (int y = 172; y < 181 && !down_arrow_drawn; ++y)
-                for (int x = 156; x < 166; ++x)
-                    if (draw_page[y * SCREEN_WIDTH + x] == 94) down_arrow_drawn = true;
-        });
+        Then([&] { hashes.push_back(Text_Rows_Hash()); });
+        for (const auto &step : steps) {
+            Press(step.key);
+            Then([&] {
+                tops.push_back(_scroll_text_top);
+                ups.push_back(Arrow_Drawn(13));
+                downs.push_back(Arrow_Drawn(172));
+                hashes.push_back(Text_Rows_Hash());
+            });
+        }
         c.close();
         Chancellor_Screen__WIP(0);
         EXPECT_FALSE(Script().ran_out) << c.name;
         EXPECT_EQ(quit_game_flag, 0) << c.name;
-        EXPECT_EQ(top_seen, 0) << c.name;
-        EXPECT_TRUE(down_arrow_drawn) << c.name;
+        ASSERT_EQ(tops.size(), std::size(steps)) << c.name;
+        for (size_t i = 0; i < tops.size(); ++i) {
+            EXPECT_EQ(tops[i], steps[i].top) << c.name << ", step " << i;
+            EXPECT_EQ(ups[i], steps[i].up_arrow) << c.name << ", step " << i;
+            EXPECT_EQ(downs[i], steps[i].down_arrow) << c.name << ", step " << i;
+        }
+        EXPECT_EQ(hashes[1], hashes[0]) << "the first 'u' leaves the text where it is";
+        EXPECT_NE(hashes[2], hashes[1]) << "'d' moves the text";
+        EXPECT_EQ(hashes[13], hashes[12]) << "the last row is already shown";
         EXPECT_EQ(m_report_scroll_text_height, 25 * 7 + 2 * 12) << c.name;
         EXPECT_EQ(_scroll_text_height, 127) << c.name;
         EXPECT_EQ(_scroll_start_x, 99 - 63 + 2) << c.name;
     }
 }
 
-TEST_F(Chancellor_Test, AShortReportHasNoArrowsAndClosesFromTheAdvisor)
+TEST_F(EndOfTurn_Chancellor, AShortReportHasNoArrowsAndClosesFromTheAdvisor)
 {
     Report_City_Growth(1);
     bool arrow_drawn = false;
     Then([] {});
-    Then([&] {
-        Chancellor_Screen_Draw();
-        for (int y : {13, 172})
-            for (int dy = 0; dy < 9; ++dy)
-                for (int x = 156; x < 166; ++x)
-                    if (draw_page[(y + dy) * SCREEN_WIDTH + x] == 94) arrow_drawn = true;
-    });
+    Then([&] { arrow_drawn = Arrow_Drawn(13) || Arrow_Drawn(172); });
     Press(27);
     Chancellor_Screen__WIP(1);
     EXPECT_FALSE(Script().ran_out);

@@ -9,7 +9,7 @@
 
 namespace {
 
-class Chancellor_Report : public World_Test {
+class EndOfTurn_Chancellor : public World_Test {
 protected:
     void SetUp() override
     {
@@ -25,7 +25,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Chancellor_Report, NothingToReportShowsNoScrollAfterTheTurnButTheAdvisorSaysSo)
+TEST_F(EndOfTurn_Chancellor, NothingToReportShowsNoScrollAfterTheTurnButTheAdvisorSaysSo)
 {
     Chancellor_Report_Size size = {};
     EXPECT_EQ(Chancellor_Report_Measure(0, &size), 0);
@@ -36,7 +36,7 @@ TEST_F(Chancellor_Report, NothingToReportShowsNoScrollAfterTheTurnButTheAdvisorS
     EXPECT_EQ(size.text_top_row, 99 - 6 + 2);
 }
 
-TEST_F(Chancellor_Report, ACityThatGrewIsNotListedAmongTheDeaths)
+TEST_F(EndOfTurn_Chancellor, ACityThatGrewIsNotListedAmongTheDeaths)
 {
     Report_City_Growth(3);
     Report_City_Death(1);
@@ -52,7 +52,7 @@ TEST_F(Chancellor_Report, ACityThatGrewIsNotListedAmongTheDeaths)
     EXPECT_EQ(size.full_height, 3 * 7 + 2 * 12);
 }
 
-TEST_F(Chancellor_Report, ATallReportIsShownAt127RowsAndEventsCountOnlyFromTheAdvisor)
+TEST_F(EndOfTurn_Chancellor, ATallReportIsShownAt127RowsAndEventsCountOnlyFromTheAdvisor)
 {
     msg_unit_lost_ctr = 20;
     for (int c = 0; c < 5; c++) Report_City_Growth((int16_t)c);

@@ -1,8 +1,13 @@
 // The cities' turn: growth and shrinking, outposts, production of units and buildings, the
 // building-complete queue as cities leave the table, the report queues, and global enchantments.
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "../kel_cities/Cities_Fixture.h"
+#include "STU_Log.h"
+#include "Test_Temp_Dir.h"
 #include "cities/City_Records.h"
 #include "random.h"
 #include "turn/Building_Complete_Messages.h"
@@ -18,7 +23,7 @@ constexpr int16_t UNIT_TYPE = 40;
 // The human's city whose product the grand vizier picks.
 constexpr int16_t VIZIER_CHOOSES = -100;
 
-class City_Changes : public Cities_Test {
+class EndOfTurn_Cities : public Cities_Test {
 protected:
     Unit_Type_Record saved_type = {};
 
@@ -49,7 +54,7 @@ protected:
 
 }  // namespace
 
-TEST_F(City_Changes, GrowthAddsAPointKeepsFarmersAndSizeAndIsReportedForTheHumanOnly)
+TEST_F(EndOfTurn_Cities, GrowthAddsAPointKeepsFarmersAndSizeAndIsReportedForTheHumanOnly)
 {
     int16_t human = Steady_City(0, 10, 4);
     int16_t rival = Steady_City(1, 20, 4);
@@ -66,7 +71,7 @@ TEST_F(City_Changes, GrowthAddsAPointKeepsFarmersAndSizeAndIsReportedForTheHuman
     EXPECT_EQ(MSG_CityGrowth_Array[0], human);
 }
 
-TEST_F(City_Changes, PopulationLimitsOfGrowth)
+TEST_F(EndOfTurn_Cities, PopulationLimitsOfGrowth)
 {
     int16_t full = Steady_City(0, 10, 25);
     _CITIES[full].Pop_10s = 32000;
@@ -80,7 +85,7 @@ TEST_F(City_Changes, PopulationLimitsOfGrowth)
     EXPECT_EQ(MSG_CityGrowth_Count, 0);
 }
 
-TEST_F(City_Changes, ShrinkingLosesAPointButACityOfOneNeverDies)
+TEST_F(EndOfTurn_Cities, ShrinkingLosesAPointButACityOfOneNeverDies)
 {
     int16_t starving = Steady_City(0, 10, 5);
     _CITIES[starving].food_units = 0;
@@ -96,7 +101,7 @@ TEST_F(City_Changes, ShrinkingLosesAPointButACityOfOneNeverDies)
     EXPECT_EQ(MSG_CityDeath_Array[0], starving);
 }
 
-TEST_F(City_Changes, OutpostsBecomeHamletsOrAreDesertedAndTheCityAfterADesertedOneStillGetsItsTurn)
+TEST_F(EndOfTurn_Cities, OutpostsBecomeHamletsOrAreDesertedAndTheCityAfterADesertedOneStillGetsItsTurn)
 {
     int16_t gone = Steady_City(0, 10, 0);
     _CITIES[gone].Pop_10s = 0;
@@ -117,7 +122,7 @@ TEST_F(City_Changes, OutpostsBecomeHamletsOrAreDesertedAndTheCityAfterADesertedO
     EXPECT_EQ(MSG_CityGained_Array[0], 0);
 }
 
-TEST_F(City_Changes, UnitProductionByOwnerAndUnitCount)
+TEST_F(EndOfTurn_Cities, UnitProductionByOwnerAndUnitCount)
 {
     struct Case {
         int owner;
@@ -162,7 +167,45 @@ TEST_F(City_Changes, UnitProductionByOwnerAndUnitCount)
     EXPECT_EQ(_CITIES[idx].Prod_Accu, 5) << "not paid yet";
 }
 
-TEST_F(City_Changes, ABuildingCompletesReplacesItsPredecessorAndIsQueuedForTheHuman)
+// Below the hard limit a city's unit can still be refused (the human's soft cap at 980, the
+// computers' at 950): nothing is made, so nothing is paid, and the human is told why.
+TEST_F(EndOfTurn_Cities, ARefusedUnitKeepsItsProductionAndTheHumanIsWarned)
+{
+    Test_Temp_Dir dir;
+    setenv("TOLVA_LOG_DIR", dir.path.c_str(), 1);
+    std::string ini = dir / "Tolva.ini";
+    std::ofstream(ini) << "";
+    STU_Log_Startup(ini.c_str());
+    struct Case {
+        int owner;
+        int16_t vizier, units;
+    } cases[] = {{0, 0, 985}, {0, 1, 990}, {1, 0, 960}};
+    for (const Case &c : cases) {
+        _cities = 0;
+        _units = c.units;
+        grand_vizier = c.vizier;
+        int16_t idx = Steady_City(c.owner, 10 + c.owner, 4);
+        _CITIES[idx].construction = PRODUCT_UNIT_BASE + UNIT_TYPE;
+        _CITIES[idx].production_units = 30;
+        _CITIES[idx].Prod_Accu = 20;
+        City_Apply_Production(idx);
+        EXPECT_EQ(_units, c.units) << "owner " << c.owner;
+        EXPECT_EQ(_CITIES[idx].Prod_Accu, 50) << "owner " << c.owner;
+        EXPECT_EQ(_CITIES[idx].construction, PRODUCT_UNIT_BASE + UNIT_TYPE) << "owner " << c.owner;
+    }
+    STU_Log_Flush_All();
+    std::ifstream in(dir / "tolva_log_new.txt");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    STU_Log_Shutdown();
+    unsetenv("TOLVA_LOG_DIR");
+    int warnings = 0;
+    for (size_t at = text.find("cannot build: too many units"); at != std::string::npos;
+         at = text.find("cannot build: too many units", at + 1))
+        warnings++;
+    EXPECT_EQ(warnings, 2) << "the two human cities, not the computer's\n" << text;
+}
+
+TEST_F(EndOfTurn_Cities, ABuildingCompletesReplacesItsPredecessorAndIsQueuedForTheHuman)
 {
     buildings[12].replace_bldg = 5;
     int16_t human = Steady_City(0, 10, 4);
@@ -197,7 +240,7 @@ TEST_F(City_Changes, ABuildingCompletesReplacesItsPredecessorAndIsQueuedForTheHu
     EXPECT_EQ(_CITIES[neutral].construction, PRODUCT_CANCELLED) << "a computer's city chooses again";
 }
 
-TEST_F(City_Changes, DestroyingACityDropsItsQueueEntriesAndRenumbersTheLaterOnes)
+TEST_F(EndOfTurn_Cities, DestroyingACityDropsItsQueueEntriesAndRenumbersTheLaterOnes)
 {
     for (int c = 0; c < 7; c++) Steady_City(1, 5 + 5 * c, 4);
     const int16_t queued[][2] = {{2, 10}, {4, 11}, {6, 12}, {4, 13}};
@@ -221,7 +264,7 @@ TEST_F(City_Changes, DestroyingACityDropsItsQueueEntriesAndRenumbersTheLaterOnes
     EXPECT_EQ(MSG_CityDeath_Array[0], 2);
 }
 
-TEST_F(City_Changes, ReportQueuesTakeTwentyEntriesAndAreEmptiedForTheNextTurn)
+TEST_F(EndOfTurn_Cities, ReportQueuesTakeTwentyEntriesAndAreEmptiedForTheNextTurn)
 {
     for (int i = 0; i < 25; i++) {
         Report_City_Growth((int16_t)i);
@@ -240,7 +283,7 @@ TEST_F(City_Changes, ReportQueuesTakeTwentyEntriesAndAreEmptiedForTheNextTurn)
     EXPECT_EQ(MSG_GEs_Lost, 0);
 }
 
-TEST_F(City_Changes, NoSpellBeingCastClearsItsFirstCost)
+TEST_F(EndOfTurn_Cities, NoSpellBeingCastClearsItsFirstCost)
 {
     _num_players = 2;
     _players[0].casting_spell_idx = 0;
@@ -252,7 +295,7 @@ TEST_F(City_Changes, NoSpellBeingCastClearsItsFirstCost)
     EXPECT_EQ(_players[1].casting_cost_original, 200);
 }
 
-TEST_F(City_Changes, PestilenceTakesAPointWhenItsDrawIsBelowThePopulation)
+TEST_F(EndOfTurn_Cities, PestilenceTakesAPointWhenItsDrawIsBelowThePopulation)
 {
     int16_t crowded = Steady_City(0, 10, 11);  // every draw of 1..10 is below 11
     int16_t lone = Steady_City(0, 20, 1);      // no draw is below 1

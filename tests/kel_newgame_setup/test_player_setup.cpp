@@ -6,6 +6,7 @@
 #include "newgame/New_Game_Resets.h"
 #include "newgame/Player_Setup.h"
 #include "random.h"
+#include "turn/Report_Queues.h"
 #include "world/Events_Record.h"
 #include "world/Spell_Data_Record.h"
 #include "world/Unit_Death.h"
@@ -313,6 +314,11 @@ TEST_F(NewGame_Players, RuntimeSetUpOfAWholeGame)
         World_Clear();
         spell_data_table[SPELL_OF_MASTERY].research_cost = MASTERY_COST;
         Make_Game(5, difficulty);
+        // Queues left over from a game played before.
+        uint8_t *counters[] = {&MSG_UnitKilled_Count, &MSG_CityGrowth_Count, &MSG_CityDeath_Count,
+                               &MSG_BldLost_Count,    &MSG_UEsLost_Count,    &MSG_CEsLost_Count,
+                               &MSG_GEs_Lost,         &MSG_CityLost_Count,   &MSG_CityGained_Count};
+        for (uint8_t *counter : counters) *counter = 3;
         msg_unit_lost_ctr = 5;
         events_table->words[ev_Last_Event_Turn] = 77;
         Set_Random_Seed(1000u + (uint32_t)difficulty);
@@ -331,6 +337,7 @@ TEST_F(NewGame_Players, RuntimeSetUpOfAWholeGame)
             EXPECT_EQ(_players[p].Secondary_Target, -1);
         }
         EXPECT_EQ(msg_unit_lost_ctr, 0);
+        for (size_t q = 0; q < sizeof counters / sizeof counters[0]; q++) EXPECT_EQ(*counters[q], 0) << "queue " << q;
         EXPECT_EQ(events_table->words[ev_Last_Event_Turn], 77) << "the events are reset before, not here";
         EXPECT_EQ((uint32_t)_HEROES2[0][0].abilities, (uint32_t)hab_Constitution);
     }

@@ -7,16 +7,21 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "STU_GRAF.h"
 #include "STU_Log.h"
 #include "World_Fixture.h"
 #include "overland/Main_Screen.h"
 #include "random.h"
 #include "turn/End_Of_Turn.h"
 #include "turn/Next_Turn.h"
+#include "turn/Random_Events.h"
 #include "turn/Report_Queues.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
+#include "world/Events_Record.h"
+#include "world/LOADSAVE.h"
 #include "world/Map_Square_Record.h"
 #include "world/Player_Record.h"
 #include "world/Square_Queries.h"
@@ -33,7 +38,7 @@ std::string Read_File(const std::string &path)
     return text.str();
 }
 
-class NextTurn : public World_Test {
+class EndOfTurn_Turn : public World_Test {
 protected:
     void SetUp() override
     {
@@ -91,7 +96,7 @@ protected:
     }
 };
 
-TEST_F(NextTurn, TheWorldTurnDrawsFromItsOwnStreamAndStoresItBack)
+TEST_F(EndOfTurn_Turn, TheWorldTurnDrawsFromItsOwnStreamAndStoresItBack)
 {
     EXPECT_EQ(RNG_AI_TURN_SEED_START, 10839u);
     Draw_Through_The_Vizier();
@@ -115,7 +120,7 @@ TEST_F(NextTurn, TheWorldTurnDrawsFromItsOwnStreamAndStoresItBack)
     EXPECT_EQ(_turn, 11);
 }
 
-TEST_F(NextTurn, ReservesAreCutTo30000)
+TEST_F(EndOfTurn_Turn, ReservesAreCutTo30000)
 {
     _players[0].gold_reserve = 30500;
     _players[1].mana_reserve = 31000;
@@ -125,7 +130,7 @@ TEST_F(NextTurn, ReservesAreCutTo30000)
     EXPECT_GE(_players[0].gold_reserve, 29000);
 }
 
-TEST_F(NextTurn, TimeStopSuspendsTheEconomyButTheTurnAdvances)
+TEST_F(EndOfTurn_Turn, TimeStopSuspendsTheEconomyButTheTurnAdvances)
 {
     struct Case {
         int16_t caster;
@@ -151,17 +156,42 @@ TEST_F(NextTurn, TimeStopSuspendsTheEconomyButTheTurnAdvances)
     }
 }
 
-TEST_F(NextTurn, AWinnerStopsTheTurnBeforeUpkeepAndTheTurnCount)
+// The choice of a new event needs the setting on and the debug switch off; a lasting event runs
+// its course either way.
+TEST_F(EndOfTurn_Turn, NewEventsFollowTheSettingButLastingOnesRunOn)
+{
+    struct Case {
+        int16_t events_setting, debug_switch, delay_after;
+    } cases[] = {{0, 0, 2}, {1, 0, 3}, {1, 1, 2}};
+    for (const Case &c : cases) {
+        SetUp();
+        Random_Events_Set_Announce_Hook([](const Event_Announcement &) {});
+        magic_set.words[GS_RANDOM_EVENTS] = c.events_setting;
+        DBG_Alt_A_State = c.debug_switch;
+        _event_delay_count = 2;  // a chance of 0 while it counts up: a choice only counts
+        events_table->words[ev_Good_Moon_State] = 1;
+        Next_Turn_Calc();
+        Random_Events_Set_Announce_Hook(nullptr);
+        EXPECT_EQ(_event_delay_count, c.delay_after) << c.events_setting << c.debug_switch;
+        EXPECT_EQ(events_table->words[ev_Good_Moon_State], 2) << c.events_setting << c.debug_switch;
+    }
+    DBG_Alt_A_State = 0;
+}
+
+TEST_F(EndOfTurn_Turn, AWinnerStopsTheTurnBeforeUpkeepAndTheTurnCount)
 {
     magic_master_idx = 1;
     _turn = 3;
+    magic_set.words[GS_RANDOM_EVENTS] = 1;  // the events step draws before the winner stops the turn
+    Set_Random_Seed(99);
     Next_Turn_Calc();
     EXPECT_EQ(_turn, 3);
     EXPECT_FALSE(std::filesystem::exists(User_Path("SAVE9.GAM")));
+    EXPECT_NE(RNG_AI_Turn_Seed, 4321u);
     EXPECT_EQ(Get_Random_Seed(), RNG_AI_Turn_Seed) << "the stream is stored back on the early exit too";
 }
 
-TEST_F(NextTurn, EveryFourthTurnIsSavedAsTheContinueGame)
+TEST_F(EndOfTurn_Turn, EveryFourthTurnIsSavedAsTheContinueGame)
 {
     for (int16_t turn = 1; turn <= 9; turn++) {
         std::filesystem::remove(User_Path("SAVE9.GAM"));
@@ -177,11 +207,43 @@ TEST_F(NextTurn, EveryFourthTurnIsSavedAsTheContinueGame)
             memcpy(&saved_turn, bytes.data() + 2532, 2);
             EXPECT_EQ(saved_turn, turn + 1);
             EXPECT_EQ(IDK_autosave, 0);
+            // The turn's stream is not part of a saved game: loading leaves it as it is.
+            RNG_AI_Turn_Seed = 777;
+            ASSERT_EQ(Load_SAVE_GAM(8), 1);
+            EXPECT_EQ(RNG_AI_Turn_Seed, 777u);
         }
     }
 }
 
-TEST_F(NextTurn, TheGoldLinesBracketIncomeAndUpkeep)
+std::vector<std::string> g_save_warnings;
+
+// An autosave that cannot be written is logged and shown once; the world turn goes on.
+TEST_F(EndOfTurn_Turn, AFailedAutosaveIsLoggedAndShownOnce)
+{
+    Test_Temp_Dir dir;
+    setenv("TOLVA_LOG_DIR", dir.path.c_str(), 1);
+    std::string ini = dir / "Tolva.ini";
+    std::ofstream(ini) << "";
+    STU_Log_Startup(ini.c_str());
+    g_save_warnings.clear();
+    LOADSAVE_Set_Warn_Hook([](const char *text) { g_save_warnings.push_back(text); });
+    std::string missing = dir / "no-such-folder";
+    STU_GRAF_Set_User_Data_Dir(missing.c_str());
+    _turn = 3;
+    Next_Turn_Calc();
+    LOADSAVE_Set_Warn_Hook(nullptr);
+    STU_Log_Flush_All();
+    std::string text = Read_File(dir / "tolva_log_new.txt");
+    STU_Log_Shutdown();
+    unsetenv("TOLVA_LOG_DIR");
+    EXPECT_EQ(_turn, 4);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_EQ(g_save_warnings.size(), 1u);
+    EXPECT_NE(text.find("Do_Autosave: the game of turn 4 was not saved"), std::string::npos) << text;
+    EXPECT_EQ(Get_Random_Seed(), RNG_AI_Turn_Seed) << "the turn still ends as usual";
+}
+
+TEST_F(EndOfTurn_Turn, TheGoldLinesBracketIncomeAndUpkeep)
 {
     Test_Temp_Dir dir;
     setenv("TOLVA_LOG_DIR", dir.path.c_str(), 1);
@@ -212,7 +274,7 @@ TEST_F(NextTurn, TheGoldLinesBracketIncomeAndUpkeep)
     EXPECT_NE(text.find("NEXTTURN"), std::string::npos) << text;
 }
 
-TEST_F(NextTurn, CheapComputerUnitsGoFromTurn100AndOneCheapGarrisonUnitEvery25th)
+TEST_F(EndOfTurn_Turn, CheapComputerUnitsGoFromTurn100AndOneCheapGarrisonUnitEvery25th)
 {
     const uint8_t cheap = 39;
     int16_t average = (int16_t)(_unit_type_table[cheap].cost * 2 + 10);
@@ -241,6 +303,24 @@ TEST_F(NextTurn, CheapComputerUnitsGoFromTurn100AndOneCheapGarrisonUnitEvery25th
         EXPECT_EQ(_UNITS[g2].owner_idx, 1) << c.turn;
         EXPECT_EQ(_UNITS[human].owner_idx, 0) << c.turn;
     }
+
+    // Turn 125: the average comes from the wizard's own units (two garrison spearmen and three
+    // priests: 245 / 5 = 49), and the garrison gives up its first cheap unit, no more.
+    const uint8_t priests = 45;
+    SetUp();
+    _num_players = 2;
+    _turn = 125;
+    Add_City(1, 20, 20);
+    int16_t g1 = Add_Unit(1, cheap, 20, 20);
+    int16_t g2 = Add_Unit(1, cheap, 20, 20);
+    for (uint8_t k = 0; k < 3; k++) Add_Unit(1, priests, (uint8_t)(30 + k), 30);
+    AI_Kill_Lame_Units();
+    EXPECT_EQ(_players[1].average_unit_cost,
+              (2 * _unit_type_table[cheap].cost + 3 * _unit_type_table[priests].cost) / 5);
+    EXPECT_EQ(_UNITS[g1].owner_idx, -1);
+    EXPECT_EQ(_UNITS[g2].owner_idx, 1);
+    for (int16_t u = 2; u < 5; u++) EXPECT_EQ(_UNITS[u].owner_idx, 1) << u;
+    EXPECT_EQ(GUI_Multipurpose_Int, 0) << "only the units outside the cities are counted";
 }
 
 }  // namespace

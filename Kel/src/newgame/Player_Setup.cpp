@@ -4,6 +4,7 @@
 
 #include "newgame/New_Game_Resets.h"
 #include "random.h"
+#include "turn/Report_Queues.h"
 #include "world/ALLOC.h"
 #include "world/Player_Record.h"
 #include "world/Spell_Data_Record.h"
@@ -255,11 +256,8 @@ void Init_Summoning_Circle_And_Spell_Of_Mastery(void)
     }
 }
 
-void Initialize_Messages(void)
-{
-    // The other report counters are cleared here too once their queues exist.
-    msg_unit_lost_ctr = 0;
-}
+// A new game starts with empty report queues, as every world turn does.
+void Initialize_Messages(void) { Initialize_Reports(); }
 
 void Init_Diplomatic_Relations(void)
 {

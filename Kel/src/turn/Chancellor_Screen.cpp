@@ -350,6 +350,38 @@ void Unroll_Frame(int16_t from_advisor, int16_t frame)
     Draw_File_Animation();
 }
 
+// The main screen under the scroll, as the unrolling started from it.
+uint8_t m_main_screen[SCREEN_SIZE];
+
+// The finished scroll again, with the text at the present text top: the paper as the last frame of
+// the unrolling left it, the text within its shown rows, the rolled ends over both.
+void Redraw_Finished_Scroll(int16_t from_advisor)
+{
+    int16_t last_frame = (int16_t)((_scroll_text_height + 7) / 8 - 1);
+    Set_Page_Off();
+    std::memcpy(draw_page, m_main_screen, SCREEN_SIZE);
+    Set_Window(0, (int16_t)(88 - 4 * last_frame), 319, (int16_t)(108 + 4 * last_frame));
+    if (m_pictures.paper != nullptr) Clipped_Draw(PAPER_X, PAPER_Y, m_pictures.paper);
+    Set_Window(0, _scroll_start_x, 319, (int16_t)(_scroll_start_x + _scroll_text_height - 1));
+    Chancellor_Screen_Scroll_Draw__WIP(from_advisor);
+    Reset_Window();
+    Set_File_Animation_Frame(last_frame);
+    Draw_File_Animation();
+    Copy_Off_To_Back();
+}
+
+// "U" and "D" move the text a line a step, never past its first or last shown row.
+void Scroll_Text(int16_t from_advisor, int16_t step)
+{
+    int16_t lowest = (int16_t)(CHANCELLOR_SHOWN_HEIGHT_MAX - m_report_scroll_text_height);
+    int16_t top = (int16_t)(_scroll_text_top + step);
+    if (top < lowest) top = lowest;
+    if (top > 0) top = 0;
+    if (top == _scroll_text_top) return;
+    _scroll_text_top = top;
+    Redraw_Finished_Scroll(from_advisor);
+}
+
 }  // namespace
 
 int16_t Chancellor_Report_Text(int16_t from_advisor, Chancellor_Text_Row *rows)
@@ -430,6 +462,7 @@ void Chancellor_Screen__WIP(int16_t from_advisor)
 
     Main_Screen_Draw();
     Copy_Off_To_Back();
+    std::memcpy(m_main_screen, draw_page, SCREEN_SIZE);
     Open_File_Animation(SCROLL_LBX, SCROLL_UNROLL);
     for (int16_t frame = 0; frame < (_scroll_text_height + 7) / 8; ++frame) {
         Mark_Time();
@@ -446,9 +479,11 @@ void Chancellor_Screen__WIP(int16_t from_advisor)
     Copy_Off_To_Back();
 
     Clear_Fields();
+    int16_t up = 0;  // no field: input is never 0 here
+    int16_t down = 0;
     if (m_report_scroll_text_height >= CHANCELLOR_SHOWN_HEIGHT_MAX + 1) {
-        Add_Hidden_Field(28, 9, 288, 25, "U", -1);
-        Add_Hidden_Field(28, 170, 288, 190, "D", -1);
+        up = Add_Hidden_Field(28, 9, 288, 25, "U", -1);
+        down = Add_Hidden_Field(28, 170, 288, 190, "D", -1);
     }
     int16_t close = Add_Hidden_Field(0, 0, 319, 199, "\x1B", -1);
     Assign_Auto_Function(Chancellor_Screen_Draw, 1);
@@ -461,6 +496,8 @@ void Chancellor_Screen__WIP(int16_t from_advisor)
         if (quit_game_flag || (input != 0 && (input == close || input == -close))) {
             leave = true;
         } else {
+            if (input != 0 && (input == up || input == -up)) Scroll_Text(from_advisor, CHANCELLOR_LINE_HEIGHT);
+            if (input != 0 && (input == down || input == -down)) Scroll_Text(from_advisor, -CHANCELLOR_LINE_HEIGHT);
             Chancellor_Screen_Draw();
             PageFlip_FX();
             Release_Time(1);

@@ -161,9 +161,14 @@ void Complete_Unit(int16_t city_idx)
     bool human = Human_City(city);
     if (_units <= UNITS_ROOM_FOR_ONE_MORE) {
         if (Create_Unit((int16_t)(city.construction - PRODUCT_UNIT_BASE), city.owner_idx, city.wx, city.wy, city.wp,
-                        city_idx) != 0) {
-            Evict_Weakest_Unit((int16_t)(_units - 1));
+                        city_idx) == 0) {
+            // A unit that was not made is not paid for: the city keeps its product and what it gathered.
+            // The human is told when the number of units stood in the way (settlers that would
+            // empty a fortress city are refused for another reason).
+            if (human && _units > UNIT_SOFT_CAP_ALL) Too_Many_Units_Warning(city);
+            return;
         }
+        Evict_Weakest_Unit((int16_t)(_units - 1));
         if (!human || grand_vizier == 1) {
             city.construction = PRODUCT_CANCELLED;
         }

@@ -9,6 +9,7 @@
 #include "world/Battle_Unit.h"
 #include "world/Unit_Levels.h"
 #include "world/Unit_Type_Record.h"
+#include "world/Units_By_Square.h"
 #include "world/Wizard_Economy.h"
 
 namespace {
@@ -20,6 +21,8 @@ constexpr int16_t STASIS_MODIFIER = -5;
 constexpr int16_t STASIS_REALM = 1;
 
 uint8_t m_heal_divisors[UNIT_TABLE_CAPACITY];
+// Nobody moves while units train and heal, so each pass gathers the squares' units once.
+Units_By_Square m_units_by_square;
 
 bool Unit_Alive(int unit_idx)
 {
@@ -80,7 +83,7 @@ void Heroes_Train_Stacks(int player_idx)
         const Unit_Record &hero = _UNITS[hero_idx];
         int16_t count = 0;
         int16_t list[ARMY_AT_SQUARE_MAX];
-        Army_At_Square_1(hero.wx, hero.wy, hero.wp, &count, list);
+        Army_At_Square_1_By_Square(&m_units_by_square, hero.wx, hero.wy, hero.wp, &count, list);
         done[slot_idx] = true;
         int best = 0;
         for (int k = 0; k < count; k++) {
@@ -110,7 +113,7 @@ void Healer_Treats_Square(const Unit_Record &healer)
 {
     int16_t count = 0;
     int16_t list[ARMY_AT_SQUARE_MAX];
-    Army_At_Square_1(healer.wx, healer.wy, healer.wp, &count, list);
+    Army_At_Square_1_By_Square(&m_units_by_square, healer.wx, healer.wy, healer.wp, &count, list);
     if (count > HEALER_SQUARE_LIMIT) {
         // A square holds at most 9 units; an overfull one is treated up to that number and never
         // cleared out here.
@@ -158,6 +161,7 @@ void Do_All_Units_XP_Check(void)
         unit.Level = (int8_t)level;
     }
 
+    Units_By_Square_Build(&m_units_by_square);
     for (int player_idx = 0; player_idx < NUM_PLAYERS; player_idx++) {
         if (Time_Stopper() >= 0 && player_idx != Time_Stopper()) {
             continue;
@@ -172,8 +176,9 @@ void Heal_Unit(int16_t unit_idx, int16_t divisor, int16_t by_healer)
         return;
     }
     Unit_Record &unit = _UNITS[unit_idx];
-    int total = Unit_Hit_Points(unit_idx) * Type_Of(unit).Figures;
     int damage = unit.Damage;
+    // The hit points are counted only where they matter: most units are unhurt.
+    int total = (by_healer || damage > 0) ? Unit_Hit_Points(unit_idx) * Type_Of(unit).Figures : 0;
     if (by_healer) {
         damage -= total / 5;
         m_heal_divisors[unit_idx] = HEAL_DIVISOR_TREATED;
@@ -195,10 +200,11 @@ void Heal_All_Units(void)
     for (int unit_idx = 0; unit_idx < UNIT_TABLE_CAPACITY; unit_idx++) {
         m_heal_divisors[unit_idx] = HEAL_DIVISOR_FIELD;
     }
+    Units_By_Square_Build(&m_units_by_square);
     for (int16_t city_idx = 0; city_idx < _cities && city_idx < NUM_CITIES; city_idx++) {
         int16_t count = 0;
         int16_t list[ARMY_AT_SQUARE_MAX];
-        Army_At_City(city_idx, &count, list);
+        Army_At_City_By_Square(&m_units_by_square, city_idx, &count, list);
         uint8_t divisor =
             _CITIES[city_idx].bldg_status[HEALING_BUILDING] > 0 ? HEAL_DIVISOR_CITY_BUILDING : HEAL_DIVISOR_CITY;
         for (int k = 0; k < count && k < ARMY_LIST_STACK_MAX; k++) {

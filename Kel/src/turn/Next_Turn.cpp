@@ -52,6 +52,7 @@
 #include "world/Unit_Stack.h"
 #include "world/Unit_Stacks.h"
 #include "world/Unit_Type_Record.h"
+#include "world/Units_By_Square.h"
 #include "world/Wizard_Economy.h"
 #include "world/Wizard_History.h"
 
@@ -308,12 +309,15 @@ void AI_Kill_Lame_Units(void)
     std::vector<uint8_t> protected_units((size_t)_units, 0);
     int16_t purge_garrisons = (_turn % GARRISON_PURGE_PERIOD == 0) ? 1 : 0;
     if (purge_garrisons) AI_Calculate_Average_Unit_Cost();
+    // Units are only killed here, never moved onto a square, so the squares are gathered once.
+    static Units_By_Square units_by_square;
+    Units_By_Square_Build(&units_by_square);
     for (int16_t city_idx = 0; city_idx < _cities; city_idx++) {
         int16_t owner = _CITIES[city_idx].owner_idx;
         if (owner < 1 || owner >= NEUTRAL_PLAYER_IDX) continue;
         int16_t count = 0;
         int16_t list[ARMY_AT_SQUARE_MAX];
-        Army_At_City(city_idx, &count, list);
+        Army_At_City_By_Square(&units_by_square, city_idx, &count, list);
         int16_t killed = 0;
         for (int16_t i = 0; i < count; i++) {
             int16_t unit_idx = list[i];
@@ -348,7 +352,7 @@ void Cool_Off_Volcanoes(void)
     for (int16_t wp = 0; wp < NUM_PLANES; wp++) {
         for (int16_t wx = 0; wx < WORLD_WIDTH; wx++) {
             for (int16_t wy = 0; wy < WORLD_HEIGHT; wy++) {
-                if (Square_Terrain_Class(wx, wy, wp) != tt_Volcano) continue;
+                if (Terrain_Class(_world_maps[World_Square_Index(wx, wy, wp)]) != tt_Volcano) continue;
                 if (Random(100) < 3) Set_Terrain_Type_Mountain(wx, wy, wp);
             }
         }
@@ -360,9 +364,9 @@ void Do_Autosave(void)
 {
     if (_turn % AUTOSAVE_PERIOD != 0) return;
     Show_Hourglass();
+    // A failed write has already been shown to the player by the save itself; one box is enough.
     if (Save_SAVE_GAM(AUTOSAVE_SLOT) == 0) {
         STU_LOG(SEV_ERROR, LC_NEXTTURN, "Do_Autosave: the game of turn %d was not saved", _turn);
-        Warn("The game could not be saved.");
     }
     Set_Mouse_List_Default();
     IDK_autosave = 0;

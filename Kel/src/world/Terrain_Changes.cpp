@@ -229,12 +229,12 @@ void Generate_Ore(int16_t wx, int16_t wy, int16_t wp)
 
 void Volcano_Counts(void)
 {
-    for (int p = 0; p < _num_players && p < NUM_PLAYERS; p++) {
-        int count = 0;
-        for (int square = 0; square < NUM_PLANES * WORLD_SIZE; square++) {
-            count += (_map_square_flags[square] & sf_Volcano_Owner_Mask) == p + 1 ? 1 : 0;
-        }
-        _players[p].volcanoes = (int16_t)count;
+    int counts[sf_Volcano_Owner_Mask + 1] = {};
+    for (int square = 0; square < NUM_PLANES * WORLD_SIZE; square++) {
+        counts[_map_square_flags[square] & sf_Volcano_Owner_Mask]++;
+    }
+    for (int p = 0; p < _num_players && p < NUM_PLAYERS && p < sf_Volcano_Owner_Mask; p++) {
+        _players[p].volcanoes = (int16_t)counts[p + 1];
     }
 }
 

@@ -1,5 +1,8 @@
 #include "world/Wizard_Economy.h"
 
+#include <bit>
+#include <cstring>
+
 #include "STU_Wrappers.h"
 #include "world/ALLOC.h"
 #include "world/City_Economy.h"
@@ -89,10 +92,9 @@ int16_t Unit_Mana_Upkeep(int16_t unit_idx)
         _players[unit.owner_idx].retorts[rtr_Conjurer]) {
         upkeep = (upkeep * 3 + 3) / 4;
     }
-    for (int k = 0; k < NUM_UNIT_ENCHANTMENTS; k++) {
-        if (unit.enchantments & (1u << k)) {
-            upkeep += unit_enchantment_upkeep_table[k];
-        }
+    static_assert(NUM_UNIT_ENCHANTMENTS == 32, "one enchantment a bit of the word");
+    for (uint32_t bits = unit.enchantments; bits != 0; bits &= bits - 1) {
+        upkeep += unit_enchantment_upkeep_table[std::countr_zero(bits)];
     }
     return (int16_t)upkeep;
 }
@@ -153,9 +155,13 @@ int16_t Player_City_Enchantments_Upkeep(int16_t city_idx, int16_t player_idx)
     if (city_idx < 0 || city_idx >= NUM_CITIES) {
         return 0;
     }
+    const uint8_t *enchantments = _CITIES[city_idx].enchantments;
+    if (std::memchr(enchantments, player_idx + 1, NUM_CITY_ENCHANTMENTS) == nullptr) {
+        return 0;
+    }
     int upkeep = 0;
     for (int k = 0; k < NUM_CITY_ENCHANTMENTS; k++) {
-        if (_CITIES[city_idx].enchantments[k] == player_idx + 1) {
+        if (enchantments[k] == player_idx + 1) {
             upkeep += city_enchantment_upkeep_table[k];
         }
     }
