@@ -82,6 +82,7 @@ void Write_SCROLL_LBX(const std::string &folder);
 void Write_DIPLOMSG_LBX(const std::string &folder);
 void Write_NEWGAME_LBX(const std::string &folder);
 void Write_RELOAD_LBX(const std::string &folder);
+void Write_ARMYLIST_LBX(const std::string &folder);
 
 // Sound entries (16-byte sound header, then the data).
 Bytes Standin_VOC_Entry(const Bytes &samples, uint8_t time_constant);

@@ -409,6 +409,66 @@ void Add_Capital_Fixture_Units(void)
     }
 }
 
+// The fixture game for the city list and settling: the continue game (or the same at turn 0) with
+// eighteen more cities of the human's in the north-east, so that he has twenty, a city of Vessa's
+// in the explored land beside the capital, and the human's settlers moved to 16,13, four squares
+// from the capital and farther from every other city. The settlers are the one human unit left to
+// act this turn. Among the human's cities, the fifth is producing nothing (product 0); the twelfth
+// and the twentieth are producing trade goods.
+void Add_Twenty_Cities_Fixture(void)
+{
+    static const struct {
+        const char *name;
+        uint8_t wx, wy;
+    } added[18] = {
+        {"Ashwell", 28, 6},     {"Brightmoor", 32, 6}, {"Cinderfold", 37, 6}, {"Dunmere", 40, 6},
+        {"Eastgrove", 45, 6},   {"Fallowmere", 48, 6}, {"Greywater", 28, 10}, {"Harrowby", 36, 10},
+        {"Ironvale", 40, 10},   {"Juniper", 45, 10},   {"Kestral", 48, 10},   {"Lowmarch", 29, 14},
+        {"Millbrook", 32, 14},  {"Northcote", 36, 14}, {"Oakhollow", 40, 14}, {"Pinecrest", 45, 14},
+        {"Queensford", 48, 14}, {"Redfield", 28, 18},
+    };
+    constexpr uint8_t VESSA = 1, SETTLER_X = 16, SETTLER_Y = 13, SETTLERS = 42;  // the settlers of the base game
+    auto found = [](const char *name, int8_t owner, uint8_t race, uint8_t wx, uint8_t wy) {
+        City_Record &city = _CITIES[_cities++];
+        memset(&city, 0, sizeof(city));
+        Put_Text(city.name, sizeof(city.name), name);
+        city.race = race;
+        city.wx = wx;
+        city.wy = wy;
+        city.owner_idx = owner;
+        city.size = 1;
+        city.population = 2;
+        city.farmer_count = 1;
+        city.contacts = (uint16_t)(1u << owner);
+        city.construction = bt_Housing;
+        memset(city.bldg_status, -1, sizeof(city.bldg_status));
+        city.bldg_status[bt_None] = 0;
+        city.Pop_10s = 20;
+    };
+    for (const auto &c : added) found(c.name, 0, rt_High_Men, c.wx, c.wy);
+    found("Veyrholt", (int8_t)VESSA, rt_Barbarian, 25, 12);
+    int human = 0;
+    for (int16_t i = 0; i < _cities; i++) {
+        if (_CITIES[i].owner_idx != 0) continue;
+        ++human;
+        if (human == 5) _CITIES[i].construction = 0;
+        if (human == 12 || human == 20) _CITIES[i].construction = bt_Trade_Goods;
+    }
+    Settle_Cities();
+    _players[0].Dipl_Contacted[VESSA] = 1;
+    _players[VESSA].Dipl_Contacted[0] = 1;
+    for (int16_t i = 0; i < _units; i++) {
+        Unit_Record &unit = _UNITS[i];
+        if (unit.owner_idx != 0) continue;
+        if (unit.type == SETTLERS) {
+            unit.wx = SETTLER_X;
+            unit.wy = SETTLER_Y;
+        } else {
+            unit.Finished = 1;
+        }
+    }
+}
+
 void Write_One_Save(const std::string &folder, const char *file_name, int16_t turn, void (*fixture)(void) = nullptr)
 {
     memset(_players, 0, sizeof(_players));
@@ -455,4 +515,6 @@ void Write_Saved_Games(const std::string &folder)
     std::string fixtures = folder + "/fixtures";
     STU_GRAF_Make_Path(fixtures.c_str());
     Write_One_Save(fixtures, "CAPITAL_UNITS.GAM", 40, Add_Capital_Fixture_Units);
+    Write_One_Save(fixtures, "TWENTY_CITIES.GAM", 40, Add_Twenty_Cities_Fixture);
+    Write_One_Save(fixtures, "TWENTY_CITIES_TURN0.GAM", 0, Add_Twenty_Cities_Fixture);
 }

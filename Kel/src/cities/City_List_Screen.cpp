@@ -92,13 +92,8 @@ void CityList_Screen_Load(void)
 {
     m_background = LBX_Reload("RELOAD", 21, _screen_seg);
     m_ok_button = LBX_Reload_Next("RELOAD", 22, _screen_seg);
-    // The arrows show only on a list longer than the page.
-    m_up_arrow = nullptr;
-    m_down_arrow = nullptr;
-    if (m_city_list_count > CITY_LIST_ROWS) {
-        m_up_arrow = LBX_Reload_Next("ARMYLIST", 1, _screen_seg);
-        m_down_arrow = LBX_Reload_Next("ARMYLIST", 2, _screen_seg);
-    }
+    m_up_arrow = LBX_Reload_Next("ARMYLIST", 1, _screen_seg);
+    m_down_arrow = LBX_Reload_Next("ARMYLIST", 2, _screen_seg);
     // The reduced map's own block follows the pictures, which took the arena from its start.
     _reduced_map_seg = Allocate_Next_Block(_screen_seg, REDUCED_MAP_LIST_PARAGRAPHS);
 }
