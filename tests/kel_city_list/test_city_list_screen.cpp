@@ -94,6 +94,36 @@ TEST_F(City_List_Test, DownStepsByListLength)
     }
 }
 
+// The stand-in arrows are boxes whose inner corner shows the frame: usable (0) or greyed (1).
+TEST_F(City_List_Test, ArrowsOnlyForAListLongerThanThePageWithTheirFrames)
+{
+    constexpr int NONE = -1, USABLE = 46, GREYED = 17;
+    struct Case {
+        int cities;
+        int16_t first;
+        int up, down;  // the body colour of the arrows, or NONE
+    } cases[] = {
+        {4, 0, NONE, NONE},      {9, 0, NONE, NONE},      {12, 0, GREYED, USABLE},
+        {12, 3, USABLE, GREYED}, {20, 5, USABLE, USABLE},
+    };
+    for (const Case &c : cases) {
+        Make_Cities(c.cities);
+        Build_City_List();
+        CityList_Screen_Load();
+        m_citylist_first_item = c.first;
+        CityList_Restore_First_Item();
+        Update_Cities_List();
+        CityList_Screen_Draw();
+        const uint8_t *page = Set_Page_Off();
+        auto at = [page](int x, int y) { return (int)page[y * 320 + x]; };
+        const int background = at(5, 100);
+        for (int x : {12, 300}) {
+            EXPECT_EQ(at(x, 27), c.up == NONE ? background : c.up) << c.cities << " up, x " << x;
+            EXPECT_EQ(at(x, 140), c.down == NONE ? background : c.down) << c.cities << " down, x " << x;
+        }
+    }
+}
+
 TEST_F(City_List_Test, UpStepsBackToTheTop)
 {
     Make_Cities(20);

@@ -88,16 +88,6 @@ const char *Product_Name(int16_t product)
     return "";
 }
 
-void CityList_Screen_Load(void)
-{
-    m_background = LBX_Reload("RELOAD", 21, _screen_seg);
-    m_ok_button = LBX_Reload_Next("RELOAD", 22, _screen_seg);
-    m_up_arrow = LBX_Reload_Next("ARMYLIST", 1, _screen_seg);
-    m_down_arrow = LBX_Reload_Next("ARMYLIST", 2, _screen_seg);
-    // The reduced map's own block follows the pictures, which took the arena from its start.
-    _reduced_map_seg = Allocate_Next_Block(_screen_seg, REDUCED_MAP_LIST_PARAGRAPHS);
-}
-
 void CityList_Add_List_Fields(void)
 {
     for (int16_t &f : m_row_fields) f = NO_FIELD;
@@ -179,6 +169,16 @@ void Draw_Row(int16_t row, int16_t city_idx)
 }
 
 }  // namespace
+
+void CityList_Screen_Load(void)
+{
+    m_background = LBX_Reload("RELOAD", 21, _screen_seg);
+    m_ok_button = LBX_Reload_Next("RELOAD", 22, _screen_seg);
+    m_up_arrow = LBX_Reload_Next("ARMYLIST", 1, _screen_seg);
+    m_down_arrow = LBX_Reload_Next("ARMYLIST", 2, _screen_seg);
+    // The reduced map's own block follows the pictures, which took the arena from its start.
+    _reduced_map_seg = Allocate_Next_Block(_screen_seg, REDUCED_MAP_LIST_PARAGRAPHS);
+}
 
 void Build_City_List(void)
 {
