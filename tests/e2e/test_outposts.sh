@@ -17,19 +17,29 @@ mkdir -p "$USER_DIR"
 # The lines of the log from the first holding $1 to the first after it holding $2.
 log_between() { awk -v a="$1" -v b="$2" 'index($0, a) { on = 1 } on { print } on && index($0, b) { exit }' "$LOG"; }
 
+# The new outpost takes the record after the fixture's last city; Veyrholt is the computer's.
+read -r outpost veyrholt < <(python3 - "$FIXTURE" <<'PY'
+import struct, sys
+save = open(sys.argv[1], "rb").read()
+count = struct.unpack_from("<h", save, 2528)[0]
+names = [save[35500 + 114 * i:35500 + 114 * i + 14].split(b"\0")[0] for i in range(count)]
+print(count, names.index(b"Veyrholt"))
+PY
+) || fail "the fixture holds no city called Veyrholt"
+
 cp "$FIXTURE" "$USER_DIR/SAVE9.GAM"
 run_tolva ZOLAN --headless --continue --scenario "$SCENARIOS/settle_outpost.txt"
 expect_rc 0
 expect_not_in_file "$LOG" "[FATAL"
 expect_only_standin_compat_error "$LOG"
-expect_in_file "$LOG" "Outpost_Screen: city 25, new, 0 units"
-expect_in_file "$LOG" "Change_City_Name_Popup: city 25 named \"Stonewick\""
-view=$(log_between "Enemy_City_Screen: city 24" "Enemy_City_Screen: left city 24")
+expect_in_file "$LOG" "Outpost_Screen: city $outpost, new, 0 units"
+expect_in_file "$LOG" "Change_City_Name_Popup: city $outpost named \"Stonewick\""
+view=$(log_between "Enemy_City_Screen: city $veyrholt," "Enemy_City_Screen: left city $veyrholt")
 [ -n "$view" ] || fail "the right click on Veyrholt did not open its view"
 grep -qF "click (20, 100)" <<<"$view" || fail "the click at 20,100 did not reach the city's view"
 grep -qF "rect=(0,0)-(319,199)" <<<"$view" || fail "the click at 20,100 did not hit the view's whole-screen field"
-grep -qF "Enemy_City_Screen: left city 24" <<<"$view" || fail "the click did not leave the city's view"
-pass "B founded outpost 25 shown as new and named by typing; Veyrholt's view opened and a click left it"
+grep -qF "Enemy_City_Screen: left city $veyrholt" <<<"$view" || fail "the click did not leave the city's view"
+pass "B founded outpost $outpost shown as new and named by typing; Veyrholt's view opened and a click left it"
 
 # City record: name 0-13, x 15, y 16, plane 17, owner 18, size 19, houses 24-25; unit record: x 0,
 # y 1, plane 2, owner 3, type 5 (settlers 42).
