@@ -29,12 +29,16 @@ struct Standin_City {
     uint8_t race, wx, wy, wp, population, size;
 };
 // Avaran (the human's capital, on a river beside a lake) and Tolmir share squares; Kessick and
-// Ursath are computer wizards' capitals, Brennow and Holt neutral towns.
+// Ursath are computer wizards' capitals, Brennow and Holt neutral towns. Farrow, the human's
+// outpost, and Dravenmoor, a town of Vessa's, lie in the land the human has explored, out of sight
+// of his cities and units.
 const Standin_City m_cities[] = {
     {"Avaran", 0, rt_High_Men, 20, 15, 0, 4, 2},   {"Tolmir", 0, rt_High_Men, 23, 17, 0, 2, 1},
     {"Kessick", 1, rt_Barbarian, 40, 25, 0, 4, 2}, {"Ursath", 2, rt_Orc, 30, 20, 1, 4, 2},
     {"Brennow", 5, rt_Halfling, 15, 28, 0, 3, 1},  {"Holt", 5, rt_Draconian, 45, 10, 1, 2, 1},
+    {"Farrow", 0, rt_High_Men, 14, 19, 0, 0, 0},   {"Dravenmoor", 1, rt_Barbarian, 30, 9, 0, 3, 1},
 };
+constexpr int16_t OUTPOST_HOUSES = 3;
 // Buildings that stand in each city (capitals start with three); the numbers of m_cities.
 const int m_city_buildings[][5] = {
     {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, bt_Shrine, -1},
@@ -42,6 +46,8 @@ const int m_city_buildings[][5] = {
     {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, -1},
     {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, -1},
     {bt_Garrison, bt_Granary, -1},
+    {bt_Garrison, -1},
+    {-1},
     {bt_Garrison, -1},
 };
 struct Standin_Square {
@@ -206,6 +212,10 @@ void Make_Cities(void)
             city.bldg_cnt++;
         }
         city.Pop_10s = 20;
+        if (city.size == 0) {
+            city.construction = bt_Housing;
+            city.Pop_10s = OUTPOST_HOUSES;
+        }
     }
 }
 
@@ -410,22 +420,22 @@ void Add_Capital_Fixture_Units(void)
 }
 
 // The fixture game for the city list and settling: the continue game (or the same at turn 0) with
-// eighteen more cities of the human's in the north-east, so that he has twenty, a city of Vessa's
-// in the explored land beside the capital, and the human's settlers moved to 16,13, four squares
-// from the capital and farther from every other city. The settlers are the one human unit left to
-// act this turn. Among the human's cities, the fifth is producing nothing (product 0); the twelfth
-// and the twentieth are producing trade goods.
+// seventeen more cities of the human's in the north-east, so that with his outpost he has twenty,
+// a city of Vessa's in the explored land beside the capital, and the human's settlers moved to
+// 16,13, four squares from the capital and farther from every other city. The settlers are the one
+// human unit left to act this turn. Among the human's cities, the fifth is producing nothing
+// (product 0); the twelfth and the twentieth are producing trade goods.
 void Add_Twenty_Cities_Fixture(void)
 {
     static const struct {
         const char *name;
         uint8_t wx, wy;
-    } added[18] = {
-        {"Ashwell", 28, 6},     {"Brightmoor", 32, 6}, {"Cinderfold", 37, 6}, {"Dunmere", 40, 6},
-        {"Eastgrove", 45, 6},   {"Fallowmere", 48, 6}, {"Greywater", 28, 10}, {"Harrowby", 36, 10},
-        {"Ironvale", 40, 10},   {"Juniper", 45, 10},   {"Kestral", 48, 10},   {"Lowmarch", 29, 14},
-        {"Millbrook", 32, 14},  {"Northcote", 36, 14}, {"Oakhollow", 40, 14}, {"Pinecrest", 45, 14},
-        {"Queensford", 48, 14}, {"Redfield", 28, 18},
+    } added[17] = {
+        {"Ashwell", 28, 6},    {"Brightmoor", 32, 6}, {"Cinderfold", 37, 6}, {"Dunmere", 40, 6},
+        {"Eastgrove", 45, 6},  {"Fallowmere", 48, 6}, {"Harrowby", 36, 10},  {"Ironvale", 40, 10},
+        {"Juniper", 45, 10},   {"Kestral", 48, 10},   {"Lowmarch", 29, 14},  {"Millbrook", 32, 14},
+        {"Northcote", 36, 14}, {"Oakhollow", 40, 14}, {"Pinecrest", 45, 14}, {"Queensford", 48, 14},
+        {"Redfield", 28, 18},
     };
     constexpr uint8_t VESSA = 1, SETTLER_X = 16, SETTLER_Y = 13, SETTLERS = 42;  // the settlers of the base game
     auto found = [](const char *name, int8_t owner, uint8_t race, uint8_t wx, uint8_t wy) {
