@@ -33,6 +33,14 @@ use_standin_data() {
   cp -r "$src" "$TOLVA_DATA_DIR"
 }
 
+# The fixture game NAME, written by the stand-in generator into fixtures/, as the continue game.
+use_fixture_game() {
+  FIXTURE="$TOLVA_DATA_DIR/fixtures/$1"
+  [ -f "$FIXTURE" ] || fail "no fixture game at $FIXTURE"
+  mkdir -p "$USER_DIR"
+  cp "$FIXTURE" "$USER_DIR/SAVE9.GAM"
+}
+
 use_empty_data() {
   export TOLVA_DATA_DIR="$E2E_TMP/empty"
   mkdir -p "$TOLVA_DATA_DIR"

@@ -7,13 +7,9 @@
 source "$(dirname "$0")/lib.sh"
 use_standin_data
 
-SCENARIOS="$(cd "$(dirname "$0")/../scenarios" && pwd)"
-FIXTURE="$TOLVA_DATA_DIR/fixtures/TWENTY_CITIES.GAM"
-[ -f "$FIXTURE" ] || fail "no fixture game at $FIXTURE"
-mkdir -p "$USER_DIR"
-cp "$FIXTURE" "$USER_DIR/SAVE9.GAM"
+use_fixture_game TWENTY_CITIES.GAM
 
-run_tolva ZOLAN --headless --continue --scenario "$SCENARIOS/city_list.txt"
+run_tolva ZOLAN --headless --continue --scenario "$TOLVA_SOURCE_DIR/tests/scenarios/city_list.txt"
 expect_rc 0
 expect_not_in_file "$LOG" "[FATAL"
 expect_not_in_file "$LOG" "CityList_Screen__STUB"
