@@ -24,10 +24,10 @@ void Write_ARMYLIST_LBX(const std::string &folder)
     Standin_Archive archive{"ARMYLIST", {}, {}};
     {
         Standin_Frame list(320, 200, 20);
-        list.Fill_Rect(76, 23, 242, 156, 0);  // the rows, left clear to keep the picture small
-        list.Fill_Rect(12, 5, 44, 157, 22);   // the hero portraits, left and right
+        list.Fill_Rect(76, 23, 242, 156, 18);  // the rows
+        list.Fill_Rect(12, 5, 44, 157, 22);    // the hero portraits, left and right
         list.Fill_Rect(277, 5, 309, 157, 22);
-        archive.Add(Standin_Picture({list}));
+        archive.Add(Standin_Packed_Picture({list}));
     }
     archive.Add(Standin_With_Palette(Arrow("U"), 0, 224));
     archive.Add(Arrow("D"));
@@ -35,9 +35,9 @@ void Write_ARMYLIST_LBX(const std::string &folder)
     archive.Add(Standin_Word_Button(40, 14, 46, "OK"));
     {
         Standin_Frame window(284, 196, 23);
-        window.Fill_Rect(8, 8, 275, 150, 0);  // the heroes' panels, left clear
+        window.Fill_Rect(8, 8, 275, 150, 18);  // the heroes' panels
         Standin_Print(window, 8, 160, "Items", 4, 15);
-        archive.Add(Standin_With_Palette(Standin_Picture({window}), 0, 224));
+        archive.Add(Standin_With_Palette(Standin_Packed_Picture({window}), 0, 224));
     }
     {
         Standin_Frame frame(34, 34, 17);
