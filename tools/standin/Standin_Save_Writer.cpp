@@ -1,7 +1,8 @@
 // The stand-in saved games: SAVE1.GAM (a small early game) and SAVE9.GAM (the continue game),
-// and fixtures/CAPITAL_UNITS.GAM (the continue game with units for the end-to-end tests; the game
-// never reads the fixtures folder), composed in the world records from the description below and checked with the
-// program's own saved-game checks before they are written.
+// and the fixture games of the end-to-end tests in fixtures/ (the game never reads that folder):
+// CAPITAL_UNITS.GAM (the continue game with units), TWENTY_CITIES.GAM and TWENTY_CITIES_TURN0.GAM
+// (twenty cities of the human's and a settler). All are composed in the world records from the
+// description below and checked with the program's own saved-game checks before they are written.
 #include <cstdio>
 #include <cstring>
 
