@@ -126,6 +126,49 @@ TEST_F(City_List_Test, ArrowsOnlyForAListLongerThanThePageWithTheirFrames)
     }
 }
 
+// The arrows on either side and the U and D keys scroll the list on screen.
+TEST_F(City_List_Test, ArrowsAndKeysScrollTheScreen)
+{
+    struct Step {
+        int16_t x, y;  // a click, or a key when x is 0
+        char key;
+    };
+    struct Case {
+        const char *name;
+        std::vector<Step> steps;
+        int16_t first;
+    } cases[] = {
+        {"left down arrow", {{15, 143, 0}}, 5},
+        {"right down arrow twice, then the left up arrow", {{303, 143, 0}, {303, 143, 0}, {15, 30, 0}}, 5},
+        {"D, D, U, D", {{0, 0, 'd'}, {0, 0, 'd'}, {0, 0, 'u'}, {0, 0, 'd'}}, 10},
+        {"the up arrows at the top", {{15, 30, 0}, {303, 30, 0}}, 0},
+    };
+    for (const Case &c : cases) {
+        Make_Cities(20);
+        m_citylist_first_item = 0;
+        Platform_Keyboard_Buffer_Clear();
+        City_Poll_Script().clear();
+        for (const Step &step : c.steps) {
+            Then([] {});
+            if (step.x == 0) {
+                char key = step.key;
+                Then([key] { Key(key, key); });
+            } else {
+                int16_t x = step.x, y = step.y;
+                Then([x, y] { Click(x, y); });
+                Then([] { Release(); });
+            }
+            Then([] {});
+        }
+        Then([] { Key(27, 27); });
+        Then_Give_Up();
+        CityList_Screen();
+        EXPECT_EQ(quit_game_flag, 0) << c.name;
+        quit_game_flag = 0;
+        EXPECT_EQ(list_first_item, c.first) << c.name;
+    }
+}
+
 TEST_F(City_List_Test, UpStepsBackToTheTop)
 {
     Make_Cities(20);

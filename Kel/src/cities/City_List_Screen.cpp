@@ -321,13 +321,13 @@ void CityList_Screen(void)
         int16_t down_key = NO_FIELD, down_left = NO_FIELD, down_right = NO_FIELD;
         if (CityList_Can_Scroll_Up()) {
             up_key = Add_Hot_Key("U");
-            up_left = Add_Hidden_Field(11, 26, 19, 35, "", -1);
-            up_right = Add_Hidden_Field(299, 26, 307, 35, "", -1);
+            up_left = Add_Button_Field(11, 26, "", m_up_arrow, "", -1);
+            up_right = Add_Button_Field(299, 26, "", m_up_arrow, "", -1);
         }
         if (CityList_Can_Scroll_Down()) {
             down_key = Add_Hot_Key("D");
-            down_left = Add_Hidden_Field(11, 139, 19, 148, "", -1);
-            down_right = Add_Hidden_Field(299, 139, 307, 148, "", -1);
+            down_left = Add_Button_Field(11, 139, "", m_down_arrow, "", -1);
+            down_right = Add_Button_Field(299, 139, "", m_down_arrow, "", -1);
         }
         int16_t hit = Get_Input();
         int16_t scanned = Scan_Input();
