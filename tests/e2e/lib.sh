@@ -33,6 +33,14 @@ use_standin_data() {
   cp -r "$src" "$TOLVA_DATA_DIR"
 }
 
+# The fixture game NAME, written by the stand-in generator into fixtures/, as the continue game.
+use_fixture_game() {
+  FIXTURE="$TOLVA_DATA_DIR/fixtures/$1"
+  [ -f "$FIXTURE" ] || fail "no fixture game at $FIXTURE"
+  mkdir -p "$USER_DIR"
+  cp "$FIXTURE" "$USER_DIR/SAVE9.GAM"
+}
+
 use_empty_data() {
   export TOLVA_DATA_DIR="$E2E_TMP/empty"
   mkdir -p "$TOLVA_DATA_DIR"
@@ -51,3 +59,12 @@ run_tolva() {
 expect_rc() { [ "$RC" -eq "$1" ] || { cat "$ERR" >&2; fail "exit code $RC, expected $1"; }; }
 expect_in_file() { grep -qF -- "$2" "$1" || fail "'$2' not found in $1"; }
 expect_not_in_file() { ! grep -qF -- "$2" "$1" || fail "'$2' unexpectedly found in $1"; }
+
+# The stand-in ARMYLIST.LBX is not the v1.31 file: it is flagged, and the compatibility box is the
+# one error a stand-in run logs. Fails on any other error or any other flagged file.
+expect_only_standin_compat_error() {
+  expect_in_file "$1" "Data compatibility: 1 file(s) flagged: ARMYLIST.LBX (unrecognized)"
+  local others
+  others=$(grep -F "[ERROR" "$1" | grep -vF "Platform_Show_Error: Tolva - Data Compatibility:" || true)
+  [ -z "$others" ] || fail "errors in $1: $others"
+}

@@ -9,7 +9,13 @@
 TEST(City_Naming, PossessiveAddsAnApostropheAfterSAndApostropheSOtherwise)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"Merlin", "Merlin's"}, {"Tlaloc", "Tlaloc's"}, {"Horus", "Horus'"}, {"ARES", "ARES'"}, {"", "'s"},
+        {"Kaelis", "Kaelis'"},
+        {"Aldren", "Aldren's"},
+        {"Merlin", "Merlin's"},
+        {"Tlaloc", "Tlaloc's"},
+        {"Horus", "Horus'"},
+        {"ARES", "ARES'"},
+        {"", "'s"},
     };
     for (const auto &c : cases) {
         char text[32] = {};

@@ -11,6 +11,8 @@
 #include "cities/City_Enchantment_List.h"
 #include "cities/Enemy_City_Screen.h"
 #include "cities/Outpost_Screen.h"
+#include "cities/Production_Screen.h"
+#include "overland/Map_Window.h"
 #include "overland/Screen_Control.h"
 #include "world/Army_Queries.h"
 #include "world/Scouting.h"
@@ -94,6 +96,79 @@ TEST_F(City_List_Test, DownStepsByListLength)
     }
 }
 
+// The stand-in arrows are boxes whose inner corner shows the frame: usable (0) or greyed (1).
+TEST_F(City_List_Test, ArrowsOnlyForAListLongerThanThePageWithTheirFrames)
+{
+    constexpr int NONE = -1, USABLE = 46, GREYED = 17;
+    struct Case {
+        int cities;
+        int16_t first;
+        int up, down;  // the body colour of the arrows, or NONE
+    } cases[] = {
+        {4, 0, NONE, NONE},      {9, 0, NONE, NONE},      {12, 0, GREYED, USABLE},
+        {12, 3, USABLE, GREYED}, {20, 5, USABLE, USABLE},
+    };
+    for (const Case &c : cases) {
+        Make_Cities(c.cities);
+        Build_City_List();
+        CityList_Screen_Load();
+        m_citylist_first_item = c.first;
+        CityList_Restore_First_Item();
+        Update_Cities_List();
+        CityList_Screen_Draw();
+        const uint8_t *page = Set_Page_Off();
+        auto at = [page](int x, int y) { return (int)page[y * 320 + x]; };
+        const int background = at(5, 100);
+        for (int x : {12, 300}) {
+            EXPECT_EQ(at(x, 27), c.up == NONE ? background : c.up) << c.cities << " up, x " << x;
+            EXPECT_EQ(at(x, 140), c.down == NONE ? background : c.down) << c.cities << " down, x " << x;
+        }
+    }
+}
+
+// The arrows on either side and the U and D keys scroll the list on screen.
+TEST_F(City_List_Test, ArrowsAndKeysScrollTheScreen)
+{
+    struct Step {
+        int16_t x, y;  // a click, or a key when x is 0
+        char key;
+    };
+    struct Case {
+        const char *name;
+        std::vector<Step> steps;
+        int16_t first;
+    } cases[] = {
+        {"left down arrow", {{15, 143, 0}}, 5},
+        {"right down arrow twice, then the left up arrow", {{303, 143, 0}, {303, 143, 0}, {15, 30, 0}}, 5},
+        {"D, D, U, D", {{0, 0, 'd'}, {0, 0, 'd'}, {0, 0, 'u'}, {0, 0, 'd'}}, 10},
+        {"the up arrows at the top", {{15, 30, 0}, {303, 30, 0}}, 0},
+    };
+    for (const Case &c : cases) {
+        Make_Cities(20);
+        m_citylist_first_item = 0;
+        Platform_Keyboard_Buffer_Clear();
+        City_Poll_Script().clear();
+        for (const Step &step : c.steps) {
+            Then([] {});
+            if (step.x == 0) {
+                char key = step.key;
+                Then([key] { Key(key, key); });
+            } else {
+                int16_t x = step.x, y = step.y;
+                Then([x, y] { Click(x, y); });
+                Then([] { Release(); });
+            }
+            Then([] {});
+        }
+        Then([] { Key(27, 27); });
+        Then_Give_Up();
+        CityList_Screen();
+        EXPECT_EQ(quit_game_flag, 0) << c.name;
+        quit_game_flag = 0;
+        EXPECT_EQ(list_first_item, c.first) << c.name;
+    }
+}
+
 TEST_F(City_List_Test, UpStepsBackToTheTop)
 {
     Make_Cities(20);
@@ -123,6 +198,63 @@ TEST_F(City_List_Test, KeptFirstRowIsClampedWhenCitiesWereLost)
         Update_Cities_List();
         EXPECT_EQ(list_first_item, c.first) << c.cities;
         for (int row = 0; row < list_item_count; ++row) EXPECT_GE(list_cities[row], 0) << c.cities;
+    }
+}
+
+// With the list scrolled to its fourth city (an outpost on the other plane, then a city), a click
+// on a row leads where the city calls for; a right click keeps the first row for the next visit.
+TEST_F(City_List_Test, RowClicksOpenTheCityOrItsProductionAndOutpostsTheirViews)
+{
+    constexpr int16_t OUTPOST = 4, CITY = 5;
+    struct Case {
+        const char *name;
+        int16_t row, button;
+        int16_t screen;
+        int16_t kept_first;  // the first row kept for the next visit: stored by a right click only
+        bool outpost_view;
+    } cases[] = {
+        {"left click on a city", 1, 1, scr_City_Screen, 0, false},
+        {"left click on an outpost", 0, 1, scr_Main_Screen, 0, false},
+        {"right click on a city", 1, 2, scr_Production_Screen, 3, false},
+        {"right click on an outpost", 0, 2, scr_Main_Screen, 3, true},
+    };
+    for (const Case &c : cases) {
+        Make_Cities(12);
+        _CITIES[OUTPOST].size = 0;
+        _CITIES[OUTPOST].wp = 1;
+        _CITIES[OUTPOST].wx = 30;
+        _CITIES[OUTPOST].wy = 20;
+        m_citylist_first_item = 3;
+        production_screen_return_screen = 2;
+        _map_plane = 0;
+        _city_idx = -1;
+        m_new_outpost_flag = 7;
+        Platform_Keyboard_Buffer_Clear();
+        City_Poll_Script().clear();
+        static int16_t row;
+        static int16_t button;
+        row = c.row;
+        button = c.button;
+        Then([] { m_citylist_first_item = 0; });  // the screen has shown its rows from the kept 3
+        Then([] { Click(150, (int16_t)(30 + 14 * row), button); });
+        Then([] { Release(); });
+        Then([] {});
+        Then([] { Key(27, 27); });  // leaves the outpost view, else nothing is left to read it
+        Then([] {});
+        Then([] { Key(27, 27); });
+        Then_Give_Up();
+        CityList_Screen();
+        EXPECT_EQ(quit_game_flag, 0) << c.name;
+        quit_game_flag = 0;
+        EXPECT_EQ(current_screen, c.screen) << c.name;
+        EXPECT_EQ(_city_idx, c.row == 0 ? OUTPOST : CITY) << c.name;
+        EXPECT_EQ(m_citylist_first_item, c.kept_first) << c.name;
+        EXPECT_EQ(m_new_outpost_flag == 0, c.outpost_view) << c.name;
+        if (c.button == 1) {
+            EXPECT_EQ(_map_plane, _CITIES[_city_idx].wp) << c.name;
+            EXPECT_EQ(Map_Wrap_X((int16_t)(_map_x + MAP_VIEW_COLUMNS / 2)), _CITIES[_city_idx].wx) << c.name;
+        }
+        EXPECT_EQ(production_screen_return_screen, c.screen == scr_Production_Screen ? 1 : 2) << c.name;
     }
 }
 

@@ -1,17 +1,24 @@
 // Where a city may be founded, founding an outpost with its refusals, the outpost view's garrison
-// and the naming of new cities.
+// and the naming of new cities, the view and the naming boxes run through keys and clicks.
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "../kel_city_screens/City_Screens_Fixture.h"
 #include "Dialog_Boxes.h"
+#include "STU_GRAF.h"
 #include "cities/City_Naming.h"
 #include "cities/Outpost_Screen.h"
 #include "cities/Outposts.h"
 #include "overland/Army_World_Hooks.h"
+#include "overland/Game_Resources.h"
+#include "overland/Graphics_Cache.h"
+#include "overland/Screen_Control.h"
+#include "overland/Unit_View_Panel.h"
 #include "world/Army_Services.h"
 #include "world/Map_Feature_Records.h"
 #include "world/Unit_Record.h"
+#include "world/Unit_Stacks.h"
 
 namespace {
 
@@ -154,6 +161,182 @@ TEST_F(City_Sites_Test, City_Naming_AnswersAreTrimmedLimitedAndTerminated)
         EXPECT_EQ(std::string(City().name, strnlen(City().name, sizeof City().name)), c.name) << c.answer;
         EXPECT_EQ(City().name[sizeof City().name - 1], '\0') << c.answer;
     }
+}
+
+// The screens need their pictures; the human's city at (20, 20) is an outpost here.
+class Outpost_View_Test : public City_Sites_Test {
+protected:
+    void SetUp() override
+    {
+        City_Sites_Test::SetUp();
+        STU_GRAF_Set_User_Data_Dir(user.path.c_str());
+        Load_VEZ_Resources_Once();
+        Main_Screen_Load_Pictures();
+        Cache_Graphics_Overland();
+        City().size = 0;
+        City().Pop_10s = 3;
+        quit_game_flag = 0;
+        g_headless_unattended = 0;
+        _unit_stack_count = 0;
+    }
+    void TearDown() override
+    {
+        quit_game_flag = 0;
+        STU_GRAF_Set_User_Data_Dir(nullptr);
+        City_Sites_Test::TearDown();
+    }
+    static void Idle(int polls)
+    {
+        for (int i = 0; i < polls; ++i) Then([] {});
+    }
+    // One key a poll: the input boxes read a key before they poll again.
+    static void Press(int32_t code)
+    {
+        Then([code] { Key(code, code); });
+    }
+    static void Type(const char *text)
+    {
+        for (const char *c = text; *c != '\0'; ++c) Press(*c);
+    }
+    static void Click_Held(int16_t x, int16_t y, int16_t button)
+    {
+        Idle(2);
+        Then([x, y, button] { Click(x, y, button); });
+        Idle(1);
+        Then([] { Release(); });
+        Idle(1);
+    }
+    // Ends a screen that did not leave by its input, which the test then reports.
+    static void Give_Up()
+    {
+        Idle(40);
+        Then([] { quit_game_flag = 1; });
+    }
+};
+
+TEST_F(Outpost_View_Test, Outpost_NewOutpostOffersNoGarrisonClicksAndRightClickShowsThePicturedUnit)
+{
+    // Two units of another square fill the main screen's stack; the garrison is units 2 to 4.
+    Settler(0, 30, 30, 0);
+    Settler(0, 30, 30, 0);
+    _unit_stack_count = 2;
+    _unit_stack[0].unit_idx = 0;
+    _unit_stack[1].unit_idx = 1;
+    for (int i = 0; i < 3; ++i) Settler(0, 20, 20, 0);
+    int16_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Outpost_Garrison_Picture_Coords(1, &x1, &y1, &x2, &y2);
+    const int16_t px = (int16_t)(x1 + 8), py = (int16_t)(y1 + 8);
+
+    static int16_t shown;
+    static bool still_open;
+    struct Case {
+        const char *what;
+        int16_t new_outpost, button;
+        int16_t shown;        // the unit the statistics window showed; -2: the view left at the click
+        bool still_open;      // the view stayed after the window
+        int16_t stack_after;  // the main screen's stack when the view was left
+    } cases[] = {
+        {"new outpost, right click", 1, 2, -2, false, 2},
+        {"new outpost, left click", 1, 1, -2, false, 2},
+        {"standing outpost, right click", 0, 2, 3, true, 2},
+        {"standing outpost, left click selects the garrison", 0, 1, -2, false, 3},
+    };
+    for (const Case &c : cases) {
+        City_Poll_Script().clear();
+        _unit_stack_count = 2;
+        uv_unit_idx = -1;
+        shown = -2;
+        still_open = false;
+        Click_Held(px, py, c.button);
+        Idle(2);
+        Then([] {
+            shown = uv_unit_idx;  // reached only in the statistics window or a view left open
+            Key(KEY_ESCAPE, KEY_ESCAPE);
+        });
+        Idle(3);
+        Then([] {
+            still_open = true;
+            Key(KEY_ESCAPE, KEY_ESCAPE);
+        });
+        Give_Up();
+        Outpost_Screen(c.new_outpost);
+        EXPECT_EQ(quit_game_flag, 0) << c.what;
+        quit_game_flag = 0;
+        EXPECT_EQ(CTY_Garrison_Count, 3) << c.what;
+        EXPECT_EQ(shown, c.shown) << c.what;
+        EXPECT_EQ(still_open, c.still_open) << c.what;
+        EXPECT_EQ(_unit_stack_count, c.stack_after) << c.what;
+    }
+}
+
+// The answers typed into both naming boxes: what the city is called afterwards.
+TEST_F(Outpost_View_Test, City_Naming_BoxesTakeTheTypedNameTrimmedAndLimited)
+{
+    struct Popup {
+        const char *what;
+        std::function<void()> run;
+    } popups[] = {
+        {"new outpost", [] { Change_City_Name_Popup(0, 0); }},
+        {"home city", [] { Change_Home_City_Name_Popup(0); }},
+    };
+    struct Case {
+        const char *typed;
+        const char *name;  // nullptr: the proposal
+    } cases[] = {
+        {" Brennhold", "Brennhold"},
+        {"Abcdefghijklmnop", "Abcdefghijkl"},
+        {"", nullptr},
+    };
+    static std::string proposal;
+    for (const Popup &popup : popups) {
+        for (const Case &c : cases) {
+            City_Poll_Script().clear();
+            proposal.clear();
+            std::memset(City().name, 'x', sizeof City().name);
+            Idle(2);
+            Then([] { proposal.assign(_CITIES[0].name, strnlen(_CITIES[0].name, sizeof _CITIES[0].name)); });
+            for (int i = 0; i < CITY_NAME_TYPED_MAX + 1; ++i) Press(KEY_BACKSPACE);
+            Type(c.typed);
+            Press(KEY_ENTER);
+            Give_Up();
+            popup.run();
+            EXPECT_EQ(quit_game_flag, 0) << popup.what << ", " << c.typed;
+            quit_game_flag = 0;
+            ASSERT_FALSE(proposal.empty()) << popup.what << ": a name of the race is proposed";
+            EXPECT_NE(proposal, std::string(sizeof City().name, 'x'));
+            const std::string expected = c.name != nullptr ? c.name : proposal;
+            EXPECT_EQ(std::string(City().name, strnlen(City().name, sizeof City().name)), expected)
+                << popup.what << ", \"" << c.typed << "\"";
+            EXPECT_EQ(City().name[sizeof City().name - 1], '\0') << popup.what;
+        }
+    }
+}
+
+TEST_F(Outpost_View_Test, City_Sites_HumanFoundsSeesTheNewOutpostNamesItAndExplores)
+{
+    const int16_t settler = Settler(0, 40, 10, 0);
+    for (int i = 0; i < NUM_PLANES * WORLD_SIZE; ++i) _square_explored[i] = 0;
+    static int16_t flag_seen;
+    flag_seen = -1;
+    Idle(3);
+    Then([] { flag_seen = m_new_outpost_flag; });
+    Idle(1);
+    Press(KEY_ESCAPE);  // leaves the view
+    Idle(2);
+    for (int i = 0; i < CITY_NAME_TYPED_MAX + 1; ++i) Press(KEY_BACKSPACE);
+    Type("Orvale");
+    Press(KEY_ENTER);
+    Give_Up();
+    ASSERT_EQ(Create_Outpost(40, 10, 0, rt_High_Men, 0, settler), 1);
+    EXPECT_EQ(quit_game_flag, 0);
+    EXPECT_EQ(flag_seen, 1) << "the view opened as a new outpost";
+    ASSERT_EQ(_cities, 2);
+    EXPECT_STREQ(_CITIES[1].name, "Orvale");
+    EXPECT_EQ(_CITIES[1].owner_idx, 0);
+    EXPECT_EQ(City_House_Count(1), 3);
+    EXPECT_NE(_UNITS[settler].owner_idx, 0) << "the settler is gone";
+    EXPECT_NE(_square_explored[World_Square_Index(42, 12, 0)], 0) << "explored within 2";
+    EXPECT_EQ(_square_explored[World_Square_Index(43, 10, 0)], 0) << "not beyond";
 }
 
 }  // namespace

@@ -44,6 +44,8 @@ struct Standin_Frame {
 // The animation form of an archive picture: 18-byte header, u32 frame offsets, then frames of
 // column records (plain runs over the non-zero pixels).
 Bytes Standin_Picture(const std::vector<Standin_Frame> &frames, uint16_t loop_frame = 0, bool whole_frames = true);
+// The same with runs of one colour packed, for large pictures of few colours.
+Bytes Standin_Packed_Picture(const std::vector<Standin_Frame> &frames);
 // A 5,472-byte palette entry: colours, font colour sets, pointer images, remap recipes.
 Bytes Standin_Palette(int variant);
 // FONTS.LBX entries 0, 1 and 2 exactly as the program carries them.
@@ -82,6 +84,7 @@ void Write_SCROLL_LBX(const std::string &folder);
 void Write_DIPLOMSG_LBX(const std::string &folder);
 void Write_NEWGAME_LBX(const std::string &folder);
 void Write_RELOAD_LBX(const std::string &folder);
+void Write_ARMYLIST_LBX(const std::string &folder);
 
 // Sound entries (16-byte sound header, then the data).
 Bytes Standin_VOC_Entry(const Bytes &samples, uint8_t time_constant);

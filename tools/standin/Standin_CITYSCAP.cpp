@@ -1,6 +1,5 @@
 #include <vector>
 
-#include "Picture_Writer.h"
 #include "Pictures.h"
 #include "STU_LE.h"
 #include "Standin.h"
@@ -30,18 +29,7 @@ constexpr int FOOTPRINT_TOP[5] = {20, 21, 25, 25, 47};
 int Building_Footprint(int bldg_idx) { return bldg_idx % 4; }
 
 // Runs of one colour packed: the scene's pictures are large and share the overland cache.
-Bytes Packed(const std::vector<Standin_Frame> &frames)
-{
-    std::vector<Bytes> columns;
-    for (const Standin_Frame &frame : frames) {
-        bool fits = true;
-        columns.push_back(Picture_Writer_Columns(frame.width, frame.height, frame.pixels, true, &fits));
-        if (!fits) Standin_Fail("CITYSCAP: picture column too busy for one column record");
-    }
-    Bytes out = Picture_Writer_Animation(frames[0].width, frames[0].height, columns, 0, true);
-    Standin_Check_Picture(out, frames, "CITYSCAP picture of " + std::to_string(frames.size()) + " frames");
-    return out;
-}
+Bytes Packed(const std::vector<Standin_Frame> &frames) { return Standin_Packed_Picture(frames); }
 
 Bytes One(const Standin_Frame &frame) { return Packed({frame}); }
 

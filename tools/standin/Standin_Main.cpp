@@ -40,6 +40,7 @@ int main(int argc, char **argv)
     Write_EVENTS_LBX(folder);
     Write_EVENTMSG_LBX(folder);
     Write_RELOAD_LBX(folder);
+    Write_ARMYLIST_LBX(folder);
     Write_SCROLL_LBX(folder);
     Write_DIPLOMSG_LBX(folder);
     Write_TERRAIN_LBX(folder);

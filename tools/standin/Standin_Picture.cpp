@@ -34,3 +34,19 @@ Bytes Standin_Picture(const std::vector<Standin_Frame> &frames, uint16_t loop_fr
     Standin_Check_Picture(out, frames, "picture of " + std::to_string(frames.size()) + " frames");
     return out;
 }
+
+Bytes Standin_Packed_Picture(const std::vector<Standin_Frame> &frames)
+{
+    if (frames.empty()) Standin_Fail("picture without frames");
+    std::vector<Bytes> columns;
+    for (const Standin_Frame &frame : frames) {
+        if (frame.width != frames[0].width || frame.height != frames[0].height)
+            Standin_Fail("picture frames differ in size");
+        bool fits = true;
+        columns.push_back(Picture_Writer_Columns(frame.width, frame.height, frame.pixels, true, &fits));
+        if (!fits) Standin_Fail("picture column too busy for one column record");
+    }
+    Bytes out = Picture_Writer_Animation(frames[0].width, frames[0].height, columns, 0, true);
+    Standin_Check_Picture(out, frames, "packed picture of " + std::to_string(frames.size()) + " frames");
+    return out;
+}

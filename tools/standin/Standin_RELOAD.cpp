@@ -31,9 +31,9 @@ void Write_RELOAD_LBX(const std::string &folder)
     entries[20] = Labelled(80, 60, 14, "Treasure");
     {
         Standin_Frame list(320, 200, 20);
-        list.Fill_Rect(26, 24, 293, 152, 0);  // left clear, which keeps the picture and its colours in one block
-        list.Fill_Rect(40, 160, 93, 196, 22);
-        entries[21] = Standin_With_Palette(Standin_Picture({list}), 0, 224);
+        list.Fill_Rect(26, 24, 293, 152, 18);  // the rows
+        list.Fill_Rect(40, 160, 93, 196, 22);  // the reduced map
+        entries[21] = Standin_With_Palette(Standin_Packed_Picture({list}), 0, 224);
     }
     entries[22] = Standin_Word_Button(40, 14, 46, "OK", 3);
     entries[23] = Labelled(250, 120, 22, "Level Up");

@@ -1,7 +1,8 @@
 // The stand-in saved games: SAVE1.GAM (a small early game) and SAVE9.GAM (the continue game),
-// and fixtures/CAPITAL_UNITS.GAM (the continue game with units for the end-to-end tests; the game
-// never reads the fixtures folder), composed in the world records from the description below and checked with the
-// program's own saved-game checks before they are written.
+// and the fixture games of the end-to-end tests in fixtures/ (the game never reads that folder):
+// CAPITAL_UNITS.GAM (the continue game with units), TWENTY_CITIES.GAM and TWENTY_CITIES_TURN0.GAM
+// (twenty cities of the human's and a settler). All are composed in the world records from the
+// description below and checked with the program's own saved-game checks before they are written.
 #include <cstdio>
 #include <cstring>
 
@@ -29,12 +30,16 @@ struct Standin_City {
     uint8_t race, wx, wy, wp, population, size;
 };
 // Avaran (the human's capital, on a river beside a lake) and Tolmir share squares; Kessick and
-// Ursath are computer wizards' capitals, Brennow and Holt neutral towns.
+// Ursath are computer wizards' capitals, Brennow and Holt neutral towns. Farrow, the human's
+// outpost, and Dravenmoor, a town of Vessa's, lie in the land the human has explored, out of sight
+// of his cities and units.
 const Standin_City m_cities[] = {
     {"Avaran", 0, rt_High_Men, 20, 15, 0, 4, 2},   {"Tolmir", 0, rt_High_Men, 23, 17, 0, 2, 1},
     {"Kessick", 1, rt_Barbarian, 40, 25, 0, 4, 2}, {"Ursath", 2, rt_Orc, 30, 20, 1, 4, 2},
     {"Brennow", 5, rt_Halfling, 15, 28, 0, 3, 1},  {"Holt", 5, rt_Draconian, 45, 10, 1, 2, 1},
+    {"Farrow", 0, rt_High_Men, 14, 19, 0, 0, 0},   {"Dravenmoor", 1, rt_Barbarian, 30, 9, 0, 3, 1},
 };
+constexpr int16_t OUTPOST_HOUSES = 3;
 // Buildings that stand in each city (capitals start with three); the numbers of m_cities.
 const int m_city_buildings[][5] = {
     {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, bt_Shrine, -1},
@@ -42,6 +47,8 @@ const int m_city_buildings[][5] = {
     {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, -1},
     {bt_Garrison, bt_Capital_Hall, bt_Builders_Lodge, -1},
     {bt_Garrison, bt_Granary, -1},
+    {bt_Garrison, -1},
+    {-1},
     {bt_Garrison, -1},
 };
 struct Standin_Square {
@@ -206,6 +213,10 @@ void Make_Cities(void)
             city.bldg_cnt++;
         }
         city.Pop_10s = 20;
+        if (city.size == 0) {
+            city.construction = bt_Housing;
+            city.Pop_10s = OUTPOST_HOUSES;
+        }
     }
 }
 
@@ -426,6 +437,66 @@ void Make_Capital_Housing_Fixture(void)
     Settle_Cities();
 }
 
+// The fixture game for the city list and settling: the continue game (or the same at turn 0) with
+// seventeen more cities of the human's in the north-east, so that with his outpost he has twenty,
+// a city of Vessa's in the explored land beside the capital, and the human's settlers moved to
+// 16,13, four squares from the capital and farther from every other city. The settlers are the one
+// human unit left to act this turn. Among the human's cities, the fifth is producing nothing
+// (product 0); the twelfth and the twentieth are producing trade goods.
+void Add_Twenty_Cities_Fixture(void)
+{
+    static const struct {
+        const char *name;
+        uint8_t wx, wy;
+    } added[17] = {
+        {"Ashwell", 28, 6},    {"Brightmoor", 32, 6}, {"Cinderfold", 37, 6}, {"Dunmere", 40, 6},
+        {"Eastgrove", 45, 6},  {"Fallowmere", 48, 6}, {"Harrowby", 36, 10},  {"Ironvale", 40, 10},
+        {"Juniper", 45, 10},   {"Kestral", 48, 10},   {"Lowmarch", 29, 14},  {"Millbrook", 32, 14},
+        {"Northcote", 36, 14}, {"Oakhollow", 40, 14}, {"Pinecrest", 45, 14}, {"Queensford", 48, 14},
+        {"Redfield", 28, 18},
+    };
+    constexpr uint8_t VESSA = 1, SETTLER_X = 16, SETTLER_Y = 13, SETTLERS = 42;  // the settlers of the base game
+    auto found = [](const char *name, int8_t owner, uint8_t race, uint8_t wx, uint8_t wy) {
+        City_Record &city = _CITIES[_cities++];
+        memset(&city, 0, sizeof(city));
+        Put_Text(city.name, sizeof(city.name), name);
+        city.race = race;
+        city.wx = wx;
+        city.wy = wy;
+        city.owner_idx = owner;
+        city.size = 1;
+        city.population = 2;
+        city.farmer_count = 1;
+        city.contacts = (uint16_t)(1u << owner);
+        city.construction = bt_Housing;
+        memset(city.bldg_status, -1, sizeof(city.bldg_status));
+        city.bldg_status[bt_None] = 0;
+        city.Pop_10s = 20;
+    };
+    for (const auto &c : added) found(c.name, 0, rt_High_Men, c.wx, c.wy);
+    found("Veyrholt", (int8_t)VESSA, rt_Barbarian, 25, 12);
+    int human = 0;
+    for (int16_t i = 0; i < _cities; i++) {
+        if (_CITIES[i].owner_idx != 0) continue;
+        ++human;
+        if (human == 5) _CITIES[i].construction = 0;
+        if (human == 12 || human == 20) _CITIES[i].construction = bt_Trade_Goods;
+    }
+    Settle_Cities();
+    _players[0].Dipl_Contacted[VESSA] = 1;
+    _players[VESSA].Dipl_Contacted[0] = 1;
+    for (int16_t i = 0; i < _units; i++) {
+        Unit_Record &unit = _UNITS[i];
+        if (unit.owner_idx != 0) continue;
+        if (unit.type == SETTLERS) {
+            unit.wx = SETTLER_X;
+            unit.wy = SETTLER_Y;
+        } else {
+            unit.Finished = 1;
+        }
+    }
+}
+
 void Write_One_Save(const std::string &folder, const char *file_name, int16_t turn, void (*fixture)(void) = nullptr)
 {
     memset(_players, 0, sizeof(_players));
@@ -473,4 +544,6 @@ void Write_Saved_Games(const std::string &folder)
     STU_GRAF_Make_Path(fixtures.c_str());
     Write_One_Save(fixtures, "CAPITAL_UNITS.GAM", 40, Add_Capital_Fixture_Units);
     Write_One_Save(fixtures, "CAPITAL_HOUSING.GAM", 40, Make_Capital_Housing_Fixture);
+    Write_One_Save(fixtures, "TWENTY_CITIES.GAM", 40, Add_Twenty_Cities_Fixture);
+    Write_One_Save(fixtures, "TWENTY_CITIES_TURN0.GAM", 0, Add_Twenty_Cities_Fixture);
 }

@@ -18,6 +18,8 @@ extern int16_t citylist_item_scanned_field;
 
 // Runs the screen; leaves current_screen set.
 void CityList_Screen(void);
+// The background, OK button and arrow pictures, then the reduced map's block.
+void CityList_Screen_Load(void);
 // Collects the current player's cities; a city producing nothing is set to housing.
 void Build_City_List(void);
 void Update_Cities_List(void);

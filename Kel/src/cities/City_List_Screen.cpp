@@ -88,21 +88,6 @@ const char *Product_Name(int16_t product)
     return "";
 }
 
-void CityList_Screen_Load(void)
-{
-    m_background = LBX_Reload("RELOAD", 21, _screen_seg);
-    m_ok_button = LBX_Reload_Next("RELOAD", 22, _screen_seg);
-    // The arrows show only on a list longer than the page.
-    m_up_arrow = nullptr;
-    m_down_arrow = nullptr;
-    if (m_city_list_count > CITY_LIST_ROWS) {
-        m_up_arrow = LBX_Reload_Next("ARMYLIST", 1, _screen_seg);
-        m_down_arrow = LBX_Reload_Next("ARMYLIST", 2, _screen_seg);
-    }
-    // The reduced map's own block follows the pictures, which took the arena from its start.
-    _reduced_map_seg = Allocate_Next_Block(_screen_seg, REDUCED_MAP_LIST_PARAGRAPHS);
-}
-
 void CityList_Add_List_Fields(void)
 {
     for (int16_t &f : m_row_fields) f = NO_FIELD;
@@ -184,6 +169,16 @@ void Draw_Row(int16_t row, int16_t city_idx)
 }
 
 }  // namespace
+
+void CityList_Screen_Load(void)
+{
+    m_background = LBX_Reload("RELOAD", 21, _screen_seg);
+    m_ok_button = LBX_Reload_Next("RELOAD", 22, _screen_seg);
+    m_up_arrow = LBX_Reload_Next("ARMYLIST", 1, _screen_seg);
+    m_down_arrow = LBX_Reload_Next("ARMYLIST", 2, _screen_seg);
+    // The reduced map's own block follows the pictures, which took the arena from its start.
+    _reduced_map_seg = Allocate_Next_Block(_screen_seg, REDUCED_MAP_LIST_PARAGRAPHS);
+}
 
 void Build_City_List(void)
 {
@@ -326,13 +321,13 @@ void CityList_Screen(void)
         int16_t down_key = NO_FIELD, down_left = NO_FIELD, down_right = NO_FIELD;
         if (CityList_Can_Scroll_Up()) {
             up_key = Add_Hot_Key("U");
-            up_left = Add_Hidden_Field(11, 26, 19, 35, "", -1);
-            up_right = Add_Hidden_Field(299, 26, 307, 35, "", -1);
+            up_left = Add_Button_Field(11, 26, "", m_up_arrow, "", -1);
+            up_right = Add_Button_Field(299, 26, "", m_up_arrow, "", -1);
         }
         if (CityList_Can_Scroll_Down()) {
             down_key = Add_Hot_Key("D");
-            down_left = Add_Hidden_Field(11, 139, 19, 148, "", -1);
-            down_right = Add_Hidden_Field(299, 139, 307, 148, "", -1);
+            down_left = Add_Button_Field(11, 139, "", m_down_arrow, "", -1);
+            down_right = Add_Button_Field(299, 139, "", m_down_arrow, "", -1);
         }
         int16_t hit = Get_Input();
         int16_t scanned = Scan_Input();
