@@ -182,6 +182,8 @@ int16_t Diplomacy_Statement_Mood_Group(void) { return m_state.mood_group; }
 
 void Diplomacy_Set_Break_Treaty_Player(int16_t player_idx) { m_state.break_treaty_player = player_idx; }
 
+int16_t Diplomacy_Break_Treaty_Player(void) { return m_state.break_treaty_player; }
+
 void Diplomacy_Set_Threat_Gold(int16_t gold) { m_state.threat_gold = gold; }
 
 void Diplomacy_Add_Incentive_To_Message(int16_t spell, int16_t gold)

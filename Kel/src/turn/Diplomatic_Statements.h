@@ -75,6 +75,7 @@ const char *Diplomacy_Message(void);
 int16_t Diplomacy_Statement_Mood_Group(void);
 // The wizard named by code 19 and the gold named by code 20.
 void Diplomacy_Set_Break_Treaty_Player(int16_t player_idx);
+int16_t Diplomacy_Break_Treaty_Player(void);
 void Diplomacy_Set_Threat_Gold(int16_t gold);
 // When gold is not 0, adds the spell's name and " spell" (spell not 0) or the gold and " gold".
 void Diplomacy_Add_Incentive_To_Message(int16_t spell, int16_t gold);
