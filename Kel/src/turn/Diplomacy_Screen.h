@@ -1,6 +1,6 @@
 // The audience with another wizard: screen 115, opened from the magic screen, and the audience the
 // end of turn holds for each computer wizard with an order for the human. The wizard on screen is
-// m_diplomac_player_idx; the human is player 0.
+// Diplomacy_Wizard_On_Screen (Relations.h); the human is player 0.
 #pragma once
 
 #include <cstdint>
@@ -13,17 +13,16 @@ enum Diplomacy_Mode : int16_t {
     dm_Statement = 6,      // one statement, shown until a click
 };
 
-// The wizard on screen; the magic screen sets it before opening screen 115.
-extern int16_t m_diplomac_player_idx;
 // The statement being shown, and the proposal kept while a preceding question is asked.
 extern int16_t m_IDK_diplomatic_order;
 extern int16_t m_IDK_old_diplomatic_order;
 // The loop's mode (Diplomacy_Mode).
 extern int16_t m_IDK_diplomatic_flag;
 
-// Runs screen 115 and leaves current_screen at the magic screen.
-void Npc_Diplomacy_Screen(void);
+// Runs screen 115 for the wizard the magic screen set and leaves current_screen at the magic screen.
 void Diplomacy_Screen__WIP(void);
+// The audience for the order the wizard on screen holds for the human; returns to the caller.
+void Npc_Diplomacy_Screen(void);
 // Shows one statement until any input; tier is the acceptance 0..3 (3 accepted). A refusal says
 // 57 or, recalling a broken treaty, 58; an acceptance may instead thank for a tributed spell (45).
 // Answers to the human's proposals (51..66) are shown as given.
@@ -41,8 +40,6 @@ const char *Diplomacy_Menu_Message(void);
 // Plays the wizard's mood tune of a statement: music 0 and 1 the first, 2 the second, others none.
 void Diplomacy_Play_Mood_Music(int16_t music);
 
-// The smallest of the human's treaty, exchange and peace patience toward the wizard on screen.
-int16_t Lowest_Patience(void);
 // Greeting of an audience without an order: mode 0 with statement 42 (or 43 in a poor mood), or
 // mode 1 with statement 44 when patience and goodwill are exhausted.
 void Diplomacy_Choose_Greeting(void);
