@@ -4,10 +4,8 @@
 #include "turn/Computer_Diplomacy.h"
 #include "turn/Diplomacy_Screen.h"
 
-void Determine_First_Contacts(void) { STUB_HIT(); }
-void NPC_To_NPC_Treaty_Negotiations(void) { STUB_HIT(); }
-void NPC_To_Human_Diplomacy(void) { STUB_HIT(); }
-void Resolve_Delayed_Diplomacy_Orders(void) { STUB_HIT(); }
+// The audience is not shown; the order is dropped by the caller.
+void Npc_Diplomacy_Screen(void) { STUB_HIT(); }
 
 void Diplomacy_Screen__WIP(void)
 {
