@@ -177,3 +177,15 @@ int16_t Get_Differential_Spell_List(int16_t a, int16_t b, int16_t minimum, uint8
     }
     return count;
 }
+
+// The first new research candidate follows a researched spell that has become known.
+void Check_Research_Spell_Is_Known(int16_t ask)
+{
+    STUB_HIT();
+    (void)ask;
+    Player_Record &human = _players[0];
+    int16_t spell = human.researching_spell_idx;
+    if (spell <= 0 || spell > NUM_SPELLS_STATUS || Player_Spell_Status(0, spell) != SS_KNOWN) return;
+    Player_Research_Spells(0);
+    human.researching_spell_idx = human.research_spells[0];
+}

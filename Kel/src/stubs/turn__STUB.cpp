@@ -1,20 +1,11 @@
 // Stand-ins of the turn cycle's screens.
 #include "stubs/STUB_HIT.h"
-#include "stubs/Stub_Screens.h"
-#include "turn/Computer_Diplomacy.h"
-#include "turn/Diplomacy_Screen.h"
+#include "turn/Proposals_Answers.h"
 
-// The audience is not shown; the order is dropped by the caller.
-void Npc_Diplomacy_Screen(void) { STUB_HIT(); }
-
-void Diplomacy_Screen__WIP(void)
+// The human says nothing: the menu closes at once and a proposal goes unanswered.
+void Diplomacy_Human_Menu(void) { STUB_HIT(); }
+void Npc_Proposal__WIP(int16_t proposal)
 {
     STUB_HIT();
-    Stub_Return_To_Main_Screen("Diplomacy_Screen");
-}
-
-void Diplomacy_Play_Mood_Music(int16_t music)
-{
-    STUB_HIT();
-    (void)music;
+    (void)proposal;
 }
