@@ -21,6 +21,28 @@ constexpr int16_t DIPL_SWEETENER_PAID = 3;
 constexpr int16_t DIPL_CHOOSE_WAR_TARGET = 0;
 constexpr int16_t DIPL_CHOOSE_ALLIANCE_TO_BREAK = 1;
 
+// A menu of the audience: lines beginning "[ ", each enabled or not, under a message (or under
+// the statement being shown).
+constexpr int DIPL_MENU_MAX_LINES = 8;
+constexpr int DIPL_MENU_LINE_SIZE = 100;
+constexpr int DIPL_MENU_MESSAGE_SIZE = 220;
+struct Diplomacy_Menu {
+    char message[DIPL_MENU_MESSAGE_SIZE];
+    // The list opens below the message (else at the usual place, over the message's first line).
+    bool below_message;
+    // Shown under the statement of the audience, below it, instead of under the message.
+    bool under_statement;
+    int16_t count;
+    char lines[DIPL_MENU_MAX_LINES + 1][DIPL_MENU_LINE_SIZE];  // ended by an empty line
+    int16_t enabled[DIPL_MENU_MAX_LINES];
+};
+// How a menu is answered and a response shown: by default the engine's list picker over the
+// audience and Diplomacy_Display_Response; a run without a screen may install its own. nullptr
+// restores the default.
+using Diplomacy_Pick_Hook = int16_t (*)(const Diplomacy_Menu &menu);
+using Diplomacy_Response_Hook = void (*)(int16_t statement, int16_t tier);
+void Diplomacy_Set_Dialogue_Hooks(Diplomacy_Pick_Hook pick, Diplomacy_Response_Hook respond);
+
 // The human's menu: repeats until "Good Bye", a cancel, or a wizard out of patience; the
 // screen's draw function is installed again on leaving.
 void Diplomacy_Human_Menu(void);
