@@ -22,12 +22,14 @@
 #include "World_Fixture.h"
 #include "overland/Screen_Control.h"
 #include "random.h"
+#include "sdl2_Audio.h"
 #include "sdl2_PFL.h"
 #include "turn/Diplomacy_Screen.h"
 #include "turn/Diplomacy_Tables.h"
 #include "turn/Diplomatic_Statements.h"
 #include "turn/Relations.h"
 #include "world/ALLOC.h"
+#include "world/Game_Settings.h"
 #include "world/Player_Record.h"
 
 namespace {
@@ -443,6 +445,52 @@ TEST_F(Diplomacy_Screen, PortraitTalksThenFallsSilentByMoodGroup)
     for (const Seen &s : none_5) {
         EXPECT_EQ(s.group, 5);
         EXPECT_EQ(s.face, HALL);
+    }
+}
+
+TEST_F(Diplomacy_Screen, MoodTunesPlayOnAChangeOfMusicAndOnlyWithBackgroundMusicOn)
+{
+    // The wizard's two tunes are loaded one after the other: the first lies before the second.
+    struct Played {
+        const uint8_t *statement, *same, *first, *first_again, *none, *second;
+    };
+    for (uint16_t setting : {1, 0}) {
+        Script() = Poll_Script{};
+        magic_set.words[GS_BACKGROUND_MUSIC] = setting;
+        _players[0].Dipl_Pending_Order[W] = do_Border_Warning;  // said to the second tune
+        ui_data_mus = nullptr;
+        Played p{};
+        for (int k = 0; k < 12; ++k) Then([] {});  // the arrival and the first words
+        Then([&] {
+            p.statement = ui_data_mus;
+            ui_data_mus = nullptr;
+            Diplomacy_Play_Mood_Music(2);
+            p.same = ui_data_mus;
+            Diplomacy_Play_Mood_Music(0);
+            p.first = ui_data_mus;
+            ui_data_mus = nullptr;
+            Diplomacy_Play_Mood_Music(1);
+            p.first_again = ui_data_mus;
+            ui_data_mus = nullptr;
+            Diplomacy_Play_Mood_Music(3);
+            p.none = ui_data_mus;
+            Diplomacy_Play_Mood_Music(2);
+            p.second = ui_data_mus;
+        });
+        Click_At(160, 100);
+        Npc_Diplomacy_Screen();
+        EXPECT_FALSE(Script().ran_out) << setting;
+        if (setting == 1) {
+            ASSERT_NE(p.first, nullptr);
+            EXPECT_EQ(p.statement, p.second);
+            EXPECT_GT(p.second, p.first);
+            EXPECT_EQ(p.same, nullptr);
+            EXPECT_EQ(p.first_again, p.first);
+            EXPECT_EQ(p.none, nullptr);
+        } else {
+            for (const uint8_t *tune : {p.statement, p.same, p.first, p.first_again, p.none, p.second})
+                EXPECT_EQ(tune, nullptr);
+        }
     }
 }
 
