@@ -27,6 +27,7 @@
 #include "turn/Diplomacy_Screen.h"
 #include "turn/Diplomacy_Tables.h"
 #include "turn/Diplomatic_Statements.h"
+#include "turn/Proposals_Answers.h"
 #include "turn/Relations.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
@@ -69,6 +70,19 @@ void Run_Poll_Script(void)
         s.ran_out = true;
         quit_game_flag = 1;
     }
+}
+
+// The human's menus answered without the list picker: the first line of each menu offered is kept,
+// and the answer is always the last line (Good Bye, Reject, Forget It).
+std::vector<std::string> &Menus_Offered()
+{
+    static std::vector<std::string> menus;
+    return menus;
+}
+int16_t Pick_Last_Line(const Diplomacy_Menu &menu)
+{
+    Menus_Offered().push_back(menu.lines[0]);
+    return static_cast<int16_t>(menu.count - 1);
 }
 
 uint8_t Pixel(int x, int y) { return current_video_page[y * SCREEN_WIDTH + x]; }
@@ -134,11 +148,14 @@ protected:
             }
         }
         Diplomacy_Set_Wizard_On_Screen(W);
+        Diplomacy_Set_Dialogue_Hooks(Pick_Last_Line, nullptr);
+        Menus_Offered().clear();
         Set_Random_Seed(0x2468ACE);
     }
     void TearDown() override
     {
         Platform_Register_Frame_Callback(nullptr);
+        Diplomacy_Set_Dialogue_Hooks(nullptr, nullptr);
         Script() = Poll_Script{};
         Platform_Set_Synthetic_Mouse_Button(0);
         Platform_Keyboard_Buffer_Clear();
@@ -281,6 +298,12 @@ TEST_F(Diplomacy_Screen, EachModeLogsItsStatementAndEndsAsItShould)
         std::string line = "[DIPLOMACY] audience with player 1: statement " + std::to_string(c.logged) + "\n";
         EXPECT_NE(text.find(line), std::string::npos) << c.name << "\n" << text;
         EXPECT_EQ(current_screen, scr_Magic_Screen) << c.name;
+        if (c.menu != nullptr) {
+            EXPECT_EQ(Menus_Offered(), std::vector<std::string>{c.menu}) << c.name;
+        } else {
+            EXPECT_TRUE(Menus_Offered().empty()) << c.name;
+        }
+        Menus_Offered().clear();
         if (c.mode == dm_Proposal) {
             EXPECT_EQ(m_IDK_old_diplomatic_order, c.order) << c.name;
             EXPECT_EQ(Diplomacy_Break_Treaty_Player(), 2) << c.name;

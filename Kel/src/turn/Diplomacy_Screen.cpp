@@ -376,7 +376,7 @@ void Diplomacy_Screen_Draw(void)
 
 void Diplomacy_Response_Draw(void)
 {
-    Draw_Audience(m_IDK_diplomatic_flag != dm_Refuse_Talk);
+    Draw_Audience(true);
     Print_Statement();
 }
 
