@@ -78,6 +78,7 @@ const Statement_Texts Texts[] = {
     {47, FIRST_TUNE, 1, {HUMAN ", I ask you to break with " BREAKER ", or to make war on " BREAKER ".", "Stand with me against " BREAKER ", " HUMAN "."}},
     {48, FIRST_TUNE, 0, {"I would trade for your " WANTED_SPELL " spell, " HUMAN ". Choose one of mine in return."}},
     {49, FIRST_TUNE, 0, {"Enough blood, " HUMAN ". I offer peace, and " GOLD " to seal it.", "Let there be peace, " HUMAN ". I add " GOLD_NUMBER " pieces of gold."}},
+    {50, FIRST_TUNE, 0, {"Join me against " ALLY_ENEMY ", " HUMAN ".", "You named " NAMED_WIZARD " once, " HUMAN ". Stand with me against " ALLY_ENEMY " now."}},
     {51, FIRST_TUNE, 0, {"A Wizard Pact between us, " HUMAN "? I have weighed it, and you have my answer."}},
     {52, FIRST_TUNE, 0, {"An Alliance, " HUMAN "? I have weighed it, and you have my answer."}},
     {53, FIRST_TUNE, 0, {"Peace, " HUMAN "? I have weighed it, and you have my answer."}},
