@@ -2,11 +2,11 @@
 # Wizards treat with the human at the end of a turn. From the stand-in SAVE9.GAM at turn 43 with the
 # human's units on patrol, one end of turn greets: each wizard met opens an audience with its
 # greeting (15 + its personality), clicked through, and the autosave of turn 44 records both
-# greetings done, no order left pending and the fixture's cities. With the pool guards on, no
-# integrity fault is logged. Then a border dispute: under a Wizard Pact with wizard 1, with a unit
-# of the human beside wizard 1's city, five ends of turn bring its complaint (73) and then the
-# broken pact (5), and the autosave of turn 48 holds no treaty and the broken pact's mark in both
-# records.
+# greetings done, no order left pending and the fixture's cities. Then a border dispute: under a
+# Wizard Pact with wizard 1, with a unit of the human beside wizard 1's city, five ends of turn
+# bring its complaint (73) and then the broken pact (5), and the autosave of turn 48 holds no
+# treaty and the broken pact's mark in both records. With the pool guards on, neither run logs an
+# integrity fault.
 source "$(dirname "$0")/lib.sh"
 use_standin_data
 
@@ -101,9 +101,10 @@ pass "one end of turn: each wizard met greets once ($(statements 1)/ $(statement
 # ---- a border dispute under a Wizard Pact ----
 rm -f "$USER_DIR/SAVE9.GAM"
 ends_of_turn 43 48 >"$E2E_TMP/dispute.txt"
-run_tolva ZOLAN --headless --load "$DISPUTE" --scenario "$E2E_TMP/dispute.txt"
+TOLVA_POOL_GUARDS=1 run_tolva ZOLAN --headless --load "$DISPUTE" --scenario "$E2E_TMP/dispute.txt"
 expect_rc 0
 expect_not_in_file "$LOG" "TIMEOUT on state-aware wait"
+expect_not_in_file "$LOG" "[INTEGRITY]"
 python3 - "$USER_DIR/SAVE9.GAM" "$LOG" <<'PY' || fail "the border dispute did not go as expected"
 import re, struct, sys
 save, log = open(sys.argv[1], "rb").read(), open(sys.argv[2]).read().splitlines()
