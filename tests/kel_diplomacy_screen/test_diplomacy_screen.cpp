@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Fields.h"
+#include "Fonts.h"
 #include "Help.h"
 #include "Input.h"
 #include "Mouse.h"
@@ -532,6 +533,42 @@ TEST_F(Diplomacy_Screen, AnAudienceLeavesTheWorldRecordsAndWritesNoScratchFile)
     EXPECT_TRUE(World_Image() == before);
     EXPECT_FALSE(std::filesystem::exists(User_Path("COMBAT.TMP")));
     EXPECT_FALSE(std::filesystem::exists("COMBAT.TMP"));
+}
+
+// The engine's list picker under the human's menus: a click on a line picks it, a click on a line
+// that is off does nothing, and each menu comes back after its dialogue.
+TEST_F(Diplomacy_Screen, TheHumansMenusTakeClicksOnTheirLines)
+{
+    Diplomacy_Set_Dialogue_Hooks(nullptr, nullptr);
+    _players[0].Dipl_Pending_Order[W] = 0;
+    // A click on line n of a menu, placed as the picker lays its lines out in the menus' font.
+    auto click_line = [](int n) {
+        for (int settle = 0; settle < 3; ++settle) Then([] {});
+        Then([n] {
+            Set_Font_Style(1, 4, 3, 3);
+            int16_t x = 60;
+            int16_t y = static_cast<int16_t>(142 + (n + 1) * (Get_Font_Height() + Get_Font_Vertical_Spacing()) + 2);
+            Set_Pointer_Position(x, y);
+            Platform_Set_Synthetic_Mouse_Button(1);
+            int wx = 0, wy = 0;
+            Platform_Game_To_Window(x, y, &wx, &wy);
+            User_Mouse_Handler(1, (int16_t)wx, (int16_t)wy);
+        });
+        Then([] {});
+        Then([] { Platform_Set_Synthetic_Mouse_Button(0); });
+        Then([] {});
+    };
+    Click_At(200, 150);  // the greeting opens the menu
+    click_line(1);       // "[ Threaten/Break Treaty"
+    click_line(0);       // "[ Break Wizard Pact": off without a pact
+    click_line(3);       // "[ Forget It": ten patience drops
+    click_line(4);       // "[ Good Bye"
+    Diplomacy_Screen__WIP();
+    EXPECT_FALSE(Script().ran_out);
+    EXPECT_EQ(current_screen, scr_Magic_Screen);
+    EXPECT_EQ(_players[0].Dipl_Treaty_Patience[W], 50 - 100);
+    EXPECT_EQ(_players[0].Dipl_Exchange_Patience[W], 50 - 100);
+    EXPECT_EQ(_players[0].Dipl_Treaty[W], tt_None);
 }
 
 }  // namespace
