@@ -340,6 +340,22 @@ TEST_F(Diplomacy_Screen, ARefusingWizardArrivesWithoutPortraitAndNobodyElseIsRec
     }
 }
 
+TEST_F(Diplomacy_Screen, OpeningKeepsEveryTreatyPatienceWithinItsRange)
+{
+    _players[0].Dipl_Pending_Order[W] = do_Border_Warning;
+    _players[0].Dipl_Treaty_Patience[W] = 500;
+    _players[2].Dipl_Treaty_Patience[1] = -300;
+    _players[1].Dipl_Treaty_Patience[2] = 120;
+    _players[1].Dipl_Treaty_Patience[1] = 900;  // a wizard's entry toward itself is not a patience
+    Click_At(160, 100);
+    Npc_Diplomacy_Screen();
+    EXPECT_FALSE(Script().ran_out);
+    EXPECT_EQ(_players[0].Dipl_Treaty_Patience[W], 120);
+    EXPECT_EQ(_players[2].Dipl_Treaty_Patience[1], -200);
+    EXPECT_EQ(_players[1].Dipl_Treaty_Patience[2], 120);
+    EXPECT_EQ(_players[1].Dipl_Treaty_Patience[1], 900);
+}
+
 TEST_F(Diplomacy_Screen, ResponsesRefuseRecallBrokenTreatiesOrThankForTribute)
 {
     struct Case {
