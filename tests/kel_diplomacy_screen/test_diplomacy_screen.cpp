@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -15,8 +14,9 @@
 #include "Fonts.h"
 #include "Help.h"
 #include "Input.h"
+#include "Log_Capture.h"
 #include "Mouse.h"
-#include "STU_Log.h"
+#include "Poll_Script.h"
 #include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "Video.h"
@@ -36,7 +36,6 @@
 
 namespace {
 
-constexpr int POLLS_MAX = 600;
 constexpr int16_t W = 1;  // the wizard on screen
 
 // Stand-in picture colours and where the screen puts them.
@@ -48,30 +47,6 @@ constexpr int FACE_X = 107 + 58, FACE_Y = 13 + 40;
 constexpr int MOUTH_X = 107 + 58, MOUTH_Y = 13 + 70;
 constexpr int MARK_X = 107 + 105, MARK_Y = 13 + 97;
 constexpr int LEFT_EYE_X = 64 + 10, RIGHT_EYE_X = 233 + 10, EYE_Y = 58 + 10;  // below the band's number
-
-struct Poll_Script {
-    std::deque<std::function<void()>> steps;
-    int polls = 0;
-    bool ran_out = false;
-};
-Poll_Script &Script()
-{
-    static Poll_Script script;
-    return script;
-}
-
-void Run_Poll_Script(void)
-{
-    Poll_Script &s = Script();
-    if (!s.steps.empty()) {
-        std::function<void()> step = s.steps.front();
-        s.steps.pop_front();
-        step();
-    } else if (++s.polls > POLLS_MAX) {
-        s.ran_out = true;
-        quit_game_flag = 1;
-    }
-}
 
 // The human's menus answered without the list picker: the first line of each menu offered is kept,
 // and the answer is always the last line (Good Bye, Reject, Forget It).
@@ -87,28 +62,6 @@ int16_t Pick_Last_Line(const Diplomacy_Menu &menu)
 }
 
 uint8_t Pixel(int x, int y) { return current_video_page[y * SCREEN_WIDTH + x]; }
-
-class Log_Capture {
-public:
-    Log_Capture()
-    {
-        setenv("TOLVA_LOG_DIR", dir.path.c_str(), 1);
-        std::string ini = dir / "Tolva.ini";
-        Write_Text(ini, "");
-        STU_Log_Startup(ini.c_str());
-    }
-    std::string Finish()
-    {
-        STU_Log_Flush_All();
-        std::string text = Read_Text(dir / "tolva_log_new.txt");
-        STU_Log_Shutdown();
-        unsetenv("TOLVA_LOG_DIR");
-        return text;
-    }
-
-private:
-    Test_Temp_Dir dir;
-};
 
 class Diplomacy_Screen : public World_Test {
 protected:
