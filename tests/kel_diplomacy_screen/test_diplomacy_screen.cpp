@@ -293,6 +293,35 @@ TEST_F(Diplomacy_Screen, ARefusingWizardArrivesWithoutPortraitAndNobodyElseIsRec
     }
 }
 
+TEST_F(Diplomacy_Screen, TheWizardArrivesInTheMirrorUnlessItRefusesToTalk)
+{
+    // The arrival is a disc of the wizard's colour over the middle of the mirror.
+    const uint8_t wizard_colour = static_cast<uint8_t>(16 + 15 * _players[W].wizard_id);
+    struct Case {
+        const char *name;
+        uint8_t order;
+        int16_t patience;
+        bool arrives;
+    } cases[] = {
+        {"a complaint", do_Border_Warning, 50, true},
+        {"a greeting", 0, 50, true},
+        {"a refusal", 0, -200, false},
+    };
+    for (const Case &c : cases) {
+        Script() = Poll_Script{};
+        _players[0].Dipl_Pending_Order[W] = c.order;
+        Set_Patience(c.patience, c.patience, c.patience);
+        bool arrived = false;
+        for (int k = 0; k < 6; ++k) {
+            Then([&] { arrived = arrived || draw_page[FACE_Y * SCREEN_WIDTH + FACE_X] == wizard_colour; });
+        }
+        Escape();
+        Npc_Diplomacy_Screen();
+        EXPECT_FALSE(Script().ran_out) << c.name;
+        EXPECT_EQ(arrived, c.arrives) << c.name;
+    }
+}
+
 TEST_F(Diplomacy_Screen, OpeningKeepsEveryTreatyPatienceWithinItsRange)
 {
     _players[0].Dipl_Pending_Order[W] = do_Border_Warning;
