@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <deque>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -14,6 +13,7 @@
 #include "Help.h"
 #include "Input.h"
 #include "Mouse.h"
+#include "Poll_Script.h"
 #include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "Video.h"
@@ -35,33 +35,6 @@
 #include "world/Unit_Type_Record.h"
 
 namespace {
-
-constexpr int POLLS_MAX = 600;
-
-struct Poll_Script {
-    std::deque<std::function<void()>> steps;
-    int polls = 0;
-    bool ran_out = false;
-};
-Poll_Script &Script()
-{
-    static Poll_Script script;
-    return script;
-}
-
-// One step a poll; a loop still running long after the script ended is stopped and noted.
-void Run_Poll_Script(void)
-{
-    Poll_Script &s = Script();
-    if (!s.steps.empty()) {
-        std::function<void()> step = s.steps.front();
-        s.steps.pop_front();
-        step();
-    } else if (++s.polls > POLLS_MAX) {
-        s.ran_out = true;
-        quit_game_flag = 1;
-    }
-}
 
 class EndOfTurn_Chancellor : public World_Test {
 protected:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Animation.h"
+#include "Log_Capture.h"
 #include "Map_View_Fixture.h"
 #include "STU_Log.h"
 #include "random.h"
@@ -234,28 +235,6 @@ TEST_F(MapLayers, PartlyExploredSquaresDarkenTheirUnexploredCorners)
     EXPECT_EQ(Square_Painted(4, 3), 0);
     EXPECT_EQ(page.At(x + 2, y + 2), 17);
 }
-
-class Log_Capture {
-public:
-    Log_Capture()
-    {
-        setenv("TOLVA_LOG_DIR", dir.path.c_str(), 1);
-        std::string ini = dir / "Tolva.ini";
-        Write_Text(ini, "");
-        STU_Log_Startup(ini.c_str());
-    }
-    std::string Finish()
-    {
-        STU_Log_Flush_All();
-        std::string text = Read_Text(dir / "tolva_log_new.txt");
-        STU_Log_Shutdown();
-        unsetenv("TOLVA_LOG_DIR");
-        return text;
-    }
-
-private:
-    Test_Temp_Dir dir;
-};
 
 TEST_F(MapLayers, RefusedSquaresAreDrawnUnexploredAndReportedOnce)
 {

@@ -37,7 +37,12 @@ void Write_BACKGRND_LBX(const std::string &folder)
     entries[14] = Standin_Picture({Standin_Label(30, 14, 8, 20, "Buy", 22, 3)});
     entries[15] = Standin_Thing(8, 10, 27, "<");
     entries[16] = Standin_Thing(8, 10, 27, ">");
-    entries[18] = Standin_Picture({Standin_Label(140, 130, 0, 6, "", 15)});
+    {
+        Standin_Frame mirror(140, 130, 6);  // a frame 12 pixels wide around the audience's portrait
+        mirror.Fill_Rect(12, 12, 127, 117, 0);
+        Standin_Print(mirror, 52, 120, "Mirror", 1, 15);
+        entries[18] = Standin_Picture({mirror});
+    }
     entries[24] = Standin_Word_Button(32, 12, 36, "", 3);
     entries[25] = Standin_Picture({Standin_Label(200, 10, 22, 17, "", 15)});
     entries[26] = Standin_Picture({Standin_Label(200, 20, 22, 17, "", 15)});

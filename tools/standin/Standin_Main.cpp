@@ -43,6 +43,7 @@ int main(int argc, char **argv)
     Write_ARMYLIST_LBX(folder);
     Write_SCROLL_LBX(folder);
     Write_DIPLOMSG_LBX(folder);
+    Write_DIPLOMAC_LBX(folder);
     Write_TERRAIN_LBX(folder);
     Write_MAPBACK_LBX(folder);
     Write_MAIN_LBX(folder);

@@ -6,11 +6,13 @@
 #include "magic/Magic_Screen.h"
 #include "magic/Overland_Casting.h"
 #include "magic/Spell_Research.h"
+#include "magic/Spell_Values.h"
 #include "magic/Spellbook_Screen.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 #include "turn/End_Of_Turn.h"
 #include "world/ALLOC.h"
+#include "world/Spell_Data_Record.h"
 
 void Magic_Screen(void)
 {
@@ -115,4 +117,75 @@ void Cast_Spell_Overland(int16_t player_idx)
         STU_LOG(SEV_INFO, LC_NEXTTURN, "Cast_Spell_Overland: player %d cast spell %d", player_idx, spell_idx);
     }
     player.casting_spell_idx = 0;
+}
+
+namespace {
+
+// Books of the spell's colour realm, or -1 for an Arcane spell (and anything past the colour realms).
+int Colour_Realm_Books(int16_t player_idx, int16_t spell_idx)
+{
+    int realm = (spell_idx - 1) / 40;
+    return realm < 5 ? _players[player_idx].spellranks[realm] : -1;
+}
+
+}  // namespace
+
+// Research cost, less a tenth on the research list, half again when not yet researchable; a realm
+// without books (one book: no rare spells; two: no very rare) cannot use it.
+int16_t Calc_Spell_Value(int16_t player_idx, int16_t spell_idx)
+{
+    STUB_HIT();
+    if (player_idx < 0 || player_idx >= NUM_PLAYERS || spell_idx < 1 || spell_idx > NUM_SPELLS - 1 ||
+        spell_data_table == nullptr) {
+        return -1;
+    }
+    int books = Colour_Realm_Books(player_idx, spell_idx);
+    int rank = (spell_idx - 1) % 40;
+    if (books == 0 || (books == 1 && rank >= 20) || (books == 2 && rank >= 30)) {
+        return -1;
+    }
+    int32_t cost = spell_data_table[spell_idx].research_cost;
+    int32_t value = 0;
+    switch (Player_Spell_Status(player_idx, spell_idx)) {
+    case SS_KNOWN: return 0;
+    case SS_RESEARCH_LIST: value = cost - cost / 10; break;
+    case SS_RESEARCHABLE: value = cost; break;
+    default: value = cost + cost / 2; break;
+    }
+    return (int16_t)(value > INT16_MAX ? INT16_MAX : value < INT16_MIN ? INT16_MIN : value);
+}
+
+// The first ten qualifying spells in spell order, without draws.
+int16_t Get_Differential_Spell_List(int16_t a, int16_t b, int16_t minimum, uint8_t *list)
+{
+    STUB_HIT();
+    for (int k = 0; k < DIFFERENTIAL_LIST_MAX; k++) {
+        list[k] = 0;
+    }
+    if (a < 0 || a >= NUM_PLAYERS || b < 0 || b >= NUM_PLAYERS) {
+        return 0;
+    }
+    int16_t count = 0;
+    for (int16_t spell = 1; spell <= SPELL_OF_MASTERY && count < DIFFERENTIAL_LIST_MAX; spell++) {
+        if (Colour_Realm_Books(a, spell) == 0 || Colour_Realm_Books(b, spell) == 0) {
+            continue;
+        }
+        if (Player_Spell_Status(b, spell) == SS_KNOWN && Player_Spell_Status(a, spell) != SS_KNOWN &&
+            Calc_Spell_Value(a, spell) >= minimum) {
+            list[count++] = (uint8_t)spell;
+        }
+    }
+    return count;
+}
+
+// The first new research candidate follows a researched spell that has become known.
+void Check_Research_Spell_Is_Known(int16_t ask)
+{
+    STUB_HIT();
+    (void)ask;
+    Player_Record &human = _players[0];
+    int16_t spell = human.researching_spell_idx;
+    if (spell <= 0 || spell > NUM_SPELLS_STATUS || Player_Spell_Status(0, spell) != SS_KNOWN) return;
+    Player_Research_Spells(0);
+    human.researching_spell_idx = human.research_spells[0];
 }

@@ -1,22 +1,3 @@
 // Stand-ins of the turn cycle's screens.
 #include "stubs/STUB_HIT.h"
-#include "stubs/Stub_Screens.h"
 #include "turn/Computer_Diplomacy.h"
-#include "turn/Diplomacy_Screen.h"
-
-void Determine_First_Contacts(void) { STUB_HIT(); }
-void NPC_To_NPC_Treaty_Negotiations(void) { STUB_HIT(); }
-void NPC_To_Human_Diplomacy(void) { STUB_HIT(); }
-void Resolve_Delayed_Diplomacy_Orders(void) { STUB_HIT(); }
-
-void Diplomacy_Screen__WIP(void)
-{
-    STUB_HIT();
-    Stub_Return_To_Main_Screen("Diplomacy_Screen");
-}
-
-void Diplomacy_Play_Mood_Music(int16_t music)
-{
-    STUB_HIT();
-    (void)music;
-}

@@ -180,7 +180,14 @@ const char *Diplomacy_Message(void) { return m_state.message; }
 
 int16_t Diplomacy_Statement_Mood_Group(void) { return m_state.mood_group; }
 
+void Diplomacy_Set_Statement_Mood_Group(int16_t group)
+{
+    m_state.mood_group = std::clamp<int16_t>(group, 0, DIPL_NUM_MOOD_GROUPS - 1);
+}
+
 void Diplomacy_Set_Break_Treaty_Player(int16_t player_idx) { m_state.break_treaty_player = player_idx; }
+
+int16_t Diplomacy_Break_Treaty_Player(void) { return m_state.break_treaty_player; }
 
 void Diplomacy_Set_Threat_Gold(int16_t gold) { m_state.threat_gold = gold; }
 

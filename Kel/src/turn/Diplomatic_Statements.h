@@ -73,8 +73,11 @@ void Diplomacy_Statement_Reset(void);
 const char *Diplomacy_Message(void);
 // The mood group (0..7) of the last composed statement.
 int16_t Diplomacy_Statement_Mood_Group(void);
+// The audience's portrait moves a talking group on to a silent one once the words are said.
+void Diplomacy_Set_Statement_Mood_Group(int16_t group);
 // The wizard named by code 19 and the gold named by code 20.
 void Diplomacy_Set_Break_Treaty_Player(int16_t player_idx);
+int16_t Diplomacy_Break_Treaty_Player(void);
 void Diplomacy_Set_Threat_Gold(int16_t gold);
 // When gold is not 0, adds the spell's name and " spell" (spell not 0) or the gold and " gold".
 void Diplomacy_Add_Incentive_To_Message(int16_t spell, int16_t gold);

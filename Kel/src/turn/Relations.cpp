@@ -10,6 +10,8 @@
 
 namespace {
 
+int16_t m_diplomac_player_idx = 0;
+
 // Wizards are the players below _num_players, and never more than the records hold.
 int16_t Wizard_Count(void) { return static_cast<int16_t>(std::clamp<int>(_num_players, 0, NUM_PLAYERS)); }
 
@@ -306,4 +308,18 @@ void Lower_Patience(int16_t a, int16_t b)
     Diplomacy_Add_I16(_players[a].Dipl_Treaty_Patience[b], -10);
     Diplomacy_Add_I16(_players[a].Dipl_Exchange_Patience[b], -10);
     Diplomacy_Add_I16(_players[a].Dipl_Peace_Patience[b], -10);
+}
+
+int16_t Diplomacy_Wizard_On_Screen(void) { return m_diplomac_player_idx; }
+
+void Diplomacy_Set_Wizard_On_Screen(int16_t player_idx) { m_diplomac_player_idx = player_idx; }
+
+int16_t Lowest_Patience(void)
+{
+    const int16_t w = m_diplomac_player_idx;
+    if (!Diplomacy_Valid_Player(w)) {
+        return 0;
+    }
+    const Player_Record &human = _players[0];
+    return std::min({human.Dipl_Treaty_Patience[w], human.Dipl_Exchange_Patience[w], human.Dipl_Peace_Patience[w]});
 }

@@ -26,3 +26,10 @@ void Decrease_Peace_Duration(void);
 void Clamp_Treaty_Patience(void);
 // a's treaty, exchange and peace patience toward b each drop by 10.
 void Lower_Patience(int16_t a, int16_t b);
+
+// The wizard on the diplomacy screen, the one the human speaks with (0 until one is set).
+int16_t Diplomacy_Wizard_On_Screen(void);
+void Diplomacy_Set_Wizard_On_Screen(int16_t player_idx);
+// The smallest of the human's treaty, exchange and peace patience toward the wizard on screen;
+// 0 when that is not a wizard of the records.
+int16_t Lowest_Patience(void);
