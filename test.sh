@@ -19,7 +19,7 @@ echo "== build (RelWithDebInfo)"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 echo "== tests"
-ctest --test-dir build --output-on-failure -j "$jobs"
+ctest --test-dir build --output-on-failure --timeout 600 -j "$jobs"
 echo "== each unit-test binary whole, in shuffled order (state left behind by one test shows in another)"
 for binary in build/tests/test_*; do
   case "$binary" in *.cmake) continue ;; esac
@@ -36,7 +36,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVA_SANI
 cmake --build build-asan -j "$jobs"
 echo "== tests under the sanitizers"
 ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}" UBSAN_OPTIONS="print_stacktrace=1" \
-  ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE bench
+  ctest --test-dir build-asan --output-on-failure --timeout 900 -j "$jobs" -LE bench
 
 if [ -x tools/fuzz-smoke.sh ]; then
   echo "== fuzzing smoke run"

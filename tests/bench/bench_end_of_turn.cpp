@@ -94,7 +94,9 @@ void Make_Wizards(void)
             for (int i = 0; i < 3; i++) wizard.Heroes[k].Items[i] = -1;
         }
         for (int i = 0; i < 4; i++) wizard.Vault_Items[i] = -1;
-        for (int q = 0; q < NUM_PLAYERS; q++) wizard.Dipl_Contacted[q] = 1;
+        // The human has met nobody, so no audience (a screen waiting on the player) opens in the turn;
+        // the computer wizards still treat among themselves.
+        for (int q = 0; q < NUM_PLAYERS; q++) wizard.Dipl_Contacted[q] = (uint8_t)(p != 0 && q != 0 ? 1 : 0);
     }
     _players[2].Globals[ge_Natures_Awareness] = 3;
     _players[3].Globals[ge_Unit_Recovery] = 4;

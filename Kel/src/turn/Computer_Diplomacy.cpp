@@ -94,6 +94,17 @@ bool Find_Border_Violation(int16_t owner, int16_t intruder, int16_t *city_out)
 {
     const int16_t unit_count = static_cast<int16_t>(std::clamp<int>(_units, 0, UNIT_MAX_IN_USE));
     const int16_t city_count = static_cast<int16_t>(std::clamp<int>(_cities, 0, NUM_CITIES));
+    // The owner's cities, in city order, so that each unit is weighed against them alone.
+    int16_t owned[NUM_CITIES];
+    int16_t owned_count = 0;
+    for (int16_t c = 0; c < city_count; c++) {
+        if (_CITIES[c].owner_idx == owner) {
+            owned[owned_count++] = c;
+        }
+    }
+    if (owned_count == 0) {
+        return false;
+    }
     for (int16_t u = 0; u < unit_count; u++) {
         const Unit_Record &unit = _UNITS[u];
         if (unit.owner_idx != intruder || unit.type >= NUM_UNIT_TYPES) {
@@ -103,13 +114,17 @@ bool Find_Border_Violation(int16_t owner, int16_t intruder, int16_t *city_out)
         if ((type.Abilities & UA_CREATEOUTPOST) != 0 || type.Construction > 0) {
             continue;
         }
-        for (int16_t c = 0; c < city_count; c++) {
-            const City_Record &city = _CITIES[c];
-            if (city.owner_idx != owner || (unit.wp != city.wp && unit.in_tower != UNIT_IN_TOWER)) {
+        for (int16_t n = 0; n < owned_count; n++) {
+            const City_Record &city = _CITIES[owned[n]];
+            if (unit.wp != city.wp && unit.in_tower != UNIT_IN_TOWER) {
+                continue;
+            }
+            // The distance is never below the rows between them.
+            if (std::abs(unit.wy - city.wy) >= BORDER_DISTANCE) {
                 continue;
             }
             if (Delta_XY_With_Wrap(unit.wx, unit.wy, city.wx, city.wy, WORLD_WIDTH) < BORDER_DISTANCE) {
-                *city_out = c;
+                *city_out = owned[n];
                 return true;
             }
         }
