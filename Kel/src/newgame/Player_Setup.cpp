@@ -48,13 +48,13 @@ struct Retort_Leaning {
 };
 // A retort with two leanings of one kind takes two rows.
 const Retort_Leaning RETORT_LEANINGS[] = {
-    {rtr_Warlord,        prs_Ruthless,   2, obj_Militarist,    2},
-    {rtr_Warlord,        prs_Aggressive, 3, obj_Expansionist,  3},
-    {rtr_Chaos_Mastery,  prs_Chaotic,    3, obj_Theurgist,     1},
-    {rtr_Nature_Mastery, prs_Lawful,     3, obj_Theurgist,     1},
-    {rtr_Infernal_Power, prs_Maniacal,   4, -1,                0},
-    {rtr_Divine_Power,   prs_Peaceful,   4, -1,                0},
-    {rtr_Channeler,      prs_Aggressive, 2, -1,                0},
+    {rtr_Warlord,        pt_Ruthless,   2, obj_Militarist,    2},
+    {rtr_Warlord,        pt_Aggressive, 3, obj_Expansionist,  3},
+    {rtr_Chaos_Mastery,  pt_Chaotic,    3, obj_Theurgist,     1},
+    {rtr_Nature_Mastery, pt_Lawful,     3, obj_Theurgist,     1},
+    {rtr_Infernal_Power, pt_Maniacal,   4, -1,                0},
+    {rtr_Divine_Power,   pt_Peaceful,   4, -1,                0},
+    {rtr_Channeler,      pt_Aggressive, 2, -1,                0},
     {rtr_Alchemy,        -1,             0, obj_Perfectionist, 2},
     {rtr_Archmage,       -1,             0, obj_Theurgist,     4},
     {rtr_Myrran,         -1,             0, obj_Expansionist,  4},
@@ -137,8 +137,8 @@ void Personality_Weights(int16_t player_idx, uint16_t weights[NUM_PERSONALITIES]
             weights[leaning.personality] += leaning.personality_add;
         }
     }
-    if (realm == sbr_Life) weights[prs_Maniacal] = 0;
-    if (realm == sbr_Death) weights[prs_Peaceful] = 0;
+    if (realm == sbr_Life) weights[pt_Maniacal] = 0;
+    if (realm == sbr_Death) weights[pt_Peaceful] = 0;
 }
 
 void Objective_Weights(int16_t player_idx, uint16_t weights[NUM_OBJECTIVES])

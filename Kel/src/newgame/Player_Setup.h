@@ -5,30 +5,13 @@
 
 #include <cstdint>
 
+#include "world/Player_Record.h"
+
 constexpr int16_t COMPUTER_WIZARD_START_GOLD = 150;
 constexpr int16_t SUMMONING_CIRCLE_REVIEW_BASE = 80;
 constexpr int16_t SUMMONING_CIRCLE_REVIEW_SPREAD = 40;
 constexpr int16_t MASTERY_COST_RELIEF = 3000;  // for a wizard with a full realm of books
 constexpr int16_t STARTING_RELATION_FLOOR = -90;
-constexpr int NUM_PERSONALITIES = 6;
-constexpr int NUM_OBJECTIVES = 5;
-
-enum Personality_Type : int16_t {
-    prs_Maniacal = 0,
-    prs_Ruthless,
-    prs_Aggressive,
-    prs_Chaotic,
-    prs_Lawful,
-    prs_Peaceful,
-};
-
-enum Objective_Type : int16_t {
-    obj_Pragmatist = 0,
-    obj_Militarist,
-    obj_Theurgist,
-    obj_Perfectionist,
-    obj_Expansionist,
-};
 
 extern const char *const _personality_type_names[NUM_PERSONALITIES];
 extern const char *const _objective_type_names[NUM_OBJECTIVES];

@@ -26,11 +26,6 @@ constexpr int PACT_THRESHOLD = 101;
 constexpr int BORDER_DISTANCE = 3;
 constexpr uint8_t NO_ALLY_ENEMY = 255;
 
-enum Objective_Type : int16_t {
-    ot_Militarist = 1,
-    ot_Expansionist = 4,
-};
-
 // Wizards take part in diplomacy; the neutral player never does.
 int16_t Wizard_Count(void) { return static_cast<int16_t>(std::clamp<int>(_num_players, 0, NEUTRAL_PLAYER_IDX)); }
 
@@ -337,7 +332,7 @@ void G_DIPL_NeedForWar(int16_t a, int16_t b)
         return;
     }
 
-    bool first = RANDOM(20) == 1 && (pb.Objective == ot_Militarist || pb.Objective == ot_Expansionist) &&
+    bool first = RANDOM(20) == 1 && (pb.Objective == obj_Militarist || pb.Objective == obj_Expansionist) &&
                  pb.Personality != pt_Lawful;
     if (first && truce_free && Superiority_Calls_For_War(a, b)) {
         G_DIPL_SuperiorityWar(a, b);
@@ -379,7 +374,7 @@ void G_DIPL_SuperiorityWar(int16_t a, int16_t b)
     if (_difficulty < 2) {
         return;
     }
-    const bool expansionist = _players[b].Objective == ot_Expansionist;
+    const bool expansionist = _players[b].Objective == obj_Expansionist;
     bool breaks =
         treaty == tt_Alliance ? RANDOM(4) == 1 || (RANDOM(2) == 1 && expansionist) : RANDOM(2) == 1 || expansionist;
     if (!breaks) {

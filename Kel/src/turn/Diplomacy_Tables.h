@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "world/Player_Record.h"
+
 enum Treaty_Type : uint8_t {
     tt_None = 0,
     tt_Wizard_Pact = 1,
@@ -14,16 +16,6 @@ enum Treaty_Type : uint8_t {
     tt_Final_War = 4,
 };
 constexpr int NUM_TREATY_TYPES = 5;
-
-enum Personality_Type : int16_t {
-    pt_Maniacal = 0,
-    pt_Ruthless = 1,
-    pt_Aggressive = 2,
-    pt_Chaotic = 3,
-    pt_Lawful = 4,
-    pt_Peaceful = 5,
-};
-constexpr int NUM_PERSONALITIES = 6;
 
 constexpr int DIPL_RELATION_MIN = -100;
 constexpr int DIPL_RELATION_MAX = 100;

@@ -20,6 +20,26 @@ constexpr uint8_t SS_RESEARCHABLE = 1;
 constexpr uint8_t SS_KNOWN = 2;
 constexpr uint8_t SS_RESEARCH_LIST = 3;
 
+// The computer wizards' characters (personality and objective bytes).
+enum Personality_Type : int16_t {
+    pt_Maniacal = 0,
+    pt_Ruthless = 1,
+    pt_Aggressive = 2,
+    pt_Chaotic = 3,
+    pt_Lawful = 4,
+    pt_Peaceful = 5,
+};
+constexpr int NUM_PERSONALITIES = 6;
+
+enum Objective_Type : int16_t {
+    obj_Pragmatist = 0,
+    obj_Militarist = 1,
+    obj_Theurgist = 2,
+    obj_Perfectionist = 3,
+    obj_Expansionist = 4,
+};
+constexpr int NUM_OBJECTIVES = 5;
+
 enum Retort_Index : int {
     rtr_Alchemy = 0,
     rtr_Warlord,
