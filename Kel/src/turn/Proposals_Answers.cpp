@@ -30,7 +30,6 @@ constexpr int16_t MENU_REMAP_TABLE = 11;
 constexpr int16_t MENU_REDRAW_TICKS = 2;
 constexpr int16_t SPEECH_ALIAS_COLOUR = 187;
 constexpr int16_t NO_CHOICE = -1;
-constexpr int16_t NO_WIZARD = 255;
 
 // The test's superiority is bounded by 50, a threat's by 100.
 constexpr int16_t TEST_SUPERIORITY_BOUND = 50;
