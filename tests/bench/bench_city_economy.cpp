@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "Bench_Times.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
 #include "world/City_Area.h"
@@ -157,25 +158,15 @@ BENCHMARK(Bench_Site_Evaluation);
 int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
-    struct Collect : benchmark::ConsoleReporter {
-        double city_ref = 0, city = 0, site_ref = 0, site = 0;
-        void ReportRuns(const std::vector<Run> &runs) override
-        {
-            ConsoleReporter::ReportRuns(runs);
-            for (const Run &r : runs) {
-                std::string name = r.benchmark_name();
-                double ns = r.GetAdjustedRealTime();
-                if (name == "Bench_City_Reference") city_ref = ns;
-                if (name == "Bench_City_Calculations") city = ns;
-                if (name == "Bench_Site_Reference") site_ref = ns;
-                if (name == "Bench_Site_Evaluation") site = ns;
-            }
-        }
-    } reporter;
+    Bench_Times reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.city_ref > 0 && reporter.site_ref > 0)
-        printf("ratio city calculations / reference: %.1f\nratio site evaluation / reference: %.1f\n",
-               reporter.city / reporter.city_ref, reporter.site / reporter.site_ref);
+    const double city_ref = reporter.Real("Bench_City_Reference");
+    const double city = reporter.Real("Bench_City_Calculations");
+    const double site_ref = reporter.Real("Bench_Site_Reference");
+    const double site = reporter.Real("Bench_Site_Evaluation");
+    if (city_ref > 0 && site_ref > 0)
+        printf("ratio city calculations / reference: %.1f\nratio site evaluation / reference: %.1f\n", city / city_ref,
+               site / site_ref);
     benchmark::Shutdown();
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Animation.h"
+#include "Bench_Times.h"
 #include "Full_Screen_Picture.h"
 #include "Init_Drivers.h"
 #include "LBX_Load.h"
@@ -104,28 +105,14 @@ BENCHMARK(Bench_Full_City_Scene_New_Layout);
 int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
-    struct Collect : benchmark::ConsoleReporter {
-        double picture_ns = 0, scene_ns = 0, new_layout_ns = 0;
-        void ReportRuns(const std::vector<Run> &runs) override
-        {
-            ConsoleReporter::ReportRuns(runs);
-            for (const Run &r : runs) {
-                std::string name = r.benchmark_name();
-                if (name.find("Picture") != std::string::npos) picture_ns = r.GetAdjustedRealTime();
-                if (name.find("New_Layout") != std::string::npos) {
-                    new_layout_ns = r.GetAdjustedRealTime();
-                } else if (name.find("Scene") != std::string::npos) {
-                    scene_ns = r.GetAdjustedRealTime();
-                }
-            }
-        }
-    } reporter;
+    Bench_Times reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.picture_ns > 0 && reporter.scene_ns > 0)
-        printf("ratio cityscape / full-screen picture: %.1f\n", reporter.scene_ns / reporter.picture_ns);
-    if (reporter.picture_ns > 0 && reporter.new_layout_ns > 0)
-        printf("ratio cityscape with a new layout / full-screen picture: %.1f\n",
-               reporter.new_layout_ns / reporter.picture_ns);
+    const double picture_ns = reporter.Real("Bench_Full_Screen_Picture");
+    const double scene_ns = reporter.Real("Bench_Full_City_Scene");
+    const double new_layout_ns = reporter.Real("Bench_Full_City_Scene_New_Layout");
+    if (picture_ns > 0 && scene_ns > 0) printf("ratio cityscape / full-screen picture: %.1f\n", scene_ns / picture_ns);
+    if (picture_ns > 0 && new_layout_ns > 0)
+        printf("ratio cityscape with a new layout / full-screen picture: %.1f\n", new_layout_ns / picture_ns);
     benchmark::Shutdown();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Animation.h"
+#include "Bench_Times.h"
 #include "Fonts.h"
 #include "Full_Screen_Picture.h"
 #include "Palette.h"
@@ -58,24 +59,14 @@ BENCHMARK(Bench_Screen_Of_Text);
 int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
-    struct Collect : benchmark::ConsoleReporter {
-        double memset_ns = 0, picture_ns = 0, text_ns = 0;
-        void ReportRuns(const std::vector<Run> &runs) override
-        {
-            ConsoleReporter::ReportRuns(runs);
-            for (const Run &r : runs) {
-                std::string name = r.benchmark_name();
-                double ns = r.GetAdjustedRealTime();
-                if (name.find("Memset") != std::string::npos) memset_ns = ns;
-                if (name.find("Packed") != std::string::npos) picture_ns = ns;
-                if (name.find("Text") != std::string::npos) text_ns = ns;
-            }
-        }
-    } reporter;
+    Bench_Times reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.memset_ns > 0)
+    const double memset_ns = reporter.Real("Bench_Memset_Page");
+    const double picture_ns = reporter.Real("Bench_Packed_Full_Screen");
+    const double text_ns = reporter.Real("Bench_Screen_Of_Text");
+    if (memset_ns > 0)
         printf("ratio packed full-screen picture / page memset: %.1f\nratio screen of text / page memset: %.1f\n",
-               reporter.picture_ns / reporter.memset_ns, reporter.text_ns / reporter.memset_ns);
+               picture_ns / memset_ns, text_ns / memset_ns);
     benchmark::Shutdown();
     return 0;
 }

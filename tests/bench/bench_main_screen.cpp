@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Bench_Times.h"
 #include "Init_Drivers.h"
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
@@ -105,25 +106,16 @@ BENCHMARK(Bench_Main_Screen_Frame);
 int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
-    struct Collect : benchmark::ConsoleReporter {
-        double reference = 0, frame = 0;
-        void ReportRuns(const std::vector<Run> &runs) override
-        {
-            ConsoleReporter::ReportRuns(runs);
-            for (const Run &r : runs) {
-                std::string name = r.benchmark_name();
-                if (name == "Bench_Reference_Frame") reference = r.GetAdjustedRealTime();
-                if (name == "Bench_Main_Screen_Frame") frame = r.GetAdjustedRealTime();
-            }
-        }
-    } reporter;
+    Bench_Times reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.reference <= 0 || reporter.frame <= 0) {
+    const double reference = reporter.Real("Bench_Reference_Frame");
+    const double frame = reporter.Real("Bench_Main_Screen_Frame");
+    if (reference <= 0 || frame <= 0) {
         fprintf(stderr, "bench_main_screen: a run is missing\n");
         benchmark::Shutdown();
         return 1;
     }
-    printf("ratio main-screen frame / reference: %.1f\n", reporter.frame / reporter.reference);
+    printf("ratio main-screen frame / reference: %.1f\n", frame / reference);
     benchmark::Shutdown();
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Bench_Times.h"
 #include "Standin_Save.h"
 #include "world/ALLOC.h"
 #include "world/LOADSAVE.h"
@@ -210,29 +211,17 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("Move_Path_Find/world", [](benchmark::State &s) { Bench_Cases(s, m_world, false); });
     benchmark::RegisterBenchmark("Dijkstra/world", [](benchmark::State &s) { Bench_Cases(s, m_world, true); });
 
-    struct Collect : benchmark::ConsoleReporter {
-        double ns[6] = {};
-        void ReportRuns(const std::vector<Run> &runs) override
-        {
-            ConsoleReporter::ReportRuns(runs);
-            static const char *const names[6] = {"Move_Path_Find/open_plane", "Dijkstra/open_plane",
-                                                 "Move_Path_Find/maze",       "Dijkstra/maze",
-                                                 "Move_Path_Find/world",      "Dijkstra/world"};
-            for (const Run &r : runs) {
-                for (int i = 0; i < 6; i++) {
-                    if (r.benchmark_name() == names[i]) {
-                        ns[i] = r.GetAdjustedCPUTime();
-                    }
-                }
-            }
-        }
-    } reporter;
+    Bench_Times reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    static const char *const names[6] = {"Move_Path_Find/open_plane", "Dijkstra/open_plane",
+                                         "Move_Path_Find/maze",       "Dijkstra/maze",
+                                         "Move_Path_Find/world",      "Dijkstra/world"};
+    double ns[6] = {};
+    for (int i = 0; i < 6; i++) ns[i] = reporter.Cpu(names[i]);
     const char *const kinds[3] = {"open plane", "maze", "stand-in world"};
     for (int i = 0; i < 3; i++) {
-        if (reporter.ns[2 * i + 1] > 0) {
-            printf("ratio Move_Path_Find / Dijkstra (%s): %.2f\n", kinds[i],
-                   reporter.ns[2 * i] / reporter.ns[2 * i + 1]);
+        if (ns[2 * i + 1] > 0) {
+            printf("ratio Move_Path_Find / Dijkstra (%s): %.2f\n", kinds[i], ns[2 * i] / ns[2 * i + 1]);
         }
     }
     benchmark::Shutdown();

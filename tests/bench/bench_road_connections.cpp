@@ -11,6 +11,7 @@
 #include <queue>
 #include <vector>
 
+#include "Bench_Times.h"
 #include "world/ALLOC.h"
 #include "world/Map_Square_Record.h"
 #include "world/Road_Connections.h"
@@ -202,19 +203,11 @@ int main(int argc, char **argv)
             benchmark::DoNotOptimize(m_reference);
         }
     });
-    struct Collect : benchmark::ConsoleReporter {
-        double ns[2] = {};
-        void ReportRuns(const std::vector<Run> &runs) override
-        {
-            ConsoleReporter::ReportRuns(runs);
-            for (const Run &r : runs) {
-                if (r.benchmark_name() == "Reset_City_Road_Connection_Bitfields") ns[0] = r.GetAdjustedCPUTime();
-                if (r.benchmark_name() == "Dijkstra/each_city_with_partners") ns[1] = r.GetAdjustedCPUTime();
-            }
-        }
-    } reporter;
+    Bench_Times reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.ns[1] > 0) printf("ratio road connections / Dijkstra: %.2f\n", reporter.ns[0] / reporter.ns[1]);
+    const double ns[2] = {reporter.Cpu("Reset_City_Road_Connection_Bitfields"),
+                          reporter.Cpu("Dijkstra/each_city_with_partners")};
+    if (ns[1] > 0) printf("ratio road connections / Dijkstra: %.2f\n", ns[0] / ns[1]);
     benchmark::Shutdown();
     return 0;
 }

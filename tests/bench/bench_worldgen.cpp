@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "Bench_Times.h"
 #include "STU_GRAF.h"
 #include "Standin_Save.h"
 #include "random.h"
@@ -281,27 +282,17 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("Init_New_Game/large_powerful_impossible", Bench_Generation);
     benchmark::RegisterBenchmark("Flood/generated_world", Bench_Generated_Flood);
 
-    struct Collect : benchmark::ConsoleReporter {
-        double grids = 0, flood = 0, generation = 0, generated_flood = 0;
-        void ReportRuns(const std::vector<Run> &runs) override
-        {
-            ConsoleReporter::ReportRuns(runs);
-            for (const Run &r : runs) {
-                if (r.benchmark_name() == "Build_Connectivity_Graphs/both_planes") grids = r.GetAdjustedCPUTime();
-                if (r.benchmark_name() == "Flood/both_planes") flood = r.GetAdjustedCPUTime();
-                if (r.benchmark_name() == "Init_New_Game/large_powerful_impossible") {
-                    generation = r.GetAdjustedCPUTime();
-                }
-                if (r.benchmark_name() == "Flood/generated_world") generated_flood = r.GetAdjustedCPUTime();
-            }
-        }
-    } reporter;
+    Bench_Times reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.flood > 0) {
-        printf("ratio grids / flood: %.2f (goal <= 5)\n", reporter.grids / reporter.flood);
+    const double grids = reporter.Cpu("Build_Connectivity_Graphs/both_planes");
+    const double flood = reporter.Cpu("Flood/both_planes");
+    const double generation = reporter.Cpu("Init_New_Game/large_powerful_impossible");
+    const double generated_flood = reporter.Cpu("Flood/generated_world");
+    if (flood > 0) {
+        printf("ratio grids / flood: %.2f (goal <= 5)\n", grids / flood);
     }
-    if (reporter.generated_flood > 0) {
-        printf("ratio generation / flood: %.2f (goal <= 10)\n", reporter.generation / reporter.generated_flood);
+    if (generated_flood > 0) {
+        printf("ratio generation / flood: %.2f (goal <= 10)\n", generation / generated_flood);
     }
     benchmark::Shutdown();
     return 0;
