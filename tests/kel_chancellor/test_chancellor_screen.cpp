@@ -14,6 +14,7 @@
 #include "Input.h"
 #include "Mouse.h"
 #include "Poll_Script.h"
+#include "Screen_Fixture.h"
 #include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "Video.h"
@@ -36,26 +37,11 @@
 
 namespace {
 
-class EndOfTurn_Chancellor : public World_Test {
+class EndOfTurn_Chancellor : public Screen_Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        Test_Engine_Start();
-        Test_Search_Standin_Data();
-    }
     void SetUp() override
     {
-        World_Test::SetUp();
-        Platform_Mouse_Input_Disable();
-        Platform_Set_Synthetic_Mouse_Button(0);
-        Platform_Keyboard_Buffer_Clear();
-        Input_Reset_State();
-        Enable_Cancel();
-        Clear_Fields();
-        Deactivate_Auto_Function();
-        Deactivate_Help_List();
-        Script() = Poll_Script{};
-        Platform_Register_Frame_Callback(Run_Poll_Script);
+        Screen_Test::SetUp();
         for (int i = 0; i < NUM_PLANES * WORLD_SIZE; ++i) {
             _world_maps[i] = tt_Grasslands;
             _square_explored[i] = 1;

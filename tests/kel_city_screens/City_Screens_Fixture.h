@@ -13,6 +13,7 @@
 #include "Help.h"
 #include "Input.h"
 #include "Mouse.h"
+#include "Screen_Fixture.h"
 #include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "World_Fixture.h"
@@ -39,24 +40,11 @@ inline void City_Run_Poll_Script(void)
     step();
 }
 
-class City_Screens_Test : public World_Test {
+class City_Screens_Test : public Screen_Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        Test_Engine_Start();
-        Test_Search_Standin_Data();
-    }
     void SetUp() override
     {
-        World_Test::SetUp();
-        Platform_Mouse_Input_Disable();
-        Platform_Set_Synthetic_Mouse_Button(0);
-        Platform_Keyboard_Buffer_Clear();
-        Input_Reset_State();
-        Enable_Cancel();  // as the game runs: Esc reaches the screens' hot keys
-        Clear_Fields();
-        Deactivate_Auto_Function();
-        Deactivate_Help_List();
+        Screen_Test::SetUp();
         City_Poll_Script().clear();
         Platform_Register_Frame_Callback(City_Run_Poll_Script);
         // Hills everywhere: no food, no specials.

@@ -17,6 +17,7 @@
 #include "Log_Capture.h"
 #include "Mouse.h"
 #include "Poll_Script.h"
+#include "Screen_Fixture.h"
 #include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "Video.h"
@@ -63,26 +64,11 @@ int16_t Pick_Last_Line(const Diplomacy_Menu &menu)
 
 uint8_t Pixel(int x, int y) { return current_video_page[y * SCREEN_WIDTH + x]; }
 
-class Diplomacy_Screen : public World_Test {
+class Diplomacy_Screen : public Screen_Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        Test_Engine_Start();
-        Test_Search_Standin_Data();
-    }
     void SetUp() override
     {
-        World_Test::SetUp();
-        Platform_Mouse_Input_Disable();
-        Platform_Set_Synthetic_Mouse_Button(0);
-        Platform_Keyboard_Buffer_Clear();
-        Input_Reset_State();
-        Enable_Cancel();
-        Clear_Fields();
-        Deactivate_Auto_Function();
-        Deactivate_Help_List();
-        Script() = Poll_Script{};
-        Platform_Register_Frame_Callback(Run_Poll_Script);
+        Screen_Test::SetUp();
         quit_game_flag = 0;
         g_headless_unattended = 0;
         _num_players = 3;
