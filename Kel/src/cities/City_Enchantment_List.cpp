@@ -1,10 +1,14 @@
 #include "cities/City_Enchantment_List.h"
 
+#include <cstdio>
 #include <cstring>
 #include <strings.h>
 
+#include "Dialog_Boxes.h"
 #include "Fields.h"
 #include "Fonts.h"
+#include "Help.h"
+#include "SOUND.h"
 #include "cities/City_Records.h"
 #include "cities/City_Screen.h"
 #include "overland/Graphics_Cache.h"
@@ -174,6 +178,26 @@ void City_Enchantment_List_Rebuild(int16_t city_idx)
         city_enchantment_display_first = 0;
         city_enchantment_display_scroll_flag = 0;
     }
+}
+
+int16_t City_Enchantment_Line_Turn_Off(int16_t city_idx, int16_t line, int16_t owner, bool two_spaces)
+{
+    const int16_t entry = (int16_t)(city_enchantment_display_first + line);
+    if (line < 0 || entry < 0 || entry >= city_enchantment_list_count || city_enchantment_owner_list[entry] != owner) {
+        return -1;
+    }
+    const int16_t enchantment = city_enchantment_list[entry];
+    Play_Left_Click();
+    Deactivate_Help_List();
+    char question[160];
+    snprintf(question, sizeof question, "Do you wish to turn off the \x02%s\x01%s spell?",
+             _city_enchantment_names[enchantment], two_spaces ? " " : "");
+    if (Confirmation_Box(question) != 1) {
+        return 0;
+    }
+    Turn_Off_City_Enchantment(city_idx, enchantment);
+    City_Enchantment_List_Rebuild(city_idx);
+    return 1;
 }
 
 void Turn_Off_City_Enchantment(int16_t city_idx, int16_t enchantment)

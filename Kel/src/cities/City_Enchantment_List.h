@@ -37,5 +37,10 @@ void City_Enchantment_Page_Down(void);
 void City_Enchantment_Page_Up(void);
 // After a removal: rebuilds the shared list of the city; without arrows it shows the first page.
 void City_Enchantment_List_Rebuild(int16_t city_idx);
+// A click on shown line `line`: only an entry of `owner` may be turned off. Click sound, help off,
+// the question (the city screen's text has two spaces before "spell?", the other views' one); on
+// yes the enchantment goes and the list is rebuilt. -1 when the line is not the owner's (nothing
+// happened), 0 when kept, 1 when turned off; the caller puts its own draw and help back.
+int16_t City_Enchantment_Line_Turn_Off(int16_t city_idx, int16_t line, int16_t owner, bool two_spaces);
 
 void Turn_Off_City_Enchantment(int16_t city_idx, int16_t enchantment);

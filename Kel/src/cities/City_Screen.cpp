@@ -334,27 +334,9 @@ void Buy_Product(void)
 
 void Turn_Off_Enchantment_Line(int16_t line)
 {
-    int16_t e = (int16_t)(city_enchantment_display_first + line);
-    if (e < 0 || e >= city_enchantment_list_count) return;
-    if (city_enchantment_owner_list[e] != _current_player_idx) return;
-    Play_Left_Click();
-    Deactivate_Help_List();
-    int16_t enchantment = city_enchantment_list[e];
-    char text[160];
-    std::snprintf(text, sizeof text, "Do you wish to turn off the %s%s%s  spell?", HL_ON,
-                  _city_enchantment_names[enchantment], HL_OFF);
-    if (Confirmation_Box(text)) {
-        Turn_Off_City_Enchantment(_city_idx, enchantment);
-        Build_City_Enchantment_List(_city_idx, city_enchantment_list, city_enchantment_owner_list,
-                                    &city_enchantment_list_count);
-        if (city_enchantment_list_count >= 7) {
-            city_enchantment_display_scroll_flag = 1;
-        } else {
-            city_enchantment_display_first = 0;
-            city_enchantment_display_scroll_flag = 0;
-        }
-        City_Screen_Recalculate();
-    }
+    const int16_t turned_off = City_Enchantment_Line_Turn_Off(_city_idx, line, _current_player_idx, true);
+    if (turned_off < 0) return;
+    if (turned_off == 1) City_Screen_Recalculate();
     Assign_Auto_Function(City_Screen_Draw, 1);
     Set_City_Screen_Help_List();
 }

@@ -182,19 +182,7 @@ void Outpost_Screen(int16_t new_outpost)
         }
         for (int16_t i = 0; i < city_enchantment_display_count && i < CITY_ENCHANTMENT_PAGE_LINES && !leave; ++i) {
             if (hit <= 0 || hit != city_enchantment_fields[i]) continue;
-            const int16_t entry = (int16_t)(city_enchantment_display_first + i);
-            if (entry >= city_enchantment_list_count || city_enchantment_owner_list[entry] != _current_player_idx)
-                continue;
-            const int16_t enchantment = city_enchantment_list[entry];
-            Play_Left_Click();
-            Deactivate_Help_List();
-            char question[120];
-            snprintf(question, sizeof question, "Do you wish to turn off the \x02%s\x01 spell?",
-                     _city_enchantment_names[enchantment]);
-            if (Confirmation_Box(question) == 1) {
-                Turn_Off_City_Enchantment(_city_idx, enchantment);
-                City_Enchantment_List_Rebuild(_city_idx);
-            }
+            if (City_Enchantment_Line_Turn_Off(_city_idx, i, _current_player_idx, false) < 0) continue;
             Assign_Auto_Function(Outpost_Screen_Draw, 1);
             Reset_Map_Draw();
             Set_Outpost_Screen_Help_List();
