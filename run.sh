@@ -7,7 +7,8 @@ cd "$(dirname "$0")"
 
 ./tools/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
+# Only what a run needs: the game, its data-folder helper and the stand-in data (no tests).
+cmake --build build --target tolva tolva_data_dir standin_data
 
 # The program's own search (TOLVA_DATA_DIR, Tolva.ini's game_data, its folder, the usual
 # installation folders), asked through a helper built from the same code.

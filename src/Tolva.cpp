@@ -331,6 +331,12 @@ int Tolva_Main(int argc, char **argv)
             m_headless = 1;
             Platform_Set_Headless(1);
             STU_LOG(SEV_INFO, LC_TOLVA, "[offscreen] SDL video driver set to offscreen");
+            // Test runs skip the waits between frames; a window always runs on the real clock.
+            const char *simulated = getenv("TOLVA_SIMULATED_CLOCK");
+            if (simulated != nullptr && strcmp(simulated, "1") == 0) {
+                Platform_Set_Simulated_Clock(1);
+                STU_LOG(SEV_INFO, LC_TOLVA, "[offscreen] simulated clock: waits pass at once");
+            }
             break;
         }
     }

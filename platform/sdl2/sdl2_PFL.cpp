@@ -858,13 +858,24 @@ void sdl2_PFL_Shutdown(void)
 
 // ---------------------------------------------------------------- clocks
 
+namespace {
+int m_simulated_clock = 0;
+// Milliseconds of sleep skipped while the clock is simulated; never goes back, so the clock
+// stays monotonic when simulation is turned off again.
+uint64_t m_skipped_millies = 0;
+}  // namespace
+
+void Platform_Set_Simulated_Clock(int on) { m_simulated_clock = on ? 1 : 0; }
+int Platform_Simulated_Clock(void) { return m_simulated_clock; }
+
 // A steady clock of the process rather than SDL's tick count: SDL restarts its count at
 // SDL_Quit, and exit handlers (capture, metrics) still measure time after that.
 uint64_t Platform_Get_Millies(void)
 {
     static const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
     return (uint64_t)std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
-        .count();
+               .count() +
+           m_skipped_millies;
 }
 
 uint64_t Platform_Get_Micros(void)
@@ -896,4 +907,11 @@ uint32_t Read_System_Clock_Timer(void)
     return (uint32_t)(Platform_Get_Millies() * 1000) + start_offset;
 }
 
-void Platform_Sleep_Millies(uint32_t ms) { SDL_Delay(ms); }
+void Platform_Sleep_Millies(uint32_t ms)
+{
+    if (m_simulated_clock) {
+        m_skipped_millies += ms;
+        return;
+    }
+    SDL_Delay(ms);
+}

@@ -138,3 +138,8 @@ uint64_t Platform_Get_Millies(void);
 uint64_t Platform_Get_Micros(void);
 uint32_t Read_System_Clock_Timer(void);
 void Platform_Sleep_Millies(uint32_t ms);
+// A simulated clock for unattended test runs: a sleep returns at once and moves the clock on by
+// its length, so a run behaves as on an infinitely fast machine; the clock still follows real
+// time in between. Off unless a headless run asks for it (TOLVA_SIMULATED_CLOCK=1).
+void Platform_Set_Simulated_Clock(int on);
+int Platform_Simulated_Clock(void);

@@ -2,6 +2,8 @@
 # A headless windowed run with --capture writes raw RGB frames of what it shows: the engine's
 # test page (shown by the Test screen) in the built-in palette (6-bit components times 4), and a description file.
 source "$(dirname "$0")/lib.sh"
+# On the real clock: recording, replay and capture keep their timing as a player's run does.
+export TOLVA_SIMULATED_CLOCK=0
 
 use_standin_data
 mkdir -p "$CONFIG_DIR"

@@ -4,8 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 
 if ! command -v xvfb-run >/dev/null 2>&1 || ! command -v import >/dev/null 2>&1 || ! command -v python3 >/dev/null 2>&1; then
-  echo "SKIP: xvfb-run, ImageMagick import or python3 missing"
-  exit 0
+  skip_or_fail "xvfb-run, ImageMagick import or python3 missing"
 fi
 export ASAN_OPTIONS=detect_leaks=0
 use_standin_data

@@ -3,6 +3,8 @@
 # --replay to a perfect match of the two state-change logs (the recorded key ends the replayed
 # run too); a file of another format is refused; --demo plays DEMO.KPZ of the current folder.
 source "$(dirname "$0")/lib.sh"
+# On the real clock: recording, replay and capture keep their timing as a player's run does.
+export TOLVA_SIMULATED_CLOCK=0
 
 use_standin_data
 mkdir -p "$CONFIG_DIR"

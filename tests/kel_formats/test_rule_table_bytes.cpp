@@ -10,6 +10,7 @@
 
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
+#include "Test_Requirements.h"
 #include "Test_Temp_Dir.h"
 #include "world/LOADER.h"
 
@@ -197,7 +198,7 @@ protected:
         std::string folder = std::string(TOLVA_BINARY_DIR) + "/standin";
         FILE *probe = fopen((folder + "/TERRSTAT.LBX").c_str(), "rb");
         if (probe == nullptr) {
-            GTEST_SKIP() << "stand-in installation not built: " << folder;
+            TOLVA_SKIP_OR_FAIL("stand-in installation not built: " << folder);
         }
         fclose(probe);
         STU_GRAF_Reset();

@@ -1,5 +1,6 @@
 // A city's yields and a wizard's economy.
 #include "Rules_Fixture.h"
+#include "Test_Requirements.h"
 #include "world/City_Economy.h"
 #include "world/Road_Connections.h"
 #include "world/Square_Queries.h"
@@ -184,7 +185,7 @@ TEST_F(CityEconomy, StandinSavesHoldTheYieldsTheRulesGive)
     std::string folder = std::string(TOLVA_BINARY_DIR) + "/standin";
     FILE *probe = fopen((folder + "/SAVE9.GAM").c_str(), "rb");
     if (probe == nullptr) {
-        GTEST_SKIP() << "stand-in installation not built: " << folder;
+        TOLVA_SKIP_OR_FAIL("stand-in installation not built: " << folder);
     }
     fclose(probe);
     STU_GRAF_Reset();

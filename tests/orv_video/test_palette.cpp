@@ -6,6 +6,7 @@
 
 #include "Palette.h"
 #include "STU_LE.h"
+#include "Test_Requirements.h"
 #include "sdl2_Video.h"
 
 namespace {
@@ -175,7 +176,7 @@ TEST(Builtin_Palette, StandinFontsEntryTwoIsTheBuiltInImage)
 {
     FILE *file = std::fopen(TOLVA_BINARY_DIR "/standin/FONTS.LBX", "rb");
     if (file == nullptr) {
-        GTEST_SKIP() << "no stand-in installation in " TOLVA_BINARY_DIR "/standin";
+        TOLVA_SKIP_OR_FAIL("no stand-in installation in " TOLVA_BINARY_DIR "/standin");
     }
     std::vector<uint8_t> bytes;
     uint8_t chunk[4096];

@@ -2,7 +2,11 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
+#include <cstring>
+
 #include "Init_Drivers.h"
+#include "Platform.h"
 
 void Test_Engine_Start(void)
 {
@@ -12,6 +16,9 @@ void Test_Engine_Start(void)
     static bool started = false;
     if (!started) {
         Init_Drivers(-1, 0, nullptr);
+        // As in a headless run of the program: the suite may skip the waits between frames.
+        const char *simulated = std::getenv("TOLVA_SIMULATED_CLOCK");
+        if (simulated != nullptr && std::strcmp(simulated, "1") == 0) Platform_Set_Simulated_Clock(1);
         started = true;
     }
 }
