@@ -236,6 +236,28 @@ const Row_Form *Kept_Form(const uint8_t *key, uint32_t tag, const uint8_t *bytes
     return &e->form;
 }
 
+// Runs are mostly a few to a few dozen pixels: fixed-size copies that overlap at the end
+// instead of a call per run.
+inline void Copy_Run(uint8_t *to, const uint8_t *from, int n)
+{
+    if (n >= 16) {
+        if (n > 32) {
+            std::memcpy(to, from, (size_t)n);
+            return;
+        }
+        std::memcpy(to, from, 16);
+        std::memcpy(to + n - 16, from + n - 16, 16);
+    } else if (n >= 8) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + n - 4, from + n - 4, 4);
+    } else {
+        for (int k = 0; k < n; ++k) to[k] = from[k];
+    }
+}
+
 inline void Remap_Pixels(uint8_t *to, const uint8_t *from, int n, uint8_t remap_first)
 {
     for (int k = 0; k < n; ++k) {
@@ -279,7 +301,7 @@ void Row_Form_Draw(const Row_Form &f, int x, int y, int x1, int y1, int x2, int 
             if (remap && f.runs[r].remap) {
                 Remap_Pixels(to, from, b - a + 1, f.remap_first);
             } else {
-                std::memcpy(to, from, (size_t)(b - a + 1));
+                Copy_Run(to, from, b - a + 1);
             }
         }
         return;
@@ -296,7 +318,7 @@ void Row_Form_Draw(const Row_Form &f, int x, int y, int x1, int y1, int x2, int 
             if (remap && run.remap) {
                 Remap_Pixels(line + a, from, b - a + 1, f.remap_first);
             } else {
-                std::memcpy(line + a, from, (size_t)(b - a + 1));
+                Copy_Run(line + a, from, b - a + 1);
             }
         }
     }
