@@ -79,8 +79,7 @@ Entry *Find(const uint8_t *key, uint32_t tag)
 // Adds rows of runs from a column-ordered canvas: pixel (c, r) at c * height + r, kept where
 // covered(c, r) says so.
 template <typename Covered>
-void Form_From_Columns(Row_Form &f, const uint8_t *columns, int width, int height, uint8_t remap_first,
-                       Covered covered)
+void Form_From_Columns(Row_Form &f, const uint8_t *columns, int width, int height, uint8_t remap_first, Covered covered)
 {
     f.width = width;
     f.height = height;

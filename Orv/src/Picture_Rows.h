@@ -20,8 +20,8 @@ struct Row_Run {
 struct Row_Form {
     int width = 0;
     int height = 0;
-    uint8_t remap_first = 0;  // pixels from this value up are remap codes
-    bool opaque = false;      // every row is one run of the full width, rows stored one after another
+    uint8_t remap_first = 0;          // pixels from this value up are remap codes
+    bool opaque = false;              // every row is one run of the full width, rows stored one after another
     std::vector<uint32_t> row_first;  // runs of row r: row_first[r] .. row_first[r + 1] - 1
     std::vector<Row_Run> runs;
     std::vector<uint8_t> pixels;
