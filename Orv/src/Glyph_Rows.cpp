@@ -96,7 +96,8 @@ inline bool Same_Bytes(const uint8_t *a, const uint8_t *b, int n)
         for (int i = 0;; i += 16) {
             if (i + 16 > n) i = n - 16;
 #if defined(__SSE2__)
-            __m128i d = _mm_cmpeq_epi8(_mm_loadu_si128((const __m128i *)(a + i)), _mm_loadu_si128((const __m128i *)(b + i)));
+            __m128i d =
+                _mm_cmpeq_epi8(_mm_loadu_si128((const __m128i *)(a + i)), _mm_loadu_si128((const __m128i *)(b + i)));
             if (_mm_movemask_epi8(d) != 0xFFFF) return false;
 #else
             if (std::memcmp(a + i, b + i, 16) != 0) return false;

@@ -12,7 +12,6 @@
 
 namespace reference {
 
-
 // Where a frame lands: picture column 0, row 0 sits at target (x, y); only pixels inside the
 // inclusive rectangle (x1, y1)-(x2, y2), already cut to the target, are written.
 struct Frame_Target {

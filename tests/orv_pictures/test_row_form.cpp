@@ -145,8 +145,9 @@ TEST(Row_Form, EveryStandinFrameAndBitmapDrawsAsTheColumnDrawersDo)
                               : Clipped_Draw_Frame((int16_t)w.x1, (int16_t)w.y1, (int16_t)columns, (int16_t)rows, 7, 5,
                                                    data, length);
                     };
-                    pages.Both(engine,
-                               [&] { reference::Clipped_Decode(w.x1, w.y1, columns, rows, 7, 5, data, length, remap); });
+                    pages.Both(engine, [&] {
+                        reference::Clipped_Decode(w.x1, w.y1, columns, rows, 7, 5, data, length, remap);
+                    });
                     ASSERT_TRUE(pages.Alike()) << what << " remap " << remap << " clipped at " << x << "," << y;
                 }
             }
@@ -244,8 +245,8 @@ TEST(Row_Form, EveryGlyphOfEveryStyleDrawsAsTheColumnDrawerDoes)
                                 reference::Draw_Glyph(font, FONTS_LBX_ENTRY_0_SIZE, at, width, colours, alias != 0, p.x,
                                                       p.y, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
                             });
-                        ASSERT_TRUE(pages.Alike()) << "style " << style << " char " << ch << " alias " << alias
-                                                   << " at " << p.x << "," << p.y;
+                        ASSERT_TRUE(pages.Alike())
+                            << "style " << style << " char " << ch << " alias " << alias << " at " << p.x << "," << p.y;
                     }
                 }
             }
