@@ -3,6 +3,10 @@
 #include <array>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "Fonts.h"
 #include "GENDRAW.h"
 #include "Palette.h"
@@ -96,18 +100,40 @@ const uint8_t m_dither_threshold_matrix[256] = {
 };
 uint32_t m_vanish_state = 0xA2893;
 
+// Screens recolour small pictures several times a frame; sixteen pixels a step, without a
+// branch per pixel.
 void Replace_Color(uint8_t *bitmap, uint8_t old_color, uint8_t new_color)
 {
     uint8_t *p = Pixels(bitmap);
-    for (int i = 0, n = Pixel_Count(bitmap); i < n; ++i)
-        if (p[i] == old_color) p[i] = new_color;
+    int n = Pixel_Count(bitmap);
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i from = _mm_set1_epi8((char)old_color);
+    const __m128i to = _mm_set1_epi8((char)new_color);
+    for (; i + 16 <= n; i += 16) {
+        __m128i v = _mm_loadu_si128((const __m128i *)(p + i));
+        __m128i hit = _mm_cmpeq_epi8(v, from);
+        _mm_storeu_si128((__m128i *)(p + i), _mm_or_si128(_mm_andnot_si128(hit, v), _mm_and_si128(hit, to)));
+    }
+#endif
+    for (; i < n; ++i) p[i] = p[i] == old_color ? new_color : p[i];
 }
 
 void Replace_Color_All(uint8_t *bitmap, uint8_t color)
 {
     uint8_t *p = Pixels(bitmap);
-    for (int i = 0, n = Pixel_Count(bitmap); i < n; ++i)
-        if (p[i] != 0) p[i] = color;
+    int n = Pixel_Count(bitmap);
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i to = _mm_set1_epi8((char)color);
+    for (; i + 16 <= n; i += 16) {
+        __m128i v = _mm_loadu_si128((const __m128i *)(p + i));
+        __m128i clear = _mm_cmpeq_epi8(v, zero);
+        _mm_storeu_si128((__m128i *)(p + i), _mm_andnot_si128(clear, to));
+    }
+#endif
+    for (; i < n; ++i) p[i] = p[i] != 0 ? color : 0;
 }
 
 void Transparent_Color_Range(uint8_t *bitmap, uint8_t low, uint8_t high)

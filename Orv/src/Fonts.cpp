@@ -7,6 +7,7 @@
 #include "File_Animation.h"
 #include "Font_Image.h"
 #include "GENDRAW.h"
+#include "Glyph_Rows.h"
 #include "Palette.h"
 #include "Pictures.h"
 #include "Release.h"
@@ -86,6 +87,10 @@ int Print_Glyph(const Text_Target &t, int x, int y, uint8_t ch)
     int width = font[FONT_CURRENT_WIDTHS + ch - 32];
     int spacing = (int16_t)LE_U16(font + FONT_HORIZONTAL_SPACING);
     uint32_t at = LE_U16(font + FONT_CURRENT_OFFSETS + 2 * (ch - 32));
+    if (t.base == current_video_page && t.col_step == 1 && t.row_step == SCREEN_WIDTH &&
+        Glyph_Rows_Draw(font, FONTS_LBX_ENTRY_0_SIZE, at, width, font + FONT_CURRENT_COLORS, draw_alias_flag && t.page,
+                        t.base, x, y, t.x1, t.y1, t.x2, t.y2))
+        return x + spacing + width;
     for (int c = 0; c < width; ++c) {
         int px = x + c;
         int row = y;

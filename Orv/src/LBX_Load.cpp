@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "EXIT.h"
+#include "Picture_Rows.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
 #include "STU_Log.h"
@@ -150,6 +151,7 @@ uint8_t *LBX_Load_Entry(char *name, int16_t entry, SAMB_ptr block, int mode)
         SAMB_Set_Word(block, SAMB_WORD_USED, (uint16_t)(used + nparas));
     }
     LBX_Read(name, entry, data, length);
+    Picture_Rows_Forget_Area(data, length);
     return data;
 }
 

@@ -4,6 +4,7 @@
 
 #include "GENDRAW.h"
 #include "Palette.h"
+#include "Picture_Rows.h"
 #include "STU_LE.h"
 #include "STU_Log.h"
 #include "Video.h"
@@ -157,14 +158,34 @@ void Picture_Warn_Malformed(const uint8_t *picture, const char *what)
     STU_LOG(SEV_WARN, LC_ORV2, "Picture at %p: %s; the rest is skipped", (const void *)picture, what);
 }
 
+namespace {
+
+// Draws a frame from its row form when one is kept; the rectangle of t is where it may write.
+bool Draw_Kept_Frame(const uint8_t *data, uint32_t length, int width, const Frame_Target &t)
+{
+    const Row_Form *form = Picture_Rows_Of_Frame(data, length, width);
+    if (form == nullptr) return false;
+    if (t.x1 <= t.x2 && t.y1 <= t.y2) Row_Form_Draw(*form, t.x, t.y, t.x1, t.y1, t.x2, t.y2, t.remap != 0);
+    return true;
+}
+
+int Page_Frame(int x, int y, uint16_t width, const uint8_t *data, uint32_t length, int remap)
+{
+    Frame_Target t = Page_Target(x, y, remap);
+    if (Draw_Kept_Frame(data, length, width, t)) return 1;
+    return Decode_Frame(data, length, width, t);
+}
+
+}  // namespace
+
 int FLIC_Draw_Frame(int16_t x, int16_t y, uint16_t width, const uint8_t *data, uint32_t length)
 {
-    return Decode_Frame(data, length, width, Page_Target(x, y, 0));
+    return Page_Frame(x, y, width, data, length, 0);
 }
 
 int FLIC_Remap_Draw_Frame(int16_t x, int16_t y, uint16_t width, const uint8_t *data, uint32_t length)
 {
-    return Decode_Frame(data, length, width, Page_Target(x, y, 1));
+    return Page_Frame(x, y, width, data, length, 1);
 }
 
 namespace {
@@ -179,6 +200,7 @@ int Clipped_Decode(int x, int y, int columns, int rows, int skip_columns, int sk
     if (x + columns - 1 < t.x2) t.x2 = x + columns - 1;
     if (y + rows - 1 < t.y2) t.y2 = y + rows - 1;
     t.pass_over = skip_columns;
+    if (t.x1 <= t.x2 && t.y1 <= t.y2 && Draw_Kept_Frame(data, length, skip_columns + columns, t)) return 1;
     return Decode_Frame(data, length, skip_columns + columns, t);
 }
 
@@ -256,9 +278,30 @@ int FLIC_Check_Animation(const uint8_t *animation, uint32_t size)
 
 namespace {
 
+// Draws a bitmap from its row form when the columns and rows asked for are a rectangle of it
+// (the whole picture, or the part a window shows) and a row form is kept.
+bool Draw_Kept_Bitmap(int x, int y, uint16_t start, const uint8_t *bitmap, int columns, int rows, int step, bool remap)
+{
+    int w = LE_U16(bitmap + PICTURE_WIDTH);
+    int h = LE_U16(bitmap + PICTURE_HEIGHT);
+    if (h <= 0 || columns <= 0 || rows <= 0 || rows + step != h || start < PICTURE_BITMAP_HEADER) return false;
+    int first_column = (start - PICTURE_BITMAP_HEADER) / h;
+    int first_row = (start - PICTURE_BITMAP_HEADER) % h;
+    if (first_row + rows > h || first_column + columns > w) return false;
+    const Row_Form *form = Picture_Rows_Of_Bitmap(bitmap);
+    if (form == nullptr) return false;
+    int x1 = x > 0 ? x : 0;
+    int y1 = y > 0 ? y : 0;
+    int x2 = x + columns - 1 < SCREEN_WIDTH - 1 ? x + columns - 1 : SCREEN_WIDTH - 1;
+    int y2 = y + rows - 1 < SCREEN_HEIGHT - 1 ? y + rows - 1 : SCREEN_HEIGHT - 1;
+    if (x1 <= x2 && y1 <= y2) Row_Form_Draw(*form, x - first_column, y - first_row, x1, y1, x2, y2, remap);
+    return true;
+}
+
 template <bool REMAP>
 void Draw_Bitmap_Columns(int x, int y, uint16_t start, const uint8_t *bitmap, int columns, int rows, int step)
 {
+    if (Draw_Kept_Bitmap(x, y, start, bitmap, columns, rows, step, REMAP)) return;
     uint32_t size = PICTURE_BITMAP_HEADER + (uint32_t)LE_U16(bitmap + PICTURE_WIDTH) * LE_U16(bitmap + PICTURE_HEIGHT);
     uint32_t source = start;
     for (int c = 0; c < columns; ++c, source += (uint32_t)(rows + step)) {

@@ -351,9 +351,11 @@ void Release_Time(int16_t ticks)
 {
     uint64_t deadline = Release_Time_Deadline(m_mark_time_ms, ticks);
     uint64_t start = Platform_Get_Millies();
-    while (Platform_Get_Millies() < deadline) {
+    // One sleep that an event cuts short, instead of a millisecond at a time: an idle screen
+    // wakes for its frames and for input, not a thousand times a second.
+    for (uint64_t now = Platform_Get_Millies(); now < deadline; now = Platform_Get_Millies()) {
         Platform_Pump_Events();
-        Platform_Sleep_Millies(1);
+        Platform_Wait_Event_Millies((uint32_t)(deadline - now));
     }
     uint64_t waited = Platform_Get_Millies() - start;
     Perf_Note_Release_Time(ticks, (uint32_t)waited);

@@ -915,3 +915,28 @@ void Platform_Sleep_Millies(uint32_t ms)
     }
     SDL_Delay(ms);
 }
+
+void Platform_Wait_Event_Millies(uint32_t ms)
+{
+    if (ms == 0) {
+        return;
+    }
+    if (m_simulated_clock) {
+        m_skipped_millies += ms;
+        return;
+    }
+    const char *driver = SDL_GetCurrentVideoDriver();
+    bool can_wake = sdl2_window != nullptr && driver != nullptr && std::strcmp(driver, "dummy") != 0 &&
+                    std::strcmp(driver, "offscreen") != 0;
+    if (!can_wake) {
+        // SDL would poll every millisecond here: nothing but the deadline can end the wait.
+        SDL_Delay(ms);
+        return;
+    }
+    // Events left for the game's input poll would end every wait at once.
+    if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+        SDL_Delay(1);
+        return;
+    }
+    SDL_WaitEventTimeout(nullptr, ms > (uint32_t)INT32_MAX ? INT32_MAX : (int)ms);
+}

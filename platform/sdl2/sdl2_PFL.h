@@ -138,6 +138,10 @@ uint64_t Platform_Get_Millies(void);
 uint64_t Platform_Get_Micros(void);
 uint32_t Read_System_Clock_Timer(void);
 void Platform_Sleep_Millies(uint32_t ms);
+// Sleeps until an event arrives or ms milliseconds have passed, whichever is first; takes no
+// event. With events already waiting it sleeps 1 ms, and where the video driver has no way of
+// waking on events (no window, the dummy and offscreen drivers) it sleeps the whole time.
+void Platform_Wait_Event_Millies(uint32_t ms);
 // A simulated clock for unattended test runs: a sleep returns at once and moves the clock on by
 // its length, so a run behaves as on an infinitely fast machine; the clock still follows real
 // time in between. Off unless a headless run asks for it (TOLVA_SIMULATED_CLOCK=1).

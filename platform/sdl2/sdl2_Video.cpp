@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 #include <cstdlib>
 #include <cstring>
 
@@ -35,9 +39,7 @@ void Build_Lookup(const uint8_t *palette_rgba, uint32_t *lookup)
     }
 }
 
-}  // namespace
-
-void sdl2_Convert_Page_ARGB8888(const uint8_t *page, const uint8_t *palette_rgba, void *out, int pitch)
+void Convert_Page_Table(const uint8_t *page, const uint8_t *palette_rgba, void *out, int pitch)
 {
     uint32_t lookup[256];
     Build_Lookup(palette_rgba, lookup);
@@ -60,6 +62,86 @@ void sdl2_Convert_Page_ARGB8888(const uint8_t *page, const uint8_t *palette_rgba
             dst[x + 7] = p7;
         }
     }
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define TOLVA_PRESENT_VBMI 1
+static_assert(PLATFORM_GAME_WIDTH % 64 == 0, "the byte-permute conversion takes rows of whole 64-pixel steps");
+
+// 128-bit lanes picked from a and b (the zero-masking form: gcc 12 warns of the plain one's
+// undefined source operand).
+#define PRESENT_LANES(a, b, imm) _mm512_maskz_shuffle_i32x4((__mmask16)0xFFFF, (a), (b), (imm))
+
+// The palette as three planes of 256 bytes (blue, green, red) held in twelve registers; each step
+// looks up 64 pixels per plane with two-table byte permutes (the index's top bit picks the half)
+// and interleaves blue, green, red and an opaque alpha into ARGB8888.
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void
+Convert_Page_Byte_Permute(const uint8_t *page, const uint8_t *palette_rgba, void *out, int pitch)
+{
+    alignas(64) uint8_t planes[3][256];
+    for (int i = 0; i < 256; ++i) {
+        planes[0][i] = palette_rgba[i * 4 + 2];
+        planes[1][i] = palette_rgba[i * 4 + 1];
+        planes[2][i] = palette_rgba[i * 4 + 0];
+    }
+    __m512i b[4], g[4], r[4];
+    for (int q = 0; q < 4; ++q) {
+        b[q] = _mm512_load_si512(planes[0] + 64 * q);
+        g[q] = _mm512_load_si512(planes[1] + 64 * q);
+        r[q] = _mm512_load_si512(planes[2] + 64 * q);
+    }
+    const __m512i alpha = _mm512_set1_epi8((char)0xFF);
+    for (int y = 0; y < PLATFORM_GAME_HEIGHT; ++y) {
+        const uint8_t *src = page + y * PLATFORM_GAME_WIDTH;
+        uint32_t *dst = (uint32_t *)(void *)((uint8_t *)out + y * pitch);
+        for (int x = 0; x < PLATFORM_GAME_WIDTH; x += 64) {
+            __m512i index = _mm512_loadu_si512(src + x);
+            __mmask64 high = _mm512_movepi8_mask(index);
+            __m512i blue = _mm512_mask_blend_epi8(high, _mm512_permutex2var_epi8(b[0], index, b[1]),
+                                                  _mm512_permutex2var_epi8(b[2], index, b[3]));
+            __m512i green = _mm512_mask_blend_epi8(high, _mm512_permutex2var_epi8(g[0], index, g[1]),
+                                                   _mm512_permutex2var_epi8(g[2], index, g[3]));
+            __m512i red = _mm512_mask_blend_epi8(high, _mm512_permutex2var_epi8(r[0], index, r[1]),
+                                                 _mm512_permutex2var_epi8(r[2], index, r[3]));
+            // Within each 128-bit lane: pixels 16k..16k+15 end up as p0 (0-3), p1 (4-7), p2 (8-11), p3 (12-15).
+            __m512i bg_lo = _mm512_unpacklo_epi8(blue, green), bg_hi = _mm512_unpackhi_epi8(blue, green);
+            __m512i ra_lo = _mm512_unpacklo_epi8(red, alpha), ra_hi = _mm512_unpackhi_epi8(red, alpha);
+            __m512i p0 = _mm512_unpacklo_epi16(bg_lo, ra_lo), p1 = _mm512_unpackhi_epi16(bg_lo, ra_lo);
+            __m512i p2 = _mm512_unpacklo_epi16(bg_hi, ra_hi), p3 = _mm512_unpackhi_epi16(bg_hi, ra_hi);
+            __m512i q0 = PRESENT_LANES(p0, p1, 0x44), q1 = PRESENT_LANES(p2, p3, 0x44);
+            __m512i q2 = PRESENT_LANES(p0, p1, 0xEE), q3 = PRESENT_LANES(p2, p3, 0xEE);
+            _mm512_storeu_si512(dst + x, PRESENT_LANES(q0, q1, 0x88));
+            _mm512_storeu_si512(dst + x + 16, PRESENT_LANES(q0, q1, 0xDD));
+            _mm512_storeu_si512(dst + x + 32, PRESENT_LANES(q2, q3, 0x88));
+            _mm512_storeu_si512(dst + x + 48, PRESENT_LANES(q2, q3, 0xDD));
+        }
+    }
+}
+
+bool Byte_Permute_Available(void)
+{
+    static const bool available =
+        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi");
+    return available;
+}
+#endif
+
+}  // namespace
+
+void sdl2_Convert_Page_ARGB8888_Table(const uint8_t *page, const uint8_t *palette_rgba, void *out, int pitch)
+{
+    Convert_Page_Table(page, palette_rgba, out, pitch);
+}
+
+void sdl2_Convert_Page_ARGB8888(const uint8_t *page, const uint8_t *palette_rgba, void *out, int pitch)
+{
+#ifdef TOLVA_PRESENT_VBMI
+    if (Byte_Permute_Available()) {
+        Convert_Page_Byte_Permute(page, palette_rgba, out, pitch);
+        return;
+    }
+#endif
+    Convert_Page_Table(page, palette_rgba, out, pitch);
 }
 
 void Platform_Set_Page_Source(uint8_t *const *shown_page) { m_shown_page = shown_page; }

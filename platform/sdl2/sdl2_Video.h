@@ -41,4 +41,8 @@ int Platform_Get_Window_Width(void);
 
 // Turns 320 x 200 palette indices into ARGB8888 pixels through a palette of 256 RGBA entries;
 // pitch is the output's row length in bytes.
+// A processor with byte permutes over 64-byte registers converts 64 pixels a step; any other
+// takes the 256-entry table a pixel at a time. Both give the same pixels.
 void sdl2_Convert_Page_ARGB8888(const uint8_t *page, const uint8_t *palette_rgba, void *out, int pitch);
+// The table conversion alone, whatever the processor.
+void sdl2_Convert_Page_ARGB8888_Table(const uint8_t *page, const uint8_t *palette_rgba, void *out, int pitch);

@@ -108,7 +108,14 @@ int Integrity_Checkpoint(const char *name)
 
     int count = 0;
     int first_x = 0, first_y = 0, first_p = 0, first_value = 0;
+    // Every frame passes here: one branch-free pass over the map finds whether any square is
+    // out of range, and only then are they counted.
+    int out_of_range = 0;
     if (_world_maps != nullptr) {
+        for (int i = 0; i < NUM_PLANES * WORLD_SIZE; i++)
+            out_of_range |= (uint16_t)_world_maps[i] > (uint16_t)INTEGRITY_MAX_TERRAIN;
+    }
+    if (out_of_range) {
         for (int wp = 0; wp < NUM_PLANES; wp++) {
             for (int wy = 0; wy < WORLD_HEIGHT; wy++) {
                 for (int wx = 0; wx < WORLD_WIDTH; wx++) {
