@@ -232,6 +232,24 @@ TEST_F(World_Test, FullDiskIsLoggedAsTheWriteThatFailed)
         << text;
 }
 
+// A saved game that exists but cannot be read is never written over (here a link to itself,
+// which no process can open).
+TEST_F(World_Test, UnreadableSavedGameIsNotWrittenOver)
+{
+    Populate_World();
+    ASSERT_EQ(symlink("SAVE4.GAM", User_Path("SAVE4.GAM").c_str()), 0);
+    Log_Capture log;
+    EXPECT_EQ(Save_SAVE_GAM(3), 0);
+    std::string text = log.Finish();
+    char target[64] = "";
+    ASSERT_GT(readlink(User_Path("SAVE4.GAM").c_str(), target, sizeof target - 1), 0);
+    EXPECT_STREQ(target, "SAVE4.GAM");
+    EXPECT_NE(
+        text.find("Save_SAVE_GAM() did not write \"" + User_Path("SAVE4.GAM") + "\": it exists but cannot be read"),
+        std::string::npos)
+        << text;
+}
+
 // A saved game written while the player still has to choose his next research (the end-of-turn
 // audience that hands him the spell he was researching) stores the research spell negated.
 TEST_F(World_Test, PendingResearchChoiceLoads)
