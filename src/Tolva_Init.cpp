@@ -68,6 +68,8 @@ int Driver_Number(uint16_t code)
     }
 }
 
+bool Driver_Known(uint16_t code) { return code == 0 || Driver_Number(code) != 0; }
+
 }  // namespace
 
 int Tolva_Preflight_Game_Data(void)
@@ -96,7 +98,21 @@ int Tolva_Preflight_Game_Data(void)
 
 void Tolva_Seed_User_Files(void)
 {
-    for (const char *name : m_user_files) STU_GRAF_Seed_User_File(name);
+    char unreadable[256] = "";
+    for (const char *name : m_user_files) {
+        if (STU_GRAF_Seed_User_File(name) != STU_GRAF_SEED_UNREADABLE) continue;
+        size_t used = strlen(unreadable);
+        snprintf(unreadable + used, sizeof unreadable - used, "%s%s", used > 0 ? ", " : "", name);
+    }
+    if (unreadable[0] == '\0') return;
+    char folder[GRAF_PATH_MAX] = "";
+    STU_GRAF_User_Data_Dir(folder, sizeof folder);
+    char text[GRAF_PATH_MAX + 512];
+    snprintf(text, sizeof text,
+             "These files in your Tolva data folder exist but cannot be read:\n\n%s\n\nin '%s'.\n\nThey are left "
+             "as they are, and the game goes on without them.\nCheck their permissions (see the log for details).",
+             unreadable, folder);
+    Platform_Show_Error("Tolva - Unreadable Files", text);
 }
 
 void Tolva_Reseed_User_Files(void)
@@ -142,6 +158,22 @@ void Read_CONFIG_KEL(void)
     size_t got = fread(bytes, 1, sizeof bytes, config);
     fclose(config);
     for (size_t i = 0; i < got; i += 2) config_kel[i / 2] = (uint16_t)(bytes[i] | (bytes[i + 1] << 8));
+
+    // A damaged file is still taken as it is; what the start-up makes of it is said here.
+    if (got < sizeof bytes)
+        STU_LOG(SEV_INFO, LC_GENERAL, "CONFIG.KEL holds %zu of its %zu bytes; the missing words are taken as 0", got,
+                sizeof bytes);
+    const struct {
+        int word;
+        const char *what;
+    } drivers[] = {{1, "MIDI"}, {4, "digital sound"}};
+    for (const auto &driver : drivers) {
+        uint16_t code = config_kel[driver.word];
+        if (Driver_Known(code)) continue;
+        STU_LOG(SEV_INFO, LC_GENERAL,
+                "CONFIG.KEL: the %s driver code (word %d) is %u, not one the game knows; driver 0 is used instead",
+                driver.what, driver.word, (unsigned)code);
+    }
 }
 
 void Tolva_Init_Engine(void)
@@ -167,7 +199,8 @@ void Tolva_Init_Engine(void)
         if (mark == 0) continue;
         char name[16], found[64];
         snprintf(name, sizeof name, "SAVE%d.GAM", slot);
-        if (STU_GRAF_User_DIR(name, found) != 0) continue;
+        // A saved game that is there but cannot be read keeps its mark and name.
+        if (STU_GRAF_User_DIR(name, found) != 0 || STU_GRAF_User_File_State(name, nullptr, 0) == -1) continue;
         mark = 0;
         memset(magic_set.save_names[slot - 1], 0, SAVE_SLOT_NAME_SIZE);
         rewrite = true;

@@ -20,7 +20,7 @@ int16_t Delta_XY_With_Wrap(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16
     return (int16_t)(dx > dy ? dx : dy);
 }
 
-int16_t Path_Wrap(int16_t x1, int16_t y1, int16_t x2, int16_t y2, uint8_t *xs, uint8_t *ys, int16_t width)
+int16_t Path_Wrap(int16_t x1, int16_t y1, int16_t x2, int16_t y2, uint8_t *xs, uint8_t *ys, int16_t room, int16_t width)
 {
     int tx = x2;
     if (abs(width + x1 - tx) < abs(tx - x1)) tx -= width;
@@ -33,11 +33,13 @@ int16_t Path_Wrap(int16_t x1, int16_t y1, int16_t x2, int16_t y2, uint8_t *xs, u
     int ady = abs(dy);
     int steps = adx > ady ? adx : ady;
     int shorter = adx > ady ? ady : adx;
+    // Squares off the map (a damaged saved game) make lines longer than any caller keeps.
+    int kept = steps < room ? steps : (room > 0 ? room : 0);
     uint32_t increment = steps > 0 ? (uint32_t)shorter * 65536u / (uint32_t)steps : 0;
     uint32_t fraction = 0x8000;
     int x = x1;
     int y = y1;
-    for (int i = 0; i < steps; ++i) {
+    for (int i = 0; i < kept; ++i) {
         if (adx == ady) {
             x += sx;
             y += sy;
@@ -61,5 +63,5 @@ int16_t Path_Wrap(int16_t x1, int16_t y1, int16_t x2, int16_t y2, uint8_t *xs, u
         xs[i] = (uint8_t)wx;
         ys[i] = (uint8_t)y;
     }
-    return (int16_t)steps;
+    return (int16_t)kept;
 }

@@ -1,6 +1,7 @@
 #include "LBX_Pictures.h"
 
 #include "LBX_Load.h"
+#include "Palette.h"
 #include "Pictures.h"
 #include "STU_LE.h"
 #include "STU_Log.h"
@@ -50,4 +51,11 @@ uint8_t *LBX_Reload_Bitmap(const char *name, int16_t entry, SAMB_ptr block)
     uint32_t pixels = (uint32_t)LE_U16(bitmap + PICTURE_WIDTH) * LE_U16(bitmap + PICTURE_HEIGHT);
     if (PICTURE_BITMAP_HEADER + pixels > size) Refuse(name, entry, "bitmap pixels run past the entry");
     return bitmap;
+}
+
+uint8_t *LBX_Reload_Palette(const char *name, int16_t entry, SAMB_ptr block)
+{
+    uint8_t *palette = LBX_Reload(name, entry, block);
+    if (lbxload_entry_length < (uint32_t)PALETTE_DATA_SIZE) Refuse(name, entry, "shorter than a palette");
+    return palette;
 }

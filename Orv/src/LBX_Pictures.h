@@ -14,3 +14,6 @@ uint8_t *LBX_Reload_Picture(const char *name, int16_t entry, SAMB_ptr block);
 uint8_t *LBX_Reload_Next_Picture(const char *name, int16_t entry, SAMB_ptr block);
 // An entry that holds a picture in the bitmap form (drawn with Draw_Picture).
 uint8_t *LBX_Reload_Bitmap(const char *name, int16_t entry, SAMB_ptr block);
+// A palette entry (colours, font colours, pointers and remap recipes), which must hold at least
+// PALETTE_DATA_SIZE bytes.
+uint8_t *LBX_Reload_Palette(const char *name, int16_t entry, SAMB_ptr block);

@@ -5,6 +5,7 @@
 
 #include "Fonts.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "STU_Log.h"
 #include "sdl2_Video.h"
 
@@ -85,7 +86,7 @@ int Load_Palette(int16_t n, int16_t first, int16_t last)
             return 0;
         }
         Palette_Block_Entry();
-        entry = LBX_Reload("FONTS.LBX", (int16_t)(n + 2), palette_block);
+        entry = LBX_Reload_Palette("FONTS.LBX", (int16_t)(n + 2), palette_block);
     }
     palette_data = entry;
     font_colors = entry + PALETTE_FONT_COLORS_OFFSET;

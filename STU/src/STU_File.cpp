@@ -10,6 +10,8 @@
 
 namespace {
 
+char m_last_failure[2300] = "";
+
 // "<path>.tmp" in the same folder, so the rename never crosses file systems.
 bool Temp_Name(const char *path, char *out, size_t size)
 {
@@ -17,14 +19,31 @@ bool Temp_Name(const char *path, char *out, size_t size)
     return length > 0 && (size_t)length < size;
 }
 
-int Finish(FILE *file, const char *temp, const char *path, bool ok)
+void Note_Failure(const char *step, const char *file, int error)
 {
-    if (fflush(file) != 0) ok = false;
-    if (ok && fsync(fileno(file)) != 0) ok = false;
-    if (fclose(file) != 0) ok = false;
-    if (ok && rename(temp, path) != 0) ok = false;
-    if (!ok) {
-        STU_LOG(SEV_ERROR, LC_STU_FIO, "could not write \"%s\": %s", path, strerror(errno));
+    snprintf(m_last_failure, sizeof m_last_failure, "%s \"%s\" failed: %s", step, file, strerror(error));
+    STU_LOG(SEV_ERROR, LC_STU_FIO, "%s", m_last_failure);
+}
+
+// write_error: errno of a failed write of the data, 0 when the data went out whole. The first
+// step that fails is the one reported: a full disk shows in the write or the flush, not the open.
+int Finish(FILE *file, const char *temp, const char *path, int write_error)
+{
+    const char *step = write_error != 0 ? "writing" : nullptr;
+    int error = write_error;
+    if (fflush(file) != 0 && step == nullptr) step = "writing", error = errno;
+    if (step == nullptr && fsync(fileno(file)) != 0) step = "syncing", error = errno;
+    if (fclose(file) != 0 && step == nullptr) step = "closing", error = errno;
+    if (step != nullptr) {
+        Note_Failure(step, temp, error);
+        remove(temp);
+        return 0;
+    }
+    if (rename(temp, path) != 0) {
+        error = errno;
+        char both[2100];
+        snprintf(both, sizeof both, "%s\" to \"%s", temp, path);
+        Note_Failure("renaming", both, error);
         remove(temp);
         return 0;
     }
@@ -38,13 +57,15 @@ int STU_Write_File_Atomic(const char *path, const void *data, size_t size)
     if (path == nullptr || (data == nullptr && size > 0)) return 0;
     char temp[2048];
     if (!Temp_Name(path, temp, sizeof temp)) return 0;
+    m_last_failure[0] = '\0';
     FILE *file = fopen(temp, "wb");
     if (file == nullptr) {
-        STU_LOG(SEV_ERROR, LC_STU_FIO, "could not create \"%s\": %s", temp, strerror(errno));
+        Note_Failure("creating", temp, errno);
         return 0;
     }
-    bool ok = size == 0 || fwrite(data, 1, size, file) == size;
-    return Finish(file, temp, path, ok);
+    errno = 0;
+    int error = size == 0 || fwrite(data, 1, size, file) == size ? 0 : (errno != 0 ? errno : EIO);
+    return Finish(file, temp, path, error);
 }
 
 int STU_Copy_Stream_Atomic(FILE *source, const char *path)
@@ -52,26 +73,36 @@ int STU_Copy_Stream_Atomic(FILE *source, const char *path)
     if (source == nullptr || path == nullptr) return STU_COPY_CANNOT_CREATE;
     char temp[2048];
     if (!Temp_Name(path, temp, sizeof temp)) return STU_COPY_CANNOT_CREATE;
+    m_last_failure[0] = '\0';
     FILE *file = fopen(temp, "wb");
     if (file == nullptr) {
-        STU_LOG(SEV_ERROR, LC_STU_FIO, "could not create \"%s\": %s", temp, strerror(errno));
+        Note_Failure("creating", temp, errno);
         return STU_COPY_CANNOT_CREATE;
     }
     char block[4096];
-    bool ok = true;
+    int error = 0;
     for (;;) {
         size_t got = fread(block, 1, sizeof block, source);
+        errno = 0;
         if (got > 0 && fwrite(block, 1, got, file) != got) {
-            ok = false;
+            error = errno != 0 ? errno : EIO;
             break;
         }
         if (got < sizeof block) {
-            if (ferror(source)) ok = false;
+            if (ferror(source)) {
+                fclose(file);
+                remove(temp);
+                snprintf(m_last_failure, sizeof m_last_failure, "reading the source of \"%s\" failed", path);
+                STU_LOG(SEV_ERROR, LC_STU_FIO, "%s", m_last_failure);
+                return STU_COPY_SHORT_WRITE;
+            }
             break;
         }
     }
-    return Finish(file, temp, path, ok) ? STU_COPY_OK : STU_COPY_SHORT_WRITE;
+    return Finish(file, temp, path, error) ? STU_COPY_OK : STU_COPY_SHORT_WRITE;
 }
+
+const char *STU_File_Last_Failure(void) { return m_last_failure; }
 
 int STU_Read_Stream_At_Most(FILE *stream, std::vector<unsigned char> &out, size_t limit)
 {

@@ -16,6 +16,10 @@ int STU_Write_File_Atomic(const char *path, const void *data, size_t size);
 // a block or the finishing failed (path is then untouched).
 enum STU_Copy_Result { STU_COPY_OK = 1, STU_COPY_CANNOT_CREATE = 0, STU_COPY_SHORT_WRITE = -1 };
 int STU_Copy_Stream_Atomic(FILE *source, const char *path);
+// Which step of the last failed atomic write or copy failed and why ("writing \"<path>.tmp\"
+// failed: No space left on device"; creating, writing, syncing, closing or renaming); empty after a
+// success. Also logged at ERROR when it happens.
+const char *STU_File_Last_Failure(void);
 
 // Reads a whole file into out. 1 on success; 0 when it cannot be opened or read, or is not a
 // regular file (a device or a pipe could feed bytes without end). At most STU_READ_LIMIT bytes

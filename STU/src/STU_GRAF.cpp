@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -420,6 +421,62 @@ long STU_GRAF_User_LOF(const char *name)
     return length;
 }
 
+namespace {
+
+// An entry of that name in the folder, matched exactly or else without regard to case; a link
+// counts even when it leads nowhere.
+bool Entry_Exists(const char *path)
+{
+    struct stat info;
+    if (lstat(path, &info) == 0) return true;
+    const char *slash = strrchr(path, '/');
+    const char *name = slash != nullptr ? slash + 1 : path;
+    char folder[GRAF_PATH_MAX];
+    if (slash == nullptr)
+        snprintf(folder, sizeof folder, ".");
+    else if (slash == path)
+        snprintf(folder, sizeof folder, "/");
+    else
+        snprintf(folder, sizeof folder, "%.*s", (int)(slash - path), path);
+    DIR *dir = opendir(folder);
+    if (dir == nullptr) return false;
+    bool found = false;
+    for (struct dirent *entry = readdir(dir); entry != nullptr && !found; entry = readdir(dir))
+        found = name[0] != '\0' && stu_stricmp(entry->d_name, name) == 0;
+    closedir(dir);
+    return found;
+}
+
+int Path_State(const char *path, char *reason, int size)
+{
+    if (reason != nullptr && size > 0) reason[0] = '\0';
+    errno = 0;
+    FILE *file = stu_fopen_ci(path, "rb");
+    int error = errno;
+    if (file != nullptr) {
+        fclose(file);
+        return 1;
+    }
+    if (!Entry_Exists(path)) return 0;
+    if (reason != nullptr && size > 0)
+        snprintf(reason, (size_t)size, "%s",
+                 error == ENOENT ? "it is a link to a file that does not exist"
+                 : error != 0    ? strerror(error)
+                                 : "it cannot be opened");
+    return -1;
+}
+
+}  // namespace
+
+int STU_GRAF_User_File_State(const char *name, char *reason, int size)
+{
+    if (reason != nullptr && size > 0) reason[0] = '\0';
+    if (name == nullptr) return 0;
+    char path[GRAF_PATH_MAX];
+    STU_GRAF_User_Path(name, path, sizeof path);
+    return Path_State(path, reason, size);
+}
+
 int STU_GRAF_Seed_User_File(const char *name)
 {
     if (m_profile == GRAF_PROFILE_WINDOWLESS) return 1;
@@ -428,10 +485,15 @@ int STU_GRAF_Seed_User_File(const char *name)
     STU_GRAF_Make_Path(folder);
     char path[GRAF_PATH_MAX];
     STU_GRAF_Join(path, sizeof path, folder, name);
-    FILE *existing = stu_fopen_ci(path, "rb");
-    if (existing != nullptr) {
-        fclose(existing);
-        return 1;
+    char reason[256];
+    int state = Path_State(path, reason, sizeof reason);
+    if (state == 1) return 1;
+    if (state == -1) {
+        // Only a file that is not there is seeded: one that cannot be read is still the user's.
+        STU_LOG(SEV_ERROR, LC_GENERAL,
+                "STU_GRAF: \"%s\" exists but cannot be read (%s); it is left as it is and the game goes on without it",
+                path, reason);
+        return STU_GRAF_SEED_UNREADABLE;
     }
     FILE *original = STU_GRAF_Open_Asset(name, "rb");
     if (original == nullptr) {

@@ -34,6 +34,13 @@ long STU_GRAF_User_LOF(const char *name);
 // Full path of a user file (user-data folder + name, or the bare name); 1 when a folder is known.
 int STU_GRAF_User_Path(const char *name, char *buffer, int size);
 
+// The user's copy of a file (any case): 1 when it opens for reading, 0 when there is none, -1 when
+// it exists but cannot be read (why, in reason).
+int STU_GRAF_User_File_State(const char *name, char *reason, int size);
+
+// 1 when the user's copy is there or was copied from the installation; 0 when it could not be;
+// STU_GRAF_SEED_UNREADABLE (logged) when the user's copy exists but cannot be read: it is left alone.
+constexpr int STU_GRAF_SEED_UNREADABLE = -1;
 int STU_GRAF_Seed_User_File(const char *name);
 int STU_GRAF_Backup_And_Reseed_User_File(const char *name, const char *backup_name);
 

@@ -15,6 +15,12 @@ export TOLVA_PROGRAM_DIR="$E2E_TMP/program"
 export SDL_AUDIODRIVER=dummy
 # Headless runs skip the waits between frames (a script that measures real time unsets it).
 export TOLVA_SIMULATED_CLOCK="${TOLVA_SIMULATED_CLOCK-1}"
+# Under the sanitizers: leaks kept by system libraries (D-Bus in a window) are not ours.
+LSAN_SYSTEM_SUPPRESSIONS="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/tools/lsan-system-libraries.supp"
+case "${LSAN_OPTIONS:-}" in
+  *suppressions=*) ;;
+  *) export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$LSAN_SYSTEM_SUPPRESSIONS" ;;
+esac
 unset TOLVA_LOG_DIR TOLVA_APP_DIR TOLVA_DATA_DIR DISPLAY WAYLAND_DISPLAY || true
 mkdir -p "$HOME" "$TOLVA_PROGRAM_DIR"
 

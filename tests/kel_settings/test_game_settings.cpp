@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Log_Capture.h"
 #include "STU_GRAF.h"
 #include "Test_Temp_Dir.h"
 #include "magic/Spellbook_Pages.h"
@@ -161,6 +162,50 @@ TEST_F(Settings_File, RepairsForceTwoWordsAndKeepOtherValues)
     Load_MAGIC_SET();
     EXPECT_EQ(magic_set.movement_animations, 0);
     EXPECT_EQ(magic_set.words[GS_RAZE_CITY], 0);
+}
+
+// A repair that changes the file keeps the file as it was aside and names what it repaired; a
+// file that needs none is left where it is.
+TEST_F(Settings_File, RepairedFileIsMovedAsideAndTheRepairsNamed)
+{
+    auto asides = [this]() {
+        std::vector<std::string> names;
+        for (const auto &entry : std::filesystem::directory_iterator(dir.path)) {
+            std::string name = entry.path().filename().string();
+            if (name.rfind("RAROZ.SET.bad-", 0) == 0) names.push_back(name);
+        }
+        return names;
+    };
+    Write(Good_File());
+    Log_Capture clean;
+    Load_MAGIC_SET();
+    EXPECT_EQ(clean.Finish().find("out of range"), std::string::npos);
+    EXPECT_TRUE(asides().empty());
+    EXPECT_EQ(Read(), Good_File());
+
+    Bytes damaged = Good_File();
+    Put_Word(damaged, 112, 5);
+    Put_Word(damaged, 7, 9);
+    Put_Word(damaged, 213, 0);           // hall of fame cleared
+    memset(&damaged[64 + 20], 'S', 20);  // save slot 2's name without a terminator
+    Write(damaged);
+    Log_Capture log;
+    Load_MAGIC_SET();
+    std::string text = log.Finish();
+    std::vector<std::string> kept = asides();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].size(), strlen("RAROZ.SET.bad-YYYYMMDD-HHMMSS")) << kept[0];
+    std::string old = Read_Text(dir / kept[0]);
+    EXPECT_EQ(Bytes(old.begin(), old.end()), damaged);
+    std::string line = "RAROZ.SET held values out of range, repaired: word 7, name of save slot 2, word 112, hall of "
+                       "fame; moved aside to \"" +
+                       (dir / kept[0]) + "\"";
+    size_t at = text.find(line);
+    ASSERT_NE(at, std::string::npos) << text;
+    EXPECT_NE(text.rfind("[WARN ]", at), std::string::npos);
+    Bytes on_disk = Read();
+    EXPECT_EQ(Word(on_disk, 112), 1);
+    EXPECT_EQ(Word(on_disk, 7), 1);
 }
 
 TEST_F(Settings_File, ZeroFirstScoreClearsTheWholeHallOfFame)

@@ -1,8 +1,11 @@
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <fstream>
 
 #include "Allocate.h"
+#include "Log_Capture.h"
 #include "STU_LE.h"
 #include "Test_Requirements.h"
 #include "World_Fixture.h"
@@ -92,6 +95,12 @@ void Populate_World(void)
         _UNITS[i].wy = (uint8_t)(i % WORLD_HEIGHT);
         _UNITS[i].wp = (uint8_t)(i % 2);
         _UNITS[i].Hero_Slot = -1;
+        _UNITS[i].dst_wx = (uint8_t)((i + 7) % WORLD_WIDTH);
+        _UNITS[i].dst_wy = (uint8_t)((i + 3) % WORLD_HEIGHT);
+        _UNITS[i].Level = (int8_t)(i % 9);
+        _UNITS[i].Rd_Constr_Left = (int8_t)(i % 5 - 1);
+        _UNITS[i].Rd_From_X = (uint8_t)((i + 1) % WORLD_WIDTH);
+        _UNITS[i].Rd_From_Y = (uint8_t)((i + 2) % WORLD_HEIGHT);
     }
     _num_players = 4;
     _landsize = 1;
@@ -202,6 +211,111 @@ TEST_F(World_Test, FailedSaveReportsAndLeavesTheOldFileAlone)
     EXPECT_EQ(Save_SAVE_GAM(1), 0);
     EXPECT_EQ(Read_All(User_Path("SAVE2.GAM")), old_bytes);
     EXPECT_EQ(magic_set.words[GS_SLOT_MARK_FIRST + 1], 0);
+}
+
+// A full disk shows in the write or the flush, not in the opening: the log says which step failed.
+TEST_F(World_Test, FullDiskIsLoggedAsTheWriteThatFailed)
+{
+    if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+    Populate_World();
+    std::vector<uint8_t> old_bytes(SAVE_GAM_SIZE, 0xAB);
+    Write_All(User_Path("SAVE2.GAM"), old_bytes);
+    // The temporary file is a link to a device that is always full.
+    ASSERT_EQ(symlink("/dev/full", User_Path("SAVE2.GAM.tmp").c_str()), 0);
+    Log_Capture log;
+    EXPECT_EQ(Save_SAVE_GAM(1), 0);
+    std::string text = log.Finish();
+    EXPECT_EQ(Read_All(User_Path("SAVE2.GAM")), old_bytes);
+    EXPECT_EQ(text.find("failed to open"), std::string::npos) << text;
+    std::string step = "writing \"" + User_Path("SAVE2.GAM.tmp") + "\" failed: No space left on device";
+    EXPECT_NE(text.find("Save_SAVE_GAM() could not save to \"" + User_Path("SAVE2.GAM") + "\" (" + step + ")"),
+              std::string::npos)
+        << text;
+}
+
+// A saved game that exists but cannot be read is never written over (here a link to itself,
+// which no process can open).
+TEST_F(World_Test, UnreadableSavedGameIsNotWrittenOver)
+{
+    Populate_World();
+    ASSERT_EQ(symlink("SAVE4.GAM", User_Path("SAVE4.GAM").c_str()), 0);
+    Log_Capture log;
+    EXPECT_EQ(Save_SAVE_GAM(3), 0);
+    std::string text = log.Finish();
+    char target[64] = "";
+    ASSERT_GT(readlink(User_Path("SAVE4.GAM").c_str(), target, sizeof target - 1), 0);
+    EXPECT_STREQ(target, "SAVE4.GAM");
+    EXPECT_NE(
+        text.find("Save_SAVE_GAM() did not write \"" + User_Path("SAVE4.GAM") + "\": it exists but cannot be read"),
+        std::string::npos)
+        << text;
+}
+
+// A saved game written while the player still has to choose his next research (the end-of-turn
+// audience that hands him the spell he was researching) stores the research spell negated.
+TEST_F(World_Test, PendingResearchChoiceLoads)
+{
+    Populate_World();
+    for (int16_t research : {-1, -214, 0, 214}) {
+        _players[0].researching_spell_idx = research;
+        ASSERT_EQ(Save_SAVE_GAM(3), 1);
+        _players[0].researching_spell_idx = 5;
+        EXPECT_EQ(Load_SAVE_GAM(3), 1) << research << ": " << Load_SAVE_GAM_Refusal();
+        EXPECT_EQ(_players[0].researching_spell_idx, research);
+    }
+    for (int16_t research : {-215, 215, -32768}) {
+        _players[0].researching_spell_idx = research;
+        ASSERT_EQ(Save_SAVE_GAM(3), 1);
+        EXPECT_EQ(Load_SAVE_GAM(3), 0) << research;
+        EXPECT_NE(strstr(Load_SAVE_GAM_Refusal(), "names a spell outside"), nullptr) << Load_SAVE_GAM_Refusal();
+    }
+}
+
+// Unit fields that lines and tables are indexed by are repaired on loading, each said at WARN;
+// the file itself is left as it is.
+TEST_F(World_Test, UnitFieldsOffTheMapAreRepairedOnLoading)
+{
+    Populate_World();
+    Unit_Record &road = _UNITS[1];
+    road.owner_idx = 0;
+    road.wx = 20, road.wy = 10;
+    road.Rd_Constr_Left = 2;
+    road.Rd_From_X = 255, road.Rd_From_Y = 255;
+    Unit_Record &lost = _UNITS[2];
+    lost.owner_idx = 1;
+    lost.wx = 30, lost.wy = 12;
+    lost.dst_wx = 200, lost.dst_wy = 7;
+    lost.Level = 100;
+    lost.Rd_Constr_Left = -7;
+    Unit_Record &dead = _UNITS[6];  // a dead unit is left for the next compaction
+    dead.owner_idx = -1;
+    dead.dst_wx = 255;
+    ASSERT_EQ(Save_SAVE_GAM(3), 1);
+    std::vector<uint8_t> file = Read_All(User_Path("SAVE4.GAM"));
+    World_Clear();
+    Log_Capture log;
+    ASSERT_EQ(Load_SAVE_GAM(3), 1) << Load_SAVE_GAM_Refusal();
+    std::string text = log.Finish();
+    EXPECT_EQ(Read_All(User_Path("SAVE4.GAM")), file);
+    EXPECT_EQ(_UNITS[1].Rd_From_X, 20);
+    EXPECT_EQ(_UNITS[1].Rd_From_Y, 10);
+    EXPECT_EQ(_UNITS[1].Rd_Constr_Left, 2);
+    EXPECT_EQ(_UNITS[2].dst_wx, 30);
+    EXPECT_EQ(_UNITS[2].dst_wy, 12);
+    EXPECT_EQ(_UNITS[2].Level, 8);
+    EXPECT_EQ(_UNITS[2].Rd_Constr_Left, -1);
+    EXPECT_EQ(_UNITS[6].dst_wx, 255);
+    for (const char *line :
+         {"saved game: unit 1 builds a road from (255,255), off the map; the road starts at its square (20,10)",
+          "saved game: unit 2 goes to (200,7), off the map; it stays at (30,12)",
+          "saved game: unit 2 has road turns -7; it builds no road",
+          "saved game: unit 2 has level 100, expected 0..8; level 8 is used",
+          "Load_SAVE_GAM() repaired 2 unit(s) of \"SAVE4.GAM\""}) {
+        size_t at = text.find(line);
+        ASSERT_NE(at, std::string::npos) << line << "\n" << text;
+        size_t line_start = text.rfind('\n', at);
+        EXPECT_NE(text.substr(line_start + 1, at - line_start).find("[WARN ]"), std::string::npos) << line;
+    }
 }
 
 struct Damage_Case {

@@ -158,7 +158,8 @@ TEST_F(WorldGen_Specials, RoadsJoinNearNeutralCitiesOfOneLandmass)
     for (const auto &c : cases) {
         uint8_t xs[64];
         uint8_t ys[64];
-        int steps = Path_Wrap((int16_t)c.x1, (int16_t)c.y1, (int16_t)c.x2, (int16_t)c.y2, xs, ys, 60);
+        int steps =
+            Path_Wrap((int16_t)c.x1, (int16_t)c.y1, (int16_t)c.x2, (int16_t)c.y2, xs, ys, (int16_t)sizeof xs, 60);
         int roads = 0;
         for (int k = 0; k < steps - 1; k++) roads += (Flags(xs[k], ys[k], c.plane) & sf_Road) != 0;
         EXPECT_EQ(roads, c.joined ? steps - 1 : 0) << c.why;

@@ -169,6 +169,39 @@ TEST(Graf, SeedingNeverOverwritesAndReseedingBacksUp)
     EXPECT_FALSE(std::filesystem::exists(user + ".tmp"));
 }
 
+// A user copy that exists but cannot be read is the user's still: never seeded over, and said.
+TEST(Graf, UnreadableUserCopyIsLeftAloneAndReported)
+{
+    Graf_Env env;
+    Write_Text(env.home / "install/SAVE1.GAM", "original");
+    STU_GRAF_Reset();
+    STU_GRAF_Add_Search_Dir((env.home / "install").c_str());
+    std::filesystem::create_directories(env.home / ".local/share/Tolva");
+    std::string user = env.home / ".local/share/Tolva/SAVE1.GAM";
+    // A link to itself cannot be opened, whoever runs the test.
+    std::filesystem::create_symlink("SAVE1.GAM", user);
+    char reason[256];
+    EXPECT_EQ(STU_GRAF_User_File_State("SAVE1.GAM", reason, sizeof reason), -1);
+    EXPECT_STRNE(reason, "");
+    EXPECT_EQ(STU_GRAF_Seed_User_File("SAVE1.GAM"), STU_GRAF_SEED_UNREADABLE);
+    EXPECT_TRUE(std::filesystem::is_symlink(user)) << "the user's entry was replaced";
+    EXPECT_EQ(std::filesystem::read_symlink(user), "SAVE1.GAM");
+
+    // The same under another case of the name.
+    std::filesystem::remove(user);
+    std::filesystem::create_symlink("save2.gam", env.home / ".local/share/Tolva/save2.gam");
+    Write_Text(env.home / "install/SAVE2.GAM", "original");
+    EXPECT_EQ(STU_GRAF_User_File_State("SAVE2.GAM", nullptr, 0), -1);
+    EXPECT_EQ(STU_GRAF_Seed_User_File("SAVE2.GAM"), STU_GRAF_SEED_UNREADABLE);
+    EXPECT_FALSE(std::filesystem::exists(env.home / ".local/share/Tolva/SAVE2.GAM"));
+
+    // An absent copy is seeded; a readable one is found.
+    EXPECT_EQ(STU_GRAF_User_File_State("SAVE1.GAM", nullptr, 0), 0);
+    EXPECT_EQ(STU_GRAF_Seed_User_File("SAVE1.GAM"), 1);
+    EXPECT_EQ(STU_GRAF_User_File_State("SAVE1.GAM", nullptr, 0), 1);
+    EXPECT_EQ(Read_Text(user), "original");
+}
+
 TEST(Compat, FlagsMismatchesAndSkipsExclusions)
 {
     Graf_Env env;

@@ -10,6 +10,7 @@
 #include "Help.h"
 #include "Input.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "Mouse.h"
 #include "Palette.h"
 #include "Pictures.h"
@@ -172,10 +173,10 @@ void Draw_Row(int16_t row, int16_t city_idx)
 
 void CityList_Screen_Load(void)
 {
-    m_background = LBX_Reload("RELOAD", 21, _screen_seg);
-    m_ok_button = LBX_Reload_Next("RELOAD", 22, _screen_seg);
-    m_up_arrow = LBX_Reload_Next("ARMYLIST", 1, _screen_seg);
-    m_down_arrow = LBX_Reload_Next("ARMYLIST", 2, _screen_seg);
+    m_background = LBX_Reload_Picture("RELOAD", 21, _screen_seg);
+    m_ok_button = LBX_Reload_Next_Picture("RELOAD", 22, _screen_seg);
+    m_up_arrow = LBX_Reload_Next_Picture("ARMYLIST", 1, _screen_seg);
+    m_down_arrow = LBX_Reload_Next_Picture("ARMYLIST", 2, _screen_seg);
     // The reduced map's own block follows the pictures, which took the arena from its start.
     _reduced_map_seg = Allocate_Next_Block(_screen_seg, REDUCED_MAP_LIST_PARAGRAPHS);
 }

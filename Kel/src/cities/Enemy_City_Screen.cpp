@@ -12,6 +12,7 @@
 #include "Help.h"
 #include "Input.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "Mouse.h"
 #include "SOUND.h"
 #include "STU_Log.h"
@@ -148,7 +149,7 @@ void Enemy_City_Screen(void)
     Enemy_City_Screen_Load();
     Enemy_City_Build_Garrison(_city_idx);
     Allocate_First_Block(_screen_seg, 1);
-    _enemy_city_seg = LBX_Reload_Next("RELOAD", 26, _screen_seg);
+    _enemy_city_seg = LBX_Reload_Next_Picture("RELOAD", 26, _screen_seg);
     Do_Build_City_Enchantment_List();
     Do_City_Calculations(_city_idx);
     m_scanned_field = -1;

@@ -11,6 +11,7 @@
 #include "Help.h"
 #include "Input.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "Video.h"
 #include "cities/City_Screen.h"
 #include "overland/Graphics_Cache.h"
@@ -459,8 +460,8 @@ void Resource_Breakdown(int16_t row)
         LBX_Load_Data_Static("LISTDAT", 0, record, (int16_t)(LABEL_FIRST[row] + i), 1, RESOURCE_LABEL_RECORD_SIZE);
         Resource_Label_From_Record(record, m_state.labels[i]);
     }
-    m_state.window_top = LBX_Reload_Next("HELP", 0, _screen_seg);
-    m_state.window_bottom = LBX_Reload_Next("HELP", 1, _screen_seg);
+    m_state.window_top = LBX_Reload_Next_Picture("HELP", 0, _screen_seg);
+    m_state.window_bottom = LBX_Reload_Next_Picture("HELP", 1, _screen_seg);
     Clear_Fields();
     Deactivate_Help_List();
     Assign_Auto_Function(Resource_Breakdown_Draw, 1);

@@ -120,7 +120,7 @@ void Road_Build_Path(int16_t wx, int16_t wy)
     if (wx < 0 || wx >= WORLD_WIDTH || wy < 0 || wy >= WORLD_HEIGHT) return;
     if (_square_explored[World_Square_Index(wx, wy, _map_plane)] == 0) return;
     uint8_t xs[LINE_BUFFER], ys[LINE_BUFFER];
-    int16_t length = Path_Wrap(unit_wx, unit_wy, wx, wy, xs, ys, WORLD_WIDTH);
+    int16_t length = Path_Wrap(unit_wx, unit_wy, wx, wy, xs, ys, LINE_BUFFER, WORLD_WIDTH);
     if (length < 0) length = 0;
     if (length > ROAD_BUILD_MAX_SQUARES) length = ROAD_BUILD_MAX_SQUARES;
     for (int16_t i = 0; i < length; ++i) {
@@ -196,7 +196,7 @@ void Set_Army_Road_Building(int16_t count, const int16_t *list, int16_t wx, int1
     if (count <= 0) return;
     const Unit_Record &first = _UNITS[list[0]];
     uint8_t xs[LINE_BUFFER], ys[LINE_BUFFER];
-    int16_t length = Path_Wrap(first.wx, first.wy, wx, wy, xs, ys, WORLD_WIDTH);
+    int16_t length = Path_Wrap(first.wx, first.wy, wx, wy, xs, ys, LINE_BUFFER, WORLD_WIDTH);
     if (length > MOVEPATH_ARRAY_SIZE - 1) length = MOVEPATH_ARRAY_SIZE - 1;
     for (int16_t i = 0; i < length; ++i) {
         movepath_x_array[1 + i] = xs[i];

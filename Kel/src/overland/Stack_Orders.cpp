@@ -65,7 +65,8 @@ int16_t Road_Builder_Path(const Unit_Record &unit)
 {
     uint8_t xs[MOVEPATH_ARRAY_SIZE];
     uint8_t ys[MOVEPATH_ARRAY_SIZE];
-    int16_t length = Path_Wrap(unit.Rd_From_X, unit.Rd_From_Y, unit.dst_wx, unit.dst_wy, xs, ys, WORLD_WIDTH);
+    int16_t length =
+        Path_Wrap(unit.Rd_From_X, unit.Rd_From_Y, unit.dst_wx, unit.dst_wy, xs, ys, MOVEPATH_ARRAY_SIZE, WORLD_WIDTH);
     if (length > MOVEPATH_MAIN_SCREEN_ROOM) length = MOVEPATH_MAIN_SCREEN_ROOM;
     if (length < 0) length = 0;
     int16_t first = 0;

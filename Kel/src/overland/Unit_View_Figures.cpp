@@ -7,6 +7,7 @@
 #include "Animation.h"
 #include "Bitmap_Transforms.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "Pictures.h"
 #include "overland/Unit_Figure.h"
 #include "world/ALLOC.h"
@@ -71,7 +72,7 @@ void Load_Unit_Figure(int16_t index, int16_t type_flag)
     char name[16];
     int16_t entry = 0;
     if (!Unit_Figure_Archive(unit_type, name, &entry)) return;
-    unit_figure_seg = LBX_Reload_Next(name, entry, _screen_seg);
+    unit_figure_seg = LBX_Reload_Next_Picture(name, entry, _screen_seg);
 }
 
 void Unit_Figure_Position(int16_t figure_count, int16_t i, int16_t *dx, int16_t *dy)

@@ -11,6 +11,7 @@
 #include "GENDRAW.h"
 #include "Help.h"
 #include "LBX_Load.h"
+#include "LBX_Pictures.h"
 #include "Paragraph.h"
 #include "Pictures.h"
 #include "cities/City_Screen.h"
@@ -275,7 +276,8 @@ void Unit_View_Load_Picture(int16_t unit_idx)
     if (!Valid_Unit(unit_idx)) return;
     int16_t unit_type = _UNITS[unit_idx].type;
     if (unit_type < NUM_HERO_TYPES) {
-        m_hero_portrait_seg = LBX_Reload_Next("PORTRAIT", _unit_type_table[unit_type].hero_portrait, _screen_seg);
+        m_hero_portrait_seg =
+            LBX_Reload_Next_Picture("PORTRAIT", _unit_type_table[unit_type].hero_portrait, _screen_seg);
     } else {
         Load_Unit_Figure(unit_idx, 0);
     }
@@ -295,7 +297,7 @@ void UV_Setup_HireScr(int16_t unit_idx, int16_t count)
         uv_hero = 1;
         uv_specials_list_index = UV_HERO_FIRST_PAGE_ROWS;
         m_hero_portrait_seg =
-            LBX_Reload_Next("PORTRAIT", _unit_type_table[_UNITS[unit_idx].type].hero_portrait, _screen_seg);
+            LBX_Reload_Next_Picture("PORTRAIT", _unit_type_table[_UNITS[unit_idx].type].hero_portrait, _screen_seg);
     }
     uv_specials_list_count = count;
     uv_multipage = UV_Is_Multipage(uv_hero, count);

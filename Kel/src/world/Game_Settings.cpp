@@ -44,8 +44,8 @@ int Adopt_Stream(FILE *file, const char *where)
 }
 
 // Renames the user's RAROZ.SET to "RAROZ.SET.bad-<date>-<time>" (with "-2" and on when that
-// name is taken). 1 when it was moved aside, so the defaults may take its place.
-bool Set_Aside_Damaged_File(size_t size)
+// name is taken). True with the new path in aside when it was moved; else why in aside.
+bool Move_Aside(char *aside, size_t size)
 {
     char path[GRAF_PATH_MAX];
     STU_GRAF_User_Path("RAROZ.SET", path, sizeof path);
@@ -54,17 +54,28 @@ bool Set_Aside_Damaged_File(size_t size)
     struct tm local;
     if (localtime_r(&now, &local) == nullptr || strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local) == 0)
         snprintf(stamp, sizeof stamp, "%lld", (long long)now);
-    char aside[GRAF_PATH_MAX + 64];
-    for (int n = 1; n <= 99; n++) {
+    bool free_name = false;
+    for (int n = 1; n <= 99 && !free_name; n++) {
         if (n == 1)
-            snprintf(aside, sizeof aside, "%s.bad-%s", path, stamp);
+            snprintf(aside, size, "%s.bad-%s", path, stamp);
         else
-            snprintf(aside, sizeof aside, "%s.bad-%s-%d", path, stamp, n);
+            snprintf(aside, size, "%s.bad-%s-%d", path, stamp, n);
         struct stat info;
-        if (stat(aside, &info) != 0) break;
-        aside[0] = '\0';
+        free_name = stat(aside, &info) != 0;
     }
-    if (aside[0] != '\0' && rename(path, aside) == 0) {
+    if (!free_name) {
+        snprintf(aside, size, "no free name");
+        return false;
+    }
+    if (rename(path, aside) == 0) return true;
+    snprintf(aside, size, "%s", strerror(errno));
+    return false;
+}
+
+bool Set_Aside_Damaged_File(size_t size)
+{
+    char aside[GRAF_PATH_MAX + 64];
+    if (Move_Aside(aside, sizeof aside)) {
         STU_LOG(SEV_WARN, LC_LOADSAVE,
                 "RAROZ.SET is %zu bytes, not %d: moved aside to \"%s\"; the settings are back to their defaults", size,
                 GAME_SETTINGS_SIZE, aside);
@@ -73,8 +84,29 @@ bool Set_Aside_Damaged_File(size_t size)
     STU_LOG(SEV_ERROR, LC_LOADSAVE,
             "RAROZ.SET is %zu bytes, not %d, and could not be moved aside (%s); the default settings are used and the "
             "file is left as it is",
-            size, GAME_SETTINGS_SIZE, aside[0] != '\0' ? strerror(errno) : "no free name");
+            size, GAME_SETTINGS_SIZE, aside);
     return false;
+}
+
+// Names the parts of the record whose bytes differ between the file and the repaired record
+// ("word 7, word 112, hall of fame"); empty when they are the same.
+void Repaired_Parts(const uint8_t *file, const uint8_t *repaired, char *out, size_t size)
+{
+    out[0] = '\0';
+    auto add = [&](const char *what, int n) {
+        size_t used = strlen(out);
+        snprintf(out + used, size - used, "%s%s", used > 0 ? ", " : "", what);
+        used = strlen(out);
+        if (n >= 0) snprintf(out + used, size - used, " %d", n);
+    };
+    for (int n = 0; n < 32; n++)
+        if (memcmp(file + 2 * n, repaired + 2 * n, 2) != 0) add("word", n);
+    for (int k = 0; k < 8; k++) {
+        int at = 64 + k * SAVE_SLOT_NAME_SIZE;
+        if (memcmp(file + at, repaired + at, SAVE_SLOT_NAME_SIZE) != 0) add("name of save slot", k + 1);
+    }
+    if (memcmp(file + 224, repaired + 224, 2) != 0) add("word", GS_MOVEMENT_ANIMATIONS);
+    if (memcmp(file + 226, repaired + 226, GAME_SETTINGS_SIZE - 226) != 0) add("hall of fame", -1);
 }
 
 }  // namespace
@@ -142,6 +174,11 @@ int Write_MAGIC_SET_User(void)
     STU_GRAF_User_Path("RAROZ.SET", path, sizeof path);
     char folder[GRAF_PATH_MAX];
     if (STU_GRAF_User_Data_Dir(folder, sizeof folder)) STU_GRAF_Make_Path(folder);
+    char reason[256];
+    if (STU_GRAF_User_File_State("RAROZ.SET", reason, sizeof reason) == -1) {
+        STU_LOG(SEV_ERROR, LC_LOADSAVE, "\"%s\" exists but cannot be read (%s); it is not written over", path, reason);
+        return 0;
+    }
     uint8_t bytes[GAME_SETTINGS_SIZE];
     Game_Settings_To_Bytes(&magic_set, bytes);
     if (!STU_Write_File_Atomic(path, bytes, sizeof bytes)) {
@@ -186,8 +223,16 @@ void Load_MAGIC_SET(void)
 {
     bool loaded = false;
     bool write_back = true;
-    char found[GRAF_PATH_MAX];
-    FILE *file = STU_GRAF_User_DIR("RAROZ.SET", found) != 0 ? STU_GRAF_Open_User("RAROZ.SET", "rb") : nullptr;
+    std::vector<unsigned char> file_bytes;
+    char reason[256];
+    int state = STU_GRAF_User_File_State("RAROZ.SET", reason, sizeof reason);
+    FILE *file = state == 1 ? STU_GRAF_Open_User("RAROZ.SET", "rb") : nullptr;
+    if (state == -1) {
+        STU_LOG(SEV_ERROR, LC_LOADSAVE,
+                "RAROZ.SET exists but cannot be read (%s); the default settings are used and the file is left as it is",
+                reason);
+        write_back = false;
+    }
     if (file != nullptr) {
         std::vector<unsigned char> bytes;
         bool read = STU_Read_Stream(file, bytes) != 0;
@@ -200,6 +245,7 @@ void Load_MAGIC_SET(void)
         } else if (bytes.size() == GAME_SETTINGS_SIZE) {
             Game_Settings_From_Bytes(&magic_set, bytes.data());
             loaded = true;
+            file_bytes = std::move(bytes);
         } else {
             // Any other length is replaced by the defaults, but the old file (slot names, hall of
             // fame) is kept aside under a name of its own first.
@@ -210,5 +256,25 @@ void Load_MAGIC_SET(void)
     if (magic_set.movement_animations != 0) magic_set.movement_animations = 1;
     if (magic_set.words[GS_RAZE_CITY] != 0) magic_set.words[GS_RAZE_CITY] = 1;
     if (magic_set.hall_scores[0] == 0) Clear_Hall_Of_Fame(&magic_set);
+    if (loaded) {
+        // A repair changes the user's file: the file as it was is kept aside first.
+        uint8_t repaired[GAME_SETTINGS_SIZE];
+        Game_Settings_To_Bytes(&magic_set, repaired);
+        char parts[512];
+        Repaired_Parts(file_bytes.data(), repaired, parts, sizeof parts);
+        if (parts[0] != '\0') {
+            char aside[GRAF_PATH_MAX + 64];
+            if (Move_Aside(aside, sizeof aside)) {
+                STU_LOG(SEV_WARN, LC_LOADSAVE,
+                        "RAROZ.SET held values out of range, repaired: %s; moved aside to \"%s\"", parts, aside);
+            } else {
+                STU_LOG(SEV_ERROR, LC_LOADSAVE,
+                        "RAROZ.SET held values out of range, repaired in memory: %s; it could not be moved aside (%s) "
+                        "and is left as it is",
+                        parts, aside);
+                write_back = false;
+            }
+        }
+    }
     if (write_back) Write_MAGIC_SET_User();
 }

@@ -51,9 +51,10 @@ void Game_Settings_To_Bytes(const Game_Settings *settings, uint8_t *bytes);
 
 void Set_Default_Game_Settings(void);
 // RAROZ.SET from the user folder: exactly 466 bytes are taken, anything else (or no file) gives
-// the defaults; then the repairs, and the record is written back. A file of another size is first
-// moved aside as "RAROZ.SET.bad-<date>-<time>" (logged); when it cannot be, or cannot be read,
-// it is left as it is and nothing is written.
+// the defaults; then the repairs, and the record is written back. A file of another size, or one
+// whose bytes a repair changes, is first moved aside as "RAROZ.SET.bad-<date>-<time>" (logged at
+// WARN with what was repaired); when it cannot be, or cannot be read, it is left as it is and
+// nothing is written.
 void Load_MAGIC_SET(void);
 // Writes magic_set to RAROZ.SET in the user folder (temporary file and rename). 1 on success.
 int Write_MAGIC_SET_User(void);

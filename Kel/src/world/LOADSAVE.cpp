@@ -97,6 +97,13 @@ static int Item_Index_Valid(int16_t item_idx) { return item_idx == -1 || (item_i
 
 static int Spell_Number_Valid(int16_t spell_idx) { return spell_idx >= 0 && spell_idx < NUM_SPELLS; }
 
+// The spell being researched is stored negated while the player has still to choose the next one
+// (-214..-1); the end of turn can save a game in that state.
+static int Research_Spell_Valid(int16_t spell_idx)
+{
+    return Spell_Number_Valid(spell_idx) || (spell_idx < 0 && spell_idx > -NUM_SPELLS);
+}
+
 int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_size)
 {
     if (size != (size_t)SAVE_GAM_SIZE && size != (size_t)SAVE_GAM_SIZE_NO_HERO_NAMES) {
@@ -193,7 +200,7 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
                           player.wizard_id, player.banner_id);
         }
         int spells_ok =
-            Spell_Number_Valid(player.casting_spell_idx) && Spell_Number_Valid(player.researching_spell_idx);
+            Spell_Number_Valid(player.casting_spell_idx) && Research_Spell_Valid(player.researching_spell_idx);
         for (int k = 0; k < 8; k++) {
             spells_ok = spells_ok && Spell_Number_Valid(player.research_spells[k]);
         }
@@ -244,6 +251,56 @@ int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_
     return 1;
 }
 
+// Highest level of any unit (heroes; normal units stop lower).
+constexpr int UNIT_LEVEL_MAX = 8;
+
+int Save_Game_Repair_Image(uint8_t *image, size_t size)
+{
+    if (size < (size_t)SAVE_GAM_SIZE_NO_HERO_NAMES) return 0;
+    int16_t units = LE_I16(image + SGO_UNITS_COUNT);
+    if (units < 0 || units > UNIT_MAX_IN_USE) return 0;
+    int repairs = 0;
+    for (int i = 0; i < units; i++) {
+        uint8_t *at = image + SGO_UNITS + (size_t)i * sizeof(Unit_Record);
+        Unit_Record unit;
+        memcpy(&unit, at, sizeof unit);
+        if (unit.owner_idx < 0 || unit.owner_idx >= NUM_PLAYERS) continue;
+        Unit_Record was = unit;
+        // Lines and tables are indexed by these: a square off the map, or a level past the
+        // tables, would lead the rules out of their arrays.
+        if (unit.dst_wx >= WORLD_WIDTH || unit.dst_wy >= WORLD_HEIGHT) {
+            STU_LOG(SEV_WARN, LC_LOADSAVE, "saved game: unit %d goes to (%d,%d), off the map; it stays at (%d,%d)", i,
+                    unit.dst_wx, unit.dst_wy, unit.wx, unit.wy);
+            unit.dst_wx = unit.wx;
+            unit.dst_wy = unit.wy;
+        }
+        if (unit.Rd_Constr_Left < -1) {
+            STU_LOG(SEV_WARN, LC_LOADSAVE, "saved game: unit %d has road turns %d; it builds no road", i,
+                    unit.Rd_Constr_Left);
+            unit.Rd_Constr_Left = -1;
+        }
+        if (unit.Rd_Constr_Left != -1 && (unit.Rd_From_X >= WORLD_WIDTH || unit.Rd_From_Y >= WORLD_HEIGHT)) {
+            STU_LOG(
+                SEV_WARN, LC_LOADSAVE,
+                "saved game: unit %d builds a road from (%d,%d), off the map; the road starts at its square (%d,%d)", i,
+                unit.Rd_From_X, unit.Rd_From_Y, unit.wx, unit.wy);
+            unit.Rd_From_X = unit.wx;
+            unit.Rd_From_Y = unit.wy;
+        }
+        if (unit.Level < 0 || unit.Level > UNIT_LEVEL_MAX) {
+            int level = unit.Level < 0 ? 0 : UNIT_LEVEL_MAX;
+            STU_LOG(SEV_WARN, LC_LOADSAVE, "saved game: unit %d has level %d, expected 0..%d; level %d is used", i,
+                    unit.Level, UNIT_LEVEL_MAX, level);
+            unit.Level = (int8_t)level;
+        }
+        if (memcmp(&unit, &was, sizeof unit) != 0) {
+            memcpy(at, &unit, sizeof unit);
+            repairs++;
+        }
+    }
+    return repairs;
+}
+
 // ---- files ----
 static void Save_Game_File_Name(int16_t slot, char *name, int size)
 {
@@ -275,11 +332,19 @@ int16_t Save_SAVE_GAM(int16_t slot)
     Save_Game_File_Name(slot, file_name, (int)sizeof(file_name));
     char path[GRAF_PATH_MAX];
     STU_GRAF_User_Path(file_name, path, (int)sizeof(path));
+    char reason[256];
+    if (STU_GRAF_User_File_State(file_name, reason, sizeof reason) == -1) {
+        // A saved game that cannot be read is still the player's: it is never written over.
+        STU_LOG(SEV_ERROR, LC_LOADSAVE, "Save_SAVE_GAM() did not write \"%s\": it exists but cannot be read (%s)", path,
+                reason);
+        LOADSAVE_Warn_Player("The game could not be saved. Your earlier saved game in this slot is unchanged.");
+        return 0;
+    }
     std::vector<uint8_t> image(SAVE_GAM_SIZE);
     Save_Game_Write_Image(image.data());
     if (!STU_Write_File_Atomic(path, image.data(), image.size())) {
-        STU_LOG(SEV_ERROR, LC_LOADSAVE, "Save_SAVE_GAM() failed to open \"%s\" for writing; the game was not saved",
-                path);
+        STU_LOG(SEV_ERROR, LC_LOADSAVE, "Save_SAVE_GAM() could not save to \"%s\" (%s); the game was not saved", path,
+                STU_File_Last_Failure());
         LOADSAVE_Warn_Player("The game could not be saved. Your earlier saved game in this slot is unchanged.");
         return 0;
     }
@@ -287,7 +352,8 @@ int16_t Save_SAVE_GAM(int16_t slot)
         magic_set.words[GAME_SETTINGS_SLOT_MARK_WORD + slot] = 1;
         if (!Write_MAGIC_SET_User()) {
             STU_LOG(SEV_ERROR, LC_LOADSAVE,
-                    "Save_SAVE_GAM() failed to open \"RAROZ.SET\" for writing; the settings were not saved");
+                    "Save_SAVE_GAM() could not save \"RAROZ.SET\" (%s); the settings were not saved",
+                    STU_File_Last_Failure()[0] != '\0' ? STU_File_Last_Failure() : "see above");
         }
     }
     return 1;
@@ -346,6 +412,11 @@ int16_t Load_SAVE_GAM(int16_t slot)
     if (!Save_Game_Check_Image(bytes.data(), bytes.size(), why, (int)sizeof(why))) {
         return Refuse_Load("Load_SAVE_GAM() refused \"%s\": %s", file_name, why);
     }
+    int repaired = Save_Game_Repair_Image(bytes.data(), bytes.size());
+    if (repaired > 0)
+        STU_LOG(SEV_WARN, LC_LOADSAVE,
+                "Load_SAVE_GAM() repaired %d unit(s) of \"%s\" (see above); the file is unchanged", repaired,
+                file_name);
     Save_Game_Read_Image(bytes.data(), bytes.size());
     return 1;
 }

@@ -66,5 +66,9 @@ void Save_Game_Write_Image(uint8_t *image);
 // Checks an image before anything is adopted: its size, and the counters and indices that the
 // rules index tables with. 1 when acceptable; else 0 with the reason in why.
 int Save_Game_Check_Image(const uint8_t *image, size_t size, char *why, int why_size);
+// Repairs, in a checked image, the unit fields that lines and tables are indexed by: a destination
+// or road start off the map, road turns below -1, a level outside 0..8 (each logged at WARN).
+// Returns the number of units repaired.
+int Save_Game_Repair_Image(uint8_t *image, size_t size);
 // Copies a checked image into the live records; the short form gets an empty hero-name table.
 void Save_Game_Read_Image(const uint8_t *image, size_t size);

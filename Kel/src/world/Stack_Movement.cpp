@@ -342,7 +342,8 @@ static int16_t Road_Building_Step(int16_t player_idx, int16_t dst_x, int16_t dst
     uint8_t line_x[256], line_y[256];
     int16_t n;
     if (player_idx == _current_player_idx) {
-        n = Path_Wrap(leader.Rd_From_X, leader.Rd_From_Y, dst_x, dst_y, line_x, line_y, WORLD_WIDTH);
+        n = Path_Wrap(leader.Rd_From_X, leader.Rd_From_Y, dst_x, dst_y, line_x, line_y, (int16_t)sizeof line_x,
+                      WORLD_WIDTH);
     } else {
         int8_t sx[256], sy[256];
         n = OVL_GetRoadPath(leader.Rd_From_X, leader.Rd_From_Y, dst_x, dst_y, wp, sx, sy);

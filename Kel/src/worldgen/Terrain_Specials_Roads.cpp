@@ -149,7 +149,7 @@ void Generate_Roads(int16_t wp)
             }
             uint8_t xs[ROAD_PATH_MAX];
             uint8_t ys[ROAD_PATH_MAX];
-            int steps = Path_Wrap(from.wx, from.wy, to.wx, to.wy, xs, ys, WORLD_WIDTH);
+            int steps = Path_Wrap(from.wx, from.wy, to.wx, to.wy, xs, ys, ROAD_PATH_MAX, WORLD_WIDTH);
             bool blocked = false;
             for (int k = 0; k < steps - 1; k++) {
                 if (Road_Blocked(_world_maps[World_Square_Index(xs[k], ys[k], wp)])) {
