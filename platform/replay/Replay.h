@@ -50,8 +50,8 @@ const char *Platform_Replay_Start_Error(void);
 
 // Called at the end of each event pass while recording.
 void Replay_Capture_Frame(void);
-// Called by the event pass in place of real input while playing back: 1 while playback goes
-// on, 0 once it has ended.
+// Called by the event pass in place of real input while playing back: injects the next recorded
+// frame, one per call whatever the time, and returns 1; 0 once playback has ended.
 int Replay_Inject_Frame(void);
 
 int Platform_Demo_Start(void);
