@@ -63,6 +63,7 @@ Replay_Run m_play_run;
 uint32_t (*m_get_seed)(void) = nullptr;
 void (*m_set_seed)(uint32_t) = nullptr;
 void (*m_field_log)(FILE *stream, int x, int y) = nullptr;
+void (*m_stop_callback)(void) = nullptr;
 uint64_t (*m_clock)(void) = nullptr;
 uint64_t m_demo_idle_start = 0;
 Replay_Result m_last_result = {};
@@ -215,6 +216,8 @@ void Platform_Replay_Register_Field_Log_Callback(void (*callback)(FILE *stream, 
 {
     m_field_log = callback;
 }
+
+void Platform_Replay_Register_Stop_Callback(void (*callback)(void)) { m_stop_callback = callback; }
 
 // ---------------------------------------------------------------- recording
 
@@ -478,6 +481,7 @@ void Platform_Replay_Stop(void)
         m_play_path[0] = '\0';
         Compare_Logs(path, played, count, &m_last_result);
     }
+    if (m_stop_callback != nullptr) m_stop_callback();
 }
 
 int Platform_Replay_Active(void) { return m_playing; }

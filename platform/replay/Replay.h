@@ -13,6 +13,8 @@ constexpr int REPLAY_PATH_MAX = 512;
 
 void Platform_Replay_Register_Random_Seed_Callbacks(uint32_t (*get_seed)(void), void (*set_seed)(uint32_t));
 void Platform_Replay_Register_Field_Log_Callback(void (*callback)(FILE *stream, int x, int y));
+// Called once a playback has stopped, however it stopped.
+void Platform_Replay_Register_Stop_Callback(void (*callback)(void));
 
 int Platform_Record_Start(const char *path);
 void Platform_Record_Stop(void);
