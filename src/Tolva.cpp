@@ -8,6 +8,7 @@
 #include "Automation_Driver.h"
 #include "Fields.h"
 #include "GENDRAW.h"
+#include "Input.h"
 #include "LBX_Load.h"
 #include "ORV2.h"
 #include "Palette.h"
@@ -107,6 +108,14 @@ void Start_Log(const char *settings)
 
 // The file of a --replay that started; its playback must match its recording for the run to succeed.
 const char *m_replay_path = nullptr;
+
+void Set_Unattended(bool unattended)
+{
+    g_headless_unattended = unattended ? 1 : 0;
+    wait_for_input_unattended_frames = unattended ? (int16_t)HEADLESS_UNATTENDED_FRAMES : 0;
+}
+
+void Replay_Stopped(void) { Set_Unattended(m_headless && Automation_Driver_Active() == 0); }
 
 // Returns 1 when a --scenario or --replay file cannot be used: the run is then refused.
 int Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_fps)
@@ -301,10 +310,11 @@ int KEL_main(int argc, char **argv)
     }
     if (m_start_screen >= 0) current_screen = m_start_screen;
     // A headless run that no scenario drives ends by itself; a scenario that failed to load
-    // drives nothing. A replay counts as unattended like the run it recorded, so it ends at the
-    // same frame as that run did.
-    bool driven = Automation_Driver_Active() != 0;
-    g_headless_unattended = (m_headless && !driven) ? 1 : 0;
+    // drives nothing. A playback drives the run like the input it recorded, so no screen gives
+    // up on the player before the recorded input arrives; once it stops, nothing drives the run.
+    bool driven = Automation_Driver_Active() != 0 || Platform_Replay_Active() != 0;
+    Set_Unattended(m_headless && !driven);
+    Platform_Replay_Register_Stop_Callback(Replay_Stopped);
     Screen_Control();
     return 0;
 }

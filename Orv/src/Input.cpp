@@ -11,6 +11,7 @@
 #include "sdl2_PFL.h"
 
 int16_t input_delay = 0;
+int16_t wait_for_input_unattended_frames = 0;
 int16_t pointer_offset = 0;
 int16_t mouse_cancel_disabled = 0;
 int16_t KD_prev_field_idx = 0;
@@ -657,8 +658,10 @@ int16_t Wait_For_Input(void)
     int16_t kept = fields_count;
     fields_count = 1;
     bool clicked = false;
+    int16_t frames = 0;
     for (;;) {
         Call_Auto_Function();
+        if (wait_for_input_unattended_frames > 0 && ++frames >= wait_for_input_unattended_frames) break;
         if (Mouse_Button() != 0 || Mouse_Buffer() != 0) {
             clicked = true;
             break;

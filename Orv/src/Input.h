@@ -7,6 +7,9 @@
 #include <cstdint>
 
 extern int16_t input_delay;
+// 0: a wait for input lasts until the player answers. An unattended headless run sets how many
+// frames a wait lasts before it ends as if answered, so that nothing holds such a run for ever.
+extern int16_t wait_for_input_unattended_frames;
 extern int16_t pointer_offset;
 extern int16_t mouse_cancel_disabled;
 extern int16_t KD_prev_field_idx;

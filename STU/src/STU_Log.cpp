@@ -76,11 +76,21 @@ void Write_Dropped_Notice()
     m_dropped = 0;
 }
 
+// An emptied ring starts again at its front: the ring is 16 MiB of untouched memory, and lines
+// written on round it would bring a new page of it into memory every few dozen lines, so that a
+// long game grew by what it logged until the whole ring was in. Only as much of it is ever
+// touched as the longest burst between two drains needs.
+void Rewind_Empty_Ring()
+{
+    if (Ring_Used() == 0) m_read_pos = m_write_pos = 0;
+}
+
 void Drain(uint32_t limit)
 {
     if (m_ring == nullptr) return;
     if (m_file == nullptr) {
         m_read_pos = m_write_pos;
+        Rewind_Empty_Ring();
         return;
     }
     uint32_t count = Ring_Used();
@@ -93,6 +103,7 @@ void Drain(uint32_t limit)
         m_read_pos = (m_read_pos + piece) & RING_MASK;
         count -= piece;
     }
+    Rewind_Empty_Ring();
 }
 
 void Trim(char *text)

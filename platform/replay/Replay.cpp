@@ -63,6 +63,7 @@ Replay_Run m_play_run;
 uint32_t (*m_get_seed)(void) = nullptr;
 void (*m_set_seed)(uint32_t) = nullptr;
 void (*m_field_log)(FILE *stream, int x, int y) = nullptr;
+void (*m_stop_callback)(void) = nullptr;
 uint64_t (*m_clock)(void) = nullptr;
 uint64_t m_demo_idle_start = 0;
 Replay_Result m_last_result = {};
@@ -182,12 +183,6 @@ void Consume_Frame(void)
     m_play_next_index++;
 }
 
-bool Same_State(const Replay_Frame &a, const Replay_Frame &b)
-{
-    return a.x == b.x && a.y == b.y && a.buttons == b.buttons && a.key_pressed == b.key_pressed &&
-           a.key_count == b.key_count;
-}
-
 int Compare_Logs(const char *path, uint32_t played, uint32_t count, Replay_Result *result);
 
 void Record_Exit_Handler(void)
@@ -221,6 +216,8 @@ void Platform_Replay_Register_Field_Log_Callback(void (*callback)(FILE *stream, 
 {
     m_field_log = callback;
 }
+
+void Platform_Replay_Register_Stop_Callback(void (*callback)(void)) { m_stop_callback = callback; }
 
 // ---------------------------------------------------------------- recording
 
@@ -392,25 +389,15 @@ int Replay_Inject_Frame(void)
         m_play_clock_started = 1;
         m_play_clock_offset = Peek_Frame() ? m_peek.timestamp : 0;
     }
+    // The clock only annotates the log: each event pass takes the next recorded frame, so every
+    // input arrives on the pass it was recorded on however fast or slow this machine runs.
     unsigned long long elapsed = now - m_play_clock_start + m_play_clock_offset;
     if (!Peek_Frame()) {
         Platform_Replay_Stop();
         return 0;
     }
-    if (m_peek.timestamp > elapsed) return 1;
-
     Replay_Frame frame = m_peek;
     Consume_Frame();
-    uint32_t skipped = 0;
-    uint32_t first_skipped = 0;
-    while (Peek_Frame() && m_peek.timestamp <= elapsed && Same_State(m_peek, frame)) {
-        if (skipped == 0) first_skipped = m_peek.index;
-        frame = m_peek;
-        Consume_Frame();
-        skipped++;
-    }
-    if (skipped > 0)
-        fprintf(Out(m_play_log), "PLAY SKIP   %u duplicate frames (idx %u..%u)\n", skipped, first_skipped, frame.index);
 
     int wx = 0;
     int wy = 0;
@@ -454,27 +441,19 @@ int Replay_Inject_Frame(void)
 namespace {
 
 // A program that ends one event pass sooner than the run it recorded leaves the recording's last
-// frame unplayed. Frames that repeat the last injected state and fall within one recorded frame
-// interval of the playback clock count as played; nothing else does.
+// frame unplayed. That one frame counts as played when it repeats the last injected state;
+// nothing else does.
 void Settle_Last_Frames(void)
 {
-    if (!m_play_clock_started || m_play_next_index >= m_play_frame_count || m_play_run.count == 0) return;
-    unsigned long long elapsed = Now() - m_play_clock_start + m_play_clock_offset;
-    unsigned long long horizon = 0;
-    uint32_t first = m_play_next_index;
-    uint32_t settled = 0;
-    while (m_play_next_index < m_play_frame_count && Peek_Frame()) {
-        uint32_t packed = m_peek.key_count ? m_peek.packed_key : 0;
-        bool same = m_peek.x == m_play_run.x && m_peek.y == m_play_run.y && m_peek.buttons == m_play_run.buttons &&
-                    (uint8_t)m_peek.key_pressed == m_play_run.key_pressed && packed == m_play_run.packed_key;
-        if (settled == 0) horizon = elapsed + m_peek.delta;
-        if (!same || m_peek.timestamp > horizon) break;
-        Consume_Frame();
-        settled++;
-    }
-    if (settled > 0)
-        fprintf(Out(m_play_log), "PLAY END    %u frames repeat the last state within one frame (idx %u..%u)\n", settled,
-                first, first + settled - 1);
+    if (!m_play_clock_started || m_play_next_index + 1 != m_play_frame_count || m_play_run.count == 0) return;
+    if (!Peek_Frame()) return;
+    uint32_t packed = m_peek.key_count ? m_peek.packed_key : 0;
+    bool same = m_peek.x == m_play_run.x && m_peek.y == m_play_run.y && m_peek.buttons == m_play_run.buttons &&
+                (uint8_t)m_peek.key_pressed == m_play_run.key_pressed && packed == m_play_run.packed_key;
+    if (!same) return;
+    uint32_t index = m_play_next_index;
+    Consume_Frame();
+    fprintf(Out(m_play_log), "PLAY END    the last frame repeats the last state (idx %u)\n", index);
 }
 
 }  // namespace
@@ -502,6 +481,7 @@ void Platform_Replay_Stop(void)
         m_play_path[0] = '\0';
         Compare_Logs(path, played, count, &m_last_result);
     }
+    if (m_stop_callback != nullptr) m_stop_callback();
 }
 
 int Platform_Replay_Active(void) { return m_playing; }

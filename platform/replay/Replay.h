@@ -13,6 +13,8 @@ constexpr int REPLAY_PATH_MAX = 512;
 
 void Platform_Replay_Register_Random_Seed_Callbacks(uint32_t (*get_seed)(void), void (*set_seed)(uint32_t));
 void Platform_Replay_Register_Field_Log_Callback(void (*callback)(FILE *stream, int x, int y));
+// Called once a playback has stopped, however it stopped.
+void Platform_Replay_Register_Stop_Callback(void (*callback)(void));
 
 int Platform_Record_Start(const char *path);
 void Platform_Record_Stop(void);
@@ -50,8 +52,8 @@ const char *Platform_Replay_Start_Error(void);
 
 // Called at the end of each event pass while recording.
 void Replay_Capture_Frame(void);
-// Called by the event pass in place of real input while playing back: 1 while playback goes
-// on, 0 once it has ended.
+// Called by the event pass in place of real input while playing back: injects the next recorded
+// frame, one per call whatever the time, and returns 1; 0 once playback has ended.
 int Replay_Inject_Frame(void);
 
 int Platform_Demo_Start(void);

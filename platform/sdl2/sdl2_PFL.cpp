@@ -870,8 +870,15 @@ int Platform_Simulated_Clock(void) { return m_simulated_clock; }
 
 // A steady clock of the process rather than SDL's tick count: SDL restarts its count at
 // SDL_Quit, and exit handlers (capture, metrics) still measure time after that.
+namespace {
+uint64_t (*m_clock_override)(void) = nullptr;
+}
+
+void Platform_Set_Clock(uint64_t (*clock)(void)) { m_clock_override = clock; }
+
 uint64_t Platform_Get_Millies(void)
 {
+    if (m_clock_override != nullptr) return m_clock_override();
     static const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
     return (uint64_t)std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
                .count() +

@@ -52,38 +52,40 @@ for c in "${cases[@]}"; do
 done
 pass "unusable replays refuse the run with a reason"
 
-# A recording of a minute with the pointer still and nothing pressed: its playback ends with
-# the unattended main menu's own time-out, long before the last frame, with no state change
-# left to compare.
+# A recording of a minute with the pointer still and the quit key pressed in its sixth frame: its
+# playback ends the game there, long before the last frame.
 REC="$S/long.rpl"
 {
   printf '# Tolva Replay v2\n# random_seed=1\n# frame_count=%-10u\n' 1000
-  for i in $(seq 0 999); do echo "$i,$((i * 55)),55,160,100,0,0,0"; done
+  for i in $(seq 0 999); do
+    if [ "$i" -eq 5 ]; then echo "$i,$((i * 55)),55,160,100,0,1,1,29041"; else echo "$i,$((i * 55)),55,160,100,0,0,0"; fi
+  done
 } > "$REC"
 {
   printf '# Tolva Replay Log\n#\n'
   printf 'idx=%-6u t=%-8u  mouse=(%3d,%3d) btn=%d  key=%d sccc=0x%04X  dt=%u\n' 0 0 160 100 0 0 0 55
-  printf 'REC  idx=%-6u..%-6u  mouse=(%3d,%3d) btn=%d  key=%d  (%u frames, no change)\n' 0 999 160 100 0 0 1000
+  printf 'idx=%-6u t=%-8u  mouse=(%3d,%3d) btn=%d  key=%d sccc=0x%04X  dt=%u\n' 5 275 160 100 0 1 29041 55
+  printf 'idx=%-6u t=%-8u  mouse=(%3d,%3d) btn=%d  key=%d sccc=0x%04X  dt=%u\n' 6 330 160 100 0 0 0 55
 } > "$S/long-RECORD.log"
 run_tolva ZOLAN --headless --replay "$REC"
 expect_rc 1
-expect_in_file "$LOG" "Main_Menu_Screen: unattended headless run; quitting"
+expect_in_file "$LOG" "Main_Menu_Screen: entry 3 chosen, next screen 13"
 expect_not_in_file "$LOG" "PERFECT MATCH"
-grep -Eq "=== REPLAY INCOMPLETE: stopped at frame [0-9]+ of 1000; 1 state changes compared, all identical. ===" "$LOG" ||
+grep -Eq "=== REPLAY INCOMPLETE: stopped at frame [0-9]+ of 1000; [0-9]+ state changes compared, all identical. ===" "$LOG" ||
   fail "the comparison does not say the replay stopped early"
-grep -Eq "^Tolva: replay $REC incomplete: stopped at frame [0-9]+ of 1000 after 1 matching state changes$" "$ERR" ||
+grep -Eq "^Tolva: replay $REC incomplete: stopped at frame [0-9]+ of 1000 after [0-9]+ matching state changes$" "$ERR" ||
   fail "standard error does not say the replay stopped early: $(cat "$ERR")"
 pass "a replay stopped short of its 1000 frames is no match"
 
-# The same file with its frame lines cut after the tenth: the playback stops at the first
-# missing frame.
-head -n 13 "$REC" > "$S/cut.rpl"
+# The same file with its frame lines cut after the fifth, before the key: the playback stops at
+# the first missing frame.
+head -n 8 "$REC" > "$S/cut.rpl"
 cp "$S/long-RECORD.log" "$S/cut-RECORD.log"
 run_tolva ZOLAN --headless --replay "$S/cut.rpl"
 expect_rc 1
-expect_in_file "$S/cut-REPLAY.log" "PEEK FAIL: fgets returned NULL (frame_index=10"
+expect_in_file "$S/cut-REPLAY.log" "PEEK FAIL: fgets returned NULL (frame_index=5"
 expect_not_in_file "$LOG" "PERFECT MATCH"
-expect_in_file "$ERR" "Tolva: replay $S/cut.rpl incomplete: stopped at frame 10 of 1000"
+expect_in_file "$ERR" "Tolva: replay $S/cut.rpl incomplete: stopped at frame 5 of 1000"
 pass "a cut replay file is no match"
 
 # 4,098 actions: the table holds 4,096; the cut is told with the line it happened at.

@@ -13,6 +13,7 @@
 #include "Allocate.h"
 #include "EXIT.h"
 #include "Fuzz_Survive.h"
+#include "Fuzz_Temp_Folder.h"
 #include "LBX_Load.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
@@ -37,8 +38,7 @@ void Fresh_Pool(void)
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    char pattern[] = "/tmp/tolva_fuzz_lbx_XXXXXX";
-    m_folder = mkdtemp(pattern);
+    m_folder = Fuzz_Temp_Folder("lbx");
     STU_GRAF_Reset();
     STU_GRAF_Add_Search_Dir(m_folder.c_str());
     Exit_Set_Fatal_Hook(Throw_On_Fatal);

@@ -175,3 +175,27 @@ TEST_F(Input_Test, DirectionKeysMoveThePointerToTheNearestField)
     (void)left;
     (void)right;
 }
+
+namespace {
+int m_auto_calls = 0;
+void Count_Auto_Call(void) { m_auto_calls++; }
+}  // namespace
+
+// An unattended headless run cannot answer a box: its wait ends by itself after the frames set,
+// and a run with a player still waits for him.
+TEST_F(Input_Test, AnUnattendedWaitForInputEndsAfterItsFrames)
+{
+    Assign_Auto_Function(Count_Auto_Call, 0);
+    m_auto_calls = 0;
+    wait_for_input_unattended_frames = 3;
+    Wait_For_Input();
+    EXPECT_EQ(m_auto_calls, 3);
+
+    wait_for_input_unattended_frames = 0;
+    m_auto_calls = 0;
+    for (int i = 0; i < 6; i++) Poll_Script().push_back([] {});
+    Poll_Script().push_back([] { Key('x', 'x'); });
+    Wait_For_Input();
+    EXPECT_GE(m_auto_calls, 6) << "the wait lasted until the key";
+    Deactivate_Auto_Function();
+}

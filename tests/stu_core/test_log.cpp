@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "STU_Log.h"
@@ -114,4 +116,37 @@ TEST(Log, OverlongSettingsLineIsIgnoredWhole)
     Log_Run log("[Logging]\nnote = " + std::string(1022 - 7, 'x') + tail + "\n");
     EXPECT_EQ(STU_Log_Get_Severity_Threshold(), SEV_TRACE);
     EXPECT_NE(log.Text().find("line 2 is longer than 1023 bytes; ignored"), std::string::npos);
+}
+
+namespace {
+
+long Resident_Kilobytes(void)
+{
+    FILE *status = fopen("/proc/self/status", "r");
+    if (status == nullptr) return -1;
+    char line[256];
+    long kilobytes = -1;
+    while (fgets(line, sizeof line, status) != nullptr)
+        if (strncmp(line, "VmRSS:", 6) == 0) kilobytes = atol(line + 6);
+    fclose(status);
+    return kilobytes;
+}
+
+}  // namespace
+
+// A long game logs a few dozen kilobytes a turn, drained at every event pass: 20 MiB of lines so
+// drained keep the resident size within 1 MiB of what the first 2 MiB took.
+TEST(Log, ALongRunDrainedAsItGoesKeepsTheResidentSizeFlat)
+{
+    if (Resident_Kilobytes() < 0) GTEST_SKIP() << "no /proc/self/status";
+    Log_Run log;
+    std::string line(900, 'x');
+    long early = 0;
+    for (int turn = 1; turn <= 1000; turn++) {
+        for (int i = 0; i < 20; i++) STU_LOG(SEV_INFO, LC_GENERAL, "turn %d: %s", turn, line.c_str());
+        STU_Log_Pump();
+        if (turn == 100) early = Resident_Kilobytes();
+    }
+    long late = Resident_Kilobytes();
+    EXPECT_LE(late - early, 1024) << early << " KiB after 2 MiB of lines, " << late << " KiB after 20 MiB";
 }
