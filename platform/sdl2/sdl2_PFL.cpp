@@ -83,7 +83,7 @@ int16_t Engine_Pointer_Image(void)
     return m_hooks.pointer_image_number != nullptr ? m_hooks.pointer_image_number() : 0;
 }
 
-void Request_Quit(void)
+void Platform_Request_Quit(void)
 {
     if (platform_quit_requested) {
         return;
@@ -759,7 +759,7 @@ void Platform_Event_Handler(void)
         switch (event.type) {
         case SDL_QUIT:
             // The game ends through its orderly way out, so recording and capture finish properly.
-            Request_Quit();
+            Platform_Request_Quit();
             break;
         case SDL_WINDOWEVENT:
             m_frame.window_events += 1;
