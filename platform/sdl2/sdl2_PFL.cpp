@@ -83,7 +83,7 @@ int16_t Engine_Pointer_Image(void)
     return m_hooks.pointer_image_number != nullptr ? m_hooks.pointer_image_number() : 0;
 }
 
-void Platform_Request_Quit(void)
+void Request_Quit(void)
 {
     if (platform_quit_requested) {
         return;
@@ -198,6 +198,7 @@ void Platform_Register_Frame_Callback(void (*callback)(void)) { m_frame_callback
 void Platform_Register_Quit_Callback(void (*callback)(void)) { m_quit_callback = callback; }
 
 int Platform_Quit_Requested(void) { return platform_quit_requested; }
+void Platform_Request_Quit(void) { Request_Quit(); }
 
 // ---------------------------------------------------------------- keyboard
 
@@ -759,7 +760,7 @@ void Platform_Event_Handler(void)
         switch (event.type) {
         case SDL_QUIT:
             // The game ends through its orderly way out, so recording and capture finish properly.
-            Platform_Request_Quit();
+            Request_Quit();
             break;
         case SDL_WINDOWEVENT:
             m_frame.window_events += 1;
