@@ -11,16 +11,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target tolva tolva_data_dir standin_data
 
 # The program's own search (TOLVA_DATA_DIR, Tolva.ini's game_data, its folder, the usual
-# installation folders), asked through a helper built from the same code.
-real_data=$(./build/tolva_data_dir) || real_data=""
-
-if [ -z "$real_data" ]; then
-  if [ -d build/standin ]; then
-    echo "No Velmora installation found: using the stand-in data in build/standin (see PLAYING.md)."
-    export TOLVA_DATA_DIR="$PWD/build/standin"
-  else
-    echo "No Velmora installation found, and no stand-in data was built (see PLAYING.md)." >&2
-  fi
-fi
+# installation folders), asked through a helper built from the same code; the stand-in data
+# when it finds nothing. Says which folder is used and why.
+source ./tools/choose-data-dir.sh
+choose_data_dir ./build/tolva_data_dir "$PWD/build/standin"
 
 exec ./build/tolva "$@"

@@ -466,7 +466,9 @@ int Run_Action(const Automation_Action &action, uint64_t now)
         AD_LOG(SEV_INFO, "t=%llu ms move (%d, %d)", t, action.x, action.y);
         return 1;
     case AA_QUIT:
+        // As a closed window does: a box open at the time closes too.
         quit_game_flag = 1;
+        Platform_Request_Quit();
         AD_LOG(SEV_INFO, "t=%llu ms quit", t);
         return 1;
     case AA_END:
@@ -660,6 +662,7 @@ void Automation_Driver_Frame(void)
         AD_LOG(SEV_INFO, "Scenario complete (%d actions)", m_action_count);
         m_active = 0;
         quit_game_flag = 1;
+        Platform_Request_Quit();
         return;
     }
     AD_LOG(SEV_INFO, "t=%llu ms [screen=%d %s, fields=%d]", (unsigned long long)now, (int)current_screen,

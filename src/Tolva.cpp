@@ -368,6 +368,15 @@ int Tolva_Main(int argc, char **argv)
     STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: BEFORE: Startup_Platform()", __FILE__, __LINE__);
     Startup_Platform();
     STU_LOG(SEV_INFO, LC_TOLVA, "DEBUG: [%s, %d]: AFTER: Startup_Platform()", __FILE__, __LINE__);
+    // Without a display SDL falls back to a driver that shows nothing: the game would run unseen
+    // until killed. A run without a window is asked for with --headless.
+    if (!m_headless && !Platform_Is_Headless() && Platform_Video_Shows_Nothing()) {
+        STU_LOG(SEV_FATAL, LC_TOLVA, "No display found (the video driver shows nothing) and no --headless; stopping");
+        fprintf(stderr, "No display found: set DISPLAY, or run with --headless\n");
+        Shutdown_Platform();
+        STU_Log_Shutdown();
+        return 1;
+    }
     Platform_Register_Quit_Callback(Tolva_Quit_Requested);
 
     Platform_Replay_Register_Random_Seed_Callbacks(Get_Random_Seed, Set_Random_Seed);

@@ -615,6 +615,11 @@ int16_t Get_List_Field(int16_t x, int16_t y, int16_t width, const char *title, c
     for (;;) {
         Mark_Time();
         result = Get_Input();
+        // A quit request closes the list as a cancel does.
+        if (Platform_Quit_Requested()) {
+            result = -1;
+            break;
+        }
         if (result != 0) {
             int16_t field = result < 0 ? (int16_t)-result : result;
             bool unselectable = field >= 1 && field <= count && !p_fields[field].selectable;

@@ -50,6 +50,12 @@ int Platform_Is_Headless(void)
     return (driver != nullptr && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0)) ? 1 : 0;
 }
 
+int Platform_Video_Shows_Nothing(void)
+{
+    const char *driver = SDL_GetCurrentVideoDriver();
+    return (driver == nullptr || std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0) ? 1 : 0;
+}
+
 void Platform_Report_Startup_Platform(void)
 {
     platform_start_id = (int16_t)random();

@@ -29,6 +29,8 @@ void Platform_Show_Error(const char *title, const char *text);
 // Headless runs (SDL's dummy video driver) never show message boxes.
 void Platform_Set_Headless(int headless);
 int Platform_Is_Headless(void);
+// 1 when the video driver SDL chose shows nothing (its offscreen or dummy driver, or none at all).
+int Platform_Video_Shows_Nothing(void);
 void sdl2_Log_SDL_Output(void *userdata, int category, int priority, const char *message);
 SDL_Renderer *sdl2_Create_Renderer_With_Fallback(SDL_Window *window);
 void sdl2_Log_Graphics_Environment(void);

@@ -198,6 +198,7 @@ void Platform_Register_Frame_Callback(void (*callback)(void)) { m_frame_callback
 void Platform_Register_Quit_Callback(void (*callback)(void)) { m_quit_callback = callback; }
 
 int Platform_Quit_Requested(void) { return platform_quit_requested; }
+void Platform_Request_Quit(void) { Request_Quit(); }
 
 // ---------------------------------------------------------------- keyboard
 

@@ -90,6 +90,9 @@ void Platform_Register_Frame_Callback(void (*callback)(void));
 // through its own orderly way out. platform_quit_requested stays set from then on.
 void Platform_Register_Quit_Callback(void (*callback)(void));
 int Platform_Quit_Requested(void);
+// A quit asked for by the program itself (a script's quit): the same way out as a closed window,
+// so every box open at the time closes with its declining answer.
+void Platform_Request_Quit(void);
 void Platform_Window_Event(const SDL_Event *event);
 void Platform_Keyboard_Event(const SDL_Event *event);
 

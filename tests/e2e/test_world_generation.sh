@@ -62,8 +62,8 @@ WORLDS
 pass "worlds of every size, magic, several difficulties and 1 to 4 opponents keep the generator's rules"
 
 # Done means 4: a generated world plays.
-# A new game opens on turn 0 with the naming box of the home city: Enter keeps the proposed name.
-printf '%s\n' "wait_screen Main_Screen 10s" "wait 10f" "enter" "wait 10f" "quit" >"$E2E_TMP/main.txt"
+# A generated world loaded at turn 0 opens on the main screen (a loaded game has had its naming box).
+printf '%s\n' "wait_screen Main_Screen 10s" "wait 20f" "quit" >"$E2E_TMP/main.txt"
 TOLVA_POOL_GUARDS=1 run_tolva ZOLAN --headless --load "$E2E_TMP/a.gam" --scenario "$E2E_TMP/main.txt"
 expect_rc 0
 expect_in_file "$LOG" "[connectivity_grids] event=load"

@@ -80,6 +80,7 @@ void Write_LISTDAT_LBX(const std::string &folder);
 void Write_BUILDESC_LBX(const std::string &folder);
 void Write_EVENTS_LBX(const std::string &folder);
 void Write_EVENTMSG_LBX(const std::string &folder);
+void Write_MESSAGE_LBX(const std::string &folder);
 void Write_SCROLL_LBX(const std::string &folder);
 void Write_DIPLOMSG_LBX(const std::string &folder);
 void Write_DIPLOMAC_LBX(const std::string &folder);

@@ -39,6 +39,7 @@ int main(int argc, char **argv)
     Write_BUILDESC_LBX(folder);
     Write_EVENTS_LBX(folder);
     Write_EVENTMSG_LBX(folder);
+    Write_MESSAGE_LBX(folder);
     Write_RELOAD_LBX(folder);
     Write_ARMYLIST_LBX(folder);
     Write_SCROLL_LBX(folder);

@@ -15,6 +15,7 @@
 #include "Video.h"
 #include "cities/City_Screen.h"
 #include "overland/Graphics_Cache.h"
+#include "overland/Screen_Control.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
 #include "world/City_Area.h"
@@ -491,7 +492,9 @@ void Resource_Breakdown(int16_t row)
         if (m_state.line_count > RESOURCE_MAINTENANCE_PAGE) more = Add_Hidden_Field(217, 166, 240, 175, "M", -1);
         Add_Hidden_Field(0, 0, 319, 199, "\x1B", -1);
         int16_t input = Get_Input();
-        if (input == more && more > 0) {
+        if (quit_game_flag) {
+            leave = true;
+        } else if (input == more && more > 0) {
             m_state.first_line = (int16_t)(m_state.first_line == 0 ? RESOURCE_MAINTENANCE_PAGE : 0);
         } else if (input > 0) {
             leave = true;

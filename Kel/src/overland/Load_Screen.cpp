@@ -16,6 +16,7 @@
 #include "STU_GRAF.h"
 #include "STU_Log.h"
 #include "Video.h"
+#include "overland/Main_Screen.h"
 #include "overland/Resume_Game.h"
 #include "overland/Screen_Control.h"
 #include "overland/Settings_Screen.h"
@@ -294,5 +295,9 @@ void Load_Screen(void)
         if (game_loaded) current_screen = scr_Main_Screen;
     }
     if (current_screen == scr_Main_Screen) Leave_For_Main_Screen();
-    if (game_loaded) Loaded_Game_Update();
+    if (game_loaded) {
+        Loaded_Game_Update();
+        // A loaded game has had its turn-0 offer to name the starting city.
+        _given_chance_to_rename_home_city = 1;
+    }
 }

@@ -58,6 +58,9 @@ namespace {
 constexpr int BLOCK_HEADER_BYTES = 16;
 
 int16_t m_game_played = 0;
+// 1 from a new game's making until the continue path has loaded it: that game still gets the
+// turn-0 offer to name its starting city; any other loaded game has had it.
+int16_t m_new_game_made = 0;
 int16_t m_headers_saved = 0;
 uint8_t m_units_header[BLOCK_HEADER_BYTES];
 uint8_t m_items_header[BLOCK_HEADER_BYTES];
@@ -111,6 +114,8 @@ void Main_Menu_Path(void)
 
 void Continue_Path(void)
 {
+    int16_t new_game = m_new_game_made;
+    m_new_game_made = 0;
     Load_VEZ_Resources_Once();
     Enable_Cancel();
     if (!Load_SAVE_GAM(SAVE_GAM_SLOT_CONTINUE)) {
@@ -130,6 +135,7 @@ void Continue_Path(void)
     Apply_Palette();
     Fade_In();
     current_screen = scr_Main_Screen;
+    _given_chance_to_rename_home_city = new_game ? 0 : 1;
     _players[NEUTRAL_PLAYER_IDX].banner_id = 5;
     Clear_Fields();
     Loaded_Game_Update();
@@ -205,7 +211,10 @@ void Screen_Control_Pass(void)
     case scr_Main_Menu_Screen: Main_Menu_Path(); break;
     case scr_Continue: Continue_Path(); break;
     case scr_Load_Screen: Load_Path(); break;
-    case scr_New_Game_Screen: current_screen = Newgame_Control() != 0 ? scr_Continue : scr_Main_Menu_Screen; break;
+    case scr_New_Game_Screen:
+        m_new_game_made = Newgame_Control() != 0 ? 1 : 0;
+        current_screen = m_new_game_made ? scr_Continue : scr_Main_Menu_Screen;
+        break;
     case scr_Quit_To_DOS: break;
     case scr_Hall_Of_Fame_Screen:
         Hall_Of_Fame_Screen();

@@ -15,6 +15,7 @@
 #include "STU_Log.h"
 #include "Video.h"
 #include "overland/Graphics_Cache.h"
+#include "overland/Screen_Control.h"
 #include "overland/Unit_Figure.h"
 #include "overland/Unit_View_Panel.h"
 #include "world/ALLOC.h"
@@ -237,7 +238,7 @@ int16_t Unit_List_Window(int16_t unit_idx, int16_t mode, int16_t x, int16_t y)
         Clear_Fields();
         Unit_List_Window_Add_Fields(mode);
         int16_t input = Get_Input();
-        if (input != 0 && input == _ulw_full_screen_ESC_field) {
+        if (quit_game_flag || (input != 0 && input == _ulw_full_screen_ESC_field)) {
             leave = true;
         }
         for (int16_t i = 0; i < m_ulw_troop_count && !leave && input > 0; ++i) {

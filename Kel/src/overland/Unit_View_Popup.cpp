@@ -17,6 +17,7 @@
 #include "heroes/Item_View.h"
 #include "overland/Graphics_Cache.h"
 #include "overland/Map_Window.h"
+#include "overland/Screen_Control.h"
 #include "overland/Stack_Selection.h"
 #include "overland/Unit_Enchantment_Removal.h"
 #include "overland/Unit_View_Panel.h"
@@ -199,6 +200,7 @@ void Unit_Statistics_Popup(int16_t x, int16_t y, int16_t x1, int16_t y1, int16_t
         int16_t esc = Add_Hot_Key("\x1B");
         UV_Set_Specials_Help_Fields(uv_specials_list_array, uv_specials_list_count, 0);
         int16_t input = Get_Input();
+        if (quit_game_flag) break;
         int16_t rows = 0;
         UV_Handle_Arrow_Buttons(input, &rows);
         bool redrawn = false;

@@ -363,6 +363,11 @@ void Cool_Off_Volcanoes(void)
 void Do_Autosave(void)
 {
     if (_turn % AUTOSAVE_PERIOD != 0) return;
+    // A quit asked for during the turn saves nothing the player did not save.
+    if (quit_game_flag) {
+        STU_LOG(SEV_INFO, LC_NEXTTURN, "Do_Autosave: quit requested; the game of turn %d is not saved", _turn);
+        return;
+    }
     Show_Hourglass();
     // A failed write has already been shown to the player by the save itself; one box is enough.
     if (Save_SAVE_GAM(AUTOSAVE_SLOT) == 0) {
