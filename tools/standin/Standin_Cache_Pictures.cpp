@@ -44,6 +44,7 @@ void Write_UNITS_LBX(const std::string &folder)
         uint8_t colour = (uint8_t)(type < NUM_HERO_TYPES ? 58 : 32 + (_unit_type_table[type].race * 11) % 180);
         Standin_Frame figure(18, 16, 0);
         figure.Fill_Ellipse(9, 8, 8, 7, colour);
+        figure.Fill_Rect(4, 14, 13, 15, 215);  // the owner's banner colour
         std::string label = type < NUM_HERO_TYPES ? "H" + std::to_string(type) : Initials(_unit_type_names[type]);
         Standin_Print_Centred(figure, label, 2, 15);
         (type < 120 ? first : second).Add(Standin_Picture({figure}));

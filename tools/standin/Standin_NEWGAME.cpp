@@ -1,5 +1,6 @@
 #include "Standin.h"
 #include "Standin_Text.h"
+#include "overland/Unit_Figure.h"
 
 // The new-game screens: 0 the background, 1 the options overlay, 2 OK, 3 Quit, 4-7 the option
 // buttons, 8 blank, 9-23 the name buttons (Custom last), 24-38 books (three a realm: Life,
@@ -75,12 +76,14 @@ void Write_NEWGAME_LBX(const std::string &folder)
     archive.Add(label(186, 12, 180, "", 1));  // 45
 
     Standin_Frame banners(162, 200, 0);
-    const uint8_t banner_colours[5] = {201, 172, 114, 216, 13};  // by band from the top
+    // The bands give banners 1, 0, 3, 2, 4 from the top; each flag shows the colour that banner's
+    // units and cities get on the map.
+    const int band_banners[5] = {1, 0, 3, 2, 4};
     const int band_middles[5] = {38, 74, 111, 145, 181};
     for (int band = 0; band < 5; ++band) {
         int y = band_middles[band];
         banners.Fill_Rect(60, y - 10, 61, y + 10, 15);  // pole
-        banners.Fill_Rect(62, y - 10, 100, y + 2, banner_colours[band]);
+        banners.Fill_Rect(62, y - 10, 100, y + 2, COL_Banners[band_banners[band]][2]);
     }
     archive.Add(Standin_Picture({banners}));                                                                  // 46
     archive.Add(Standin_Picture({outline(139, 160, 43)}));                                                    // 47
