@@ -63,6 +63,14 @@ constexpr Banner_Entry BANNER_ENTRIES[PALETTE_BANNERS][16] = {
 };
 // clang-format on
 
+constexpr bool Is_Banner_Entry(int index)
+{
+    for (const auto &banner : BANNER_ENTRIES)
+        for (const Banner_Entry &entry : banner)
+            if (entry.index != 0 && entry.index == index) return true;
+    return false;
+}
+
 // The arrow pointer; '#' outline (black), '+' body (white), '.' transparent.
 constexpr const char *ARROW[16] = {
     "#...............", "##..............", "#+#.............", "#++#............",
@@ -98,8 +106,9 @@ constexpr Image Build_Builtin_Palette()
             int rgb[3] = {};
             for (int c = 0; c < 3; ++c) {
                 int full = HUES[h][c];
-                // Shades 0..7 rise from dark to the pure hue; 8..15 pale it toward white.
-                rgb[c] = s < 8 ? full * (s + 2) / 9 : full + (63 - full) * (s - 7) / 10;
+                // Shades 0..7 rise from dark to the pure hue; 8..15 pale it toward white, steeply,
+                // so that a pale shade is light enough for text on a dark surface.
+                rgb[c] = s < 8 ? full * (s + 2) / 9 : full + (63 - full) * (s - 4) / 11;
             }
             Put_Color(image, 32 + h * 16 + s, rgb[0], rgb[1], rgb[2]);
         }
@@ -132,16 +141,33 @@ constexpr Image Build_Builtin_Palette()
         }
     }
 
-    // Font colour sets: set 0 the grey ramp, sets 1..12 the hue ramps, 13..15 base colours.
+    // Font colour sets: light inks for dark surfaces, so that text has a contrast of at least
+    // 4.5:1. Colours 5-15 are the ones the glyphs use. Set 0 runs from a mid grey to white; sets
+    // 1-12 are a pale shade of hue 0-11 (the palest one that carries no banner colour; white where
+    // all do); sets 13-15 white, yellow and cyan. Colours 0-4 keep the ramps.
     for (int set = 0; set < 16; ++set) {
+        uint8_t ink = 31;
+        if (set >= 1 && set <= 12) {
+            for (int shade = 15; shade >= 12; --shade) {
+                int index = 32 + (set - 1) * 16 + shade;
+                if (!Is_Banner_Entry(index)) {
+                    ink = (uint8_t)index;
+                    break;
+                }
+            }
+        } else if (set >= 13) {
+            ink = set == 13 ? 15 : (set == 14 ? 14 : 11);
+        }
         for (int j = 0; j < 16; ++j) {
             uint8_t color = 0;
             if (set == 0) {
-                color = (uint8_t)(16 + j);
+                color = (uint8_t)(16 + (j < 5 ? j : 10 + (j - 5) / 2));
+            } else if (j >= 5) {
+                color = ink;
             } else if (set <= 12) {
                 color = (uint8_t)(32 + (set - 1) * 16 + j);
             } else {
-                color = (uint8_t)((set * 5 + j) % 16);
+                color = (uint8_t)j;
             }
             image[PALETTE_FONT_COLORS_OFFSET + set * 16 + j] = color;
         }

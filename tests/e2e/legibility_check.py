@@ -1,7 +1,6 @@
 """Checks one captured screen for legible text: the frame shown just before the scenario's marker
 (a pointer move to 317, 198) is taken from the capture; for each text of the screen's table the
-most common colour of its box is the background and the most common other colour the ink, which
-must have a contrast ratio of at least 4.5:1 against it; and no ink of a panel may show in the
+most common colour of its box is the background and the ink (see Ink) must have a contrast ratio of at least 4.5:1 against it; and no ink of a panel may show in the
 strips just outside the panel's edges. With a third argument the frame is also kept as a PNG."""
 import re
 import struct
@@ -18,6 +17,19 @@ SCREENS = {
         ("text", "Quit Game", 124, 190, 196, 198),
         ("text", "credits", 85, 40, 319, 137),
     ],
+    "options": [],
+    "wizard": [],
+    "picks": [],
+    "spell_picks": [],
+    "warning": [],
+    "banner": [],
+    "main_screen": [],
+    "city": [],
+    "production": [],
+    "unit_view": [],
+    "surveyor": [],
+    "city_list": [],
+    "settings": [],
 }
 
 
@@ -33,6 +45,15 @@ def luminance(rgb):
 def contrast(a, b):
     la, lb = sorted((luminance(a), luminance(b)), reverse=True)
     return (la + 0.05) / (lb + 0.05)
+
+
+def Ink(counts):
+    """The ink of a box whose colours are counted most common first: of the colours other than the
+    background drawn at least a third as often as the most common of them, the one that stands out
+    most (text drawn with a shadow or an outline has two such colours)."""
+    background = counts[0][0]
+    others = [c for c in counts[1:] if c[1] * 3 >= counts[1][1]]
+    return max(others, key=lambda c: contrast(background, c[0]))[0]
 
 
 def main():
@@ -73,7 +94,8 @@ def main():
             if len(counts) < 2:
                 bad.append("%s: no text in %d,%d-%d,%d" % (name, x1, y1, x2, y2))
                 continue
-            background, ink = counts[0][0], counts[1][0]
+            background = counts[0][0]
+            ink = Ink(counts)
             ratio = contrast(background, ink)
             if ratio < 4.5:
                 bad.append("%s: ink %s on %s, contrast %.2f" % (name, ink, background, ratio))
@@ -83,7 +105,7 @@ def main():
             if len(counts) < 2:
                 bad.append("%s: no text in %d,%d-%d,%d" % (name, ix1, iy1, ix2, iy2))
                 continue
-            ink = counts[1][0]
+            ink = Ink(counts)
             outside = colours(x1 - 3, y1, x1 - 1, y2) + colours(x2 + 1, y1, x2 + 3, y2)
             outside += colours(x1, y1 - 3, x2, y1 - 1) + colours(x1, y2 + 1, x2, y2 + 3)
             if outside[ink] > 0:

@@ -41,5 +41,34 @@ shot() {
 }
 
 shot main_menu - -- "wait_screen Main_Menu_Screen" "wait 150f" "exit:key q"
+# The new-game screens: options, wizard list, custom picks (eleven Life books), Life spells, the
+# race screen's warning for a Myrran race, the banner screen; Esc leads back screen by screen.
+NEW=("wait_screen Main_Menu_Screen" "wait 5f" "key n" "wait 20f")
+shot options - -- "${NEW[@]}" "exit:escape" "exit:wait 20f" "exit:key q"
+NEW+=("click 280 45" "wait 10f" "click 280 186" "wait 20f")
+shot wizard - -- "${NEW[@]}" "exit:escape" "exit:wait 10f" "exit:escape" "exit:wait 20f" "exit:key q"
+NEW+=("click 280 188" "wait 10f" "click 200 34" "wait 10f" "enter" "wait 10f")
+shot picks - -- "${NEW[@]}" "click 280 58" "wait 10f" "exit:escape" "exit:wait 10f" "exit:escape" "exit:wait 10f" \
+  "exit:escape" "exit:wait 10f" "exit:escape" "exit:wait 20f" "exit:key q"
+NEW+=("click 280 58" "wait 10f" "click 266 188" "wait 20f")
+shot spell_picks - -- "${NEW[@]}" "exit:quit"
+NEW+=("click 266 188" "wait 20f")
+shot warning - -- "${NEW[@]}" "click 240 150" "wait 10f" "exit:key x" "exit:wait 10f" "exit:quit"
+NEW+=("click 240 41" "wait 15f")
+shot banner - -- "${NEW[@]}" "exit:quit"
+# The game proper on the fixture games.
+shot main_screen CAPITAL_UNITS.GAM --continue -- "wait_screen Main_Screen 10s" "wait 10f" "exit:quit"
+shot city CAPITAL_HOUSING.GAM --continue -- "wait_screen Main_Screen 10s" "wait 10f" "rclick 130 119" \
+  "wait_screen City_Screen 5s" "wait 10f" "exit:key o" "exit:wait_screen Main_Screen 5s" "exit:quit"
+shot production CAPITAL_HOUSING.GAM --continue -- "wait_screen Main_Screen 10s" "wait 10f" "rclick 130 119" \
+  "wait_screen City_Screen 5s" "wait 10f" "key c" "wait 20f" "exit:key o" "exit:wait 10f" "exit:key o" \
+  "exit:wait_screen Main_Screen 5s" "exit:quit"
+shot unit_view CAPITAL_UNITS.GAM --continue -- "wait_screen Main_Screen 10s" "wait 10f" "rclick 170 101" "wait 10f" \
+  "rclick 256 90" "wait 10f" "exit:escape" "exit:wait 10f" "exit:quit"
+shot surveyor CAPITAL_UNITS.GAM --continue -- "wait_screen Main_Screen 10s" "wait 10f" "key i" \
+  "wait_screen Advisor_Screen 5s" "wait 5f" "key p" "wait 5f" "exit:key c" "exit:wait_screen Main_Screen 5s" "exit:quit"
+shot city_list TWENTY_CITIES.GAM --continue -- "wait_screen Main_Screen 10s" "wait 10f" "click 160 10" \
+  "wait_screen Cities_Screen 5s" "wait 5f" "exit:key o" "exit:wait_screen Main_Screen 5s" "exit:quit"
+shot settings - -- "wait_screen Main_Menu_Screen" "key l" "wait 20f" "click 200 177" "wait 30f" "exit:quit"
 
 [ "$FAILED" -eq 0 ] || fail "text illegible or outside its panel on the screens above"

@@ -23,9 +23,15 @@ Rgb Palette0(int index)
     return {colours[index * 3], colours[index * 3 + 1], colours[index * 3 + 2]};
 }
 
-double Distance(Rgb a, Rgb b) { return std::sqrt(double((a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b))); }
+double Distance(Rgb a, Rgb b)
+{
+    return std::sqrt(double((a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b)));
+}
 
-Rgb Banner(int banner) { return {PALETTE_BANNER_RGB[banner][0], PALETTE_BANNER_RGB[banner][1], PALETTE_BANNER_RGB[banner][2]}; }
+Rgb Banner(int banner)
+{
+    return {PALETTE_BANNER_RGB[banner][0], PALETTE_BANNER_RGB[banner][1], PALETTE_BANNER_RGB[banner][2]};
+}
 
 // The banner whose colour lies nearest, measured against the banner's colour darkened to half or
 // paled toward white by up to half, so that light and dark shades of one banner count as it.
