@@ -74,11 +74,10 @@ void Write_UNITVIEW_LBX(const std::string &folder)
     Standin_Archive archive{"UNITVIEW", {}, {}};
     for (int entry = 0; entry < 50; ++entry) {
         if (entry == 0) {
-            archive.Add(Standin_Picture({Standin_Label(160, 185, 22, 17, "Unit", 15, 4)}));
+            archive.Add(Standin_Picture({Standin_Label(160, 185, 16, 17, "", 15, 4)}));
         } else if (entry == 1) {
             // The statistics window: 218 by 185, the button background overlaps its right edge.
-            archive.Add(
-                Standin_With_Palette(Standin_Picture({Standin_Label(218, 185, 22, 17, "Unit", 15, 4)}), 244, 12));
+            archive.Add(Standin_With_Palette(Standin_Picture({Standin_Label(218, 185, 16, 17, "", 15, 4)}), 244, 12));
         } else if (entry == 2) {
             archive.Add(Standin_Picture({Standin_Label(68, 51, 24, 17, "", 15)}));
         } else if (entry == 28) {

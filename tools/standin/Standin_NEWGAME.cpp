@@ -11,12 +11,12 @@
 // pictures fit its scratch block together.
 namespace {
 
-// A dark shade (1 of 16) of hue ramp h of palette 0 that carries no banner colour: surfaces under
+// The darkest shade (0 of 16) of hue ramp h of palette 0 that carries no banner colour: surfaces under
 // text are dark, so that the light font colours stand out.
 uint8_t Dark(int h)
 {
     static const int hues[8] = {0, 2, 3, 5, 6, 7, 9, 10};
-    return (uint8_t)(32 + 16 * hues[h % 8] + 1);
+    return (uint8_t)(32 + 16 * hues[h % 8]);
 }
 
 }  // namespace
