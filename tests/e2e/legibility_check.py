@@ -30,9 +30,9 @@ SCREENS = {
     "city": [("text", "race", 10, 30, 60, 36), ("text", "title", 100, 2, 240, 14)],
     "production": [("text", "cost and upkeep", 90, 36, 240, 46), ("text", "description", 85, 105, 230, 124)],
     "unit_view": [("text", "name and moves", 80, 20, 210, 50), ("text", "Dismiss", 250, 137, 290, 146)],
-    "surveyor": [],
+    "surveyor": [("text", "title", 245, 79, 318, 89)],
     "city_list": [("text", "title", 109, 3, 213, 13), ("text", "first row", 30, 26, 200, 35)],
-    "settings": [],
+    "settings": [("text", "sound settings", 35, 55, 115, 83)],
 }
 
 
