@@ -94,7 +94,7 @@ const char *const TINY[95] = {
     ".../.#./#.#/#.#/.#.",            // o
     ".../##./#.#/#.#/##./#..",        // p
     ".../.##/#.#/#.#/.##/..#",        // q
-    ".../#.#/##./#../#..",            // r
+    "../##/#./#./#.",                 // r (two wide, so that a name fits its column)
     ".../.##/#../..#/##.",            // s
     ".#./###/.#./.#./..#",            // t
     ".../#.#/#.#/#.#/.##",            // u
@@ -253,6 +253,13 @@ Grid Style_Glyph(int style, int ch)
     case 2:
     case 3: g = Tall(base); break;
     case 4:
+        // The labels' face: the small face in a taller line, capitals five rows high, so that
+        // label lines seven rows apart and a number printed a few pixels after a short label
+        // stay apart.
+        g = base;
+        g.height = 10;
+        g.cells.resize((size_t)g.width * 10, -1);
+        break;
     case 7:
         g = Bold(Tall(base));
         g.height = 10;

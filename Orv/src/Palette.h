@@ -22,6 +22,10 @@ static_assert(16 + PALETTE_DATA_SIZE <= (PALETTE_BLOCK_PARAGRAPHS + 1) * 16, "pa
 
 // The built-in palette 0: the exact bytes that FONTS.LBX entry 2 carries.
 const uint8_t *Palette_Builtin_Image(void);
+// The six banner colours of palette 0 (banners 0-4, then the neutral player's), 6-bit red, green,
+// blue. Every entry that the game's banner tables name carries a shade of its banner's colour.
+constexpr int PALETTE_BANNERS = 6;
+extern const uint8_t PALETTE_BANNER_RGB[PALETTE_BANNERS][3];
 
 extern SAMB_ptr palette_block;
 extern uint8_t *palette_data;

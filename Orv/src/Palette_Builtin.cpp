@@ -34,6 +34,43 @@ constexpr int REMAP_RECIPES[24][4] = {
     {63, 48, 0, 40}, {0, 0, 20, 60}, {40, 0, 0, 70}, {0, 30, 0, 70},  {63, 63, 63, 75}, {20, 0, 30, 60},
 };
 
+// Green, blue, red, purple, yellow and the neutral player's grey-brown: far apart in hue and lightness.
+constexpr int BANNER_RGB[PALETTE_BANNERS][3] = {
+    {8, 50, 12}, {14, 26, 63}, {58, 8, 6}, {46, 10, 54}, {63, 54, 0}, {36, 30, 22},
+};
+
+// clang-format off
+// Per banner, the entries that carry its colour, each with its shade (0 lightest .. 4 darkest):
+// the unit figure colours, the city colours, the reduced-map mark, the unit list title, the tower
+// colour and the city enchantment lines. An entry named by two banners keeps the first.
+struct Banner_Entry {
+    uint8_t index;
+    uint8_t shade;
+};
+constexpr Banner_Entry BANNER_ENTRIES[PALETTE_BANNERS][16] = {
+    {{105, 0}, {106, 1}, {107, 2}, {108, 3}, {109, 4}, {95, 0}, {96, 1}, {97, 2}, {98, 3}, {99, 4},
+     {171, 1}, {170, 2}, {222, 1}, {221, 1}, {0, 0}, {0, 0}},
+    {{73, 0}, {74, 1}, {75, 2}, {76, 3}, {77, 4}, {71, 0}, {72, 1}, {216, 1}, {175, 2}, {79, 1},
+     {218, 1}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}},
+    {{121, 0}, {122, 1}, {123, 2}, {124, 3}, {125, 4}, {204, 0}, {205, 1}, {206, 2}, {207, 3}, {208, 4},
+     {127, 1}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}},
+    {{201, 0}, {165, 1}, {203, 2}, {166, 3}, {45, 4}, {200, 0}, {164, 1}, {202, 2}, {44, 4}, {43, 2},
+     {185, 2}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}},
+    {{160, 0}, {161, 1}, {162, 2}, {178, 3}, {180, 4}, {209, 1}, {210, 2}, {211, 3}, {212, 4}, {179, 2},
+     {190, 2}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}},
+    {{48, 0}, {49, 1}, {50, 2}, {51, 3}, {52, 4}, {53, 2}, {54, 3}, {55, 4}, {0, 0}, {0, 0},
+     {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}},
+};
+// clang-format on
+
+constexpr bool Is_Banner_Entry(int index)
+{
+    for (const auto &banner : BANNER_ENTRIES)
+        for (const Banner_Entry &entry : banner)
+            if (entry.index != 0 && entry.index == index) return true;
+    return false;
+}
+
 // The arrow pointer; '#' outline (black), '+' body (white), '.' transparent.
 constexpr const char *ARROW[16] = {
     "#...............", "##..............", "#+#.............", "#++#............",
@@ -69,8 +106,9 @@ constexpr Image Build_Builtin_Palette()
             int rgb[3] = {};
             for (int c = 0; c < 3; ++c) {
                 int full = HUES[h][c];
-                // Shades 0..7 rise from dark to the pure hue; 8..15 pale it toward white.
-                rgb[c] = s < 8 ? full * (s + 2) / 9 : full + (63 - full) * (s - 7) / 10;
+                // Shades 0..7 rise from dark to the pure hue; 8..15 pale it toward white, steeply,
+                // so that a pale shade is light enough for text on a dark surface.
+                rgb[c] = s < 8 ? full * (s + 2) / 9 : full + (63 - full) * (s - 4) / 11;
             }
             Put_Color(image, 32 + h * 16 + s, rgb[0], rgb[1], rgb[2]);
         }
@@ -88,16 +126,48 @@ constexpr Image Build_Builtin_Palette()
         Put_Color(image, 232 + i, red, green, blue);
     }
 
-    // Font colour sets: set 0 the grey ramp, sets 1..12 the hue ramps, 13..15 base colours.
+    // Banner shades: 0 the colour mixed with 40 per cent white, 1 with 20, 2 the colour itself,
+    // 3 and 4 darkened to five and four sixths.
+    for (int banner = 0; banner < PALETTE_BANNERS; ++banner) {
+        for (const Banner_Entry &entry : BANNER_ENTRIES[banner]) {
+            if (entry.index == 0) continue;
+            int rgb[3] = {};
+            for (int c = 0; c < 3; ++c) {
+                int full = BANNER_RGB[banner][c];
+                rgb[c] = entry.shade <= 1 ? full + (63 - full) * (2 - entry.shade) / 5 : full * (8 - entry.shade) / 6;
+                if (rgb[c] > 63) rgb[c] = 63;
+            }
+            Put_Color(image, entry.index, rgb[0], rgb[1], rgb[2]);
+        }
+    }
+
+    // Font colour sets: light inks for dark surfaces, so that text has a contrast of at least
+    // 4.5:1. Colours 5-15 are the ones the glyphs use. Set 0 runs from a mid grey to white; sets
+    // 1-12 are a pale shade of hue 0-11 (the palest one that carries no banner colour; white where
+    // all do); sets 13-15 white, yellow and cyan. Colours 0-4 keep the ramps.
     for (int set = 0; set < 16; ++set) {
+        uint8_t ink = 31;
+        if (set >= 1 && set <= 12) {
+            for (int shade = 15; shade >= 12; --shade) {
+                int index = 32 + (set - 1) * 16 + shade;
+                if (!Is_Banner_Entry(index)) {
+                    ink = (uint8_t)index;
+                    break;
+                }
+            }
+        } else if (set >= 13) {
+            ink = set == 13 ? 15 : (set == 14 ? 14 : 11);
+        }
         for (int j = 0; j < 16; ++j) {
             uint8_t color = 0;
             if (set == 0) {
-                color = (uint8_t)(16 + j);
+                color = (uint8_t)(16 + (j < 5 ? j : 10 + (j - 5) / 2));
+            } else if (j >= 5) {
+                color = ink;
             } else if (set <= 12) {
                 color = (uint8_t)(32 + (set - 1) * 16 + j);
             } else {
-                color = (uint8_t)((set * 5 + j) % 16);
+                color = (uint8_t)j;
             }
             image[PALETTE_FONT_COLORS_OFFSET + set * 16 + j] = color;
         }
@@ -147,5 +217,11 @@ constexpr Image Build_Builtin_Palette()
 constexpr Image m_builtin_palette = Build_Builtin_Palette();
 
 }  // namespace
+
+const uint8_t PALETTE_BANNER_RGB[PALETTE_BANNERS][3] = {
+    {BANNER_RGB[0][0], BANNER_RGB[0][1], BANNER_RGB[0][2]}, {BANNER_RGB[1][0], BANNER_RGB[1][1], BANNER_RGB[1][2]},
+    {BANNER_RGB[2][0], BANNER_RGB[2][1], BANNER_RGB[2][2]}, {BANNER_RGB[3][0], BANNER_RGB[3][1], BANNER_RGB[3][2]},
+    {BANNER_RGB[4][0], BANNER_RGB[4][1], BANNER_RGB[4][2]}, {BANNER_RGB[5][0], BANNER_RGB[5][1], BANNER_RGB[5][2]},
+};
 
 const uint8_t *Palette_Builtin_Image(void) { return m_builtin_palette.data(); }

@@ -39,6 +39,16 @@ protected:
     }
 };
 
+TEST(Intro_Frames, APartShowsTheTableCountOrFewerWhenItsAnimationIsShorter)
+{
+    struct Case {
+        int16_t part, animation_frames, shown;
+    };
+    const Case cases[] = {{0, 40, 15}, {0, 15, 15}, {0, 9, 9}, {9, 37, 37}, {9, 1, 1}, {4, 0, 1}, {4, -3, 1}};
+    for (const Case &c : cases)
+        EXPECT_EQ(Intro_Part_Frames(c.part, c.animation_frames), c.shown) << c.part << " " << c.animation_frames;
+}
+
 TEST_F(Intro_Test, SoundCuesReloadWhateverTheSettingAndPlayOnlyWithEffectsOn)
 {
     struct Cue {

@@ -93,13 +93,13 @@ protected:
 TEST_F(MapLayersGolden, AcrossTheSeam)
 {
     Frame(55, 0);
-    EXPECT_TRUE(Page_Matches_Golden(page, "map_golden_seam", 0x923cc9724d4975fcull));
+    EXPECT_TRUE(Page_Matches_Golden(page, "map_golden_seam", 0x6b0a8af5623fdf39ull));
 }
 
 TEST_F(MapLayersGolden, OnRowZero)
 {
     Frame(20, 0);
-    EXPECT_TRUE(Page_Matches_Golden(page, "map_golden_row0", 0x34406f1f9d12e966ull));
+    EXPECT_TRUE(Page_Matches_Golden(page, "map_golden_row0", 0x139d4af07ccaffffull));
 }
 
 TEST_F(MapLayersGolden, OverACity)
@@ -107,7 +107,7 @@ TEST_F(MapLayersGolden, OverACity)
     int16_t wx = 0, wy = 0;
     Center_Map(&wx, &wy, 30, 20, 0);
     Frame(wx, wy);
-    EXPECT_TRUE(Page_Matches_Golden(page, "map_golden_city", 0xd819466fee44719bull));
+    EXPECT_TRUE(Page_Matches_Golden(page, "map_golden_city", 0xb8e30be69f3c7a5full));
 }
 
 TEST_F(MapLayersGolden, AnimatedTerrainAndRoadsChangeEveryFourthFrame)

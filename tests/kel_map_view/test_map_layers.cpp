@@ -8,6 +8,7 @@
 #include "Log_Capture.h"
 #include "Map_View_Fixture.h"
 #include "STU_Log.h"
+#include "overland/Unit_Figure.h"
 #include "random.h"
 #include "world/Game_Settings.h"
 
@@ -183,8 +184,8 @@ TEST_F(MapLayers, NodeAurasOnlyWithShowNodeOwners)
     Set_Game_Settings_Word(16, 1);
     node.flags = 0;
     Draw_Map_Nodes(0, 20, 12, 10, 0, 0, 0);
-    EXPECT_GT(Count_Colour(Square_X(4), Square_Y(4), Square_X(4) + 19, Square_Y(4) + 17, 73), 0);
-    EXPECT_GT(Count_Colour(Square_X(5), Square_Y(4), Square_X(5) + 19, Square_Y(4) + 17, 73), 0);
+    EXPECT_GT(Count_Colour(Square_X(4), Square_Y(4), Square_X(4) + 19, Square_Y(4) + 17, COL_Banners[1][2]), 0);
+    EXPECT_GT(Count_Colour(Square_X(5), Square_Y(4), Square_X(5) + 19, Square_Y(4) + 17, COL_Banners[1][2]), 0);
     EXPECT_EQ(Square_Painted(6, 4), 0);
 }
 

@@ -211,7 +211,7 @@ TEST_F(Font_Test, GoldenEightStylesWithShadowAndOutline)
     }
     Set_Font_Style(4, 2, 0, 0);
     Print(2, 170, "The quick brown fox jumps over the lazy dog.");
-    EXPECT_TRUE(Page_Matches_Golden(page, "fonts_eight_styles", 0x2b557b1f02ec936bull));
+    EXPECT_TRUE(Page_Matches_Golden(page, "fonts_eight_styles", 0xe2104b6571ad1b2full));
 }
 
 }  // namespace

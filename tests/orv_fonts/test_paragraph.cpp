@@ -129,7 +129,7 @@ TEST_F(Paragraph_Test, GoldenParagraphAroundAnExclusionArea)
     Print_Paragraph(20, 110, 120, centred, PARAGRAPH_CENTERED);
     char right[] = "Right-aligned lines end at the same column.";
     Print_Paragraph(170, 110, 130, right, PARAGRAPH_RIGHT);
-    EXPECT_TRUE(Page_Matches_Golden(page, "paragraph_exclusion_area", 0x9ccbb43d781b5534ull));
+    EXPECT_TRUE(Page_Matches_Golden(page, "paragraph_exclusion_area", 0x6a220d61a9fc9715ull));
 }
 
 }  // namespace

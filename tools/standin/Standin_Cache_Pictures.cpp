@@ -44,6 +44,7 @@ void Write_UNITS_LBX(const std::string &folder)
         uint8_t colour = (uint8_t)(type < NUM_HERO_TYPES ? 58 : 32 + (_unit_type_table[type].race * 11) % 180);
         Standin_Frame figure(18, 16, 0);
         figure.Fill_Ellipse(9, 8, 8, 7, colour);
+        figure.Fill_Rect(4, 14, 13, 15, 215);  // the owner's banner colour
         std::string label = type < NUM_HERO_TYPES ? "H" + std::to_string(type) : Initials(_unit_type_names[type]);
         Standin_Print_Centred(figure, label, 2, 15);
         (type < 120 ? first : second).Add(Standin_Picture({figure}));
@@ -73,11 +74,10 @@ void Write_UNITVIEW_LBX(const std::string &folder)
     Standin_Archive archive{"UNITVIEW", {}, {}};
     for (int entry = 0; entry < 50; ++entry) {
         if (entry == 0) {
-            archive.Add(Standin_Picture({Standin_Label(160, 185, 22, 17, "Unit", 15, 4)}));
+            archive.Add(Standin_Picture({Standin_Label(160, 185, 16, 17, "", 15, 4)}));
         } else if (entry == 1) {
             // The statistics window: 218 by 185, the button background overlaps its right edge.
-            archive.Add(
-                Standin_With_Palette(Standin_Picture({Standin_Label(218, 185, 22, 17, "Unit", 15, 4)}), 244, 12));
+            archive.Add(Standin_With_Palette(Standin_Picture({Standin_Label(218, 185, 16, 17, "", 15, 4)}), 244, 12));
         } else if (entry == 2) {
             archive.Add(Standin_Picture({Standin_Label(68, 51, 24, 17, "", 15)}));
         } else if (entry == 28) {

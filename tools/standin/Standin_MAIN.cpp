@@ -53,7 +53,8 @@ void Write_MAIN_LBX(const std::string &folder)
     entries[45] = Standin_Picture({Standin_Label(80, 80, 22, 20, "Road", 15, 3)});
     entries[46] = Standin_Word_Button(30, 14, 46, "OK", 3);
     entries[48] = Standin_Picture({Standin_Label(34, 18, 0, 27, "", 15)});
-    entries[57] = Standin_Picture({Standin_Label(80, 80, 22, 20, "Surveyor", 15, 3)});
+    // The surveyor's panel: its title and the square's description are printed over it.
+    entries[57] = Standin_Picture({Standin_Label(80, 80, 22, 20, "", 15, 3)});
     entries[50] = Standin_Thing(8, 8, 14, "");
     // Medals stand four pixels apart: white, gold and red differ by colour only.
     entries[51] = Standin_Picture({Standin_Frame(4, 5, 15)});

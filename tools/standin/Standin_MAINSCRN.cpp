@@ -2,7 +2,9 @@
 #include "Standin_Text.h"
 
 // Main-menu pictures: entry 0 the animated top (a title band with the program's name and a moving
-// sun), entry 5 the bottom panel; the entries between are small filler pictures.
+// sun), entry 5 the bottom panel; the entries between are small filler pictures. The bottom
+// panel's dark box holds the credits, which scroll at 85, 35 in a window clipped to rows 40-137 and
+// run to the right edge of the screen.
 void Write_MAINSCRN_LBX(const std::string &folder)
 {
     Standin_Archive archive{"MAINSCRN", {}, {}};
@@ -20,8 +22,8 @@ void Write_MAINSCRN_LBX(const std::string &folder)
         archive.Add(Standin_Picture({filler}));
     }
     Standin_Frame bottom(320, 159, 22);
-    bottom.Fill_Rect(60, 20, 259, 140, 3);
-    bottom.Fill_Rect(64, 24, 255, 136, 8);
+    bottom.Fill_Rect(78, 0, 319, 98, 8);
+    bottom.Fill_Rect(80, 0, 319, 96, 1);
     archive.Add(Standin_Picture({bottom}));
     Standin_Write_Archive(folder, archive);
 }

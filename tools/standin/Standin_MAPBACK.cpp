@@ -1,6 +1,7 @@
 #include "Standin.h"
 #include "Standin_Overland.h"
 #include "Standin_Text.h"
+#include "overland/Unit_Figure.h"
 
 // Map overlays, drawn over the 20 x 18 terrain squares: 0-13 the unexplored corners of partly explored squares,
 // 14-19 the unit backgrounds by banner, 20/21 the city with and without walls (five frames by size,
@@ -54,7 +55,9 @@ void Write_MAPBACK_LBX(const std::string &folder)
         if (!(v & 8)) mask.Fill_Rect(W / 2, H / 2, W - 1, H - 1, 17);
         entries[(size_t)(v - 1)] = Standin_Picture({mask});
     }
-    static const uint8_t banner_colours[6] = {97, 73, 206, 165, 210, 28};
+    // Unit backgrounds and node auras in the banner's own colour, the one its units' figures get.
+    uint8_t banner_colours[6];
+    for (int b = 0; b < 6; ++b) banner_colours[b] = COL_Banners[b][2];
     for (int b = 0; b < 6; ++b) entries[(size_t)(14 + b)] = Standin_Picture({Standin_Frame(18, 16, banner_colours[b])});
     for (int walled = 0; walled < 2; ++walled) {
         std::vector<Standin_Frame> sizes;

@@ -1,5 +1,6 @@
 #include "Standin.h"
 #include "Standin_Text.h"
+#include "overland/Unit_Figure.h"
 
 // The new-game screens: 0 the background, 1 the options overlay, 2 OK, 3 Quit, 4-7 the option
 // buttons, 8 blank, 9-23 the name buttons (Custom last), 24-38 books (three a realm: Life,
@@ -8,11 +9,23 @@
 // overlay, 48-51 the spell box frames, 52 the selection marker, 53 the map-building panel,
 // 54 the race overlay, 55 the race panel. Overlays are mostly see-through, so that a screen's
 // pictures fit its scratch block together.
+namespace {
+
+// The darkest shade (0 of 16) of hue ramp h of palette 0 that carries no banner colour: surfaces under
+// text are dark, so that the light font colours stand out.
+uint8_t Dark(int h)
+{
+    static const int hues[8] = {0, 2, 3, 5, 6, 7, 9, 10};
+    return (uint8_t)(32 + 16 * hues[h % 8]);
+}
+
+}  // namespace
+
 void Write_NEWGAME_LBX(const std::string &folder)
 {
     Standin_Archive archive{"NEWGAME", {}, {}};
     auto label = [](int width, int height, uint8_t body, const char *word, int style = 1) {
-        return Standin_Picture({Standin_Label(width, height, body, 15, word, 1, style)});
+        return Standin_Picture({Standin_Label(width, height, body, 15, word, 15, style)});
     };
     auto outline = [](int width, int height, uint8_t colour) {
         Standin_Frame frame(width, height, 0);
@@ -23,8 +36,8 @@ void Write_NEWGAME_LBX(const std::string &folder)
         return frame;
     };
 
-    Standin_Frame background(320, 200, 22);
-    background.Fill_Rect(10, 8, 90, 132, 25);     // portrait frame
+    Standin_Frame background(320, 200, 18);
+    background.Fill_Rect(10, 8, 90, 132, 20);     // portrait frame
     background.Fill_Rect(30, 150, 130, 156, 26);  // shelf board
     archive.Add(Standin_Picture({background}));   // 0
 
@@ -33,16 +46,16 @@ void Write_NEWGAME_LBX(const std::string &folder)
     Standin_Print(options, 8, 67, "Opponents", 1, 15);
     Standin_Print(options, 8, 94, "Land Size", 1, 15);
     Standin_Print(options, 8, 121, "Magic", 1, 15);
-    archive.Add(Standin_Picture({options}));  // 1
-    archive.Add(label(60, 14, 46, "OK"));     // 2
-    archive.Add(label(60, 14, 160, "Quit"));  // 3
+    archive.Add(Standin_Picture({options}));      // 1
+    archive.Add(label(60, 14, Dark(0), "OK"));    // 2
+    archive.Add(label(60, 14, Dark(6), "Quit"));  // 3
     const char *option_words[4] = {"D", "O", "L", "M"};
-    for (int i = 0; i < 4; ++i) archive.Add(label(63, 14, (uint8_t)(100 + 12 * i), option_words[i]));  // 4-7
-    archive.Add(Standin_Picture({Standin_Frame(4, 4, 9)}));                                            // 8
+    for (int i = 0; i < 4; ++i) archive.Add(label(63, 14, Dark(1 + i), option_words[i]));  // 4-7
+    archive.Add(Standin_Picture({Standin_Frame(4, 4, 9)}));                                // 8
 
     for (int preset = 0; preset < 15; ++preset) {
-        Standin_Frame button(68, 15, (uint8_t)(60 + preset * 3));
-        button.Fill_Rect(1, 1, 66, 13, (uint8_t)(61 + preset * 3));
+        Standin_Frame button(68, 15, (uint8_t)(Dark(preset) + 7));
+        button.Fill_Rect(1, 1, 66, 13, Dark(preset));
         archive.Add(Standin_Picture({button}));  // 9-23
     }
 
@@ -61,29 +74,32 @@ void Write_NEWGAME_LBX(const std::string &folder)
     Standin_Print(name_panel, 6, 4, "Name", 1, 15);
     archive.Add(Standin_Picture({name_panel}));  // 40
 
-    Standin_Frame picks(320, 200, 23);
-    picks.Fill_Rect(10, 8, 90, 132, 25);
+    Standin_Frame picks(320, 200, 18);
+    picks.Fill_Rect(10, 8, 90, 132, 20);
     const char *realm_rows[5] = {"Life", "Death", "Chaos", "Nature", "Sorcery"};
     for (int i = 0; i < 5; ++i) {
-        picks.Fill_Rect(190, 47 + 26 * i, 286, 69 + 26 * i, 27);
+        picks.Fill_Rect(190, 47 + 26 * i, 286, 69 + 26 * i, 21);
         Standin_Print(picks, 165, 52 + 26 * i, realm_rows[i], 0, 15);
     }
-    archive.Add(Standin_Picture({picks}));    // 41
-    archive.Add(label(60, 14, 46, "OK"));     // 42
-    archive.Add(label(60, 14, 8, "OK"));      // 43
-    archive.Add(label(186, 30, 180, "", 1));  // 44
-    archive.Add(label(186, 12, 180, "", 1));  // 45
+    archive.Add(Standin_Picture({picks}));        // 41
+    archive.Add(label(60, 14, Dark(0), "OK"));    // 42
+    archive.Add(label(60, 14, 8, "OK"));          // 43
+    archive.Add(label(186, 30, Dark(7), "", 1));  // 44
+    archive.Add(label(186, 12, Dark(7), "", 1));  // 45
 
     Standin_Frame banners(162, 200, 0);
-    const uint8_t banner_colours[5] = {201, 172, 114, 216, 13};  // by band from the top
+    // The bands give banners 1, 0, 3, 2, 4 from the top; each flag shows the colour that banner's
+    // units and cities get on the map.
+    const int band_banners[5] = {1, 0, 3, 2, 4};
     const int band_middles[5] = {38, 74, 111, 145, 181};
     for (int band = 0; band < 5; ++band) {
         int y = band_middles[band];
         banners.Fill_Rect(60, y - 10, 61, y + 10, 15);  // pole
-        banners.Fill_Rect(62, y - 10, 100, y + 2, banner_colours[band]);
+        banners.Fill_Rect(62, y - 10, 100, y + 2, COL_Banners[band_banners[band]][2]);
     }
-    archive.Add(Standin_Picture({banners}));                                                                  // 46
-    archive.Add(Standin_Picture({outline(139, 160, 43)}));                                                    // 47
+    archive.Add(Standin_Picture({banners}));  // 46
+    // 47: the spell overlay lies under the boxes' right halves, so it draws no line of its own.
+    archive.Add(Standin_Picture({Standin_Frame(139, 160, 0)}));                                               // 47
     for (int box = 0; box < 4; ++box) archive.Add(Standin_Picture({outline(150, 37, (uint8_t)(44 + box))}));  // 48-51
     Standin_Frame marker(5, 5, 198);
     archive.Add(Standin_Picture({marker}));  // 52

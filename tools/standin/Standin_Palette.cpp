@@ -1,7 +1,8 @@
 #include "Standin.h"
 
 // Colours 0-15 greys, 16-231 a 6 x 6 x 6 cube, 232-255 a second grey ramp; the variant tints
-// the cube so that palettes can be told apart on screen.
+// the cube toward red so that palettes can be told apart on screen. The font colour sets are
+// light colours of the cube, for text on the dark surfaces of the stand-in pictures.
 Bytes Standin_Palette(int variant)
 {
     Bytes out(5472, 0);
@@ -14,7 +15,7 @@ Bytes Standin_Palette(int variant)
             r = (c / 36) * 63 / 5;
             g = ((c / 6) % 6) * 63 / 5;
             b = (c % 6) * 63 / 5;
-            r = (r + variant * 5) % 64;
+            r = r + (63 - r) * variant / 20;
         } else {
             r = g = b = (i - 232) * 63 / 23;
         }
@@ -22,10 +23,15 @@ Bytes Standin_Palette(int variant)
         out[(size_t)i * 3 + 1] = (uint8_t)g;
         out[(size_t)i * 3 + 2] = (uint8_t)b;
     }
-    // 16 font colour sets of 16 indices: set s runs through the cube's column s.
+    // 16 font colour sets of 16 indices: set s is one light colour of the cube (levels 0-5 of red,
+    // green and blue, each at least 2 and together at least 12), colour 0 black.
+    static const int light[16][3] = {{5, 5, 5}, {5, 5, 3}, {3, 5, 5}, {5, 4, 4}, {4, 5, 4}, {4, 4, 5},
+                                     {5, 5, 4}, {5, 4, 5}, {4, 5, 5}, {5, 5, 2}, {2, 5, 5}, {5, 3, 5},
+                                     {3, 5, 3}, {5, 4, 3}, {3, 4, 5}, {4, 4, 4}};
     for (int s = 0; s < 16; ++s)
         for (int k = 0; k < 16; ++k)
-            out[768 + (size_t)s * 16 + k] = (uint8_t)(k == 0 ? 0 : 16 + ((s * 13 + k * 7) % 216));
+            out[768 + (size_t)s * 16 + k] =
+                (uint8_t)(k == 0 ? 0 : 16 + 36 * light[s][0] + 6 * light[s][1] + light[s][2]);
     // Pointer image 1: a white arrow with a black edge; images 2-16 a small cross.
     for (int image = 0; image < 16; ++image) {
         uint8_t *p = out.data() + 1280 + (size_t)image * 256;

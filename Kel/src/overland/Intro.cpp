@@ -1,5 +1,6 @@
 // The intro: thirteen streamed animations of INTRO.LBX with fades and timed sound effects over
-// the intro music. A click anywhere or Esc ends it after the frame being shown.
+// the intro music; each part fades in once, after its first frame is shown. A click anywhere or
+// Esc ends it after the frame being shown.
 #include <cstdint>
 
 #include "Allocate.h"
@@ -11,7 +12,9 @@
 #include "LBX_Load.h"
 #include "Mouse.h"
 #include "Palette.h"
+#include "Pictures.h"
 #include "SOUND.h"
+#include "STU_LE.h"
 #include "STU_Log.h"
 #include "Video.h"
 #include "overland/Intro_And_Credits.h"
@@ -169,6 +172,15 @@ int16_t Intro_Sound_Cue(int16_t part, int16_t frame)
     return 0;
 }
 
+// A part shows the table's frames, or fewer when its animation holds fewer: a short animation is
+// not looped to fill the table's count.
+int16_t Intro_Part_Frames(int16_t part, int16_t animation_frames)
+{
+    int16_t table = IntroAnim_FrameCounts__DOD_ovr058[part];
+    if (animation_frames < 1) return 1;
+    return animation_frames < table ? animation_frames : table;
+}
+
 void Draw_Logos(void)
 {
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Draw_Logos: intro starts");
@@ -190,7 +202,8 @@ void Draw_Logos(void)
     for (; part < INTRO_PARTS && !skip; ++part) {
         Open_File_Animation("INTRO", part);
         Fade_Out_Before_Part(part);
-        for (int16_t frame = 0; frame < IntroAnim_FrameCounts__DOD_ovr058[part]; ++frame) {
+        int16_t frames = Intro_Part_Frames(part, (int16_t)LE_U16(file_animation_header + FLIC_FRAME_COUNT));
+        for (int16_t frame = 0; frame < frames; ++frame) {
             Mark_Time();
             int16_t hit = Get_Input();
             if (hit == whole_screen || hit == esc || quit_game_flag) skip = 1;
@@ -200,7 +213,7 @@ void Draw_Logos(void)
             if (part == NOTICE_PART && frame >= NOTICE_FIRST_FRAME) Print_Notice();
             Intro_Sound_Cue(part, frame);
             Toggle_Pages();
-            if (frame > 0) {
+            if (frame == 0) {
                 if (part <= 2)
                     Intro_Fade_In_50();
                 else

@@ -27,6 +27,9 @@ extern uint8_t *_credits_pict_seg;
 extern int16_t m_intro_sound_entry[2];
 
 void Draw_Logos(void);
+// Frames shown of intro part part (0..12) whose animation holds animation_frames: the table's count,
+// or fewer when the animation is shorter; at least one.
+int16_t Intro_Part_Frames(int16_t part, int16_t animation_frames);
 void Intro_Fade_Out_2(void);
 void Intro_Fade_Out_20(void);
 void Intro_Fade_Out_10(void);
