@@ -106,7 +106,8 @@ TEST_F(CombatStrength, ResistanceAndFlight)
     for (int modifier : {-3, 0, -8}) {
         const int draw = Next_Draws(1)[0];
         const int resistance = Combat_Effective_Resistance(REALM_NONE, &bu) + modifier;
-        EXPECT_EQ(Combat_Resistance_Check((int16_t)modifier, REALM_NONE, &bu), draw <= resistance ? 0 : draw - resistance);
+        EXPECT_EQ(Combat_Resistance_Check((int16_t)modifier, REALM_NONE, &bu),
+                  draw <= resistance ? 0 : draw - resistance);
     }
     bu.Move_Flags = MV_FLYING;
     EXPECT_EQ(Battle_Unit_Is_Airborne(&bu), 1);

@@ -21,7 +21,8 @@ namespace {
 
 const int16_t NO_ROADS[9] = {};
 
-void Generate(int16_t structure, int16_t terrain, int16_t walls = 0, int16_t population = 0, int16_t attacker_island = 0)
+void Generate(int16_t structure, int16_t terrain, int16_t walls = 0, int16_t population = 0,
+              int16_t attacker_island = 0)
 {
     Generate_Combat_Map(structure, 0, NO_ROADS, 0, terrain, NO_ROADS, 0, attacker_island, 0, walls, population, 0);
 }
@@ -181,7 +182,8 @@ TEST_F(CombatDeploy, SlotsOfBothSides)
     _combat_skip_map_generation = 1;
     Prepare_All_Battle_Units((int16_t)army.size(), army.data());
     _combat_skip_map_generation = 0;
-    const int expected[9][2] = {{14, 12}, {14, 11}, {14, 13}, {14, 10}, {15, 12}, {15, 11}, {15, 13}, {15, 10}, {16, 12}};
+    const int expected[9][2] = {{14, 12}, {14, 11}, {14, 13}, {14, 10}, {15, 12},
+                                {15, 11}, {15, 13}, {15, 10}, {16, 12}};
     for (int i = 0; i < 9; i++) {
         EXPECT_EQ(battle_units[i].Grid_X, expected[i][0]) << i;
         EXPECT_EQ(battle_units[i].Grid_Y, expected[i][1]) << i;

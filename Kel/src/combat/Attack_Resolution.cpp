@@ -96,7 +96,8 @@ uint16_t Battle_Unit_Attack_Immunity_Bits(const Battle_Unit_Record *bu, int16_t 
 
 int16_t Apply_Fear_Attack(const Battle_Unit_Record *source, const Battle_Unit_Record *target)
 {
-    const bool fearsome = (source->Attribs_2 & UI2_CAUSE_FEAR_SPELL) || (Battle_Unit_Enchantments(source) & UE_CLOAKOFFEAR);
+    const bool fearsome =
+        (source->Attribs_2 & UI2_CAUSE_FEAR_SPELL) || (Battle_Unit_Enchantments(source) & UE_CLOAKOFFEAR);
     if (!fearsome || (target->Attribs_1 & UI_DEATH_IMMUNITY)) {
         return 0;
     }

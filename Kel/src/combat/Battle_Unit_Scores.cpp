@@ -110,9 +110,9 @@ int16_t Effective_Battle_Unit_Strength(const Battle_Unit_Record *bu)
 {
     const int16_t kind = Battle_Unit_Ranged_Kind(bu);
     const bool special = kind >= rk_Thrown;
-    int32_t total = Get_Effective_Melee_Strength(bu->Melee, special ? bu->Ranged : 0, bu->Cur_Figures,
-                                                 (int16_t)(bu->Attack_Flags | bu->Item_Melee_Attack_Flags),
-                                                 special ? kind : -1);
+    int32_t total =
+        Get_Effective_Melee_Strength(bu->Melee, special ? bu->Ranged : 0, bu->Cur_Figures,
+                                     (int16_t)(bu->Attack_Flags | bu->Item_Melee_Attack_Flags), special ? kind : -1);
     total += Get_Effective_Hits((int16_t)(bu->Hits * bu->Cur_Figures - bu->Front_Figure_Damage), bu->Defense);
     if (Battle_Unit_Has_Ranged_Attack(bu)) {
         total += Get_Effective_Ranged_Strength(bu->Ranged, bu->Cur_Figures,
@@ -146,7 +146,8 @@ int16_t Battle_Unit_Has_Flight(const Battle_Unit_Record *bu)
     if (bu->Move_Flags & MV_FLYING) {
         return 1;
     }
-    if (bu->unit_idx >= 0 && bu->unit_idx < _units && (_unit_type_table[_UNITS[bu->unit_idx].type].Move_Flags & MV_FLYING)) {
+    if (bu->unit_idx >= 0 && bu->unit_idx < _units &&
+        (_unit_type_table[_UNITS[bu->unit_idx].type].Move_Flags & MV_FLYING)) {
         return 1;
     }
     return 0;

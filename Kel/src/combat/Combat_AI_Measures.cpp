@@ -18,7 +18,10 @@ constexpr int16_t BARRED_WORTH = -20;
 constexpr int16_t DEFAULT_UNDEAD_CREATOR = 10;
 constexpr int16_t AI_NO_TARGET = 255;
 
-bool Wall_Exempt(const Battle_Unit_Record *bu) { return (bu->Move_Flags & (MV_FLYING | MV_TELEPORTING | MV_MERGING)) != 0; }
+bool Wall_Exempt(const Battle_Unit_Record *bu)
+{
+    return (bu->Move_Flags & (MV_FLYING | MV_TELEPORTING | MV_MERGING)) != 0;
+}
 
 }  // namespace
 
@@ -55,7 +58,8 @@ int16_t Target_Unit_Value(int16_t attacker, int16_t target, int16_t ranged)
         value -= 10;
     }
     const int strongest = t->Melee > t->Ranged ? t->Melee : t->Ranged;
-    if (battlefield->centre_code > 8 && value > 0 && a->owner_idx == _combat_defender_player && (t->Abilities & UA_MELD)) {
+    if (battlefield->centre_code > 8 && value > 0 && a->owner_idx == _combat_defender_player &&
+        (t->Abilities & UA_MELD)) {
         value += 3;
     } else if (value > 0 && strongest < a->Defense / 2) {
         value -= 10;

@@ -179,8 +179,9 @@ void Strategic_Combat_Allocate(void)
 
 int16_t Next_Battle_Unit_Nearest_Available(int16_t player)
 {
-    const Battle_Unit_Record *active =
-        (_active_battle_unit >= 0 && _active_battle_unit < MAX_BATTLE_UNITS) ? &battle_units[_active_battle_unit] : nullptr;
+    const Battle_Unit_Record *active = (_active_battle_unit >= 0 && _active_battle_unit < MAX_BATTLE_UNITS)
+                                           ? &battle_units[_active_battle_unit]
+                                           : nullptr;
     int nearest_waiting = -1;
     int nearest_other = -1;
     int waiting_distance = 0;

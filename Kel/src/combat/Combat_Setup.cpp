@@ -56,8 +56,8 @@ bool Side_Full(int count, int16_t owner)
 int16_t Load_Side_Unit(int16_t unit_idx, int16_t owner, int side_count, int16_t *floating_flag)
 {
     if (_combat_total_unit_count >= MAX_BATTLE_UNITS) {
-        STU_LOG(SEV_WARN, LC_COMBAT, "Combat: the battle holds %d units; unit %d sits the battle out",
-                MAX_BATTLE_UNITS, unit_idx);
+        STU_LOG(SEV_WARN, LC_COMBAT, "Combat: the battle holds %d units; unit %d sits the battle out", MAX_BATTLE_UNITS,
+                unit_idx);
         return -1;
     }
     const int16_t slot = _combat_total_unit_count++;
@@ -146,15 +146,23 @@ void Build_Battlefield(int16_t x, int16_t y, int16_t plane)
     }
     int16_t terrain = 0;
     if (Square_On_Map(x, y, plane)) {
-        if (Square_Is_Forest(x, y, plane)) terrain = 6;
-        else if (Square_Is_Hills(x, y, plane)) terrain = 2;
-        else if (Square_Is_Mountain(x, y, plane)) terrain = 4;
-        else if (Square_Is_Desert(x, y, plane)) terrain = 3;
-        else if (Square_Is_Swamp(x, y, plane) || Square_Is_Grasslands(x, y, plane)) terrain = 1;
-        else if (Square_Is_River(x, y, plane)) terrain = 1;
-        else if (Square_Is_Tundra(x, y, plane)) terrain = 5;
+        if (Square_Is_Forest(x, y, plane))
+            terrain = 6;
+        else if (Square_Is_Hills(x, y, plane))
+            terrain = 2;
+        else if (Square_Is_Mountain(x, y, plane))
+            terrain = 4;
+        else if (Square_Is_Desert(x, y, plane))
+            terrain = 3;
+        else if (Square_Is_Swamp(x, y, plane) || Square_Is_Grasslands(x, y, plane))
+            terrain = 1;
+        else if (Square_Is_River(x, y, plane))
+            terrain = 1;
+        else if (Square_Is_Tundra(x, y, plane))
+            terrain = 5;
     }
     if (structure == 6) terrain = 6;
+    _combat_battlefield_terrain = terrain;
     _combat_wall_sprite_bank = (terrain == 4 || terrain == 3) ? 0 : (plane == 1 ? 1 : 0);
     const uint32_t seed = Get_Random_Seed();
     Set_Random_Seed((uint32_t)((int32_t)x * y * (plane + 5) + 10039));
@@ -199,8 +207,8 @@ int16_t Prepare_All_Battle_Units(int16_t count, const int16_t *units)
             unit.owner_idx != _combat_defender_player) {
             continue;
         }
-        const int16_t slot = Load_Side_Unit((int16_t)u, _combat_defender_player, defenders,
-                                            &defender_on_floating_island);
+        const int16_t slot =
+            Load_Side_Unit((int16_t)u, _combat_defender_player, defenders, &defender_on_floating_island);
         if (slot < 0) {
             break;
         }
@@ -349,7 +357,8 @@ void Assign_Combat_Grids(void)
     if (battlefield->walls == 1 && active.owner_idx == _combat_attacker_player && (active.Abilities & UA_WALLCRUSHER)) {
         for (int y = COMBAT_CITY_Y; y < COMBAT_CITY_Y + COMBAT_CITY_SIZE; y++) {
             for (int x = COMBAT_CITY_X; x < COMBAT_CITY_X + COMBAT_CITY_SIZE; x++) {
-                if (Combat_Grid_Cell_Has_City_Wall((int16_t)x, (int16_t)y)) g_combat_grid_action_map[y][x] = ACTION_MAP_WALL;
+                if (Combat_Grid_Cell_Has_City_Wall((int16_t)x, (int16_t)y))
+                    g_combat_grid_action_map[y][x] = ACTION_MAP_WALL;
             }
         }
     }

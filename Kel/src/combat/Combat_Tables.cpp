@@ -28,6 +28,7 @@ Combat_Vortex _vortexes[MAX_VORTEXES];
 int16_t _vortex_count = 0;
 
 int16_t _combat_structure = 0;
+int16_t _combat_battlefield_terrain = 0;
 int16_t _combat_winner = -1;
 int16_t _active_battle_unit = 0;
 int16_t _combat_turn = 0;

@@ -77,6 +77,9 @@ extern int16_t _vortex_count;
 
 // 0 open land, 1 a city (when asked for), 2..4 the node tiles, 6 a square a ship can sail.
 extern int16_t _combat_structure;
+// The battlefield terrain of the last battlefield built: 0 water, 1 grass, 2 hills, 3 desert, 4 mountain,
+// 5 tundra, 6 forest.
+extern int16_t _combat_battlefield_terrain;
 extern int16_t _combat_winner;
 extern int16_t _active_battle_unit;
 extern int16_t _combat_turn;
