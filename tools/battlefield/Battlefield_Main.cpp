@@ -78,10 +78,7 @@ void Add_Line(std::string &out, const char *name, const std::vector<int> &values
     out += "\n";
 }
 
-template <typename T> std::vector<int> Cells(const T *grid)
-{
-    return std::vector<int>(grid, grid + COMBAT_GRID_CELLS);
-}
+template <typename T> std::vector<int> Cells(const T *grid) { return std::vector<int>(grid, grid + COMBAT_GRID_CELLS); }
 
 }  // namespace
 
@@ -112,7 +109,8 @@ int main(int argc, char **argv)
             return Usage("unknown option or a value out of range");
         }
     }
-    if (!save || !out_path || x < 0 || y < 0 || plane < 0) return Usage("--load, --x, --y, --plane and --out are needed");
+    if (!save || !out_path || x < 0 || y < 0 || plane < 0)
+        return Usage("--load, --x, --y, --plane and --out are needed");
     STU_GRAF_Set_Settings_Ini(Settings_Ini_Find());
     STU_GRAF_Init(GRAF_PROFILE_PLAYER);
     Start_Log();
@@ -159,7 +157,8 @@ int main(int argc, char **argv)
     Add_Line(text, "kind", Cells(bf.terrain_kinds));
     Add_Line(text, "tile", Cells(bf.tiles));
     Add_Line(text, "road", Cells(bf.roads));
-    for (int g = 0; g < NUM_COMBAT_COST_GRIDS; g++) Add_Line(text, ("cost" + std::to_string(g)).c_str(), Cells(bf.costs[g]));
+    for (int g = 0; g < NUM_COMBAT_COST_GRIDS; g++)
+        Add_Line(text, ("cost" + std::to_string(g)).c_str(), Cells(bf.costs[g]));
     Add_Line(text, "mud", Cells(bf.mud));
     std::vector<int> trees{bf.tree_count};
     for (int t = 0; t < bf.tree_count; t++) trees.push_back(bf.tree_x[t]), trees.push_back(bf.tree_y[t]);
@@ -168,7 +167,8 @@ int main(int argc, char **argv)
     for (int r = 0; r < bf.rock_count; r++) rocks.push_back(bf.rock_x[r]), rocks.push_back(bf.rock_y[r]);
     Add_Line(text, "rocks", rocks);
     std::vector<int> houses{bf.house_count};
-    for (int h = 0; h < bf.house_count && h < BATTLEFIELD_MAX_HOUSES; h++) houses.push_back(bf.house_x[h]), houses.push_back(bf.house_y[h]);
+    for (int h = 0; h < bf.house_count && h < BATTLEFIELD_MAX_HOUSES; h++)
+        houses.push_back(bf.house_x[h]), houses.push_back(bf.house_y[h]);
     Add_Line(text, "houses", houses);
     std::vector<int> sections;
     for (const auto &row : bf.wall_sections)
