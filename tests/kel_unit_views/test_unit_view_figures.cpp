@@ -182,7 +182,7 @@ TEST_F(Unit_View_Figures, ProductionBattleUnitFromTheType)
 {
     Unit_Type_Record &type = _unit_type_table[FIGURE_TYPE];
     type.Spec_Att_Attr = 6;
-    type.Attack_Flags = UAF_LIFE_STEAL;
+    type.Attack_Flags = UAF_POISON;
     Battle_Unit_Record bu;
     memset(&bu, 0x7F, sizeof bu);
     Prod_Load_Battle_Unit(FIGURE_TYPE, &bu);

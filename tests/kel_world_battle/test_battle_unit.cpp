@@ -35,7 +35,7 @@ TEST_F(BattleUnit, LoadCopiesTheTypeAndSetsTheStartValues)
     type.Sight = 3;
     type.Construction = 1;
     type.Attribs_2 = UI2_WEB_SPELL;
-    type.Attack_Flags = UAF_LIFE_STEAL | UAF_POISON;
+    type.Attack_Flags = UAF_POISON | UAF_FIRST_STRIKE;
     type.Spec_Att_Attr = 4;
     type.Hits = 3;
     int16_t u = Add_Unit(FOOT_TYPE, 0);
@@ -51,8 +51,8 @@ TEST_F(BattleUnit, LoadCopiesTheTypeAndSetsTheStartValues)
     EXPECT_EQ(bu.Construction, 1);
     EXPECT_EQ(bu.Attribs_2, UI2_WEB_SPELL);
     EXPECT_EQ(+bu.Move_Flags, MV_FOOT);
-    EXPECT_EQ(+bu.Attack_Flags, UAF_LIFE_STEAL | UAF_POISON);
-    // Life Steal sets the special value aside.
+    EXPECT_EQ(+bu.Attack_Flags, UAF_POISON | UAF_FIRST_STRIKE);
+    // Poison sets the special value aside as its strength.
     EXPECT_EQ(bu.Kept_Spec_Att_Attr, 4);
     EXPECT_EQ(bu.Spec_Att_Attr, 0);
     // 7 damage at 3 hits a figure: two figures dead, one hit on the front figure.
@@ -62,15 +62,18 @@ TEST_F(BattleUnit, LoadCopiesTheTypeAndSetsTheStartValues)
     EXPECT_EQ(bu.Max_Figures, 6);
     EXPECT_EQ(+bu.unit_idx, u);
     EXPECT_EQ(bu.owner_idx, 0);
-    EXPECT_EQ(+bu.combat_word_14, -1);
-    EXPECT_EQ(bu.combat_byte_73, 0xFF);
+    EXPECT_EQ(+bu.Figure_Set, -1);
+    EXPECT_EQ(bu.AI_Target, 0xFF);
     EXPECT_EQ(+bu.Curses, 0);
     EXPECT_EQ(+bu.Combat_Enchantments, 0u);
     EXPECT_EQ(bu.Status, 0);
     EXPECT_EQ(bu.Item_Charges, 0);
-    for (int16_t word : bu.combat_words) EXPECT_EQ(word, 0);
+    const uint8_t *bytes = (const uint8_t *)&bu;
+    for (size_t i = 0; i < BATTLE_UNIT_COMBAT_WORDS_BYTES; i++)
+        EXPECT_EQ(bytes[BATTLE_UNIT_COMBAT_WORDS_OFFSET + i], 0);
     // Combat's own bytes survive a load.
-    for (uint8_t byte : bu.combat_bytes_74) EXPECT_EQ(byte, 0xCD);
+    for (size_t i = offsetof(Battle_Unit_Record, Times_Attacked); i < BATTLE_UNIT_COMBAT_WORDS_OFFSET; i++)
+        EXPECT_EQ(bytes[i], 0xCD);
 
     type.Ranged_Type = rk_Doom_Gaze;
     bu = Load(u);
@@ -353,16 +356,16 @@ TEST_F(BattleUnit, ItemPowerMappers)
     } rows[] = {
         {ip_Guardian_Wind, UE_GUARDIANWIND, 0},
         {ip_Righteousness, UE_RIGHTEOUSNESS, 0},
-        {ip_Holy_Avenger, UE_BLESS, UAF_ITEM_0800},
+        {ip_Holy_Avenger, UE_BLESS, UAF_DISPEL_EVIL},
         {ip_Invulnerability, UE_INVULNERABILITY, 0},
-        {ip_Vampiric, 0, UAF_AUTOMATIC_DAMAGE},
+        {ip_Vampiric, 0, UAF_LIFE_STEAL},
         {ip_Lightning, 0, UAF_ARMOR_PIERCING},
-        {ip_Destruction, 0, UAF_ILLUSION},
-        {ip_Doom, 0, UAF_DESTRUCTION},
-        {ip_Death, 0, UAF_POWER_DRAIN},
-        {ip_Power_Drain, 0, UAF_DISPEL_EVIL},
-        {ip_Phantasmal, 0, UAF_STONING_TOUCH},
-        {ip_Stoning, 0, UAF_DEATH_TOUCH},
+        {ip_Destruction, 0, UAF_DESTRUCTION},
+        {ip_Doom, 0, UAF_AUTOMATIC_DAMAGE},
+        {ip_Death, 0, UAF_DEATH_TOUCH},
+        {ip_Power_Drain, 0, UAF_POWER_DRAIN},
+        {ip_Phantasmal, 0, UAF_ILLUSION},
+        {ip_Stoning, 0, UAF_STONING_TOUCH},
         {ip_Flaming, 0, 0},
         {ip_Haste, 0, 0},
         {ip_Giant_Strength, 0, 0},

@@ -64,10 +64,17 @@ const Specials_Label USW_Attributes_2[8] = {
 };
 
 const Specials_Label USW_ATK_Flags[11] = {
-    {"Armor Piercing", 0x1, 28, 429},   {"Poison", 0x2, 29, 430},        {"Life Steal", 0x4, 30, 431},
-    {"Automatic Damage", 0x8, 31, 432}, {"Destruction", 0x10, 140, 433}, {"Illusion", 0x20, 116, 434},
-    {"Stoning Touch", 0x40, 35, 435},   {"Death Touch", 0x80, 27, 436},  {"Power Drain", 0x200, 141, 437},
-    {"Dispel Evil", 0x400, 142, 438},   {"", 0x800, 133, 439},
+    {"Armor Piercing", 0x1, 28, 429},
+    {"Poison", 0x4, 29, 430},
+    {"Life Steal", 0x8, 30, 431},
+    {"Automatic Damage", 0x10, 31, 432},
+    {"Destruction", 0x20, 140, 433},
+    {"Illusion", 0x40, 116, 434},
+    {"Stoning Touch", 0x80, 35, 435},
+    {"Death Touch", 0x200, 27, 436},
+    {"Power Drain", 0x400, 141, 437},
+    {"Dispel Evil", 0x800, 142, 438},
+    {"", 0x2, 133, 439},
 };
 
 const Specials_Label USW_SR_Attacks[6] = {
@@ -286,10 +293,10 @@ void Attack_Flag_Rows(List_Builder &rows, uint16_t attack_flags, const Battle_Un
     for (const Specials_Label &label : USW_ATK_Flags) {
         if ((attack_flags & label.mask) == 0) continue;
         uint8_t *picture = Special_Picture(label.picture);
-        if (label.mask == UAF_LIFE_STEAL) {
+        if (label.mask == UAF_POISON) {
             rows.Add(SPECIALS_TABLE_STOP, SPECIALS_FLAG_PLAIN, picture, label.help, "%s %d", label.text,
                      bu->Kept_Spec_Att_Attr);
-        } else if (label.mask == UAF_DEATH_TOUCH) {
+        } else if (label.mask == UAF_STONING_TOUCH) {
             rows.Add(SPECIALS_TABLE_STOP, SPECIALS_FLAG_PLAIN, picture, label.help, "%s %d", label.text,
                      bu->Spec_Att_Attr);
         } else {
@@ -477,10 +484,10 @@ void Prod_Build_Specials_List(int16_t unit_type, Specials_List *list, int16_t *c
     for (const Specials_Label &label : USW_ATK_Flags) {
         if ((type.Attack_Flags & label.mask) == 0) continue;
         uint8_t *picture = Special_Picture(label.picture);
-        if (label.mask == UAF_LIFE_STEAL) {
+        if (label.mask == UAF_POISON) {
             unchecked.Add(SPECIALS_LIST_ROWS, SPECIALS_FLAG_PLAIN, picture, label.help, "%s %d", label.text,
                           bu->Kept_Spec_Att_Attr);
-        } else if (label.mask == UAF_DEATH_TOUCH) {
+        } else if (label.mask == UAF_STONING_TOUCH) {
             unchecked.Add(SPECIALS_LIST_ROWS, SPECIALS_FLAG_PLAIN, picture, label.help, "%s %d", label.text,
                           bu->Spec_Att_Attr);
         } else {

@@ -147,21 +147,21 @@ void Load_Battle_Unit(int16_t unit_idx, Battle_Unit_Record *bu)
     bu->Shown_Melee_Penalty = bu->Shown_Ranged_Penalty = 0;
     bu->Shown_Defense_Penalty = bu->Shown_Resist_Penalty = 0;
     bu->Status = 0;
-    bu->reserved_61[0] = bu->reserved_61[1] = 0;
+    bu->Drain_Damage = bu->Destroy_Damage = 0;
     bu->Combat_Enchantments = 0;
     bu->reserved_68 = 0;
     bu->Caster_Mana = 0;
     bu->Item_Charges = 0;
     bu->Kept_Spec_Att_Attr = 0;
-    bu->combat_word_14 = -1;
-    bu->combat_byte_73 = 0xFF;
+    bu->Figure_Set = -1;
+    bu->AI_Target = 0xFF;
     bu->unit_idx = unit_idx;
     bu->owner_idx = unit.owner_idx;
 
     int16_t upkeep = Unit_Gold_Upkeep(unit_idx);
     bu->Upkeep = (uint8_t)(upkeep < 0 ? 0 : upkeep > 255 ? 255 : upkeep);
 
-    if (bu->Attack_Flags & UAF_LIFE_STEAL) {
+    if (bu->Attack_Flags & UAF_POISON) {
         bu->Kept_Spec_Att_Attr = bu->Spec_Att_Attr;
         if (bu->Ranged_Type != rk_Doom_Gaze) {
             bu->Spec_Att_Attr = 0;
@@ -177,7 +177,7 @@ void Load_Battle_Unit(int16_t unit_idx, Battle_Unit_Record *bu)
     bu->Front_Figure_Damage = (uint8_t)(bu->Damage % hits);
     int alive = bu->Max_Figures - bu->Damage / hits;
     bu->Cur_Figures = (uint8_t)(alive < 0 ? 0 : alive);
-    memset(bu->combat_words, 0, sizeof(bu->combat_words));
+    memset((uint8_t *)bu + BATTLE_UNIT_COMBAT_WORDS_OFFSET, 0, BATTLE_UNIT_COMBAT_WORDS_BYTES);
 
     int16_t item_idx = Battle_Unit_Hero_Item(unit_idx, 0);
     if (item_idx >= 0) {
@@ -457,9 +457,9 @@ void Item_Powers_To_Attack_Attributes(uint16_t *flags, int16_t item_idx)
         uint32_t power;
         uint16_t flag;
     } m_power_flags[] = {
-        {ip_Vampiric, UAF_AUTOMATIC_DAMAGE}, {ip_Lightning, UAF_ARMOR_PIERCING}, {ip_Destruction, UAF_ILLUSION},
-        {ip_Doom, UAF_DESTRUCTION},          {ip_Death, UAF_POWER_DRAIN},        {ip_Power_Drain, UAF_DISPEL_EVIL},
-        {ip_Holy_Avenger, UAF_ITEM_0800},    {ip_Phantasmal, UAF_STONING_TOUCH}, {ip_Stoning, UAF_DEATH_TOUCH},
+        {ip_Vampiric, UAF_LIFE_STEAL},      {ip_Lightning, UAF_ARMOR_PIERCING}, {ip_Destruction, UAF_DESTRUCTION},
+        {ip_Doom, UAF_AUTOMATIC_DAMAGE},    {ip_Death, UAF_DEATH_TOUCH},        {ip_Power_Drain, UAF_POWER_DRAIN},
+        {ip_Holy_Avenger, UAF_DISPEL_EVIL}, {ip_Phantasmal, UAF_ILLUSION},      {ip_Stoning, UAF_STONING_TOUCH},
     };
     if (item_idx < 0 || item_idx >= NUM_ITEMS || _ITEMS == nullptr) {
         return;

@@ -37,8 +37,6 @@ enum Weapon_Quality : uint8_t {
     wq_Adamantium = 4,
 };
 
-constexpr int BATTLE_UNIT_COMBAT_WORDS = 12;
-
 #pragma pack(push, 1)
 struct Battle_Unit_Record {
     // The unit type's fields from Melee on, in Unit_Type_Record order.
@@ -54,8 +52,8 @@ struct Battle_Unit_Record {
     uint8_t Upkeep;  // the unit's gold upkeep, not the type's
     uint8_t race;
     uint8_t reserved_12;
-    uint8_t Cur_Figures;     // figures alive
-    int16_t combat_word_14;  // combat's; -1 at load
+    uint8_t Cur_Figures;  // figures alive
+    int16_t Figure_Set;   // combat's figure-picture set, -1 none (also at load)
     uint8_t reserved_16[6];
     uint8_t Hits;  // hits per figure
     uint8_t Sight;
@@ -88,8 +86,10 @@ struct Battle_Unit_Record {
     uint8_t Status;
     int8_t owner_idx;
 
+    // Damage by kind, each at most 200: ordinary (the overland damage at load), life-draining, destroying.
     uint8_t Damage;
-    uint8_t reserved_61[2];
+    uint8_t Drain_Damage;
+    uint8_t Destroy_Damage;
     uint8_t Front_Figure_Damage;
 
     uint32_t Combat_Enchantments;  // unit-enchantment bits gained in battle
@@ -98,11 +98,30 @@ struct Battle_Unit_Record {
     uint8_t Caster_Mana;
     uint8_t Mana_Left;
     int8_t Item_Charges;         // charges of the item in the hero's first item place
-    uint8_t Kept_Spec_Att_Attr;  // the special-attack value that Life Steal sets aside
-    uint8_t combat_byte_73;      // combat's; 255 at load
+    uint8_t Kept_Spec_Att_Attr;  // the special-attack value that Poison sets aside: the poison strength
+    uint8_t AI_Target;           // the battle unit the combat AI chose last, 255 none (also at load)
 
-    uint8_t combat_bytes_74[8];                      // combat's bookkeeping
-    int16_t combat_words[BATTLE_UNIT_COMBAT_WORDS];  // combat's bookkeeping, cleared at load
+    // Combat's bookkeeping; the bytes are set by the battle, the words cleared at load.
+    uint8_t Times_Attacked;     // attacks received this turn
+    uint8_t Confusion_State;    // 0 normal, 1 wanders this turn, 2 serves the other side this turn
+    uint8_t Web_Strength;       // 0 free
+    uint8_t Innate_Spells;      // one-shot spells: bit 0 Healing, 1 Fire Bolt, 2 the third, 4 Web
+    uint8_t Demon_Summons;      // demon summonings left
+    int8_t Target_Battle_Unit;  // -1 none
+    uint8_t Cast_Marker;        // the caster's own index after the combat AI picked it a spell
+    uint8_t Display_State;      // 4 seen, 5 hidden (invisible units)
+    int16_t Grid_X;
+    int16_t Grid_Y;
+    int16_t Target_X;  // during a move the next cell, afterwards a cell giving the facing
+    int16_t Target_Y;
+    int16_t Move_Step;  // 0..8 within a cell
+    int16_t Moving;
+    int16_t Action;       // 0 may act, 4 done for this turn, 5 waiting, 150 fled
+    int16_t Action_Mode;  // the combat AI's tactical order
+    int16_t Outline_Colour;
+    int16_t Blood_Figures;
+    int16_t Switch_Word;  // cleared when the unit stops being the active one
+    int16_t Figure_Effect;
 
     // What the unit statistics window prints beside the base values.
     int8_t Shown_Melee_Bonus;
@@ -127,8 +146,16 @@ static_assert(offsetof(Battle_Unit_Record, unit_idx) == 54);
 static_assert(offsetof(Battle_Unit_Record, Damage) == 60);
 static_assert(offsetof(Battle_Unit_Record, Combat_Enchantments) == 64);
 static_assert(offsetof(Battle_Unit_Record, reserved_68) == 68);
-static_assert(offsetof(Battle_Unit_Record, combat_bytes_74) == 74);
-static_assert(offsetof(Battle_Unit_Record, combat_words) == 82);
+static_assert(offsetof(Battle_Unit_Record, Times_Attacked) == 74);
+static_assert(offsetof(Battle_Unit_Record, Grid_X) == 82);
+static_assert(offsetof(Battle_Unit_Record, Figure_Effect) == 104);
+// The twelve combat words from Grid_X to Figure_Effect, cleared at load.
+constexpr size_t BATTLE_UNIT_COMBAT_WORDS_OFFSET = offsetof(Battle_Unit_Record, Grid_X);
+constexpr size_t BATTLE_UNIT_COMBAT_WORDS_BYTES = 24;
+static_assert(BATTLE_UNIT_COMBAT_WORDS_OFFSET + BATTLE_UNIT_COMBAT_WORDS_BYTES ==
+              offsetof(Battle_Unit_Record, Shown_Melee_Bonus));
+static_assert(offsetof(Battle_Unit_Record, Drain_Damage) == 61);
+static_assert(offsetof(Battle_Unit_Record, AI_Target) == 73);
 static_assert(offsetof(Battle_Unit_Record, Shown_Melee_Bonus) == 106);
 static_assert(offsetof(Battle_Unit_Record, Shown_Melee_Penalty) == 111);
 
@@ -223,9 +250,16 @@ inline constexpr Bit_Name unit_ability_names[] = {
 };
 
 inline constexpr Bit_Name unit_attack_flag_names[] = {
-    {UAF_ARMOR_PIERCING, "Armor Piercing"},     {UAF_POISON, "Poison"},           {UAF_LIFE_STEAL, "Life Steal"},
-    {UAF_AUTOMATIC_DAMAGE, "Automatic Damage"}, {UAF_DESTRUCTION, "Destruction"}, {UAF_ILLUSION, "Illusion"},
-    {UAF_STONING_TOUCH, "Stoning Touch"},       {UAF_DEATH_TOUCH, "Death Touch"}, {UAF_POWER_DRAIN, "Power Drain"},
+    {UAF_ARMOR_PIERCING, "Armor Piercing"},
+    {UAF_FIRST_STRIKE, "First Strike"},
+    {UAF_POISON, "Poison"},
+    {UAF_LIFE_STEAL, "Life Steal"},
+    {UAF_AUTOMATIC_DAMAGE, "Automatic Damage"},
+    {UAF_DESTRUCTION, "Destruction"},
+    {UAF_ILLUSION, "Illusion"},
+    {UAF_STONING_TOUCH, "Stoning Touch"},
+    {UAF_DEATH_TOUCH, "Death Touch"},
+    {UAF_POWER_DRAIN, "Power Drain"},
     {UAF_DISPEL_EVIL, "Dispel Evil"},
 };
 
