@@ -13,6 +13,7 @@
 #include "STU_Log.h"
 #include "World_Fixture.h"
 #include "overland/Main_Screen.h"
+#include "overland/Screen_Control.h"
 #include "random.h"
 #include "turn/End_Of_Turn.h"
 #include "turn/Next_Turn.h"
@@ -241,6 +242,20 @@ TEST_F(EndOfTurn_Turn, AFailedAutosaveIsLoggedAndShownOnce)
     EXPECT_EQ(g_save_warnings.size(), 1u);
     EXPECT_NE(text.find("Do_Autosave: the game of turn 4 was not saved"), std::string::npos) << text;
     EXPECT_EQ(Get_Random_Seed(), RNG_AI_Turn_Seed) << "the turn still ends as usual";
+}
+
+// A quit asked for while the turn ran (a closed window, the script's quit) saves nothing the
+// player did not save: the autosave is left out.
+TEST_F(EndOfTurn_Turn, AQuitDuringTheTurnLeavesTheAutosaveOut)
+{
+    Test_Temp_Dir dir;
+    STU_GRAF_Set_User_Data_Dir(dir.path.c_str());
+    _turn = 3;
+    quit_game_flag = 1;
+    Next_Turn_Calc();
+    quit_game_flag = 0;
+    EXPECT_EQ(_turn, 4);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path)) << "a file was written";
 }
 
 TEST_F(EndOfTurn_Turn, TheGoldLinesBracketIncomeAndUpkeep)
