@@ -440,20 +440,28 @@ int Replay_Inject_Frame(void)
 
 namespace {
 
-// A program that ends one event pass sooner than the run it recorded leaves the recording's last
-// frame unplayed. That one frame counts as played when it repeats the last injected state;
-// nothing else does.
+// A program that ends sooner than the run it recorded leaves the recording's last frames
+// unplayed. They count as played when they repeat the last injected state and that state ends
+// the run with a key or a button still held (the recorder kept capturing while the program
+// closed); an idle state left over counts for one frame at most.
 void Settle_Last_Frames(void)
 {
-    if (!m_play_clock_started || m_play_next_index + 1 != m_play_frame_count || m_play_run.count == 0) return;
-    if (!Peek_Frame()) return;
-    uint32_t packed = m_peek.key_count ? m_peek.packed_key : 0;
-    bool same = m_peek.x == m_play_run.x && m_peek.y == m_play_run.y && m_peek.buttons == m_play_run.buttons &&
-                (uint8_t)m_peek.key_pressed == m_play_run.key_pressed && packed == m_play_run.packed_key;
-    if (!same) return;
-    uint32_t index = m_play_next_index;
-    Consume_Frame();
-    fprintf(Out(m_play_log), "PLAY END    the last frame repeats the last state (idx %u)\n", index);
+    if (!m_play_clock_started || m_play_next_index >= m_play_frame_count || m_play_run.count == 0) return;
+    bool ending_input = m_play_run.packed_key != 0 || m_play_run.buttons > 0;
+    uint32_t first = m_play_next_index;
+    uint32_t settled = 0;
+    while (m_play_next_index < m_play_frame_count && Peek_Frame()) {
+        uint32_t packed = m_peek.key_count ? m_peek.packed_key : 0;
+        bool same = m_peek.x == m_play_run.x && m_peek.y == m_play_run.y && m_peek.buttons == m_play_run.buttons &&
+                    (uint8_t)m_peek.key_pressed == m_play_run.key_pressed && packed == m_play_run.packed_key;
+        if (!same || (!ending_input && settled == 1)) break;
+        Consume_Frame();
+        settled++;
+    }
+    if (m_play_next_index < m_play_frame_count) return;
+    if (settled > 0)
+        fprintf(Out(m_play_log), "PLAY END    %u frames repeat the last state (idx %u..%u)\n", settled, first,
+                first + settled - 1);
 }
 
 }  // namespace
