@@ -50,8 +50,8 @@ start = struct.unpack_from("<I", lbx, 8 + 4 * 4)[0]   # entry 4: palette 2
 pal = lbx[start:start + 768]
 def colour(i):
     return tuple(c * 4 for c in pal[i * 3:i * 3 + 3])
-# Title background 17, title band 58, bottom panel 22 with its inner field 8.
-checks = [((300, 5), 17), ((5, 35), 58), ((30, 100), 22), ((80, 90), 8)]
+# Title background 17, title band 58, bottom panel 22 with the credits box 1 (left of the credits).
+checks = [((300, 5), 17), ((5, 35), 58), ((30, 100), 22), ((82, 90), 1)]
 bad = 0
 for (gx, gy), i in checks:
     if at(gx, gy) != colour(i):
