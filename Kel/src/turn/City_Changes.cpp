@@ -26,7 +26,6 @@
 
 namespace {
 
-constexpr int16_t HUMAN = 0;
 constexpr int16_t CITY_POPULATION_MAX = 25;
 constexpr int16_t NEUTRAL_POPULATION_MAX = 8;
 constexpr int16_t CITY_SIZE_MAX = 5;
@@ -57,7 +56,7 @@ int16_t Size_Class(int16_t population)
     return size > CITY_SIZE_MAX ? CITY_SIZE_MAX : size;
 }
 
-bool Human_City(const City_Record &city) { return city.owner_idx == HUMAN; }
+bool Human_City(const City_Record &city) { return city.owner_idx == HUMAN_PLAYER_IDX; }
 
 void Too_Many_Units_Warning(const City_Record &city)
 {

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int32_t RESERVE_CAP = 32000;
 constexpr int NUM_RESEARCH_CANDIDATES = 8;
 constexpr int REALM_ARCANE = 5;
 constexpr int SPELL_TYPE_SUMMONING = 0;
@@ -89,7 +88,7 @@ void Players_Apply_Magic_Power(void)
         int32_t needed = (uint16_t)wizard.research_cost_remaining - (int32_t)research;
         wizard.research_cost_remaining = (int16_t)(uint16_t)(needed < 0 ? 0 : needed);
         int32_t reserve = wizard.mana_reserve + (int32_t)mana;
-        wizard.mana_reserve = (int16_t)(reserve > RESERVE_CAP ? RESERVE_CAP : reserve);
+        wizard.mana_reserve = (int16_t)(reserve > INCOME_RESERVE_CAP ? INCOME_RESERVE_CAP : reserve);
         int64_t gain = wizard.retorts[rtr_Archmage] ? (int64_t)skill * 3 / 2 : skill;
         int64_t points = (int64_t)wizard.spell_casting_skill + gain;
         wizard.spell_casting_skill = (int32_t)(points > INT32_MAX ? INT32_MAX : points);
