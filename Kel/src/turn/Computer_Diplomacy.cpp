@@ -14,6 +14,7 @@
 #include "turn/Treaties.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
+#include "world/Spell_Ids.h"
 #include "world/Unit_Type_Record.h"
 
 namespace {
@@ -49,7 +50,7 @@ bool Truce(int16_t a, int16_t b) { return _players[a].peace_duration[b] > 0; }
 int32_t Population_Divisor(int16_t player_idx) { return std::max<int32_t>(_players[player_idx].Pop_Div_10k, 1); }
 
 // While the human casts the Spell of Return, the wizards hold their talks.
-bool Human_Returning(void) { return _players[HUMAN_PLAYER_IDX].casting_spell_idx == SPELL_OF_RETURN; }
+bool Human_Returning(void) { return _players[HUMAN_PLAYER_IDX].casting_spell_idx == spl_Spell_Of_Return; }
 
 // How computer wizard k feels about the human, from the human's entries.
 int32_t Mood(int16_t k)

@@ -10,6 +10,7 @@
 #include "world/ALLOC.h"
 #include "world/Battle_Unit.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 #include "world/Wizard_Economy.h"
 
 namespace {
@@ -40,7 +41,8 @@ bool Wizard_Valid(int player_idx) { return player_idx >= 0 && player_idx < Wizar
 void Set_Research_Cost_Of_Choice(Player_Record &wizard)
 {
     int16_t spell = wizard.researching_spell_idx;
-    wizard.research_cost_remaining = spell == SPELL_OF_MASTERY ? wizard.som_research_cost : Spell_Research_Cost(spell);
+    wizard.research_cost_remaining =
+        spell == spl_Spell_Of_Mastery ? wizard.som_research_cost : Spell_Research_Cost(spell);
 }
 
 // Takes the spell out of the candidates, the later ones moving up; true when it stood there.
@@ -232,7 +234,7 @@ void All_Players_Apply_Spell_Casting(void)
         if (wizard.casting_spell_idx != 0) {
             int32_t mana = wizard.mana_reserve;
             int32_t cost_left = wizard.casting_cost_remaining;
-            if (player_idx != 0 && wizard.casting_spell_idx == SPELL_OF_RETURN) {
+            if (player_idx != 0 && wizard.casting_spell_idx == spl_Spell_Of_Return) {
                 cost_left -= base;
                 mana -= base;
             } else {

@@ -13,8 +13,6 @@ constexpr int NUM_HERO_SLOTS = 6;
 constexpr int NUM_SPELLS_STATUS = 240;
 constexpr int NUM_RETORTS = 18;
 constexpr int NUM_OVERLAND_ENCHANTMENTS = 24;
-constexpr int16_t SPELL_OF_MASTERY = 213;
-constexpr int16_t SPELL_OF_RETURN = 214;
 
 // Gold and mana reserves (signed 16-bit fields). The treasury adders never raise a reserve above
 // RESERVE_CAP, and the end of every world turn cuts both reserves back to it.
