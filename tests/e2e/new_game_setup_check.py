@@ -7,12 +7,12 @@ import os
 import struct
 import sys
 
-import save_layout as L
+import save_layout as SL
 
-OFF = dict(heroes=L.HEROES, num_players=L.NUM_PLAYERS, difficulty=L.DIFFICULTY, cities=L.CITY_COUNT,
-           players=L.PLAYERS, fortresses=L.FORTRESSES, items=L.ITEMS, city_recs=L.CITIES, events=L.EVENTS,
-           grand_vizier=L.GRAND_VIZIER, prefab=L.PREFAB_ITEMS)
-PLAYER, CITY, ITEM, HERO, ROSTER = L.PLAYER_SIZE, L.CITY_SIZE, L.ITEM_SIZE, L.HERO_SIZE, 35 * L.HERO_SIZE
+OFF = dict(heroes=SL.HEROES, num_players=SL.NUM_PLAYERS, difficulty=SL.DIFFICULTY, cities=SL.CITY_COUNT,
+           players=SL.PLAYERS, fortresses=SL.FORTRESSES, items=SL.ITEMS, city_recs=SL.CITIES, events=SL.EVENTS,
+           grand_vizier=SL.GRAND_VIZIER, prefab=SL.PREFAB_ITEMS)
+PLAYER, CITY, ITEM, HERO, ROSTER = SL.PLAYER_SIZE, SL.CITY_SIZE, SL.ITEM_SIZE, SL.HERO_SIZE, 35 * SL.HERO_SIZE
 NATURE, SORCERY, CHAOS, LIFE, DEATH = range(5)
 FAMOUS, ARCHMAGE = 13, 10
 MASTERY = 213
@@ -170,7 +170,7 @@ def check_wizards(img, mastery_cost):
         city_race = u8(img, OFF['city_recs'] + CITY * p + 14)
         if u8(img, player(p, 21)) != city_race:
             fail('%s: capital race %d, city %d is of race %d' % (who, u8(img, player(p, 21)), p, city_race))
-        gold = i16(img, player(p, L.PLAYER_GOLD))
+        gold = i16(img, player(p, SL.PLAYER_GOLD))
         if gold != ((5 - difficulty) * 25 if p == 0 else 150):
             fail('%s: gold %d' % (who, gold))
         primary, secondary = realms(bk)
@@ -253,7 +253,7 @@ def main():
         return 2
     with open(sys.argv[1], 'rb') as f:
         img = f.read()
-    if len(img) != L.SAVE_SIZE:
+    if len(img) != SL.SAVE_SIZE:
         print('not a saved game: %d bytes' % len(img))
         return 1
     spells = lbx_entry(find_file(sys.argv[2], 'SPELLDAT.LBX'), 0)

@@ -7,15 +7,15 @@ Prints one line per failed check and exits 1 when any failed."""
 import struct
 import sys
 
-import save_layout as L
+import save_layout as SL
 
-W, H, PLANE = L.WORLD_WIDTH, L.WORLD_HEIGHT, L.PLANE_SQUARES
-OFF = dict(num_players=L.NUM_PLAYERS, landsize=L.LANDSIZE, magic=L.MAGIC, difficulty=L.DIFFICULTY,
-           cities=L.CITY_COUNT, units=L.UNIT_COUNT, players=L.PLAYERS, maps=L.WORLD_MAPS,
-           grid_land=L.OFFSET["connectivity_grid_land"], grid_sea=L.OFFSET["connectivity_grid_sea"],
-           landmasses=L.LANDMASSES, nodes=L.NODES, fortresses=L.FORTRESSES, towers=L.TOWERS, lairs=L.LAIRS,
-           city_recs=L.CITIES, unit_recs=L.UNITS, specials=L.TERRAIN_SPECIALS, explored=L.SQUARE_EXPLORED,
-           moves=L.MOVEMENT_MAPS, flags=L.SQUARE_FLAGS)
+W, H, PLANE = SL.WORLD_WIDTH, SL.WORLD_HEIGHT, SL.PLANE_SQUARES
+OFF = dict(num_players=SL.NUM_PLAYERS, landsize=SL.LANDSIZE, magic=SL.MAGIC, difficulty=SL.DIFFICULTY,
+           cities=SL.CITY_COUNT, units=SL.UNIT_COUNT, players=SL.PLAYERS, maps=SL.WORLD_MAPS,
+           grid_land=SL.OFFSET["connectivity_grid_land"], grid_sea=SL.OFFSET["connectivity_grid_sea"],
+           landmasses=SL.LANDMASSES, nodes=SL.NODES, fortresses=SL.FORTRESSES, towers=SL.TOWERS, lairs=SL.LAIRS,
+           city_recs=SL.CITIES, unit_recs=SL.UNITS, specials=SL.TERRAIN_SPECIALS, explored=SL.SQUARE_EXPLORED,
+           moves=SL.MOVEMENT_MAPS, flags=SL.SQUARE_FLAGS)
 failures = []
 
 
@@ -431,7 +431,7 @@ def main():
     landsize, magic, difficulty, opponents = (int(a) for a in sys.argv[4:8])
     img = open(image_path, 'rb').read()
     log = open(log_path, encoding='latin-1').read()
-    if len(img) != L.SAVE_SIZE:
+    if len(img) != SL.SAVE_SIZE:
         print('image is %d bytes' % len(img))
         return 1
     players = opponents + 1
