@@ -2,6 +2,9 @@
 # to run the real binary headless.
 set -euo pipefail
 
+# The scripts' Python finds the saved-game offsets (save_layout.py) here.
+export PYTHONPATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)${PYTHONPATH:+:$PYTHONPATH}"
+
 : "${TOLVA_BIN:?TOLVA_BIN must name the tolva binary}"
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/tolva-e2e.XXXXXX")
 trap 'rm -rf "$E2E_TMP"' EXIT

@@ -7,9 +7,12 @@ import os
 import struct
 import sys
 
-OFF = dict(heroes=0, num_players=2520, difficulty=2526, cities=2528, players=2536, fortresses=26104,
-           items=28600, city_recs=35500, events=117588, grand_vizier=122488, prefab=122490)
-PLAYER, CITY, ITEM, HERO, ROSTER = 1224, 114, 50, 12, 35 * 12
+import save_layout as SL
+
+OFF = dict(heroes=SL.HEROES, num_players=SL.NUM_PLAYERS, difficulty=SL.DIFFICULTY, cities=SL.CITY_COUNT,
+           players=SL.PLAYERS, fortresses=SL.FORTRESSES, items=SL.ITEMS, city_recs=SL.CITIES, events=SL.EVENTS,
+           grand_vizier=SL.GRAND_VIZIER, prefab=SL.PREFAB_ITEMS)
+PLAYER, CITY, ITEM, HERO, ROSTER = SL.PLAYER_SIZE, SL.CITY_SIZE, SL.ITEM_SIZE, SL.HERO_SIZE, 35 * SL.HERO_SIZE
 NATURE, SORCERY, CHAOS, LIFE, DEATH = range(5)
 FAMOUS, ARCHMAGE = 13, 10
 MASTERY = 213
@@ -167,7 +170,7 @@ def check_wizards(img, mastery_cost):
         city_race = u8(img, OFF['city_recs'] + CITY * p + 14)
         if u8(img, player(p, 21)) != city_race:
             fail('%s: capital race %d, city %d is of race %d' % (who, u8(img, player(p, 21)), p, city_race))
-        gold = i16(img, player(p, 854))
+        gold = i16(img, player(p, SL.PLAYER_GOLD))
         if gold != ((5 - difficulty) * 25 if p == 0 else 150):
             fail('%s: gold %d' % (who, gold))
         primary, secondary = realms(bk)
@@ -250,7 +253,7 @@ def main():
         return 2
     with open(sys.argv[1], 'rb') as f:
         img = f.read()
-    if len(img) != 123300:
+    if len(img) != SL.SAVE_SIZE:
         print('not a saved game: %d bytes' % len(img))
         return 1
     spells = lbx_entry(find_file(sys.argv[2], 'SPELLDAT.LBX'), 0)

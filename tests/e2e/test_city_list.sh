@@ -23,10 +23,11 @@ expect_in_file "$LOG" "CityList_Screen: leaving to screen 105"
 # The human's cities in table order, with their products (city bytes 18 owner, 28 product).
 python3 - "$FIXTURE" "$USER_DIR/SAVE9.GAM" <<'PY' || fail "the continue game does not hold the chosen products"
 import struct, sys
-CITIES, SIZE = 35500, 114
+import save_layout
+CITIES, SIZE = save_layout.CITIES, save_layout.CITY_SIZE
 def products(path):
     save = open(path, "rb").read()
-    count = struct.unpack_from("<h", save, 2528)[0]
+    count = struct.unpack_from("<h", save, save_layout.CITY_COUNT)[0]
     return [struct.unpack_from("<h", save, CITIES + SIZE * i + 28)[0] for i in range(count)
             if struct.unpack_from("<b", save, CITIES + SIZE * i + 18)[0] == 0]
 before, after = products(sys.argv[1]), products(sys.argv[2])

@@ -25,14 +25,15 @@ after_o=$(sed -n "/key 'o'/,\$p" "$LOG" | grep -o "\[screen=[0-9]*" | head -1)
 
 python3 - "$FIXTURE" "$USER_DIR/SAVE9.GAM" <<'PY' || fail "the continue game does not hold the city screen's changes"
 import struct, sys
+import save_layout
 before, after = (open(path, "rb").read() for path in sys.argv[1:3])
-CITY0, PLAYER0 = 35500, 2536
+CITY0, PLAYER0 = save_layout.CITIES, save_layout.PLAYERS
 WALL_OF_FIRE, NIGHTSHADE, HOUSING = 0, 25, 2
 def i16(save, at): return struct.unpack_from("<h", save, at)[0]
 def enchantment(save, e): return save[CITY0 + 67 + e]
 assert after != before, "no continue game was written"
 assert i16(before, CITY0 + 28) == HOUSING and i16(before, CITY0 + 94) == 0, "the fixture is not as expected"
-assert i16(before, PLAYER0 + 854) == 20000, "the fixture's treasury is not 20,000"
+assert i16(before, PLAYER0 + save_layout.PLAYER_GOLD) == 20000, "the fixture's treasury is not 20,000"
 assert enchantment(before, WALL_OF_FIRE) == 1 and enchantment(before, NIGHTSHADE) == 1
 assert enchantment(after, NIGHTSHADE) == 1, "Nightshade was turned off"
 assert enchantment(after, WALL_OF_FIRE) == 0, "Wall of Fire is still on"
@@ -40,7 +41,7 @@ product = i16(after, CITY0 + 28)
 assert product != HOUSING and 3 <= product < 100, "the product is %d, not another building" % product
 cost = i16(after, CITY0 + 94)
 assert cost > 0, "buying put in no production"
-paid = i16(before, PLAYER0 + 854) - i16(after, PLAYER0 + 854)
+paid = i16(before, PLAYER0 + save_layout.PLAYER_GOLD) - i16(after, PLAYER0 + save_layout.PLAYER_GOLD)
 assert paid == 4 * cost, "paid %d gold for a building of cost %d" % (paid, cost)
 PY
 pass "the capital's screen: enchantments, change of product, buying, breakdown and O; the game keeps them"

@@ -15,12 +15,13 @@ DISPUTE="$E2E_TMP/border_dispute.gam"
 
 python3 - "$TOLVA_DATA_DIR/SAVE9.GAM" "$FIXTURE" "$DISPUTE" <<'PY'
 import struct, sys
+import save_layout
 source, fixture, dispute = sys.argv[1:4]
-PLAYERS, RECORD, UNITS, CITIES = 2536, 1224, 46900, 35500
+PLAYERS, RECORD, UNITS, CITIES = save_layout.PLAYERS, save_layout.PLAYER_SIZE, save_layout.UNITS, save_layout.CITIES
 save = bytearray(open(source, "rb").read())
-num_players, cities, units = struct.unpack_from("<h", save, 2520)[0], *struct.unpack_from("<hh", save, 2528)
+num_players, cities, units = struct.unpack_from("<h", save, save_layout.NUM_PLAYERS)[0], *struct.unpack_from("<hh", save, save_layout.CITY_COUNT)
 assert num_players == 3, num_players
-struct.pack_into("<h", save, 2532, 43)
+struct.pack_into("<h", save, save_layout.TURN, 43)
 # Every unit of the human finished and on patrol, so only the next-turn key ends a turn, and every
 # city of his with as many farmers as people, so no starvation question holds a turn.
 human = [i for i in range(units) if save[UNITS + 32 * i + 3] == 0]
@@ -78,9 +79,10 @@ expect_not_in_file "$LOG" "TIMEOUT on state-aware wait"
 expect_not_in_file "$LOG" "[INTEGRITY]"
 python3 - "$FIXTURE" "$USER_DIR/SAVE9.GAM" "$LOG" <<'PY' || fail "the greetings did not go as expected"
 import re, struct, sys
+import save_layout
 fixture, save, log = open(sys.argv[1], "rb").read(), open(sys.argv[2], "rb").read(), open(sys.argv[3]).read()
-PLAYERS, RECORD, CITIES = 2536, 1224, 35500
-assert struct.unpack_from("<h", save, 2532)[0] == 44, "the autosave is not of turn 44"
+PLAYERS, RECORD, CITIES = save_layout.PLAYERS, save_layout.PLAYER_SIZE, save_layout.CITIES
+assert struct.unpack_from("<h", save, save_layout.TURN)[0] == 44, "the autosave is not of turn 44"
 audiences = [(int(p), int(s)) for p, s in re.findall(r"\[DIPLOMACY\] audience with player (\d+): statement (\d+)", log)]
 greetings = [(k, 15 + struct.unpack_from("<h", fixture, PLAYERS + RECORD * k + 24)[0]) for k in (1, 2)]
 assert audiences == greetings, (audiences, greetings)
@@ -92,7 +94,7 @@ for p in range(3):
     assert not any(save[record + 362:record + 368]), ("order", p, list(save[record + 362:record + 368]))
     assert not any(struct.unpack_from("<6h", save, record + 350)), ("order size", p)
 def names(image):
-    count = struct.unpack_from("<h", image, 2528)[0]
+    count = struct.unpack_from("<h", image, save_layout.CITY_COUNT)[0]
     return [image[CITIES + 114 * c:CITIES + 114 * c + 14].split(b"\0")[0] for c in range(count)]
 assert names(save) == names(fixture), (names(fixture), names(save))
 PY
@@ -107,9 +109,10 @@ expect_not_in_file "$LOG" "TIMEOUT on state-aware wait"
 expect_not_in_file "$LOG" "[INTEGRITY]"
 python3 - "$USER_DIR/SAVE9.GAM" "$LOG" <<'PY' || fail "the border dispute did not go as expected"
 import re, struct, sys
+import save_layout
 save, log = open(sys.argv[1], "rb").read(), open(sys.argv[2]).read().splitlines()
-PLAYERS, RECORD = 2536, 1224
-assert struct.unpack_from("<h", save, 2532)[0] == 48, "the autosave is not of turn 48"
+PLAYERS, RECORD = save_layout.PLAYERS, save_layout.PLAYER_SIZE
+assert struct.unpack_from("<h", save, save_layout.TURN)[0] == 48, "the autosave is not of turn 48"
 # The statements of wizard 1 by the end of turn they came in.
 turn, said = 43, []
 for line in log:

@@ -14,10 +14,11 @@ SCENARIO="$E2E_TMP/soak.txt"
 # city of his with as many farmers as people, so no starvation question holds a turn.
 python3 - "$TOLVA_DATA_DIR/SAVE9.GAM" "$FIXTURE" <<'PY'
 import struct, sys
-UNITS, CITIES = 46900, 35500
+import save_layout
+UNITS, CITIES = save_layout.UNITS, save_layout.CITIES
 save = bytearray(open(sys.argv[1], "rb").read())
-struct.pack_into("<h", save, 2532, 43)
-cities, units = struct.unpack_from("<hh", save, 2528)
+struct.pack_into("<h", save, save_layout.TURN, 43)
+cities, units = struct.unpack_from("<hh", save, save_layout.CITY_COUNT)
 for i in range(units):
     unit = UNITS + 32 * i
     if save[unit + 3] == 0:
@@ -50,11 +51,12 @@ expect_not_in_file "$LOG" "[INTEGRITY]"
 [ "$(grep -c '\[GOLD\] BEFORE Update_Players_Gold_Reserve' "$LOG")" -eq 13 ] || fail "not thirteen ends of turn"
 python3 - "$USER_DIR/SAVE9.GAM" <<'PY' || fail "the wizards' records disagree after thirteen turns"
 import struct, sys
+import save_layout
 save = open(sys.argv[1], "rb").read()
-PLAYERS, RECORD = 2536, 1224
+PLAYERS, RECORD = save_layout.PLAYERS, save_layout.PLAYER_SIZE
 RELATION, TREATY, DEFAULT_RELATION, PEACE_COUNTDOWN = 338, 344, 386, 1200
-assert struct.unpack_from("<h", save, 2532)[0] == 56, "the autosave is not of turn 56"
-wizards = struct.unpack_from("<h", save, 2520)[0]
+assert struct.unpack_from("<h", save, save_layout.TURN)[0] == 56, "the autosave is not of turn 56"
+wizards = struct.unpack_from("<h", save, save_layout.NUM_PLAYERS)[0]
 def field(a, offset, b, fmt="<b"):
     return struct.unpack_from(fmt, save, PLAYERS + RECORD * a + offset + b)[0]
 for a in range(wizards):

@@ -17,11 +17,12 @@ FIXTURE="$E2E_TMP/end_of_turn.gam"
 # wild game by them gone, so two food feeds four eaters (the trireme eats, the hero does not).
 python3 - "$TOLVA_DATA_DIR/SAVE1.GAM" "$FIXTURE" <<'PY'
 import struct, sys
+import save_layout
 source, target = sys.argv[1:3]
 save = bytearray(open(source, "rb").read())
-CITIES, UNITS, SPECIALS, WILD_GAME = 35500, 46900, 79188, 0x40
-cities, units = struct.unpack_from("<hh", save, 2528)
-assert struct.unpack_from("<h", save, 2532)[0] == 1, "the stand-in early game is not at turn 1"
+CITIES, UNITS, SPECIALS, WILD_GAME = save_layout.CITIES, save_layout.UNITS, save_layout.TERRAIN_SPECIALS, 0x40
+cities, units = struct.unpack_from("<hh", save, save_layout.CITY_COUNT)
+assert struct.unpack_from("<h", save, save_layout.TURN)[0] == 1, "the stand-in early game is not at turn 1"
 human = [i for i in range(units) if save[UNITS + 32 * i + 3] == 0]
 assert human[:2] == [0, 1], human
 for i in human:
@@ -50,10 +51,11 @@ cp "$USER_DIR/SAVE9.GAM" "$E2E_TMP/save9.first"
 cp "$ERR" "$E2E_TMP/trace.first"
 python3 - "$FIXTURE" "$USER_DIR/SAVE9.GAM" "$LOG" <<'PY' || fail "the four ends of turn did not go as expected"
 import re, struct, sys
+import save_layout
 fixture, save, log = open(sys.argv[1], "rb").read(), open(sys.argv[2], "rb").read(), open(sys.argv[3]).read().splitlines()
-PLAYERS, UNITS, GOLD, MANA = 2536, 46900, 854, 604
+PLAYERS, UNITS, GOLD, MANA = save_layout.PLAYERS, save_layout.UNITS, save_layout.PLAYER_GOLD, save_layout.PLAYER_MANA
 
-turn = struct.unpack_from("<h", save, 2532)[0]
+turn = struct.unpack_from("<h", save, save_layout.TURN)[0]
 assert turn == 4, f"SAVE9.GAM holds turn {turn}, not 4"
 
 def gold_values(step):
@@ -78,7 +80,7 @@ first = lambda text: next(i for i, line in enumerate(log) if text in line)
 assert first("key 'n'") < first("key 'y'") < first("[GOLD] BEFORE"), "the turn did not wait for the answer"
 
 # Starving units go from the end of the unit table; heroes and ships stay.
-units = struct.unpack_from("<h", save, 2530)[0]
+units = struct.unpack_from("<h", save, save_layout.UNIT_COUNT)[0]
 types = [save[UNITS + 32 * i + 5] for i in range(units) if save[UNITS + 32 * i + 3] == 0]
 assert 3 in types and 35 in types, types
 assert 42 not in types, types

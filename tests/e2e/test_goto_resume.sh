@@ -10,10 +10,11 @@ SCENARIOS="$(cd "$(dirname "$0")/../scenarios" && pwd)"
 mkdir -p "$USER_DIR"
 python3 - "$TOLVA_DATA_DIR/SAVE1.GAM" "$USER_DIR/SAVE9.GAM" <<'PY'
 import struct, sys
+import save_layout
 save = bytearray(open(sys.argv[1], "rb").read())
-cities = struct.unpack_from("<h", save, 2528)[0]
+cities = struct.unpack_from("<h", save, save_layout.CITY_COUNT)[0]
 for c in range(cities):
-    base = 35500 + 114 * c
+    base = save_layout.city(c)
     save[base + 101:base + 114] = bytes(13)
 open(sys.argv[2], "wb").write(save)
 PY
@@ -32,15 +33,17 @@ done
 
 python3 - "$E2E_TMP/save9.before" "$USER_DIR/SAVE9.GAM" <<'PY' || fail "the resume did not walk the go-to stacks as expected"
 import heapq, struct, sys
+import save_layout
 before, after = (open(p, "rb").read() for p in sys.argv[1:3])
-UNITS, PLAYERS, CITIES, EXPLORED, COSTS, FLAGS, LANDMASSES = 46900, 2536, 35500, 83988, 88788, 117688, 19864
+UNITS, PLAYERS, CITIES, EXPLORED, COSTS, FLAGS, LANDMASSES = (save_layout.UNITS, save_layout.PLAYERS, save_layout.CITIES,
+    save_layout.SQUARE_EXPLORED, save_layout.MOVEMENT_MAPS, save_layout.SQUARE_FLAGS, save_layout.LANDMASSES)
 def i16(save, at): return struct.unpack_from("<h", save, at)[0]
-num_players = i16(after, 2520)
+num_players = i16(after, save_layout.NUM_PLAYERS)
 def units(save):
-    return [save[UNITS + 32 * i:UNITS + 32 * i + 32] for i in range(i16(save, 2530))]
+    return [save[save_layout.unit(i):save_layout.unit(i + 1)] for i in range(i16(save, save_layout.UNIT_COUNT))]
 def owner(u): return struct.unpack_from("<b", u, 3)[0]
 def walking_distance(save, plane, start, goal):
-    cost_map = save[COSTS + (plane * 6 + 1) * 2400:COSTS + (plane * 6 + 2) * 2400]
+    cost_map = save[COSTS + (plane * 6 + 1) * save_layout.PLANE_SQUARES:COSTS + (plane * 6 + 2) * save_layout.PLANE_SQUARES]
     best = {start: 0}
     queue = [(0, start)]
     while queue:
@@ -70,10 +73,10 @@ for o, n in zip(old, new):
     assert walking_distance(after, n[2], (n[0], n[1]), goal) < walking_distance(after, o[2], (o[0], o[1]), goal), \
         ("not nearer", o[0:3], n[0:3], goal)
     assert (n[11] == 3 and n[8] == 0) or (n[11] == 0 and (n[0], n[1]) == goal), ("order", n[8], n[11])
-    assert after[EXPLORED + 2400 * n[2] + 60 * n[1] + n[0]] != 0, ("unexplored", n[0:3])
+    assert after[EXPLORED + save_layout.PLANE_SQUARES * n[2] + 60 * n[1] + n[0]] != 0, ("unexplored", n[0:3])
 assert moved, "no go-to unit of the human was walked"
 
-def contacted(save, p, j): return save[PLAYERS + 1224 * p + 296 + j]
+def contacted(save, p, j): return save[PLAYERS + save_layout.PLAYER_SIZE * p + 296 + j]
 met, newly = set(), 0
 for u in new:
     j = owner(u)
@@ -87,10 +90,10 @@ for j in met:
     newly += contacted(before, 0, j) == 0
 assert met and newly >= 1, ("no wizard newly met", met)
 
-count = i16(after, 2528)
-cities = [after[CITIES + 114 * c:CITIES + 114 * c + 114] for c in range(count)]
-def road(x, y, p): return 0 <= y < 40 and after[FLAGS + 2400 * p + 60 * y + x % 60] & 0x08
-def land(x, y, p): return after[LANDMASSES + 2400 * p + 60 * y + x % 60]
+count = i16(after, save_layout.CITY_COUNT)
+cities = [after[save_layout.city(c):save_layout.city(c + 1)] for c in range(count)]
+def road(x, y, p): return 0 <= y < 40 and after[FLAGS + save_layout.PLANE_SQUARES * p + 60 * y + x % 60] & 0x08
+def land(x, y, p): return after[LANDMASSES + save_layout.PLANE_SQUARES * p + 60 * y + x % 60]
 def bit(c, k): return (cities[c][101 + k // 8] >> (k % 8)) & 1
 expected = set()
 for c, city in enumerate(cities):

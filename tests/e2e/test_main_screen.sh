@@ -49,12 +49,13 @@ else
   python3 - "$E2E_TMP/save9.before" "$USER_DIR/SAVE9.GAM" "$USER_DIR/SAVE1.GAM" "$USER_DIR/RAROZ.SET" <<'PY' \
     || fail "the continued game was not moved and saved as expected"
 import struct, sys
+import save_layout
 before, after, slot1, settings = (open(p, "rb").read() for p in sys.argv[1:5])
-UNITS, COUNT, TURN = 46900, 2530, 2532
+UNITS, COUNT, TURN = save_layout.UNITS, save_layout.UNIT_COUNT, save_layout.TURN
 def units(save):
     n = struct.unpack_from("<h", save, COUNT)[0]
     return [save[UNITS + 32 * i:UNITS + 32 * i + 32] for i in range(n)]
-assert len(slot1) == 123300 and slot1[TURN:TURN + 2] == before[TURN:TURN + 2], "SAVE1.GAM is not the continued game"
+assert len(slot1) == save_layout.SAVE_SIZE and slot1[TURN:TURN + 2] == before[TURN:TURN + 2], "SAVE1.GAM is not the continued game"
 assert settings[48:50] == b"\x01\x00", settings[48:50]
 assert settings[64:68] == b"tv15", settings[64:84]
 old, new = units(before), units(after)
@@ -84,8 +85,9 @@ if [ -n "$gaps" ]; then
 else
   python3 - "$E2E_TMP/save1.before" "$USER_DIR/SAVE9.GAM" <<'PY' || fail "Quit did not write slot 1's game"
 import struct, sys
+import save_layout
 slot1, after = (open(p, "rb").read() for p in sys.argv[1:3])
-UNITS, COUNT, TURN = 46900, 2530, 2532
+UNITS, COUNT, TURN = save_layout.UNITS, save_layout.UNIT_COUNT, save_layout.TURN
 assert after[TURN:TURN + 2] == slot1[TURN:TURN + 2], "another turn"
 def squares(save):
     n = struct.unpack_from("<h", save, COUNT)[0]

@@ -13,13 +13,15 @@ scenario() { printf '%s\n' "$@" > "$E2E_TMP/scenario.txt"; }
 py() {
   python3 - "$SAVE" "$1" <<'EOF'
 import struct, sys
+import save_layout
 b = open(sys.argv[1], 'rb').read()
 u8 = lambda o: b[o]
 i16 = lambda o: struct.unpack_from('<h', b, o)[0]
-PLAYERS, PLAYER, CITIES, CITY, FORTRESSES = 2536, 1224, 35500, 114, 26104
+PLAYERS, PLAYER, CITIES, CITY, FORTRESSES = (save_layout.PLAYERS, save_layout.PLAYER_SIZE, save_layout.CITIES,
+    save_layout.CITY_SIZE, save_layout.FORTRESSES)
 player = lambda p, o: PLAYERS + PLAYER * p + o
 def capital(p):
-    for c in range(i16(2528)):
+    for c in range(i16(save_layout.CITY_COUNT)):
         if struct.unpack_from('<b', b, CITIES + CITY * c + 18)[0] == p:
             return CITIES + CITY * c
     return None
@@ -37,8 +39,8 @@ expect_in_file "$LOG" "[screen=105 MainScreen"
 [ "$(stat -c %s "$SET")" -eq 466 ] || fail "RAROZ.SET is not 466 bytes"
 [ "$(od -An -tu2 -j40 -N8 "$SET" | tr -s ' ')" = " 2 3 2 2" ] || fail "RAROZ.SET words 20..23: $(od -An -tu2 -j40 -N8 "$SET")"
 [ "$(stat -c %s "$SAVE")" -eq 123300 ] || fail "SAVE9.GAM is not a saved game"
-expect_py "i16(2532)" 0
-expect_py "i16(2520), i16(2522), i16(2524), i16(2526)" "(4, 2, 2, 2)"
+expect_py "i16(save_layout.TURN)" 0
+expect_py "i16(save_layout.NUM_PLAYERS), i16(save_layout.LANDSIZE), i16(save_layout.MAGIC), i16(save_layout.DIFFICULTY)" "(4, 2, 2, 2)"
 expect_py "u8(player(0, 0)), u8(player(0, 22))" "(4, 3)"
 expect_py "[i16(player(0, 90 + 2 * r)) for r in range(5)]" "[0, 10, 0, 0, 0]"
 expect_py "[u8(player(0, 100 + k)) for k in range(18)].index(1), sum(b[player(0, 100):player(0, 118)])" "(0, 1)"
@@ -63,7 +65,7 @@ run_tolva ZOLAN --headless --scenario tests/scenarios/new_game_myrran.txt
 expect_rc 0
 expect_in_file "$LOG" "Newgame_Screen_6: race 1 (Beastmen)"
 expect_in_file "$LOG" "Newgame_Control: new game written to SAVE9.GAM"
-expect_py "i16(2520), i16(2526)" "(5, 4)"
+expect_py "i16(save_layout.NUM_PLAYERS), i16(save_layout.DIFFICULTY)" "(5, 4)"
 expect_py "u8(FORTRESSES + 2), u8(capital(0) + 17), u8(capital(0) + 14)" "(1, 1, 1)"
 expect_py "u8(player(0, 22))" 1
 pass "a Myrran wizard starts on the second plane"

@@ -17,9 +17,10 @@ log_between() { awk -v a="$1" -v b="$2" 'index($0, a) { on = 1 } on { print } on
 # The new outpost takes the record after the fixture's last city; Veyrholt is the computer's.
 read -r outpost veyrholt < <(python3 - "$FIXTURE" <<'PY'
 import struct, sys
+import save_layout
 save = open(sys.argv[1], "rb").read()
-count = struct.unpack_from("<h", save, 2528)[0]
-names = [save[35500 + 114 * i:35500 + 114 * i + 14].split(b"\0")[0] for i in range(count)]
+count = struct.unpack_from("<h", save, save_layout.CITY_COUNT)[0]
+names = [save[save_layout.city(i):save_layout.city(i) + 14].split(b"\0")[0] for i in range(count)]
 print(count, names.index(b"Veyrholt"))
 PY
 ) || fail "the fixture holds no city called Veyrholt"
@@ -42,11 +43,12 @@ pass "B founded outpost $outpost shown as new and named by typing; Veyrholt's vi
 # y 1, plane 2, owner 3, type 5 (settlers 42).
 python3 - "$FIXTURE" "$USER_DIR/SAVE9.GAM" <<'PY' || fail "the continue game does not hold the new outpost"
 import struct, sys
-CITIES, CITY, UNITS, UNIT, SETTLERS = 35500, 114, 46900, 32, 42
+import save_layout
+CITIES, CITY, UNITS, UNIT, SETTLERS = save_layout.CITIES, save_layout.CITY_SIZE, save_layout.UNITS, save_layout.UNIT_SIZE, 42
 def cities(save):
-    return [save[CITIES + CITY * i:CITIES + CITY * (i + 1)] for i in range(struct.unpack_from("<h", save, 2528)[0])]
+    return [save[CITIES + CITY * i:CITIES + CITY * (i + 1)] for i in range(struct.unpack_from("<h", save, save_layout.CITY_COUNT)[0])]
 def settlers_at(save, x, y):
-    units = [save[UNITS + UNIT * i:UNITS + UNIT * (i + 1)] for i in range(struct.unpack_from("<h", save, 2530)[0])]
+    units = [save[UNITS + UNIT * i:UNITS + UNIT * (i + 1)] for i in range(struct.unpack_from("<h", save, save_layout.UNIT_COUNT)[0])]
     return [u for u in units if u[5] == SETTLERS and u[3] == 0 and (u[0], u[1], u[2]) == (x, y, 0)]
 before, after = open(sys.argv[1], "rb").read(), open(sys.argv[2], "rb").read()
 assert len(settlers_at(before, 16, 13)) == 1, "the fixture's settlers are not at 16,13"

@@ -15,9 +15,10 @@ mkdir -p "$USER_DIR"
 engineers() {
   python3 - "$1" "$2" <<'PY'
 import struct, sys
+import save_layout
 save = open(sys.argv[1], "rb").read()
-UNITS, ENGINEERS = 46900, 108
-count = struct.unpack_from("<h", save, 2530)[0]
+UNITS, ENGINEERS = save_layout.UNITS, 108
+count = struct.unpack_from("<h", save, save_layout.UNIT_COUNT)[0]
 found = [save[UNITS + 32 * i:UNITS + 32 * i + 32] for i in range(count)
          if save[UNITS + 32 * i + 5] == ENGINEERS and save[UNITS + 32 * i + 3] == 0]
 assert len(found) == 1, "one Engineers unit of the human expected, found %d" % len(found)
@@ -31,9 +32,10 @@ PY
 ready_engineers() {
   python3 - "$FIXTURE" "$USER_DIR/SAVE9.GAM" "$@" <<'PY'
 import struct, sys
+import save_layout
 save = bytearray(open(sys.argv[1], "rb").read())
-UNITS, ENGINEERS = 46900, 108
-for i in range(struct.unpack_from("<h", save, 2530)[0]):
+UNITS, ENGINEERS = save_layout.UNITS, 108
+for i in range(struct.unpack_from("<h", save, save_layout.UNIT_COUNT)[0]):
     at = UNITS + 32 * i
     if save[at + 5] == ENGINEERS and save[at + 3] == 0:
         save[at + 7] = 0

@@ -29,13 +29,14 @@ expect_in_file "$LOG" "Surveyor_Screen: back to the main screen on plane $opened
 
 python3 - "$USER_DIR/SAVE9.GAM" <<'PY' || fail "the continue game does not hold the removals and the disbanding"
 import struct, sys
+import save_layout
 save = open(sys.argv[1], "rb").read()
-UNITS = 46900
+UNITS = save_layout.UNITS
 def unit(i): return save[UNITS + 32 * i:UNITS + 32 * i + 32]
 def owner(u): return struct.unpack_from("<b", u, 3)[0]
 def enchantments(u): return struct.unpack_from("<I", u, 24)[0]
 def at(x, y, who):
-    return [u for u in map(unit, range(struct.unpack_from("<h", save, 2530)[0]))
+    return [u for u in map(unit, range(struct.unpack_from("<h", save, save_layout.UNIT_COUNT)[0]))
             if u[0] == x and u[1] == y and u[2] == 0 and owner(u) == who]
 land = at(21, 14, 0)
 assert len(land) == 1 and land[0][5] == 104, "the land walker is gone"

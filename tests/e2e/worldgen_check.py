@@ -7,11 +7,15 @@ Prints one line per failed check and exits 1 when any failed."""
 import struct
 import sys
 
-W, H, PLANE = 60, 40, 2400
-OFF = dict(num_players=2520, landsize=2522, magic=2524, difficulty=2526, cities=2528, units=2530,
-           players=2536, maps=9880, grid_land=19480, grid_sea=19672, landmasses=19864, nodes=24664,
-           fortresses=26104, towers=26128, lairs=26152, city_recs=35500, unit_recs=46900,
-           specials=79188, explored=83988, moves=88788, flags=117688)
+import save_layout as SL
+
+W, H, PLANE = SL.WORLD_WIDTH, SL.WORLD_HEIGHT, SL.PLANE_SQUARES
+OFF = dict(num_players=SL.NUM_PLAYERS, landsize=SL.LANDSIZE, magic=SL.MAGIC, difficulty=SL.DIFFICULTY,
+           cities=SL.CITY_COUNT, units=SL.UNIT_COUNT, players=SL.PLAYERS, maps=SL.WORLD_MAPS,
+           grid_land=SL.OFFSET["connectivity_grid_land"], grid_sea=SL.OFFSET["connectivity_grid_sea"],
+           landmasses=SL.LANDMASSES, nodes=SL.NODES, fortresses=SL.FORTRESSES, towers=SL.TOWERS, lairs=SL.LAIRS,
+           city_recs=SL.CITIES, unit_recs=SL.UNITS, specials=SL.TERRAIN_SPECIALS, explored=SL.SQUARE_EXPLORED,
+           moves=SL.MOVEMENT_MAPS, flags=SL.SQUARE_FLAGS)
 failures = []
 
 
@@ -427,7 +431,7 @@ def main():
     landsize, magic, difficulty, opponents = (int(a) for a in sys.argv[4:8])
     img = open(image_path, 'rb').read()
     log = open(log_path, encoding='latin-1').read()
-    if len(img) != 123300:
+    if len(img) != SL.SAVE_SIZE:
         print('image is %d bytes' % len(img))
         return 1
     players = opponents + 1

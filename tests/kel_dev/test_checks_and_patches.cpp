@@ -4,6 +4,7 @@
 #include "dev/STU_TST.h"
 #include "overland/Map_Window.h"
 #include "world/LOADER.h"
+#include "world/Spell_Ids.h"
 #include "world/Unit_Stacks.h"
 
 namespace {
@@ -61,9 +62,9 @@ TEST_F(Dev_Test, PatchScenariosOnlyTouchWhatTheyName)
     g_tst_patch_scenario = "som_casting";
     TST_Patch_Game_Data();
     EXPECT_EQ(_units, 3);  // unit 685 is not in use: no stack is removed
-    EXPECT_EQ(_players[0].spells_list[SPELL_OF_MASTERY - 1], SS_KNOWN);
+    EXPECT_EQ(_players[0].spells_list[spl_Spell_Of_Mastery - 1], SS_KNOWN);
     EXPECT_EQ(_players[0].gold_reserve, 32767);
-    EXPECT_EQ(_players[0].casting_spell_idx, SPELL_OF_MASTERY);
+    EXPECT_EQ(_players[0].casting_spell_idx, spl_Spell_Of_Mastery);
     EXPECT_EQ(_players[0].Nominal_Skill, 181);
     EXPECT_EQ(_players[0].casting_cost_remaining, 90);
 

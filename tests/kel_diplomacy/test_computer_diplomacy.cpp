@@ -11,6 +11,7 @@
 #include "turn/Relations.h"
 #include "turn/Treaties.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 
 namespace {
 
@@ -284,7 +285,7 @@ TEST_F(Diplomacy_Computer, AnAllyJoinsTheWarOfItsAlly)
 
 TEST_F(Diplomacy_Computer, NothingIsNegotiatedWhileTheHumanReturns)
 {
-    _players[0].casting_spell_idx = SPELL_OF_RETURN;
+    _players[0].casting_spell_idx = spl_Spell_Of_Return;
     _players[0].Dipl_Pending_Order[1] = do_Offer_Peace;
     _players[0].Dipl_First_Contact[2] = 1;
     Player_Record before[NUM_PLAYERS];

@@ -8,6 +8,7 @@
 #include "turn/End_Of_Turn.h"
 #include "turn/Wizard_Conquest.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ protected:
     }
     static int16_t Return_Cost(void)
     {
-        return spell_data_table != nullptr ? spell_data_table[SPELL_OF_RETURN].casting_cost : 0;
+        return spell_data_table != nullptr ? spell_data_table[spl_Spell_Of_Return].casting_cost : 0;
     }
 };
 
@@ -93,7 +94,7 @@ TEST_F(Diplomacy_Conquest, LosingTheFortressWithAnotherCityBanishes)
     Resolve_Wizard_Conquest(2, 1, fortress);
 
     EXPECT_EQ(_FORTRESSES[2].active, 0);
-    EXPECT_EQ(_players[2].casting_spell_idx, SPELL_OF_RETURN);
+    EXPECT_EQ(_players[2].casting_spell_idx, spl_Spell_Of_Return);
     EXPECT_EQ(_players[2].casting_cost_remaining, Return_Cost());
     EXPECT_EQ(_players[2].casting_cost_original, Return_Cost());
     EXPECT_EQ(_players[2].mana_reserve, 150);

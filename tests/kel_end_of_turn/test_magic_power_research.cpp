@@ -3,6 +3,7 @@
 #include "End_Of_Turn_Fixture.h"
 #include "turn/Magic_Power_Research.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ protected:
         Set_Spell(OTHER_SPELL, 0, 50, 60, 1);
         Set_Spell(THIRD_SPELL, 0, 50, 80, 1);
         Set_Spell(CHAOS_SPELL, 2, 100, 100, 1);
-        Set_Spell(SPELL_OF_MASTERY, 5, 5000, 0, 1);
+        Set_Spell(spl_Spell_Of_Mastery, 5, 5000, 0, 1);
     }
     static void Set_Spell(int16_t spell, uint8_t realm, int16_t casting, int16_t research, uint8_t place)
     {
@@ -51,7 +52,7 @@ TEST_F(EndOfTurn_Magic, PowerSplitBooksManaAndSkillWithTheirCaps)
     EXPECT_EQ((int)wizard.spell_casting_skill, 10 + 75) << "Archmage: skill income x 3 / 2";
     EXPECT_EQ(_players[0].research_cost_remaining, 0) << "never below 0";
 
-    wizard.casting_spell_idx = SPELL_OF_RETURN;
+    wizard.casting_spell_idx = spl_Spell_Of_Return;
     wizard.mana_reserve = 0;
     Players_Apply_Magic_Power();
     EXPECT_EQ(wizard.mana_reserve, 0) << "a banished wizard gathers nothing";
@@ -103,11 +104,11 @@ TEST_F(EndOfTurn_Magic, LearningASpellOffTheResearchLeavesTheResearchAlone)
     EXPECT_EQ(wizard.researching_spell_idx, 0);
 
     // Spell of Mastery chosen: its cost is the wizard's own.
-    wizard.research_spells[0] = SPELL_OF_MASTERY;
+    wizard.research_spells[0] = spl_Spell_Of_Mastery;
     wizard.researching_spell_idx = -OTHER_SPELL;
     wizard.som_research_cost = 1234;
     Players_Check_Spell_Research();
-    EXPECT_EQ(wizard.researching_spell_idx, SPELL_OF_MASTERY);
+    EXPECT_EQ(wizard.researching_spell_idx, spl_Spell_Of_Mastery);
     EXPECT_EQ(wizard.research_cost_remaining, 1234);
 }
 

@@ -2,6 +2,8 @@
 #include "End_Of_Turn_Fixture.h"
 #include "turn/Offers.h"
 #include "world/Site_Evaluation.h"
+#include "world/Spell_Ids.h"
+#include "world/Unit_Type_Ids.h"
 
 namespace {
 
@@ -46,7 +48,7 @@ TEST_F(EndOfTurn_Offers, ChancesRiseWithFameAndFavourComputerWizards)
 TEST_F(EndOfTurn_Offers, OnlyLivingWizardsNotBanishedTakePart)
 {
     _FORTRESSES[0].active = 0;
-    _players[1].casting_spell_idx = SPELL_OF_RETURN;
+    _players[1].casting_spell_idx = spl_Spell_Of_Return;
     uint32_t seed = Get_Random_Seed();
     Determine_Offer();
     EXPECT_EQ(Get_Random_Seed(), seed) << "no draw at all";
@@ -77,11 +79,11 @@ TEST_F(EndOfTurn_Offers, PickRandomHeroHonoursFameBooksAndAvailability)
     EXPECT_EQ(Pick_Random_Hero(0, 1, 0), 5) << "fame counted as 200, with 100 tries";
 
     // Kind 1 draws among 0..23, kind 2 among 24..33 first.
-    _HEROES2[0][27].Level = 0;
+    _HEROES2[0][ht_Champion_4].Level = 0;
     EXPECT_EQ(Pick_Random_Hero(0, 1, 1), 5);
-    _players[0].spellranks[3] = 1;
-    EXPECT_EQ(Pick_Random_Hero(0, 1, 2), 27);
-    _players[0].spellranks[3] = 0;
+    _players[0].spellranks[sbr_Life] = 1;
+    EXPECT_EQ(Pick_Random_Hero(0, 1, 2), ht_Champion_4);
+    _players[0].spellranks[sbr_Life] = 0;
     _HEROES2[0][5].Level = -20;
     EXPECT_EQ(Pick_Random_Hero(0, 1, 2), -1) << "27 needs Life books, and nobody else is free";
 }
@@ -94,7 +96,7 @@ TEST_F(EndOfTurn_Offers, HeroCounts)
     _HEROES2[1][2].Level = -20;
     _HEROES2[1][3].Level = -1;
     _HEROES2[1][7].Level = -5;
-    _HEROES2[1][34].Level = -1;  // the champion is not counted
+    _HEROES2[1][ht_Incarnation_Hero].Level = -1;  // not counted
     EXPECT_EQ(Player_Dead_Hero_Count(1), 2);
 }
 

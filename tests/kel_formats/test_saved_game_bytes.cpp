@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "World_Fixture.h"
+#include "world/Spell_Ids.h"
 
 // The records are packed, and EXPECT_EQ binds its arguments to references: fields are
 // compared as +(field) copies so that no reference to a misaligned field is made.
@@ -150,7 +151,7 @@ TEST_F(World_Test, HandTypedSaveReadsIntoTheNamedFieldsAndWritesBackUnchanged)
     EXPECT_EQ(+(human.mana_reserve), 10000);
     EXPECT_EQ(+(human.spell_casting_skill), 123456);
     EXPECT_EQ(+(human.researching_spell_idx), 12);
-    EXPECT_EQ(Player_Spell_Status(0, SPELL_OF_MASTERY), SS_RESEARCH_LIST);
+    EXPECT_EQ(Player_Spell_Status(0, spl_Spell_Of_Mastery), SS_RESEARCH_LIST);
     EXPECT_EQ(+(human.gold_reserve), 30000);
     EXPECT_EQ(+(human.Pop_Div_10k), 34464);
     EXPECT_EQ(+(human.Globals[6]), 1);

@@ -9,6 +9,7 @@
 #include "turn/Report_Queues.h"
 #include "world/Events_Record.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 #include "world/Unit_Death.h"
 #include "world/Wizard_Presets.h"
 
@@ -38,7 +39,7 @@ protected:
     void SetUp() override
     {
         World_Test::SetUp();
-        spell_data_table[SPELL_OF_MASTERY].research_cost = MASTERY_COST;
+        spell_data_table[spl_Spell_Of_Mastery].research_cost = MASTERY_COST;
     }
 
     // A game of n wizards, each with books, a fortress and a home city of its own.
@@ -154,7 +155,7 @@ TEST_F(NewGame_Players, PlayerFieldsStartClean)
         EXPECT_EQ(w.mana_ratio, 33);
         EXPECT_EQ(w.skill_ratio, 33);
         EXPECT_EQ(w.tax_rate, 2);
-        EXPECT_EQ(w.spells_list[SPELL_OF_MASTERY - 1], SS_RESEARCH_LIST);
+        EXPECT_EQ(w.spells_list[spl_Spell_Of_Mastery - 1], SS_RESEARCH_LIST);
         EXPECT_EQ(w.mana_reserve, 0);
         EXPECT_EQ(w.research_cost_remaining, 0);
         EXPECT_EQ(w.researching_spell_idx, 0);
@@ -312,7 +313,7 @@ TEST_F(NewGame_Players, RuntimeSetUpOfAWholeGame)
     const int16_t human_gold[5] = {125, 100, 75, 50, 25};
     for (int16_t difficulty = 0; difficulty <= 4; difficulty++) {
         World_Clear();
-        spell_data_table[SPELL_OF_MASTERY].research_cost = MASTERY_COST;
+        spell_data_table[spl_Spell_Of_Mastery].research_cost = MASTERY_COST;
         Make_Game(5, difficulty);
         // Queues left over from a game played before.
         uint8_t *counters[] = {&MSG_UnitKilled_Count, &MSG_CityGrowth_Count, &MSG_CityDeath_Count,
@@ -347,7 +348,7 @@ TEST_F(NewGame_Players, SameSeedSameGame)
 {
     auto run = [this](uint32_t seed) {
         World_Clear();
-        spell_data_table[SPELL_OF_MASTERY].research_cost = MASTERY_COST;
+        spell_data_table[spl_Spell_Of_Mastery].research_cost = MASTERY_COST;
         Make_Game(5, 4);
         Set_Random_Seed(seed);
         Init_Runtime();

@@ -10,6 +10,7 @@
 #include "Test_Requirements.h"
 #include "World_Fixture.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 
 namespace {
 
@@ -137,8 +138,8 @@ TEST_F(World_Test, AllocationFillsTheWorldBlockAndSharesTheNeutralRecord)
     AI_Set_Reevaluate_Summoning_Circle_Countdown(3, 1234);
     EXPECT_EQ(LE_I16(reinterpret_cast<uint8_t *>(&_players[NEUTRAL_PLAYER_IDX]) + 836 + 6), 1234);
     // The neutral record's spell bytes are never reached as a wizard's spells.
-    Player_Set_Spell_Status(NEUTRAL_PLAYER_IDX, SPELL_OF_MASTERY, SS_KNOWN);
-    EXPECT_EQ(_players[NEUTRAL_PLAYER_IDX].spells_list[SPELL_OF_MASTERY - 1], 0);
+    Player_Set_Spell_Status(NEUTRAL_PLAYER_IDX, spl_Spell_Of_Mastery, SS_KNOWN);
+    EXPECT_EQ(_players[NEUTRAL_PLAYER_IDX].spells_list[spl_Spell_Of_Mastery - 1], 0);
 }
 
 // Each block of the list is its own memory and lands at its own place in the image: a block

@@ -3,6 +3,7 @@
 #include "Test_Requirements.h"
 #include "world/City_Economy.h"
 #include "world/Road_Connections.h"
+#include "world/Spell_Ids.h"
 #include "world/Square_Queries.h"
 
 class CityEconomy : public Rules_Test {
@@ -100,7 +101,7 @@ TEST_F(CityEconomy, MagicPowerFromNodesCitiesAndVolcanoes)
     _magic = 1;
     _NODES[0].owner_idx = 0;
     _NODES[0].power = 10;
-    _NODES[0].type = 2;
+    _NODES[0].type = nt_Chaos;
     _NODES[1].owner_idx = 0;
     _NODES[1].power = 8;
     _NODES[1].flags = 1;
@@ -114,7 +115,7 @@ TEST_F(CityEconomy, MagicPowerFromNodesCitiesAndVolcanoes)
     Set_Event(ev_Red_Conjunction_State, EVENT_STATE_LASTING);
     Players_Update_Magic_Power();
     EXPECT_EQ(_players[0].Power_Base, 10 * 2 * 2 - 5 + 7 + 3);
-    _players[0].casting_spell_idx = SPELL_OF_RETURN;
+    _players[0].casting_spell_idx = spl_Spell_Of_Return;
     Players_Update_Magic_Power();
     EXPECT_EQ(_players[0].Power_Base, 0);
     int16_t mana = 1, research = 1, skill = 1;

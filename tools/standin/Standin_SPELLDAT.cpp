@@ -1,5 +1,7 @@
 #include "STU_LE.h"
 #include "Standin.h"
+#include "world/Spell_Ids.h"
+#include "world/Unit_Type_Ids.h"
 
 // 215 invented spells of 36 bytes, numbered as the game numbers spells: record 0 is no spell, then
 // forty to each of the five colour realms (spell = realm x 40 + rank + 1; the first eight of each
@@ -52,22 +54,25 @@ int Casting_Place_Of(int type)
 }
 
 // The unit view draws the creature that spell 111 names as a single figure, whatever its count.
-uint32_t Single_Figure_Spell_Parameter(int index, uint32_t parameter) { return index == 111 ? 190 : parameter; }
+uint32_t Single_Figure_Spell_Parameter(int index, uint32_t parameter)
+{
+    return index == spl_Chaos_Very_Rare_1 ? (uint32_t)ut_Sorcery_Creature_8 : parameter;
+}
 
 Bytes Spell_Record(int index)
 {
     Bytes r(36, 0);
     if (index == 0) return r;
-    int realm = index <= 200 ? (index - 1) / 40 : 5;
-    int k = index <= 200 ? (index - 1) % 40 : index - 201;
+    int realm = index < FIRST_ARCANE_SPELL ? Spell_Realm(index) : sbr_Arcane;
+    int k = index < FIRST_ARCANE_SPELL ? Spell_Rank(index) : index - FIRST_ARCANE_SPELL;
     std::string name;
     int type;
     uint32_t parameter;
-    if (index == 213) {
+    if (index == spl_Spell_Of_Mastery) {
         name = "Spell of Mastery";
         type = 5;
         parameter = 0;
-    } else if (index == 214) {
+    } else if (index == spl_Spell_Of_Return) {
         name = "Spell of Return";
         type = 5;
         parameter = 0;
@@ -76,11 +81,11 @@ Bytes Spell_Record(int index)
         type = (k == 0) ? 0 : 5;
         // The level rule reads spell 201's first parameter word as the bound of the unit types
         // that gain levels: the first summoned creature.
-        parameter = (k == 0) ? 154 : (uint32_t)k;
+        parameter = (k == 0) ? (uint32_t)ut_Nature_Creature_1 : (uint32_t)k;
     } else if (k < 8) {
         name = std::string(Realm_Words[realm][k]) + " Beast";
         type = 0;
-        parameter = 154 + (uint32_t)((realm * 8 + k) % 44);
+        parameter = ut_Nature_Creature_1 + (uint32_t)((realm * 8 + k) % 44);
     } else {
         name = std::string(Realm_Words[realm][k % 8]) + " " + Spell_Nouns[(k - 8) / 8 % 5];
         type = Cycled_Types[k % 13];
@@ -100,9 +105,9 @@ Bytes Spell_Record(int index)
     r[23] = (uint8_t)realm;
     r[24] = (uint8_t)Casting_Place_Of(type);
     int casting = 15 + k * 12 + realm * 3;
-    if (index >= 213) casting = 5000;
+    if (index >= spl_Spell_Of_Mastery) casting = 5000;
     LE_Put_I16(r.data() + 26, (int16_t)casting);
-    LE_Put_I16(r.data() + 28, (int16_t)(index >= 213 ? 30000 : casting * 8 + 40));
+    LE_Put_I16(r.data() + 28, (int16_t)(index >= spl_Spell_Of_Mastery ? 30000 : casting * 8 + 40));
     LE_Put_I16(r.data() + 30, (int16_t)((k % 12) - 2));
     LE_Put_U32(r.data() + 32, Single_Figure_Spell_Parameter(index, parameter));
     return r;
@@ -114,10 +119,10 @@ void Write_SPELLDAT_LBX(const std::string &folder)
 {
     Standin_Archive archive{"SPELLDAT", {}, {}};
     Bytes records;
-    for (int i = 0; i < 215; ++i) {
+    for (int i = 0; i < NUM_SPELLS; ++i) {
         Bytes r = Spell_Record(i);
         records.insert(records.end(), r.begin(), r.end());
     }
-    archive.Add_Record_Table(215, 36, records);
+    archive.Add_Record_Table(NUM_SPELLS, SPELL_DATA_RECORD_SIZE, records);
     Standin_Write_Archive(folder, archive);
 }

@@ -18,6 +18,7 @@
 #include "world/Map_Square_Record.h"
 #include "world/Road_Connections.h"
 #include "world/Roads.h"
+#include "world/Unit_Type_Ids.h"
 #include "world/Unit_Type_Record.h"
 #include "worldgen/Connectivity_Grids.h"
 #include "worldgen/Movement_Cost_Maps.h"
@@ -262,32 +263,32 @@ void Add_Unit(int16_t type, int16_t owner, int16_t wx, int16_t wy, int16_t wp)
 void Make_Units(int16_t turn)
 {
     // In the early game the capital's two units are cavalry on a go-to order (Start_Human_Turn).
-    Add_Unit(turn == 1 ? 44 : 39, 0, 20, 15, 0);  // spearmen in the capital
-    Add_Unit(turn == 1 ? 44 : 40, 0, 20, 15, 0);
+    Add_Unit(turn == 1 ? ut_Barbarian_Cavalry : ut_Barbarian_Spearmen, 0, 20, 15, 0);  // spearmen in the capital
+    Add_Unit(turn == 1 ? ut_Barbarian_Cavalry : ut_Barbarian_Swordsmen, 0, 20, 15, 0);
     // Settlers; in the continue game the square east of the capital stays open for its first stack.
-    Add_Unit(42, 0, 21, turn == 1 ? 15 : 16, 0);
-    Add_Unit(3, 0, 22, 16, 0);  // a hero
+    Add_Unit(ut_Barbarian_Settlers, 0, 21, turn == 1 ? 15 : 16, 0);
+    Add_Unit(ht_Hero_4, 0, 22, 16, 0);  // a hero
     int16_t hero = (int16_t)(_units - 1);
     _UNITS[hero].Hero_Slot = 0;
-    Player_Record &human = _players[0];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     human.Heroes[0].unit_idx = hero;
     Put_Text(human.Heroes[0].name, sizeof(human.Heroes[0].name), "Brax");
     human.Heroes[0].Items[0] = 0;
     human.Heroes[0].Items[1] = 1;
     human.Vault_Items[0] = 2;
-    _HEROES2[0][3].Level = -20;
-    Add_Unit(35, 0, 9, 15, 0);  // a trireme at sea
-    Add_Unit(46, 1, 40, 25, 0);
-    Add_Unit(49, 1, 41, 25, 0);
-    Add_Unit(57, 2, 30, 20, 1);
-    Add_Unit(60, 2, 31, 21, 1);
-    Add_Unit(154, 5, 33, 30, 0);  // neutral creatures
-    Add_Unit(160, 5, 33, 30, 0);
-    Add_Unit(66, 5, 15, 28, 0);  // neutral garrison
+    _HEROES2[0][ht_Hero_4].Level = -20;
+    Add_Unit(ut_Trireme, 0, 9, 15, 0);  // a trireme at sea
+    Add_Unit(ut_Beastmen_Spearmen, 1, 40, 25, 0);
+    Add_Unit(ut_Beastmen_Settlers, 1, 41, 25, 0);
+    Add_Unit(ut_Dark_Elf_Spearmen, 2, 30, 20, 1);
+    Add_Unit(ut_Dark_Elf_Settlers, 2, 31, 21, 1);
+    Add_Unit(ut_Nature_Creature_1, 5, 33, 30, 0);  // neutral creatures
+    Add_Unit(ut_Sorcery_Creature_2, 5, 33, 30, 0);
+    Add_Unit(ut_Draconian_Spearmen, 5, 15, 28, 0);  // neutral garrison
     if (turn > 10) {
-        Add_Unit(44, 0, 23, 17, 0);
-        Add_Unit(47, 1, 38, 24, 0);
-        Add_Unit(59, 2, 29, 20, 1);
+        Add_Unit(ut_Barbarian_Cavalry, 0, 23, 17, 0);
+        Add_Unit(ut_Beastmen_Swordsmen, 1, 38, 24, 0);
+        Add_Unit(ut_Dark_Elf_Bowmen, 2, 29, 20, 1);
     }
     _unit = 0;
 }
@@ -337,7 +338,7 @@ void Make_Features(void)
             continue;
         }
         lair.Intact = 1;
-        lair.guard1_unit_type = (uint8_t)(154 + i % 40);
+        lair.guard1_unit_type = (uint8_t)(ut_Nature_Creature_1 + i % 40);
         lair.guard1_count = (uint8_t)(17 * (1 + i % 3));
         lair.Loot_Gold = (int16_t)(50 + 10 * (i % 10));
         lair.Loot_Mana = (int16_t)(20 * (i % 5));

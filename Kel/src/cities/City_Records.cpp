@@ -56,10 +56,10 @@ int16_t Saturate_I16(int32_t value)
 void Treasury_Add(int16_t &reserve, int32_t amount)
 {
     int32_t value = reserve;
-    if (value < PLAYER_TREASURY_CAP) {
-        value = (PLAYER_TREASURY_CAP - value < amount) ? PLAYER_TREASURY_CAP : value + amount;
+    if (value < RESERVE_CAP) {
+        value = (RESERVE_CAP - value < amount) ? RESERVE_CAP : value + amount;
     } else {
-        value = amount > 0 ? PLAYER_TREASURY_CAP : value + amount;
+        value = amount > 0 ? RESERVE_CAP : value + amount;
     }
     reserve = Saturate_I16(value);
 }

@@ -8,8 +8,6 @@
 
 #include "world/City_Record_Operations.h"
 
-// Gold and mana reserves are never raised above this by the adders.
-constexpr int16_t PLAYER_TREASURY_CAP = 30000;
 // The product of a computer player's city whose product was cancelled: chosen again.
 constexpr int16_t PRODUCT_CANCELLED = -4;
 // Room of the list that Apply_Damage_To_City fills: one entry per building.
@@ -61,7 +59,7 @@ void Player_City_Buy_Production(int16_t player_idx, int16_t city_idx);
 // cities may sell again.
 void All_City_Removed_Buildings(void);
 
-// Add a signed amount; never above PLAYER_TREASURY_CAP by a gain, never below -32,768.
+// Add a signed amount; never above RESERVE_CAP by a gain, never below -32,768.
 void Player_Add_Gold(int16_t player_idx, int32_t amount);
 void Player_Add_Mana(int16_t player_idx, int32_t amount);
 

@@ -40,7 +40,6 @@ int16_t enemy_city_no_report = 0;
 
 namespace {
 
-constexpr int16_t HUMAN = 0;
 constexpr int16_t NO_FIELD = -1000;
 constexpr int16_t TROOPS_PER_ROW = 6;
 
@@ -204,7 +203,7 @@ void Enemy_City_Screen(void)
         }
         for (int16_t i = 0; i < city_enchantment_display_count && i < CITY_ENCHANTMENT_PAGE_LINES && !leave; ++i) {
             if (hit <= 0 || hit != city_enchantment_fields[i]) continue;
-            if (City_Enchantment_Line_Turn_Off(_city_idx, i, HUMAN, false) < 0) continue;
+            if (City_Enchantment_Line_Turn_Off(_city_idx, i, HUMAN_PLAYER_IDX, false) < 0) continue;
             Assign_Auto_Function(Enemy_City_Screen_Draw, 1);
             Set_Enemy_City_Screen_Help_List();
         }

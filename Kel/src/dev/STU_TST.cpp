@@ -6,6 +6,7 @@
 #include "overland/Map_Window.h"
 #include "world/ALLOC.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 #include "world/Unit_Death.h"
 #include "world/Unit_Stacks.h"
 
@@ -58,7 +59,7 @@ void TST_Delete_Stack(int16_t unit_idx, int16_t wx, int16_t wy, int16_t wp)
 
 void TST_Scenario_Som_Ready(int16_t player_idx)
 {
-    TST_Learn_Spell(player_idx, SPELL_OF_MASTERY);
+    TST_Learn_Spell(player_idx, spl_Spell_Of_Mastery);
     TST_Cheat_Power(player_idx);
     const Player_Record &player = _players[player_idx];
     STU_LOG(SEV_INFO, LC_GENERAL,
@@ -69,12 +70,13 @@ void TST_Scenario_Som_Ready(int16_t player_idx)
 void TST_Scenario_Som_Casting(int16_t player_idx)
 {
     TST_Delete_Stack(TST_SOM_STACK_UNIT, 20, 16, 0);
-    TST_Learn_Spell(player_idx, SPELL_OF_MASTERY);
+    TST_Learn_Spell(player_idx, spl_Spell_Of_Mastery);
     TST_Cheat_Power(player_idx);
     Player_Record &player = _players[player_idx];
     int16_t remaining = player.Nominal_Skill > 1 ? (int16_t)(player.Nominal_Skill / 2) : (int16_t)1;
-    player.casting_spell_idx = SPELL_OF_MASTERY;
-    player.casting_cost_original = spell_data_table != nullptr ? spell_data_table[SPELL_OF_MASTERY].casting_cost : 0;
+    player.casting_spell_idx = spl_Spell_Of_Mastery;
+    player.casting_cost_original =
+        spell_data_table != nullptr ? spell_data_table[spl_Spell_Of_Mastery].casting_cost : 0;
     player.casting_cost_remaining = remaining;
     STU_LOG(SEV_INFO, LC_GENERAL,
             "[TST] scenario 'som_casting': player %d mid-cast on Spell of Mastery; cost_original=%d cost_remaining=%d "

@@ -4,6 +4,7 @@
 #include "world/ALLOC.h"
 #include "world/Events_Record.h"
 #include "world/Item_Record.h"
+#include "world/Unit_Type_Ids.h"
 #include "world/Unit_Type_Record.h"
 
 namespace {
@@ -32,8 +33,8 @@ constexpr uint32_t NOBLE = hab_Noble;
 // Heroes whose unit casts magic bolts of these ranged kinds may raise Arcane Power to its super grade.
 constexpr int ARCANE_SUPER_KIND_FIRST = 31;
 constexpr int ARCANE_SUPER_KIND_LAST = 38;
-constexpr int HERO_TYPE_NO_ARCANE_PICK = 31;
-constexpr int HERO_TYPE_NO_NOBLE_PICK = 34;
+constexpr int HERO_TYPE_NO_ARCANE_PICK = ht_Champion_8;
+constexpr int HERO_TYPE_NO_NOBLE_PICK = ht_Incarnation_Hero;
 constexpr int16_t NUM_HERO_PICKS = 14;
 
 struct Graded_Ability {

@@ -94,7 +94,7 @@ int16_t m_slider_fields[SLIDERS];
 int16_t m_retort_fields[NUM_RETORTS];
 int16_t m_esc_field;
 
-Player_Record &Human(void) { return _players[NEWGAME_HUMAN_IDX]; }
+Player_Record &Human(void) { return _players[HUMAN_PLAYER_IDX]; }
 
 int16_t *Realm_Row_Variants(int16_t realm)
 {
@@ -252,7 +252,7 @@ void Newgame_Picks_Reset(void)
     m_previous_field = 0;
 }
 
-int16_t Newgame_Picks_Left(void) { return (int16_t)(NEWGAME_PICKS - Wizard_Picks(NEWGAME_HUMAN_IDX)); }
+int16_t Newgame_Picks_Left(void) { return (int16_t)(NEWGAME_PICKS - Wizard_Picks(HUMAN_PLAYER_IDX)); }
 
 int16_t Newgame_Retorts_Held(void)
 {

@@ -8,6 +8,7 @@
 #include "world/ALLOC.h"
 #include "world/Player_Record.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 #include "world/Unit_Death.h"
 #include "world/Wizard_Presets.h"
 #include "worldgen/Computer_Wizards.h"
@@ -193,7 +194,7 @@ void Init_Players(void)
         wizard.skill_ratio = SKILL_SHARE_START;
         wizard.mana_ratio = MANA_SHARE_START;
         wizard.research_ratio = RESEARCH_SHARE_START;
-        wizard.spells_list[SPELL_OF_MASTERY - 1] = SS_RESEARCH_LIST;
+        wizard.spells_list[spl_Spell_Of_Mastery - 1] = SS_RESEARCH_LIST;
         wizard.casting_spell_idx = 0;
         wizard.casting_cost_remaining = 0;
         // Every overland enchantment byte: a new game inherits none from the previous one.
@@ -241,7 +242,7 @@ void Init_Magic_Personalities_Objectives(void)
 
 void Init_Summoning_Circle_And_Spell_Of_Mastery(void)
 {
-    int32_t mastery_cost = spell_data_table != nullptr ? spell_data_table[SPELL_OF_MASTERY].research_cost : 0;
+    int32_t mastery_cost = spell_data_table != nullptr ? spell_data_table[spl_Spell_Of_Mastery].research_cost : 0;
     for (int p = 0; p < Wizard_Count(); p++) {
         Player_Record &wizard = _players[p];
         if (_FORTRESSES != nullptr) {

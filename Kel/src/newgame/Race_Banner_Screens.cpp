@@ -51,7 +51,7 @@ void Set_Race_Help(void) { Set_Help_List_From_Entry(35, NEWGAME_RACES); }
 
 void Draw_Human_Side(void)
 {
-    const Player_Record &human = _players[NEWGAME_HUMAN_IDX];
+    const Player_Record &human = _players[HUMAN_PLAYER_IDX];
     Newgame_Draw_Portrait(human.wizard_id);
     Newgame_Draw_Wizard_Name(human.name);
     Newgame_Draw_Bookshelf(human.spellranks, NEWGAME_SHELF_PRESET_ORDER);
@@ -90,7 +90,7 @@ int16_t Newgame_Race_Allowed(int16_t position)
 {
     if (position < 0 || position >= NEWGAME_RACES) return 0;
     if (position < NEWGAME_ARCANIAN_RACES) return 1;
-    return _players[NEWGAME_HUMAN_IDX].retorts[rtr_Myrran] != 0 ? 1 : 0;
+    return _players[HUMAN_PLAYER_IDX].retorts[rtr_Myrran] != 0 ? 1 : 0;
 }
 
 int16_t Newgame_Banner_Band(int16_t y)
@@ -104,7 +104,7 @@ int16_t Newgame_Banner_Band(int16_t y)
 void Newgame_Screen_6_Draw(void)
 {
     int16_t under = Scan_Input();
-    bool myrran = _players[NEWGAME_HUMAN_IDX].retorts[rtr_Myrran] != 0;
+    bool myrran = _players[HUMAN_PLAYER_IDX].retorts[rtr_Myrran] != 0;
     Set_Page_Off();
     if (m_background != nullptr) FLIC_Draw(0, 0, m_background);
     if (m_overlay != nullptr) FLIC_Draw(164, 18, m_overlay);
@@ -221,7 +221,7 @@ int16_t Newgame_Screen_7(void)
         }
         for (int16_t band = 0; band < NEWGAME_BANNER_BANDS; band++) {
             if (hit <= 0 || hit != m_banner_fields[band]) continue;
-            _players[NEWGAME_HUMAN_IDX].banner_id = (uint8_t)newgame_banner_bands[band];
+            _players[HUMAN_PLAYER_IDX].banner_id = (uint8_t)newgame_banner_bands[band];
             Deactivate_Auto_Function();
             Deactivate_Help_List();
             STU_LOG(SEV_INFO, LC_NEWGAME, "Newgame_Screen_7: banner %d", (int)newgame_banner_bands[band]);

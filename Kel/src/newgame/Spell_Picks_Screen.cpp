@@ -59,7 +59,7 @@ uint8_t m_help_loaded[SPELL_FIELDS * sizeof(Help_Entry)];
 
 int16_t *Page_Slots(void)
 {
-    return &_player_start_spells[NEWGAME_HUMAN_IDX][m_select_spells_realm * START_SPELLS_PER_REALM];
+    return &_player_start_spells[HUMAN_PLAYER_IDX][m_select_spells_realm * START_SPELLS_PER_REALM];
 }
 
 int16_t Spell_Number(int16_t offset) { return (int16_t)(m_select_spells_realm * 40 + 1 + offset); }
@@ -136,7 +136,7 @@ int16_t Newgame_Spell_Page_Begin(int16_t realm)
 {
     m_select_spells_realm = realm;
     m_counts[0] = m_counts[1] = m_counts[2] = 0;
-    int16_t books = _players[NEWGAME_HUMAN_IDX].spellranks[realm];
+    int16_t books = _players[HUMAN_PLAYER_IDX].spellranks[realm];
     if (books <= 1) return 0;
     Newgame_Start_Spell_Counts((int16_t)(books - 2), &m_counts[0], &m_counts[1], &m_counts[2]);
     const int16_t *defaults = &_default_spells[realm * START_SPELLS_PER_REALM];
@@ -235,7 +235,7 @@ void Newgame_Screen_5_Draw_Spells(void)
     Set_Outline_Color(NEWGAME_SHADOW_COLOUR);
     Set_Font_Style_Shadow_Down(4, 15, 15, 15);
     Print_Centered(241, 6, title);
-    Newgame_Draw_Portrait(_players[NEWGAME_HUMAN_IDX].wizard_id);
+    Newgame_Draw_Portrait(_players[HUMAN_PLAYER_IDX].wizard_id);
 
     for (int16_t n = 0; n < NEWGAME_SPELL_BOXES; n++) {
         int16_t count = 0;
@@ -270,7 +270,7 @@ void Newgame_Screen_5_Draw_Spells(void)
 
 void Newgame_Screen_5_Draw(void)
 {
-    const Player_Record &human = _players[NEWGAME_HUMAN_IDX];
+    const Player_Record &human = _players[HUMAN_PLAYER_IDX];
     int16_t picks_left = Newgame_Spell_Page_Picks_Left();
     spellpicks_count = picks_left;
     m_all_picks_made = picks_left == 0 ? 1 : 0;
@@ -307,7 +307,7 @@ int16_t Newgame_Screen_5(void)
     spellpicks_count = 0;
     NEWG_PickError = NPE_NONE;
     Assign_Auto_Function(Newgame_Screen_5_Draw, 1);
-    for (int16_t &spell : _player_start_spells[NEWGAME_HUMAN_IDX]) spell = 0;
+    for (int16_t &spell : _player_start_spells[HUMAN_PLAYER_IDX]) spell = 0;
     LBX_Load_Data_Static("hlpentry", 36, m_help_loaded, 0, SPELL_FIELDS, (int16_t)sizeof(Help_Entry));
     Set_Mouse_List(1, mouse_list_newgame);
 

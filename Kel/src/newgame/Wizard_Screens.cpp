@@ -210,13 +210,13 @@ void Randomize_Book_Heights(void)
 void Human_Player_Wizard_Profile(int16_t preset)
 {
     if (preset < 0 || preset >= NUM_WIZARD_PRESETS) return;
-    Player_Record &human = _players[NEWGAME_HUMAN_IDX];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     const Wizard_Preset_Record &record = _wizard_presets_table[preset];
     human.wizard_id = (uint8_t)preset;
     Wizard_Preset_Books(preset, human.spellranks);
     for (int k = 0; k < NUM_RETORTS; k++) human.retorts[k] = k == record.retort ? 1 : 0;
 
-    int16_t *spells = _player_start_spells[NEWGAME_HUMAN_IDX];
+    int16_t *spells = _player_start_spells[HUMAN_PLAYER_IDX];
     for (int i = 0; i < NUM_START_SPELLS; i++) spells[i] = 0;
     for (int realm = 0; realm < NUM_REALMS; realm++) {
         int16_t books = human.spellranks[realm];
@@ -238,7 +238,7 @@ void Newgame_Accept_Name(const char *typed)
     Copy_Name(text, typed, (size_t)NAME_MAX + 1);
     while (Trim(text) >= 0) {
     }
-    Player_Record &human = _players[NEWGAME_HUMAN_IDX];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     if (text[0] != '\0') Copy_Name(human.name, text, sizeof human.name);
 }
 
@@ -339,7 +339,7 @@ int16_t Newgame_Screen_2(void)
     Deactivate_Auto_Function();
     Deactivate_Help_List();
     if (preset < 0) return 1;
-    Player_Record &human = _players[NEWGAME_HUMAN_IDX];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     human.wizard_id = (uint8_t)preset;
     Copy_Name(human.name, _wizard_presets_table[preset].name, sizeof human.name);
     return 3;
@@ -347,7 +347,7 @@ int16_t Newgame_Screen_2(void)
 
 void Newgame_Screen_3_Draw(void)
 {
-    const Player_Record &human = _players[NEWGAME_HUMAN_IDX];
+    const Player_Record &human = _players[HUMAN_PLAYER_IDX];
     Set_Page_Off();
     if (m_background != nullptr) FLIC_Draw(0, 0, m_background);
     if (m_name_panel != nullptr) FLIC_Draw(181, 17, m_name_panel);
@@ -370,7 +370,7 @@ int16_t Newgame_Screen_3(void)
     Newgame_Screen_3_Draw();
     Toggle_Pages();
 
-    Player_Record &human = _players[NEWGAME_HUMAN_IDX];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     char text[INPUT_BOX_TEXT_MAX + 1];
     Copy_Name(text, human.name, (size_t)NAME_MAX + 1);
     int16_t answer = Setup_Input_Box_Popup(195, 36, 80, text, NAME_MAX, 0, 0, 0, wziards_name_colors, -1);

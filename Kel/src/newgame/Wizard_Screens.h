@@ -9,7 +9,6 @@ constexpr int NEWGAME_BOOK_PICTURES = 15;
 constexpr int NEWGAME_BOOK_SLOTS = 11;
 constexpr int16_t NEWGAME_SHELF_X = 36;
 constexpr int16_t NEWGAME_SHELF_Y = 135;
-constexpr int16_t NEWGAME_HUMAN_IDX = 0;  // the player the set-up screens fill
 
 // Picture variants (0..2) of the books: the shelf under the portrait, and the book rows of the
 // picks screen (Death, Life, Nature, Sorcery, Chaos rows in that order of table number).

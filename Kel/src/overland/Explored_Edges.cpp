@@ -41,7 +41,6 @@ constexpr uint8_t CORNER_TOP_LEFT = 2;
 constexpr uint8_t CORNER_TOP_RIGHT = 4;
 constexpr uint8_t CORNER_BOTTOM_RIGHT = 8;
 constexpr int16_t CITY_KNOWN_RANGE = 3;
-constexpr int16_t HUMAN_PLAYER_IDX = 0;
 
 int Wrap_X(int wx) { return ((wx % WORLD_WIDTH) + WORLD_WIDTH) % WORLD_WIDTH; }
 

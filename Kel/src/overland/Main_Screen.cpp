@@ -36,6 +36,7 @@
 #include "world/Game_Settings.h"
 #include "world/LOADSAVE.h"
 #include "world/Player_Record.h"
+#include "world/Spell_Ids.h"
 #include "world/Stack_Movement.h"
 #include "world/Stack_Orders.h"
 #include "world/Unit_Order_Rules.h"
@@ -368,7 +369,7 @@ void Main_Screen(void)
         if (Hit(input, _spells_button)) {
             Play_Left_Click();
             const Player_Record &human = _players[0];
-            if (human.casting_spell_idx == SPELL_OF_RETURN) {
+            if (human.casting_spell_idx == spl_Spell_Of_Return) {
                 char text[200];
                 snprintf(text, sizeof text,
                          "You may not throw any spells while you are banished.  There are at least %d turns "

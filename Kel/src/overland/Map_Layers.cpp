@@ -390,13 +390,13 @@ void Draw_Map_Lairs(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, in
         if (lair.wp != plane || lair.Intact != 1) continue;
         uint8_t *picture = nullptr;
         switch (lair.type) {
-        case 4: picture = IMG_OVL_EZ_Cave; break;
-        case 5: picture = IMG_OVL_EZ_Dung; break;
-        case 6: picture = IMG_OVL_EZ_ATmpl; break;
-        case 7: picture = IMG_OVL_EZ_AKeep; break;
-        case 8: picture = IMG_OVL_EZ_MLair; break;
-        case 9: picture = IMG_OVL_EZ_Ruins; break;
-        case 10: picture = IMG_OVL_EZ_FTmpl; break;
+        case lt_Cave: picture = IMG_OVL_EZ_Cave; break;
+        case lt_Dungeon: picture = IMG_OVL_EZ_Dung; break;
+        case lt_Ancient_Temple: picture = IMG_OVL_EZ_ATmpl; break;
+        case lt_Keep: picture = IMG_OVL_EZ_AKeep; break;
+        case lt_Monster_Lair: picture = IMG_OVL_EZ_MLair; break;
+        case lt_Ruins: picture = IMG_OVL_EZ_Ruins; break;
+        case lt_Fallen_Temple: picture = IMG_OVL_EZ_FTmpl; break;
         default: continue;
         }
         int c = 0, r = 0;

@@ -34,7 +34,6 @@
 
 namespace {
 
-constexpr int16_t HUMAN_PLAYER_IDX = 0;
 constexpr int16_t UNIT_WINDOW_X = 247;
 constexpr int16_t UNIT_WINDOW_Y = 79;
 

@@ -22,7 +22,6 @@
 #include "world/Stack_Movement.h"
 #include "world/Unit_Stack.h"
 
-constexpr int16_t HUMAN_PLAYER = 0;
 constexpr int GS_ENEMY_MOVES = 12;
 constexpr int16_t MAP_WINDOW_WIDTH = 12;
 constexpr int16_t MAP_WINDOW_HEIGHT = 10;
@@ -72,7 +71,7 @@ static void Animate_Step(int16_t unit_idx, int16_t wp, int16_t *map_x, int16_t *
     int16_t sx = x0, sy = y0;
     World_To_Screen(*map_x, *map_y, &sx, &sy);
     for (int f = 0; f < frames; f++) {
-        if (f == 1 && player_idx == HUMAN_PLAYER) {
+        if (f == 1 && player_idx == HUMAN_PLAYER_IDX) {
             Set_Square_Explored_Flags_Range(x1, y1, wp, (int16_t)(range + 1));
         }
         Draw_Maps(0, MAP_SCREEN_Y, MAP_WINDOW_WIDTH, MAP_WINDOW_HEIGHT, map_x, map_y, wp, *map_x, *map_y, player_idx);
@@ -149,7 +148,7 @@ void Move_Units_Draw(int16_t player_idx, int16_t wp, int16_t steps, int16_t *map
         const int16_t x1 = movepath_x_array[2 + s], y1 = movepath_y_array[2 + s];
         if (shown) {
             Animate_Step(drawn, wp, map_x, map_y, x0, y0, x1, y1, player_idx, range);
-        } else if (player_idx == HUMAN_PLAYER) {
+        } else if (player_idx == HUMAN_PLAYER_IDX) {
             Set_Square_Explored_Flags_Range(x1, y1, wp, (int16_t)(range + 1));
         }
         Contact_Players_In_Scouting_Range(player_idx, x1, y1, wp, range);

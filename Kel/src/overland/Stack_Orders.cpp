@@ -23,7 +23,6 @@ int16_t _active_stack_path_length = 0;
 
 namespace {
 
-constexpr int16_t HUMAN_PLAYER_IDX = 0;
 constexpr int16_t EARTH_GATE_MOVE_COST = 2;
 constexpr const char *WRONG_PLANE_WARNING = "The selected units cannot move on this plane.";
 

@@ -169,7 +169,7 @@ void Guardian_Lines(const Lair_Record &lair)
     }
 }
 
-bool Lair_Is_Node_Type(uint8_t type) { return type >= 1 && type <= 3; }
+bool Lair_Is_Node_Type(uint8_t type) { return type >= lt_Chaos_Node && type <= lt_Sorcery_Node; }
 
 int16_t Square_Terrain(int16_t wx, int16_t wy, int16_t wp)
 {
@@ -241,14 +241,14 @@ int16_t Surveyor_Lairs(int16_t wx, int16_t wy, int16_t wp)
         if (lair.wx != wx || lair.wy != wy) continue;
         const char *name = "";
         switch (lair.type) {
-        case 0: name = "Tower"; break;
-        case 4: name = "Cave"; break;
-        case 5: name = "Dungeon"; break;
-        case 6:
-        case 10: name = "Temple"; break;
-        case 7: name = "Keep"; break;
-        case 8: name = "Lair"; break;
-        case 9: name = "Ruins"; break;
+        case lt_Tower: name = "Tower"; break;
+        case lt_Cave: name = "Cave"; break;
+        case lt_Dungeon: name = "Dungeon"; break;
+        case lt_Ancient_Temple:
+        case lt_Fallen_Temple: name = "Temple"; break;
+        case lt_Keep: name = "Keep"; break;
+        case lt_Monster_Lair: name = "Lair"; break;
+        case lt_Ruins: name = "Ruins"; break;
         default: break;
         }
         snprintf(survey_near_alloc_1_100, sizeof survey_near_alloc_1_100, "%s", name);

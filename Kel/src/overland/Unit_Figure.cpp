@@ -33,7 +33,6 @@ int16_t unit_weapon_type_animation_count = 0;
 namespace {
 
 constexpr int NEUTRAL_BANNER = 5;
-constexpr int8_t HUMAN_PLAYER_IDX = 0;
 constexpr uint8_t FIGURE_BANNER_FIRST = 214;
 constexpr uint8_t INVISIBLE_COLOR = 233;
 constexpr uint8_t OUTLINE_MARKER = 255;

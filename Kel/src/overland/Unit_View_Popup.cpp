@@ -40,7 +40,6 @@ namespace {
 constexpr int16_t BACKGRND_RED_BUTTON = 24;
 constexpr int16_t WINDOW_WIDTH = 217, WINDOW_HEIGHT = 184;
 constexpr int16_t PICTURE_WIDTH = 282;
-constexpr int16_t HUMAN_PLAYER_IDX = 0;
 
 bool Hit(int16_t input, int16_t field) { return field != UV_NO_FIELD && input == field; }
 

@@ -65,8 +65,6 @@ int16_t Hire_Merc_Popup(int16_t unit_type, int16_t count, int16_t level, int16_t
     return 0;
 }
 
-int16_t GUI_InHeroNaming = -1;
-
 void Merchant_Popup(void) { STUB_HIT(); }
 
 void AI_Accept_Hero(int16_t player_idx, int16_t slot_idx, int16_t hero_type) { STUB_HIT(); }

@@ -13,6 +13,7 @@
 #include "turn/End_Of_Turn.h"
 #include "world/ALLOC.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 
 void Magic_Screen(void)
 {
@@ -25,10 +26,6 @@ void Spellbook_Screen(void)
     STUB_HIT();
     Stub_Return_To_Main_Screen("Spellbook_Screen");
 }
-
-int16_t skill_staff_locked = 0;
-int16_t mana_staff_locked = 0;
-int16_t research_staff_locked = 0;
 
 // The candidates are the wizard's researchable spells of the lowest band (common, uncommon, rare,
 // very rare) in spell order, at most eight; they go on the research list.
@@ -43,17 +40,16 @@ int16_t Player_Research_Spells(int16_t player_idx)
         uint8_t status = Player_Spell_Status(player_idx, spell);
         return status == SS_RESEARCHABLE || status == SS_RESEARCH_LIST;
     };
-    auto band = [](int spell) { return (spell - 1) % 40 / 10; };
     int lowest = -1;
     for (int spell = 1; spell <= NUM_SPELLS_STATUS; spell++) {
-        if (open(spell) && (lowest < 0 || band(spell) < lowest)) {
-            lowest = band(spell);
+        if (open(spell) && (lowest < 0 || Spell_Band(spell) < lowest)) {
+            lowest = Spell_Band(spell);
         }
     }
     Player_Record &wizard = _players[player_idx];
     int16_t count = 0;
     for (int spell = 1; spell <= NUM_SPELLS_STATUS && count < CANDIDATES; spell++) {
-        if (open(spell) && band(spell) == lowest) {
+        if (open(spell) && Spell_Band(spell) == lowest) {
             wizard.research_spells[count++] = (int16_t)spell;
             Player_Set_Spell_Status(player_idx, spell, SS_RESEARCH_LIST);
         }
@@ -68,7 +64,7 @@ int16_t Player_Research_Spells(int16_t player_idx)
 void Spell_Research_Select(void)
 {
     STUB_HIT();
-    _players[0].researching_spell_idx = _players[0].research_spells[0];
+    _players[HUMAN_PLAYER_IDX].researching_spell_idx = _players[HUMAN_PLAYER_IDX].research_spells[0];
 }
 
 // No animation.
@@ -111,7 +107,7 @@ void Cast_Spell_Overland(int16_t player_idx)
     }
     Player_Record &player = _players[player_idx];
     int16_t spell_idx = player.casting_spell_idx;
-    if (spell_idx == 213) {
+    if (spell_idx == spl_Spell_Of_Mastery) {
         m_magic_winner_idx = player_idx;
     } else {
         STU_LOG(SEV_INFO, LC_NEXTTURN, "Cast_Spell_Overland: player %d cast spell %d", player_idx, spell_idx);
@@ -124,8 +120,8 @@ namespace {
 // Books of the spell's colour realm, or -1 for an Arcane spell (and anything past the colour realms).
 int Colour_Realm_Books(int16_t player_idx, int16_t spell_idx)
 {
-    int realm = (spell_idx - 1) / 40;
-    return realm < 5 ? _players[player_idx].spellranks[realm] : -1;
+    int realm = Spell_Realm(spell_idx);
+    return realm < NUM_COLOUR_REALMS ? _players[player_idx].spellranks[realm] : -1;
 }
 
 }  // namespace
@@ -140,8 +136,8 @@ int16_t Calc_Spell_Value(int16_t player_idx, int16_t spell_idx)
         return -1;
     }
     int books = Colour_Realm_Books(player_idx, spell_idx);
-    int rank = (spell_idx - 1) % 40;
-    if (books == 0 || (books == 1 && rank >= 20) || (books == 2 && rank >= 30)) {
+    int band = Spell_Band(spell_idx);
+    if (books == 0 || (books == 1 && band >= sb_Rare) || (books == 2 && band >= sb_Very_Rare)) {
         return -1;
     }
     int32_t cost = spell_data_table[spell_idx].research_cost;
@@ -166,7 +162,7 @@ int16_t Get_Differential_Spell_List(int16_t a, int16_t b, int16_t minimum, uint8
         return 0;
     }
     int16_t count = 0;
-    for (int16_t spell = 1; spell <= SPELL_OF_MASTERY && count < DIFFERENTIAL_LIST_MAX; spell++) {
+    for (int16_t spell = 1; spell <= spl_Spell_Of_Mastery && count < DIFFERENTIAL_LIST_MAX; spell++) {
         if (Colour_Realm_Books(a, spell) == 0 || Colour_Realm_Books(b, spell) == 0) {
             continue;
         }
@@ -183,9 +179,9 @@ void Check_Research_Spell_Is_Known(int16_t ask)
 {
     STUB_HIT();
     (void)ask;
-    Player_Record &human = _players[0];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     int16_t spell = human.researching_spell_idx;
-    if (spell <= 0 || spell > NUM_SPELLS_STATUS || Player_Spell_Status(0, spell) != SS_KNOWN) return;
-    Player_Research_Spells(0);
+    if (spell <= 0 || spell > NUM_SPELLS_STATUS || Player_Spell_Status(HUMAN_PLAYER_IDX, spell) != SS_KNOWN) return;
+    Player_Research_Spells(HUMAN_PLAYER_IDX);
     human.researching_spell_idx = human.research_spells[0];
 }

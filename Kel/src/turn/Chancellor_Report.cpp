@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int16_t HUMAN = 0;
 constexpr int16_t SCREEN_MIDDLE_ROW = 99;
 
 int16_t Queue_Count(int32_t count)
@@ -46,10 +45,10 @@ int16_t Chancellor_Events_In_Force(void)
         return 0;
     }
     int16_t count = 0;
-    if (In_Force(ev_Plague_State) && events_table->words[ev_Plague_Player] == HUMAN) {
+    if (In_Force(ev_Plague_State) && events_table->words[ev_Plague_Player] == HUMAN_PLAYER_IDX) {
         count++;
     }
-    if (In_Force(ev_Population_Boom_State) && events_table->words[ev_Population_Boom_Player] == HUMAN) {
+    if (In_Force(ev_Population_Boom_State) && events_table->words[ev_Population_Boom_Player] == HUMAN_PLAYER_IDX) {
         count++;
     }
     for (int word : {ev_Good_Moon_State, ev_Bad_Moon_State, ev_Red_Conjunction_State, ev_Green_Conjunction_State,

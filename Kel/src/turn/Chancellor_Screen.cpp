@@ -42,7 +42,6 @@ constexpr int16_t SCROLL_UP_ARROW = 0;
 constexpr int16_t SCROLL_DOWN_ARROW = 1;
 constexpr int16_t SCROLL_UNROLL = 2;
 constexpr int16_t SCROLL_PAPER = 5;
-constexpr int16_t HUMAN = 0;
 
 constexpr int16_t PAPER_X = 62;
 constexpr int16_t PAPER_Y = 29;
@@ -156,12 +155,13 @@ void Events_Section(Text_Writer &w)
     w.Heading(WIDE_HEADING_X, "RANDOM EVENTS");
     char name[32];
     char line[CHANCELLOR_TEXT_SIZE];
-    if (Event_In_Force(ev_Plague_State) && events_table->words[ev_Plague_Player] == HUMAN) {
+    if (Event_In_Force(ev_Plague_State) && events_table->words[ev_Plague_Player] == HUMAN_PLAYER_IDX) {
         City_Name(events_table->words[ev_Plague_City], name, sizeof name);
         std::snprintf(line, sizeof line, "Plague in %s", name);
         w.Body(line);
     }
-    if (Event_In_Force(ev_Population_Boom_State) && events_table->words[ev_Population_Boom_Player] == HUMAN) {
+    if (Event_In_Force(ev_Population_Boom_State) &&
+        events_table->words[ev_Population_Boom_Player] == HUMAN_PLAYER_IDX) {
         City_Name(events_table->words[ev_Population_Boom_City], name, sizeof name);
         std::snprintf(line, sizeof line, "Population Boom in %s", name);
         w.Body(line);

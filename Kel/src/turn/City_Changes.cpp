@@ -20,13 +20,13 @@
 #include "world/City_Economy.h"
 #include "world/City_Growth.h"
 #include "world/Player_Record.h"
+#include "world/Spell_Ids.h"
 #include "world/Terrain_Changes.h"
 #include "world/Unit_Death.h"
 #include "world/Unit_Record.h"
 
 namespace {
 
-constexpr int16_t HUMAN = 0;
 constexpr int16_t CITY_POPULATION_MAX = 25;
 constexpr int16_t NEUTRAL_POPULATION_MAX = 8;
 constexpr int16_t CITY_SIZE_MAX = 5;
@@ -57,7 +57,7 @@ int16_t Size_Class(int16_t population)
     return size > CITY_SIZE_MAX ? CITY_SIZE_MAX : size;
 }
 
-bool Human_City(const City_Record &city) { return city.owner_idx == HUMAN; }
+bool Human_City(const City_Record &city) { return city.owner_idx == HUMAN_PLAYER_IDX; }
 
 void Too_Many_Units_Warning(const City_Record &city)
 {
@@ -284,8 +284,8 @@ void Diplomacy_Growth_For_Enchantments(void)
         if (player.casting_spell_idx == 0) {
             player.casting_cost_original = 0;
         }
-        if (player.casting_spell_idx == SPELL_OF_MASTERY) {
-            Change_Relations_For_Enchantments(player_idx, SPELL_OF_MASTERY, MASTERY_RELATION_AMOUNT);
+        if (player.casting_spell_idx == spl_Spell_Of_Mastery) {
+            Change_Relations_For_Enchantments(player_idx, spl_Spell_Of_Mastery, MASTERY_RELATION_AMOUNT);
         }
         for (int16_t slot = 0; slot < (int16_t)(sizeof(Global_Slot_Spells) / sizeof(Global_Slot_Spells[0])); slot++) {
             if (_players[player_idx].Globals[slot] == 0) {

@@ -14,11 +14,11 @@
 #include "turn/Treaties.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
+#include "world/Spell_Ids.h"
 #include "world/Unit_Type_Record.h"
 
 namespace {
 
-constexpr int16_t HUMAN = 0;
 constexpr int16_t SUPERIORITY_BOUND = 100;
 constexpr int16_t SURPRISE_WAR_STRENGTH = 2000;
 constexpr int ALLIANCE_THRESHOLD = 151;
@@ -50,31 +50,31 @@ bool Truce(int16_t a, int16_t b) { return _players[a].peace_duration[b] > 0; }
 int32_t Population_Divisor(int16_t player_idx) { return std::max<int32_t>(_players[player_idx].Pop_Div_10k, 1); }
 
 // While the human casts the Spell of Return, the wizards hold their talks.
-bool Human_Returning(void) { return _players[HUMAN].casting_spell_idx == SPELL_OF_RETURN; }
+bool Human_Returning(void) { return _players[HUMAN_PLAYER_IDX].casting_spell_idx == spl_Spell_Of_Return; }
 
 // How computer wizard k feels about the human, from the human's entries.
 int32_t Mood(int16_t k)
 {
-    const Player_Record &human = _players[HUMAN];
+    const Player_Record &human = _players[HUMAN_PLAYER_IDX];
     return human.Dipl_Goodwill[k] + human.Dipl_Relation[k] + Personality_Mod(k);
 }
 
 int32_t Lowest_Patience_Toward(int16_t k)
 {
-    const Player_Record &human = _players[HUMAN];
+    const Player_Record &human = _players[HUMAN_PLAYER_IDX];
     return std::min({human.Dipl_Treaty_Patience[k], human.Dipl_Exchange_Patience[k], human.Dipl_Peace_Patience[k]});
 }
 
-uint8_t &Order(int16_t k) { return _players[HUMAN].Dipl_Pending_Order[k]; }
+uint8_t &Order(int16_t k) { return _players[HUMAN_PLAYER_IDX].Dipl_Pending_Order[k]; }
 
 int16_t Saturate_I16(int32_t value) { return static_cast<int16_t>(std::clamp<int32_t>(value, INT16_MIN, INT16_MAX)); }
 
 // k adds a spell or gold to its offer, as far as it has a spell to give.
 void Add_Sweetener(int16_t k)
 {
-    Player_Record &human = _players[HUMAN];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     if (RANDOM(4) < 2) {
-        Exchange_Spell_List spells = Build_Exchange_Spell_List(k, HUMAN, 0);
+        Exchange_Spell_List spells = Build_Exchange_Spell_List(k, HUMAN_PLAYER_IDX, 0);
         if (spells.count > 0) {
             human.Dipl_Offer_Spell[k] = static_cast<uint8_t>(spells.spells[0]);
         }
@@ -197,7 +197,7 @@ int16_t Human_Enemies_Count(void)
 {
     int16_t count = 0;
     for (int16_t k = 1; k < Wizard_Count(); k++) {
-        if (At_War(k, HUMAN)) {
+        if (At_War(k, HUMAN_PLAYER_IDX)) {
             count++;
         }
     }
@@ -207,7 +207,7 @@ int16_t Human_Enemies_Count(void)
 // k threatens the human, breaks its treaty or, once threats are spent, declares war.
 void Threaten_Or_Declare_War(int16_t k, int32_t strength)
 {
-    Player_Record &human = _players[HUMAN];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     if (Mood(k) - RANDOM(100) + human.Dipl_Treaty_Patience[k] >= -99) {
         return;
     }
@@ -218,12 +218,12 @@ void Threaten_Or_Declare_War(int16_t k, int32_t strength)
     if (human.Dipl_Threat_Count[k] < UINT8_MAX) {
         human.Dipl_Threat_Count[k]++;
     }
-    if (human.Dipl_Threat_Count[k] < 3 && Has_Treaty(k, HUMAN)) {
-        Break_Treaties(k, HUMAN);
+    if (human.Dipl_Threat_Count[k] < 3 && Has_Treaty(k, HUMAN_PLAYER_IDX)) {
+        Break_Treaties(k, HUMAN_PLAYER_IDX);
         return;
     }
     if (RANDOM(100) < -(strength + Personality_Mod(k) / 2)) {
-        Declare_War(k, HUMAN);
+        Declare_War(k, HUMAN_PLAYER_IDX);
         Order(k) = do_War_Hostile;
         human.Dipl_Threat_Count[k] = 1;
     }
@@ -232,26 +232,26 @@ void Threaten_Or_Declare_War(int16_t k, int32_t strength)
 // A spell exchange k would offer: the spell it wants from the human and what it gives for it.
 bool Offer_Spell_Exchange(int16_t k)
 {
-    Player_Record &human = _players[HUMAN];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     int32_t v = human.Dipl_Exchange_Patience[k];
     if (v > 0) {
         v /= 5;
     }
     v = std::min(v, 30);
-    if (Allied(k, HUMAN)) {
+    if (Allied(k, HUMAN_PLAYER_IDX)) {
         v += 25;
     }
     int32_t h = human.Dipl_Goodwill[k] + human.Dipl_Relation[k] / 2 + Personality_Mod(k) + 2 * v + RANDOM(100) - 250;
     int32_t price_factor = h < 0 ? std::abs(h) + 100 : 20000 / (h + 200);
     price_factor = std::max(price_factor, 50);
 
-    Exchange_Spell_List wanted = Build_Exchange_Spell_List(HUMAN, k, 0);
+    Exchange_Spell_List wanted = Build_Exchange_Spell_List(HUMAN_PLAYER_IDX, k, 0);
     if (wanted.count == 0) {
         return false;
     }
     const int32_t price = std::min<int32_t>(wanted.values[0] * 100 / price_factor, INT16_MAX);
     // Every spell k could give is listed, and those worth no more than the price are offered.
-    Exchange_Spell_List offered = Build_Exchange_Spell_List(k, HUMAN, 0);
+    Exchange_Spell_List offered = Build_Exchange_Spell_List(k, HUMAN_PLAYER_IDX, 0);
     int16_t count = 0;
     for (int16_t n = 0; n < offered.count && count < 6; n++) {
         if (offered.values[n] <= price) {
@@ -264,7 +264,7 @@ bool Offer_Spell_Exchange(int16_t k)
     human.Dipl_Exchange_Count[k] = static_cast<uint8_t>(count);
     human.Dipl_Wanted_Spell[k] = wanted.spells[0];
     Order(k) = do_Offer_Exchange;
-    _players[k].Dipl_Exchange_Patience[HUMAN] = 0;
+    _players[k].Dipl_Exchange_Patience[HUMAN_PLAYER_IDX] = 0;
     human.Dipl_Exchange_Patience[k] = 0;
     return true;
 }
@@ -273,11 +273,11 @@ bool Offer_Spell_Exchange(int16_t k)
 
 void Determine_First_Contacts(void)
 {
-    Player_Record &human = _players[HUMAN];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     for (int16_t i = 1; i < Wizard_Count(); i++) {
-        if (human.Dipl_First_Contact[i] == 0 && Met(HUMAN, i)) {
+        if (human.Dipl_First_Contact[i] == 0 && Met(HUMAN_PLAYER_IDX, i)) {
             human.Dipl_First_Contact[i] = 1;
-            Diplomacy_Set_Pair_Treaty(HUMAN, i, tt_None);
+            Diplomacy_Set_Pair_Treaty(HUMAN_PLAYER_IDX, i, tt_None);
         }
     }
 }
@@ -323,7 +323,7 @@ void G_DIPL_NeedForWar(int16_t a, int16_t b)
     }
     Player_Record &pa = _players[a];
     const Player_Record &pb = _players[b];
-    const bool truce_free = a != HUMAN || !Truce(HUMAN, b);
+    const bool truce_free = a != HUMAN_PLAYER_IDX || !Truce(HUMAN_PLAYER_IDX, b);
 
     if (pb.Personality == pt_Chaotic && RANDOM(300) <= _difficulty && truce_free) {
         pa.Dipl_Pending_Order[b] = static_cast<uint8_t>(do_War_Surprise);
@@ -343,7 +343,7 @@ void G_DIPL_NeedForWar(int16_t a, int16_t b)
     }
 
     for (int16_t k = 1; k < Wizard_Count(); k++) {
-        if (Treaty(k, HUMAN) != tt_War || !Allied(k, b)) {
+        if (Treaty(k, HUMAN_PLAYER_IDX) != tt_War || !Allied(k, b)) {
             continue;
         }
         if (!Truce(a, b) && RANDOM(10) == 1 && !Allied(b, a)) {
@@ -431,9 +431,9 @@ void NPC_To_Human_Diplomacy(void)
         return;
     }
     Clamp_Treaty_Patience();
-    Player_Record &human = _players[HUMAN];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     for (int16_t k = 1; k < Wizard_Count(); k++) {
-        if (!Alive(k) || Treaty(HUMAN, k) == tt_Final_War) {
+        if (!Alive(k) || Treaty(HUMAN_PLAYER_IDX, k) == tt_Final_War) {
             Order(k) = 0;
         } else if (human.Dipl_First_Contact[k] == 1) {
             human.Dipl_First_Contact[k] = 2;
@@ -449,13 +449,13 @@ void NPC_To_Human_Diplomacy(void)
                     } else {
                         Order(k) = 0;
                     }
-                } else if (Treaty(HUMAN, k) == tt_War && RANDOM(100) + 30 < human.Dipl_Peace_Patience[k]) {
+                } else if (Treaty(HUMAN_PLAYER_IDX, k) == tt_War && RANDOM(100) + 30 < human.Dipl_Peace_Patience[k]) {
                     DIPL_HumanWarOrPeace(k);
                 } else {
                     int32_t g = 2 * strength + (human.Dipl_Threat_Count[k] == 0 ? 3 : 0);
                     if (RANDOM(100) < g && RANDOM(4) == 1) {
                         if (human.Dipl_Threat_Count[k] == 0) {
-                            NPC_Diplo_s74420(HUMAN, k);
+                            NPC_Diplo_s74420(HUMAN_PLAYER_IDX, k);
                         } else {
                             human.Dipl_Threat_Count[k] = 0;
                         }
@@ -468,9 +468,9 @@ void NPC_To_Human_Diplomacy(void)
             }
         }
         if (Order(k) == 0) {
-            G_DIPL_NeedForWar(HUMAN, k);
+            G_DIPL_NeedForWar(HUMAN_PLAYER_IDX, k);
             if (Order(k) == 0) {
-                DIPL_GetOffMyLawn(k, HUMAN);
+                DIPL_GetOffMyLawn(k, HUMAN_PLAYER_IDX);
             }
         }
     }
@@ -481,15 +481,15 @@ void DIPL_HumanWarOrPeace(int16_t k)
     if (k < 1 || k >= Wizard_Count()) {
         return;
     }
-    Player_Record &human = _players[HUMAN];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     const int32_t strength = human.Dipl_Pending_Strength[k];
-    if (!Met(HUMAN, k) || strength == 0) {
+    if (!Met(HUMAN_PLAYER_IDX, k) || strength == 0) {
         Order(k) = 0;
         return;
     }
-    if (!At_War(HUMAN, k)) {
+    if (!At_War(HUMAN_PLAYER_IDX, k)) {
         if (human.Dipl_Relation[k] <= -75) {
-            Declare_War(k, HUMAN);
+            Declare_War(k, HUMAN_PLAYER_IDX);
             Order(k) = do_War_Hostile;
         } else {
             Threaten_Or_Declare_War(k, strength);
@@ -498,7 +498,7 @@ void DIPL_HumanWarOrPeace(int16_t k)
     }
     if (Mood(k) + RANDOM(100) + human.Dipl_Peace_Patience[k] > 49 && RANDOM(8) == 1) {
         Order(k) = do_Offer_Peace;
-        if (RANDOM(100) <= _players[k].Pop_Div_10k * 30 / Population_Divisor(HUMAN)) {
+        if (RANDOM(100) <= _players[k].Pop_Div_10k * 30 / Population_Divisor(HUMAN_PLAYER_IDX)) {
             Add_Sweetener(k);
         }
     }
@@ -506,11 +506,11 @@ void DIPL_HumanWarOrPeace(int16_t k)
 
 void NPC_Diplo_s74420(int16_t human_idx, int16_t k)
 {
-    if (human_idx != HUMAN || k < 1 || k >= Wizard_Count()) {
+    if (human_idx != HUMAN_PLAYER_IDX || k < 1 || k >= Wizard_Count()) {
         return;
     }
-    Player_Record &human = _players[HUMAN];
-    if (!Met(HUMAN, k) || !Met(k, HUMAN)) {
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
+    if (!Met(HUMAN_PLAYER_IDX, k) || !Met(k, HUMAN_PLAYER_IDX)) {
         Order(k) = 0;
         return;
     }
@@ -520,7 +520,7 @@ void NPC_Diplo_s74420(int16_t human_idx, int16_t k)
     const int32_t mood = Mood(k);
     const int32_t patience = human.Dipl_Treaty_Patience[k];
     const int32_t relation = human.Dipl_Relation[k];
-    const uint8_t treaty = Treaty(HUMAN, k);
+    const uint8_t treaty = Treaty(HUMAN_PLAYER_IDX, k);
     int result = 0;
     if (treaty == tt_None && relation > 15 && mood + RANDOM(100) + patience > 49) {
         result = 1;
@@ -533,12 +533,12 @@ void NPC_Diplo_s74420(int16_t human_idx, int16_t k)
         // A joint war on an enemy the human has not met is weighed but never proposed.
         bool unmet_enemy = false;
         for (int16_t j = 1; j < Wizard_Count(); j++) {
-            if (j != k && At_War(k, j) && !Met(HUMAN, j)) {
+            if (j != k && At_War(k, j) && !Met(HUMAN_PLAYER_IDX, j)) {
                 unmet_enemy = true;
             }
         }
         if (unmet_enemy && RANDOM(10) == 1 && human.Dipl_Named_Wizard[k] == 0 &&
-            Build_Exchange_Spell_List(k, HUMAN, 0).count == 0) {
+            Build_Exchange_Spell_List(k, HUMAN_PLAYER_IDX, 0).count == 0) {
             RANDOM(3);
         }
     }
@@ -564,11 +564,11 @@ void NPC_Required_Alliances(int16_t k)
     if (k < 1 || k >= Wizard_Count()) {
         return;
     }
-    Player_Record &human = _players[HUMAN];
-    if (Allied(HUMAN, k) && RANDOM(10) == 1) {
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
+    if (Allied(HUMAN_PLAYER_IDX, k) && RANDOM(10) == 1) {
         uint8_t enemy = NO_ALLY_ENEMY;
         for (int16_t w = 1; w < Wizard_Count(); w++) {
-            if (w != k && Treaty(k, w) == tt_War && Met(HUMAN, w) && !At_War(HUMAN, w)) {
+            if (w != k && Treaty(k, w) == tt_War && Met(HUMAN_PLAYER_IDX, w) && !At_War(HUMAN_PLAYER_IDX, w)) {
                 enemy = static_cast<uint8_t>(w);
             }
         }

@@ -34,7 +34,6 @@ int16_t m_IDK_diplomatic_flag = dm_Statement;
 
 namespace {
 
-constexpr int16_t HUMAN = 0;
 constexpr const char *DIPLOMAC_LBX = "DIPLOMAC";
 constexpr const char *MOODWIZ_LBX = "MOODWIZ";
 constexpr int16_t DIPLOMAC_BACKGROUND = 0;
@@ -267,7 +266,7 @@ bool Diplomacy_Open(bool npc)
     Clear_Fields();
 
     m_IDK_diplomatic_flag = dm_Statement;
-    m_IDK_diplomatic_order = _players[HUMAN].Dipl_Pending_Order[w];
+    m_IDK_diplomatic_order = _players[HUMAN_PLAYER_IDX].Dipl_Pending_Order[w];
     if (m_IDK_diplomatic_order == do_None) Diplomacy_Choose_Greeting();
     STU_LOG(SEV_INFO, LC_KEL_SCR, "[DIPLOMACY] audience with player %d: statement %d", w, m_IDK_diplomatic_order);
 
@@ -279,7 +278,7 @@ bool Diplomacy_Open(bool npc)
             m_IDK_old_diplomatic_order = order;
             m_IDK_diplomatic_order = do_Greeting_Fair;
             m_IDK_diplomatic_flag = dm_Proposal;
-            Diplomacy_Set_Break_Treaty_Player(_players[HUMAN].Dipl_Ally_Enemy[w]);
+            Diplomacy_Set_Break_Treaty_Player(_players[HUMAN_PLAYER_IDX].Dipl_Ally_Enemy[w]);
         }
     }
     return true;
@@ -339,7 +338,7 @@ void Diplomacy_Leave(void)
 void Diplomacy_Choose_Greeting(void)
 {
     int16_t w = Wizard();
-    const Player_Record &human = _players[HUMAN];
+    const Player_Record &human = _players[HUMAN_PLAYER_IDX];
     int32_t mood = static_cast<int32_t>(Lowest_Patience()) + human.Dipl_Goodwill[w] +
                    Diplomacy_Personality_Mod(_players[w].Personality);
     if (mood > -100) {
@@ -355,7 +354,7 @@ int16_t Diplomacy_Eyes_Band(void)
 {
     int16_t w = Wizard();
     if (!Diplomacy_Valid_Player(w)) return Diplomacy_Relation_Band(0);
-    return Diplomacy_Relation_Band(_players[HUMAN].Dipl_Relation[w]);
+    return Diplomacy_Relation_Band(_players[HUMAN_PLAYER_IDX].Dipl_Relation[w]);
 }
 
 void Diplomacy_Play_Mood_Music(int16_t music)
@@ -402,7 +401,7 @@ void Diplomacy_Display_Response(int16_t statement, int16_t tier)
 {
     int16_t w = Wizard();
     if (!Diplomacy_Valid_Player(w)) return;
-    Player_Record &human = _players[HUMAN];
+    Player_Record &human = _players[HUMAN_PLAYER_IDX];
     int16_t shown = statement;
     if (statement >= do_Answer_Pact && statement <= 66) {
         shown = statement;

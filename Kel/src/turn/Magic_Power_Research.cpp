@@ -10,11 +10,11 @@
 #include "world/ALLOC.h"
 #include "world/Battle_Unit.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 #include "world/Wizard_Economy.h"
 
 namespace {
 
-constexpr int32_t RESERVE_CAP = 32000;
 constexpr int NUM_RESEARCH_CANDIDATES = 8;
 constexpr int REALM_ARCANE = 5;
 constexpr int SPELL_TYPE_SUMMONING = 0;
@@ -41,7 +41,8 @@ bool Wizard_Valid(int player_idx) { return player_idx >= 0 && player_idx < Wizar
 void Set_Research_Cost_Of_Choice(Player_Record &wizard)
 {
     int16_t spell = wizard.researching_spell_idx;
-    wizard.research_cost_remaining = spell == SPELL_OF_MASTERY ? wizard.som_research_cost : Spell_Research_Cost(spell);
+    wizard.research_cost_remaining =
+        spell == spl_Spell_Of_Mastery ? wizard.som_research_cost : Spell_Research_Cost(spell);
 }
 
 // Takes the spell out of the candidates, the later ones moving up; true when it stood there.
@@ -89,7 +90,7 @@ void Players_Apply_Magic_Power(void)
         int32_t needed = (uint16_t)wizard.research_cost_remaining - (int32_t)research;
         wizard.research_cost_remaining = (int16_t)(uint16_t)(needed < 0 ? 0 : needed);
         int32_t reserve = wizard.mana_reserve + (int32_t)mana;
-        wizard.mana_reserve = (int16_t)(reserve > RESERVE_CAP ? RESERVE_CAP : reserve);
+        wizard.mana_reserve = (int16_t)(reserve > INCOME_RESERVE_CAP ? INCOME_RESERVE_CAP : reserve);
         int64_t gain = wizard.retorts[rtr_Archmage] ? (int64_t)skill * 3 / 2 : skill;
         int64_t points = (int64_t)wizard.spell_casting_skill + gain;
         wizard.spell_casting_skill = (int32_t)(points > INT32_MAX ? INT32_MAX : points);
@@ -233,7 +234,7 @@ void All_Players_Apply_Spell_Casting(void)
         if (wizard.casting_spell_idx != 0) {
             int32_t mana = wizard.mana_reserve;
             int32_t cost_left = wizard.casting_cost_remaining;
-            if (player_idx != 0 && wizard.casting_spell_idx == SPELL_OF_RETURN) {
+            if (player_idx != 0 && wizard.casting_spell_idx == spl_Spell_Of_Return) {
                 cost_left -= base;
                 mana -= base;
             } else {

@@ -64,7 +64,6 @@ namespace {
 
 constexpr int GS_END_OF_TURN_SUMMARY = 6;
 constexpr int16_t CURSOR_HOURGLASS = 6;
-constexpr int16_t RESERVE_CAP = 30000;
 constexpr int16_t TIME_STOP_MANA = 200;
 constexpr int16_t LAME_UNITS_FIRST_TURN = 100;
 constexpr int16_t GARRISON_PURGE_PERIOD = 25;

@@ -8,13 +8,18 @@
 #include "world/ALLOC.h"
 #include "world/Items.h"
 #include "world/Site_Evaluation.h"
+#include "world/Spell_Ids.h"
 #include "world/Unit_Death.h"
+#include "world/Unit_Type_Ids.h"
 #include "world/Unit_Type_Record.h"
 #include "world/Wizard_Economy.h"
 
 namespace {
 
-constexpr int NUM_OFFERED_HERO_TYPES = 34;
+// Every hero type but the one Incarnation brings; the ordinary heroes first, then the champions.
+constexpr int NUM_OFFERED_HERO_TYPES = ht_Incarnation_Hero;
+constexpr int NUM_ORDINARY_HERO_TYPES = ht_Champion_1;
+constexpr int NUM_CHAMPION_TYPES = NUM_OFFERED_HERO_TYPES - NUM_ORDINARY_HERO_TYPES;
 constexpr int16_t HERO_LEVEL_IN_SERVICE = -20;
 constexpr int16_t OFFER_UNIT_LIMIT = 947;
 constexpr int16_t HERO_UNIT_LIMIT = 999;
@@ -25,8 +30,6 @@ constexpr int COMPUTER_BONUS = 10;
 constexpr int MERCHANT_PRICE_FACTOR = 3;
 constexpr int16_t MERCHANT_REQUIREMENT = 12;
 constexpr int NUM_REQUIREMENTS = 5;
-constexpr int REALM_LIFE = 3;
-constexpr int REALM_DEATH = 4;
 
 bool Player_Valid(int player_idx) { return player_idx >= 0 && player_idx < NUM_PLAYERS; }
 
@@ -54,10 +57,8 @@ bool Hero_Qualifies(int16_t player_idx, int16_t hero_type, int fame)
         return false;
     }
     const Player_Record &wizard = _players[player_idx];
-    if ((hero_type == 27 || hero_type == 28) && wizard.spellranks[REALM_LIFE] <= 0) {
-        return false;
-    }
-    if ((hero_type == 29 || hero_type == 32) && wizard.spellranks[REALM_DEATH] <= 0) {
+    const int book_realm = HERO_TYPE_BOOK_REALMS[hero_type];
+    if (book_realm != NO_BOOK_REALM && wizard.spellranks[book_realm] <= 0) {
         return false;
     }
     return (_unit_type_table[hero_type].cost - 100) / 10 <= fame;
@@ -66,8 +67,8 @@ bool Hero_Qualifies(int16_t player_idx, int16_t hero_type, int fame)
 int16_t Draw_Hero_Type(int16_t kind)
 {
     switch (kind) {
-    case 1: return (int16_t)(RANDOM(24) - 1);
-    case 2: return (int16_t)(RANDOM(10) + 23);
+    case 1: return (int16_t)(RANDOM(NUM_ORDINARY_HERO_TYPES) - 1);
+    case 2: return (int16_t)(RANDOM(NUM_CHAMPION_TYPES) + NUM_ORDINARY_HERO_TYPES - 1);
     default: return (int16_t)(RANDOM(NUM_OFFERED_HERO_TYPES) - 1);
     }
 }
@@ -181,7 +182,7 @@ void Determine_Offer(void)
     int16_t fame = 0;
     int wizards = _num_players < 0 ? 0 : _num_players > NUM_PLAYERS ? NUM_PLAYERS : _num_players;
     for (int16_t player_idx = 0; player_idx < wizards; player_idx++) {
-        if (_players[player_idx].casting_spell_idx == SPELL_OF_RETURN || _FORTRESSES[player_idx].active != 1) {
+        if (_players[player_idx].casting_spell_idx == spl_Spell_Of_Return || _FORTRESSES[player_idx].active != 1) {
             continue;
         }
         if (player_idx == 0) {

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int16_t HUMAN = 0;
 constexpr int16_t MENU_X = 38;
 constexpr int16_t MENU_Y = 142;
 constexpr int16_t MENU_WIDTH = 245;
@@ -137,23 +136,24 @@ struct Menu_Builder {
     }
 };
 
-Player_Record &Human(void) { return _players[HUMAN]; }
+Player_Record &Human(void) { return _players[HUMAN_PLAYER_IDX]; }
 
 // The relation of the pair raised by gain, at most 100, both records.
 void Raise_Relation(int16_t w, int32_t gain)
 {
-    Diplomacy_Set_Pair_Relation(HUMAN, w, std::min<int32_t>(Human().Dipl_Relation[w] + gain, DIPL_RELATION_MAX));
+    Diplomacy_Set_Pair_Relation(HUMAN_PLAYER_IDX, w,
+                                std::min<int32_t>(Human().Dipl_Relation[w] + gain, DIPL_RELATION_MAX));
 }
 
 void Lower_Patience_Times(int16_t w, int times)
 {
-    for (int n = 0; n < times; n++) Lower_Patience(HUMAN, w);
+    for (int n = 0; n < times; n++) Lower_Patience(HUMAN_PLAYER_IDX, w);
 }
 
 // Wizards other than the human and w that the human could name in a request to w.
 bool Other_Wizard_Candidate(int16_t w, int16_t k, int16_t list)
 {
-    if (k == HUMAN || k == w || !Is_Wizard(k)) return false;
+    if (k == HUMAN_PLAYER_IDX || k == w || !Is_Wizard(k)) return false;
     const Player_Record &pw = _players[w];
     if (list == DIPL_CHOOSE_WAR_TARGET) {
         return pw.Dipl_Contacted[k] == 1 && Human().Dipl_Contacted[k] == 1 && !At_War(pw.Dipl_Treaty[k]);
@@ -190,22 +190,22 @@ void Threaten(int16_t w, int16_t *statement)
     Player_Record &human = Human();
     int32_t sa = 0;
     int32_t sb = 0;
-    Army_Strength_Near_Fortress(HUMAN, w, &sa, &sb);
+    Army_Strength_Near_Fortress(HUMAN_PLAYER_IDX, w, &sa, &sb);
     int32_t v = human.Dipl_Goodwill[w] + Diplomacy_Personality_Mod(_players[w].Personality) +
                 Diplomacy_Superiority(sa, sb, THREAT_SUPERIORITY_BOUND);
     v += RANDOM(100);
     v += RANDOM(100);
     Diplomacy_Add_I16(human.Dipl_Pending_Strength[w], -RANDOM(5));
     human.Dipl_Threat_Count[w] = static_cast<uint8_t>(std::min(human.Dipl_Threat_Count[w] + 1, 255));
-    Diplomacy_Set_Pair_Relation(HUMAN, w, human.Dipl_Relation[w] - RANDOM(15));
+    Diplomacy_Set_Pair_Relation(HUMAN_PLAYER_IDX, w, human.Dipl_Relation[w] - RANDOM(15));
     human.Dipl_Treaty_Patience[w] = -120;
 
     *statement = do_Threat_Unmoved;
     if (v >= 200) {
-        Exchange_Spell_List spells = Build_Exchange_Spell_List(w, HUMAN, 0);
+        Exchange_Spell_List spells = Build_Exchange_Spell_List(w, HUMAN_PLAYER_IDX, 0);
         if (spells.count > 0) {
             Spell_Index = spells.spells[0];
-            Diplomacy_Give_Spell(HUMAN, spells.spells[0]);
+            Diplomacy_Give_Spell(HUMAN_PLAYER_IDX, spells.spells[0]);
             *statement = do_Threat_Gives_Spell;
             human.peace_duration[w] = static_cast<int8_t>(5 + RANDOM(15));
         }
@@ -214,13 +214,13 @@ void Threaten(int16_t w, int16_t *statement)
         const int32_t held = _players[w].gold_reserve;
         if (held < gold) gold = held > 0 ? held / 4 : 0;
         if (gold > 0) {
-            Player_Add_Gold(HUMAN, gold);
+            Player_Add_Gold(HUMAN_PLAYER_IDX, gold);
             Diplomacy_Set_Threat_Gold(Saturate_I16(gold));
             *statement = do_Threat_Pays_Gold;
             human.peace_duration[w] = static_cast<int8_t>(5 + RANDOM(15));
         }
     } else if (v < 0) {
-        Declare_War(HUMAN, w);
+        Declare_War(HUMAN_PLAYER_IDX, w);
         *statement = do_War_Hostile;
     }
 }
@@ -230,7 +230,7 @@ void Pay_Tribute_Gold(int16_t w, int16_t k, int32_t amount)
 {
     int32_t f = _players[w].Astr_Army_Strength == 0 ? 8 : 4 * k + 4;
     int32_t gain = std::min<int32_t>(f * (k + 1) * RANDOM(3) / 10, 100);
-    Player_Add_Gold(HUMAN, -amount);
+    Player_Add_Gold(HUMAN_PLAYER_IDX, -amount);
     Player_Add_Gold(w, amount);
     Raise_Relation(w, gain);
 }
@@ -240,7 +240,7 @@ int16_t Offer_Tribute_Spell(int16_t w)
 {
     Player_Record &human = Human();
     // Every spell the wizard lacks is offered, whatever its worth to it.
-    Exchange_Spell_List spells = Build_Exchange_Spell_List(HUMAN, w, 0);
+    Exchange_Spell_List spells = Build_Exchange_Spell_List(HUMAN_PLAYER_IDX, w, 0);
     if (spells.count == 0) {
         Respond(do_Refuse_Listen, DIPL_TIER_ACCEPT);
         return do_Refuse_Listen;
@@ -307,7 +307,7 @@ int16_t Diplomacy_Test(int16_t bar, int16_t kind)
     Player_Record &human = Human();
     int32_t sa = 0;
     int32_t sb = 0;
-    Army_Strength_Near_Fortress(HUMAN, w, &sa, &sb);
+    Army_Strength_Near_Fortress(HUMAN_PLAYER_IDX, w, &sa, &sb);
     int64_t value = int64_t{human.Dipl_Goodwill[w]} + human.Dipl_Relation[w] +
                     Diplomacy_Personality_Mod(_players[w].Personality) + human.Dipl_Treaty_Patience[w] +
                     Diplomacy_Superiority(sa, sb, TEST_SUPERIORITY_BOUND);
@@ -317,7 +317,7 @@ int16_t Diplomacy_Test(int16_t bar, int16_t kind)
     value = std::clamp<int64_t>(value, INT16_MIN, INT16_MAX);
     m_diplomacy_test_value = static_cast<int16_t>(value);
 
-    Lower_Patience(HUMAN, w);
+    Lower_Patience(HUMAN_PLAYER_IDX, w);
     Diplomacy_Add_I16(human.Dipl_Treaty_Patience[w], -(20 + RANDOM(30)));
 
     if (value < -75) return DIPL_TIER_FLAT_NO;
@@ -335,7 +335,7 @@ int16_t Diplomacy_Ask_For_Sweetener(int16_t tier)
     gold += RANDOM(8);
     gold = gold * _turn / 25 * 25;
     if (human.gold_reserve < gold) gold = 0;
-    Exchange_Spell_List spells = Build_Exchange_Spell_List(HUMAN, w, _turn);
+    Exchange_Spell_List spells = Build_Exchange_Spell_List(HUMAN_PLAYER_IDX, w, _turn);
     const int16_t spell = spells.count > 0 ? spells.spells[0] : 0;
     if (spell == 0 && gold == 0) return DIPL_SWEETENER_NONE;
     const bool ask_spell = spell != 0 && (tier == DIPL_TIER_ASK_SPELL || gold == 0);
@@ -360,7 +360,7 @@ int16_t Diplomacy_Ask_For_Sweetener(int16_t tier)
     if (ask_spell) {
         Diplomacy_Give_Spell(w, spell);
     } else {
-        Player_Add_Gold(HUMAN, -gold);
+        Player_Add_Gold(HUMAN_PLAYER_IDX, -gold);
         Player_Add_Gold(w, gold);
     }
     return DIPL_SWEETENER_PAID;
@@ -391,7 +391,7 @@ void Diplomacy_Human_Menu(void)
     while (Diplomacy_Valid_Player(w)) {
         const Player_Record &human = Human();
         const bool at_war = human.Dipl_Treaty[w] == tt_War;
-        const bool can_pay = human.gold_reserve >= 25 || Build_Exchange_Spell_List(HUMAN, w, 0).count > 0;
+        const bool can_pay = human.gold_reserve >= 25 || Build_Exchange_Spell_List(HUMAN_PLAYER_IDX, w, 0).count > 0;
         if (Lowest_Patience() < -100) {
             Respond(do_Refuse_Listen, DIPL_TIER_ACCEPT);
             break;
@@ -440,16 +440,16 @@ void Diplomacy_Propose_Treaty__WIP(void)
     if (choice == pact) {
         int16_t tier = relation <= 10 ? DIPL_TIER_FLAT_NO : Diplomacy_Test(75, 0);
         Treaty_Outcome(
-            do_Answer_Pact, tier, [](int16_t a, int16_t) { Set_Treaty(HUMAN, a, tt_Wizard_Pact); }, w, 0);
+            do_Answer_Pact, tier, [](int16_t a, int16_t) { Set_Treaty(HUMAN_PLAYER_IDX, a, tt_Wizard_Pact); }, w, 0);
     } else if (choice == alliance) {
         int16_t tier = relation <= 50 ? DIPL_TIER_FLAT_NO : Diplomacy_Test(125, 0);
         Treaty_Outcome(
-            do_Answer_Alliance, tier, [](int16_t a, int16_t) { Set_Treaty(HUMAN, a, tt_Alliance); }, w, 0);
+            do_Answer_Alliance, tier, [](int16_t a, int16_t) { Set_Treaty(HUMAN_PLAYER_IDX, a, tt_Alliance); }, w, 0);
     } else if (choice == peace) {
         int16_t tier = Diplomacy_Test(60, 0);
         Lower_Patience_Times(w, 2);
         Treaty_Outcome(
-            do_Answer_Peace, tier, [](int16_t a, int16_t) { Declare_Peace(HUMAN, a); }, w, 0);
+            do_Answer_Peace, tier, [](int16_t a, int16_t) { Declare_Peace(HUMAN_PLAYER_IDX, a); }, w, 0);
     } else if (choice == war) {
         const int16_t t = Choose_Other_Wizard(DIPL_CHOOSE_WAR_TARGET);
         if (t == 0) return;
@@ -466,7 +466,7 @@ void Diplomacy_Propose_Treaty__WIP(void)
         const int16_t t = Choose_Other_Wizard(DIPL_CHOOSE_ALLIANCE_TO_BREAK);
         if (t == 0) return;
         Diplomacy_Set_Break_Treaty_Player(t);
-        int16_t tier = _players[w].Dipl_Relation[HUMAN] < 25
+        int16_t tier = _players[w].Dipl_Relation[HUMAN_PLAYER_IDX] < 25
                            ? DIPL_TIER_ASK_GOLD
                            : Diplomacy_Test(Saturate_I16(_players[w].Dipl_Relation[t] + 175), 0);
         Treaty_Outcome(
@@ -488,7 +488,7 @@ void Diplomacy_Break_Treaty(void)
 
     int16_t statement = do_None;
     if (choice == break_pact || choice == break_alliance) {
-        Break_Treaties(HUMAN, w);
+        Break_Treaties(HUMAN_PLAYER_IDX, w);
         statement = do_Treaty_Broken;
     } else if (choice == threaten) {
         Threaten(w, &statement);
@@ -538,8 +538,8 @@ void Diplomacy_Exchange_Spell__WIP(void)
     if (!Diplomacy_Valid_Player(w)) return;
     // What w could teach, by its worth to the human, and what the human could teach, by its worth
     // to w: each offer is matched by the human's spells worth at least as much to w.
-    const Exchange_Spell_List offers = Build_Exchange_Spell_List(w, HUMAN, 0);
-    const Exchange_Spell_List wants = Build_Exchange_Spell_List(HUMAN, w, 0);
+    const Exchange_Spell_List offers = Build_Exchange_Spell_List(w, HUMAN_PLAYER_IDX, 0);
+    const Exchange_Spell_List wants = Build_Exchange_Spell_List(HUMAN_PLAYER_IDX, w, 0);
     int16_t offer_spells[EXCHANGE_LIST_MAX] = {};
     Exchange_Spell_List groups[EXCHANGE_LIST_MAX] = {};
     int16_t offer_count = 0;
@@ -560,7 +560,7 @@ void Diplomacy_Exchange_Spell__WIP(void)
         return;
     }
     Player_Record &human = Human();
-    Lower_Patience(HUMAN, w);
+    Lower_Patience(HUMAN_PLAYER_IDX, w);
     Diplomacy_Add_I16(human.Dipl_Exchange_Patience[w], -(20 + RANDOM(50)));
 
     Menu_Builder interest("What type of spell interests you?");
@@ -578,11 +578,11 @@ void Diplomacy_Exchange_Spell__WIP(void)
         const int16_t t_choice = Pick(trade.menu);
         if (t_choice != NO_CHOICE && t_choice < shown) {
             const int16_t t = group.spells[t_choice];
-            Diplomacy_Give_Spell(HUMAN, s);
+            Diplomacy_Give_Spell(HUMAN_PLAYER_IDX, s);
             Diplomacy_Give_Spell(w, t);
             if (Research_Cost(s) < Research_Cost(t)) {
                 Lower_Patience_Times(w, 2);
-                Change_Relations(5, HUMAN, w, 0, 0, 0);
+                Change_Relations(5, HUMAN_PLAYER_IDX, w, 0, 0, 0);
             }
         }
     }
@@ -635,10 +635,10 @@ void Npc_Proposal__WIP(int16_t proposal)
     if (ally >= 0) {
         Diplomacy_Set_Break_Treaty_Player(ally);
         if (Diplomacy_Compose_Answer_Options(do_Request_About_Wizard) == 0) {
-            Break_Treaties(HUMAN, ally);
+            Break_Treaties(HUMAN_PLAYER_IDX, ally);
         } else {
             RANDOM(6);
-            Diplomacy_Set_Pair_Relation(w, HUMAN, DIPL_RELATION_MIN);
+            Diplomacy_Set_Pair_Relation(w, HUMAN_PLAYER_IDX, DIPL_RELATION_MIN);
             statement = do_Request_About_Wizard;
             refused_first = true;
         }
@@ -654,38 +654,38 @@ void Npc_Proposal__WIP(int16_t proposal)
         case do_Offer_Peace:
             if (accept) {
                 if (proposal == do_Propose_Pact) {
-                    Set_Treaty(HUMAN, w, tt_Wizard_Pact);
+                    Set_Treaty(HUMAN_PLAYER_IDX, w, tt_Wizard_Pact);
                 } else if (proposal == do_Propose_Alliance) {
-                    Set_Treaty(HUMAN, w, tt_Alliance);
+                    Set_Treaty(HUMAN_PLAYER_IDX, w, tt_Alliance);
                 } else {
-                    Declare_Peace(HUMAN, w);
+                    Declare_Peace(HUMAN_PLAYER_IDX, w);
                     if (human.Dipl_Relation[w] < 80) Raise_Relation(w, 20);
                     Lower_Patience_Times(w, 2);
                 }
-                Player_Add_Gold(HUMAN, human.Dipl_Offer_Gold[w]);
-                if (human.Dipl_Offer_Spell[w] != 0) Diplomacy_Give_Spell(HUMAN, human.Dipl_Offer_Spell[w]);
+                Player_Add_Gold(HUMAN_PLAYER_IDX, human.Dipl_Offer_Gold[w]);
+                if (human.Dipl_Offer_Spell[w] != 0) Diplomacy_Give_Spell(HUMAN_PLAYER_IDX, human.Dipl_Offer_Spell[w]);
             }
             break;
         case do_Request_About_Wizard:
             if (accept) {
-                Declare_War(HUMAN, ally_enemy);
+                Declare_War(HUMAN_PLAYER_IDX, ally_enemy);
             } else {
-                Break_Treaties(w, HUMAN);
+                Break_Treaties(w, HUMAN_PLAYER_IDX);
             }
             break;
         case do_Offer_Exchange:
             if (choice != NO_CHOICE) {
                 // Both sides give: the human the spell chosen, the wizard the spell it asked for.
-                Diplomacy_Give_Spell(HUMAN, human.Dipl_Exchange_Spells[w][choice]);
+                Diplomacy_Give_Spell(HUMAN_PLAYER_IDX, human.Dipl_Exchange_Spells[w][choice]);
                 const int16_t wanted = human.Dipl_Wanted_Spell[w];
-                if (Knows_Spell(HUMAN, wanted) && !Knows_Spell(w, wanted)) Diplomacy_Give_Spell(w, wanted);
+                if (Knows_Spell(HUMAN_PLAYER_IDX, wanted) && !Knows_Spell(w, wanted)) Diplomacy_Give_Spell(w, wanted);
             }
             break;
         default: break;
         }
     }
 
-    Lower_Patience(HUMAN, w);
+    Lower_Patience(HUMAN_PLAYER_IDX, w);
     if (statement == do_Propose_Pact || statement == do_Propose_Alliance) {
         Diplomacy_Add_I16(human.Dipl_Treaty_Patience[w], -(20 + RANDOM(30)));
     } else if (statement == do_Offer_Peace) {

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int32_t RESERVE_CAP = 32000;
 constexpr int16_t NOBLE_GOLD = 10;
 constexpr int NUM_MANA_MEASURES = 4;
 constexpr int DEPENDANTS_MAX = 9;
@@ -98,7 +97,7 @@ void Update_Players_Gold_Reserve(void)
             food_income = 0;
         }
         int32_t gold = player.gold_reserve + gold_income + food_income;
-        player.gold_reserve = (int16_t)(gold > RESERVE_CAP ? RESERVE_CAP : gold < 0 ? 0 : gold);
+        player.gold_reserve = (int16_t)(gold > INCOME_RESERVE_CAP ? INCOME_RESERVE_CAP : gold < 0 ? 0 : gold);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "turn/Magic_Power_Research.h"
 #include "turn/Relations.h"
 #include "world/ALLOC.h"
+#include "world/Spell_Ids.h"
 #include "world/Unit_Death.h"
 #include "world/Unit_Type_Record.h"
 
@@ -134,8 +135,8 @@ int16_t Banish_Wizard(int16_t loser_idx, int16_t victor_idx)
         return br_Banished;
     }
     Player_Record &loser = _players[loser_idx];
-    int16_t cost = Casting_Cost(loser_idx, SPELL_OF_RETURN, 0);
-    loser.casting_spell_idx = SPELL_OF_RETURN;
+    int16_t cost = Casting_Cost(loser_idx, spl_Spell_Of_Return, 0);
+    loser.casting_spell_idx = spl_Spell_Of_Return;
     loser.casting_cost_remaining = cost;
     loser.casting_cost_original = cost;
     // A casting skill of 0 counts as 1, so the question always has a number to show.

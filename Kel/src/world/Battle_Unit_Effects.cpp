@@ -159,9 +159,9 @@ void Battle_Unit_Special_Stats(Battle_Unit_Record *bu)
     auto own_side = [attacker](int pair) { return In_Force(attacker ? 2 * pair : 2 * pair + 1); };
     auto other_side = [attacker](int pair) { return In_Force(attacker ? 2 * pair + 1 : 2 * pair); };
 
-    bool node_realm = (_combat_node_type == 0 && bu->race == rt_Sorcery) ||
-                      (_combat_node_type == 1 && bu->race == rt_Nature) ||
-                      (_combat_node_type == 2 && bu->race == rt_Chaos);
+    bool node_realm = (_combat_node_type == nt_Sorcery && bu->race == rt_Sorcery) ||
+                      (_combat_node_type == nt_Nature && bu->race == rt_Nature) ||
+                      (_combat_node_type == nt_Chaos && bu->race == rt_Chaos);
     if (node_realm) {
         Realm_Shift(bu, 2);
     }

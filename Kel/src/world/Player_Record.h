@@ -6,13 +6,21 @@
 #include <cstdint>
 
 constexpr int NUM_PLAYERS = 6;
+// Player 0 is the human wizard, whatever the number of players; 1..4 are the computer wizards.
+constexpr int HUMAN_PLAYER_IDX = 0;
 constexpr int NEUTRAL_PLAYER_IDX = 5;
 constexpr int NUM_HERO_SLOTS = 6;
 constexpr int NUM_SPELLS_STATUS = 240;
 constexpr int NUM_RETORTS = 18;
 constexpr int NUM_OVERLAND_ENCHANTMENTS = 24;
-constexpr int16_t SPELL_OF_MASTERY = 213;
-constexpr int16_t SPELL_OF_RETURN = 214;
+
+// Gold and mana reserves (signed 16-bit fields). The treasury adders never raise a reserve above
+// RESERVE_CAP, and the end of every world turn cuts both reserves back to it.
+constexpr int16_t RESERVE_CAP = 30000;
+// Income booked during the turn (gold income, mana from magic power) may carry a reserve up to
+// INCOME_RESERVE_CAP, above RESERVE_CAP, until the end of the turn cuts it back; the gap keeps the
+// booking clear of the field's 32,767 limit.
+constexpr int16_t INCOME_RESERVE_CAP = 32000;
 
 // Spell status values
 constexpr uint8_t SS_NOT_OBTAINABLE = 0;

@@ -32,7 +32,6 @@ int16_t cycle_incomes;
 int16_t _stack_selection_changed;
 int16_t _move_stack_hook_called;
 
-constexpr int16_t HUMAN_PLAYER = 0;
 constexpr int8_t ROAD_TURNS_NONE = -1;
 constexpr int8_t ROAD_TURNS_PASSING = 99;
 
@@ -315,7 +314,7 @@ void Eval_Move_Path__WIP(int16_t player_idx, uint8_t *path_x, uint8_t *path_y, i
             break;
         }
     }
-    if (stopped && player_idx == HUMAN_PLAYER) {
+    if (stopped && player_idx == HUMAN_PLAYER_IDX) {
         bool on_goto = false;
         for (int i = 0; i < count; i++) {
             Unit_Record &u = _UNITS[units[i]];

@@ -15,7 +15,6 @@
 
 constexpr uint8_t PURIFY_MARK = 111;
 constexpr uint8_t STATUS_NEVER_NEAREST = 100;
-constexpr int8_t HUMAN_PLAYER = 0;
 
 static void Refresh_Map_Window(int16_t map_x, int16_t map_y, int16_t wp)
 {
@@ -222,7 +221,7 @@ void Army_Do_Meld(int16_t count, const int16_t *list)
     bool success = node.owner_idx == -1 || node.owner_idx == unit.owner_idx || !(node.flags & 0x2);
     if (!success) {
         if (RANDOM(100) > 25) {
-            if (unit.owner_idx == HUMAN_PLAYER && Stack_Movement_Get_Hooks().warn) {
+            if (unit.owner_idx == HUMAN_PLAYER_IDX && Stack_Movement_Get_Hooks().warn) {
                 Stack_Movement_Get_Hooks().warn("The Guardian Spirit occupying this node kills your spirit.");
             }
         } else {

@@ -6,6 +6,7 @@
 #include "world/Items.h"
 #include "world/Unit_Levels.h"
 #include "world/Unit_Order_Rules.h"
+#include "world/Unit_Type_Ids.h"
 #include "world/Wizard_Economy.h"
 
 Msg_Unit_Lost msg_unit_lost[MSG_UNIT_LOST_MAX];
@@ -14,7 +15,6 @@ int16_t msg_unit_lost_ctr;
 namespace {
 
 constexpr int16_t HERO_LEVEL_GONE = -20;
-constexpr int HERO_TYPE_CHAMPION = 34;
 
 bool Unit_Alive(int unit_idx)
 {
@@ -47,7 +47,7 @@ void Kill_Unit(int16_t unit_idx, int16_t kill_type)
     if (slot_idx >= 0 && slot_idx < NUM_HERO_SLOTS) {
         Hero_Slot_Record &slot = _players[unit.owner_idx].Heroes[slot_idx];
         Hero_Record *hero = unit.type < NUM_HERO_TYPES ? &_HEROES2[unit.owner_idx][unit.type] : nullptr;
-        if (kill_type == kum_Destroyed || unit.type == HERO_TYPE_CHAMPION) {
+        if (kill_type == kum_Destroyed || unit.type == ht_Incarnation_Hero) {
             for (int k = 0; k < NUM_ITEM_PLACES; k++) {
                 Remove_Item(slot.Items[k]);
                 slot.Items[k] = -1;

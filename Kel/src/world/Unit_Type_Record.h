@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "world/Unit_Record.h"
+#include "world/Unit_Type_Ids.h"
 
 // Ability word bits.
 enum Unit_Ability : uint16_t {
@@ -27,7 +28,7 @@ enum Unit_Ability : uint16_t {
 };
 
 // Unit types from this one on are summoned creatures.
-constexpr int NUM_SUMMONED_TYPE_FIRST = 154;
+constexpr int NUM_SUMMONED_TYPE_FIRST = ut_Nature_Creature_1;
 
 // Attributes 1 bits (immunities and casters).
 enum Unit_Attribute_1 : uint16_t {

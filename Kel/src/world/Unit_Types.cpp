@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "world/ALLOC.h"
+#include "world/Unit_Type_Ids.h"
 #include "world/Unit_Type_Record.h"
 
 Unit_Type_Record _unit_type_table[NUM_UNIT_TYPES];
@@ -47,7 +48,10 @@ static const Unit_Kind m_generic_kinds[4] = {
 };
 
 // The first unit type of each race 0..13; the races' ranges end at 154 where summoned creatures begin.
-static const int16_t m_race_first_type[15] = {39, 46, 57, 66, 76, 83, 89, 95, 104, 114, 120, 127, 137, 147, 154};
+static const int16_t m_race_first_type[15] = {
+    ut_Barbarian_Spearmen, ut_Beastmen_Spearmen, ut_Dark_Elf_Spearmen, ut_Draconian_Spearmen, ut_Dwarven_Spearmen,
+    ut_Gnoll_Spearmen,     ut_Halfling_Spearmen, ut_High_Elf_Spearmen, ut_High_Men_Spearmen,  ut_Klackon_Spearmen,
+    ut_Lizardman_Spearmen, ut_Nomad_Spearmen,    ut_Orc_Spearmen,      ut_Troll_Spearmen,     ut_Nature_Creature_1};
 static const char *const m_realm_names[5] = {"Nature", "Sorcery", "Chaos", "Life", "Death"};
 
 static void Set_Kind(int type, const Unit_Kind &kind, const char *name, uint8_t race)
@@ -99,7 +103,7 @@ void Unit_Type_Table_Reset(void)
         _unit_type_table[type].hero_class = (uint8_t)(1 + type % 3);
     }
     for (int k = 0; k < 4; k++) {
-        Set_Kind(NUM_HERO_TYPES + k, m_generic_kinds[k], m_generic_kinds[k].name, 14);
+        Set_Kind(ut_Trireme + k, m_generic_kinds[k], m_generic_kinds[k].name, 14);
     }
     for (int race = 0; race < 14; race++) {
         for (int type = m_race_first_type[race]; type < m_race_first_type[race + 1]; type++) {

@@ -1,4 +1,6 @@
 #include "world/Wizard_Economy.h"
+#include "world/Spell_Ids.h"
+#include "world/Unit_Type_Ids.h"
 
 #include <bit>
 #include <cstring>
@@ -14,7 +16,6 @@ int16_t g_timestop_player_num;
 
 namespace {
 
-constexpr int HERO_TYPE_CHAMPION = 34;
 constexpr uint32_t HA_SAGE = 0x200000;
 constexpr uint32_t HA_SAGE_SUPER = 0x400000;
 constexpr uint32_t HA_NOBLE = 0x20000000;
@@ -54,7 +55,7 @@ int16_t Unit_Gold_Upkeep(int16_t unit_idx)
     }
     const Unit_Record &unit = _UNITS[unit_idx];
     const Unit_Type_Record &type = Type_Of(unit);
-    if ((type.Abilities & UA_FANTASTIC) || unit.type == HERO_TYPE_CHAMPION || (unit.mutations & UM_UNDEAD)) {
+    if ((type.Abilities & UA_FANTASTIC) || unit.type == ht_Incarnation_Hero || (unit.mutations & UM_UNDEAD)) {
         return 0;
     }
     if (unit.type < NUM_HERO_TYPES) {
@@ -223,18 +224,18 @@ void Players_Update_Magic_Power(void)
         }
         int32_t strength = node.power * (_magic + 1) / 2;
         if (Lasting(ev_Red_Conjunction_State)) {
-            strength = node.type == 2 ? strength * 2 : strength / 2;
+            strength = node.type == nt_Chaos ? strength * 2 : strength / 2;
         }
         if (Lasting(ev_Blue_Conjunction_State)) {
-            strength = node.type == 0 ? strength * 2 : strength / 2;
+            strength = node.type == nt_Sorcery ? strength * 2 : strength / 2;
         }
         if (Lasting(ev_Green_Conjunction_State)) {
-            strength = node.type == 1 ? strength * 2 : strength / 2;
+            strength = node.type == nt_Nature ? strength * 2 : strength / 2;
         }
         const Player_Record &owner = _players[node.owner_idx];
-        if ((node.type == 0 && owner.retorts[rtr_Sorcery_Mastery]) ||
-            (node.type == 2 && owner.retorts[rtr_Chaos_Mastery]) ||
-            (node.type == 1 && owner.retorts[rtr_Nature_Mastery])) {
+        if ((node.type == nt_Sorcery && owner.retorts[rtr_Sorcery_Mastery]) ||
+            (node.type == nt_Chaos && owner.retorts[rtr_Chaos_Mastery]) ||
+            (node.type == nt_Nature && owner.retorts[rtr_Nature_Mastery])) {
             strength *= 2;
         }
         if (owner.retorts[rtr_Node_Mastery]) {
@@ -252,7 +253,7 @@ void Players_Update_Magic_Power(void)
         }
     }
     for (int p = 0; p < NUM_PLAYERS; p++) {
-        if (_players[p].casting_spell_idx == SPELL_OF_RETURN) {
+        if (_players[p].casting_spell_idx == spl_Spell_Of_Return) {
             power[p] = 0;
             continue;
         }
@@ -338,7 +339,7 @@ int16_t Player_Spell_Research_Bonus(int16_t player_idx, int16_t spell_idx)
 void Player_Magic_Power_Income_Total(int16_t *mana, int16_t *research, int16_t *skill, int16_t player_idx)
 {
     *mana = *research = *skill = 0;
-    if (!Player_Valid(player_idx) || _players[player_idx].casting_spell_idx == SPELL_OF_RETURN) {
+    if (!Player_Valid(player_idx) || _players[player_idx].casting_spell_idx == spl_Spell_Of_Return) {
         return;
     }
     Player_Magic_Power_Distribution(mana, skill, research, player_idx);

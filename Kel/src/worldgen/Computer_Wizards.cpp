@@ -1,5 +1,6 @@
 // Computer wizards from the presets, shuffled and topped up by difficulty, and the spell libraries.
 #include "worldgen/Computer_Wizards.h"
+#include "world/Spell_Ids.h"
 
 #include <cstring>
 
@@ -365,7 +366,7 @@ void Init_Computer_Players_Spell_Library(void)
         for (int s = ARCANE_RESEARCHABLE_FIRST; s <= ARCANE_RESEARCHABLE_LAST; s++) {
             status[s - 1] = SS_RESEARCHABLE;
         }
-        status[SPELL_OF_RETURN - 1] = SS_KNOWN;
+        status[spl_Spell_Of_Return - 1] = SS_KNOWN;
         for (int realm = 0; realm < NUM_REALMS; realm++) {
             int books = player.spellranks[realm];
             if (books > 0) {

@@ -126,7 +126,7 @@ void Generate_Lairs(void)
         const Node_Record &node = _NODES[i];
         int32_t power = node.power;
         int32_t budget = power * power * (RANDOM(11) + 4) * (magic + 1) / 2;
-        int16_t lair_class = (int16_t)((node.type < 3 ? node.type : 0) + 1);
+        int16_t lair_class = (int16_t)((node.type < NUM_NODE_TYPES ? node.type : (uint8_t)nt_Sorcery) + 1);
         Create_Lair(LAIR_FIRST_NODE + i, node.wp, node.wx, node.wy, lair_class, budget);
     }
     for (int slot = LAIR_FIRST_NORMAL; slot < LAIR_FIRST_EMPTY; slot++) {
@@ -164,11 +164,12 @@ void Create_Lair(int16_t lair_idx, int16_t wp, int16_t wx, int16_t wy, int16_t l
     lair.wp = (uint8_t)wp;
     lair.Intact = 1;
     switch (lair_class) {
-    case LAIR_CLASS_TOWER: lair.type = 0; break;
-    case LAIR_CLASS_SORCERY_NODE: lair.type = 3; break;
-    case LAIR_CLASS_NATURE_NODE: lair.type = 2; break;
-    case LAIR_CLASS_CHAOS_NODE: lair.type = 1; break;
-    default: lair.type = (uint8_t)(RANDOM(7) + 3); break;
+    case LAIR_CLASS_TOWER: lair.type = lt_Tower; break;
+    case LAIR_CLASS_SORCERY_NODE: lair.type = lt_Sorcery_Node; break;
+    case LAIR_CLASS_NATURE_NODE: lair.type = lt_Nature_Node; break;
+    case LAIR_CLASS_CHAOS_NODE: lair.type = lt_Chaos_Node; break;
+    // A cave up to a fallen temple.
+    default: lair.type = (uint8_t)(RANDOM(lt_Fallen_Temple - lt_Sorcery_Node) + lt_Sorcery_Node); break;
     }
     lair.Loot_Gold = 0;
     lair.Loot_Mana = 0;
