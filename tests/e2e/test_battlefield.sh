@@ -18,9 +18,10 @@ cmp -s "$E2E_TMP/one.txt" "$E2E_TMP/two.txt" || fail "two runs for one square di
 # City squares of the save (city bytes 15..17 x, y, plane; 20 population).
 python3 - "$SAVE" >"$E2E_TMP/cities.txt" <<'PY'
 import struct, sys
+import save_layout as SL
 save = open(sys.argv[1], "rb").read()
-for i in range(struct.unpack_from("<h", save, 2528)[0]):
-    base = 35500 + 114 * i
+for i in range(struct.unpack_from("<h", save, SL.CITY_COUNT)[0]):
+    base = SL.CITIES + SL.CITY_SIZE * i
     print(save[base + 15], save[base + 16], save[base + 17], save[base + 20])
 PY
 [ -s "$E2E_TMP/cities.txt" ] || fail "the stand-in game has no city"

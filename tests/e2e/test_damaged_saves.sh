@@ -10,9 +10,9 @@ use_standin_data
 python3 - "$TOLVA_DATA_DIR/SAVE1.GAM" "$E2E_TMP/damaged.gam" <<'PY'
 import struct, sys
 save = bytearray(open(sys.argv[1], "rb").read())
-UNITS = 46900
-assert struct.unpack_from("<h", save, 2532)[0] == 1, "the stand-in early game is not at turn 1"
-human = [i for i in range(struct.unpack_from("<h", save, 2530)[0]) if save[UNITS + 32 * i + 3] == 0]
+from save_layout import TURN, UNIT_COUNT, UNITS
+assert struct.unpack_from("<h", save, TURN)[0] == 1, "the stand-in early game is not at turn 1"
+human = [i for i in range(struct.unpack_from("<h", save, UNIT_COUNT)[0]) if save[UNITS + 32 * i + 3] == 0]
 for i in human:
     at = UNITS + 32 * i
     save[at + 7], save[at + 11] = 1, 1         # finished, on patrol
@@ -24,7 +24,7 @@ struct.pack_into("<b", save, builder + 28, 2)
 save[builder + 29], save[builder + 30] = 255, 255
 open(sys.argv[2], "wb").write(save)
 PY
-read -r BX BY < <(python3 -c 'import sys; b=open(sys.argv[1],"rb").read(); print(b[46900], b[46901])' "$E2E_TMP/damaged.gam")
+read -r BX BY < <(python3 -c 'import sys, save_layout as SL; b=open(sys.argv[1],"rb").read(); print(b[SL.UNITS], b[SL.UNITS + 1])' "$E2E_TMP/damaged.gam")
 
 printf '%s\n' "wait_screen Main_Screen 10s" "wait 5f" "next_turn" "wait 5f" "key y" "wait_turn 2 20s" "wait 20f" \
   "click 160 100" "wait_screen Main_Screen 10s" "wait 5f" "quit" > "$E2E_TMP/turn.txt"

@@ -69,8 +69,8 @@ expect_refused "FIGURE[S0-9]+.LBX" "[0-9]+" "$FIXTURES/CAPITAL_UNITS.GAM" "${STA
 python3 - "$FIXTURES/CAPITAL_UNITS.GAM" "$E2E_TMP/hero.gam" <<'PY'
 import struct, sys
 save = bytearray(open(sys.argv[1], "rb").read())
-UNITS = 46900
-spare = [i for i in range(struct.unpack_from("<h", save, 2530)[0])
+from save_layout import UNIT_COUNT, UNITS
+spare = [i for i in range(struct.unpack_from("<h", save, UNIT_COUNT)[0])
          if save[UNITS + 32 * i] == 22 and save[UNITS + 32 * i + 1] == 14 and save[UNITS + 32 * i + 3] == 0]
 assert spare, "no unit of the human at 22,14"
 save[UNITS + 32 * spare[0] + 5] = 0

@@ -5,8 +5,8 @@ source "$(dirname "$0")/lib.sh"
 use_standin_data
 SCENARIOS="$(cd "$(dirname "$0")/../scenarios" && pwd)"
 
-capital() { python3 -c 'import sys; s = open(sys.argv[1], "rb").read(); print(s[35500:35514].split(b"\0")[0].decode())' "$1"; }
-turn() { python3 -c 'import struct, sys; print(struct.unpack_from("<h", open(sys.argv[1], "rb").read(), 2532)[0])' "$1"; }
+capital() { python3 -c 'import sys, save_layout as SL; s = open(sys.argv[1], "rb").read(); print(s[SL.CITIES:SL.CITIES + 14].split(b"\0")[0].decode())' "$1"; }
+turn() { python3 -c 'import struct, sys, save_layout as SL; print(struct.unpack_from("<h", open(sys.argv[1], "rb").read(), SL.TURN)[0])' "$1"; }
 
 # A new game, captured: a frame shows the naming box (the stand-in name panel, colour 24, at 60,30,
 # with its field, colour 30, from 74,49); the typed name is the capital's in the continue game.
