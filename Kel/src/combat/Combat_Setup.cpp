@@ -22,6 +22,7 @@
 #include "world/Player_Record.h"
 #include "world/Race_Type_Table.h"
 #include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 #include "world/Square_Queries.h"
 #include "world/Stack_Movement.h"
 #include "world/Unit_Type_Record.h"
@@ -30,7 +31,6 @@ namespace {
 
 constexpr int16_t CITY_WALLS_BUILDING = 35;
 constexpr int16_t SPELL_FLOATING_ISLAND = 43;
-constexpr int16_t HUMAN_PLAYER = 0;
 
 bool Square_On_Map(int x, int y, int plane)
 {
@@ -192,12 +192,12 @@ int16_t Prepare_All_Battle_Units(int16_t count, const int16_t *units)
         }
         side++;
         battle_units[slot].owner_idx = (int8_t)_combat_attacker_player;
-        if (_combat_attacker_player != HUMAN_PLAYER) {
+        if (_combat_attacker_player != HUMAN_PLAYER_IDX) {
             _UNITS[unit_idx].Status = 0;
             _UNITS[unit_idx].Rd_Constr_Left = -1;
         }
     }
-    if (_combat_attacker_player != HUMAN_PLAYER) {
+    if (_combat_attacker_player != HUMAN_PLAYER_IDX) {
         _combat_ai_player = _combat_attacker_player;
     }
     int16_t defenders = 0;
@@ -213,16 +213,16 @@ int16_t Prepare_All_Battle_Units(int16_t count, const int16_t *units)
             break;
         }
         battle_units[slot].owner_idx = (int8_t)_combat_defender_player;
-        if (_combat_defender_player != HUMAN_PLAYER) {
+        if (_combat_defender_player != HUMAN_PLAYER_IDX) {
             _UNITS[u].Status = 0;
         }
         defenders++;
     }
     if (_combat_attacker_player == -1) _combat_attacker_player = COMBAT_NO_SIDE;
     if (_combat_defender_player == -1) _combat_defender_player = COMBAT_NO_SIDE;
-    if (_combat_defender_player != HUMAN_PLAYER) _combat_ai_player = _combat_defender_player;
+    if (_combat_defender_player != HUMAN_PLAYER_IDX) _combat_ai_player = _combat_defender_player;
     if (_combat_ai_player == -1) _combat_ai_player = COMBAT_NO_SIDE;
-    _combat_local_player = _combat_attacker_player == HUMAN_PLAYER ? _combat_attacker_player : _combat_defender_player;
+    _combat_local_player = _combat_attacker_player == HUMAN_PLAYER_IDX ? _combat_attacker_player : _combat_defender_player;
     _combat_remote_player =
         _combat_local_player == _combat_attacker_player ? _combat_defender_player : _combat_attacker_player;
     for (int i = 0; i < _combat_total_unit_count; i++) {
@@ -243,7 +243,7 @@ int16_t Prepare_All_Battle_Units(int16_t count, const int16_t *units)
             continue;
         }
         Player_Record &wizard = _players[side_player];
-        wizard.Cmbt_Skill_Left = wizard.casting_spell_idx == SPELL_OF_RETURN ? (int16_t)0 : wizard.Nominal_Skill;
+        wizard.Cmbt_Skill_Left = wizard.casting_spell_idx == spl_Spell_Of_Return ? (int16_t)0 : wizard.Nominal_Skill;
     }
     return defenders;
 }
