@@ -23,9 +23,9 @@
 #include "Video.h"
 #include "cities/Production_Screen.h"
 #include "turn/Diplomatic_Statements.h"
-#include "world/Building_Data_Record.h"
 #include "turn/Event_Messages.h"
 #include "world/ALLOC.h"
+#include "world/Building_Data_Record.h"
 #include "world/Player_Record.h"
 
 namespace {
