@@ -222,7 +222,8 @@ int16_t Prepare_All_Battle_Units(int16_t count, const int16_t *units)
     if (_combat_defender_player == -1) _combat_defender_player = COMBAT_NO_SIDE;
     if (_combat_defender_player != HUMAN_PLAYER_IDX) _combat_ai_player = _combat_defender_player;
     if (_combat_ai_player == -1) _combat_ai_player = COMBAT_NO_SIDE;
-    _combat_local_player = _combat_attacker_player == HUMAN_PLAYER_IDX ? _combat_attacker_player : _combat_defender_player;
+    _combat_local_player =
+        _combat_attacker_player == HUMAN_PLAYER_IDX ? _combat_attacker_player : _combat_defender_player;
     _combat_remote_player =
         _combat_local_player == _combat_attacker_player ? _combat_defender_player : _combat_attacker_player;
     for (int i = 0; i < _combat_total_unit_count; i++) {
