@@ -9,7 +9,7 @@ cd "$TOLVA_SOURCE_DIR"
 run_tolva ZOLAN --headless --screen PoC_Screen --scenario tests/scenarios/poc_notify.txt
 expect_rc 0
 expect_in_file "$LOG" "[Automation Driver] Loaded 13 actions"
-expect_in_file "$LOG" "Notification box 1: type 0, mascot 2 at (38, 60)"
+expect_in_file "$LOG" "Notification box 1: type 0, mascot 2 at (61, 60)"
 expect_in_file "$LOG" "Notification box 2: type 1, mascot 2 at (28, 60)"
 [ "$(grep -cF "[PoC] notification closed" "$LOG")" -eq 2 ] || fail "both notifications should close"
 expect_in_file "$LOG" "[Automation Driver] Scenario complete (13 actions)"

@@ -11,7 +11,7 @@ expect_in_file "$LOG" "[Automation Driver] Loaded 8 alias points from tools/fiel
 expect_in_file "$LOG" "[Automation Driver] Loaded 18 actions"
 expect_in_file "$LOG" "click (30, 46)"
 expect_in_file "$LOG" "-> hits field[1] rect=(20,40)-(81,53) type=0 selectable=0"
-expect_in_file "$LOG" "-> hits field[1] rect=(169,109)-(230,122) type=0 selectable=0"
+expect_in_file "$LOG" "-> hits field[1] rect=(169,103)-(230,116) type=0 selectable=0"
 expect_in_file "$LOG" "[PoC] confirmation answer 1"
 expect_in_file "$LOG" "-> hits field[2] rect=(20,90)-(160,100) type=4 selectable=0"
 expect_in_file "$LOG" "key 'H' (packed=0x00014868)"
