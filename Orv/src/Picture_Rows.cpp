@@ -215,7 +215,8 @@ const Row_Form *Kept_Form(const uint8_t *key, uint32_t tag, const uint8_t *bytes
         m_kept.recent[Recent_Slot(key, tag)] = e;
         return nullptr;
     }
-    if (e->source.size() != size || std::memcmp(e->source.data(), bytes, size) != 0) {
+    // An empty picture has no bytes to compare (memcmp takes no null pointer, even for 0 bytes).
+    if (e->source.size() != size || (size != 0 && std::memcmp(e->source.data(), bytes, size) != 0)) {
         Clear_Form(*e);
         m_kept.bytes -= e->source.size();
         e->source.assign(bytes, bytes + size);
