@@ -37,19 +37,7 @@ void Press_A_Key(void) { Platform_Keyboard_Buffer_Add_Key_Press('x', 0, 'x'); }
 
 void Write_Archive(const char *name, const std::vector<std::vector<uint8_t>> &entries)
 {
-    std::vector<uint8_t> file(LBX_HEADER_SIZE, 0);
-    LE_Put_U16(file.data(), (uint16_t)entries.size());
-    LE_Put_U16(file.data() + 2, LBX_SIGNATURE);
-    uint32_t offset = LBX_HEADER_SIZE;
-    for (size_t i = 0; i <= entries.size(); ++i) {
-        LE_Put_U32(file.data() + LBX_HEADER_OFFSETS + 4 * i, offset);
-        if (i < entries.size()) offset += (uint32_t)entries[i].size();
-    }
-    for (const auto &e : entries) file.insert(file.end(), e.begin(), e.end());
-    FILE *out = fopen((m_folder + "/" + name).c_str(), "wb");
-    if (out == nullptr) return;
-    fwrite(file.data(), 1, file.size(), out);
-    fclose(out);
+    Fuzz_Write_Archive(m_folder, name, entries);
 }
 
 // A one-frame picture with every column empty: the scroll's pieces.
