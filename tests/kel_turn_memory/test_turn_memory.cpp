@@ -12,6 +12,7 @@
 
 #include "Init_Drivers.h"
 #include "LBX_Load.h"
+#include "Resident_Size.h"
 #include "STU_GRAF.h"
 #include "STU_Log.h"
 #include "Standin_Save.h"
@@ -42,18 +43,6 @@ extern "C" const char *__asan_default_options(void) { return "quarantine_size_mb
 #endif
 
 namespace {
-
-long Resident_Kilobytes(void)
-{
-    FILE *status = fopen("/proc/self/status", "r");
-    if (status == nullptr) return -1;
-    char line[256];
-    long kilobytes = -1;
-    while (fgets(line, sizeof line, status) != nullptr)
-        if (strncmp(line, "VmRSS:", 6) == 0) kilobytes = atol(line + 6);
-    fclose(status);
-    return kilobytes;
-}
 
 // Nobody has met the human, so no audience waits on him; the computer wizards still treat among
 // themselves.

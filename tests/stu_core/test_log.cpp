@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "Resident_Size.h"
 #include "STU_Log.h"
 #include "Test_Temp_Dir.h"
 
@@ -119,18 +120,6 @@ TEST(Log, OverlongSettingsLineIsIgnoredWhole)
 }
 
 namespace {
-
-long Resident_Kilobytes(void)
-{
-    FILE *status = fopen("/proc/self/status", "r");
-    if (status == nullptr) return -1;
-    char line[256];
-    long kilobytes = -1;
-    while (fgets(line, sizeof line, status) != nullptr)
-        if (strncmp(line, "VmRSS:", 6) == 0) kilobytes = atol(line + 6);
-    fclose(status);
-    return kilobytes;
-}
 
 }  // namespace
 
