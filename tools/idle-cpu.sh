@@ -27,7 +27,9 @@ TMP=$(mktemp -d "${TMPDIR:-/tmp}/tolva-idle.XXXXXX")
 trap 'rm -rf "$TMP"' EXIT
 export TOLVA_DATA_DIR="$DATA"
 export SDL_AUDIODRIVER=dummy
-unset TOLVA_LOG_DIR TOLVA_APP_DIR DISPLAY WAYLAND_DISPLAY || true
+unset TOLVA_LOG_DIR TOLVA_APP_DIR || true
+# The windowed run keeps the display xvfb-run gives it; the headless run needs none.
+[ "$INSIDE_X" = 1 ] || unset DISPLAY WAYLAND_DISPLAY || true
 TICKS=$(getconf CLK_TCK)
 
 # Sets up fresh user folders under $TMP/$1 and exports them.

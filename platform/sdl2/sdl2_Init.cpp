@@ -188,6 +188,10 @@ int Startup_Platform(void)
             INIT_LOG(SEV_ERROR, "graphics: SDL_Init without audio failed too: %s", SDL_GetError());
         }
     }
+    // The software renderer draws into the window's surface; left to itself SDL may put that
+    // surface on OpenGL, which without a GPU costs several times the plain shared-memory copy.
+    // An environment variable of the same name still decides.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     sdl2_Log_Graphics_Environment();
     sdl2_ticks_startup = SDL_GetTicks64();
     sdl2_performance_counter = SDL_GetPerformanceCounter();

@@ -24,11 +24,13 @@ Bytes Effect(uint8_t level)
     return e;
 }
 
+// SDL's disk driver into /dev/null: a device the mixer treats as heard, unlike the dummy driver.
 class Audio_Device : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
         sdl2_Audio_Init();
     }
@@ -92,4 +94,36 @@ TEST_F(Audio_Device, MusicReplacesMusicAndLoopsOnlyWithALoopPair)
     EXPECT_EQ(Mix_VolumeMusic(-1), opt_music_volume);
     hw_audio_music_stop();
     EXPECT_EQ(Mix_PlayingMusic(), 0);
+}
+
+namespace {
+
+class Audio_Dummy_Device : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+        sdl2_Audio_Init();
+    }
+    static void TearDownTestSuite()
+    {
+        sdl2_Audio_Deinit();
+        SDL_Quit();
+    }
+};
+
+}  // namespace
+
+// Nobody hears the dummy driver: music is taken in but not synthesized; effects still play.
+TEST_F(Audio_Dummy_Device, MusicIsKeptButNotSynthesized)
+{
+    ASSERT_EQ(sdl2_Audio_Is_Open(), 1);
+    Bytes looping = XMIDI_Entry({0xB0, 116, 0, 0x90, 60, 100, 60, 60, 0xB0, 117, 127});
+    EXPECT_EQ(Platform_Audio_Play_Sound(looping.data(), (uint32_t)looping.size()), -1);
+    EXPECT_EQ(ui_data_mus, looping.data());
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    Bytes effect = Effect(20);
+    EXPECT_EQ(Platform_Audio_Play_Sound(effect.data(), (uint32_t)effect.size()), -1);
+    EXPECT_EQ(Mix_Playing(MIX_EFFECT_CHANNEL), 1);
 }
