@@ -12,7 +12,7 @@
 #include "Mouse.h"
 #include "STU_Log.h"
 #include "STU_Wrappers.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "sdl2_PFL.h"
 #include "world/ALLOC.h"
 

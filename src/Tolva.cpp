@@ -25,7 +25,7 @@
 #include "dev/STU_TST.h"
 #include "overland/Game_Resources.h"
 #include "overland/Intro_And_Credits.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "random.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"

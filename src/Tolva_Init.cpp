@@ -21,7 +21,7 @@
 #include "cities/City_Records.h"
 #include "overland/Army_World_Hooks.h"
 #include "overland/Game_Resources.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "overland/Stack_Movement_Draw.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"

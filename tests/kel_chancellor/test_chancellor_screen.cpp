@@ -19,7 +19,7 @@
 #include "Test_Engine.h"
 #include "Video.h"
 #include "World_Fixture.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "sdl2_PFL.h"
 #include "turn/Chancellor_Report.h"
 #include "turn/Chancellor_Screen.h"

@@ -22,7 +22,7 @@
 #include "Test_Engine.h"
 #include "Video.h"
 #include "World_Fixture.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "random.h"
 #include "sdl2_Audio.h"
 #include "sdl2_PFL.h"

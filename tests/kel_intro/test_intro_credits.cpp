@@ -16,7 +16,7 @@
 #include "Test_Page_Png.h"
 #include "World_Fixture.h"
 #include "overland/Intro_And_Credits.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "sdl2_PFL.h"
 #include "world/Game_Settings.h"
 

@@ -17,7 +17,7 @@
 #include "Test_Engine.h"
 #include "World_Fixture.h"
 #include "overland/Load_Screen.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "overland/Settings_Screen.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"

@@ -20,7 +20,7 @@
 #include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "World_Fixture.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "sdl2_PFL.h"
 #include "world/LOADER.h"
 #include "world/Player_Record.h"

@@ -13,7 +13,7 @@
 #include "STU_Log.h"
 #include "World_Fixture.h"
 #include "overland/Main_Screen.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "random.h"
 #include "turn/End_Of_Turn.h"
 #include "turn/Next_Turn.h"

@@ -18,7 +18,7 @@
 #include "Test_Temp_Dir.h"
 #include "World_Fixture.h"
 #include "overland/Main_Menu.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "random.h"
 #include "sdl2_PFL.h"
 #include "turn/End_Of_Turn.h"

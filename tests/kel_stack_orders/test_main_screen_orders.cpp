@@ -10,7 +10,7 @@
 #include "Test_Engine.h"
 #include "World_Fixture.h"
 #include "overland/Main_Screen.h"
-#include "overland/Map_Window.h"
+#include "shell/Map_Window.h"
 #include "overland/Resume_Game.h"
 #include "overland/Stack_Orders.h"
 #include "world/ALLOC.h"

@@ -10,7 +10,7 @@
 #include "Test_Engine.h"
 #include "Test_Page_Png.h"
 #include "World_Fixture.h"
-#include "overland/Map_Window.h"
+#include "shell/Map_Window.h"
 #include "overland/Surveyor_Screen.h"
 #include "world/Map_Square_Record.h"
 #include "world/Unit_Type_Record.h"

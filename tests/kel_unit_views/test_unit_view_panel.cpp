@@ -17,7 +17,7 @@
 #include "World_Fixture.h"
 #include "cities/City_Screen.h"
 #include "heroes/Text_Lists.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "overland/Unit_View_Figures.h"
 #include "overland/Unit_View_Panel.h"
 #include "overland/Unit_View_Popup.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "World_Fixture.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "overland/Unit_Specials_List.h"
 #include "overland/Unit_View_Figures.h"
 #include "world/ALLOC.h"

@@ -9,7 +9,7 @@
 #include "cities/Cityscape_Layout.h"
 #include "cities/Cityscape_Pictures.h"
 #include "cities/Cityscape_Roads.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "random.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"

@@ -22,7 +22,7 @@
 #include "cities/City_Screen_Draw.h"
 #include "cities/Cityscape_Draw.h"
 #include "cities/Outpost_Screen.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "overland/Unit_Figure.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"

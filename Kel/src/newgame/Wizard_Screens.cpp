@@ -20,7 +20,7 @@
 #include "newgame/Picks_Screen.h"
 #include "newgame/Spell_Picks_Screen.h"
 #include "overland/Game_Resources.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "random.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"

@@ -18,7 +18,7 @@
 #include "Video.h"
 #include "overland/Main_Screen.h"
 #include "overland/Resume_Game.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "overland/Settings_Screen.h"
 #include "world/Game_Settings.h"
 #include "world/LOADSAVE.h"

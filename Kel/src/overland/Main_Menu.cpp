@@ -18,7 +18,7 @@
 #include "Video.h"
 #include "overland/Game_Resources.h"
 #include "overland/Intro_And_Credits.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "world/Game_Settings.h"
 
 int16_t main_menu_screen_loaded = 0;

@@ -15,7 +15,7 @@
 #include "STU_Log.h"
 #include "Video.h"
 #include "magic/Spellbook_Pages.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
 #include "world/LOADSAVE.h"

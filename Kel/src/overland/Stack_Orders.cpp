@@ -5,7 +5,7 @@
 #include "STU_Log.h"
 #include "overland/Explored_Edges.h"
 #include "overland/Main_Screen.h"
-#include "overland/Map_Window.h"
+#include "shell/Map_Window.h"
 #include "overland/Stack_Selection.h"
 #include "turn/Unit_Strength.h"
 #include "world/ALLOC.h"

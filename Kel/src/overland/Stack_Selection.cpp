@@ -1,7 +1,7 @@
 #include "overland/Stack_Selection.h"
 
 #include "STU_Log.h"
-#include "overland/Map_Window.h"
+#include "shell/Map_Window.h"
 #include "overland/Stack_Orders.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"

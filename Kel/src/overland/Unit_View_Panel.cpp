@@ -20,7 +20,7 @@
 #include "cities/Production_Screen.h"
 #include "heroes/Item_View.h"
 #include "heroes/Text_Lists.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "overland/Unit_View_Figures.h"
 #include "world/ALLOC.h"
 #include "world/Battle_Unit_Record.h"

@@ -4,7 +4,7 @@
 #include "info/ArmyList_Screen.h"
 #include "info/Game_End_Scenes.h"
 #include "info/Hall_Of_Fame.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "overland/Surveyor_Screen.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"

@@ -5,7 +5,7 @@
 #include "SOUND.h"
 #include "ai/AI_Spell_Research.h"
 #include "magic/Spell_Research.h"
-#include "overland/Background_Music.h"
+#include "shell/Background_Music.h"
 #include "overland/Main_Screen.h"
 #include "world/ALLOC.h"
 #include "world/Battle_Unit.h"

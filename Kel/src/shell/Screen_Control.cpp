@@ -1,10 +1,10 @@
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 
 #include <cstring>
 #include <initializer_list>
 #include <strings.h>
 
-#include "overland/Background_Music.h"
+#include "shell/Background_Music.h"
 #include "world/ALLOC.h"
 #include <cstdio>
 
