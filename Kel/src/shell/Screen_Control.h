@@ -4,33 +4,34 @@
 #include <cstdint>
 
 // Every screen once: its id, its number (kept in current_screen), the name scenarios and --screen
-// use for it, and the short name the automation driver's log lines show ("?" for none).
+// use for it, the short name the automation driver's log lines show ("?" for none) and the
+// function the screen loop runs for it (named only where the loop is).
 #define SCREEN_TABLE(X)                                                                                                \
-    X(scr_Main_Menu_Screen, 0, "Main_Menu_Screen", "?")                                                                \
-    X(scr_Continue, 10, "Continue", "Continue")                                                                        \
-    X(scr_Load_Screen, 11, "Load_Screen", "Load")                                                                      \
-    X(scr_New_Game_Screen, 12, "New_Game_Screen", "NewGame")                                                           \
-    X(scr_Quit_To_DOS, 13, "Quit_To_DOS", "QuitToDOS")                                                                 \
-    X(scr_Hall_Of_Fame_Screen, 14, "Hall_Of_Fame_Screen", "HallOfFame")                                                \
-    X(scr_Settings_Screen, 15, "Settings_Screen", "Settings")                                                          \
-    X(scr_City_Screen, 100, "City_Screen", "City")                                                                     \
-    X(scr_Armies_Screen, 102, "Armies_Screen", "Armies")                                                               \
-    X(scr_Cities_Screen, 103, "Cities_Screen", "Cities")                                                               \
-    X(scr_Quit, 104, "Quit", "Quit")                                                                                   \
-    X(scr_Main_Screen, 105, "Main_Screen", "MainScreen")                                                               \
-    X(scr_Magic_Screen, 106, "Magic_Screen", "Magic")                                                                  \
-    X(scr_Road_Build, 107, "Road_Build", "RoadBuild")                                                                  \
-    X(scr_Production_Screen, 108, "Production_Screen", "Production")                                                   \
-    X(scr_Items_Screen, 109, "Item_Screen", "Item")                                                                    \
-    X(scr_Next_Turn, 110, "NextTurn", "NextTurn")                                                                      \
-    X(scr_Spellbook_Screen, 112, "Spellbook_Screen", "Spellbook")                                                      \
-    X(scr_Advisor_Screen, 114, "Advisor_Screen", "Advisor")                                                            \
-    X(scr_Diplomacy_Screen, 115, "Diplomacy_Screen", "Diplomacy")                                                      \
-    X(scr_Test_Screen, 200, "Test_Screen", "Test")                                                                     \
-    X(scr_PoC_Screen, 240, "PoC_Screen", "PoC")
+    X(scr_Main_Menu_Screen, 0, "Main_Menu_Screen", "?", Main_Menu_Path)                                                \
+    X(scr_Continue, 10, "Continue", "Continue", Continue_Path)                                                         \
+    X(scr_Load_Screen, 11, "Load_Screen", "Load", Load_Path)                                                           \
+    X(scr_New_Game_Screen, 12, "New_Game_Screen", "NewGame", New_Game_Path)                                            \
+    X(scr_Quit_To_DOS, 13, "Quit_To_DOS", "QuitToDOS", Quit_Path)                                                      \
+    X(scr_Hall_Of_Fame_Screen, 14, "Hall_Of_Fame_Screen", "HallOfFame", Hall_Of_Fame_Path)                             \
+    X(scr_Settings_Screen, 15, "Settings_Screen", "Settings", Settings_Path)                                           \
+    X(scr_City_Screen, 100, "City_Screen", "City", City_Screen)                                                        \
+    X(scr_Armies_Screen, 102, "Armies_Screen", "Armies", ArmyList_Screen)                                              \
+    X(scr_Cities_Screen, 103, "Cities_Screen", "Cities", CityList_Screen)                                              \
+    X(scr_Quit, 104, "Quit", "Quit", No_Screen)                                                                        \
+    X(scr_Main_Screen, 105, "Main_Screen", "MainScreen", Main_Screen_Path)                                             \
+    X(scr_Magic_Screen, 106, "Magic_Screen", "Magic", Magic_Screen)                                                    \
+    X(scr_Road_Build, 107, "Road_Build", "RoadBuild", Road_Build_Screen)                                               \
+    X(scr_Production_Screen, 108, "Production_Screen", "Production", Production_Screen)                                \
+    X(scr_Items_Screen, 109, "Item_Screen", "Item", Item_Screen)                                                       \
+    X(scr_Next_Turn, 110, "NextTurn", "NextTurn", Next_Turn_Proc)                                                      \
+    X(scr_Spellbook_Screen, 112, "Spellbook_Screen", "Spellbook", Spellbook_Screen)                                    \
+    X(scr_Advisor_Screen, 114, "Advisor_Screen", "Advisor", Advisor_Path)                                              \
+    X(scr_Diplomacy_Screen, 115, "Diplomacy_Screen", "Diplomacy", Diplomacy_Screen__WIP)                               \
+    X(scr_Test_Screen, 200, "Test_Screen", "Test", Test_Screen)                                                        \
+    X(scr_PoC_Screen, 240, "PoC_Screen", "PoC", PoC_Screen)
 
 enum Screen_Number : int16_t {
-#define SCREEN_NUMBER(id, number, name, short_name) id = number,
+#define SCREEN_NUMBER(id, number, name, short_name, run) id = number,
     SCREEN_TABLE(SCREEN_NUMBER)
 #undef SCREEN_NUMBER
 };
@@ -41,7 +42,7 @@ struct Screen_Table_Entry {
     const char *short_name;
 };
 inline constexpr Screen_Table_Entry screen_table[] = {
-#define SCREEN_ENTRY(id, number, name, short_name) {id, name, short_name},
+#define SCREEN_ENTRY(id, number, name, short_name, run) {id, name, short_name},
     SCREEN_TABLE(SCREEN_ENTRY)
 #undef SCREEN_ENTRY
 };
