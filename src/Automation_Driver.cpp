@@ -12,8 +12,8 @@
 #include "Mouse.h"
 #include "STU_Log.h"
 #include "STU_Wrappers.h"
-#include "overland/Screen_Control.h"
 #include "sdl2_PFL.h"
+#include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
 
 #define AD_LOG(severity, ...) STU_LOG(severity, LC_AUTOMATION_DRIVER, "[Automation Driver] " __VA_ARGS__)

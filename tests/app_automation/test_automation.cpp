@@ -7,8 +7,8 @@
 
 #include "Automation_Driver.h"
 #include "Test_Temp_Dir.h"
-#include "overland/Screen_Control.h"
 #include "sdl2_PFL.h"
+#include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
 
 namespace {

@@ -19,7 +19,7 @@
 #include "Video.h"
 #include "cities/Cityscape_Draw.h"
 #include "cities/Cityscape_Layout.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
 #include "world/City_Record.h"

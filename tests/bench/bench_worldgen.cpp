@@ -175,7 +175,7 @@ std::vector<uint8_t> m_generated_maps;
 
 bool Generation_Setup(void)
 {
-    const std::string folder = std::string(TOLVA_BINARY_DIR) + "/standin";
+    const std::string folder = std::string(TOLVA_BINARY_DIR "/standin");
     STU_GRAF_Reset();
     STU_GRAF_Add_Search_Dir(folder.c_str());
     Unit_Type_Table_Reset();

@@ -8,8 +8,8 @@
 
 #include "Palette.h"
 #include "overland/Map_Layers.h"
-#include "overland/Reduced_Map.h"
 #include "overland/Unit_Figure.h"
+#include "shell/Reduced_Map.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "Video.h"
 #include "World_Fixture.h"
 #include "cities/City_Screen_Icons.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/City_Record.h"
 

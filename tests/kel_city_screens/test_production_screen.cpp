@@ -12,8 +12,8 @@
 #include "cities/Product_Rules.h"
 #include "cities/Production_Screen.h"
 #include "overland/Game_Resources.h"
-#include "overland/Graphics_Cache.h"
-#include "overland/Screen_Control.h"
+#include "shell/Graphics_Cache.h"
+#include "shell/Screen_Control.h"
 #include "world/City_Economy.h"
 #include "world/Unit_Record.h"
 

@@ -2,7 +2,7 @@
 #include "World_Fixture.h"
 #include "dev/Integrity_Check.h"
 #include "dev/STU_TST.h"
-#include "overland/Map_Window.h"
+#include "shell/Map_Window.h"
 #include "world/LOADER.h"
 #include "world/Spell_Ids.h"
 #include "world/Unit_Stacks.h"

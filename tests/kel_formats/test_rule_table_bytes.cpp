@@ -195,7 +195,7 @@ class Standin_Tables_Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string folder = std::string(TOLVA_BINARY_DIR) + "/standin";
+        std::string folder = TOLVA_BINARY_DIR "/standin";
         FILE *probe = fopen((folder + "/TERRSTAT.LBX").c_str(), "rb");
         if (probe == nullptr) {
             TOLVA_SKIP_OR_FAIL("stand-in installation not built: " << folder);

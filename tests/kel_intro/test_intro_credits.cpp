@@ -16,8 +16,8 @@
 #include "Test_Page_Png.h"
 #include "World_Fixture.h"
 #include "overland/Intro_And_Credits.h"
-#include "overland/Screen_Control.h"
 #include "sdl2_PFL.h"
+#include "shell/Screen_Control.h"
 #include "world/Game_Settings.h"
 
 namespace {

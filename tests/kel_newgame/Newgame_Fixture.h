@@ -20,8 +20,8 @@
 #include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "World_Fixture.h"
-#include "overland/Screen_Control.h"
 #include "sdl2_PFL.h"
+#include "shell/Screen_Control.h"
 #include "world/LOADER.h"
 #include "world/Player_Record.h"
 

@@ -14,7 +14,7 @@
 #include "STU_LE.h"
 #include "Test_Temp_Dir.h"
 #include "overland/Game_Resources.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/LOADER.h"
 #include "world/Unit_Type_Record.h"

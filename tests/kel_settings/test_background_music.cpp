@@ -7,7 +7,7 @@
 #include "STU_GRAF.h"
 #include "Standin_Data.h"
 #include "World_Fixture.h"
-#include "overland/Background_Music.h"
+#include "shell/Background_Music.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
 #include "world/Player_Record.h"

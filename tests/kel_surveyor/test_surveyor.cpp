@@ -10,8 +10,8 @@
 #include "Test_Engine.h"
 #include "Test_Page_Png.h"
 #include "World_Fixture.h"
-#include "overland/Map_Window.h"
 #include "overland/Surveyor_Screen.h"
+#include "shell/Map_Window.h"
 #include "world/Map_Square_Record.h"
 #include "world/Unit_Type_Record.h"
 

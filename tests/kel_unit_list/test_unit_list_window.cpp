@@ -113,7 +113,7 @@ TEST_F(Unit_List_Window_Test, Titles)
     // A name that fills its 20 bytes without a terminator is cut there.
     memset(_players[1].name, 'W', sizeof _players[1].name);
     Unit_List_Window_Title(1, wizards, title, sizeof title);
-    EXPECT_EQ(std::string(title), std::string(20, 'W') + " Units");
+    EXPECT_STREQ(title, "WWWWWWWWWWWWWWWWWWWW Units");
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "World_Fixture.h"
-#include "overland/Graphics_Cache.h"
 #include "overland/Unit_Specials_List.h"
 #include "overland/Unit_View_Figures.h"
+#include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/Battle_Unit_Record.h"
 #include "world/Item_Record.h"

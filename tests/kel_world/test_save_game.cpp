@@ -397,7 +397,7 @@ TEST_F(World_Test, LoadNameOverrideIsUsedOnce)
 TEST_F(World_Test, StandInSavedGamesSurviveLoadAndSave)
 {
     for (const char *name : {"SAVE1.GAM", "SAVE9.GAM"}) {
-        std::string source = std::string(TOLVA_BINARY_DIR) + "/standin/" + name;
+        std::string source = std::string(TOLVA_BINARY_DIR "/standin/") + name;
         std::vector<uint8_t> original = Read_All(source);
         if (original.empty()) {
             TOLVA_SKIP_OR_FAIL("stand-in installation not built: " << source);

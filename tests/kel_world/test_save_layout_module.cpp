@@ -19,7 +19,7 @@ namespace {
 
 std::string Module_Text(void)
 {
-    std::ifstream in(std::string(TOLVA_SOURCE_DIR) + "/tests/e2e/save_layout.py");
+    std::ifstream in(std::string(TOLVA_SOURCE_DIR "/tests/e2e/save_layout.py"));
     std::stringstream text;
     text << in.rdbuf();
     return text.str();

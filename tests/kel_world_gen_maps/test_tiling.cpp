@@ -158,7 +158,7 @@ TEST_F(WorldGen_Tiling, ShuffleDrawsAVariantForEachPlainSquareInScanOrder)
 // one square), mountain edges in 259..274, nothing refused.
 TEST_F(WorldGen_Tiling, StandinEdgeTablesServeEveryPass)
 {
-    const std::string folder = std::string(TOLVA_BINARY_DIR) + "/standin";
+    const std::string folder = std::string(TOLVA_BINARY_DIR "/standin");
     FILE *probe = fopen((folder + "/TERRTYPE.LBX").c_str(), "rb");
     if (probe == nullptr) TOLVA_SKIP_OR_FAIL("stand-in installation not built: " << folder);
     fclose(probe);

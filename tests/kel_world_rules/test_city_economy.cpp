@@ -183,7 +183,7 @@ TEST_F(CityEconomy, UnitUpkeepFameAndNetIncome)
 // The stand-in saves hold consistent cities whose yield bytes are what the rules give.
 TEST_F(CityEconomy, StandinSavesHoldTheYieldsTheRulesGive)
 {
-    std::string folder = std::string(TOLVA_BINARY_DIR) + "/standin";
+    std::string folder = std::string(TOLVA_BINARY_DIR "/standin");
     FILE *probe = fopen((folder + "/SAVE9.GAM").c_str(), "rb");
     if (probe == nullptr) {
         TOLVA_SKIP_OR_FAIL("stand-in installation not built: " << folder);

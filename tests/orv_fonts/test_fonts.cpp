@@ -46,7 +46,7 @@ std::pair<int, int> Ink_Columns(Test_Page &page, uint8_t background = 0)
 TEST(FontImage, BuiltInBytesAreTheStandinEntry)
 {
     std::vector<unsigned char> file;
-    std::string path = std::string(TOLVA_BINARY_DIR) + "/standin/FONTS.LBX";
+    std::string path = std::string(TOLVA_BINARY_DIR "/standin/FONTS.LBX");
     ASSERT_TRUE(STU_Read_File(path.c_str(), file)) << "build the standin_data target first: " << path;
     ASSERT_GE(file.size(), 16u);
     uint32_t start0 = LE_U32(file.data() + 8), start1 = LE_U32(file.data() + 12), start2 = LE_U32(file.data() + 16);

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -148,8 +147,7 @@ TEST(XMIDI_Convert, DamagedDataFailsWithoutOutput)
 
 TEST(XMIDI_Convert, StandinBackgroundMusicEntry)
 {
-    std::filesystem::path path = std::filesystem::path(TOLVA_BINARY_DIR) / "standin" / "MUSIC.LBX";
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::string(TOLVA_BINARY_DIR "/standin/MUSIC.LBX"), std::ios::binary);
     ASSERT_TRUE(in.good()) << "the stand-in installation is built with the project";
     Bytes lbx((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_GE(LE_U16(lbx.data()), 105);

@@ -6,7 +6,7 @@
 #include <deque>
 #include <functional>
 
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 
 struct Poll_Script {
     static constexpr int POLLS_MAX = 600;

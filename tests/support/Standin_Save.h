@@ -14,7 +14,7 @@
 #endif
 
 // The stand-in's path of a saved game such as "SAVE9.GAM".
-inline std::string Standin_Save_Path(const char *name) { return std::string(TOLVA_BINARY_DIR) + "/standin/" + name; }
+inline std::string Standin_Save_Path(const char *name) { return std::string(TOLVA_BINARY_DIR "/standin/") + name; }
 
 // false when the file is missing or refused; why, when given, then says which.
 inline bool Load_Standin_Save(const char *name, std::string *why = nullptr)

@@ -122,7 +122,7 @@ inline ::testing::AssertionResult Page_Matches_Golden(Test_Page &page, const cha
 {
     uint64_t hash = page.Hash();
     if (hash == golden) return ::testing::AssertionSuccess();
-    std::string path = std::string(TOLVA_BINARY_DIR) + "/" + name + ".png";
+    std::string path = std::string(TOLVA_BINARY_DIR "/") + name + ".png";
     Write_Test_Png(path, page.Pixels(), SCREEN_WIDTH, SCREEN_HEIGHT);
     char text[64];
     snprintf(text, sizeof text, "0x%016llxull", (unsigned long long)hash);

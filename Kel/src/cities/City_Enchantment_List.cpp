@@ -11,7 +11,7 @@
 #include "SOUND.h"
 #include "cities/City_Records.h"
 #include "cities/City_Screen.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/Player_Record.h"
 

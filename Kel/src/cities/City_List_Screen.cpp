@@ -24,9 +24,10 @@
 #include "cities/Outpost_Screen.h"
 #include "cities/Product_Rules.h"
 #include "cities/Production_Screen.h"
-#include "overland/Map_Window.h"
-#include "overland/Reduced_Map.h"
-#include "overland/Screen_Control.h"
+#include "shell/Map_Window.h"
+#include "shell/Reduced_Map.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
 #include "world/City_Record.h"
@@ -381,17 +382,14 @@ void CityList_Screen(void)
             CityList_Screen_Draw();
             Toggle_Pages();
             Release_Time(1);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) {
+            if (Unattended_Frame_Done(&frames)) {
                 current_screen = scr_Main_Screen;
                 leave = true;
             }
         }
     }
     STU_LOG(SEV_INFO, LC_KEL_SCR, "CityList_Screen: leaving to screen %d", (int)current_screen);
-    Deactivate_Help_List();
-    Deactivate_Auto_Function();
-    Reset_Window();
-    Clear_Fields();
+    Leave_Screen();
     Set_Palette_Changes(0, 223);
     Update_Remap_Gray_Palette();
 }

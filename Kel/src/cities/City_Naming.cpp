@@ -9,7 +9,7 @@
 #include "Input_Box.h"
 #include "STU_Log.h"
 #include "Video.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/City_Names.h"
 #include "world/City_Record.h"

@@ -21,15 +21,16 @@
 #include "cities/Production_Screen.h"
 #include "cities/Resource_Breakdown.h"
 #include "heroes/Text_Lists.h"
-#include "overland/Graphics_Cache.h"
 #include "overland/Main_Screen.h"
-#include "overland/Main_Screen_Draw.h"
-#include "overland/Map_Window.h"
-#include "overland/Reduced_Map.h"
-#include "overland/Screen_Control.h"
 #include "overland/Stack_Orders.h"
 #include "overland/Stack_Selection.h"
 #include "overland/Unit_View_Figures.h"
+#include "shell/Graphics_Cache.h"
+#include "shell/Main_Screen_Draw.h"
+#include "shell/Map_Window.h"
+#include "shell/Reduced_Map.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
 #include "world/City_Area.h"
@@ -531,7 +532,7 @@ void City_Screen(void)
             City_Screen_Draw();
             PageFlip_FX();
             Release_Time(1);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) {
+            if (Unattended_Frame_Done(&frames)) {
                 _unit_stack_count = 0;
                 current_screen = scr_Main_Screen;
                 leave = true;
@@ -539,9 +540,6 @@ void City_Screen(void)
         }
     }
     cityscreen_city_built_bldg_idx = -1;
-    Deactivate_Auto_Function();
-    Deactivate_Help_List();
-    Clear_Fields();
-    Reset_Window();
+    Leave_Screen();
     Reset_Draw_Active_Stack();
 }

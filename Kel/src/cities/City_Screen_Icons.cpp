@@ -2,7 +2,7 @@
 
 #include "Animation.h"
 #include "Pictures.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/City_Record.h"
 #include "world/Race_Type_Table.h"

@@ -9,7 +9,7 @@
 #include "cities/Outpost_Screen.h"
 #include "cities/Outposts.h"
 #include "heroes/Lairs.h"
-#include "overland/Background_Music.h"
+#include "shell/Background_Music.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
 #include "world/City_Area.h"

@@ -2,7 +2,7 @@
 
 #include "Animation.h"
 #include "Pictures.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 
 uint8_t *cityscape_scene_bitmap = nullptr;
 

@@ -22,8 +22,9 @@
 #include "cities/City_Screen_Draw.h"
 #include "cities/Cityscape_Draw.h"
 #include "cities/Outpost_Screen.h"
-#include "overland/Screen_Control.h"
 #include "overland/Unit_Figure.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
 #include "world/City_Economy.h"
@@ -217,13 +218,10 @@ void Enemy_City_Screen(void)
             Enemy_City_Screen_Draw();
             Toggle_Pages();
             Release_Time(1);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) leave = true;
+            if (Unattended_Frame_Done(&frames)) leave = true;
         }
     }
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Enemy_City_Screen: left city %d", (int)_city_idx);
     _page_flip_effect = 3;
-    Deactivate_Auto_Function();
-    Deactivate_Help_List();
-    Reset_Window();
-    Clear_Fields();
+    Leave_Screen();
 }

@@ -19,12 +19,13 @@
 #include "cities/City_Naming.h"
 #include "cities/City_Screen.h"
 #include "cities/Cityscape_Draw.h"
-#include "overland/Graphics_Cache.h"
 #include "overland/Main_Screen.h"
-#include "overland/Map_Window.h"
-#include "overland/Screen_Control.h"
 #include "overland/Stack_Selection.h"
 #include "overland/Unit_Figure.h"
+#include "shell/Graphics_Cache.h"
+#include "shell/Map_Window.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
 #include "world/City_Area.h"
@@ -216,7 +217,7 @@ void Outpost_Screen(int16_t new_outpost)
             Outpost_Screen_Draw();
             Toggle_Pages();
             Release_Time(1);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) leave = true;
+            if (Unattended_Frame_Done(&frames)) leave = true;
         }
     }
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Outpost_Screen: left city %d", (int)_city_idx);

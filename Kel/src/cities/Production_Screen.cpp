@@ -16,12 +16,13 @@
 #include "Video.h"
 #include "cities/City_Screen.h"
 #include "cities/Product_Rules.h"
-#include "overland/Graphics_Cache.h"
-#include "overland/Screen_Control.h"
 #include "overland/Unit_Specials_List.h"
 #include "overland/Unit_View.h"
 #include "overland/Unit_View_Figures.h"
 #include "overland/Unit_View_Panel.h"
+#include "shell/Graphics_Cache.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
 #include "world/Building_Data_Record.h"
@@ -270,13 +271,10 @@ void Production_Screen(void)
             Production_Screen_Draw_();
             Toggle_Pages();
             Release_Time(2);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) leave = true;
+            if (Unattended_Frame_Done(&frames)) leave = true;
         }
     }
-    Deactivate_Auto_Function();
-    Deactivate_Help_List();
-    Clear_Fields();
-    Reset_Window();
+    Leave_Screen();
     if (next_screen != scr_Quit_To_DOS)
         next_screen = production_screen_return_screen == 1 ? scr_Cities_Screen : scr_City_Screen;
     current_screen = next_screen;

@@ -2,7 +2,7 @@
 
 #include "Allocate.h"
 #include "STU_Log.h"
-#include "overland/Map_Window.h"
+#include "shell/Map_Window.h"
 #include "world/ALLOC.h"
 #include "world/Unit_Stacks.h"
 

@@ -15,7 +15,7 @@
 #include "Palette.h"
 #include "STU_Log.h"
 #include "Video.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 
 char m_poc_text[POC_TEXT_SIZE] = "";
 int16_t m_poc_last_answer = -1;

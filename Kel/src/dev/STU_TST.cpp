@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "STU_Log.h"
-#include "overland/Map_Window.h"
+#include "shell/Map_Window.h"
 #include "world/ALLOC.h"
 #include "world/Spell_Data_Record.h"
 #include "world/Spell_Ids.h"

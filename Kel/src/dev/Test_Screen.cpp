@@ -9,7 +9,7 @@
 #include "Mouse.h"
 #include "STU_Log.h"
 #include "Video.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 
 int16_t m_test_scroll_value = 50;
 

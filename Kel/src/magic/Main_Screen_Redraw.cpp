@@ -1,6 +1,6 @@
 #include "Video.h"
 #include "magic/Spellbook_Screen.h"
-#include "overland/Main_Screen_Draw.h"
+#include "shell/Main_Screen_Draw.h"
 
 void Full_Draw_Main_Screen(void)
 {

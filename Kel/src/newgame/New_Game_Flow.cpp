@@ -16,7 +16,7 @@
 #include "newgame/Race_Banner_Screens.h"
 #include "newgame/Spell_Picks_Screen.h"
 #include "newgame/Wizard_Screens.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
 #include "world/LOADSAVE.h"
 #include "worldgen/World_Generation.h"

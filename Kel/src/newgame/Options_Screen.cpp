@@ -15,7 +15,7 @@
 #include "Video.h"
 #include "newgame/New_Game_Flow.h"
 #include "newgame/Wizard_Screens.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
 

@@ -16,7 +16,7 @@
 #include "newgame/New_Game_Flow.h"
 #include "newgame/Picks_Screen.h"
 #include "newgame/Wizard_Screens.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
 #include "world/Race_Type_Table.h"
 #include "world/Wizard_Presets.h"

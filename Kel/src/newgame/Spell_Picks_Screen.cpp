@@ -19,7 +19,7 @@
 #include "newgame/New_Game_Flow.h"
 #include "newgame/Picks_Screen.h"
 #include "newgame/Wizard_Screens.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
 #include "world/Spell_Data_Record.h"
 #include "world/Wizard_Presets.h"

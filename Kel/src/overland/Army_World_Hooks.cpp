@@ -4,7 +4,7 @@
 #include "combat/Combat_Entry.h"
 #include "heroes/Lairs.h"
 #include "overland/Explored_Edges.h"
-#include "overland/Map_Window.h"
+#include "shell/Map_Window.h"
 #include "world/Army_Services.h"
 
 void Army_Install_World_Hooks(void)

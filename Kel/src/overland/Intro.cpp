@@ -18,7 +18,7 @@
 #include "STU_Log.h"
 #include "Video.h"
 #include "overland/Intro_And_Credits.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 #include "world/Game_Settings.h"
 
 const int16_t IntroAnim_FrameCounts__DOD_ovr058[INTRO_PARTS] = {15, 12, 30, 18, 25, 32, 24, 32, 30, 37, 30, 11, 32};

@@ -18,8 +18,9 @@
 #include "Video.h"
 #include "overland/Main_Screen.h"
 #include "overland/Resume_Game.h"
-#include "overland/Screen_Control.h"
 #include "overland/Settings_Screen.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/Game_Settings.h"
 #include "world/LOADSAVE.h"
 
@@ -273,7 +274,7 @@ void Load_Screen(void)
             if (quit_game_flag) current_screen = scr_Quit_To_DOS;
             break;
         }
-        if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) {
+        if (Unattended_Frame_Done(&frames)) {
             loadsave_settings_flag = -1;
             break;
         }

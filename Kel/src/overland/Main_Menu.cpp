@@ -18,7 +18,8 @@
 #include "Video.h"
 #include "overland/Game_Resources.h"
 #include "overland/Intro_And_Credits.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/Game_Settings.h"
 
 int16_t main_menu_screen_loaded = 0;
@@ -244,7 +245,7 @@ int16_t Main_Menu_Screen(void)
             screen_change = 0;
         }
         Release_Time(2);
-        if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) {
+        if (Unattended_Frame_Done(&frames)) {
             STU_LOG(SEV_INFO, LC_MAINMENU, "Main_Menu_Screen: unattended headless run; quitting");
             current_screen = scr_Quit_To_DOS;
             current_menu_screen = mm_Quit;

@@ -19,16 +19,17 @@
 #include "cities/Outpost_Screen.h"
 #include "info/Advisor_Screen.h"
 #include "overland/Game_Resources.h"
-#include "overland/Main_Screen_Draw.h"
-#include "overland/Map_Window.h"
 #include "overland/Plane_Button.h"
-#include "overland/Reduced_Map.h"
-#include "overland/Screen_Control.h"
 #include "overland/Stack_Orders.h"
 #include "overland/Stack_Selection.h"
 #include "overland/Unit_View.h"
 #include "random.h"
 #include "sdl2_PFL.h"
+#include "shell/Main_Screen_Draw.h"
+#include "shell/Map_Window.h"
+#include "shell/Reduced_Map.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "turn/End_Of_Turn.h"
 #include "world/ALLOC.h"
 #include "world/Battle_Unit.h"
@@ -260,6 +261,467 @@ void Main_Screen_Add_Fields(void)
     Add_Unit_Action_Fields();
 }
 
+namespace {
+
+// One pass of the screen's loop: its input and what its handlers decided.
+struct Main_Screen_Pass {
+    int16_t input;
+    int16_t field;  // the input without the right button's sign
+    bool right;
+    int16_t leave;
+    int16_t no_redraw;
+};
+
+// What one visit of the screen keeps from pass to pass.
+struct Main_Screen_Visit {
+    int16_t declined_starvation;
+    int16_t remembered_x, remembered_y;
+    int16_t auto_turn_counter;
+};
+Main_Screen_Visit m_visit;
+
+void Open_Advisor(Main_Screen_Pass &, int16_t advisor)
+{
+    Advisor_Screen(advisor);
+    Assign_Auto_Function(Main_Screen_Draw, 1);
+    Main_Screen_Reset();
+}
+
+void Toggle_Auto_Turns(Main_Screen_Pass &, int16_t)
+{
+    if (Check_Release_Version() == 0) DBG_Alt_A_State = (int16_t)!DBG_Alt_A_State;
+}
+
+void Shuffle_Personalities(Main_Screen_Pass &, int16_t)
+{
+    for (int16_t p = 1; p < _num_players && p < NUM_PLAYERS; ++p) _players[p].Personality = (int16_t)(RANDOM(6) - 1);
+}
+
+void Toggle_Strategic_Combat(Main_Screen_Pass &, int16_t)
+{
+    if (Check_Release_Version() != 0) return;
+    magic_set.words[GS_STRATEGIC_COMBAT_ONLY] = (uint16_t)!magic_set.words[GS_STRATEGIC_COMBAT_ONLY];
+    DBG_Alt_K_State = (int16_t)!DBG_Alt_K_State;
+}
+
+void Toggle_Alt_T(Main_Screen_Pass &, int16_t)
+{
+    if (Check_Release_Version() == 0) DBG_Alt_T_State = (int16_t)!DBG_Alt_T_State;
+}
+
+void Toggle_Square_Info(Main_Screen_Pass &, int16_t)
+{
+    if (Check_Release_Version() == 0) dbg_show_square_info = (int16_t)!dbg_show_square_info;
+}
+
+void Quick_Save(Main_Screen_Pass &, int16_t) { Save_SAVE_GAM(8); }
+
+void Centre_On_Stack(Main_Screen_Pass &, int16_t)
+{
+    if (_unit_stack_count <= 0) return;
+    const Unit_Record &first = _UNITS[_unit_stack[0].unit_idx];
+    _map_plane = first.wp;
+    Center_Map(&_map_x, &_map_y, first.wx, first.wy, _map_plane);
+    MainScr_Create_Reduced_Map_Picture();
+    Set_Mouse_List_Default();
+    Reset_Map_Draw();
+}
+
+void Deselect_Stack(Main_Screen_Pass &pass, int16_t)
+{
+    _unit_stack_count = 0;
+    Set_Draw_Active_Stack_Always();
+    Refresh_Entities();
+    Reset_Map_Draw();
+    pass.no_redraw = 1;
+}
+
+void Go_To_Screen(Main_Screen_Pass &pass, int16_t screen)
+{
+    Play_Left_Click();
+    current_screen = screen;
+    pass.leave = 1;
+}
+
+void Open_Spellbook(Main_Screen_Pass &pass, int16_t)
+{
+    Play_Left_Click();
+    const Player_Record &human = _players[0];
+    if (human.casting_spell_idx == spl_Spell_Of_Return) {
+        char text[200];
+        snprintf(text, sizeof text,
+                 "You may not throw any spells while you are banished.  There are at least %d turns "
+                 "remaining until you may return.",
+                 (int)Main_Screen_Banished_Turns(human.casting_cost_remaining, human.Nominal_Skill));
+        Warn0(text);
+    } else {
+        Set_Draw_Active_Stack_Always();
+        Refresh_Entities();
+        current_screen = scr_Spellbook_Screen;
+        pass.leave = 1;
+    }
+}
+
+void Stack_Order(Main_Screen_Pass &pass, int16_t action) { Stack_Order_Button(action, &pass.no_redraw); }
+
+void Special_Action(Main_Screen_Pass &pass, int16_t)
+{
+    Play_Left_Click();
+    switch (special_action_flag) {
+    case 0:
+        current_screen = scr_Road_Build;
+        pass.leave = 1;
+        break;
+    case 1:
+        if (Active_Army_Do_Settle() == 1) {
+            Select_Stack_At_Remembered_Square(m_visit.remembered_x, m_visit.remembered_y);
+            WIZ_NextIdleStack(_current_player_idx, &_map_x, &_map_y, &_map_plane);
+            Main_Screen_Reset();
+            pass.no_redraw = 1;
+        }
+        Assign_Auto_Function(Main_Screen_Draw, 1);
+        break;
+    case 2:
+        Stack_Action(_current_player_idx, &_map_x, &_map_y, &_map_plane, 8, 0, 0);
+        WIZ_NextIdleStack(_current_player_idx, &_map_x, &_map_y, &_map_plane);
+        Main_Screen_Reset();
+        if (all_units_moved == 1) pass.no_redraw = 1;
+        break;
+    case 9:
+        Active_Army_Do_Meld();
+        Select_Stack_At_Remembered_Square(m_visit.remembered_x, m_visit.remembered_y);
+        WIZ_NextIdleStack(_current_player_idx, &_map_x, &_map_y, &_map_plane);
+        Main_Screen_Reset();
+        break;
+    default: break;
+    }
+}
+
+void Wait_Button(Main_Screen_Pass &pass, int16_t)
+{
+    if (_unit_stack_count > 0) {
+        Stack_Order_Button(5, &pass.no_redraw);
+    } else {
+        Play_Left_Click();
+        WIZ_NextIdleStack(_current_player_idx, &_map_x, &_map_y, &_map_plane);
+        Main_Screen_Reset();
+    }
+}
+
+void Plane_Button(Main_Screen_Pass &, int16_t)
+{
+    Play_Left_Click();
+    Do_Plane_Button__WIP(_current_player_idx, &_map_x, &_map_y, &_map_plane);
+    Main_Screen_Reset();
+    Reset_Map_Draw();
+    MainScr_Create_Reduced_Map_Picture();
+    Assign_Auto_Function(Main_Screen_Draw, 1);
+    Set_Mouse_List_Default();
+}
+
+// Left: the unit joins or leaves the active stack; right: its statistics window.
+void Unit_Window_Picture(Main_Screen_Pass &pass, int16_t i)
+{
+    if (!pass.right) {
+        Play_Left_Click();
+        Update_Stack_Active(i);
+        Set_Entities_On_Map_Window(_map_x, _map_y, _map_plane);
+        return;
+    }
+    int16_t x1, y1, x2, y2;
+    Unit_Window_Picture_Coords(i, &x1, &y1, &x2, &y2);
+    Set_Draw_Active_Stack_Always();
+    Refresh_Entities();
+    Main_Screen_Draw();
+    PageFlip_FX();
+    Main_Unit_Statistics_Window(_unit_stack[i].unit_idx, x1, y1, (int16_t)(x1 + 18), (int16_t)(y1 + 18));
+    Refresh_After_Popup();
+    Reset_Draw_Active_Stack();
+    Refresh_Entities();
+    pass.no_redraw = 1;
+}
+
+// The next turn button, a time stop of another wizard, or every unit moved without the wait
+// setting; starving units are first put to the player.
+void Next_Turn(Main_Screen_Pass &pass, int16_t)
+{
+    int16_t timestop = g_timestop_player_num > 0 && g_timestop_player_num != _current_player_idx + 1;
+    bool next_turn_hit = Hit(pass.input, _next_turn_button);
+    if (!(next_turn_hit || timestop ||
+          (all_units_moved == 1 && m_visit.declined_starvation == 0 && magic_set.words[GS_END_OF_TURN_WAIT] == 0 &&
+           Any_Units_Not_Busy())))
+        return;
+    Play_Left_Click();
+    int16_t gold = 0, food = 0, mana = 0;
+    Player_Resource_Income_Total(0, &gold, &food, &mana);
+    pass.no_redraw = 1;
+    bool go = true;
+    if (food < 0) {
+        if (!next_turn_hit && m_visit.declined_starvation == 1) {
+            go = false;
+        } else if (!timestop && Confirmation_Box("Some units do not have enough food and will die unless you allocate "
+                                                 "more farmers in a city.  Do you wish to allow them to die?") == 0) {
+            m_visit.declined_starvation = 1;
+            go = false;
+        }
+    }
+    if (go) {
+        current_screen = -1;
+        Main_Screen_Draw();
+        Clear_Fields();
+        PageFlip_FX();
+        current_screen = scr_Next_Turn;
+        m_visit.declined_starvation = 0;
+        pass.leave = 1;
+    }
+    Assign_Auto_Function(Main_Screen_Draw, 1);
+}
+
+void Move_By_Key(Main_Screen_Pass &pass, int16_t key)
+{
+    Move_Stack_DirKey(direction_of_key[key]);
+    pass.no_redraw = 1;
+}
+
+// Left click on the map: the active stack goes there, or its path is confirmed or cancelled.
+void Map_Left_Click(Main_Screen_Pass &pass, int16_t)
+{
+    if (_unit_stack_count <= 0) return;
+    const int16_t first = _unit_stack[0].unit_idx;
+    if (Stack_Moves_Active() < 1) {
+        Stack_Action(_current_player_idx, &_map_x, &_map_y, &_map_plane, 3, (int16_t)((_map_x + _main_map_grid_x) % 60),
+                     (int16_t)((_map_y + _main_map_grid_y) % 40));
+        Set_Active_Stack_Movement_Path(first);
+        if (_active_stack_path_length <= 0) Stack_Action(_current_player_idx, &_map_x, &_map_y, &_map_plane, 0, 0, 0);
+        Set_Mouse_List_Default();
+        Reset_Map_Draw();
+    }
+    if (_active_stack_has_path == 1) {
+        const Unit_Record &unit = _UNITS[first];
+        int16_t column = (int16_t)(unit.wx - _map_x);
+        if (column < 0) column = (int16_t)(column + 60);
+        int16_t row = (int16_t)(unit.wy - _map_y);
+        if ((unit.wp == _map_plane || unit.in_tower == 1) && column == _main_map_grid_x && row == _main_map_grid_y) {
+            Stack_Action(_current_player_idx, &_map_x, &_map_y, &_map_plane, 0, 0, 0);
+            _active_stack_has_path = 0;
+        }
+    } else if (all_units_moved == 0) {
+        int16_t tx = (int16_t)((_map_x + _main_map_grid_x) % 60);
+        int16_t ty = (int16_t)(_map_y + _main_map_grid_y);
+        if (EarthGateTeleport__WIP(tx, ty, _map_plane) == 0) {
+            const Unit_Record &unit = _UNITS[first];
+            if (unit.wp == _map_plane || unit.in_tower == 1) {
+                Move_Stack(tx, ty, _current_player_idx, &_map_x, &_map_y, &_map_plane);
+            } else {
+                Warn0("The selected units cannot move on this plane.");
+            }
+        }
+        Main_Screen_Reset();
+        pass.no_redraw = 1;
+    }
+}
+
+// Right click on a city of the map: the player's own opens (the city screen, or the outpost
+// pop-up), another's shows the enemy city screen.
+void Open_City_At(Main_Screen_Pass &pass, int16_t city_idx, int16_t cx, int16_t cy)
+{
+    _city_idx = city_idx;
+    const City_Record &city = _CITIES[_city_idx];
+    if (city.owner_idx != _current_player_idx) {
+        Enemy_City_Screen();
+        Refresh_After_Popup();
+        return;
+    }
+    _page_flip_effect = 4;
+    _page_flip_grow_out_x = cx;
+    _page_flip_grow_out_y = cy;
+    _page_flip_grow_out_frames = 8;
+    if (city.size > 0) {
+        current_screen = scr_City_Screen;
+        pass.leave = 1;
+    } else {
+        Outpost_Screen(0);
+        Refresh_After_Popup();
+    }
+}
+
+// Right click on the map: an empty square moves the view, an own unit selects its stack, another
+// unit lists its stack and a city opens.
+void Map_Right_Click(Main_Screen_Pass &pass, int16_t)
+{
+    int16_t cell = (int16_t)(_main_map_grid_y * MAP_VIEW_COLUMNS + _main_map_grid_x);
+    int16_t entity = entities_on_movement_map[cell];
+    if (entity == -1) {
+        _prev_world_x = (int16_t)(_prev_world_x + _main_map_grid_x - 6);
+        _prev_world_y = (int16_t)(_prev_world_y + _main_map_grid_y - 5);
+        Clamp_Map_Window_Position();
+        return;
+    }
+    Play_Left_Click();
+    int16_t e = entity < 0 ? (int16_t)-entity : entity;
+    int16_t cx = (int16_t)(_main_map_grid_x * 20), cy = (int16_t)(_main_map_grid_y * 18 + 20);
+    if (e < 1000 && e < _units && _UNITS[e].owner_idx == _current_player_idx) {
+        Assign_Unit(e);
+        m_visit.remembered_x = _UNITS[e].wx;
+        m_visit.remembered_y = _UNITS[e].wy;
+        _active_world_x = m_visit.remembered_x;
+        _active_world_y = m_visit.remembered_y;
+        Select_Unit_Stack(_current_player_idx, &_map_x, &_map_y, _map_plane, m_visit.remembered_x,
+                          m_visit.remembered_y);
+        all_units_moved = 0;
+        Reset_Draw_Active_Stack();
+        draw_active_stack_flag = 0;
+        Refresh_Entities();
+        Set_Mouse_List_Default();
+        Reset_Map_Draw();
+    } else if (e < 1000) {
+        Unit_List_Window(e, 0, cx, cy);
+        Refresh_After_Popup();
+    } else if (e < 1100 && e - 1000 < _cities) {
+        Open_City_At(pass, (int16_t)(e - 1000), cx, cy);
+    }
+    pass.no_redraw = 1;
+}
+
+void Reduced_Map_Click(Main_Screen_Pass &pass, int16_t)
+{
+    Play_Left_Click();
+    int16_t left = 0, top = 0;
+    Reduced_Map_Coords(&left, &top, (int16_t)((_map_x + 6) % 60), (int16_t)(_map_y + 5), REDUCED_MAP_WIDTH,
+                       REDUCED_MAP_HEIGHT);
+    int16_t tx = (int16_t)(left + _minimap_grid_x), ty = (int16_t)(top + _minimap_grid_y);
+    _prev_world_x = _map_x = tx;
+    _prev_world_y = _map_y = ty;
+    Center_Map(&_map_x, &_map_y, tx, ty, _map_plane);
+    MainScr_Create_Reduced_Map_Picture();
+    Set_Mouse_List_Default();
+    Reset_Map_Draw();
+    pass.no_redraw = 1;
+}
+
+// How a row's fields take the pass's input.
+enum Main_Screen_Match : uint8_t {
+    MATCH_KEY,          // the input is the field (a key or a left click on a button)
+    MATCH_UNIT_WINDOW,  // a click of either button on one of the stack's pictures
+    MATCH_LEFT,         // a left click on the field
+    MATCH_RIGHT,        // a right click on the field
+    MATCH_CLICK,        // a click of either button on the field
+    MATCH_EACH_PASS,    // every pass; the handler decides
+};
+
+// A row of the dispatch: `count` fields from `fields`; the handler gets `arg` plus the index of
+// the field that matched. Rows marked `staying` are skipped once an earlier row left the screen.
+struct Main_Screen_Handler {
+    int16_t *fields;
+    int16_t count;
+    Main_Screen_Match match;
+    bool staying;
+    void (*handle)(Main_Screen_Pass &pass, int16_t arg);
+    int16_t arg;
+};
+
+// In the order the rows are tried; every row is tried on every pass.
+const Main_Screen_Handler main_screen_handlers[] = {
+    {m_keys.advisor, 9, MATCH_KEY, false, Open_Advisor, 0},
+    {&m_keys.alt_a, 1, MATCH_KEY, false, Toggle_Auto_Turns, 0},
+    {&m_keys.alt_p, 1, MATCH_KEY, false, Shuffle_Personalities, 0},
+    {&m_keys.alt_k, 1, MATCH_KEY, false, Toggle_Strategic_Combat, 0},
+    {&m_keys.alt_t, 1, MATCH_KEY, false, Toggle_Alt_T, 0},
+    {&m_keys.alt_n, 1, MATCH_KEY, false, Toggle_Square_Info, 0},
+    {&m_keys.quick_save, 1, MATCH_KEY, false, Quick_Save, 0},
+    {&m_keys.centre, 1, MATCH_KEY, false, Centre_On_Stack, 0},
+    {&m_keys.deselect_q, 1, MATCH_KEY, false, Deselect_Stack, 0},
+    {&m_keys.deselect_u, 1, MATCH_KEY, false, Deselect_Stack, 0},
+    {&_info_button, 1, MATCH_KEY, false, Go_To_Screen, scr_Advisor_Screen},
+    {&_game_button, 1, MATCH_KEY, false, Go_To_Screen, scr_Load_Screen},
+    {&_cities_button, 1, MATCH_KEY, false, Go_To_Screen, scr_Cities_Screen},
+    {&_magic_button, 1, MATCH_KEY, false, Go_To_Screen, scr_Magic_Screen},
+    {&_armies_button, 1, MATCH_KEY, false, Go_To_Screen, scr_Armies_Screen},
+    {&_spells_button, 1, MATCH_KEY, false, Open_Spellbook, 0},
+    {&_patrol_button, 1, MATCH_KEY, false, Stack_Order, 1},
+    {&_special_button, 1, MATCH_KEY, false, Special_Action, 0},
+    {&_done_button, 1, MATCH_KEY, false, Stack_Order, 4},
+    {&_wait_button, 1, MATCH_KEY, false, Wait_Button, 0},
+    {&_plane_button, 1, MATCH_KEY, false, Plane_Button, 0},
+    {g_unit_window_fields, MAX_STACK, MATCH_UNIT_WINDOW, false, Unit_Window_Picture, 0},
+    {nullptr, 1, MATCH_EACH_PASS, true, Next_Turn, 0},
+    {m_keys.direction, 12, MATCH_KEY, true, Move_By_Key, 0},
+    {&_main_map_grid_field, 1, MATCH_LEFT, true, Map_Left_Click, 0},
+    {&_main_map_grid_field, 1, MATCH_RIGHT, true, Map_Right_Click, 0},
+    {&_minimap_grid_field, 1, MATCH_CLICK, true, Reduced_Map_Click, 0},
+};
+
+bool Matches(const Main_Screen_Handler &row, int16_t i, const Main_Screen_Pass &pass)
+{
+    const int16_t field = row.fields == nullptr ? 0 : row.fields[i];
+    switch (row.match) {
+    case MATCH_KEY: return Hit(pass.input, field);
+    case MATCH_UNIT_WINDOW: return i < _unit_stack_count && field != NO_FIELD && pass.field == field;
+    case MATCH_LEFT: return pass.field == field && pass.field > 0 && !pass.right;
+    case MATCH_RIGHT: return pass.field == field && pass.field > 0 && pass.right;
+    case MATCH_CLICK: return pass.field == field && pass.field > 0;
+    case MATCH_EACH_PASS: return true;
+    }
+    return false;
+}
+
+void Dispatch_Input(Main_Screen_Pass &pass)
+{
+    for (const Main_Screen_Handler &row : main_screen_handlers) {
+        for (int16_t i = 0; i < row.count; ++i) {
+            if (row.staying && pass.leave != 0) break;
+            if (!Matches(row, i, pass)) continue;
+            row.handle(pass, (int16_t)(row.arg + i));
+            // A stack's pictures take one click; only one of them can match.
+            if (row.match == MATCH_UNIT_WINDOW) break;
+        }
+    }
+}
+
+// The end of a pass: the automatic turns of the debug key, a magic victory, the unattended
+// headless run's idle limit and the redraw.
+void End_Pass(Main_Screen_Pass &pass)
+{
+    if (pass.leave == 0 && DBG_Alt_A_State == 1 && pass.input == 0) {
+        ++m_visit.auto_turn_counter;
+        if (m_visit.auto_turn_counter >= 7 && m_visit.auto_turn_counter > 5) {
+            current_screen = scr_Next_Turn;
+            m_visit.auto_turn_counter = -1;
+            pass.leave = 1;
+        }
+        char turn[16];
+        snprintf(turn, sizeof turn, "turn %d", (int)_turn);
+        ST_PSTRM(25, 0, turn);
+    }
+    if (pass.leave == 0 && magic_master_idx != -1) {
+        current_screen = scr_Main_Menu_Screen;
+        pass.leave = 1;
+    }
+    if (pass.leave == 0 && g_headless_unattended) {
+        m_unattended_passes = pass.input != 0 ? 0 : m_unattended_passes + 1;
+        if (m_unattended_passes >= HEADLESS_UNATTENDED_FRAMES) {
+            STU_LOG(SEV_INFO, LC_KEL_SCR, "Main_Screen: unattended headless run; quitting");
+            m_unattended_passes = 0;
+            current_screen = scr_Quit_To_DOS;
+            pass.leave = 1;
+        }
+    }
+    if (pass.leave == 0 && pass.no_redraw == 0) {
+        Main_Screen_Draw();
+        if (_turn == 0 && _given_chance_to_rename_home_city == 0) {
+            _given_chance_to_rename_home_city = 1;
+            Change_Home_City_Name_Popup(0);
+            Assign_Auto_Function(Main_Screen_Draw, 1);
+        } else {
+            _given_chance_to_rename_home_city = 1;
+        }
+        PageFlip_FX();
+        Release_Time(1);
+    }
+}
+
+}  // namespace
+
 void Main_Screen(void)
 {
     Main_Screen_Load_Pictures();
@@ -286,12 +748,9 @@ void Main_Screen(void)
     Main_Screen_Draw();
     PageFlip_FX();
 
-    int16_t leave = 0;
-    int16_t declined_starvation = 0;
-    int16_t remembered_x = 0, remembered_y = 0;
-    int16_t auto_turn_counter = -1;
-    while (leave == 0) {
-        int16_t no_redraw = 0;
+    m_visit = {0, 0, 0, -1};
+    Main_Screen_Pass pass{};
+    while (pass.leave == 0) {
         Mark_Time();
         Clear_Fields();
         Main_Screen_Add_Fields();
@@ -299,344 +758,11 @@ void Main_Screen(void)
         int16_t input = Get_Input();
         if (quit_game_flag == 1) {
             current_screen = scr_Quit_To_DOS;
-            leave = 1;
             break;
         }
-        int16_t field = input < 0 ? (int16_t)-input : input;
-        bool right = input < 0;
-
-        for (int i = 0; i < 9; ++i) {
-            if (!Hit(input, m_keys.advisor[i])) continue;
-            Advisor_Screen((int16_t)i);
-            Assign_Auto_Function(Main_Screen_Draw, 1);
-            Main_Screen_Reset();
-        }
-        if (Hit(input, m_keys.alt_a) && Check_Release_Version() == 0) DBG_Alt_A_State = (int16_t)!DBG_Alt_A_State;
-        if (Hit(input, m_keys.alt_p)) {
-            for (int16_t p = 1; p < _num_players && p < NUM_PLAYERS; ++p)
-                _players[p].Personality = (int16_t)(RANDOM(6) - 1);
-        }
-        if (Hit(input, m_keys.alt_k) && Check_Release_Version() == 0) {
-            magic_set.words[GS_STRATEGIC_COMBAT_ONLY] = (uint16_t)!magic_set.words[GS_STRATEGIC_COMBAT_ONLY];
-            DBG_Alt_K_State = (int16_t)!DBG_Alt_K_State;
-        }
-        if (Hit(input, m_keys.alt_t) && Check_Release_Version() == 0) DBG_Alt_T_State = (int16_t)!DBG_Alt_T_State;
-        if (Hit(input, m_keys.alt_n) && Check_Release_Version() == 0)
-            dbg_show_square_info = (int16_t)!dbg_show_square_info;
-        if (Hit(input, m_keys.quick_save)) Save_SAVE_GAM(8);
-        if (Hit(input, m_keys.centre) && _unit_stack_count > 0) {
-            const Unit_Record &first = _UNITS[_unit_stack[0].unit_idx];
-            _map_plane = first.wp;
-            Center_Map(&_map_x, &_map_y, first.wx, first.wy, _map_plane);
-            MainScr_Create_Reduced_Map_Picture();
-            Set_Mouse_List_Default();
-            Reset_Map_Draw();
-        }
-        if (Hit(input, m_keys.deselect_q) || Hit(input, m_keys.deselect_u)) {
-            _unit_stack_count = 0;
-            Set_Draw_Active_Stack_Always();
-            Refresh_Entities();
-            Reset_Map_Draw();
-            no_redraw = 1;
-        }
-
-        // Game buttons, then the unit action buttons.
-        if (Hit(input, _info_button)) {
-            Play_Left_Click();
-            current_screen = scr_Advisor_Screen;
-            leave = 1;
-        }
-        if (Hit(input, _game_button)) {
-            Play_Left_Click();
-            current_screen = scr_Load_Screen;
-            leave = 1;
-        }
-        if (Hit(input, _cities_button)) {
-            Play_Left_Click();
-            current_screen = scr_Cities_Screen;
-            leave = 1;
-        }
-        if (Hit(input, _magic_button)) {
-            Play_Left_Click();
-            current_screen = scr_Magic_Screen;
-            leave = 1;
-        }
-        if (Hit(input, _armies_button)) {
-            Play_Left_Click();
-            current_screen = scr_Armies_Screen;
-            leave = 1;
-        }
-        if (Hit(input, _spells_button)) {
-            Play_Left_Click();
-            const Player_Record &human = _players[0];
-            if (human.casting_spell_idx == spl_Spell_Of_Return) {
-                char text[200];
-                snprintf(text, sizeof text,
-                         "You may not throw any spells while you are banished.  There are at least %d turns "
-                         "remaining until you may return.",
-                         (int)Main_Screen_Banished_Turns(human.casting_cost_remaining, human.Nominal_Skill));
-                Warn0(text);
-            } else {
-                Set_Draw_Active_Stack_Always();
-                Refresh_Entities();
-                current_screen = scr_Spellbook_Screen;
-                leave = 1;
-            }
-        }
-        if (Hit(input, _patrol_button)) Stack_Order_Button(1, &no_redraw);
-        if (Hit(input, _special_button)) {
-            Play_Left_Click();
-            switch (special_action_flag) {
-            case 0:
-                current_screen = scr_Road_Build;
-                leave = 1;
-                break;
-            case 1:
-                if (Active_Army_Do_Settle() == 1) {
-                    Select_Stack_At_Remembered_Square(remembered_x, remembered_y);
-                    WIZ_NextIdleStack(_current_player_idx, &_map_x, &_map_y, &_map_plane);
-                    Main_Screen_Reset();
-                    no_redraw = 1;
-                }
-                Assign_Auto_Function(Main_Screen_Draw, 1);
-                break;
-            case 2:
-                Stack_Action(_current_player_idx, &_map_x, &_map_y, &_map_plane, 8, 0, 0);
-                WIZ_NextIdleStack(_current_player_idx, &_map_x, &_map_y, &_map_plane);
-                Main_Screen_Reset();
-                if (all_units_moved == 1) no_redraw = 1;
-                break;
-            case 9:
-                Active_Army_Do_Meld();
-                Select_Stack_At_Remembered_Square(remembered_x, remembered_y);
-                WIZ_NextIdleStack(_current_player_idx, &_map_x, &_map_y, &_map_plane);
-                Main_Screen_Reset();
-                break;
-            default: break;
-            }
-        }
-        if (Hit(input, _done_button)) Stack_Order_Button(4, &no_redraw);
-        if (Hit(input, _wait_button)) {
-            if (_unit_stack_count > 0) {
-                Stack_Order_Button(5, &no_redraw);
-            } else {
-                Play_Left_Click();
-                WIZ_NextIdleStack(_current_player_idx, &_map_x, &_map_y, &_map_plane);
-                Main_Screen_Reset();
-            }
-        }
-        if (Hit(input, _plane_button)) {
-            Play_Left_Click();
-            Do_Plane_Button__WIP(_current_player_idx, &_map_x, &_map_y, &_map_plane);
-            Main_Screen_Reset();
-            Reset_Map_Draw();
-            MainScr_Create_Reduced_Map_Picture();
-            Assign_Auto_Function(Main_Screen_Draw, 1);
-            Set_Mouse_List_Default();
-        }
-
-        for (int16_t i = 0; i < _unit_stack_count && i < MAX_STACK; ++i) {
-            if (g_unit_window_fields[i] == NO_FIELD || field != g_unit_window_fields[i]) continue;
-            if (!right) {
-                Play_Left_Click();
-                Update_Stack_Active(i);
-                Set_Entities_On_Map_Window(_map_x, _map_y, _map_plane);
-            } else {
-                int16_t x1, y1, x2, y2;
-                Unit_Window_Picture_Coords(i, &x1, &y1, &x2, &y2);
-                Set_Draw_Active_Stack_Always();
-                Refresh_Entities();
-                Main_Screen_Draw();
-                PageFlip_FX();
-                Main_Unit_Statistics_Window(_unit_stack[i].unit_idx, x1, y1, (int16_t)(x1 + 18), (int16_t)(y1 + 18));
-                Refresh_After_Popup();
-                Reset_Draw_Active_Stack();
-                Refresh_Entities();
-                no_redraw = 1;
-            }
-            break;
-        }
-
-        // Next turn.
-        int16_t timestop = g_timestop_player_num > 0 && g_timestop_player_num != _current_player_idx + 1;
-        bool next_turn_hit = Hit(input, _next_turn_button);
-        if (leave == 0 && (next_turn_hit || timestop ||
-                           (all_units_moved == 1 && declined_starvation == 0 &&
-                            magic_set.words[GS_END_OF_TURN_WAIT] == 0 && Any_Units_Not_Busy()))) {
-            Play_Left_Click();
-            int16_t gold = 0, food = 0, mana = 0;
-            Player_Resource_Income_Total(0, &gold, &food, &mana);
-            no_redraw = 1;
-            bool go = true;
-            if (food < 0) {
-                if (!next_turn_hit && declined_starvation == 1) {
-                    go = false;
-                } else if (!timestop &&
-                           Confirmation_Box("Some units do not have enough food and will die unless you allocate "
-                                            "more farmers in a city.  Do you wish to allow them to die?") == 0) {
-                    declined_starvation = 1;
-                    go = false;
-                }
-            }
-            if (go) {
-                current_screen = -1;
-                Main_Screen_Draw();
-                Clear_Fields();
-                PageFlip_FX();
-                current_screen = scr_Next_Turn;
-                declined_starvation = 0;
-                leave = 1;
-            }
-            Assign_Auto_Function(Main_Screen_Draw, 1);
-        }
-
-        for (int i = 0; i < 12 && leave == 0; ++i) {
-            if (!Hit(input, m_keys.direction[i])) continue;
-            Move_Stack_DirKey(direction_of_key[i]);
-            no_redraw = 1;
-        }
-
-        if (leave == 0 && field == _main_map_grid_field && field > 0 && !right && _unit_stack_count > 0) {
-            const int16_t first = _unit_stack[0].unit_idx;
-            if (Stack_Moves_Active() < 1) {
-                Stack_Action(_current_player_idx, &_map_x, &_map_y, &_map_plane, 3,
-                             (int16_t)((_map_x + _main_map_grid_x) % 60), (int16_t)((_map_y + _main_map_grid_y) % 40));
-                Set_Active_Stack_Movement_Path(first);
-                if (_active_stack_path_length <= 0)
-                    Stack_Action(_current_player_idx, &_map_x, &_map_y, &_map_plane, 0, 0, 0);
-                Set_Mouse_List_Default();
-                Reset_Map_Draw();
-            }
-            if (_active_stack_has_path == 1) {
-                const Unit_Record &unit = _UNITS[first];
-                int16_t column = (int16_t)(unit.wx - _map_x);
-                if (column < 0) column = (int16_t)(column + 60);
-                int16_t row = (int16_t)(unit.wy - _map_y);
-                if ((unit.wp == _map_plane || unit.in_tower == 1) && column == _main_map_grid_x &&
-                    row == _main_map_grid_y) {
-                    Stack_Action(_current_player_idx, &_map_x, &_map_y, &_map_plane, 0, 0, 0);
-                    _active_stack_has_path = 0;
-                }
-            } else if (all_units_moved == 0) {
-                int16_t tx = (int16_t)((_map_x + _main_map_grid_x) % 60);
-                int16_t ty = (int16_t)(_map_y + _main_map_grid_y);
-                if (EarthGateTeleport__WIP(tx, ty, _map_plane) == 0) {
-                    const Unit_Record &unit = _UNITS[first];
-                    if (unit.wp == _map_plane || unit.in_tower == 1) {
-                        Move_Stack(tx, ty, _current_player_idx, &_map_x, &_map_y, &_map_plane);
-                    } else {
-                        Warn0("The selected units cannot move on this plane.");
-                    }
-                }
-                Main_Screen_Reset();
-                no_redraw = 1;
-            }
-        }
-
-        if (leave == 0 && field == _main_map_grid_field && field > 0 && right) {
-            int16_t cell = (int16_t)(_main_map_grid_y * MAP_VIEW_COLUMNS + _main_map_grid_x);
-            int16_t entity = entities_on_movement_map[cell];
-            if (entity == -1) {
-                _prev_world_x = (int16_t)(_prev_world_x + _main_map_grid_x - 6);
-                _prev_world_y = (int16_t)(_prev_world_y + _main_map_grid_y - 5);
-                Clamp_Map_Window_Position();
-            } else {
-                Play_Left_Click();
-                int16_t e = entity < 0 ? (int16_t)-entity : entity;
-                int16_t cx = (int16_t)(_main_map_grid_x * 20), cy = (int16_t)(_main_map_grid_y * 18 + 20);
-                if (e < 1000 && e < _units && _UNITS[e].owner_idx == _current_player_idx) {
-                    Assign_Unit(e);
-                    remembered_x = _UNITS[e].wx;
-                    remembered_y = _UNITS[e].wy;
-                    _active_world_x = remembered_x;
-                    _active_world_y = remembered_y;
-                    Select_Unit_Stack(_current_player_idx, &_map_x, &_map_y, _map_plane, remembered_x, remembered_y);
-                    all_units_moved = 0;
-                    Reset_Draw_Active_Stack();
-                    draw_active_stack_flag = 0;
-                    Refresh_Entities();
-                    Set_Mouse_List_Default();
-                    Reset_Map_Draw();
-                } else if (e < 1000) {
-                    Unit_List_Window(e, 0, cx, cy);
-                    Refresh_After_Popup();
-                } else if (e < 1100 && e - 1000 < _cities) {
-                    _city_idx = (int16_t)(e - 1000);
-                    const City_Record &city = _CITIES[_city_idx];
-                    if (city.owner_idx == _current_player_idx) {
-                        _page_flip_effect = 4;
-                        _page_flip_grow_out_x = cx;
-                        _page_flip_grow_out_y = cy;
-                        _page_flip_grow_out_frames = 8;
-                        if (city.size > 0) {
-                            current_screen = scr_City_Screen;
-                            leave = 1;
-                        } else {
-                            Outpost_Screen(0);
-                            Refresh_After_Popup();
-                        }
-                    } else {
-                        Enemy_City_Screen();
-                        Refresh_After_Popup();
-                    }
-                }
-                no_redraw = 1;
-            }
-        }
-
-        if (leave == 0 && field == _minimap_grid_field && field > 0) {
-            Play_Left_Click();
-            int16_t left = 0, top = 0;
-            Reduced_Map_Coords(&left, &top, (int16_t)((_map_x + 6) % 60), (int16_t)(_map_y + 5), REDUCED_MAP_WIDTH,
-                               REDUCED_MAP_HEIGHT);
-            int16_t tx = (int16_t)(left + _minimap_grid_x), ty = (int16_t)(top + _minimap_grid_y);
-            _prev_world_x = _map_x = tx;
-            _prev_world_y = _map_y = ty;
-            Center_Map(&_map_x, &_map_y, tx, ty, _map_plane);
-            MainScr_Create_Reduced_Map_Picture();
-            Set_Mouse_List_Default();
-            Reset_Map_Draw();
-            no_redraw = 1;
-        }
-
-        if (leave == 0 && DBG_Alt_A_State == 1 && input == 0) {
-            ++auto_turn_counter;
-            if (auto_turn_counter >= 7 && auto_turn_counter > 5) {
-                current_screen = scr_Next_Turn;
-                auto_turn_counter = -1;
-                leave = 1;
-            }
-            char turn[16];
-            snprintf(turn, sizeof turn, "turn %d", (int)_turn);
-            ST_PSTRM(25, 0, turn);
-        }
-        if (leave == 0 && magic_master_idx != -1) {
-            current_screen = scr_Main_Menu_Screen;
-            leave = 1;
-        }
-        if (leave == 0 && g_headless_unattended) {
-            m_unattended_passes = input != 0 ? 0 : m_unattended_passes + 1;
-            if (m_unattended_passes >= HEADLESS_UNATTENDED_FRAMES) {
-                STU_LOG(SEV_INFO, LC_KEL_SCR, "Main_Screen: unattended headless run; quitting");
-                m_unattended_passes = 0;
-                current_screen = scr_Quit_To_DOS;
-                leave = 1;
-            }
-        }
-        if (leave == 0 && no_redraw == 0) {
-            Main_Screen_Draw();
-            if (_turn == 0 && _given_chance_to_rename_home_city == 0) {
-                _given_chance_to_rename_home_city = 1;
-                Change_Home_City_Name_Popup(0);
-                Assign_Auto_Function(Main_Screen_Draw, 1);
-            } else {
-                _given_chance_to_rename_home_city = 1;
-            }
-            PageFlip_FX();
-            Release_Time(1);
-        }
+        pass = {input, input < 0 ? (int16_t)-input : input, input < 0, 0, 0};
+        Dispatch_Input(pass);
+        End_Pass(pass);
     }
-    Deactivate_Auto_Function();
-    Deactivate_Help_List();
-    Reset_Window();
+    Leave_Screen();
 }

@@ -1,8 +1,8 @@
 #include "overland/Plane_Button.h"
 
 #include "Dialog_Boxes.h"
-#include "overland/Map_Window.h"
 #include "overland/Stack_Selection.h"
+#include "shell/Map_Window.h"
 #include "world/ALLOC.h"
 #include "world/Plane_Shift.h"
 #include "world/Stack_Movement.h"

@@ -15,10 +15,11 @@
 #include "STU_Log.h"
 #include "Video.h"
 #include "overland/Game_Resources.h"
-#include "overland/Main_Screen_Draw.h"
-#include "overland/Map_Window.h"
-#include "overland/Reduced_Map.h"
-#include "overland/Screen_Control.h"
+#include "shell/Main_Screen_Draw.h"
+#include "shell/Map_Window.h"
+#include "shell/Reduced_Map.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Movement_Modes.h"
 #include "world/Square_Queries.h"
@@ -389,14 +390,11 @@ void Road_Build_Screen(void)
             Road_Build_Screen_Draw();
             PageFlip_FX();
             Release_Time(1);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) {
+            if (Unattended_Frame_Done(&frames)) {
                 current_screen = scr_Main_Screen;
                 leave = true;
             }
         }
     }
-    Clear_Fields();
-    Deactivate_Auto_Function();
-    Deactivate_Help_List();
-    Reset_Window();
+    Leave_Screen();
 }

@@ -15,7 +15,8 @@
 #include "STU_Log.h"
 #include "Video.h"
 #include "magic/Spellbook_Pages.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
 #include "world/LOADSAVE.h"
@@ -188,7 +189,7 @@ void Settings_Screen(void)
                         (unsigned)Game_Settings_Word(settings_options[i].word));
             }
         }
-        if (!done && g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) done = true;
+        if (!done && Unattended_Frame_Done(&frames)) done = true;
         if (!done) {
             Settings_Screen_Draw();
             Toggle_Pages();

@@ -1,8 +1,8 @@
 #include "overland/Stack_Selection.h"
 
 #include "STU_Log.h"
-#include "overland/Map_Window.h"
 #include "overland/Stack_Orders.h"
+#include "shell/Map_Window.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
 #include "world/Movement_Modes.h"

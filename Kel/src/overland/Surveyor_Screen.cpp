@@ -17,11 +17,12 @@
 #include "cities/Outposts.h"
 #include "overland/Game_Resources.h"
 #include "overland/Main_Screen.h"
-#include "overland/Main_Screen_Draw.h"
-#include "overland/Map_Window.h"
 #include "overland/Plane_Button.h"
-#include "overland/Reduced_Map.h"
-#include "overland/Screen_Control.h"
+#include "shell/Main_Screen_Draw.h"
+#include "shell/Map_Window.h"
+#include "shell/Reduced_Map.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/City_Record.h"
 #include "world/Map_Feature_Records.h"
@@ -493,16 +494,13 @@ void Surveyor_Screen(void)
             Surveyor_Screen_Draw();
             Toggle_Pages();
             Release_Time(1);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) {
+            if (Unattended_Frame_Done(&frames)) {
                 current_screen = scr_Main_Screen;
                 leave = true;
             }
         }
     }
-    Clear_Fields();
-    Deactivate_Auto_Function();
-    Deactivate_Help_List();
-    Reset_Window();
+    Leave_Screen();
     _map_plane = saved_plane;
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Surveyor_Screen: back to the main screen on plane %d", (int)_map_plane);
 }

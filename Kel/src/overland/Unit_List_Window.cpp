@@ -14,10 +14,11 @@
 #include "Palette.h"
 #include "STU_Log.h"
 #include "Video.h"
-#include "overland/Graphics_Cache.h"
-#include "overland/Screen_Control.h"
 #include "overland/Unit_Figure.h"
 #include "overland/Unit_View_Panel.h"
+#include "shell/Graphics_Cache.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
 #include "world/Battle_Unit.h"
@@ -255,10 +256,7 @@ int16_t Unit_List_Window(int16_t unit_idx, int16_t mode, int16_t x, int16_t y)
         }
     }
     _page_flip_effect = 3;
-    Deactivate_Auto_Function();
-    Reset_Window();
-    Clear_Fields();
-    Deactivate_Help_List();
+    Leave_Screen();
     Cache_Graphics_Overland();
     return picked;
 }

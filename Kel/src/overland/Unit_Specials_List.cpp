@@ -5,7 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/Battle_Unit_Record.h"
 #include "world/Item_Record.h"

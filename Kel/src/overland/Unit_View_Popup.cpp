@@ -15,12 +15,13 @@
 #include "STU_Log.h"
 #include "Video.h"
 #include "heroes/Item_View.h"
-#include "overland/Graphics_Cache.h"
-#include "overland/Map_Window.h"
-#include "overland/Screen_Control.h"
 #include "overland/Stack_Selection.h"
 #include "overland/Unit_Enchantment_Removal.h"
 #include "overland/Unit_View_Panel.h"
+#include "shell/Graphics_Cache.h"
+#include "shell/Map_Window.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
 #include "world/Battle_Unit.h"
@@ -265,8 +266,5 @@ void Unit_Statistics_Popup(int16_t x, int16_t y, int16_t x1, int16_t y1, int16_t
         }
     }
     _page_flip_effect = 3;
-    Reset_Window();
-    Clear_Fields();
-    Deactivate_Auto_Function();
-    Deactivate_Help_List();
+    Leave_Screen();
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "STU_Log.h"
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 
 inline void Stub_Return_To_Main_Screen(const char *name)
 {

@@ -8,7 +8,7 @@
 #include "heroes/Item_Screen.h"
 #include "heroes/Item_View.h"
 #include "heroes/Lairs.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 #include "world/ALLOC.h"

@@ -15,9 +15,10 @@
 #include "Palette.h"
 #include "STU_Log.h"
 #include "Video.h"
-#include "overland/Main_Screen_Draw.h"
-#include "overland/Map_Window.h"
-#include "overland/Screen_Control.h"
+#include "shell/Main_Screen_Draw.h"
+#include "shell/Map_Window.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "turn/Chancellor_Report.h"
 #include "turn/Report_Queues.h"
 #include "world/ALLOC.h"
@@ -501,7 +502,7 @@ void Chancellor_Screen__WIP(int16_t from_advisor)
             Chancellor_Screen_Draw();
             PageFlip_FX();
             Release_Time(1);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) leave = true;
+            if (Unattended_Frame_Done(&frames)) leave = true;
         }
     }
     Deactivate_Auto_Function();

@@ -16,10 +16,11 @@
 #include "STU_Log.h"
 #include "Video.h"
 #include "magic/Spell_Research.h"
-#include "overland/Background_Music.h"
-#include "overland/Graphics_Cache.h"
-#include "overland/Screen_Control.h"
 #include "random.h"
+#include "shell/Background_Music.h"
+#include "shell/Graphics_Cache.h"
+#include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "turn/Diplomacy_Tables.h"
 #include "turn/Diplomatic_Statements.h"
 #include "turn/Proposals_Answers.h"
@@ -296,7 +297,7 @@ void Diplomacy_Loop(void)
         bool cancel = input == -1;
         bool click = !cancel && input != 0 && (input == whole_screen || input == -whole_screen);
         // An unattended headless run answers nobody: the audience ends as if dismissed.
-        bool gone = quit_game_flag != 0 || (g_headless_unattended != 0 && ++frames >= HEADLESS_UNATTENDED_FRAMES);
+        bool gone = quit_game_flag != 0 || Unattended_Frame_Done(&frames);
         switch (m_IDK_diplomatic_flag) {
         case dm_Greeting_Menu:
             if (click) Diplomacy_Human_Menu();
@@ -426,7 +427,7 @@ void Diplomacy_Display_Response(int16_t statement, int16_t tier)
         Mark_Time();
         int16_t input = Get_Input();
         if (input != 0 || quit_game_flag != 0) break;
-        if (g_headless_unattended != 0 && ++frames >= HEADLESS_UNATTENDED_FRAMES) break;
+        if (Unattended_Frame_Done(&frames)) break;
         Show_Frame(Diplomacy_Response_Draw);
     }
     Clear_Fields();

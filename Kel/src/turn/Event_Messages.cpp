@@ -11,8 +11,8 @@
 #include "Palette.h"
 #include "SOUND.h"
 #include "Video.h"
-#include "overland/Background_Music.h"
-#include "overland/Main_Screen_Draw.h"
+#include "shell/Background_Music.h"
+#include "shell/Main_Screen_Draw.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
 

@@ -2,9 +2,9 @@
 
 #include "heroes/Hero_Popups.h"
 #include "heroes/Item_Making.h"
-#include "overland/Map_Window.h"
-#include "overland/Reduced_Map.h"
 #include "random.h"
+#include "shell/Map_Window.h"
+#include "shell/Reduced_Map.h"
 #include "world/ALLOC.h"
 #include "world/Items.h"
 #include "world/Site_Evaluation.h"

@@ -8,7 +8,7 @@
 #include "cities/City_Records.h"
 #include "info/Game_End_Scenes.h"
 #include "magic/Conquest_Spells.h"
-#include "overland/Main_Screen_Draw.h"
+#include "shell/Main_Screen_Draw.h"
 #include "turn/End_Of_Turn.h"
 #include "turn/Magic_Power_Research.h"
 #include "turn/Relations.h"

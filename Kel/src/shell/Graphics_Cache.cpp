@@ -1,4 +1,4 @@
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 
 #include "Allocate.h"
 #include "LBX_Load.h"

@@ -1,4 +1,4 @@
-#include "overland/Main_Screen_Draw.h"
+#include "shell/Main_Screen_Draw.h"
 
 #include <cstdio>
 #include <cstring>
@@ -16,12 +16,12 @@
 #include "magic/Spell_Casting_Screen.h"
 #include "overland/Game_Resources.h"
 #include "overland/Main_Screen.h"
-#include "overland/Map_Window.h"
-#include "overland/Reduced_Map.h"
-#include "overland/Screen_Control.h"
 #include "overland/Stack_Orders.h"
 #include "overland/Stack_Selection.h"
 #include "overland/Unit_Figure.h"
+#include "shell/Map_Window.h"
+#include "shell/Reduced_Map.h"
+#include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
 #include "world/Events_Record.h"
 #include "world/Movement_Modes.h"

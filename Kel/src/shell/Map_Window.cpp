@@ -1,10 +1,10 @@
-#include "overland/Map_Window.h"
+#include "shell/Map_Window.h"
 
 #include "GENDRAW.h"
 #include "magic/Spell_Casting_Screen.h"
 #include "overland/Map_Layers.h"
-#include "overland/Reduced_Map.h"
 #include "overland/Unit_Figure.h"
+#include "shell/Reduced_Map.h"
 #include "world/ALLOC.h"
 #include "world/Movement_Modes.h"
 #include "world/Scouting.h"

@@ -1,11 +1,11 @@
-#include "overland/Reduced_Map.h"
+#include "shell/Reduced_Map.h"
 
 #include "GENDRAW.h"
 #include "Palette.h"
 #include "Pictures.h"
 #include "STU_LE.h"
 #include "overland/Map_Layers.h"
-#include "overland/Map_Window.h"
+#include "shell/Map_Window.h"
 #include "world/ALLOC.h"
 #include "world/Square_Queries.h"
 

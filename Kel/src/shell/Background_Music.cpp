@@ -1,4 +1,4 @@
-#include "overland/Background_Music.h"
+#include "shell/Background_Music.h"
 
 #include "LBX_Load.h"
 #include "SOUND.h"

@@ -1,10 +1,10 @@
-#include "overland/Screen_Control.h"
+#include "shell/Screen_Control.h"
 
 #include <cstring>
 #include <initializer_list>
 #include <strings.h>
 
-#include "overland/Background_Music.h"
+#include "shell/Background_Music.h"
 #include "world/ALLOC.h"
 #include <cstdio>
 
@@ -182,6 +182,33 @@ void No_Screen(void)
     current_screen = next;
 }
 
+void New_Game_Path(void)
+{
+    m_new_game_made = Newgame_Control() != 0 ? 1 : 0;
+    current_screen = m_new_game_made ? scr_Continue : scr_Main_Menu_Screen;
+}
+
+// Nothing runs for it: the loop ends on it.
+void Quit_Path(void) {}
+
+void Hall_Of_Fame_Path(void)
+{
+    Hall_Of_Fame_Screen();
+    current_screen = scr_Main_Menu_Screen;
+}
+
+void Settings_Path(void) { current_screen = scr_Main_Screen; }
+
+void Advisor_Path(void) { Advisor_Screen(-1); }
+
+// The function of each screen, in the order of screen_table.
+void (*const screen_functions[])(void) = {
+#define SCREEN_FUNCTION(id, number, name, short_name, run) run,
+    SCREEN_TABLE(SCREEN_FUNCTION)
+#undef SCREEN_FUNCTION
+};
+static_assert(sizeof screen_functions / sizeof screen_functions[0] == SCREEN_TABLE_COUNT);
+
 }  // namespace
 
 int16_t Screen_Control_Game_Played(void) { return m_game_played; }
@@ -207,36 +234,12 @@ void Screen_Control_Pass(void)
 {
     Clear_Fields();
     Set_Mouse_List(1, mouse_list_default);
-    switch (current_screen) {
-    case scr_Main_Menu_Screen: Main_Menu_Path(); break;
-    case scr_Continue: Continue_Path(); break;
-    case scr_Load_Screen: Load_Path(); break;
-    case scr_New_Game_Screen:
-        m_new_game_made = Newgame_Control() != 0 ? 1 : 0;
-        current_screen = m_new_game_made ? scr_Continue : scr_Main_Menu_Screen;
-        break;
-    case scr_Quit_To_DOS: break;
-    case scr_Hall_Of_Fame_Screen:
-        Hall_Of_Fame_Screen();
-        current_screen = scr_Main_Menu_Screen;
-        break;
-    case scr_Settings_Screen: current_screen = scr_Main_Screen; break;
-    case scr_City_Screen: City_Screen(); break;
-    case scr_Armies_Screen: ArmyList_Screen(); break;
-    case scr_Cities_Screen: CityList_Screen(); break;
-    case scr_Main_Screen: Main_Screen_Path(); break;
-    case scr_Magic_Screen: Magic_Screen(); break;
-    case scr_Road_Build: Road_Build_Screen(); break;
-    case scr_Production_Screen: Production_Screen(); break;
-    case scr_Items_Screen: Item_Screen(); break;
-    case scr_Next_Turn: Next_Turn_Proc(); break;
-    case scr_Spellbook_Screen: Spellbook_Screen(); break;
-    case scr_Advisor_Screen: Advisor_Screen(-1); break;
-    case scr_Diplomacy_Screen: Diplomacy_Screen__WIP(); break;
-    case scr_Test_Screen: Test_Screen(); break;
-    case scr_PoC_Screen: PoC_Screen(); break;
-    default: No_Screen(); break;
+    const Screen_Table_Entry *entry = Screen_Table_Find(current_screen);
+    if (entry == nullptr) {
+        No_Screen();
+        return;
     }
+    screen_functions[entry - screen_table]();
 }
 
 // A warning box only when a window is shown; headless runs never show one.

@@ -1,0 +1,10 @@
+// What every screen's loop does on its way out and while a headless run waits unattended.
+#pragma once
+
+// Leaves a screen: clears the fields, stops the auto function and the help list and resets the
+// drawing window to the whole page.
+void Leave_Screen(void);
+
+// Counts one idle frame of an unattended headless run in *frames; true once there were enough
+// for the screen to leave by itself. Counts nothing and is false while a player or a script drives.
+bool Unattended_Frame_Done(int *frames);
