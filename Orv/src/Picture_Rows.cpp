@@ -4,6 +4,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "Core_Services.h"
 #include "Palette.h"
 #include "Pictures.h"
 #include "STU_LE.h"
@@ -204,6 +205,13 @@ const Row_Form *Kept_Form(const uint8_t *key, uint32_t tag, const uint8_t *bytes
 {
     Entry *e = Find(key, tag);
     if (e == nullptr) {
+        // An archive entry loaded over a kept picture's bytes makes its rows stale: the loader
+        // tells the cache once it holds anything.
+        if (core_services.forget_area != Picture_Rows_Forget_Area) {
+            Core_Services services = core_services;
+            services.forget_area = Picture_Rows_Forget_Area;
+            Core_Set_Services(services);
+        }
         if (m_kept.bytes + size > KEPT_BYTES_MAX) Picture_Rows_Forget_All();
         auto made = std::make_unique<Entry>();
         e = made.get();

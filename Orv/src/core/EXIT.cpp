@@ -3,9 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Core_Services.h"
 #include "EMM.h"
-#include "Mouse.h"
-#include "SOUND.h"
 #include "STU_Log.h"
 
 namespace {
@@ -17,9 +16,7 @@ void Exit_Set_Fatal_Hook(Exit_Fatal_Hook hook) { m_exit_fatal_hook = hook; }
 void Exit_With_Message(const char *text)
 {
     if (m_exit_fatal_hook != nullptr) m_exit_fatal_hook(text);
-    Stop_Music();
-    Reset_System_Mouse();
-    Audio_Uninit();
+    Core_Stop_Platform();
     EMM_ReleaseAll();
     Quit_With_Message(text);
 }

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "Core_Services.h"
 #include "EXIT.h"
-#include "Picture_Rows.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
 #include "STU_Log.h"
@@ -120,7 +120,7 @@ uint8_t *LBX_New_Area(const char *name, int16_t entry, uint32_t length)
 {
     uint32_t nparas = length / 16 + 1;
     if (nparas > 0xFFFF || !Pool_Can_Carve((nparas + 1) * 16)) Error_Handler(name, 3, entry, (int32_t)nparas);
-    Pool_Note_Carve_Site("Orv/src/LBX_Load", __LINE__);
+    Pool_Note_Carve_Site("Orv/src/core/LBX_Load", __LINE__);
     Pool_Note_Carve_Label(name, entry);
     return Allocate_Space_No_Header((uint16_t)nparas);
 }
@@ -151,7 +151,7 @@ uint8_t *LBX_Load_Entry(char *name, int16_t entry, SAMB_ptr block, int mode)
         SAMB_Set_Word(block, SAMB_WORD_USED, (uint16_t)(used + nparas));
     }
     LBX_Read(name, entry, data, length);
-    Picture_Rows_Forget_Area(data, length);
+    Core_Forget_Area(data, length);
     return data;
 }
 

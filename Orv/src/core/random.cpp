@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "Core_Services.h"
 #include "ORV2.h"
 #include "STU_Log.h"
-#include "sdl2_PFL.h"
 
 uint32_t random_seed = RANDOM_LOAD_STATE;
 uint64_t g_random_call_count = 0;
@@ -94,7 +94,7 @@ uint32_t Get_Random_Seed(void) { return random_seed; }
 
 void Randomize(void)
 {
-    uint32_t timer = Read_System_Clock_Timer();
+    uint32_t timer = Core_Read_Clock();
     ++g_rng_segment;
     g_rng_seg_idx = 0;
     STU_LOG(SEV_INFO, LC_RANDOM,

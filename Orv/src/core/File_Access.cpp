@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "Mouse.h"
+#include "Core_Services.h"
 #include "STU_Wrappers.h"
 
 FILE *_gf_fhandle = nullptr;
@@ -57,7 +57,7 @@ int gfclose(FILE *file)
 
 int16_t DIR(const char *name, char *found_name)
 {
-    Save_Mouse_State();
+    Core_Save_Mouse();
     int16_t result = 0;
     FILE *file = (name != nullptr) ? stu_fopen_ci(name, "rb") : nullptr;
     if (file != nullptr) {
@@ -67,6 +67,6 @@ int16_t DIR(const char *name, char *found_name)
     } else if (found_name != nullptr) {
         found_name[0] = '\0';
     }
-    Restore_Mouse_State();
+    Core_Restore_Mouse();
     return result;
 }
