@@ -14,8 +14,8 @@
 #include "world/Map_Feature_Records.h"
 #include "world/Map_Square_Record.h"
 #include "world/Player_Record.h"
-#include "world/Unit_Record.h"
 #include "world/Stack_Movement.h"
+#include "world/Unit_Record.h"
 #include "world/Unit_Type_Record.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include "STU_Log.h"
 #include "cities/City_Records.h"
-#include "combat/Combat_AI_Measures.h"
 #include "combat/City_Aftermath.h"
+#include "combat/Combat_AI_Measures.h"
 #include "combat/Combat_Entry.h"
 #include "combat/Combat_Hooks.h"
 #include "combat/Combat_Tables.h"
@@ -376,9 +376,9 @@ void End_Of_Combat(int16_t winner, int16_t *item_count, int16_t *item_list, int1
             bu.Status = bus_Dead;
         }
         const bool on_gone_plane = Unit_Index_Valid(bu.unit_idx) && _UNITS[bu.unit_idx].wp == COMBAT_GONE_PLANE;
-        const bool neutral_away = bu.owner_idx == NEUTRAL_PLAYER_IDX &&
-                                  (_combat_environ == cenv_Lair ||
-                                   (_combat_environ == cenv_City && (bu.Abilities & RAMPAGE_MARK) != 0));
+        const bool neutral_away =
+            bu.owner_idx == NEUTRAL_PLAYER_IDX &&
+            (_combat_environ == cenv_Lair || (_combat_environ == cenv_City && (bu.Abilities & RAMPAGE_MARK) != 0));
         if (bu.Status > bus_Fighting || on_gone_plane || neutral_away) {
             Unit_Gone(bu, winner, item_count, item_list, pool, big_kill, anger);
         } else {
@@ -388,7 +388,7 @@ void End_Of_Combat(int16_t winner, int16_t *item_count, int16_t *item_list, int1
 
     if (Is_Wizard(defender) && defender != HUMAN_PLAYER_IDX && defender != NEUTRAL_PLAYER_IDX && Is_Player(attacker) &&
         attacker != NEUTRAL_PLAYER_IDX && anger != 0) {
-        Change_Relations((int16_t)-(anger > 32767 ? 32767 : anger), attacker, defender, REASON_CITY_ATTACKED, 0, 0);
+        Change_Relations((int16_t) - (anger > 32767 ? 32767 : anger), attacker, defender, REASON_CITY_ATTACKED, 0, 0);
     }
     if (lair != nullptr && winner == NEUTRAL_PLAYER_IDX) {
         if ((lair->guard1_count & LAIR_COUNT_MASK) == 0 && (lair->guard2_count & LAIR_COUNT_MASK) != 0) {
@@ -406,7 +406,8 @@ void End_Of_Combat(int16_t winner, int16_t *item_count, int16_t *item_list, int1
         if (pool > COMBAT_FAME_POOL_FLOOR) {
             if (winner < NEUTRAL_PLAYER_IDX) Fame_Change(winner, 1);
             const int16_t loser = winner == attacker ? defender : attacker;
-            if (loser >= 0 && loser < NEUTRAL_PLAYER_IDX && (uint16_t)_players[loser].fame >= 21) Fame_Change(loser, -1);
+            if (loser >= 0 && loser < NEUTRAL_PLAYER_IDX && (uint16_t)_players[loser].fame >= 21)
+                Fame_Change(loser, -1);
         }
         if (big_kill) Fame_Change(winner, big_kill);
     }
@@ -447,8 +448,8 @@ void Apply_Mana_Leak(void)
             }
         }
     }
-    for (int16_t p : {on_defender ? _combat_defender_player : (int16_t)-1,
-                      on_attacker ? _combat_attacker_player : (int16_t)-1}) {
+    for (int16_t p :
+         {on_defender ? _combat_defender_player : (int16_t)-1, on_attacker ? _combat_attacker_player : (int16_t)-1}) {
         if (!Is_Wizard(p) || p == NEUTRAL_PLAYER_IDX) continue;
         const int mana = _players[p].mana_reserve - 5;
         _players[p].mana_reserve = (int16_t)(mana < 0 ? 0 : mana);

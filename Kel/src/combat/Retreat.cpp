@@ -32,8 +32,7 @@ bool Unit_Index_Valid(int16_t u) { return u >= 0 && u < _units && u < UNIT_TABLE
 
 bool Held(const Battle_Unit_Record &bu)
 {
-    return (bu.Curses & (BUC_BLACK_SLEEP | BUC_CONFUSION)) != 0 ||
-           ((bu.Curses & BUC_WEB) != 0 && bu.Web_Strength > 0);
+    return (bu.Curses & (BUC_BLACK_SLEEP | BUC_CONFUSION)) != 0 || ((bu.Curses & BUC_WEB) != 0 && bu.Web_Strength > 0);
 }
 
 bool Flies_Or_Swims(int16_t unit_idx)
@@ -46,8 +45,7 @@ bool Needs_Carrying(const Battle_Unit_Record &bu)
 {
     const int16_t u = bu.unit_idx;
     return bu.Transport == 0 && _UNITS[u].type > LAST_HERO_TYPE && !Unit_Has_AirTravel_Item(u) &&
-           !Unit_Has_WaterTravel_Item(u) && !Unit_Has_Swimming(u) && !Unit_Has_WindWalking(u) &&
-           !Unit_Has_AirTravel(u);
+           !Unit_Has_WaterTravel_Item(u) && !Unit_Has_Swimming(u) && !Unit_Has_WindWalking(u) && !Unit_Has_AirTravel(u);
 }
 
 void Clear_Road_Order(Unit_Record &unit, bool always)

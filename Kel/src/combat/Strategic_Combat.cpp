@@ -53,7 +53,8 @@ Exchange_Magic Cast(Strategic_Side &side, int16_t player_idx, bool melee)
     if (!melee) side.heal = (int16_t)(side.heal / 2);
     if (Is_Wizard(player_idx)) {
         Player_Record &wizard = _players[player_idx];
-        const int32_t mana = wizard.mana_reserve - (int32_t)Combat_Casting_Cost_Multiplier(player_idx) * side.spend / 10;
+        const int32_t mana =
+            wizard.mana_reserve - (int32_t)Combat_Casting_Cost_Multiplier(player_idx) * side.spend / 10;
         wizard.mana_reserve = (int16_t)(mana < 0 ? 0 : mana);
     }
     if (melee) {
@@ -96,8 +97,7 @@ void Exchange(Strategic_Side &a, Strategic_Side &d, int16_t a_idx, int16_t d_idx
 
 }  // namespace
 
-void Strategic_Combat_Spell_Coefficients(int16_t player_idx, int16_t attacker, int16_t structure,
-                                         Strategic_Side *side)
+void Strategic_Combat_Spell_Coefficients(int16_t player_idx, int16_t attacker, int16_t structure, Strategic_Side *side)
 {
     side->budget = side->spend = side->damage = side->boost = side->heal = 0;
     if (!Is_Wizard(player_idx)) return;
@@ -113,9 +113,9 @@ void Strategic_Combat_Spell_Coefficients(int16_t player_idx, int16_t attacker, i
     for (int r = 0; r < 5; r++) books[r] = wizard.spellranks[r];
     if (attacker) {
         const bool s2 = structure == 2, s3 = structure == 3, s4 = structure == 4;
-        if (s2 || s4) books[0] = 0;                 // Nature
-        if (s3 || s4) books[1] = 0;                 // Sorcery
-        if (s2 || s3) books[2] = 0;                 // Chaos
+        if (s2 || s4) books[0] = 0;                   // Nature
+        if (s3 || s4) books[1] = 0;                   // Sorcery
+        if (s2 || s3) books[2] = 0;                   // Chaos
         if (s2 || s3 || s4) books[3] = books[4] = 0;  // Life, Death
     }
     int32_t dd = 0, rb = 0, hl = 0;
@@ -127,6 +127,12 @@ void Strategic_Combat_Spell_Coefficients(int16_t player_idx, int16_t attacker, i
     side->damage = Clamp16(dd / 10);
     side->boost = Clamp16(rb / 10);
     side->heal = Clamp16(hl / 20);
+}
+
+int16_t Strategic_Combat_Bonus_Applies(int16_t side_idx, int16_t attacker_idx, int16_t defender_idx)
+{
+    return (attacker_idx != HUMAN_PLAYER_IDX && defender_idx != HUMAN_PLAYER_IDX && side_idx != NEUTRAL_PLAYER_IDX) ? 1
+                                                                                                                    : 0;
 }
 
 void Strategic_Combat_Bonus(Strategic_Side *side)
@@ -160,8 +166,8 @@ int16_t Strategic_Combat_Exchanges(Strategic_Side *attacker, Strategic_Side *def
     return -1;
 }
 
-int16_t Strategic_Combat(int16_t *troops, int16_t troop_count, int16_t wx, int16_t wy, int16_t wp,
-                         int16_t *item_count, int16_t *item_list)
+int16_t Strategic_Combat(int16_t *troops, int16_t troop_count, int16_t wx, int16_t wy, int16_t wp, int16_t *item_count,
+                         int16_t *item_list)
 {
     // Values the game never set for a battle without a winner; drawn so that the substitute stream
     // stays in step, not used.
@@ -176,8 +182,8 @@ int16_t Strategic_Combat(int16_t *troops, int16_t troop_count, int16_t wx, int16
     Strategic_Combat_Allocate();
     _combat_total_unit_count = 0;
     _combat_structure = Combat_Structure(wx, wy, wp, 1);
-    const int16_t first_owner = (troop_count > 0 && troops[0] >= 0 && troops[0] < _units) ? _UNITS[troops[0]].owner_idx
-                                                                                           : (int16_t)-1;
+    const int16_t first_owner =
+        (troop_count > 0 && troops[0] >= 0 && troops[0] < _units) ? _UNITS[troops[0]].owner_idx : (int16_t)-1;
     _combat_attacker_player = first_owner;
     _combat_defender_player = -1;
     for (int u = (_units < UNIT_TABLE_CAPACITY ? _units : UNIT_TABLE_CAPACITY) - 1; u >= 0; u--) {
@@ -237,10 +243,8 @@ int16_t Strategic_Combat(int16_t *troops, int16_t troop_count, int16_t wx, int16
     Strategic_Combat_Spell_Coefficients(defender_idx, 0, _combat_structure, &d);
     a.hits_start = a.hits;
     d.hits_start = d.hits;
-    if (attacker_idx != HUMAN_PLAYER_IDX && defender_idx != HUMAN_PLAYER_IDX) {
-        if (attacker_idx != NEUTRAL_PLAYER_IDX) Strategic_Combat_Bonus(&a);
-        if (defender_idx != NEUTRAL_PLAYER_IDX) Strategic_Combat_Bonus(&d);
-    }
+    if (Strategic_Combat_Bonus_Applies(attacker_idx, attacker_idx, defender_idx)) Strategic_Combat_Bonus(&a);
+    if (Strategic_Combat_Bonus_Applies(defender_idx, attacker_idx, defender_idx)) Strategic_Combat_Bonus(&d);
     const int16_t side_won = Strategic_Combat_Exchanges(&a, &d, attacker_idx, defender_idx, nullptr);
     const int16_t winner = side_won == 0 ? attacker_idx : side_won == 1 ? defender_idx : (int16_t)-1;
 

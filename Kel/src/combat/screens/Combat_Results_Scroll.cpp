@@ -18,7 +18,6 @@
 #include "SOUND.h"
 #include "STU_Log.h"
 #include "Video.h"
-#include "sdl2_PFL.h"
 #include "cities/City_Records.h"
 #include "combat/City_Aftermath.h"
 #include "combat/Combat_Entry.h"
@@ -32,6 +31,7 @@
 #include "overland/Main_Screen_Draw.h"
 #include "overland/Map_Window.h"
 #include "overland/Screen_Control.h"
+#include "sdl2_PFL.h"
 #include "turn/Next_Turn.h"
 #include "world/ALLOC.h"
 #include "world/Battlefield.h"
@@ -118,8 +118,8 @@ int16_t Fight_On_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *tro
                         int16_t wy, int16_t wp, int16_t *item_count, int16_t *item_list)
 {
     Stop_All_Sounds();
-    const int16_t result = Combat_Screen(attacker_idx, defender_idx, troops, troop_count, wx, wy, wp, item_count,
-                                         item_list);
+    const int16_t result =
+        Combat_Screen(attacker_idx, defender_idx, troops, troop_count, wx, wy, wp, item_count, item_list);
     Play_Background_Music();
     return result;
 }
@@ -155,9 +155,15 @@ int16_t Combat_Results_Scroll_Text(void)
     Colours(0xF5, 0x2F);
     switch (combat_results_scroll_message) {
     case crc_Won:
-    case crc_Auto_Won: Message_Record(5, record); Print_Centered(160, (int16_t)(top + 25), record); break;
+    case crc_Auto_Won:
+        Message_Record(5, record);
+        Print_Centered(160, (int16_t)(top + 25), record);
+        break;
     case crc_Lost:
-    case crc_Auto_Lost: Message_Record(6, record); Print_Centered(160, (int16_t)(top + 25), record); break;
+    case crc_Auto_Lost:
+        Message_Record(6, record);
+        Print_Centered(160, (int16_t)(top + 25), record);
+        break;
     case crc_Fled:
         Message_Record(7, record);
         Print_Centered(160, (int16_t)(top + 25), record);
@@ -168,8 +174,14 @@ int16_t Combat_Results_Scroll_Text(void)
             y = (int16_t)(top + 94 + Get_Paragraph_Max_Height(TEXT_WIDTH, GUI_NearMsgString));
         }
         break;
-    case crc_Turn_Limit: Message_Record(8, record); Print_Centered(160, (int16_t)(top + 25), record); break;
-    case crc_Computer_Fled: Message_Record(9, record); Print_Centered(160, (int16_t)(top + 25), record); break;
+    case crc_Turn_Limit:
+        Message_Record(8, record);
+        Print_Centered(160, (int16_t)(top + 25), record);
+        break;
+    case crc_Computer_Fled:
+        Message_Record(9, record);
+        Print_Centered(160, (int16_t)(top + 25), record);
+        break;
     case crc_City_Conquered:
         snprintf(line, sizeof line, "%s has been conquered", City_Name());
         Print_Centered(160, (int16_t)(top + 25), line);
@@ -279,7 +291,8 @@ void Combat_Results_Scroll(void)
                 _players[HUMAN_PLAYER_IDX].fame = (int16_t)(uint16_t)(fame < 0 ? 0 : fame);
                 GUI_Multipurpose_Int = (int16_t)(GUI_Multipurpose_Int - loss);
                 const int16_t value = City_Building_Value(m_city);
-                combat_results_gold = (int16_t)(combat_results_gold + value > 32767 ? 32767 : combat_results_gold + value);
+                combat_results_gold =
+                    (int16_t)(combat_results_gold + value > 32767 ? 32767 : combat_results_gold + value);
                 Player_Add_Gold(HUMAN_PLAYER_IDX, value);
                 m_text_height = Combat_Results_Scroll_Text();
             }
