@@ -84,8 +84,6 @@ int16_t Paragraph(int16_t y, char *text)
     return (int16_t)(Get_Paragraph_Max_Height(TEXT_WIDTH, text) + 2);
 }
 
-const char *City_Name(void) { return m_city >= 0 ? _CITIES[m_city].name : ""; }
-
 bool Razing_Offered(void)
 {
     const int16_t code = combat_results_scroll_message;
@@ -146,97 +144,102 @@ void World_View_Refresh(int16_t human_took_part)
 
 }  // namespace
 
-int16_t Combat_Results_Scroll_Text(void)
+int Combat_Results_Scroll_Lines(int16_t city_idx, Combat_Results_Line *lines)
 {
-    const int16_t top = m_text_top;
-    int16_t y = (int16_t)(top + 92);
+    int n = 0;
+    auto add = [&](int16_t kind, const char *format, auto... values) {
+        if (n >= COMBAT_RESULTS_LINES_MAX) return;
+        lines[n].kind = kind;
+        snprintf(lines[n].text, sizeof lines[n].text, format, values...);
+        n++;
+    };
+    const char *city = (city_idx >= 0 && city_idx < _cities && city_idx < NUM_CITIES) ? _CITIES[city_idx].name : "";
     char record[MESSAGE_RECORD_SIZE + 1];
-    char line[GUI_NEAR_MSG_SIZE + 40];
-    Colours(0xF5, 0x2F);
     switch (combat_results_scroll_message) {
     case crc_Won:
-    case crc_Auto_Won:
-        Message_Record(5, record);
-        Print_Centered(160, (int16_t)(top + 25), record);
-        break;
+    case crc_Auto_Won: Message_Record(5, record), add(crl_Headline, "%s", record); break;
     case crc_Lost:
-    case crc_Auto_Lost:
-        Message_Record(6, record);
-        Print_Centered(160, (int16_t)(top + 25), record);
-        break;
+    case crc_Auto_Lost: Message_Record(6, record), add(crl_Headline, "%s", record); break;
     case crc_Fled:
-        Message_Record(7, record);
-        Print_Centered(160, (int16_t)(top + 25), record);
-        if (GUI_NearMsgString[0] != '\0') {
-            Colours(0xF7, 0x37);
-            Set_Font_LF(2);
-            Print_Paragraph(TEXT_X, (int16_t)(top + 92), TEXT_WIDTH, GUI_NearMsgString, PARAGRAPH_LEFT);
-            y = (int16_t)(top + 94 + Get_Paragraph_Max_Height(TEXT_WIDTH, GUI_NearMsgString));
-        }
+        Message_Record(7, record), add(crl_Headline, "%s", record);
+        if (GUI_NearMsgString[0] != '\0') add(crl_Message, "%s", GUI_NearMsgString);
         break;
-    case crc_Turn_Limit:
-        Message_Record(8, record);
-        Print_Centered(160, (int16_t)(top + 25), record);
-        break;
-    case crc_Computer_Fled:
-        Message_Record(9, record);
-        Print_Centered(160, (int16_t)(top + 25), record);
-        break;
-    case crc_City_Conquered:
-        snprintf(line, sizeof line, "%s has been conquered", City_Name());
-        Print_Centered(160, (int16_t)(top + 25), line);
-        break;
+    case crc_Turn_Limit: Message_Record(8, record), add(crl_Headline, "%s", record); break;
+    case crc_Computer_Fled: Message_Record(9, record), add(crl_Headline, "%s", record); break;
+    case crc_City_Conquered: add(crl_Headline, "%.20s has been conquered", city); break;
     default: break;
     }
-    Colours(0xF7, 0x37);
-    if (m_city >= 0) {
+    if (city_idx >= 0) {
         if (_active_battle_unit == RAMPAGE_NONE) {
-            Message_Record(10, record);
-            y = (int16_t)(y + Paragraph(y, record));
+            Message_Record(10, record), add(crl_Paragraph, "%s", record);
         } else if (_active_battle_unit == RAMPAGE_RUINS) {
-            snprintf(line, sizeof line, "%s has been reduced to ruins", City_Name());
-            y = (int16_t)(y + Paragraph(y, line));
+            add(crl_Paragraph, "%.20s has been reduced to ruins", city);
         } else if (_active_battle_unit == RAMPAGE_RAIDERS) {
-            snprintf(line, sizeof line, "%s has fallen to raiders", City_Name());
-            y = (int16_t)(y + Paragraph(y, line));
+            add(crl_Paragraph, "%.20s has fallen to raiders", city);
         }
     }
     if (GUI_Multipurpose_Int != 0) {
         const int magnitude = GUI_Multipurpose_Int < 0 ? -GUI_Multipurpose_Int : GUI_Multipurpose_Int;
-        snprintf(line, sizeof line, "You have %s%d fame.", GUI_Multipurpose_Int < 0 ? "lost " : "gained ", magnitude);
-        Print_Centered(160, y, line);
-        y = (int16_t)(y + 9);
+        add(crl_Centred, "You have %s%d fame.", GUI_Multipurpose_Int < 0 ? "lost " : "gained ", magnitude);
     }
-    if (combat_results_gold > 0) {
-        snprintf(line, sizeof line, "%d gold pieces were looted.", combat_results_gold);
-        Print_Centered(160, y, line);
-        y = (int16_t)(y + 9);
-    }
+    if (combat_results_gold > 0) add(crl_Centred, "%d gold pieces were looted.", combat_results_gold);
     if (destroy_combat_city != 0) {
-        Print_Centered(160, y, "The city has been completly destroyed.");
-        y = (int16_t)(y + 9);
-    } else {
-        if (combat_results_population_lost > 0) {
-            snprintf(line, sizeof line, "%d thousand inhabitants killed.", combat_results_population_lost);
-            Print_Centered(160, y, line);
-            y = (int16_t)(y + 9);
-        }
-        if (combat_results_buildings_lost > 0) {
-            Colours(0xF5, 0x2F);
-            Print_Centered(160, y, "Destroyed Buildings");
-            y = (int16_t)(y + 11);
-            Colours(0xF7, 0x37);
-            for (int i = 0; i < NUM_BUILDINGS; i++) {
-                const int16_t b = combat_results_lost_buildings[i];
-                if (b > 0 && b < NUM_BUILDINGS && bldg_data_table != nullptr) {
-                    Print((int16_t)(i % 2 == 0 ? 75 : 165), y, bldg_data_table[b].name);
-                }
-                if (i % 2 == 1) y = (int16_t)(y + 7);
-                if (i + 1 >= combat_results_buildings_lost && i % 2 == 1) break;
-            }
-            y = (int16_t)(y + 2);
+        add(crl_Centred, "%s", "The city has been completly destroyed.");
+        return n;
+    }
+    if (combat_results_population_lost > 0) {
+        add(crl_Centred, "%d thousand inhabitants killed.", combat_results_population_lost);
+    }
+    if (combat_results_buildings_lost > 0) {
+        add(crl_Heading, "%s", "Destroyed Buildings");
+        const int listed =
+            combat_results_buildings_lost > NUM_BUILDINGS ? NUM_BUILDINGS : combat_results_buildings_lost;
+        for (int i = 0; i < listed; i++) {
+            const int16_t b = combat_results_lost_buildings[i];
+            const bool named = b > 0 && b < NUM_BUILDINGS && bldg_data_table != nullptr;
+            add(i % 2 == 0 ? crl_Left : crl_Right, "%.20s", named ? bldg_data_table[b].name : "");
         }
     }
+    return n;
+}
+
+int16_t Combat_Results_Scroll_Text(void)
+{
+    static Combat_Results_Line lines[COMBAT_RESULTS_LINES_MAX];
+    const int count = Combat_Results_Scroll_Lines(m_city, lines);
+    const int16_t top = m_text_top;
+    int16_t y = (int16_t)(top + 92);
+    bool columns = false;
+    for (int i = 0; i < count; i++) {
+        Combat_Results_Line &line = lines[i];
+        if (columns && line.kind != crl_Left && line.kind != crl_Right) columns = false;
+        switch (line.kind) {
+        case crl_Headline: Colours(0xF5, 0x2F), Print_Centered(160, (int16_t)(top + 25), line.text); break;
+        case crl_Message:
+            Colours(0xF7, 0x37);
+            Set_Font_LF(2);
+            Print_Paragraph(TEXT_X, (int16_t)(top + 92), TEXT_WIDTH, line.text, PARAGRAPH_LEFT);
+            y = (int16_t)(top + 94 + Get_Paragraph_Max_Height(TEXT_WIDTH, line.text));
+            break;
+        case crl_Paragraph: Colours(0xF7, 0x37), y = (int16_t)(y + Paragraph(y, line.text)); break;
+        case crl_Centred:
+            Colours(0xF7, 0x37), Print_Centered(160, y, line.text);
+            y = (int16_t)(y + 9);
+            break;
+        case crl_Heading:
+            Colours(0xF5, 0x2F), Print_Centered(160, y, line.text);
+            y = (int16_t)(y + 11);
+            columns = true;
+            break;
+        case crl_Left: Colours(0xF7, 0x37), Print(75, y, line.text); break;
+        case crl_Right:
+            Colours(0xF7, 0x37), Print(165, y, line.text);
+            y = (int16_t)(y + 7);
+            break;
+        default: break;
+        }
+    }
+    if (columns) y = (int16_t)(y + 2);
     return (int16_t)(y - top);
 }
 

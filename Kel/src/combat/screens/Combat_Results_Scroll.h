@@ -4,6 +4,25 @@
 
 #include <cstdint>
 
+// One line of the scroll's text: how it is set, and its words.
+enum Combat_Results_Line_Kind : int16_t {
+    crl_Headline = 0,   // centred at the top, headline colours
+    crl_Message = 1,    // a paragraph in body colours (the flight losses), the text continuing below it
+    crl_Paragraph = 2,  // a paragraph in body colours
+    crl_Centred = 3,    // a centred line in body colours
+    crl_Heading = 4,    // a centred heading in headline colours
+    crl_Left = 5,       // a building in the left column
+    crl_Right = 6,      // a building in the right column, ending the row
+};
+constexpr int COMBAT_RESULTS_LINES_MAX = 48;
+constexpr int COMBAT_RESULTS_LINE_SIZE = 500;  // room for the flight losses
+struct Combat_Results_Line {
+    int16_t kind;
+    char text[COMBAT_RESULTS_LINE_SIZE];
+};
+// The scroll's lines for the results state and the city of the battle (-1 none); their count.
+int Combat_Results_Scroll_Lines(int16_t city_idx, Combat_Results_Line *lines);
+
 // Shows the results state until dismissed (at most 400 passes of input); "R" offers razing a city the
 // human conquered.
 void Combat_Results_Scroll(void);
