@@ -92,8 +92,12 @@ TEST_F(CombatResults, EachOutcomeHasItsHeadlineAndACityItsLosses)
     combat_results_lost_buildings[0] = 5;
     combat_results_lost_buildings[1] = 7;
     const std::vector<std::string> expected = {
-        "0:You Have Been Defeated", "3:You have gained 2 fame.", "3:3 thousand inhabitants killed.",
-        "4:Destroyed Buildings",    "5:Smithy",                  "6:Barracks",
+        "0:You Have Been Defeated",
+        "3:You have gained 2 fame.",
+        "3:3 thousand inhabitants killed.",
+        "4:Destroyed Buildings",
+        "5:Smithy",
+        "6:Barracks",
     };
     EXPECT_EQ(Lines(city), expected);
     bldg_data_table = loaded;
