@@ -19,6 +19,7 @@
 #include "Video.h"
 #include "ai/AI_World_Hooks.h"
 #include "cities/City_Records.h"
+#include "combat/screens/Combat_Results_Scroll.h"
 #include "overland/Army_World_Hooks.h"
 #include "overland/Game_Resources.h"
 #include "overland/Stack_Movement_Draw.h"
@@ -220,6 +221,7 @@ void Tolva_Init_Engine(void)
     Army_Install_World_Hooks();
     City_Records_Install_World_Hooks();
     Stack_Movement_Install_Hooks();
+    Combat_Install_Screen_Services();
     // The engine's boxes read the human's books by realm, the front-end flag and the
     // "Expanding Help" word through these.
     const uint8_t *human_record = reinterpret_cast<const uint8_t *>(&_players[0]);

@@ -3,9 +3,9 @@
 #  - the world rules (Kel/src/world/, Kel/src/worldgen/) include no screen, drawing or input header:
 #    none of the engine's drawing, text, input, field, palette, video or box headers, nothing of
 #    SDL or the platform's video and input, and no game folder but world/ and worldgen/;
-#  - the combat rules (every file of Kel/src/combat/ but the combat screen's *_Screen and *_Draw
-#    files and the battle's entry) likewise include no screen, drawing or input header and no game
-#    folder but world/, worldgen/ and combat/;
+#  - the combat rules (every file of Kel/src/combat/ but combat/screens/ and the combat screen's
+#    *_Screen and *_Draw files) likewise include no screen, drawing or input header, no screens/
+#    folder and none of overland/, newgame/, dev/ and shell/;
 #  - only Kel/src/stubs/ includes a stubs/ header.
 # tools/include-allow.txt names the justified exceptions, one "file include  # reason" a line.
 # Exits non-zero listing every include that breaks a rule and is not allowed.
@@ -66,14 +66,14 @@ while IFS=$'\t' read -r file include; do
           report "$file" "$include" "the world rules include no screen, drawing or input header"
         fi
         ;;
-      Kel/src/combat/*_Screen*|Kel/src/combat/*_Draw*|Kel/src/combat/Combat_Entry.*) ;;
+      Kel/src/combat/screens/*|Kel/src/combat/*_Screen*|Kel/src/combat/*_Draw*) ;;
       Kel/src/combat/*)
         base="${include##*/}"
         if [[ "$include" == SDL* || "$include" == SDL2/* || "$base" == sdl2_* ]]; then
           report "$file" "$include" "the combat rules do not use SDL or the platform layer"
-        elif [[ "$include" == */* && "$include" != world/* && "$include" != worldgen/* && "$include" != combat/* &&
-                "$include" != stubs/* ]] && [ -d "Kel/src/${include%%/*}" ]; then
-          report "$file" "$include" "the combat rules include only world/, worldgen/ and combat/ of the game"
+        elif [[ "$include" == */* && ( "$include" == */screens/* || "$include" == overland/* ||
+                "$include" == newgame/* || "$include" == dev/* || "$include" == shell/* ) ]]; then
+          report "$file" "$include" "the combat rules include no screen folder, overland/, newgame/, dev/ or shell/"
         elif [[ "$include" != */* && " $screen_headers " == *" $include "* ]]; then
           report "$file" "$include" "the combat rules include no screen, drawing or input header"
         fi

@@ -82,6 +82,7 @@ void Write_EVENTS_LBX(const std::string &folder);
 void Write_EVENTMSG_LBX(const std::string &folder);
 void Write_MESSAGE_LBX(const std::string &folder);
 void Write_SCROLL_LBX(const std::string &folder);
+void Write_COMPIX_LBX(const std::string &folder);
 void Write_DIPLOMSG_LBX(const std::string &folder);
 void Write_DIPLOMAC_LBX(const std::string &folder);
 void Write_NEWGAME_LBX(const std::string &folder);

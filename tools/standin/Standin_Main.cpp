@@ -43,6 +43,7 @@ int main(int argc, char **argv)
     Write_RELOAD_LBX(folder);
     Write_ARMYLIST_LBX(folder);
     Write_SCROLL_LBX(folder);
+    Write_COMPIX_LBX(folder);
     Write_DIPLOMSG_LBX(folder);
     Write_DIPLOMAC_LBX(folder);
     Write_TERRAIN_LBX(folder);

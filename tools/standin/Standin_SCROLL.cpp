@@ -6,7 +6,9 @@
 
 // The chancellor's scroll: up arrow (0), down arrow (1), the unrolling (2, streamed and drawn at
 // the page's top left: two rods moving apart from the screen's middle, four rows a frame), two
-// spare cards (3, 4) and the paper (5), a light sheet with a brown edge.
+// spare cards (3, 4) and the paper (5), a light sheet with a brown edge. Then placeholders (6-8) and
+// the battle results papers: a city conquered (9), a plain battle (10), a battle undecided (11),
+// each marked with its letter at the bottom right, clear of the text.
 namespace {
 
 constexpr int UNROLL_FRAMES = 17;
@@ -44,5 +46,20 @@ void Write_SCROLL_LBX(const std::string &folder)
     paper.Fill_Rect(0, 0, 1, 142, EDGE);
     paper.Fill_Rect(198, 0, 199, 142, EDGE);
     archive.Add(Standin_Picture({paper}));
+    archive.Add(Standin_Thing(40, 20, 60, "S6"));
+    archive.Add(Standin_Thing(40, 20, 66, "S7"));
+    archive.Add(Standin_Thing(40, 20, 60, "S8"));
+    const struct {
+        uint8_t edge;
+        const char *letter;
+    } results[] = {{EDGE, "C"}, {ROD, "B"}, {60, "U"}};
+    for (const auto &result : results) {
+        Standin_Frame sheet(212, 190, PAPER);
+        sheet.Fill_Rect(0, 0, 211, 2, result.edge);
+        sheet.Fill_Rect(0, 0, 2, 189, result.edge);
+        sheet.Fill_Rect(209, 0, 211, 189, result.edge);
+        Standin_Print(sheet, 200, 178, result.letter, 1, result.edge);
+        archive.Add(Standin_Picture({sheet}));
+    }
     Standin_Write_Archive(folder, archive);
 }

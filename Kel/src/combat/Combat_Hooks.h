@@ -1,5 +1,6 @@
-// What the combat rules must show, load or play goes through these hooks, which the combat screen
-// installs. With none installed nothing is drawn, loaded or played.
+// What the combat rules must show, load, play or ask goes through these hooks, which the combat
+// screens install. With none installed nothing is drawn, loaded or played, every question takes its
+// default answer and every battle is resolved automatically: what an unattended run needs.
 #pragma once
 
 #include <cstdint>
@@ -20,9 +21,56 @@ struct Combat_Rule_Hooks {
     void (*draw_move_step)(Battle_Unit_Record *bu);
     // Shows a teleporting or tunnelling unit's instant move; the rules then place it.
     void (*instant_move)(Battle_Unit_Record *bu, int16_t x, int16_t y, int16_t tunnel);
+    // Asks the human whether to attack a wizard it holds a treaty with; 1 yes.
+    int16_t (*treaty_question)(const char *text);
+    // Asks the human captor whether to destroy the city; 0 raze, 1 keep.
+    int16_t (*raze_city_prompt)(const char *text);
+    // Shows the outcome of a battle the human took part in (the results state), and may raze.
+    void (*results_scroll)(void);
+    // Shows the rising of the undead or the zombies with the text of GUI_NearMsgString.
+    void (*undead_animation)(int16_t creature_type);
+    // Fights a battle the human takes part in on the combat screen; the result as Strategic_Combat's.
+    int16_t (*combat_screen)(int16_t attacker_idx, int16_t defender_idx, int16_t *troops, int16_t troop_count,
+                             int16_t wx, int16_t wy, int16_t wp, int16_t *item_count, int16_t *item_list);
+    // Draws the main screen on the hidden page and copies it behind the battle's pop-ups.
+    void (*main_screen_backdrop)(void);
+    // Rebuilds the reduced map and, when the human took part, the map window and the main screen.
+    void (*world_view_refresh)(int16_t human_took_part);
+    // Shows the busy mouse image while the computer goes on.
+    void (*busy_mouse)(void);
 };
 
 // Installs the hooks (nullptr removes them all).
 void Combat_Set_Rule_Hooks(const Combat_Rule_Hooks *hooks);
 // The installed hooks; every member may be null.
 const Combat_Rule_Hooks &Combat_Hooks(void);
+
+// Callers that fall back to the unattended answer when nothing is installed.
+inline int16_t Combat_Treaty_Question(const char *text)
+{
+    return Combat_Hooks().treaty_question ? Combat_Hooks().treaty_question(text) : (int16_t)0;
+}
+inline int16_t Combat_Raze_City_Prompt(const char *text)
+{
+    return Combat_Hooks().raze_city_prompt ? Combat_Hooks().raze_city_prompt(text) : (int16_t)1;
+}
+inline void Combat_Show_Results(void)
+{
+    if (Combat_Hooks().results_scroll) Combat_Hooks().results_scroll();
+}
+inline void Combat_Undead_Animation(int16_t creature_type)
+{
+    if (Combat_Hooks().undead_animation) Combat_Hooks().undead_animation(creature_type);
+}
+inline void Combat_Main_Screen_Backdrop(void)
+{
+    if (Combat_Hooks().main_screen_backdrop) Combat_Hooks().main_screen_backdrop();
+}
+inline void Combat_World_View_Refresh(int16_t human_took_part)
+{
+    if (Combat_Hooks().world_view_refresh) Combat_Hooks().world_view_refresh(human_took_part);
+}
+inline void Combat_Busy_Mouse(void)
+{
+    if (Combat_Hooks().busy_mouse) Combat_Hooks().busy_mouse();
+}

@@ -9,3 +9,8 @@ int16_t Make_Item(int16_t kind, const int16_t *requirements, int16_t flag);
 void Process_Item_Pool(int16_t item_count, int16_t *items);
 // A player takes the items: the human through the item pool screen, a computer wizard by rule.
 void Player_Process_Item_Pool(int16_t player_idx, int16_t item_count, int16_t *items);
+// 1 while the items won in a battle are handed out, with the battle square they were found on.
+extern int16_t item_pool_in_process;
+extern int16_t m_item_wx;
+extern int16_t m_item_wy;
+extern int16_t m_item_wp;

@@ -13,6 +13,7 @@
 #include "stubs/Stub_Screens.h"
 #include "world/ALLOC.h"
 #include "world/Item_Record.h"
+#include "world/Items.h"
 
 void Item_Screen(void)
 {
@@ -78,4 +79,18 @@ int16_t Make_Item(int16_t kind, const int16_t *requirements, int16_t flag)
 
 void Process_Item_Pool(int16_t item_count, int16_t *items) { STUB_HIT(); }
 
-void Player_Process_Item_Pool(int16_t player_idx, int16_t item_count, int16_t *items) { STUB_HIT(); }
+// Until the items are handed out every item is freed, so none stays allocated without an owner.
+void Player_Process_Item_Pool(int16_t player_idx, int16_t item_count, int16_t *items)
+{
+    STUB_HIT();
+    for (int i = 0; i < item_count && items != nullptr; i++) {
+        STU_LOG(SEV_INFO, LC_GENERAL, "Player_Process_Item_Pool__STUB: item %d for player %d freed", items[i],
+                player_idx);
+        Remove_Item(items[i]);
+    }
+}
+
+int16_t item_pool_in_process = 0;
+int16_t m_item_wx = 0;
+int16_t m_item_wy = 0;
+int16_t m_item_wp = 0;

@@ -1,5 +1,6 @@
 // Stand-ins of the magic screens.
 #include "STU_Log.h"
+#include "combat/Combat_Results.h"
 #include "magic/City_Spell_Effects.h"
 #include "magic/Conquest_Spells.h"
 #include "magic/Enchantment_Effects.h"
@@ -8,6 +9,7 @@
 #include "magic/Spell_Research.h"
 #include "magic/Spell_Values.h"
 #include "magic/Spellbook_Screen.h"
+#include "magic/Undead_Animation.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 #include "turn/End_Of_Turn.h"
@@ -184,4 +186,11 @@ void Check_Research_Spell_Is_Known(int16_t ask)
     if (spell <= 0 || spell > NUM_SPELLS_STATUS || Player_Spell_Status(HUMAN_PLAYER_IDX, spell) != SS_KNOWN) return;
     Player_Research_Spells(HUMAN_PLAYER_IDX);
     human.researching_spell_idx = human.research_spells[0];
+}
+
+// Until the scene is built its text goes to the log.
+void Undead_Animation(int16_t creature_type)
+{
+    STUB_HIT();
+    STU_LOG(SEV_INFO, LC_GENERAL, "Undead_Animation__STUB: creature %d: %s", creature_type, GUI_NearMsgString);
 }
