@@ -16,27 +16,26 @@
 namespace {
 
 const char *const Magic_Power_Names[32] = {
-    "Vampiric",        "Guardian Wind",  "Lightning",     "Cloak of Fear",  "Destruction",   "Wraithform",
-    "Regeneration",    "Pathfinding",    "Water Walking", "Resist Elements", "Elemental Armor", "Doom",
-    "Stoning",         "Endurance",      "Haste",         "Invisibility",   "Death",         "Flight",
-    "Resist Magic",    "Magic Immunity", "Flaming",       "Holy Avenger",   "True Sight",    "Phantasmal",
-    "Power Drain",     "Bless",          "Lion Heart",    "Giant Strength", "Planar Travel", "Merging",
-    "Righteousness",   "Invulnerability"};
+    "Vampiric",      "Guardian Wind",  "Lightning",     "Cloak of Fear",   "Destruction",     "Wraithform",
+    "Regeneration",  "Pathfinding",    "Water Walking", "Resist Elements", "Elemental Armor", "Doom",
+    "Stoning",       "Endurance",      "Haste",         "Invisibility",    "Death",           "Flight",
+    "Resist Magic",  "Magic Immunity", "Flaming",       "Holy Avenger",    "True Sight",      "Phantasmal",
+    "Power Drain",   "Bless",          "Lion Heart",    "Giant Strength",  "Planar Travel",   "Merging",
+    "Righteousness", "Invulnerability"};
 
-const char *const Item_Adjectives[25] = {"Bright", "Grim",   "Old",    "Keen",   "Stout",  "Pale",  "Red",
-                                         "Swift",  "Silent", "Iron",   "Golden", "Ashen",  "Storm", "Frost",
-                                         "Dawn",   "Dusk",   "Elder",  "True",   "Wild",   "Deep",  "High",
-                                         "Lost",   "Proud",  "Sly",    "Quiet"};
+const char *const Item_Adjectives[25] = {
+    "Bright", "Grim", "Old",  "Keen",  "Stout", "Pale", "Red",  "Swift", "Silent", "Iron",  "Golden", "Ashen", "Storm",
+    "Frost",  "Dawn", "Dusk", "Elder", "True",  "Wild", "Deep", "High",  "Lost",   "Proud", "Sly",    "Quiet"};
 
-const char *const Hero_Names[NUM_HERO_TYPES] = {
-    "Aldric", "Brenna", "Corvin", "Dagny",  "Edrik",  "Fenna",  "Garth",  "Hilde",  "Ivor",
-    "Jorun",  "Kestra", "Lorcan", "Maren",  "Nils",   "Orla",   "Perrin", "Quilla", "Rurik",
-    "Sigrid", "Torben", "Ulla",   "Varek",  "Wynna",  "Yorick", "Zelda",  "Anselm", "Bryony",
-    "Cadoc",  "Delia",  "Eamon",  "Freya",  "Gideon", "Halla",  "Isolde", "Jarek"};
+const char *const Hero_Names[NUM_HERO_TYPES] = {"Aldric", "Brenna", "Corvin", "Dagny",  "Edrik",  "Fenna",  "Garth",
+                                                "Hilde",  "Ivor",   "Jorun",  "Kestra", "Lorcan", "Maren",  "Nils",
+                                                "Orla",   "Perrin", "Quilla", "Rurik",  "Sigrid", "Torben", "Ulla",
+                                                "Varek",  "Wynna",  "Yorick", "Zelda",  "Anselm", "Bryony", "Cadoc",
+                                                "Delia",  "Eamon",  "Freya",  "Gideon", "Halla",  "Isolde", "Jarek"};
 
-constexpr uint16_t WEAPONS = 0x0F;   // Sword, Mace, Axe, Bow
-constexpr uint16_t CASTERS = 0x70;   // Staff, Wand, Misc
-constexpr uint16_t ARMOUR = 0x380;   // Shield, Chain, Plate
+constexpr uint16_t WEAPONS = 0x0F;  // Sword, Mace, Axe, Bow
+constexpr uint16_t CASTERS = 0x70;  // Staff, Wand, Misc
+constexpr uint16_t ARMOUR = 0x380;  // Shield, Chain, Plate
 constexpr uint16_t ALL_TYPES = 0x3FF;
 
 void Put_Power(Bytes &records, int p, const std::string &name, uint16_t mask, uint16_t cost, uint8_t group,
@@ -62,13 +61,15 @@ void Write_ITEMPOW_LBX(const std::string &folder)
     Standin_Archive archive{"ITEMPOW", {}, {}};
     Bytes records((size_t)NUM_ITEM_POWERS * ITEM_POWER_RECORD_SIZE, 0);
     for (int k = 1; k <= 6; k++) {
-        Put_Power(records, k - 1, "+" + std::to_string(k) + " Attack", WEAPONS | 0x40, (uint16_t)(40 * k * k), 0, 0, 0, 0);
+        Put_Power(records, k - 1, "+" + std::to_string(k) + " Attack", WEAPONS | 0x40, (uint16_t)(40 * k * k), 0, 0, 0,
+                  0);
         Put_Power(records, k + 5, "+" + std::to_string(k) + " Defense", ALL_TYPES, (uint16_t)(30 * k * k), 2, 0, 0, 0);
         Put_Power(records, k + 18, "+" + std::to_string(k) + " Resistance", ALL_TYPES, (uint16_t)(25 * k * k), 6, 0, 0,
                   0);
     }
     for (int k = 1; k <= 3; k++) {
-        Put_Power(records, k + 11, "+" + std::to_string(k) + " To Hit", WEAPONS | 0x40, (uint16_t)(100 * k), 1, 0, 0, 0);
+        Put_Power(records, k + 11, "+" + std::to_string(k) + " To Hit", WEAPONS | 0x40, (uint16_t)(100 * k), 1, 0, 0,
+                  0);
     }
     for (int k = 1; k <= 4; k++) {
         Put_Power(records, k + 14, "+" + std::to_string(k) + " Movement", CASTERS | ARMOUR, (uint16_t)(60 * k), 5, 0, 0,
@@ -108,14 +109,14 @@ void Write_ITEMDATA_LBX(const std::string &folder)
         r[33] = (uint8_t)type;
         LE_Put_I16(r + 34, (int16_t)cost);
         const int bonus = 1 + cost / 2000;
-        if (type <= 3) r[36] = (uint8_t)bonus;                             // attack
-        if (type <= 3) r[37] = (uint8_t)(i % 3);                           // to hit
-        if (type >= 7) r[38] = (uint8_t)bonus;                             // defence
-        if (type == 6) r[39] = (uint8_t)(i % 2);                           // whole moves
-        if (type == 6 || type >= 7) r[40] = (uint8_t)(i % 4);              // resistance
-        if (type == 4 || type == 5) r[41] = (uint8_t)(5 * bonus);          // spell skill
-        if (type == 4 || type == 5) r[42] = (uint8_t)(i % 3);              // spell save
-        if (type == 4 || type == 5) r[43] = (uint8_t)(1 + i % 40);         // charged spell
+        if (type <= 3) r[36] = (uint8_t)bonus;                      // attack
+        if (type <= 3) r[37] = (uint8_t)(i % 3);                    // to hit
+        if (type >= 7) r[38] = (uint8_t)bonus;                      // defence
+        if (type == 6) r[39] = (uint8_t)(i % 2);                    // whole moves
+        if (type == 6 || type >= 7) r[40] = (uint8_t)(i % 4);       // resistance
+        if (type == 4 || type == 5) r[41] = (uint8_t)(5 * bonus);   // spell skill
+        if (type == 4 || type == 5) r[42] = (uint8_t)(i % 3);       // spell save
+        if (type == 4 || type == 5) r[43] = (uint8_t)(1 + i % 40);  // charged spell
         if (type == 4 || type == 5) LE_Put_I16(r + 44, (int16_t)(1 + i % 4));
         LE_Put_U32(r + 46, cost >= 1000 ? 1u << (i % 32) : 0u);
         if (i % 7 == 6) r[50 + (i / 7) % 5] = (uint8_t)(1 + i % 3);
@@ -134,7 +135,8 @@ void Write_NAMES_LBX(const std::string &folder)
             Bytes record(NAMES_RECORD_SIZE, 0);
             std::string name = Hero_Names[(t + 7 * p) % NUM_HERO_TYPES];
             Put_Name(record, 0, NAMES_RECORD_SIZE, name);
-            memcpy(records.data() + (size_t)(p * NUM_HERO_TYPES + t) * NAMES_RECORD_SIZE, record.data(), NAMES_RECORD_SIZE);
+            memcpy(records.data() + (size_t)(p * NUM_HERO_TYPES + t) * NAMES_RECORD_SIZE, record.data(),
+                   NAMES_RECORD_SIZE);
         }
     }
     archive.Add_Record_Table(NAMES_RECORDS, NAMES_RECORD_SIZE, records);

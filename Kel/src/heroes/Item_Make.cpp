@@ -15,9 +15,9 @@ int16_t item_powers_loaded = 0;
 int16_t prefab_items_loaded = 0;
 
 const Item_Type_Info item_type_table[NUM_ITEM_TYPES] = {
-    {"Sword", 100, 0, 9, 1},    {"Mace", 100, 9, 11, 1},  {"Axe", 100, 20, 9, 1},    {"Bow", 100, 29, 9, 2},
-    {"Staff", 300, 38, 9, 4},   {"Wand", 200, 107, 9, 4}, {"Misc", 50, 72, 35, 6},   {"Shield", 100, 62, 10, 5},
-    {"Chain", 100, 47, 8, 5},   {"Plate", 300, 55, 7, 5},
+    {"Sword", 100, 0, 9, 1},  {"Mace", 100, 9, 11, 1},  {"Axe", 100, 20, 9, 1},  {"Bow", 100, 29, 9, 2},
+    {"Staff", 300, 38, 9, 4}, {"Wand", 200, 107, 9, 4}, {"Misc", 50, 72, 35, 6}, {"Shield", 100, 62, 10, 5},
+    {"Chain", 100, 47, 8, 5}, {"Plate", 300, 55, 7, 5},
 };
 
 const char *const item_power_group_names[7] = {"Strength", "Accuracy", "Defense",   "Wizardry",
@@ -104,10 +104,9 @@ int16_t Item_Make_Compute_Cost(const Item_Make_Choice &choice)
         const int p = choice.powers[i];
         if (p < 0 || p >= NUM_ITEM_POWERS) continue;
         if (p == ITEM_POWER_CHARGES) {
-            const int32_t spell_cost =
-                spell_data_table != nullptr && choice.spell > 0 && choice.spell < NUM_SPELLS
-                    ? spell_data_table[choice.spell].casting_cost
-                    : 0;
+            const int32_t spell_cost = spell_data_table != nullptr && choice.spell > 0 && choice.spell < NUM_SPELLS
+                                           ? spell_data_table[choice.spell].casting_cost
+                                           : 0;
             cost += spell_cost * choice.charges * 20;
         } else if (choice.type == it_Misc && p < ITEM_STAT_POWERS) {
             cost += 2 * (int32_t)item_powers[p].cost;
@@ -146,10 +145,9 @@ void Item_Make_Compose_Name(const Item_Make_Choice &choice, char name[ITEM_NAME_
             const char *group_name = group < 7 ? item_power_group_names[group] : item_powers[top].name;
             snprintf(text + len, sizeof text - len, " of %.17s", group_name);
         } else if (top == ITEM_POWER_CHARGES) {
-            const char *spell_name =
-                spell_data_table != nullptr && choice.spell > 0 && choice.spell < NUM_SPELLS
-                    ? spell_data_table[choice.spell].name
-                    : "";
+            const char *spell_name = spell_data_table != nullptr && choice.spell > 0 && choice.spell < NUM_SPELLS
+                                         ? spell_data_table[choice.spell].name
+                                         : "";
             snprintf(text + len, sizeof text - len, " of %.18s", spell_name);
             len = strlen(text);
             if (len < 26) snprintf(text + len, sizeof text - len, " x%d", choice.charges);
@@ -181,14 +179,22 @@ void Item_Make_Fill_Record(const Item_Make_Choice &choice, const char *name, int
     for (int i = 0; i < choice.power_count; i++) {
         const int p = choice.powers[i];
         if (p < 0) continue;
-        if (p <= 5) item.attack = (int8_t)(p + 1);
-        else if (p <= 11) item.defense = (int8_t)(p - 5);
-        else if (p <= 14) item.tohit = (int8_t)(p - 11);
-        else if (p <= 18) item.moves2 = (int8_t)(2 * (p - 14));
-        else if (p <= 24) item.resistance = (int8_t)(p - 18);
-        else if (p <= 28) item.spell_skill = (int8_t)(5 * p - 120);
-        else if (p <= 32) item.spell_save = (int8_t)(p - 28);
-        else if (p < NUM_ITEM_POWERS) item.Powers |= item_powers[p].powers;
+        if (p <= 5)
+            item.attack = (int8_t)(p + 1);
+        else if (p <= 11)
+            item.defense = (int8_t)(p - 5);
+        else if (p <= 14)
+            item.tohit = (int8_t)(p - 11);
+        else if (p <= 18)
+            item.moves2 = (int8_t)(2 * (p - 14));
+        else if (p <= 24)
+            item.resistance = (int8_t)(p - 18);
+        else if (p <= 28)
+            item.spell_skill = (int8_t)(5 * p - 120);
+        else if (p <= 32)
+            item.spell_save = (int8_t)(p - 28);
+        else if (p < NUM_ITEM_POWERS)
+            item.Powers |= item_powers[p].powers;
     }
     if (choice.type == it_Chain) item.defense = Clamp_Byte(item.defense + 1);
     if (choice.type == it_Plate) item.defense = Clamp_Byte(item.defense + 2);
@@ -252,7 +258,8 @@ void Create_Random_Item(int16_t kind, int16_t value_limit)
     const int max_powers = kind == 1 ? 2 : 4;
     Item_Make_Choice choice;
     Item_Make_Clear_Choice(&choice, (int16_t)(RANDOM(NUM_ITEM_TYPES) - 1));
-    choice.icon = (int16_t)(item_type_table[choice.type].first_icon + RANDOM(item_type_table[choice.type].icon_count) - 1);
+    choice.icon =
+        (int16_t)(item_type_table[choice.type].first_icon + RANDOM(item_type_table[choice.type].icon_count) - 1);
     _ITEMS[ITEM_BEING_BUILT].Spell = 0;
     _ITEMS[ITEM_BEING_BUILT].charges = 0;
     char name[ITEM_NAME_ROOM];
@@ -271,8 +278,8 @@ void Create_Random_Item(int16_t kind, int16_t value_limit)
             choice.powers[choice.power_count++] = p;
             refresh();
         }
-        if (choice.power_count >= 1 &&
-            (choice.power_count >= max_powers || Item_Make_Compute_Cost(choice) > limit || draws > RANDOM_ITEM_DRAW_LIMIT)) {
+        if (choice.power_count >= 1 && (choice.power_count >= max_powers || Item_Make_Compute_Cost(choice) > limit ||
+                                        draws > RANDOM_ITEM_DRAW_LIMIT)) {
             break;
         }
     }

@@ -177,8 +177,8 @@ void Destroy_Item(void)
     const int16_t item_idx = item_cursor_item_idx;
     if (!Live_Item(item_idx)) return;
     char text[160];
-    snprintf(text, sizeof text, "Do you want to destroy your \x02%s\x01 and gain %d mana crystals?", _ITEMS[item_idx].name,
-             Destroy_Item_Mana(item_idx));
+    snprintf(text, sizeof text, "Do you want to destroy your \x02%s\x01 and gain %d mana crystals?",
+             _ITEMS[item_idx].name, Destroy_Item_Mana(item_idx));
     if (!Heroes_Confirm(text)) return;
     Player_Add_Mana(HUMAN_PLAYER, Destroy_Item_Mana(item_idx));
     _ITEMS[item_idx].cost = -1;

@@ -37,9 +37,9 @@ const char *const m_lair_articles[NUM_LAIR_TYPES] = {"a", "a", "a", "a", "a", "a
 const int8_t m_lair_realms[NUM_LAIR_TYPES] = {0, 2, 0, 1, -1, 4, 3, 4, -1, 4, 3};
 const char *const m_realm_names[5] = {"Nature", "Sorcery", "Chaos", "Life", "Death"};
 const char *const m_retort_names[NUM_RETORTS] = {
-    "Alchemy",       "Warlord",     "Chaos Mastery", "Nature Mastery", "Sorcery Mastery", "Infernal Power",
-    "Divine Power",  "Sage Master", "Channeler",     "Myrran",         "Archmage",        "Mana Focusing",
-    "Node Mastery",  "Famous",      "Runemaster",    "Conjurer",       "Charismatic",     "Artificer"};
+    "Alchemy",      "Warlord",     "Chaos Mastery", "Nature Mastery", "Sorcery Mastery", "Infernal Power",
+    "Divine Power", "Sage Master", "Channeler",     "Myrran",         "Archmage",        "Mana Focusing",
+    "Node Mastery", "Famous",      "Runemaster",    "Conjurer",       "Charismatic",     "Artificer"};
 
 bool Valid_Lair(int16_t lair_idx)
 {
@@ -104,7 +104,8 @@ void Lair_Confirm_Text(int16_t lair_idx, char *text, int size)
     snprintf(text, (size_t)size, "You have found %s %s.", m_lair_articles[lair.type], name);
     if (Guard_Count(lair) > 0) {
         const int guard = lair.guard1_unit_type;
-        const char *guard_name = guard < NUM_UNIT_TYPES && _unit_type_table[guard].name ? _unit_type_table[guard].name : "";
+        const char *guard_name =
+            guard < NUM_UNIT_TYPES && _unit_type_table[guard].name ? _unit_type_table[guard].name : "";
         Append(text, size, "%s", "  Scouts have spotted ");
         if (guard < NUM_UNIT_TYPES && _unit_type_table[guard].Figures == 1) {
             Append(text, size, "%s ", An(guard_name));
@@ -267,7 +268,8 @@ void Lair_Treasure_Text(int16_t lair_idx, Lair_Treasure *treasure, char *text, i
         } else {
             snprintf(number, sizeof number, "%d", books);
             Append(text, size, "%s ", number);
-            Append(text, size, books > 1 ? "%s spell books" : "%s spell book", special < 5 ? m_realm_names[special] : "");
+            Append(text, size, books > 1 ? "%s spell books" : "%s spell book",
+                   special < 5 ? m_realm_names[special] : "");
         }
     }
     for (int i = 0; i < treasure->item_count; i++) {
