@@ -114,8 +114,8 @@ protected:
     }
 
     // A hero of the type in the player's slot with the three slot kinds.
-    static int16_t Add_Hero(int player, int slot, int type, int16_t k0, int16_t k1, int16_t k2, int wx = 10, int wy = 10,
-                            int wp = 0)
+    static int16_t Add_Hero(int player, int slot, int type, int16_t k0, int16_t k1, int16_t k2, int wx = 10,
+                            int wy = 10, int wp = 0)
     {
         const int16_t unit = Add_Unit(type, player, wx, wy, wp);
         _UNITS[unit].Hero_Slot = (int8_t)slot;

@@ -207,8 +207,8 @@ TEST_F(HeroLevelUp, SpecialsAtTheNewLevel)
     _UNITS[hero].Level = 1;
     EXPECT_EQ(Lines(hero), (std::vector<std::string>{"Myrmidon", "Blademaster +1", "Sage} 9 rp"}));
     _UNITS[hero].Level = 8;
-    EXPECT_EQ(Lines(hero), (std::vector<std::string>{"Demi-God", "+1 To Hit", "Leadership +3", "Blademaster +4",
-                                                     "Sage} 40 rp"}));
+    EXPECT_EQ(Lines(hero),
+              (std::vector<std::string>{"Demi-God", "+1 To Hit", "Leadership +3", "Blademaster +4", "Sage} 40 rp"}));
     _HEROES2[0][HERO_TYPE].abilities = 0xFFFFFFFF;
     EXPECT_EQ(Lines(hero).size(), 1u + 1u + 20u);
 }

@@ -176,8 +176,8 @@ TEST_F(ItemMake, TypeNames)
         uint8_t type;
         int16_t icon;
         const char *name;
-    } cases[] = {{it_Sword, 0, "Sword"}, {it_Plate, 55, "Plate"}, {it_Misc, 77, "Amulet"}, {it_Misc, 78, "Ring"},
-                 {it_Misc, 89, "Cloak"}, {it_Misc, 90, "Gauntlet"}, {it_Misc, 100, "Helm"}, {it_Misc, 101, "Orb"}};
+    } cases[] = {{it_Sword, 0, "Sword"}, {it_Plate, 55, "Plate"},   {it_Misc, 77, "Amulet"}, {it_Misc, 78, "Ring"},
+                 {it_Misc, 89, "Cloak"}, {it_Misc, 90, "Gauntlet"}, {it_Misc, 100, "Helm"},  {it_Misc, 101, "Orb"}};
     for (const Case &c : cases) {
         Add_Item(0, c.type, 100);
         _ITEMS[0].icon_idx = c.icon;

@@ -143,8 +143,8 @@ TEST_F(ItemsScreen, FitRuleBySlotKind)
         int slot;
         int16_t fits;
     } cases[] = {
-        {it_Bow, 0, 0},   {it_Sword, 0, 1}, {it_Staff, 0, 1}, {it_Staff, 1, 0},
-        {it_Bow, 1, 1},   {it_Mace, 1, 1},  {it_Wand, 2, 1},  {it_Sword, 2, 0},
+        {it_Bow, 0, 0}, {it_Sword, 0, 1}, {it_Staff, 0, 1}, {it_Staff, 1, 0},
+        {it_Bow, 1, 1}, {it_Mace, 1, 1},  {it_Wand, 2, 1},  {it_Sword, 2, 0},
     };
     for (const Case &c : cases) {
         Add_Item(0, c.type, 100);
