@@ -44,7 +44,8 @@ int16_t Hero_Box(int16_t slot_idx, int16_t kind, int16_t price)
 {
     if (!Window_Shown()) return 0;
     const Unit_Record &unit = _UNITS[_units - 1];
-    const char *name = unit.type < NUM_UNIT_TYPES && _unit_type_table[unit.type].name ? _unit_type_table[unit.type].name : "";
+    const char *name =
+        unit.type < NUM_UNIT_TYPES && _unit_type_table[unit.type].name ? _unit_type_table[unit.type].name : "";
     char text[200];
     switch (kind) {
     case 0: snprintf(text, sizeof text, "Hero for Hire: %d gold.  Hire the %s?", price, name); break;
@@ -59,7 +60,8 @@ int16_t Merc_Box(int16_t count, int16_t price)
 {
     if (!Window_Shown()) return 0;
     const Unit_Record &unit = _UNITS[_units - 1];
-    const char *name = unit.type < NUM_UNIT_TYPES && _unit_type_table[unit.type].name ? _unit_type_table[unit.type].name : "";
+    const char *name =
+        unit.type < NUM_UNIT_TYPES && _unit_type_table[unit.type].name ? _unit_type_table[unit.type].name : "";
     char text[200];
     if (count == 1) {
         snprintf(text, sizeof text, "Mercenary for Hire: %d gold.  Hire the %s?", price, name);
