@@ -20,6 +20,7 @@
 #include "ai/AI_World_Hooks.h"
 #include "cities/City_Records.h"
 #include "combat/screens/Combat_Results_Scroll.h"
+#include "heroes/screens/Heroes_Screen_Services.h"
 #include "overland/Army_World_Hooks.h"
 #include "overland/Game_Resources.h"
 #include "overland/Stack_Movement_Draw.h"
@@ -219,6 +220,7 @@ void Tolva_Init_Engine(void)
     Allocate_Data_Space(6100);
     AI_Install_World_Hooks();
     Army_Install_World_Hooks();
+    Heroes_Install_Screen_Services();
     City_Records_Install_World_Hooks();
     Stack_Movement_Install_Hooks();
     Combat_Install_Screen_Services();

@@ -1,5 +1,6 @@
 // Offers of items, mercenaries and heroes: their chances, who gets them, and which hero comes.
 #include "End_Of_Turn_Fixture.h"
+#include "Standin_Data.h"
 #include "turn/Offers.h"
 #include "world/Site_Evaluation.h"
 #include "world/Spell_Ids.h"
@@ -119,6 +120,10 @@ TEST_F(EndOfTurn_Offers, ComputerWizardHiresABandAtItsFortress)
         _FORTRESSES[1] = {12, 14, 0, 1};
         Add_Unit(1, 40, 30, 30, 0);  // a presence on the first plane
         _players[1].gold_reserve = 30000;
+        // Every hero slot taken, so that no hero is hired beside the band; merchants' items are
+        // made from the stand-in's prefabs.
+        for (Hero_Slot_Record &slot : _players[1].Heroes) slot.unit_idx = 0;
+        Test_Search_Standin_Data();
         Set_Random_Seed(seed);
         Determine_Offer();
         if (_units == 1) continue;

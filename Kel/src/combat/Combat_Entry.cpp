@@ -105,9 +105,9 @@ void Hand_Out_Items(int16_t player, int16_t item_count, int16_t *items, bool at_
 {
     item_pool_in_process = 1;
     if (at_battle_square) {
-        m_item_wx = _combat_wx;
-        m_item_wy = _combat_wy;
-        m_item_wp = _combat_wp;
+        item_pool_wx = _combat_wx;
+        item_pool_wy = _combat_wy;
+        item_pool_wp = _combat_wp;
     }
     if (Is_Player(player)) {
         Player_Process_Item_Pool(player, item_count, items);

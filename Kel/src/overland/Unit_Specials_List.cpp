@@ -5,6 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "heroes/Hero_Popups.h"
 #include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/Battle_Unit_Record.h"
@@ -171,56 +172,6 @@ const Item_Power_Text ITEM_ViewTexts[32] = {
 
 namespace {
 
-struct Hero_Ability_Label {
-    uint32_t mask;
-    const char *text;
-    bool super;
-    int16_t picture;
-    int16_t help;
-};
-
-// Bonus by level L; the Sage rows also print it inside their text.
-const Hero_Ability_Label m_hero_abilities[23] = {
-    {0x1, "Leadership", false, 43, 515},         {0x2, "Leadership", true, 43, 515},
-    {0x8, "Legendary", false, 45, 516},          {0x10, "Legendary", true, 45, 516},
-    {0x40, "Blademaster", false, 47, 517},       {0x80, "Blademaster", true, 47, 517},
-    {0x200, "Armsmaster", false, 46, 518},       {0x400, "Armsmaster", true, 46, 518},
-    {0x1000, "Constitution", false, 50, 519},    {0x2000, "Constitution", true, 50, 519},
-    {0x8000, "Might", false, 52, 520},           {0x10000, "Might", true, 52, 520},
-    {0x40000, "Arcane Power", false, 54, 521},   {0x80000, "Arcane Power", true, 54, 521},
-    {0x200000, "Sage", false, 61, 522},          {0x400000, "Sage", true, 61, 522},
-    {0x1000000, "Prayermaster", false, 57, 523}, {0x2000000, "Prayermaster", true, 57, 523},
-    {0x80000000, "Agility", false, 143, 627},    {0x4000000, "Agility", true, 143, 627},
-    {0x8000000, "Lucky", false, 58, 524},        {0x10000000, "Charmed", false, 59, 525},
-    {0x20000000, "Noble", false, 60, 526},
-};
-
-int Hero_Ability_Bonus(uint32_t mask, int level)
-{
-    int l1 = level + 1;
-    switch (mask) {
-    case 0x1: return l1 / 3;
-    case 0x2: return l1 / 2;
-    case 0x8: return l1 / 3;
-    case 0x10: return (9 * l1) / 2;
-    case 0x40: return l1 / 2;
-    case 0x80: return (3 * l1) / 4;
-    case 0x200: return 2 * l1;
-    case 0x400: return 3 * l1;
-    case 0x200000: return 3 * l1;
-    case 0x400000: return (9 * l1) / 2;
-    case 0x8000000:
-    case 0x10000000:
-    case 0x20000000: return 0;
-    default: break;
-    }
-    // Constitution, Might, Arcane Power, Prayermaster, Agility: L+1 plain, 3L+3 super.
-    for (const Hero_Ability_Label &label : m_hero_abilities) {
-        if (label.mask == mask) return label.super ? 3 * l1 : l1;
-    }
-    return 0;
-}
-
 const char *const m_roman_numerals[5] = {"", "I", "II", "III", "IV"};
 
 struct List_Builder {
@@ -361,7 +312,7 @@ void Hero_Rows(List_Builder &rows, const Unit_Record &unit, const Battle_Unit_Re
     const Hero_Record *hero = Hero_Record_Of(unit);
     if (hero == nullptr) return;
     int level = unit.Level;
-    for (const Hero_Ability_Label &label : m_hero_abilities) {
+    for (const Hero_Ability_Label &label : hero_ability_labels) {
         if ((hero->abilities & label.mask) == 0) continue;
         int bonus = Hero_Ability_Bonus(label.mask, level);
         char text[SPECIALS_TEXT_SIZE];

@@ -435,10 +435,12 @@ int16_t Move_Units(int16_t player_idx, int16_t dst_x, int16_t dst_y, int16_t mod
     for (int i = 0; i < steps; i++) {
         total_cost += movepath_cost_array[i];
     }
-    // A battle or a lair is entered from the step before it; the stack stays there.
-    const int16_t walk = combat ? (int16_t)(steps - 1) : steps;
-    _combat_attacker_wx = walk > 0 ? movepath_x_array[2 + walk - 1] : start_x;
-    _combat_attacker_wy = walk > 0 ? movepath_y_array[2 + walk - 1] : start_y;
+    // A battle is fought from the step before it, where the stack stays; a site is entered, so the
+    // walk ends on it and a declined or lost entry puts the stack back on the step before.
+    const int16_t before = combat ? (int16_t)(steps - 1) : steps;
+    const int16_t walk = combat && _combat_environ != cenv_Lair ? before : steps;
+    _combat_attacker_wx = before > 0 ? movepath_x_array[2 + before - 1] : start_x;
+    _combat_attacker_wy = before > 0 ? movepath_y_array[2 + before - 1] : start_y;
     if (steps > 0) {
         if (walk > 0) {
             if (m_hooks.move_units_draw) {

@@ -1,0 +1,10 @@
+// Spells and spell books that a wizard gains from treasure.
+#pragma once
+
+#include <cstdint>
+
+// A spell of the rarity band (1 common .. 4 very rare) that the wizard does not know; 0 when none.
+int16_t WIZ_RollSpellReward(int16_t player_idx, int16_t rarity);
+// One more book of the colour realm (0..4): new spells become researchable by the grant table and
+// the research candidates are refilled.
+void WIZ_AddSpellRank__WIP(int16_t player_idx, int16_t realm);
