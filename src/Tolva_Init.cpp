@@ -19,6 +19,7 @@
 #include "Video.h"
 #include "ai/AI_World_Hooks.h"
 #include "cities/City_Records.h"
+#include "magic/screens/Research_Screen.h"
 #include "overland/Army_World_Hooks.h"
 #include "overland/Game_Resources.h"
 #include "overland/Screen_Control.h"
@@ -218,6 +219,7 @@ void Tolva_Init_Engine(void)
     Allocate_Data_Space(6100);
     AI_Install_World_Hooks();
     Army_Install_World_Hooks();
+    Magic_Install_Screens();
     City_Records_Install_World_Hooks();
     Stack_Movement_Install_Hooks();
     // The engine's boxes read the human's books by realm, the front-end flag and the
