@@ -31,7 +31,7 @@ int16_t Answer_Slot(void) { return m_answer_slot; }
 TEST_F(SpellResearch, OnlyTheLowestBandOfEachRealmIsDrawnAndTheListIsRebuiltAfterEachDraw)
 {
     Know({1, 2, 3, 25, 26}, SS_RESEARCHABLE);  // Nature common and rare
-    Know({202, 210}, SS_RESEARCHABLE);          // Arcane first and third bands
+    Know({202, 210}, SS_RESEARCHABLE);         // Arcane first and third bands
     int16_t list[RESEARCH_LIST_MAX];
     int16_t count = Build_Research_List(0, list);
     EXPECT_EQ(std::vector<int16_t>(list, list + count), (std::vector<int16_t>{1, 2, 3, 202}));

@@ -16,7 +16,8 @@ int16_t Overland_Enchantment_Spell_Index(int16_t slot)
     int16_t found = 0;
     if (spell_data_table == nullptr) return 0;
     for (int16_t spell = 1; spell < NUM_SPELLS; spell++)
-        if (spell_data_table[spell].type == SPELL_TYPE_GLOBAL_ENCHANTMENT && spell_data_table[spell].Param_Bytes[0] == slot)
+        if (spell_data_table[spell].type == SPELL_TYPE_GLOBAL_ENCHANTMENT &&
+            spell_data_table[spell].Param_Bytes[0] == slot)
             found = spell;
     return found;
 }

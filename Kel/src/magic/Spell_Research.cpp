@@ -17,7 +17,10 @@ constexpr int16_t ARCANE_BANDS[4] = {201, 204, 209, 213};
 
 int16_t m_research_list[RESEARCH_LIST_MAX];
 
-bool Wizard_Valid(int16_t player_idx) { return player_idx >= 0 && player_idx < _num_players && player_idx < NUM_PLAYERS; }
+bool Wizard_Valid(int16_t player_idx)
+{
+    return player_idx >= 0 && player_idx < _num_players && player_idx < NUM_PLAYERS;
+}
 
 // Takes every researchable spell of [first, end) into the list; true when one was taken.
 bool Take_Band(int16_t player_idx, int16_t first, int16_t end, int16_t *list, int16_t *count)

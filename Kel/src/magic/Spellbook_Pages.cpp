@@ -56,9 +56,9 @@ struct Group_Row {
     int16_t *counter;
 };
 const Group_Row m_groups[SPELLBOOK_GROUPS] = {
-    {1, "Summoning", 5, "Arcane", &SBK_Group_1_Count},     {0, "Special Spells", 2, "Chaos", &SBK_Group_2_Count},
-    {3, "City Spells", 4, "Death", &SBK_Group_3_Count},    {2, "Enchantment", 3, "Life", &SBK_Group_5_Count},
-    {4, "Unit Spells", 0, "Nature", &SBK_Group_4_Count},   {5, "Combat Spells", 1, "Sorcery", &SBK_Group_6_Count},
+    {1, "Summoning", 5, "Arcane", &SBK_Group_1_Count},   {0, "Special Spells", 2, "Chaos", &SBK_Group_2_Count},
+    {3, "City Spells", 4, "Death", &SBK_Group_3_Count},  {2, "Enchantment", 3, "Life", &SBK_Group_5_Count},
+    {4, "Unit Spells", 0, "Nature", &SBK_Group_4_Count}, {5, "Combat Spells", 1, "Sorcery", &SBK_Group_6_Count},
 };
 
 bool By_Section(void) { return Game_Settings_Word(GS_SPELL_BOOK_ORDERING) != 0; }
@@ -168,7 +168,8 @@ void Combat_Spellbook_Add_Spells_From_Magic_Realm(int16_t *list, int16_t realm)
 
 void Spellbook_Group_Counts(void)
 {
-    for (int k = 0; k < m_spell_list_count; k++) (*m_groups[Spellbook_Spell_Group(m_spellbook_spell_list[k])].counter)++;
+    for (int k = 0; k < m_spell_list_count; k++)
+        (*m_groups[Spellbook_Spell_Group(m_spellbook_spell_list[k])].counter)++;
 }
 
 void Spellbook_Add_Page(int16_t n, int16_t group, const char *title, int16_t per_page)
@@ -226,8 +227,9 @@ void Build_Spellbook(int16_t kind, int16_t per_page)
     int32_t mana_share = (int16_t)(human.Power_Base * human.mana_ratio) / 100;
     int32_t per_turn = mana_share - Player_Armies_And_Enchantments_Mana_Upkeep(HUMAN_PLAYER_IDX);
     WIZ_ManaPerTurn = (int16_t)(per_turn < -32768 ? -32768 : per_turn > 32767 ? 32767 : per_turn);
-    g_spellbook_cast_mana_limit = Casting_Limit((int32_t)human.Nominal_Skill + Player_Hero_Casting_Skill(HUMAN_PLAYER_IDX),
-                                                (int32_t)WIZ_ManaPerTurn + human.mana_reserve);
+    g_spellbook_cast_mana_limit =
+        Casting_Limit((int32_t)human.Nominal_Skill + Player_Hero_Casting_Skill(HUMAN_PLAYER_IDX),
+                      (int32_t)WIZ_ManaPerTurn + human.mana_reserve);
     Build_Spell_List(kind, m_spellbook_spell_list);
     Spellbook_Group_Counts();
     Clear_Pages((int16_t)(Page_Estimate(per_page) + 3));
@@ -266,7 +268,8 @@ int16_t Combat_Spellbook_Build(int16_t caster)
     } else {
         limit = unit->Mana_Left;
         if ((unit->Attribs_1 & ATTRIBS_SPELL_CASTER) != 0) {
-            Combat_Spellbook_Add_Spells_From_Magic_Realm(m_spellbook_spell_list, (int16_t)(unit->race - RACE_REALM_BASE));
+            Combat_Spellbook_Add_Spells_From_Magic_Realm(m_spellbook_spell_list,
+                                                         (int16_t)(unit->race - RACE_REALM_BASE));
         } else {
             Build_Spell_List(1, m_spellbook_spell_list);
             int16_t type = -1;
@@ -282,7 +285,8 @@ int16_t Combat_Spellbook_Build(int16_t caster)
             if (unit->Item_Charges > 0) {
                 int16_t item = Battle_Unit_Hero_Item(unit->unit_idx, 0);
                 int16_t spell = item >= 0 && _ITEMS != nullptr ? _ITEMS[item].Spell : 0;
-                if (Spell_Exists(spell) && !Listed(m_spellbook_spell_list, spell)) Append(m_spellbook_spell_list, spell);
+                if (Spell_Exists(spell) && !Listed(m_spellbook_spell_list, spell))
+                    Append(m_spellbook_spell_list, spell);
             }
         }
     }

@@ -95,10 +95,9 @@ void Alchemy_Popup_Add_Fields(void)
                                     ALCHEMY_BAR_START, ALCHEMY_BAR_END, 55, 7, &m_alchemy_arrowbar_pos, "A", -1);
     m_fields.cancel = Add_Button_Field((int16_t)(m_x + 13), (int16_t)(m_y + 39), "", m_pictures.cancel, "C", -1);
     m_fields.ok = Add_Button_Field((int16_t)(m_x + 96), (int16_t)(m_y + 39), "", m_pictures.ok, "O", -1);
-    m_fields.arrow = Add_Button_Field((int16_t)(m_x + 66), (int16_t)(m_y + 39), "",
-                                      m_alchemy_conversion_direction == 1 ? m_pictures.right_arrow
-                                                                          : m_pictures.left_arrow,
-                                      " ", -1);
+    m_fields.arrow =
+        Add_Button_Field((int16_t)(m_x + 66), (int16_t)(m_y + 39), "",
+                         m_alchemy_conversion_direction == 1 ? m_pictures.right_arrow : m_pictures.left_arrow, " ", -1);
     m_fields.popup = Add_Hidden_Field(m_x, m_y, (int16_t)(m_x + 157), (int16_t)(m_y + 65), "", -1);
     m_fields.screen = Add_Hidden_Field(0, 0, 319, 199, "", -1);
     m_fields.esc = Add_Hot_Key("\x1B");

@@ -102,8 +102,8 @@ struct Magic_Screen_Fields {
     int16_t gems[NUM_PLAYERS - 2];
     int16_t enchantments[ENCH_SHOWN_MAX];
     int16_t more;
-    int16_t words[3];         // KWB, GXN, MORVAT held with Alt
-    int16_t letters[6];       // G X N K W B typed plainly
+    int16_t words[3];    // KWB, GXN, MORVAT held with Alt
+    int16_t letters[6];  // G X N K W B typed plainly
 };
 Magic_Screen_Fields m_fields = {};
 int16_t m_summon_city = -1;
@@ -315,7 +315,8 @@ void Magic_Screen_Load(void)
     }
     m_pictures.alchemy_button = LBX_Reload_Next_Picture("RAROZ", 13, _screen_seg);
     m_pictures.ok_button = LBX_Reload_Next_Picture("RAROZ", 14, _screen_seg);
-    for (int k = 0; k < 15; k++) m_pictures.treaty_icons[k] = LBX_Reload_Next_Picture("RAROZ", (int16_t)(60 + k), _screen_seg);
+    for (int k = 0; k < 15; k++)
+        m_pictures.treaty_icons[k] = LBX_Reload_Next_Picture("RAROZ", (int16_t)(60 + k), _screen_seg);
     Load_Gems();
     for (int16_t n = 0; n < gem_count; n++) {
         int16_t player = gem_player_nums[n];
@@ -344,7 +345,8 @@ void Magic_Screen_Add_Fields(void)
 {
     for (int k = 0; k < 3; k++) {
         const Stave_Place &p = m_stave_places[k];
-        m_fields.staves[k] = Add_Scroll_Field(p.field_x, 102, 0, STAVE_TOTAL, 0, STAVE_TOTAL, 5, 50, Stave_Position(k), p.key, -1);
+        m_fields.staves[k] =
+            Add_Scroll_Field(p.field_x, 102, 0, STAVE_TOTAL, 0, STAVE_TOTAL, 5, 50, Stave_Position(k), p.key, -1);
     }
     m_fields.ok = Add_Button_Field(291, 181, "", m_pictures.ok_button, "O", -1);
     m_fields.alchemy = Add_Button_Field(232, 181, "", m_pictures.alchemy_button, "A", -1);
@@ -364,14 +366,16 @@ void Magic_Screen_Add_Fields(void)
         m_fields.enchantments[k] = -1000;
         if (k >= shown) continue;
         if (one_column) {
-            m_fields.enchantments[k] = Add_Hidden_Field(169, (int16_t)(80 + 10 * k), 289, (int16_t)(89 + 10 * k), "", -1);
+            m_fields.enchantments[k] =
+                Add_Hidden_Field(169, (int16_t)(80 + 10 * k), 289, (int16_t)(89 + 10 * k), "", -1);
         } else {
             int16_t x = (int16_t)(169 + 70 * (k % 2));
             int16_t y = (int16_t)(80 + 9 * (k / 2));
             m_fields.enchantments[k] = Add_Hidden_Field(x, y, (int16_t)(x + 63), (int16_t)(y + 6), "", -1);
         }
     }
-    m_fields.more = magic_ovl_ench_list_scroll_flag != 0 ? Add_Hidden_Field(286, 163, 307, 169, "", -1) : (int16_t)-1000;
+    m_fields.more =
+        magic_ovl_ench_list_scroll_flag != 0 ? Add_Hidden_Field(286, 163, 307, 169, "", -1) : (int16_t)-1000;
 }
 
 namespace {
@@ -491,8 +495,10 @@ void Magic_Screen(void)
             Assign_Auto_Function(Magic_Screen_Draw, 1);
             const Player_Record &human = _players[HUMAN_PLAYER_IDX];
             int32_t mana = (int32_t)human.mana_reserve + WIZ_ManaPerTurn;
-            g_spellbook_cast_mana_limit =
-                human.Nominal_Skill < mana ? human.Nominal_Skill : (int16_t)(mana < 0 ? 0 : mana > 32767 ? 32767 : mana);
+            g_spellbook_cast_mana_limit = human.Nominal_Skill < mana ? human.Nominal_Skill
+                                                                     : (int16_t)(mana < 0       ? 0
+                                                                                 : mana > 32767 ? 32767
+                                                                                                : mana);
             _page_flip_effect = 3;
         } else if (hit > 0 && hit == m_fields.more) {
             Play_Left_Click();

@@ -80,12 +80,14 @@ void Draw_Page(int16_t page_idx, int16_t x, int16_t y, bool left_layout)
         if (!research_page) {
             int16_t cost = Casting_Cost(HUMAN_PLAYER_IDX, s, 0);
             int16_t turns = Turns(cost, g_spellbook_cast_mana_limit);
-            snprintf(text, sizeof text, "Casting Cost:%d (%d %s)", (int)cost, (int)turns, turns == 1 ? "turn" : "turns");
+            snprintf(text, sizeof text, "Casting Cost:%d (%d %s)", (int)cost, (int)turns,
+                     turns == 1 ? "turn" : "turns");
         } else {
             int32_t cost = researching ? human.research_cost_remaining : Research_Cost_Of_Spell(HUMAN_PLAYER_IDX, s);
             int16_t realm = (int16_t)Spell_Realm(s);
             int16_t turns = Turns(cost, g_research_income_by_realm[realm < 6 ? realm : 5]);
-            snprintf(text, sizeof text, "Research Cost:%d (%d %s)", (int)cost, (int)turns, turns == 1 ? "turn" : "turns");
+            snprintf(text, sizeof text, "Research Cost:%d (%d %s)", (int)cost, (int)turns,
+                     turns == 1 ? "turn" : "turns");
         }
         int16_t cost_font = spell < 0 ? 6 : 0;
         Set_Colours(cost_font, researching ? COLOUR_RESEARCH : 184);
@@ -155,8 +157,9 @@ int16_t Research_Choice_Screen(void)
         if (quit_game_flag) break;
         for (int16_t i = 0; i < NUM_RESEARCH_CANDIDATES; i++) {
             if (hit != fields[i]) continue;
-            STU_LOG(SEV_INFO, LC_SPELLBOOK, "[RESEARCH] CLICK matched slot=%d field=%d -> spell=%d (researching_spell_idx)",
-                    (int)i, (int)hit, (int)human.research_spells[i]);
+            STU_LOG(SEV_INFO, LC_SPELLBOOK,
+                    "[RESEARCH] CLICK matched slot=%d field=%d -> spell=%d (researching_spell_idx)", (int)i, (int)hit,
+                    (int)human.research_spells[i]);
             if (human.research_spells[i] != 0) chosen = i;
         }
         if (chosen < 0) {
