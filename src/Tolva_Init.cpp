@@ -21,6 +21,7 @@
 #include "cities/City_Records.h"
 #include "combat/screens/Combat_Results_Scroll.h"
 #include "heroes/screens/Heroes_Screen_Services.h"
+#include "magic/screens/Research_Screen.h"
 #include "overland/Army_World_Hooks.h"
 #include "overland/Game_Resources.h"
 #include "overland/Stack_Movement_Draw.h"
@@ -221,6 +222,7 @@ void Tolva_Init_Engine(void)
     AI_Install_World_Hooks();
     Army_Install_World_Hooks();
     Heroes_Install_Screen_Services();
+    Magic_Install_Screens();
     City_Records_Install_World_Hooks();
     Stack_Movement_Install_Hooks();
     Combat_Install_Screen_Services();

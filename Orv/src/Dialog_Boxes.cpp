@@ -129,8 +129,22 @@ void Confirmation_Box_Draw(void)
     Print_Paragraph((int16_t)(x + 9), (int16_t)(y + 9), BOX_TEXT_WIDTH, message_box_text, PARAGRAPH_LEFT);
 }
 
+namespace {
+// Test support: each box logs the text it shows, without the colour codes.
+void Log_Box_Text(const char *function, const char *text)
+{
+    char plain[256];
+    size_t n = 0;
+    for (const char *c = text != nullptr ? text : ""; *c != '\0' && n + 1 < sizeof plain; ++c)
+        if ((unsigned char)*c > 3) plain[n++] = *c;
+    plain[n] = '\0';
+    STU_LOG(SEV_INFO, LC_INPUT, "[BOX] %s: %s", function, plain);
+}
+}  // namespace
+
 int16_t Confirmation_Box(const char *text)
 {
+    Log_Box_Text("Confirmation_Box", text);
     Save_Alias_Colors();
     Set_Font_Colors_15(0, COL_Dialog_Text);
     Save_ScreenSeg();
@@ -236,12 +250,14 @@ int16_t Window_Shown(void) { return sdl2_window != nullptr && !Platform_Is_Headl
 
 void Warn0(const char *text)
 {
+    Log_Box_Text("Warn0", text);
     m_warning_type = 0;
     Warn(text);
 }
 
 void Warn1(const char *text)
 {
+    Log_Box_Text("Warn1", text);
     m_warning_type = 1;
     Warn(text);
 }
@@ -300,6 +316,7 @@ void Selection_Box_Draw(void)
 
 int16_t Selection_Box(int16_t rows, const char *const *list, int16_t scroll_column, const char *title)
 {
+    Log_Box_Text("Selection_Box", title);
     Save_Alias_Colors();
     Copy_On_To_Off_Page();
     Copy_Off_To_Back();
@@ -591,6 +608,7 @@ void Notify1(int16_t centre_x, int16_t y, int16_t type, const char *text, int16_
              int16_t picture1_x, int16_t picture1_y, uint8_t *picture2, int16_t picture2_x, int16_t picture2_y,
              int16_t colour_slide, int16_t darken)
 {
+    Log_Box_Text("Notify1", text);
     Notify(false, centre_x, y, type, text, gem_frame, picture1, picture1_x, picture1_y, picture2, picture2_x,
            picture2_y, colour_slide, darken);
 }
@@ -599,6 +617,7 @@ void Notify2(int16_t ignored, int16_t y, int16_t type, const char *text, int16_t
              int16_t picture1_x, int16_t picture1_y, uint8_t *picture2, int16_t picture2_x, int16_t picture2_y,
              int16_t colour_slide, int16_t darken)
 {
+    Log_Box_Text("Notify2", text);
     Notify(true, ignored, y, type, text, gem_frame, picture1, picture1_x, picture1_y, picture2, picture2_x, picture2_y,
            colour_slide, darken);
 }

@@ -78,7 +78,8 @@ TEST_F(EndOfTurn_Magic, FinishedResearchTeachesTheSpellAndANewChoiceIsMade)
         EXPECT_EQ(wizard.som_research_cost, 1000 - 20) << p;
         EXPECT_EQ(wizard.research_spells[0], OTHER_SPELL) << p;
         EXPECT_EQ(wizard.research_spells[1], THIRD_SPELL) << p;
-        EXPECT_EQ(wizard.research_spells[2], 0) << p;
+        EXPECT_EQ(wizard.research_spells[2], spl_Spell_Of_Mastery)
+            << p << ": the refill adds it, nothing else being left";
         EXPECT_EQ(wizard.researching_spell_idx, OTHER_SPELL) << p << ": the first candidate is chosen";
         EXPECT_EQ(wizard.research_cost_remaining, 60) << p;
     }
@@ -87,6 +88,7 @@ TEST_F(EndOfTurn_Magic, FinishedResearchTeachesTheSpellAndANewChoiceIsMade)
 TEST_F(EndOfTurn_Magic, LearningASpellOffTheResearchLeavesTheResearchAlone)
 {
     Player_Record &wizard = _players[0];
+    Player_Set_Spell_Status(0, spl_Spell_Of_Mastery, SS_KNOWN);  // the refill has nothing to add
     wizard.researching_spell_idx = OTHER_SPELL;
     wizard.research_cost_remaining = 33;
     wizard.research_spells[0] = OTHER_SPELL;

@@ -91,6 +91,9 @@ void Write_ARMYLIST_LBX(const std::string &folder);
 void Write_ITEMPOW_LBX(const std::string &folder);
 void Write_ITEMDATA_LBX(const std::string &folder);
 void Write_NAMES_LBX(const std::string &folder);
+void Write_RAROZ_LBX(const std::string &folder);
+void Write_LILWIZ_LBX(const std::string &folder);
+void Write_SPELLSCR_LBX(const std::string &folder);
 
 // Sound entries (16-byte sound header, then the data).
 Bytes Standin_VOC_Entry(const Bytes &samples, uint8_t time_constant);

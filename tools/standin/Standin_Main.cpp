@@ -45,6 +45,9 @@ int main(int argc, char **argv)
     Write_ITEMPOW_LBX(folder);
     Write_ITEMDATA_LBX(folder);
     Write_NAMES_LBX(folder);
+    Write_RAROZ_LBX(folder);
+    Write_LILWIZ_LBX(folder);
+    Write_SPELLSCR_LBX(folder);
     Write_SCROLL_LBX(folder);
     Write_COMPIX_LBX(folder);
     Write_DIPLOMSG_LBX(folder);

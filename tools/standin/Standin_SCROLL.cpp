@@ -6,9 +6,9 @@
 
 // The chancellor's scroll: up arrow (0), down arrow (1), the unrolling (2, streamed and drawn at
 // the page's top left: two rods moving apart from the screen's middle, four rows a frame), two
-// spare cards (3, 4) and the paper (5), a light sheet with a brown edge. Then placeholders (6-8) and
-// the battle results papers: a city conquered (9), a plain battle (10), a battle undecided (11),
-// each marked with its letter at the bottom right, clear of the text.
+// spare cards (3, 4), the paper (5), a light sheet with a brown edge, the big book (6) and its
+// page-turn corners (7, 8), then the battle results papers: a city conquered (9), a plain battle
+// (10), a battle undecided (11), each marked with its letter at the bottom right, clear of the text.
 namespace {
 
 constexpr int UNROLL_FRAMES = 17;
@@ -46,9 +46,15 @@ void Write_SCROLL_LBX(const std::string &folder)
     paper.Fill_Rect(0, 0, 1, 142, EDGE);
     paper.Fill_Rect(198, 0, 199, 142, EDGE);
     archive.Add(Standin_Picture({paper}));
-    archive.Add(Standin_Thing(40, 20, 60, "S6"));
-    archive.Add(Standin_Thing(40, 20, 66, "S7"));
-    archive.Add(Standin_Thing(40, 20, 60, "S8"));
+    // The big book (6): two pale pages on a brown cover, and its corners (7, 8).
+    Standin_Frame book(320, 200, 0);
+    book.Fill_Rect(10, 4, 309, 195, 130);
+    book.Fill_Rect(20, 8, 157, 190, PAPER);
+    book.Fill_Rect(162, 8, 299, 190, PAPER);
+    Standin_Print(book, 140, 190, "BOOK", 1, ROD_INK);
+    archive.Add(Standin_With_Palette(Standin_Packed_Picture({book}), 0, 224));
+    archive.Add(Standin_Thing(16, 16, 130, "<"));
+    archive.Add(Standin_Thing(16, 16, 130, ">"));
     const struct {
         uint8_t edge;
         const char *letter;

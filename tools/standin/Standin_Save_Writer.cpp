@@ -166,8 +166,10 @@ void Make_Players(int16_t turn)
             player.spells_list[(p % 5) * 40 + s - 1] = (s <= 3) ? 2 : 1;
         }
         player.researching_spell_idx = (int16_t)((p % 5) * 40 + 4);
-        player.research_cost_remaining = 60;
+        // The human's research outlasts every scripted run; the candidate is on the research list.
+        player.research_cost_remaining = p == HUMAN_PLAYER_IDX ? (int16_t)20000 : (int16_t)60;
         player.research_spells[0] = player.researching_spell_idx;
+        player.spells_list[player.researching_spell_idx - 1] = 3;
         for (int j = 0; j < NUM_STANDIN_WIZARDS; j++) {
             player.Dipl_Contacted[j] = (j == p || turn > 10) ? 1 : 0;
             player.peace_duration[j] = 0;

@@ -4,6 +4,8 @@
 #include "info/ArmyList_Screen.h"
 #include "info/Game_End_Scenes.h"
 #include "info/Hall_Of_Fame.h"
+#include "info/Mirror_Screen.h"
+#include "shell/Screen_Control.h"
 #include "overland/Surveyor_Screen.h"
 #include "shell/Screen_Control.h"
 #include "stubs/STUB_HIT.h"
@@ -80,4 +82,12 @@ int16_t CP_Is_Dead(void)
         }
     }
     return 1;
+}
+
+// Logs the wizard asked for and returns.
+void Mirror_Screen(int16_t player_idx, int16_t x1, int16_t y1, int16_t x2, int16_t y2)
+{
+    STUB_HIT();
+    STU_LOG(SEV_INFO, LC_KEL_SCR, "Mirror_Screen__STUB: player %d from (%d,%d)-(%d,%d)", (int)player_idx, (int)x1,
+            (int)y1, (int)x2, (int)y2);
 }

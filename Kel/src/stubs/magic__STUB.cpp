@@ -4,9 +4,7 @@
 #include "magic/City_Spell_Effects.h"
 #include "magic/Conquest_Spells.h"
 #include "magic/Enchantment_Effects.h"
-#include "magic/Magic_Screen.h"
 #include "magic/Overland_Casting.h"
-#include "magic/Spell_Research.h"
 #include "magic/Spell_Values.h"
 #include "magic/Spellbook_Screen.h"
 #include "magic/Undead_Animation.h"
@@ -17,60 +15,11 @@
 #include "world/Spell_Data_Record.h"
 #include "world/Spell_Ids.h"
 
-void Magic_Screen(void)
-{
-    STUB_HIT();
-    Stub_Return_To_Main_Screen("Magic_Screen");
-}
-
 void Spellbook_Screen(void)
 {
     STUB_HIT();
     Stub_Return_To_Main_Screen("Spellbook_Screen");
 }
-
-// The candidates are the wizard's researchable spells of the lowest band (common, uncommon, rare,
-// very rare) in spell order, at most eight; they go on the research list.
-int16_t Player_Research_Spells(int16_t player_idx)
-{
-    STUB_HIT();
-    if (player_idx < 0 || player_idx >= _num_players || player_idx >= NUM_PLAYERS) {
-        return 0;
-    }
-    constexpr int CANDIDATES = 8;
-    auto open = [player_idx](int spell) {
-        uint8_t status = Player_Spell_Status(player_idx, spell);
-        return status == SS_RESEARCHABLE || status == SS_RESEARCH_LIST;
-    };
-    int lowest = -1;
-    for (int spell = 1; spell <= NUM_SPELLS_STATUS; spell++) {
-        if (open(spell) && (lowest < 0 || Spell_Band(spell) < lowest)) {
-            lowest = Spell_Band(spell);
-        }
-    }
-    Player_Record &wizard = _players[player_idx];
-    int16_t count = 0;
-    for (int spell = 1; spell <= NUM_SPELLS_STATUS && count < CANDIDATES; spell++) {
-        if (open(spell) && Spell_Band(spell) == lowest) {
-            wizard.research_spells[count++] = (int16_t)spell;
-            Player_Set_Spell_Status(player_idx, spell, SS_RESEARCH_LIST);
-        }
-    }
-    for (int k = count; k < CANDIDATES; k++) {
-        wizard.research_spells[k] = 0;
-    }
-    return count;
-}
-
-// The first research candidate, without a screen.
-void Spell_Research_Select(void)
-{
-    STUB_HIT();
-    _players[HUMAN_PLAYER_IDX].researching_spell_idx = _players[HUMAN_PLAYER_IDX].research_spells[0];
-}
-
-// No animation.
-void Learn_Spell_Animation(int16_t spell_idx, int16_t was_researched) { STUB_HIT(); }
 
 // The city is untouched.
 int16_t Apply_Call_The_Void(int16_t city_idx)
@@ -174,18 +123,6 @@ int16_t Get_Differential_Spell_List(int16_t a, int16_t b, int16_t minimum, uint8
         }
     }
     return count;
-}
-
-// The first new research candidate follows a researched spell that has become known.
-void Check_Research_Spell_Is_Known(int16_t ask)
-{
-    STUB_HIT();
-    (void)ask;
-    Player_Record &human = _players[HUMAN_PLAYER_IDX];
-    int16_t spell = human.researching_spell_idx;
-    if (spell <= 0 || spell > NUM_SPELLS_STATUS || Player_Spell_Status(HUMAN_PLAYER_IDX, spell) != SS_KNOWN) return;
-    Player_Research_Spells(HUMAN_PLAYER_IDX);
-    human.researching_spell_idx = human.research_spells[0];
 }
 
 // Until the scene is built its text goes to the log.

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int NUM_RESEARCH_CANDIDATES = 8;
 constexpr int REALM_ARCANE = 5;
 constexpr int SPELL_TYPE_SUMMONING = 0;
 constexpr int SPELL_TYPE_ITEM_CREATION = 11;

@@ -3,7 +3,7 @@
 #include "Bitmap_Transforms.h"
 #include "Pictures.h"
 #include "heroes/Item_View.h"
-#include "overland/Graphics_Cache.h"
+#include "shell/Graphics_Cache.h"
 #include "overland/Unit_Figure.h"
 #include "world/ALLOC.h"
 #include "world/Item_Record.h"
