@@ -1,9 +1,9 @@
 // Stand-ins of the information screens.
 #include "STU_Log.h"
-#include "info/Advisor_Screen.h"
-#include "info/ArmyList_Screen.h"
+#include "info/screens/Advisor_Screen.h"
+#include "info/screens/ArmyList_Screen.h"
 #include "info/Game_End_Scenes.h"
-#include "info/Hall_Of_Fame.h"
+#include "info/screens/Hall_Of_Fame.h"
 #include "overland/Screen_Control.h"
 #include "overland/Surveyor_Screen.h"
 #include "stubs/STUB_HIT.h"
