@@ -19,6 +19,7 @@
 #include "Video.h"
 #include "ai/AI_World_Hooks.h"
 #include "cities/City_Records.h"
+#include "info/screens/Info_Screen_Services.h"
 #include "overland/Army_World_Hooks.h"
 #include "overland/Game_Resources.h"
 #include "overland/Screen_Control.h"
@@ -219,6 +220,7 @@ void Tolva_Init_Engine(void)
     AI_Install_World_Hooks();
     Army_Install_World_Hooks();
     City_Records_Install_World_Hooks();
+    Info_Install_Screen_Services();
     Stack_Movement_Install_Hooks();
     // The engine's boxes read the human's books by realm, the front-end flag and the
     // "Expanding Help" word through these.

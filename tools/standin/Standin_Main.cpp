@@ -42,6 +42,14 @@ int main(int argc, char **argv)
     Write_MESSAGE_LBX(folder);
     Write_RELOAD_LBX(folder);
     Write_ARMYLIST_LBX(folder);
+    Write_HALOFAM_LBX(folder);
+    Write_WIZLAB_LBX(folder);
+    Write_CONQUEST_LBX(folder);
+    Write_LOSE_LBX(folder);
+    Write_WIN_LBX(folder);
+    Write_CMBTFX_LBX(folder);
+    Write_LILWIZ_LBX(folder);
+    Write_RAROZ_LBX(folder);
     Write_SCROLL_LBX(folder);
     Write_DIPLOMSG_LBX(folder);
     Write_DIPLOMAC_LBX(folder);
