@@ -62,7 +62,8 @@ void Write_HALOFAM_LBX(const std::string &folder)
     archive.Add(Standin_With_Palette(Backdrop(20, "Hall Of Fame"), 0, 256));
     for (int portrait = 0; portrait < NUM_PORTRAITS; ++portrait)
         archive.Add(Standin_Thing(32, 34, (uint8_t)(100 + 5 * portrait), Portrait_Word(portrait)));
-    for (int race = 0; race < NUM_PORTRAITS; ++race) archive.Add(Standin_Thing(14, 9, (uint8_t)(60 + race), races[race]));
+    for (int race = 0; race < NUM_PORTRAITS; ++race)
+        archive.Add(Standin_Thing(14, 9, (uint8_t)(60 + race), races[race]));
     archive.Add(Standin_Thing(16, 16, 46, "Y"));
     archive.Add(Standin_Thing(8, 10, 123, "B"));
     archive.Add(Standin_Thing(16, 16, 201, "F"));

@@ -19,8 +19,8 @@ int16_t m_new_score = 0;
 namespace {
 
 const char *const m_race_names[HALL_OF_FAME_RACES] = {
-    "Barbarians", "Beastmen", "Dark Elves", "Draconians", "Dwarves", "Gnolls",    "Halflings",
-    "High Elves", "High Men", "Klackons",   "Lizardmen",  "Nomads",  "Orcs",      "Trolls",
+    "Barbarians", "Beastmen", "Dark Elves", "Draconians", "Dwarves", "Gnolls", "Halflings",
+    "High Elves", "High Men", "Klackons",   "Lizardmen",  "Nomads",  "Orcs",   "Trolls",
 };
 
 int16_t Clamp16(int32_t value) { return (int16_t)std::clamp<int32_t>(value, INT16_MIN, INT16_MAX); }

@@ -12,3 +12,5 @@ void Learn_Spell_Animation(int16_t spell_idx, int16_t was_researched);
 // When the spell the human researches has become known (received in an audience, say), the
 // choice of the next one opens; ask is 1 from the screens.
 void Check_Research_Spell_Is_Known(int16_t ask);
+// The apprentice's spellbook of the advisors: the spells known and being researched.
+void Apprentice_Screen(void);

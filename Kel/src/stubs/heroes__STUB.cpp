@@ -14,6 +14,8 @@
 #include "world/ALLOC.h"
 #include "world/Item_Record.h"
 
+int16_t item_pool_item_idx = -1;
+
 void Item_Screen(void)
 {
     STUB_HIT();

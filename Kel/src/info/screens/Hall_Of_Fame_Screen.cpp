@@ -202,7 +202,8 @@ void End_Of_Game_Score_Draw(void)
         snprintf(text, sizeof text, "No Banished Wizards: %d", s.banished_points);
     }
     Print(SCORE_X, 78, text);
-    for (int16_t k = 0; k < m_pictures.banished_count; k++) FLIC_Draw((int16_t)(SCORE_X + 35 * k), 87, m_pictures.banished[k]);
+    for (int16_t k = 0; k < m_pictures.banished_count; k++)
+        FLIC_Draw((int16_t)(SCORE_X + 35 * k), 87, m_pictures.banished[k]);
 
     FLIC_Draw(SCORE_X, 123, m_pictures.fame);
     snprintf(text, sizeof text, "%d Fame: %d", s.fame, s.fame_points);
