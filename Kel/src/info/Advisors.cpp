@@ -6,14 +6,14 @@
 #include "world/ALLOC.h"
 #include "world/City_Record.h"
 #include "world/Movement_Modes.h"
+#include "world/Player_Record.h"
 #include "world/Scouting.h"
 #include "world/Unit_Record.h"
-#include "world/Player_Record.h"
 
 namespace {
 
 const char *const m_advisor_names[ADVISOR_COUNT] = {
-    "Surveyor",   "Cartographer", "Apprentice",    "Historian", "Astrologer",
+    "Surveyor",   "Cartographer",  "Apprentice",   "Historian", "Astrologer",
     "Chancellor", "Tax Collector", "Grand Vizier", "Mirror",
 };
 
@@ -23,7 +23,7 @@ struct Tax_Row {
     const char *unrest;
 };
 const Tax_Row m_tax_rows[TAX_RATE_COUNT] = {
-    {"0", 59, "0"}, {".5", 54, "10"}, {"1", 52, "20"}, {"1.5", 52, "30"},
+    {"0", 59, "0"},  {".5", 54, "10"},  {"1", 52, "20"}, {"1.5", 52, "30"},
     {"2", 52, "45"}, {"2.5", 52, "60"}, {"3", 52, "75"},
 };
 
@@ -38,7 +38,8 @@ void Advisor_List_Entries(char entries[ADVISOR_COUNT + 1][ADVISOR_ENTRY_SIZE])
 {
     for (int i = 0; i < ADVISOR_COUNT; i++) {
         const char *mark = i == adv_Grand_Vizier && grand_vizier == 1 ? "*" : "";
-        snprintf(entries[i], ADVISOR_ENTRY_SIZE, "%s%s%c%c (F%d)", m_advisor_names[i], mark, ADVISOR_TEXT_TAB, 81, i + 1);
+        snprintf(entries[i], ADVISOR_ENTRY_SIZE, "%s%s%c%c (F%d)", m_advisor_names[i], mark, ADVISOR_TEXT_TAB, 81,
+                 i + 1);
     }
     entries[ADVISOR_COUNT][0] = '\0';
 }
@@ -48,8 +49,8 @@ void TaxCollector_Entries(int16_t rate, char entries[TAX_RATE_COUNT + 1][TAX_ENT
     int16_t marked = std::clamp<int16_t>(rate, 0, TAX_RATE_COUNT - 1);
     for (int i = 0; i < TAX_RATE_COUNT; i++) {
         const Tax_Row &row = m_tax_rows[i];
-        snprintf(entries[i], TAX_ENTRY_SIZE, "%s gold,%c%c%s%% unrest%s", row.gold, ADVISOR_TEXT_TAB, row.tab_x, row.unrest,
-                 i == marked ? "*" : "");
+        snprintf(entries[i], TAX_ENTRY_SIZE, "%s gold,%c%c%s%% unrest%s", row.gold, ADVISOR_TEXT_TAB, row.tab_x,
+                 row.unrest, i == marked ? "*" : "");
     }
     entries[TAX_RATE_COUNT][0] = '\0';
 }
@@ -85,7 +86,10 @@ void Powergraph_Window(int16_t turn, int16_t *base_year, int16_t *first_index, i
     *last_index = t >= HISTORY_TURNS ? (int16_t)(HISTORY_TURNS - 1) : t;
 }
 
-int16_t Powergraph_Point_Y(uint8_t score) { return std::min<int16_t>(181, std::max<int16_t>(22, (int16_t)(181 - score))); }
+int16_t Powergraph_Point_Y(uint8_t score)
+{
+    return std::min<int16_t>(181, std::max<int16_t>(22, (int16_t)(181 - score)));
+}
 
 int16_t Status_Bar_Length(int16_t figure) { return figure < 0 ? (int16_t)-1 : std::min<int16_t>(figure, 200); }
 

@@ -1,10 +1,10 @@
 #include "info/screens/ArmyList_Screen.h"
 
 #include <algorithm>
-#include <iterator>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "Allocate.h"
 #include "Animation.h"
@@ -205,8 +205,8 @@ void ArmyList_Add_List_Fields(void)
         for (int16_t j = 0; j < armylist_list_item_count[i] && n < ARMY_LIST_UNITS_MAX; j++, n++) {
             int16_t x = (int16_t)(ARMYLIST_START_X + 18 * j);
             int16_t y = (int16_t)(ARMYLIST_START_Y + 22 * i);
-            m_armies_list_fields[n] = Add_Hidden_Field((int16_t)(x + 1), (int16_t)(y + 1), (int16_t)(x + 19),
-                                                       (int16_t)(y + 16), "", -1);
+            m_armies_list_fields[n] =
+                Add_Hidden_Field((int16_t)(x + 1), (int16_t)(y + 1), (int16_t)(x + 19), (int16_t)(y + 16), "", -1);
         }
     }
     m_armies_list_field_count = n;

@@ -174,8 +174,8 @@ void Cartographer_Screen(void)
             Reset_Stack_Draw_Priority();
             Set_Entities_On_Map_Window(_map_x, _map_y, _map_plane);
             Reset_Map_Draw();
-            STU_LOG(SEV_INFO, LC_KEL_SCR, "Cartographer_Screen: map moved to %d,%d plane %d", (int)grid_x,
-                    (int)grid_y, (int)_map_plane);
+            STU_LOG(SEV_INFO, LC_KEL_SCR, "Cartographer_Screen: map moved to %d,%d plane %d", (int)grid_x, (int)grid_y,
+                    (int)_map_plane);
             leave = true;
         }
         if (!leave) {

@@ -125,7 +125,8 @@ void Mirror_Screen_Load(void)
     m_gem = LBX_Reload_Next_Picture("LILWIZ", (int16_t)(portrait * 5 + banner), _screen_seg);
     for (int16_t b = 0; b < NUM_BOOK_PICTURES; b++)
         m_books[b] = LBX_Reload_Next_Picture("RAROZ", (int16_t)(33 + b), _screen_seg);
-    for (int16_t i = 0; i < 15; i++) magic_dipl_icon_segs[i] = LBX_Reload_Next_Picture("RAROZ", (int16_t)(60 + i), _screen_seg);
+    for (int16_t i = 0; i < 15; i++)
+        magic_dipl_icon_segs[i] = LBX_Reload_Next_Picture("RAROZ", (int16_t)(60 + i), _screen_seg);
     mirror_screen_bookshelf_icon_count = Mirror_Build_Bookshelf(mirror_screen_player_idx, m_shelf);
 }
 
@@ -140,7 +141,8 @@ void Mirror_Screen_Draw(void)
     FLIC_Draw((int16_t)(X + 11), (int16_t)(Y + 11), m_gem);
     char text[100];
     Copy_Name(text, sizeof text, player.name, sizeof player.name);
-    static const uint8_t name_colors[16] = {150, 178, 179, 180, 181, 182, 182, 182, 182, 182, 182, 182, 182, 182, 182, 182};
+    static const uint8_t name_colors[16] = {150, 178, 179, 180, 181, 182, 182, 182,
+                                            182, 182, 182, 182, 182, 182, 182, 182};
     Set_Font_Colors_15(4, name_colors);
     Set_Font_Style_Shadow_Down(4, 15, 15, 15);
     Set_Outline_Color(234);
@@ -157,8 +159,8 @@ void Mirror_Screen_Draw(void)
         Print_Line(x1, (int16_t)(Y + 33), "Treaties:", treaty < NUM_TREATY_TYPES ? _treaty_type_names[treaty] : "");
         Set_Help(15, treaty == 1 ? 793 : treaty == 2 ? 794 : -1, x1, (int16_t)(Y + 33), x2, (int16_t)(Y + 40));
         bool personality_known = player.Personality >= 0 && player.Personality < NUM_PERSONALITIES;
-        Print_Line(x1, (int16_t)(Y + 41), "Personality:",
-                   personality_known ? _personality_type_names[player.Personality] : "");
+        Print_Line(x1, (int16_t)(Y + 41),
+                   "Personality:", personality_known ? _personality_type_names[player.Personality] : "");
         Set_Help(16, personality_known ? (int16_t)(782 + player.Personality) : -1, x1, (int16_t)(Y + 41), x2,
                  (int16_t)(Y + 48));
         bool objective_known = player.Objective >= 0 && player.Objective < NUM_OBJECTIVES;
