@@ -11,8 +11,8 @@ TEST_F(MirrorScreen, RelationWords)
     const struct {
         int16_t relation;
         const char *word;
-    } cases[] = {{-100, "Hate"},   {-81, "Hate"},     {-80, "Troubled"}, {-61, "Troubled"}, {-1, "Unease"},
-                 {0, "Neutral"},   {19, "Neutral"},   {100, "Harmony"},  {-128, "Hate"},    {127, "Harmony"}};
+    } cases[] = {{-100, "Hate"}, {-81, "Hate"},   {-80, "Troubled"}, {-61, "Troubled"}, {-1, "Unease"},
+                 {0, "Neutral"}, {19, "Neutral"}, {100, "Harmony"},  {-128, "Hate"},    {127, "Harmony"}};
     for (const auto &c : cases) EXPECT_STREQ(Mirror_Relation_Word(c.relation), c.word) << c.relation;
 }
 
