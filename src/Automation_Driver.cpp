@@ -203,6 +203,16 @@ int Parse_Line(const char *path, int line_number, char *line, int depth)
         if (action != nullptr) action->duration_ms = ms;
         return 0;
     }
+    if ((arg = Keyword_Argument(line, "fkey ")) != nullptr) {
+        char *end = nullptr;
+        long n = std::strtol(arg, &end, 10);
+        if (end == arg || (*end != '\0' && !std::isspace((unsigned char)*end)) || n < 1 || n > 10) {
+            AD_LOG(SEV_INFO, "%s:%d: bad function key (need 1 to 10): %s", path, line_number, arg);
+            return 0;
+        }
+        Add_Key_Action(AA_KEY, (uint32_t)(KEY_F1 + n - 1), 0);
+        return 0;
+    }
     if ((arg = Keyword_Argument(line, "key ")) != nullptr) {
         if (arg[0] != '\0') Add_Key_Action(AA_KEY, Automation_Pack_Key(arg[0]), (uint8_t)arg[0]);
         return 0;

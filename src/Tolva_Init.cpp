@@ -22,6 +22,7 @@
 #include "combat/screens/Combat_Results_Scroll.h"
 #include "heroes/screens/Heroes_Screen_Services.h"
 #include "magic/screens/Research_Screen.h"
+#include "info/screens/Info_Screen_Services.h"
 #include "overland/Army_World_Hooks.h"
 #include "overland/Game_Resources.h"
 #include "overland/Stack_Movement_Draw.h"
@@ -224,6 +225,7 @@ void Tolva_Init_Engine(void)
     Heroes_Install_Screen_Services();
     Magic_Install_Screens();
     City_Records_Install_World_Hooks();
+    Info_Install_Screen_Services();
     Stack_Movement_Install_Hooks();
     Combat_Install_Screen_Services();
     // The engine's boxes read the human's books by realm, the front-end flag and the

@@ -81,6 +81,10 @@ TEST_F(Automation, ParsingKeepsGoodLinesAndSkipsBadOnes)
                                "wait_field Main.Map\n"
                                "escape\n"
                                "upleft\n"
+                               "fkey 2\n"
+                               "fkey 10\n"
+                               "fkey 11\n"
+                               "fkey F1\n"
                                "next_turn\n"
                                "dance\n"
                                "end\n"),
@@ -91,11 +95,22 @@ TEST_F(Automation, ParsingKeepsGoodLinesAndSkipsBadOnes)
         uint64_t ms;
         uint32_t packed;
     } expected[] = {
-        {AA_WAIT_SCREEN, 105, 0, 30000, 0}, {AA_WAIT, 0, 0, 165, 0},   {AA_KEY, 0, 0, 0, 0x14868},
-        {AA_KEY, 0, 0, 0, 0x6969},          {AA_KEY, 0, 0, 0, 0x2020}, {AA_KEY, 0, 0, 0, 0x3520},
-        {AA_CLICK, 10, 20, 0, 0},           {AA_CLICK, 30, 46, 0, 0},  {AA_WAIT_TURN, 5, 0, 2000, 0},
-        {AA_WAIT_FIELD, 100, 60, 30000, 0}, {AA_ESCAPE, 0, 0, 0, 27},  {AA_KEY, 0, 0, 0, 7},
-        {AA_KEY, 0, 0, 0, 0x6E6E},          {AA_END, 0, 0, 0, 0},
+        {AA_WAIT_SCREEN, 105, 0, 30000, 0},
+        {AA_WAIT, 0, 0, 165, 0},
+        {AA_KEY, 0, 0, 0, 0x14868},
+        {AA_KEY, 0, 0, 0, 0x6969},
+        {AA_KEY, 0, 0, 0, 0x2020},
+        {AA_KEY, 0, 0, 0, 0x3520},
+        {AA_CLICK, 10, 20, 0, 0},
+        {AA_CLICK, 30, 46, 0, 0},
+        {AA_WAIT_TURN, 5, 0, 2000, 0},
+        {AA_WAIT_FIELD, 100, 60, 30000, 0},
+        {AA_ESCAPE, 0, 0, 0, 27},
+        {AA_KEY, 0, 0, 0, 7},
+        {AA_KEY, 0, 0, 0, 15},
+        {AA_KEY, 0, 0, 0, 23},
+        {AA_KEY, 0, 0, 0, 0x6E6E},
+        {AA_END, 0, 0, 0, 0},
     };
     ASSERT_EQ(Automation_Action_Count(), (int)(sizeof(expected) / sizeof(expected[0])));
     for (int i = 0; i < Automation_Action_Count(); ++i) {

@@ -128,8 +128,11 @@ cmp -s "$USER_DIR/SAVE9.GAM" "$E2E_TMP/save9.first" || fail "two runs with --see
 pass "two runs with --seed1 7 write the same SAVE9.GAM"
 
 # ---- mid-cast on the Spell of Mastery: one end of turn finishes it and the game ends ----
+# The win scene ends by itself; a click closes the score and another the hall of fame.
 printf '%s\n' "wait_screen Main_Screen 10s" "wait 3f" "next_turn" "wait 5f" "key y" "wait_turn 2 20s" "wait 20f" \
-  "click 160 100" "wait_screen Main_Menu_Screen 20s" "wait 3f" "quit" > "$E2E_TMP/mastery.txt"
+  "click 160 100" "wait 30f" "click 5 195" "wait 30f" "click 5 195" "wait 30f" "click 5 195" \
+  "wait_screen Main_Menu_Screen 20s" "wait 3f" "quit" > "$E2E_TMP/mastery.txt"
+cp "$USER_DIR/RAROZ.SET" "$E2E_TMP/raroz.before"
 run_tolva ZOLAN --headless --load "$FIXTURE" --patch som_casting --scenario "$E2E_TMP/mastery.txt"
 expect_rc 0
 expect_in_file "$LOG" "[TST] scenario 'som_casting': player 0 mid-cast on Spell of Mastery"
@@ -137,3 +140,38 @@ expect_in_file "$LOG" "Screen_Control: world records reset for a new game"
 [ "$(grep -c '\[GOLD\] BEFORE Update_Players_Gold_Reserve' "$LOG")" -eq 1 ] || fail "not exactly one end of turn"
 grep -q "\[screen=0 " "$LOG" || fail "the main menu (screen 0) was never polled"
 pass "a game mid-cast on the Spell of Mastery returns to the main menu after one end of turn"
+
+# The win enters the human in the first place of the hall of fame; the rest of RAROZ.SET is kept.
+expect_in_file "$LOG" "Win_Scene: player 0 stands victorious"
+expect_in_file "$LOG" "Hall_Of_Fame_Screen: closed"
+python3 - "$E2E_TMP/raroz.before" "$USER_DIR/RAROZ.SET" "$FIXTURE" <<'PY' || fail "the hall of fame entry is wrong"
+import struct, sys
+import save_layout
+before, after, save = (open(p, "rb").read() for p in sys.argv[1:4])
+assert len(after) == 466, len(after)
+assert after[:226] == before[:226], "the settings changed"
+human = save_layout.player(0)
+name = save[human + 1:human + 21].split(b"\0")[0]
+race = save[human + 21]
+assert after[226:246].split(b"\0")[0] == name, (after[226:246], name)
+assert struct.unpack_from("<H", after, 446)[0] == race
+score = struct.unpack_from("<H", after, 426)[0]
+turn = struct.unpack_from("<h", save, save_layout.TURN)[0]
+difficulty = struct.unpack_from("<h", save, save_layout.DIFFICULTY)[0]
+players = struct.unpack_from("<h", save, save_layout.NUM_PLAYERS)[0]
+rivals = sum(save[save_layout.FORTRESSES + 4 * p + 3] == 1 for p in range(1, players))
+spells = sum(1 for b in save[human + 612:human + 852] if b == 2) + 1  # the patch teaches the Spell of Mastery
+least = spells + 250 + 50 * rivals + 2000 - 2 * (turn + 1)
+least = {0: least // 2, 1: least * 3 // 4, 3: least * 2, 4: least * 3}.get(difficulty, least)
+assert score >= least, (score, least)
+print("score", score, "at least", least)
+PY
+printf '%s\n' "wait_screen Main_Menu_Screen 10s" "key h" "wait 20f" "click 160 100" "wait_screen Main_Menu_Screen 5s" \
+  "wait 3f" "quit" > "$E2E_TMP/hall.txt"
+cp "$USER_DIR/RAROZ.SET" "$E2E_TMP/raroz.after"
+run_tolva ZOLAN --headless --scenario "$E2E_TMP/hall.txt"
+expect_rc 0
+expect_in_file "$LOG" "[screen=14 "
+expect_in_file "$LOG" "Hall_Of_Fame_Screen: closed"
+cmp -s "$E2E_TMP/raroz.after" "$USER_DIR/RAROZ.SET" || fail "showing the hall of fame changed RAROZ.SET"
+pass "the win enters the hall of fame of RAROZ.SET, which the main menu's H shows"

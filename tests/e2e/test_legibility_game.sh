@@ -13,8 +13,8 @@ shot production CAPITAL_HOUSING.GAM --continue -- "wait_screen Main_Screen 10s" 
   "exit:wait_screen Main_Screen 5s" "exit:quit"
 shot unit_view CAPITAL_UNITS.GAM --continue -- "wait_screen Main_Screen 10s" "wait 10f" "rclick 170 101" "wait 10f" \
   "rclick 256 90" "wait 10f" "exit:escape" "exit:wait 10f" "exit:quit"
-shot surveyor CAPITAL_UNITS.GAM --continue -- "wait_screen Main_Screen 10s" "wait 10f" "key i" \
-  "wait_screen Advisor_Screen 5s" "wait 5f" "key p" "wait 5f" "exit:key c" "exit:wait_screen Main_Screen 5s" "exit:quit"
+shot surveyor CAPITAL_UNITS.GAM --continue -- "wait_screen Main_Screen 10s" "wait 10f" "fkey 1" \
+  "wait 10f" "key p" "wait 5f" "exit:key c" "exit:wait_screen Main_Screen 5s" "exit:quit"
 shot city_list TWENTY_CITIES.GAM --continue -- "wait_screen Main_Screen 10s" "wait 10f" "click 160 10" \
   "wait_screen Cities_Screen 5s" "wait 5f" "exit:key o" "exit:wait_screen Main_Screen 5s" "exit:quit"
 

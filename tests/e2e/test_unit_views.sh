@@ -21,7 +21,7 @@ grep -A1 "click (100, 50)" "$LOG" | grep -qF "rect=(31,6)-(248,190)" || fail "a 
 expect_in_file "$LOG" "Unit_List_Window: unit 19, 1 troops, mode 0"
 grep -A1 "click (20, 20)" "$LOG" | grep -qF "rect=(0,0)-(319,199)" || fail "a click did not hit the list's full-screen field"
 expect_in_file "$LOG" "Unit_Statistics_Popup: unit 18 dismissed"
-grep -q "screen=114" "$LOG" || fail "the surveyor's screen 114 was never polled"
+expect_in_file "$LOG" "Advisor_Screen: advisor 0"
 opened=$(grep -o "Surveyor_Screen: opened on plane [01]" "$LOG" | head -1 | grep -o "[01]$")
 [ -n "$opened" ] || fail "the surveyor did not open"
 expect_in_file "$LOG" "Surveyor_Screen: plane $((1 - opened)) shown"

@@ -245,11 +245,9 @@ TEST_F(Screens_Test, UnknownScreensNeverSpinAndTheMenuResetsTheWorldAfterPlay)
 TEST_F(Screens_Test, NewGameAbandonedReturnsToTheMenuAndHallOfFameToo)
 {
     for (int16_t screen : {scr_New_Game_Screen, scr_Hall_Of_Fame_Screen}) {
-        if (screen == scr_New_Game_Screen) {
-            // Escape on the first set-up screen abandons the new game.
-            Enable_Cancel();
-            Platform_Keyboard_Buffer_Add_Key_Press(KEY_ESCAPE, 0, KEY_ESCAPE);
-        }
+        // Escape abandons the new game on its first set-up screen and closes the hall of fame.
+        if (screen == scr_New_Game_Screen) Enable_Cancel();
+        Platform_Keyboard_Buffer_Add_Key_Press(KEY_ESCAPE, 0, KEY_ESCAPE);
         current_screen = screen;
         Screen_Control_Pass();
         EXPECT_EQ(current_screen, scr_Main_Menu_Screen) << "screen " << screen;

@@ -94,6 +94,12 @@ void Write_NAMES_LBX(const std::string &folder);
 void Write_RAROZ_LBX(const std::string &folder);
 void Write_LILWIZ_LBX(const std::string &folder);
 void Write_SPELLSCR_LBX(const std::string &folder);
+void Write_HALOFAM_LBX(const std::string &folder);
+void Write_WIZLAB_LBX(const std::string &folder);
+void Write_CONQUEST_LBX(const std::string &folder);
+void Write_LOSE_LBX(const std::string &folder);
+void Write_WIN_LBX(const std::string &folder);
+void Write_CMBTFX_LBX(const std::string &folder);
 
 // Sound entries (16-byte sound header, then the data).
 Bytes Standin_VOC_Entry(const Bytes &samples, uint8_t time_constant);

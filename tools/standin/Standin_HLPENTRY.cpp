@@ -30,6 +30,14 @@ const int16_t city_list_rectangles[10][4] = {
     { 30, 148, 289, 160}, { 42, 162,  90, 194}, { 95, 161, 230, 199}, {239, 182, 279, 195},  // name, map, spells, OK
     {231, 162, 319, 180}, {  0, 161,  41, 199},  // treasury, corner
 };
+// The army list's entry 2 keeps clear of its rows (76,23)-(242,156) and the hero portraits, so
+// right clicks reach them.
+const int16_t army_list_rectangles[16][4] = {
+    {  0,   0, 319,   4}, { 46,   5, 275,  22}, {  0, 160,  75, 199}, { 86, 164, 135, 197},  // title, upkeep, map
+    {140, 158, 268, 199}, {273, 163, 312, 178}, {273, 182, 312, 196}, { 46,  23,  75, 156},  // unit, Items, OK, left
+    {243,  23, 275, 156}, {  0, 158,  75, 159}, {  0, 158,  75, 159}, {  0, 158,  75, 159},  // right, spare
+    {  0, 158,  75, 159}, {  0, 158,  75, 159}, {  0, 158,  75, 159}, {  0, 158,  75, 159},
+};
 // clang-format on
 
 }  // namespace
@@ -47,6 +55,8 @@ void Write_HLPENTRY_LBX(const std::string &folder)
                                  (int16_t)((i % 8) * 40 + 39), (int16_t)((i / 8) * 25 + 24)};
             if (entry == 1)
                 for (int v = 0; v < 4; ++v) values[v + 1] = main_screen_rectangles[i][v];
+            if (entry == 2)
+                for (int v = 0; v < 4; ++v) values[v + 1] = army_list_rectangles[i][v];
             if (entry == 4)
                 for (int v = 0; v < 4; ++v) values[v + 1] = city_list_rectangles[i][v];
             for (int v = 0; v < 5; ++v) {

@@ -48,6 +48,12 @@ int main(int argc, char **argv)
     Write_RAROZ_LBX(folder);
     Write_LILWIZ_LBX(folder);
     Write_SPELLSCR_LBX(folder);
+    Write_HALOFAM_LBX(folder);
+    Write_WIZLAB_LBX(folder);
+    Write_CONQUEST_LBX(folder);
+    Write_LOSE_LBX(folder);
+    Write_WIN_LBX(folder);
+    Write_CMBTFX_LBX(folder);
     Write_SCROLL_LBX(folder);
     Write_COMPIX_LBX(folder);
     Write_DIPLOMSG_LBX(folder);

@@ -3,7 +3,7 @@
 
 // The magic screen: 0 the screen (with colours of its own), 1-5 fillers, 6 the grey gem, 7-12 the
 // staves empty and full (mana blue, research green, skill red), 13/14 the Alchemy and OK buttons,
-// 15-17 the locks, 18-50 fillers, 51 the broken gem, 52 the alchemy pop-up, 53/54 its Cancel and OK,
+// 15-17 the locks, 18-32 fillers, 33-50 the mirror's books (three per realm), 51 the broken gem, 52 the alchemy pop-up, 53/54 its Cancel and OK,
 // 55/56 the arrows, 57 the bar, 58 the star, 59 the power-to-gold picture, 60-74 the treaty icons
 // (three per banner: W for a wizard pact, A alliance, X war).
 namespace {
@@ -45,7 +45,13 @@ void Write_RAROZ_LBX(const std::string &folder)
     }
     entries[13] = Standin_Word_Button(52, 14, 46, "Alchemy", 1);
     entries[14] = Standin_Word_Button(24, 14, 46, "OK", 1);
-    for (int k = 18; k <= 50; ++k) entries[(size_t)k] = Standin_Picture({Standin_Frame(4, 4, 8)});
+    for (int k = 18; k <= 32; ++k) entries[(size_t)k] = Standin_Picture({Standin_Frame(4, 4, 8)});
+    // The mirror's spell books, three per realm, each the realm's colour and letter.
+    static const uint8_t realm_colours[6] = {123, 216, 201, 15, 1, 8};
+    static const char *const realm_letters[6] = {"N", "S", "C", "L", "D", "A"};
+    for (int realm = 0; realm < 6; ++realm)
+        for (int k = 0; k < 3; ++k)
+            entries[(size_t)(33 + realm * 3 + k)] = Standin_Thing(8, 24, realm_colours[realm], realm_letters[realm]);
     entries[51] = Standin_Thing(42, 42, 7, "X");
     entries[52] = Labelled(165, 66, 22, "");
     entries[53] = Standin_Word_Button(50, 14, 46, "Cancel", 1);

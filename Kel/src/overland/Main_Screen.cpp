@@ -17,7 +17,7 @@
 #include "cities/City_Naming.h"
 #include "cities/City_Screen.h"
 #include "cities/Outpost_Screen.h"
-#include "info/Advisor_Screen.h"
+#include "info/screens/Advisor_Screen.h"
 #include "overland/Game_Resources.h"
 #include "overland/Plane_Button.h"
 #include "overland/Stack_Orders.h"

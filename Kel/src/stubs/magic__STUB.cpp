@@ -1,6 +1,7 @@
 // Stand-ins of the magic screens.
 #include "STU_Log.h"
 #include "combat/Combat_Results.h"
+#include "info/Game_End_Scenes.h"
 #include "magic/City_Spell_Effects.h"
 #include "magic/Conquest_Spells.h"
 #include "magic/Enchantment_Effects.h"
@@ -14,6 +15,12 @@
 #include "world/ALLOC.h"
 #include "world/Spell_Data_Record.h"
 #include "world/Spell_Ids.h"
+
+void Apprentice_Screen(void)
+{
+    STUB_HIT();
+    STU_LOG(SEV_INFO, LC_KEL_SCR, "Apprentice_Screen__STUB: not built yet");
+}
 
 void Spellbook_Screen(void)
 {
@@ -60,6 +67,14 @@ void Cast_Spell_Overland(int16_t player_idx)
     int16_t spell_idx = player.casting_spell_idx;
     if (spell_idx == spl_Spell_Of_Mastery) {
         m_magic_winner_idx = player_idx;
+        player.casting_spell_idx = 0;
+        if (player_idx == HUMAN_PLAYER_IDX) {
+            Win_Animation(HUMAN_PLAYER_IDX);
+        } else {
+            Lose_Animation(HUMAN_PLAYER_IDX);
+        }
+        End_Of_Game_Score();
+        return;
     } else {
         STU_LOG(SEV_INFO, LC_NEXTTURN, "Cast_Spell_Overland: player %d cast spell %d", player_idx, spell_idx);
     }
