@@ -11,7 +11,6 @@
 #include "world/Item_Record.h"
 #include "world/Items.h"
 
-int16_t item_pool_item_idx = -1;
 
 void Item_Screen(void)
 {
