@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "../kel_rules_combat_outcome/Outcome_Fixture.h"
+#include "../kel_combat_outcome_rules/Outcome_Fixture.h"
 #include "Standin_Data.h"
 #include "combat/Combat_Entry.h"
 #include "combat/screens/Combat_Results_Scroll.h"
