@@ -18,6 +18,7 @@
 #include "Tolva.h"
 #include "Video.h"
 #include "ai/AI_World_Hooks.h"
+#include "ai/screens/AI_Screen_Services.h"
 #include "cities/City_Records.h"
 #include "overland/Army_World_Hooks.h"
 #include "overland/Game_Resources.h"
@@ -217,6 +218,7 @@ void Tolva_Init_Engine(void)
     Release_Version();
     Allocate_Data_Space(6100);
     AI_Install_World_Hooks();
+    AI_Install_Screen_Services();
     Army_Install_World_Hooks();
     City_Records_Install_World_Hooks();
     Stack_Movement_Install_Hooks();
