@@ -78,8 +78,7 @@ protected:
     }
 
     // First unit type from `from` whose record passes the test.
-    template <typename Test>
-    static int16_t Find_Type(Test test, int16_t from = 35)
+    template <typename Test> static int16_t Find_Type(Test test, int16_t from = 35)
     {
         for (int16_t t = from; t < NUM_UNIT_TYPES; t++) {
             if (test(_unit_type_table[t])) return t;
@@ -88,7 +87,8 @@ protected:
     }
     static int16_t Settler_Type()
     {
-        return Find_Type([](const Unit_Type_Record &r) { return (r.Abilities & UA_CREATEOUTPOST) && r.Construction == 0; });
+        return Find_Type(
+            [](const Unit_Type_Record &r) { return (r.Abilities & UA_CREATEOUTPOST) && r.Construction == 0; });
     }
     static int16_t Builder_Type()
     {
@@ -99,9 +99,12 @@ protected:
     // A plain fighting unit on foot: no transport, settling, building, flying or swimming.
     static int16_t Foot_Type()
     {
-        return Find_Type([](const Unit_Type_Record &r) {
-            return r.Transport == 0 && r.Construction == 0 && !(r.Abilities & (UA_CREATEOUTPOST | UA_WINDWALKING)) &&
-                   (r.Move_Flags & (MV_FLYING | MV_SAILING | MV_SWIMMING)) == 0 && r.Melee > 0;
-        }, 40);
+        return Find_Type(
+            [](const Unit_Type_Record &r) {
+                return r.Transport == 0 && r.Construction == 0 &&
+                       !(r.Abilities & (UA_CREATEOUTPOST | UA_WINDWALKING)) &&
+                       (r.Move_Flags & (MV_FLYING | MV_SAILING | MV_SWIMMING)) == 0 && r.Melee > 0;
+            },
+            40);
     }
 };

@@ -107,7 +107,8 @@ TEST_F(AiTurn, MercenaryAnswers)
         int16_t cost;
         int16_t accepted;
     };
-    const Case cases[] = {{49, 30000, 1, 0}, {50, 300, 150, 1}, {150, 300, 150, 1}, {150, 300, 151, 0}, {150, 301, 150, 1}};
+    const Case cases[] = {
+        {49, 30000, 1, 0}, {50, 300, 150, 1}, {150, 300, 150, 1}, {150, 300, 151, 0}, {150, 301, 150, 1}};
     for (const Case &c : cases) {
         _turn = c.turn;
         _players[2].gold_reserve = c.gold;

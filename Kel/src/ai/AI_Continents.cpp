@@ -177,8 +177,10 @@ void AI_Evaluation_Map(int16_t player_idx)
         const Lair_Record &lair = _LAIRS[i];
         if (lair.Intact != 1 || lair.guard1_count == 0 || !On_Map(lair.wx, lair.wy, lair.wp)) continue;
         uint16_t &word = block->evaluation_map[lair.wp][lair.wy * WORLD_WIDTH + lair.wx];
-        Add_Strength(word, (int32_t)(Effective_Unit_Type_Strength(lair.guard1_unit_type) / 10) * (lair.guard1_count & 0x0F));
-        Add_Strength(word, (int32_t)(Effective_Unit_Type_Strength(lair.guard2_unit_type) / 10) * (lair.guard2_count & 0x0F));
+        Add_Strength(word,
+                     (int32_t)(Effective_Unit_Type_Strength(lair.guard1_unit_type) / 10) * (lair.guard1_count & 0x0F));
+        Add_Strength(word,
+                     (int32_t)(Effective_Unit_Type_Strength(lair.guard2_unit_type) / 10) * (lair.guard2_count & 0x0F));
     }
     for (int16_t j = 0; j < _cities; j++) {
         const City_Record &city = _CITIES[j];
@@ -195,7 +197,8 @@ void AI_Evaluation_Map(int16_t player_idx)
     }
     for (int i = 0; i < NUM_NODES; i++) {
         const Node_Record &node = _NODES[i];
-        if (On_Map(node.wx, node.wy, node.wp)) block->evaluation_map[node.wp][node.wy * WORLD_WIDTH + node.wx] |= AI_EVAL_SITE;
+        if (On_Map(node.wx, node.wy, node.wp))
+            block->evaluation_map[node.wp][node.wy * WORLD_WIDTH + node.wx] |= AI_EVAL_SITE;
     }
     EMMDATAH_Map();
 }
@@ -238,7 +241,8 @@ void AI_Evaluate_Continents(int16_t player_idx)
     for (int wp = 0; wp < NUM_PLANES; wp++) {
         for (int m = 0; m < AI_CONT_LANDMASSES; m++) {
             if (_ai_continents.type[wp][p][m] == ait_No_Own_City &&
-                Eval(block, wp, _ai_continents.wx[wp][p][m] % WORLD_WIDTH, _ai_continents.wy[wp][p][m] % WORLD_HEIGHT) != 0) {
+                Eval(block, wp, _ai_continents.wx[wp][p][m] % WORLD_WIDTH,
+                     _ai_continents.wy[wp][p][m] % WORLD_HEIGHT) != 0) {
                 triggered = 1;
             }
         }
@@ -510,7 +514,8 @@ void AI_Choose_War_Landmass(int16_t player_idx)
         int16_t target = 0;
         if (total > 0) {
             uint16_t choice[AI_CONT_LANDMASSES];
-            for (int m = 0; m < AI_CONT_LANDMASSES; m++) choice[m] = (uint16_t)(weights[m] > 32767 ? 32767 : weights[m]);
+            for (int m = 0; m < AI_CONT_LANDMASSES; m++)
+                choice[m] = (uint16_t)(weights[m] > 32767 ? 32767 : weights[m]);
             target = Get_Weighted_Choice(choice, AI_CONT_LANDMASSES);
         }
         AI_Set_Landmass_War_Target(wp, player_idx, target);

@@ -54,8 +54,7 @@ void AI_Evaluate_Hostility(int16_t player_idx)
             case PERSONALITY_RUTHLESS:
                 if (RANDOM(10) <= 2) wizard.Hostility[j] = 4;
                 break;
-            case PERSONALITY_AGGRESSIVE:
-                break;
+            case PERSONALITY_AGGRESSIVE: break;
             default:
                 if (RANDOM(10) == 1) wizard.Hostility[j] = 4;
                 break;
@@ -163,8 +162,9 @@ static void Add_Own_Unit(int16_t unit_idx, int32_t t)
     const int16_t water = Unit_Has_WaterTravel(unit_idx);
     const int16_t wind = Unit_Has_WindWalking(unit_idx);
     int16_t k = 0;
-    while (k < _ai_all_own_stack_count && !(_ai_all_own_stacks[k].wx == unit.wx &&
-                                             _ai_all_own_stacks[k].wy == unit.wy && _ai_all_own_stacks[k].wp == unit.wp)) {
+    while (k < _ai_all_own_stack_count &&
+           !(_ai_all_own_stacks[k].wx == unit.wx && _ai_all_own_stacks[k].wy == unit.wy &&
+             _ai_all_own_stacks[k].wp == unit.wp)) {
         k++;
     }
     AI_Own_Stack &stack = _ai_all_own_stacks[k];
@@ -302,7 +302,7 @@ void AI_Player_Calculate_Target_Values(int16_t player_idx)
 static int Landmass_Slot(int wp, int landmass)
 {
     return (wp >= 0 && wp < NUM_PLANES && landmass >= 0 && landmass < AI_LANDMASSES) ? wp * AI_LANDMASSES + landmass
-                                                                                       : -1;
+                                                                                     : -1;
 }
 
 void AI_Landmass_Values_And_Strengths(int16_t player_idx)

@@ -19,7 +19,4 @@ void AI_Player_Calculate_Target_Values(int16_t player_idx);
 void AI_Landmass_Values_And_Strengths(int16_t player_idx);
 
 // 32-bit sum clamped to the i16 range.
-inline int16_t AI_Saturate(int32_t value)
-{
-    return (int16_t)(value > 32767 ? 32767 : value < -32768 ? -32768 : value);
-}
+inline int16_t AI_Saturate(int32_t value) { return (int16_t)(value > 32767 ? 32767 : value < -32768 ? -32768 : value); }

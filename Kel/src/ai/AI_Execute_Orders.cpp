@@ -34,20 +34,11 @@ void AI_Execute_Orders(int16_t player_idx)
             AI_Unit_Army_Do_Move(unit_idx);
             break;
         case us_GOTO:
-        case us_MoveToAttack:
-            AI_Unit_Army_Do_Move(unit_idx);
-            break;
-        case us_Meld:
-            AI_Unit_Army_Do_Meld(unit_idx);
-            break;
-        case us_Settle:
-            AI_Unit_Army_Do_Settle(unit_idx);
-            break;
-        case us_SeekTransport:
-            AI_Unit_Army_Do_Ferry(unit_idx);
-            break;
-        default:
-            break;
+        case us_MoveToAttack: AI_Unit_Army_Do_Move(unit_idx); break;
+        case us_Meld: AI_Unit_Army_Do_Meld(unit_idx); break;
+        case us_Settle: AI_Unit_Army_Do_Settle(unit_idx); break;
+        case us_SeekTransport: AI_Unit_Army_Do_Ferry(unit_idx); break;
+        default: break;
         }
     }
     AI_Set_Map_View(saved_x, saved_y, saved_plane);

@@ -95,7 +95,8 @@ void AI_Stacks_Init_Build_Target_Order(int16_t player_idx, int16_t landmass_idx,
         if (_landmasses[World_Square_Index(unit.wx, unit.wy, unit.wp)] != landmass_idx) continue;
         int16_t k = -1;
         for (int16_t i = 0; i < _ai_own_stack_count; i++) {
-            if (block->own_stack_wx[i] == unit.wx && block->own_stack_wy[i] == unit.wy && block->own_stack_wp[i] == wp) {
+            if (block->own_stack_wx[i] == unit.wx && block->own_stack_wy[i] == unit.wy &&
+                block->own_stack_wp[i] == wp) {
                 k = i;
             }
         }
@@ -174,13 +175,14 @@ static int16_t Unit_Ok(int16_t unit_idx) { return unit_idx >= 0 && unit_idx <= 9
 static void Empty_Slot(int16_t stack_idx, int16_t slot)
 {
     AI_Continent_Block *block = AI_Continent_Data();
-    if (block != nullptr && stack_idx >= 0 && stack_idx < AI_STACK_TABLE_MAX && slot >= 0 && slot < AI_STACK_UNITS_MAX) {
+    if (block != nullptr && stack_idx >= 0 && stack_idx < AI_STACK_TABLE_MAX && slot >= 0 &&
+        slot < AI_STACK_UNITS_MAX) {
         block->own_stack_unit_list[stack_idx][slot] = -1;
     }
 }
 
 void AI_Stacks_Order_Attack_Target_Or_Goto_Destination(int16_t unit_idx, int16_t wx, int16_t wy, int16_t stack_idx,
-                                                        int16_t slot)
+                                                       int16_t slot)
 {
     if (!Unit_Ok(unit_idx)) return;
     Unit_Record &unit = _UNITS[unit_idx];

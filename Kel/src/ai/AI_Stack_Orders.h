@@ -34,7 +34,7 @@ int16_t AI_Stacks_Target_Nearest_Hostile_Stack(int16_t stack_idx, int16_t landma
 // Order setters: each writes the unit's code (and destination), then empties slot of stack's unit
 // list. A unit index below 0 or above 999 is ignored.
 void AI_Stacks_Order_Attack_Target_Or_Goto_Destination(int16_t unit_idx, int16_t wx, int16_t wy, int16_t stack_idx,
-                                                        int16_t slot);
+                                                       int16_t slot);
 void AI_Stacks_Order_RoadBuild(int16_t unit_idx, int16_t wx, int16_t wy, int16_t stack_idx, int16_t slot);
 void AI_Stacks_Order_Purify(int16_t unit_idx, int16_t stack_idx, int16_t slot);
 void AI_Stacks_Order_Meld(int16_t unit_idx, int16_t stack_idx, int16_t slot);

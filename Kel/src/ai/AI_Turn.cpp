@@ -168,7 +168,8 @@ void AI_Hopeless_Stasis(void)
 {
     for (int16_t k = 0; k < _units; k++) {
         const Unit_Record &unit = _UNITS[k];
-        if (unit.owner_idx <= HUMAN_PLAYER_IDX || unit.owner_idx >= NUM_PLAYERS || unit.type >= NUM_UNIT_TYPES) continue;
+        if (unit.owner_idx <= HUMAN_PLAYER_IDX || unit.owner_idx >= NUM_PLAYERS || unit.type >= NUM_UNIT_TYPES)
+            continue;
         if ((unit.mutations & (UM_STASIS_INIT | UM_STASIS_LINGER)) == 0) continue;
         if (_unit_type_table[unit.type].Resist < 7) Kill_Unit(k, kum_Plain);
     }
