@@ -14,9 +14,8 @@ TEST_F(AiContinents, TypeHeldUntilEnemyCostsReachATenth)
 {
     // A unit type whose cost divides 1,000 and 99 or 100 exactly is not needed: own costs are
     // summed from a unit of cost c repeated, enemy costs likewise.
-    const int16_t cheap = Find_Type([](const Unit_Type_Record &r) {
-        return r.cost > 0 && !(r.Abilities & UA_CREATEOUTPOST);
-    });
+    const int16_t cheap =
+        Find_Type([](const Unit_Type_Record &r) { return r.cost > 0 && !(r.Abilities & UA_CREATEOUTPOST); });
     ASSERT_GE(cheap, 0);
     for (int32_t enemy_cost : {99, 100}) {
         SCOPED_TRACE(enemy_cost);

@@ -193,11 +193,8 @@ TEST_F(AiExecute, TimeStopFinishedUnitsAndAWinnerStopOrders)
         int16_t acts;
     };
     const Case cases[] = {
-        {"free", 0, 0, -1, 1},
-        {"own Time Stop", 2, 0, -1, 1},
-        {"another's Time Stop", 3, 0, -1, 0},
-        {"finished", 0, 1, -1, 0},
-        {"a winner", 0, 0, 2, 0},
+        {"free", 0, 0, -1, 1},     {"own Time Stop", 2, 0, -1, 1}, {"another's Time Stop", 3, 0, -1, 0},
+        {"finished", 0, 1, -1, 0}, {"a winner", 0, 0, 2, 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);

@@ -601,7 +601,7 @@ void Main_Screen(void)
 
         if (leave == 0 && DBG_Alt_A_State == 1 && input == 0) {
             ++auto_turn_counter;
-            if (auto_turn_counter >= 7 && auto_turn_counter > 5) {
+            if (auto_turn_counter >= 8) {
                 current_screen = scr_Next_Turn;
                 auto_turn_counter = -1;
                 leave = 1;
