@@ -49,6 +49,11 @@ run_tolva_long() {
 soak_run 1
 rm -rf "$USER_DIR"
 soak_run 2
+# TOLVA_SOAK_KEEP names a folder that keeps the first run's autosave and output for inspection.
+if [ -n "${TOLVA_SOAK_KEEP:-}" ]; then
+  mkdir -p "$TOLVA_SOAK_KEEP"
+  cp "$E2E_TMP/save1.gam" "$E2E_TMP/out1.txt" "$TOLVA_SOAK_KEEP/"
+fi
 cmp -s "$E2E_TMP/save1.gam" "$E2E_TMP/save2.gam" || fail "the two runs' SAVE9.GAM differ"
 python3 - "$E2E_TMP/out1.txt" <<'PY'
 import re, sys
