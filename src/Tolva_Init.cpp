@@ -18,6 +18,7 @@
 #include "Tolva.h"
 #include "Video.h"
 #include "ai/AI_World_Hooks.h"
+#include "ai/screens/AI_Screen_Services.h"
 #include "cities/City_Records.h"
 #include "combat/screens/Combat_Results_Scroll.h"
 #include "heroes/screens/Heroes_Screen_Services.h"
@@ -221,6 +222,7 @@ void Tolva_Init_Engine(void)
     Release_Version();
     Allocate_Data_Space(6100);
     AI_Install_World_Hooks();
+    AI_Install_Screen_Services();
     Army_Install_World_Hooks();
     Heroes_Install_Screen_Services();
     Magic_Install_Screens();

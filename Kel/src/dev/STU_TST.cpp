@@ -3,8 +3,12 @@
 #include <cstring>
 
 #include "STU_Log.h"
+#include "ai/AI_Services.h"
+#include "overland/Main_Screen.h"
 #include "shell/Map_Window.h"
+#include "overland/Stack_Movement_Draw.h"
 #include "world/ALLOC.h"
+#include "world/Game_Settings.h"
 #include "world/Spell_Data_Record.h"
 #include "world/Spell_Ids.h"
 #include "world/Unit_Death.h"
@@ -84,6 +88,27 @@ void TST_Scenario_Som_Casting(int16_t player_idx)
             player_idx, player.casting_cost_original, player.casting_cost_remaining, player.Nominal_Skill);
 }
 
+static int16_t m_ai_soak = 0;
+
+int16_t TST_AI_Soak(void) { return m_ai_soak; }
+
+void TST_Scenario_AI_Soak(void)
+{
+    m_ai_soak = 1;
+    DBG_Alt_A_State = 1;
+    // For this run only; the settings file is not written.
+    magic_set.words[6] = 0;
+    magic_set.words[7] = 0;
+    magic_set.words[10] = 1;  // strategic combat only
+    magic_set.words[12] = 0;
+    grand_vizier = 0;
+    Move_Units_Draw_Set_Drawing(0);
+    AI_Services services = ai_services;
+    services.computer_plays_human = TST_AI_Soak;
+    AI_Set_Services(services);
+    STU_LOG(SEV_INFO, LC_GENERAL, "[TST] scenario 'ai_soak': the computer plays every wizard");
+}
+
 void TST_Patch_Game_Data(void)
 {
     if (g_tst_patch_scenario == nullptr) {
@@ -94,6 +119,8 @@ void TST_Patch_Game_Data(void)
         TST_Scenario_Som_Ready(0);
     } else if (strcmp(g_tst_patch_scenario, "som_casting") == 0) {
         TST_Scenario_Som_Casting(0);
+    } else if (strcmp(g_tst_patch_scenario, "ai_soak") == 0) {
+        TST_Scenario_AI_Soak();
     } else {
         STU_LOG(SEV_INFO, LC_GENERAL, "[TST] unknown scenario '%s' -- nothing patched", g_tst_patch_scenario);
     }

@@ -684,7 +684,7 @@ void End_Pass(Main_Screen_Pass &pass)
 {
     if (pass.leave == 0 && DBG_Alt_A_State == 1 && pass.input == 0) {
         ++m_visit.auto_turn_counter;
-        if (m_visit.auto_turn_counter >= 7 && m_visit.auto_turn_counter > 5) {
+        if (m_visit.auto_turn_counter >= 8) {
             current_screen = scr_Next_Turn;
             m_visit.auto_turn_counter = -1;
             pass.leave = 1;

@@ -1,27 +1,16 @@
-// Stand-ins of the computer players' answers that the world rules ask for through hooks.
+// Stand-ins of the computer players' economy, production, spell choice, army planning and
+// neutral-player steps.
+#include "ai/AI_Army_Planning.h"
 #include "ai/AI_City_Production.h"
-#include "ai/AI_Landmass_Lists.h"
-#include "ai/AI_Mercenaries.h"
-#include "ai/AI_Next_Turn.h"
+#include "ai/AI_Economy.h"
+#include "ai/AI_Neutral_Player.h"
+#include "ai/AI_Spell_Choice.h"
 #include "ai/AI_Spell_Research.h"
-#include "ai/AI_Unit_Orders.h"
+#include "ai/AI_Unit_Wizard_Targets.h"
 
 #include "stubs/STUB_HIT.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
-
-int16_t AI_Accept_Mercenaries(int16_t player_idx, int16_t cost)
-{
-    STUB_HIT();
-    if (_turn < 50 || player_idx < 0 || player_idx >= NUM_PLAYERS) {
-        return 0;
-    }
-    return _players[player_idx].gold_reserve / 2 >= cost ? 1 : 0;
-}
-
-void Build_Land_Linked_List(void) { STUB_HIT(); }
-
-void Build_Dock_Linked_List(void) { STUB_HIT(); }
 
 // The first research candidate.
 void AI_Spell_Research_Select(int16_t player_idx)
@@ -41,28 +30,50 @@ void Player_Colony_Autobuild_HP(int16_t city_idx)
     }
 }
 
-void Player_Clear_All_Unit_Orders(int16_t player_idx)
+// A city without a product builds housing.
+void Player_All_Colony_Autobuild(int16_t player_idx)
 {
     STUB_HIT();
-    if (player_idx <= 0 || player_idx >= NUM_PLAYERS) {
-        return;
-    }
-    for (int16_t unit_idx = 0; unit_idx < _units; unit_idx++) {
-        Unit_Record &unit = _UNITS[unit_idx];
-        if (unit.owner_idx == player_idx && unit.Status != us_BuildRoad) {
-            unit.Status = us_Ready;
-        }
+    for (int16_t city_idx = 0; city_idx < _cities; city_idx++) {
+        City_Record &city = _CITIES[city_idx];
+        if (city.owner_idx == player_idx && city.construction == -4) city.construction = bt_Housing;
     }
 }
 
-// The computer players only give up their units' computer orders.
-void AI_Next_Turn(void)
+void AI_Update_Magic_Power(int16_t) { STUB_HIT(); }
+void AI_Update_Gold_And_Mana_Reserves(int16_t) { STUB_HIT(); }
+void AI_Update_Gold_Income_And_Food_Income(int16_t) { STUB_HIT(); }
+void NPC_Farmers(void) { STUB_HIT(); }
+
+int16_t AI_Sanity_Check_Overland_Enchantments(int16_t)
 {
     STUB_HIT();
-    for (int16_t unit_idx = 0; unit_idx < _units; unit_idx++) {
-        Unit_Record &unit = _UNITS[unit_idx];
-        if (unit.owner_idx > 0 && unit.owner_idx < NUM_PLAYERS) {
-            unit.ai_flag = 0;
-        }
-    }
+    return 0;
 }
+
+// No spell is chosen.
+void AI_Spell_Select(int16_t) { STUB_HIT(); }
+
+void AI_Disband_To_Balance_Budget(int16_t) { STUB_HIT(); }
+void AI_Shift_Off_Home_Plane(int16_t) { STUB_HIT(); }
+void AI_Move_Out_Boats(void) { STUB_HIT(); }
+void AI_Find_Opportunity_City_Target(int16_t, int16_t) { STUB_HIT(); }
+void AI_Stacks_Move_Out_NonMilitary_Garrisoned(int16_t) { STUB_HIT(); }
+void AI_Survey_Expedition_Forces(void) { STUB_HIT(); }
+void AI_Stacks_Do_Meld(int16_t) { STUB_HIT(); }
+void AI_Stacks_Do_Settle(int16_t, int16_t) { STUB_HIT(); }
+void AI_Stacks_Do_Purify(int16_t, int16_t) { STUB_HIT(); }
+void AI_Stacks_Do_RoadBuild(int16_t) { STUB_HIT(); }
+void AI_Build_Target_List(int16_t, int16_t, int16_t) { STUB_HIT(); }
+void AI_Stacks_Roamers_Target_Or_Deploy(int16_t, int16_t, int16_t) { STUB_HIT(); }
+void AI_Stacks_Order_To_War_Landmass(int16_t, int16_t) { STUB_HIT(); }
+void AI_Stacks_Relocate_Roamers(int16_t, int16_t, int16_t) { STUB_HIT(); }
+void AI_Stacks_Stage_Expedition_Forces(int16_t, int16_t, int16_t) { STUB_HIT(); }
+void AI_Stacks_Garrison_Sites(int16_t, int16_t, int16_t) { STUB_HIT(); }
+void AI_Stacks_Wartime_Ocean_Movement_And_Cleanup(int16_t, int16_t) { STUB_HIT(); }
+void AI_Stacks_Ocean_Landmass_Orders(int16_t, int16_t) { STUB_HIT(); }
+
+void NPC_Destinations(void) { STUB_HIT(); }
+void Make_Raiders(void) { STUB_HIT(); }
+void Make_Monsters(void) { STUB_HIT(); }
+void NPC_Excess_Garrison(void) { STUB_HIT(); }

@@ -1,6 +1,7 @@
 #include "turn/Next_Turn.h"
 
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -12,6 +13,8 @@
 #include "cities/City_Built_Message.h"
 #include "cities/City_Records.h"
 #include "cities/City_Screen.h"
+#include "dev/Integrity_Check.h"
+#include "dev/STU_TST.h"
 #include "magic/Overland_Casting.h"
 #include "overland/Main_Screen.h"
 #include "random.h"
@@ -254,23 +257,52 @@ void Building_Complete_Notices(void)
 
 }  // namespace
 
+// The soak test's line for each world turn; a win ends the run.
+static void Soak_Report(int32_t ms)
+{
+    Integrity_Checkpoint("soak");
+    char line[96];
+    snprintf(line, sizeof line, "[SOAK] turn=%d units=%d cities=%d ms=%d", (int)_turn, (int)_units, (int)_cities,
+             (int)ms);
+    STU_LOG(SEV_INFO, LC_GENERAL, "%s", line);
+    printf("%s\n", line);
+    if (magic_master_idx != -1) {
+        snprintf(line, sizeof line, "[SOAK] game end: winner %d at turn %d", (int)magic_master_idx, (int)_turn);
+        STU_LOG(SEV_INFO, LC_GENERAL, "%s", line);
+        printf("%s\n", line);
+    }
+    fflush(stdout);
+}
+
 void Next_Turn_Proc(void)
 {
+    const int16_t soak = TST_AI_Soak();
     Delete_Dead_Units();
     All_Units_In_Towers();
     Refresh_Map_Entities();
     Reset_Map_Draw();
+    const auto started = std::chrono::steady_clock::now();
     Next_Turn_Calc();
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count();
     Cache_Graphics_Overland();
     Delete_Dead_Units();
     All_Units_In_Towers();
-    if (magic_set.words[GS_END_OF_TURN_SUMMARY] == 1) Chancellor_Screen__WIP(0);
-    Building_Complete_Notices();
+    if (!soak && magic_set.words[GS_END_OF_TURN_SUMMARY] == 1) Chancellor_Screen__WIP(0);
+    if (!soak) Building_Complete_Notices();
     Update_Units_MvsSts();
     Player_Record &player = _players[_current_player_idx];
-    if (player.casting_cost_remaining == 0 && player.casting_spell_idx != 0) {
+    // In the soak the computer turn completes the human's spell as well.
+    if (!soak && player.casting_cost_remaining == 0 && player.casting_spell_idx != 0) {
         Cast_Spell_Overland(_current_player_idx);
         magic_master_idx = Get_Winner();
+    }
+    if (soak) {
+        Soak_Report((int32_t)ms);
+        if (magic_master_idx != -1) {
+            current_screen = scr_Quit_To_DOS;
+            return;
+        }
     }
     current_screen = magic_master_idx == -1 ? scr_Main_Screen : scr_Main_Menu_Screen;
     all_units_moved = 0;

@@ -96,21 +96,21 @@ static uint8_t *Carve_Heap(uint32_t bytes)
 static void Point_AI_Arrays_Into_Neutral_Record(void)
 {
     uint8_t *base = reinterpret_cast<uint8_t *>(&_players[NEUTRAL_PLAYER_IDX]) + AI_ARRAYS_OFFSET;
-    _ai_landmass_war_targets[0] = base + 0;
-    _ai_landmass_war_targets[1] = base + 12;
+    _ai_landmass_war_targets[0] = reinterpret_cast<int16_t *>(base + 0);
+    _ai_landmass_war_targets[1] = reinterpret_cast<int16_t *>(base + 12);
     _ai_reevaluate_continents_countdown = reinterpret_cast<int16_t *>(base + 24);
     Wiz5_Spell_28h = base + 40;
     Wiz5_Spell_3Ch = base + 60;
     Wiz5_Spell_50h = base + 80;
     Wiz5_Spell_64h = base + 100;
-    _ai_landmass_settler_targets[0] = base + 120;
-    _ai_landmass_settler_targets[1] = base + 140;
-    _ai_landmass_settler_targets_wx_array[0] = base + 160;
-    _ai_landmass_settler_targets_wx_array[1] = base + 180;
+    _ai_landmass_settler_targets[0] = reinterpret_cast<int16_t *>(base + 120);
+    _ai_landmass_settler_targets[1] = reinterpret_cast<int16_t *>(base + 140);
+    _ai_landmass_settler_targets_wx_array[0] = reinterpret_cast<int16_t *>(base + 160);
+    _ai_landmass_settler_targets_wx_array[1] = reinterpret_cast<int16_t *>(base + 180);
     // 12 bytes apart where the other pairs lie 12 or 20 apart: the second wy array overlaps
     // the first's tail as the DOS layout has it.
-    _ai_landmass_settler_targets_wy_array[0] = base + 200;
-    _ai_landmass_settler_targets_wy_array[1] = base + 212;
+    _ai_landmass_settler_targets_wy_array[0] = reinterpret_cast<int16_t *>(base + 200);
+    _ai_landmass_settler_targets_wy_array[1] = reinterpret_cast<int16_t *>(base + 212);
     _ai_reevaluate_summoning_circle_countdown = reinterpret_cast<int16_t *>(base + 224);
 }
 

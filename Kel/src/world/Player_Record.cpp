@@ -1,97 +1,90 @@
 #include "world/Player_Record.h"
 
+#include <cstring>
+
 #include "world/ALLOC.h"
 
 Player_Record _players[NUM_PLAYERS];
 
-uint8_t *_ai_landmass_war_targets[2];
+int16_t *_ai_landmass_war_targets[2];
 int16_t *_ai_reevaluate_continents_countdown;
 uint8_t *Wiz5_Spell_28h;
 uint8_t *Wiz5_Spell_3Ch;
 uint8_t *Wiz5_Spell_50h;
 uint8_t *Wiz5_Spell_64h;
-uint8_t *_ai_landmass_settler_targets[2];
-uint8_t *_ai_landmass_settler_targets_wx_array[2];
-uint8_t *_ai_landmass_settler_targets_wy_array[2];
+int16_t *_ai_landmass_settler_targets[2];
+int16_t *_ai_landmass_settler_targets_wx_array[2];
+int16_t *_ai_landmass_settler_targets_wy_array[2];
 int16_t *_ai_reevaluate_summoning_circle_countdown;
 
-static uint8_t *AI_Byte(uint8_t *const *arrays, int plane, int index, int length)
-{
-    if (plane < 0 || plane > 1 || index < 0 || index >= length || arrays[plane] == nullptr) {
-        return nullptr;
-    }
-    return arrays[plane] + index;
-}
-
-static uint8_t Read_Byte(const uint8_t *p) { return p != nullptr ? *p : 0; }
-static void Write_Byte(uint8_t *p, uint8_t value)
-{
-    if (p != nullptr) {
-        *p = value;
-    }
-}
-
-uint8_t AI_Landmass_War_Target(int plane, int index)
-{
-    return Read_Byte(AI_Byte(_ai_landmass_war_targets, plane, index, AI_WAR_TARGETS_LEN));
-}
-void AI_Set_Landmass_War_Target(int plane, int index, uint8_t value)
-{
-    Write_Byte(AI_Byte(_ai_landmass_war_targets, plane, index, AI_WAR_TARGETS_LEN), value);
-}
-uint8_t AI_Landmass_Settler_Target(int plane, int index)
-{
-    return Read_Byte(AI_Byte(_ai_landmass_settler_targets, plane, index, AI_SETTLER_TARGETS_LEN));
-}
-void AI_Set_Landmass_Settler_Target(int plane, int index, uint8_t value)
-{
-    Write_Byte(AI_Byte(_ai_landmass_settler_targets, plane, index, AI_SETTLER_TARGETS_LEN), value);
-}
-uint8_t AI_Landmass_Settler_Target_WX(int plane, int index)
-{
-    return Read_Byte(AI_Byte(_ai_landmass_settler_targets_wx_array, plane, index, AI_SETTLER_TARGETS_LEN));
-}
-void AI_Set_Landmass_Settler_Target_WX(int plane, int index, uint8_t value)
-{
-    Write_Byte(AI_Byte(_ai_landmass_settler_targets_wx_array, plane, index, AI_SETTLER_TARGETS_LEN), value);
-}
-uint8_t AI_Landmass_Settler_Target_WY(int plane, int index)
-{
-    return Read_Byte(AI_Byte(_ai_landmass_settler_targets_wy_array, plane, index, AI_SETTLER_TARGETS_WY_LEN));
-}
-void AI_Set_Landmass_Settler_Target_WY(int plane, int index, uint8_t value)
-{
-    Write_Byte(AI_Byte(_ai_landmass_settler_targets_wy_array, plane, index, AI_SETTLER_TARGETS_WY_LEN), value);
-}
-
+// The arrays lie inside a packed record: words are copied, never dereferenced in place.
 static int16_t *AI_Word(int16_t *array, int index, int length)
 {
     return (array != nullptr && index >= 0 && index < length) ? array + index : nullptr;
 }
+static int16_t *AI_Plane_Word(int16_t *const *arrays, int plane, int index, int length)
+{
+    return (plane < 0 || plane > 1) ? nullptr : AI_Word(arrays[plane], index, length);
+}
+static int16_t Read_Word(const int16_t *p)
+{
+    int16_t value = 0;
+    if (p != nullptr) std::memcpy(&value, p, sizeof value);
+    return value;
+}
+static void Write_Word(int16_t *p, int16_t value)
+{
+    if (p != nullptr) std::memcpy(p, &value, sizeof value);
+}
+
+int16_t AI_Landmass_War_Target(int plane, int index)
+{
+    return Read_Word(AI_Plane_Word(_ai_landmass_war_targets, plane, index, AI_WAR_TARGETS_LEN));
+}
+void AI_Set_Landmass_War_Target(int plane, int index, int16_t value)
+{
+    Write_Word(AI_Plane_Word(_ai_landmass_war_targets, plane, index, AI_WAR_TARGETS_LEN), value);
+}
+int16_t AI_Landmass_Settler_Target(int plane, int index)
+{
+    return Read_Word(AI_Plane_Word(_ai_landmass_settler_targets, plane, index, AI_SETTLER_TARGETS_LEN));
+}
+void AI_Set_Landmass_Settler_Target(int plane, int index, int16_t value)
+{
+    Write_Word(AI_Plane_Word(_ai_landmass_settler_targets, plane, index, AI_SETTLER_TARGETS_LEN), value);
+}
+int16_t AI_Landmass_Settler_Target_WX(int plane, int index)
+{
+    return Read_Word(AI_Plane_Word(_ai_landmass_settler_targets_wx_array, plane, index, AI_SETTLER_TARGETS_LEN));
+}
+void AI_Set_Landmass_Settler_Target_WX(int plane, int index, int16_t value)
+{
+    Write_Word(AI_Plane_Word(_ai_landmass_settler_targets_wx_array, plane, index, AI_SETTLER_TARGETS_LEN), value);
+}
+int16_t AI_Landmass_Settler_Target_WY(int plane, int index)
+{
+    return Read_Word(AI_Plane_Word(_ai_landmass_settler_targets_wy_array, plane, index, AI_SETTLER_TARGETS_WY_LEN));
+}
+void AI_Set_Landmass_Settler_Target_WY(int plane, int index, int16_t value)
+{
+    Write_Word(AI_Plane_Word(_ai_landmass_settler_targets_wy_array, plane, index, AI_SETTLER_TARGETS_WY_LEN), value);
+}
 
 int16_t AI_Reevaluate_Continents_Countdown(int player_idx)
 {
-    int16_t *p = AI_Word(_ai_reevaluate_continents_countdown, player_idx, AI_CONTINENTS_COUNTDOWN_LEN);
-    return p != nullptr ? *p : 0;
+    return Read_Word(AI_Word(_ai_reevaluate_continents_countdown, player_idx, AI_CONTINENTS_COUNTDOWN_LEN));
 }
 void AI_Set_Reevaluate_Continents_Countdown(int player_idx, int16_t value)
 {
-    int16_t *p = AI_Word(_ai_reevaluate_continents_countdown, player_idx, AI_CONTINENTS_COUNTDOWN_LEN);
-    if (p != nullptr) {
-        *p = value;
-    }
+    Write_Word(AI_Word(_ai_reevaluate_continents_countdown, player_idx, AI_CONTINENTS_COUNTDOWN_LEN), value);
 }
 int16_t AI_Reevaluate_Summoning_Circle_Countdown(int player_idx)
 {
-    int16_t *p = AI_Word(_ai_reevaluate_summoning_circle_countdown, player_idx, AI_SUMMONING_COUNTDOWN_LEN);
-    return p != nullptr ? *p : 0;
+    return Read_Word(AI_Word(_ai_reevaluate_summoning_circle_countdown, player_idx, AI_SUMMONING_COUNTDOWN_LEN));
 }
 void AI_Set_Reevaluate_Summoning_Circle_Countdown(int player_idx, int16_t value)
 {
-    int16_t *p = AI_Word(_ai_reevaluate_summoning_circle_countdown, player_idx, AI_SUMMONING_COUNTDOWN_LEN);
-    if (p != nullptr) {
-        *p = value;
-    }
+    Write_Word(AI_Word(_ai_reevaluate_summoning_circle_countdown, player_idx, AI_SUMMONING_COUNTDOWN_LEN), value);
 }
 
 static int Wizard_Spell_Index_Valid(int player_idx, int spell_idx)

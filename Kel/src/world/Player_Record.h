@@ -263,37 +263,38 @@ static_assert(offsetof(Player_Record, Sec_Realm) == 1222);
 extern Player_Record _players[NUM_PLAYERS];
 
 // The neutral player has no spells; the computer players' landmass tables live in its spell-status
-// bytes. These pointer globals are set by Allocate_Data_Space and are saved with the player records.
-extern uint8_t *_ai_landmass_war_targets[2];
+// bytes, one i16 per player. These pointer globals are set by Allocate_Data_Space and are saved with
+// the player records.
+extern int16_t *_ai_landmass_war_targets[2];
 extern int16_t *_ai_reevaluate_continents_countdown;
 extern uint8_t *Wiz5_Spell_28h;
 extern uint8_t *Wiz5_Spell_3Ch;
 extern uint8_t *Wiz5_Spell_50h;
 extern uint8_t *Wiz5_Spell_64h;
-extern uint8_t *_ai_landmass_settler_targets[2];
-extern uint8_t *_ai_landmass_settler_targets_wx_array[2];
-extern uint8_t *_ai_landmass_settler_targets_wy_array[2];
+extern int16_t *_ai_landmass_settler_targets[2];
+extern int16_t *_ai_landmass_settler_targets_wx_array[2];
+extern int16_t *_ai_landmass_settler_targets_wy_array[2];
 extern int16_t *_ai_reevaluate_summoning_circle_countdown;
 
-// Offsets of those arrays inside the neutral record, and their lengths in elements.
+// Offsets of those arrays inside the neutral record, and their lengths in i16 elements.
 constexpr int AI_ARRAYS_OFFSET = 612;
-constexpr int AI_WAR_TARGETS_LEN = 12;
+constexpr int AI_WAR_TARGETS_LEN = 6;
 constexpr int AI_CONTINENTS_COUNTDOWN_LEN = 8;
 constexpr int AI_WIZ5_SPELL_LEN = 20;
-constexpr int AI_SETTLER_TARGETS_LEN = 20;
-constexpr int AI_SETTLER_TARGETS_WY_LEN = 12;
+constexpr int AI_SETTLER_TARGETS_LEN = 10;
+constexpr int AI_SETTLER_TARGETS_WY_LEN = 6;
 constexpr int AI_SUMMONING_COUNTDOWN_LEN = 8;
 
-// Bounds-checked access to the scratch arrays: an index outside the array reads 0 and writes
-// nothing, so a stray index never reaches the neighbouring array or another record.
-uint8_t AI_Landmass_War_Target(int plane, int index);
-void AI_Set_Landmass_War_Target(int plane, int index, uint8_t value);
-uint8_t AI_Landmass_Settler_Target(int plane, int index);
-void AI_Set_Landmass_Settler_Target(int plane, int index, uint8_t value);
-uint8_t AI_Landmass_Settler_Target_WX(int plane, int index);
-void AI_Set_Landmass_Settler_Target_WX(int plane, int index, uint8_t value);
-uint8_t AI_Landmass_Settler_Target_WY(int plane, int index);
-void AI_Set_Landmass_Settler_Target_WY(int plane, int index, uint8_t value);
+// Bounds-checked access to the scratch arrays, indexed by player: an index outside the array reads
+// 0 and writes nothing, so a stray index never reaches the neighbouring array or another record.
+int16_t AI_Landmass_War_Target(int plane, int index);
+void AI_Set_Landmass_War_Target(int plane, int index, int16_t value);
+int16_t AI_Landmass_Settler_Target(int plane, int index);
+void AI_Set_Landmass_Settler_Target(int plane, int index, int16_t value);
+int16_t AI_Landmass_Settler_Target_WX(int plane, int index);
+void AI_Set_Landmass_Settler_Target_WX(int plane, int index, int16_t value);
+int16_t AI_Landmass_Settler_Target_WY(int plane, int index);
+void AI_Set_Landmass_Settler_Target_WY(int plane, int index, int16_t value);
 int16_t AI_Reevaluate_Continents_Countdown(int player_idx);
 void AI_Set_Reevaluate_Continents_Countdown(int player_idx, int16_t value);
 int16_t AI_Reevaluate_Summoning_Circle_Countdown(int player_idx);
