@@ -1,14 +1,12 @@
 // Stand-ins of the computer players' answers that the world rules ask for through hooks.
-#include "ai/AI_City_Production.h"
+#include "ai/AI_Data.h"
 #include "ai/AI_Landmass_Lists.h"
 #include "ai/AI_Mercenaries.h"
 #include "ai/AI_Next_Turn.h"
-#include "ai/AI_Spell_Research.h"
 #include "ai/AI_Unit_Orders.h"
 
 #include "stubs/STUB_HIT.h"
 #include "world/ALLOC.h"
-#include "world/Building_Data_Record.h"
 
 int16_t AI_Accept_Mercenaries(int16_t player_idx, int16_t cost)
 {
@@ -22,24 +20,6 @@ int16_t AI_Accept_Mercenaries(int16_t player_idx, int16_t cost)
 void Build_Land_Linked_List(void) { STUB_HIT(); }
 
 void Build_Dock_Linked_List(void) { STUB_HIT(); }
-
-// The first research candidate.
-void AI_Spell_Research_Select(int16_t player_idx)
-{
-    STUB_HIT();
-    if (player_idx >= 0 && player_idx < NUM_PLAYERS) {
-        _players[player_idx].researching_spell_idx = _players[player_idx].research_spells[0];
-    }
-}
-
-// The city builds its housing until the computer chooses.
-void Player_Colony_Autobuild_HP(int16_t city_idx)
-{
-    STUB_HIT();
-    if (city_idx >= 0 && city_idx < _cities) {
-        _CITIES[city_idx].construction = bt_Housing;
-    }
-}
 
 void Player_Clear_All_Unit_Orders(int16_t player_idx)
 {
@@ -66,3 +46,29 @@ void AI_Next_Turn(void)
         }
     }
 }
+
+// The evaluation of a wizard's situation is not made yet: no values, no stacks, no hostile
+// opponents, until the computer players' turn driver fills them.
+namespace {
+int16_t m_stub_own_city_values[100];
+int16_t m_stub_enemy_city_values[100];
+int16_t m_stub_own_garrison_strengths[100];
+int16_t m_stub_enemy_garrison_strengths[100];
+AI_Own_Stack m_stub_own_stacks[AI_OWN_STACKS_MAX];
+AI_Enemy_Stack m_stub_enemy_stacks[AI_ENEMY_STACKS_MAX];
+uint8_t m_stub_spell_group_flags[92];
+}  // namespace
+
+int16_t *_ai_all_own_city_values = m_stub_own_city_values;
+int16_t *_ai_all_enemy_city_values = m_stub_enemy_city_values;
+int16_t *_ai_all_own_garrison_strengths = m_stub_own_garrison_strengths;
+int16_t *_ai_all_enemy_garrison_strengths = m_stub_enemy_garrison_strengths;
+AI_Own_Stack *_ai_all_own_stacks = m_stub_own_stacks;
+int16_t _ai_all_own_stack_count = 0;
+AI_Enemy_Stack *_ai_all_enemy_stacks = m_stub_enemy_stacks;
+int16_t _ai_all_enemy_stack_count = 0;
+uint8_t *g_ai_spell_group_flags = m_stub_spell_group_flags;
+int16_t _cp_hostile_opponents[6] = {};
+int16_t _cp_hostile_opponent_count = 0;
+int16_t ai_transport_count = 0;
+const int16_t TBL_AI_PRS_War_Mod[6] = {40, 20, 10, 10, -40, -20};
