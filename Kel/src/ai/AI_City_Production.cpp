@@ -15,8 +15,8 @@
 const int16_t ai_build_base_weights_table[10] = {10, 15, 30, 10, 10, 15, 15, 10, 10, 10};
 
 const int16_t ai_build_objective_weights_table[10][5] = {
-    {0, 0, 0, 5, 0},  {0, 0, 0, 5, 0}, {0, 0, 10, 0, 0}, {0, 0, 10, 0, 0}, {0, 10, 0, 0, 2},
-    {0, 0, 0, 5, 0},  {0, 0, 0, 5, 0}, {0, 5, 0, 0, 5},  {0, 5, 0, 0, 3},  {0, 0, 0, 0, 10},
+    {0, 0, 0, 5, 0}, {0, 0, 0, 5, 0}, {0, 0, 10, 0, 0}, {0, 0, 10, 0, 0}, {0, 10, 0, 0, 2},
+    {0, 0, 0, 5, 0}, {0, 0, 0, 5, 0}, {0, 5, 0, 0, 5},  {0, 5, 0, 0, 3},  {0, 0, 0, 0, 10},
 };
 
 namespace {
@@ -146,7 +146,8 @@ void Pick_Weighted_Product(int16_t city_idx, const Autobuild_Rules &rules)
             }
         } else {
             int16_t category = Building_Category(product);
-            weight = ai_build_base_weights_table[category] + ai_build_objective_weights_table[category][rules.objective];
+            weight =
+                ai_build_base_weights_table[category] + ai_build_objective_weights_table[category][rules.objective];
             if (product == bt_Housing && city.population < 5) {
                 weight *= 2;
             }

@@ -181,8 +181,8 @@ void NPC_Farmers(void)
             continue;
         }
         int32_t need = City_Minimum_Farmers(city_idx) + Map_Square_Unit_Count(city.wx, city.wy, city.wp);
-        int32_t farmers = (city.race == rt_Halfling || city.bldg_status[bt_Healers_Grove] == 1) ? (need + 2) / 3
-                                                                                                : (need + 1) / 2;
+        int32_t farmers =
+            (city.race == rt_Halfling || city.bldg_status[bt_Healers_Grove] == 1) ? (need + 2) / 3 : (need + 1) / 2;
         if (farmers > city.population) {
             farmers = city.population;
         }
