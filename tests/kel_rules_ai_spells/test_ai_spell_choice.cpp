@@ -105,8 +105,8 @@ TEST_F(AiSpellChoice, UnitAndCityEnchantmentWeightsByTurnAndContact)
         int32_t unit, city;
     };
     const Case cases[] = {
-        {49, {6}, 0, 0},        {50, {6}, 100, 0},  {200, {6}, 200, 0},  {21, {7}, 114, 0},
-        {20, {7}, 25, 0},       {100, {6, 7}, 175, 0}, {100, {8}, 0, 5}, {100, {8, 37}, 0, 150},
+        {49, {6}, 0, 0},  {50, {6}, 100, 0},     {200, {6}, 200, 0}, {21, {7}, 114, 0},
+        {20, {7}, 25, 0}, {100, {6, 7}, 175, 0}, {100, {8}, 0, 5},   {100, {8, 37}, 0, 150},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << "turn " << c.turn);

@@ -39,8 +39,7 @@ bool Human_Realm_Is(int realm_a, int realm_b)
 }
 
 // Best-city rule: cities in index order, a running best from 0, taken only when strictly greater.
-template <typename Predicate>
-int16_t Best_Own_City(int16_t player_idx, int16_t *city_idx, Predicate qualifies)
+template <typename Predicate> int16_t Best_Own_City(int16_t player_idx, int16_t *city_idx, Predicate qualifies)
 {
     int16_t best_value = 0;
     int16_t found = 0;
@@ -56,7 +55,8 @@ int16_t Best_Own_City(int16_t player_idx, int16_t *city_idx, Predicate qualifies
 
 int16_t Best_Own_City_Without(int16_t player_idx, int16_t *city_idx, int entry)
 {
-    return Best_Own_City(player_idx, city_idx, [entry](const City_Record &city) { return city.enchantments[entry] == 0; });
+    return Best_Own_City(player_idx, city_idx,
+                         [entry](const City_Record &city) { return city.enchantments[entry] == 0; });
 }
 
 // The city on the wizard's fortress square, or -1.
@@ -75,14 +75,26 @@ int16_t Curse_Target(int16_t spell_idx, int16_t player_idx, int16_t *city_idx)
     int curse_class = 0;
     int present_entry = -1;
     switch (spell_idx) {
-        case 26: break;
-        case 110: present_entry = ce_Chaos_Rift; break;
-        case 119: break;
-        case 183: curse_class = 1; present_entry = ce_Evil_Presence; break;
-        case 189: curse_class = 1; present_entry = ce_Famine; break;
-        case 190: curse_class = 1; present_entry = ce_Cursed_Lands; break;
-        case 196: curse_class = 1; present_entry = ce_Pestilence; break;
-        default: Cast_Spell_Target_Error(spell_idx); return 0;
+    case 26: break;
+    case 110: present_entry = ce_Chaos_Rift; break;
+    case 119: break;
+    case 183:
+        curse_class = 1;
+        present_entry = ce_Evil_Presence;
+        break;
+    case 189:
+        curse_class = 1;
+        present_entry = ce_Famine;
+        break;
+    case 190:
+        curse_class = 1;
+        present_entry = ce_Cursed_Lands;
+        break;
+    case 196:
+        curse_class = 1;
+        present_entry = ce_Pestilence;
+        break;
+    default: Cast_Spell_Target_Error(spell_idx); return 0;
     }
     int16_t best_value = 0;
     int16_t found = 0;
@@ -92,8 +104,8 @@ int16_t Curse_Target(int16_t spell_idx, int16_t player_idx, int16_t *city_idx)
         if (city.enchantments[ce_Consecration] != 0) continue;
         if (city.enchantments[curse_class == 0 ? ce_Chaos_Ward : ce_Death_Ward] != 0) continue;
         if (!Known_By(city, player_idx)) continue;
-        if (spell_idx == 183 &&
-            (city.owner_idx < 0 || city.owner_idx >= NUM_PLAYERS || _players[city.owner_idx].spellranks[REALM_DEATH] < 1)) {
+        if (spell_idx == 183 && (city.owner_idx < 0 || city.owner_idx >= NUM_PLAYERS ||
+                                 _players[city.owner_idx].spellranks[REALM_DEATH] < 1)) {
             continue;
         }
         if (present_entry >= 0 && city.enchantments[present_entry] != 0) continue;
@@ -235,24 +247,24 @@ int16_t AITP_City_Enchantment(int16_t kind, int16_t *city_idx, int16_t spell_idx
         return 0;
     }
     switch (spell_idx) {
-        case 3: return AITP_Wall_Of_Stone(player_idx, city_idx);
-        case 28: return AITP_Move_Fortress(player_idx, city_idx);
-        case 29: return AITP_Gaias_Blessing(player_idx, city_idx);
-        case 37: return AITP_Earth_Gate(player_idx, city_idx);
-        case 77: return AITP_Flying_Fortress(player_idx, city_idx);
-        case 87: return AITP_Wall_Of_Fire(player_idx, city_idx);
-        case 139: return AITP_Heavenly_Light(player_idx, city_idx);
-        case 145: return AITP_Prosperity(player_idx, city_idx);
-        case 146: return AITP_Altar_Of_Battle(player_idx, city_idx);
-        case 148: return AITP_Stream_Of_Life(player_idx, city_idx);
-        case 152: return AITP_Inspirations(player_idx, city_idx);
-        case 153: return AITP_Astral_Gate(player_idx, city_idx);
-        case 155: return AITP_Consecration(player_idx, city_idx);
-        case 163: return AITP_Dark_Rituals(player_idx, city_idx);
-        case 178: return AITP_Wall_Of_Darkness(player_idx, city_idx);
-        case 185: return AITP_Cloud_Of_Shadow(player_idx, city_idx);
-        case 203: return AITP_Summoning_Circle(player_idx, city_idx);
-        default: Cast_Spell_Target_Error(spell_idx); return 0;
+    case 3: return AITP_Wall_Of_Stone(player_idx, city_idx);
+    case 28: return AITP_Move_Fortress(player_idx, city_idx);
+    case 29: return AITP_Gaias_Blessing(player_idx, city_idx);
+    case 37: return AITP_Earth_Gate(player_idx, city_idx);
+    case 77: return AITP_Flying_Fortress(player_idx, city_idx);
+    case 87: return AITP_Wall_Of_Fire(player_idx, city_idx);
+    case 139: return AITP_Heavenly_Light(player_idx, city_idx);
+    case 145: return AITP_Prosperity(player_idx, city_idx);
+    case 146: return AITP_Altar_Of_Battle(player_idx, city_idx);
+    case 148: return AITP_Stream_Of_Life(player_idx, city_idx);
+    case 152: return AITP_Inspirations(player_idx, city_idx);
+    case 153: return AITP_Astral_Gate(player_idx, city_idx);
+    case 155: return AITP_Consecration(player_idx, city_idx);
+    case 163: return AITP_Dark_Rituals(player_idx, city_idx);
+    case 178: return AITP_Wall_Of_Darkness(player_idx, city_idx);
+    case 185: return AITP_Cloud_Of_Shadow(player_idx, city_idx);
+    case 203: return AITP_Summoning_Circle(player_idx, city_idx);
+    default: Cast_Spell_Target_Error(spell_idx); return 0;
     }
 }
 
@@ -290,7 +302,8 @@ int16_t Square_Is_Legal_For_Floating_Island(int16_t wx, int16_t wy, int16_t wp)
 {
     if (wx < 0 || wx >= WORLD_WIDTH || wy < 0 || wy >= WORLD_HEIGHT || wp < 0 || wp > 1) return 0;
     int16_t t = Terrain_Class(_world_maps[World_Square_Index(wx, wy, wp)]);
-    bool legal = (t > 472 && t < 602) || (t > 451 && t <= 467) || (t > 200 && t <= 232) || (t <= 161 && t != 1 && t != 18);
+    bool legal =
+        (t > 472 && t < 602) || (t > 451 && t <= 467) || (t > 200 && t <= 232) || (t <= 161 && t != 1 && t != 18);
     return legal ? 1 : 0;
 }
 
@@ -388,24 +401,24 @@ int16_t AITP_Attack_Terrain(int16_t player_idx, int16_t *wx, int16_t *wy, int16_
     return found;
 }
 
-int16_t Get_Map_Square_Target_For_Spell(int16_t screen_kind, int16_t *wx, int16_t *wy, int16_t *wp,
-                                        int16_t spell_idx, int16_t player_idx)
+int16_t Get_Map_Square_Target_For_Spell(int16_t screen_kind, int16_t *wx, int16_t *wy, int16_t *wp, int16_t spell_idx,
+                                        int16_t player_idx)
 {
     switch (spell_idx) {
-        case 15: return AITP_Change_Terrain(player_idx, wx, wy, wp);
-        case 18: return AITP_Transmute(player_idx, wx, wy, wp);
-        case 19: return AITP_Natures_Cures(player_idx, wx, wy, wp);
-        case 25:
-        case 68:
-        case 107:
-        case 187: return AITP_Attack_Stack(player_idx, wx, wy, wp);
-        case 43: return AITP_Floating_Island(player_idx, wx, wy, wp);
-        case 52:
-        case 204: return AITP_Disenchant(player_idx, wx, wy, wp);
-        case 55: return AITP_Enchant_Road(player_idx, wx, wy, wp);
-        case 85:
-        case 98: return AITP_Attack_Terrain(player_idx, wx, wy, wp, spell_idx);
-        case 132: return AITP_Plane_Shift(player_idx, wx, wy, wp);
-        default: Cast_Spell_Target_Error(spell_idx); return 0;
+    case 15: return AITP_Change_Terrain(player_idx, wx, wy, wp);
+    case 18: return AITP_Transmute(player_idx, wx, wy, wp);
+    case 19: return AITP_Natures_Cures(player_idx, wx, wy, wp);
+    case 25:
+    case 68:
+    case 107:
+    case 187: return AITP_Attack_Stack(player_idx, wx, wy, wp);
+    case 43: return AITP_Floating_Island(player_idx, wx, wy, wp);
+    case 52:
+    case 204: return AITP_Disenchant(player_idx, wx, wy, wp);
+    case 55: return AITP_Enchant_Road(player_idx, wx, wy, wp);
+    case 85:
+    case 98: return AITP_Attack_Terrain(player_idx, wx, wy, wp, spell_idx);
+    case 132: return AITP_Plane_Shift(player_idx, wx, wy, wp);
+    default: Cast_Spell_Target_Error(spell_idx); return 0;
     }
 }

@@ -30,8 +30,8 @@ int16_t AITP_Spell_Ward(int16_t player_idx, int16_t *city_idx, int16_t *ward);
 int16_t AITP_Spell_Ward_Wrapper(int16_t *city_idx, int16_t *ward, int16_t player_idx);
 
 // The first argument plays no part in the choice.
-int16_t Get_Map_Square_Target_For_Spell(int16_t screen_kind, int16_t *wx, int16_t *wy, int16_t *wp,
-                                        int16_t spell_idx, int16_t player_idx);
+int16_t Get_Map_Square_Target_For_Spell(int16_t screen_kind, int16_t *wx, int16_t *wy, int16_t *wp, int16_t spell_idx,
+                                        int16_t player_idx);
 int16_t AITP_Change_Terrain(int16_t player_idx, int16_t *wx, int16_t *wy, int16_t *wp);
 int16_t AITP_Transmute(int16_t player_idx, int16_t *wx, int16_t *wy, int16_t *wp);
 int16_t AITP_Natures_Cures(int16_t player_idx, int16_t *wx, int16_t *wy, int16_t *wp);

@@ -116,9 +116,8 @@ int32_t Disenchant_Weight(int16_t player_idx)
         uint8_t landmass = _landmasses[World_Square_Index(fortress.wx, fortress.wy, fortress.wp)];
         for (int16_t unit_idx = 0; unit_idx < _units; unit_idx++) {
             const Unit_Record &unit = _UNITS[unit_idx];
-            if (unit.owner_idx == HUMAN_PLAYER_IDX && unit.enchantments != 0 && unit.wp <= 1 &&
-                unit.wx < WORLD_WIDTH && unit.wy < WORLD_HEIGHT &&
-                _landmasses[World_Square_Index(unit.wx, unit.wy, unit.wp)] == landmass) {
+            if (unit.owner_idx == HUMAN_PLAYER_IDX && unit.enchantments != 0 && unit.wp <= 1 && unit.wx < WORLD_WIDTH &&
+                unit.wy < WORLD_HEIGHT && _landmasses[World_Square_Index(unit.wx, unit.wy, unit.wp)] == landmass) {
                 weight += 5;
             }
         }
@@ -213,18 +212,28 @@ constexpr int16_t REALM_BITS_DEATH_CHAOS = (1 << REALM_DEATH) | (1 << REALM_CHAO
 constexpr int16_t REALM_BITS_LIFE_NATURE = (1 << REALM_LIFE) | (1 << REALM_NATURE);
 
 const Global_Row GLOBAL_ROWS[] = {
-    {38, 9, asg_Global, 0},     {40, 8, asg_Suppression, REALM_BITS_DEATH_CHAOS},
-    {57, 4, asg_Global, 0},     {209, 23, asg_Global, 0},
-    {59, 3, asg_Global, 0},     {79, 5, asg_Suppression, 0},
-    {76, -1, asg_Global, 0},    {114, 12, asg_Global, 0},
-    {116, 10, asg_Global, 0},   {117, 11, asg_Global, 0},
-    {113, 13, asg_Global, 0},   {120, 14, asg_Global, 0},
-    {127, 18, asg_Global, 0},   {154, 19, asg_Global, 0},
-    {160, 21, asg_Global, 0},   {158, 17, asg_Global, 0},
-    {75, -1, asg_Global, 0},    {199, -1, asg_Global, 0},
+    {38, 9, asg_Global, 0},
+    {40, 8, asg_Suppression, REALM_BITS_DEATH_CHAOS},
+    {57, 4, asg_Global, 0},
+    {209, 23, asg_Global, 0},
+    {59, 3, asg_Global, 0},
+    {79, 5, asg_Suppression, 0},
+    {76, -1, asg_Global, 0},
+    {114, 12, asg_Global, 0},
+    {116, 10, asg_Global, 0},
+    {117, 11, asg_Global, 0},
+    {113, 13, asg_Global, 0},
+    {120, 14, asg_Global, 0},
+    {127, 18, asg_Global, 0},
+    {154, 19, asg_Global, 0},
+    {160, 21, asg_Global, 0},
+    {158, 17, asg_Global, 0},
+    {75, -1, asg_Global, 0},
+    {199, -1, asg_Global, 0},
     {156, 16, asg_Suppression, 1 << REALM_DEATH},
     {157, 15, asg_Suppression, 1 << REALM_CHAOS},
-    {197, 0, asg_Global, 0},    {198, 1, asg_Suppression, REALM_BITS_LIFE_NATURE},
+    {197, 0, asg_Global, 0},
+    {198, 1, asg_Suppression, REALM_BITS_LIFE_NATURE},
     {188, 2, asg_Global, 0},
 };
 
@@ -379,17 +388,17 @@ int16_t AI_Spell_Select(int16_t player_idx)
     AI_Compute_Spells_Info(player_idx);
     int16_t spell = 0;
     switch (AI_Select_Spell_Group(player_idx)) {
-        case asg_Summon: spell = AI_Select_Spell_Group_Summon(player_idx); break;
-        case asg_Unit_Enchantment: spell = AI_Select_Spell_Group_Unit_Enchantment(player_idx); break;
-        case asg_City_Enchantment: spell = AI_Select_Spell_Group_City_Enchantment(player_idx); break;
-        case asg_Disenchant: spell = AI_Select_Spell_Group_Disenchant(player_idx); break;
-        case asg_Disjunction: spell = AI_Select_Spell_Group_Disjunction(player_idx); break;
-        case asg_Summoning_Circle: spell = 203; break;
-        case asg_Attack: spell = AI_Select_Spell_Group_Attack(player_idx); break;
-        case asg_Suppression: spell = AI_Select_Spell_Group_Suppression(player_idx); break;
-        case asg_Global: spell = AI_Select_Spell_Group_Global(player_idx); break;
-        case asg_Spell_Of_Mastery: spell = spl_Spell_Of_Mastery; break;
-        default: spell = 0; break;
+    case asg_Summon: spell = AI_Select_Spell_Group_Summon(player_idx); break;
+    case asg_Unit_Enchantment: spell = AI_Select_Spell_Group_Unit_Enchantment(player_idx); break;
+    case asg_City_Enchantment: spell = AI_Select_Spell_Group_City_Enchantment(player_idx); break;
+    case asg_Disenchant: spell = AI_Select_Spell_Group_Disenchant(player_idx); break;
+    case asg_Disjunction: spell = AI_Select_Spell_Group_Disjunction(player_idx); break;
+    case asg_Summoning_Circle: spell = 203; break;
+    case asg_Attack: spell = AI_Select_Spell_Group_Attack(player_idx); break;
+    case asg_Suppression: spell = AI_Select_Spell_Group_Suppression(player_idx); break;
+    case asg_Global: spell = AI_Select_Spell_Group_Global(player_idx); break;
+    case asg_Spell_Of_Mastery: spell = spl_Spell_Of_Mastery; break;
+    default: spell = 0; break;
     }
     int16_t gold_income = 0;
     int16_t food_income = 0;

@@ -92,10 +92,10 @@ struct Fixed_Row {
 int16_t AI_Select_Spell_Group_Summon(int16_t player_idx)
 {
     static const int16_t SQUARED_ROWS[][2] = {
-        {1, 6},    {2, 9},    {3, 14},   {4, 20},   {5, 23},   {6, 27},   {7, 32},   {8, 36},   {9, 39},
-        {11, 65},  {12, 71},  {13, 78},  {14, 84},  {15, 95},  {16, 97},  {17, 103}, {18, 92},  {19, 100},
-        {20, 106}, {21, 111}, {22, 118}, {23, 136}, {24, 147}, {25, 159}, {27, 161}, {28, 166}, {29, 176},
-        {31, 184}, {32, 180}, {33, 193}, {34, 200},
+        {1, 6},    {2, 9},    {3, 14},   {4, 20},   {5, 23},   {6, 27},   {7, 32},   {8, 36},
+        {9, 39},   {11, 65},  {12, 71},  {13, 78},  {14, 84},  {15, 95},  {16, 97},  {17, 103},
+        {18, 92},  {19, 100}, {20, 106}, {21, 111}, {22, 118}, {23, 136}, {24, 147}, {25, 159},
+        {27, 161}, {28, 166}, {29, 176}, {31, 184}, {32, 180}, {33, 193}, {34, 200},
     };
     Clear_Priorities();
     for (const auto &row : SQUARED_ROWS) Set_Entry(player_idx, row[0], row[1], Cost(row[1]) / 10);
@@ -116,8 +116,8 @@ int16_t AI_Select_Spell_Group_Summon(int16_t player_idx)
     bool artificer = wizard.retorts[rtr_Artificer] != 0;
     Set_Entry(player_idx, 38, 207, artificer ? 30 : 20);
     Set_Entry(player_idx, 39, 211, artificer ? 40 : 30);
-    bool hero_spell = Set_Entry(player_idx, 40, 142, 500,
-                                hero_room && Owns_Unit_Of_Type(player_idx, INCARNATION_UNIT_TYPE));
+    bool hero_spell =
+        Set_Entry(player_idx, 40, 142, 500, hero_room && Owns_Unit_Of_Type(player_idx, INCARNATION_UNIT_TYPE));
     if (!hero_spell) hero_spell = Set_Entry(player_idx, 41, 212, 400, hero_room);
     if (!hero_spell) Set_Entry(player_idx, 42, 208, 200, hero_room);
     Set_Entry(player_idx, 43, 17, Cost(17) / 5);
@@ -135,11 +135,11 @@ int16_t AI_Select_Spell_Group_Summon(int16_t player_idx)
 int16_t AI_Select_Spell_Group_Unit_Enchantment(int16_t player_idx)
 {
     static const Fixed_Row ROWS[] = {
-        {1, 2, 5},     {2, 7, 15},    {3, 21, 5},    {4, 24, 30},   {5, 31, 10},   {6, 41, 5},    {7, 51, 0},
-        {9, 69, 20},   {10, 94, 30},  {11, 86, 15},  {12, 99, 10},  {13, 124, 10}, {14, 121, 5},  {15, 126, 10},
-        {16, 130, 10}, {17, 131, 5},  {18, 143, 20}, {19, 141, 30}, {20, 144, 5},  {21, 164, 10}, {23, 181, 5},
-        {24, 8, 30},   {25, 16, 5},   {26, 33, 0},   {27, 56, 25},  {28, 63, 50},  {29, 123, 10}, {31, 138, 5},
-        {32, 19, 5},   {33, 55, 10},  {34, 54, 10},  {35, 62, 40},  {38, 175, 25}, {39, 44, 10},  {40, 4, 10},
+        {1, 2, 5},     {2, 7, 15},   {3, 21, 5},    {4, 24, 30},   {5, 31, 10},   {6, 41, 5},    {7, 51, 0},
+        {9, 69, 20},   {10, 94, 30}, {11, 86, 15},  {12, 99, 10},  {13, 124, 10}, {14, 121, 5},  {15, 126, 10},
+        {16, 130, 10}, {17, 131, 5}, {18, 143, 20}, {19, 141, 30}, {20, 144, 5},  {21, 164, 10}, {23, 181, 5},
+        {24, 8, 30},   {25, 16, 5},  {26, 33, 0},   {27, 56, 25},  {28, 63, 50},  {29, 123, 10}, {31, 138, 5},
+        {32, 19, 5},   {33, 55, 10}, {34, 54, 10},  {35, 62, 40},  {38, 175, 25}, {39, 44, 10},  {40, 4, 10},
     };
     Clear_Priorities();
     for (const Fixed_Row &row : ROWS) Set_Entry(player_idx, row.entry, row.spell, row.priority);
@@ -177,10 +177,10 @@ int16_t AI_Select_Spell_Group_City_Enchantment(int16_t player_idx)
         int32_t priority;
     };
     const City_Row rows[] = {
-        {1, 3, _turn / 6},    {2, 18, 200},        {3, 15, 50},         {5, 28, _turn / 15}, {6, 37, _turn / 15},
-        {7, 29, 300},         {8, 77, 100},        {9, 87, _turn / 20}, {10, 139, _turn / 25},
-        {11, 148, _turn / 10}, {12, 152, 300},     {13, 145, 300},      {14, 153, 0},        {15, 163, 100},
-        {16, 185, _turn / 20}, {17, 72, 100},      {18, 155, 100},      {19, 178, _turn / 20}, {20, 146, 50},
+        {1, 3, _turn / 6}, {2, 18, 200},   {3, 15, 50},           {5, 28, _turn / 15},   {6, 37, _turn / 15},
+        {7, 29, 300},      {8, 77, 100},   {9, 87, _turn / 20},   {10, 139, _turn / 25}, {11, 148, _turn / 10},
+        {12, 152, 300},    {13, 145, 300}, {14, 153, 0},          {15, 163, 100},        {16, 185, _turn / 20},
+        {17, 72, 100},     {18, 155, 100}, {19, 178, _turn / 20}, {20, 146, 50},
     };
     Clear_Priorities();
     for (const City_Row &row : rows) {
@@ -191,10 +191,10 @@ int16_t AI_Select_Spell_Group_City_Enchantment(int16_t player_idx)
         int16_t wx = 0, wy = 0, wp = 0;
         int16_t found = 0;
         switch (row.spell) {
-            case 18: found = AITP_Transmute(player_idx, &wx, &wy, &wp); break;
-            case 15: found = AITP_Change_Terrain(player_idx, &wx, &wy, &wp); break;
-            case 72: found = AITP_Spell_Ward(player_idx, &city, &ward); break;
-            default: found = AITP_City_Enchantment(5, &city, row.spell, player_idx); break;
+        case 18: found = AITP_Transmute(player_idx, &wx, &wy, &wp); break;
+        case 15: found = AITP_Change_Terrain(player_idx, &wx, &wy, &wp); break;
+        case 72: found = AITP_Spell_Ward(player_idx, &city, &ward); break;
+        default: found = AITP_City_Enchantment(5, &city, row.spell, player_idx); break;
         }
         if (found == 1) AI_OVL_SplPriorities[row.entry] = (int16_t)Saturate(row.priority);
     }
@@ -234,10 +234,10 @@ int16_t AI_Select_Spell_Group_Attack(int16_t player_idx)
         bool needs_city;
     };
     static const Attack_Row ROWS[] = {
-        {1, 25, 10, false}, {2, 26, 10, true},  {3, 58, 2, false},   {4, 68, 5, false},   {6, 85, 5, true},
-        {7, 107, 10, false}, {10, 110, 3, true}, {11, 119, 2, true},  {12, 189, 5, true},  {13, 186, 3, true},
+        {1, 25, 10, false},   {2, 26, 10, true},   {3, 58, 2, false},  {4, 68, 5, false},    {6, 85, 5, true},
+        {7, 107, 10, false},  {10, 110, 3, true},  {11, 119, 2, true}, {12, 189, 5, true},   {13, 186, 3, true},
         {14, 187, 10, false}, {15, 171, 5, false}, {16, 183, 5, true}, {17, 177, 10, false}, {18, 196, 2, true},
-        {19, 190, 5, true}, {20, 191, 5, false},
+        {19, 190, 5, true},   {20, 191, 5, false},
     };
     Clear_Priorities();
     bool known_city = AI_Has_Targetable_City(player_idx) != 0;
@@ -269,9 +269,9 @@ int16_t AI_Select_Spell_Group_Global(int16_t player_idx)
 {
     static const int16_t ROWS[][3] = {
         // entry, spell, slot that must not be held (-1 none)
-        {1, 38, 9},    {2, 57, 4},    {3, 59, 3},    {4, 75, -1},   {5, 79, 5},    {6, 76, -1},   {7, 114, 12},
-        {8, 116, 10},  {9, 117, 11},  {10, 113, 13}, {11, 120, 14}, {12, 127, 18}, {14, 154, 19}, {15, 160, 21},
-        {16, 158, 17}, {17, 197, 0},  {18, 199, -1}, {19, 188, 2},  {20, 209, 23},
+        {1, 38, 9},    {2, 57, 4},   {3, 59, 3},    {4, 75, -1},   {5, 79, 5},    {6, 76, -1},   {7, 114, 12},
+        {8, 116, 10},  {9, 117, 11}, {10, 113, 13}, {11, 120, 14}, {12, 127, 18}, {14, 154, 19}, {15, 160, 21},
+        {16, 158, 17}, {17, 197, 0}, {18, 199, -1}, {19, 188, 2},  {20, 209, 23},
     };
     Clear_Priorities();
     for (const auto &row : ROWS) {

@@ -39,12 +39,12 @@ struct Unit_Enchantment_Row {
 };
 
 const Unit_Enchantment_Row UNIT_ENCHANTMENT_ROWS[] = {
-    {2, 9, false, false, false, false},    {4, 27, true, false, false, false},   {7, 11, false, false, false, false},
-    {8, 8, false, false, false, true},     {16, 7, false, false, false, false},  {21, 10, false, false, false, false},
-    {24, 12, false, false, false, false},  {31, 6, false, false, false, false},  {41, 18, false, false, false, false},
-    {44, 1, false, false, false, false},   {54, 14, false, false, true, false},  {56, 17, false, false, false, true},
-    {62, 15, false, false, false, false},  {63, 16, false, false, false, false}, {69, 19, false, false, false, false},
-    {86, 21, true, false, false, false},   {93, -1, true, false, false, false},  {94, 20, true, false, false, false},
+    {2, 9, false, false, false, false},    {4, 27, true, false, false, false},    {7, 11, false, false, false, false},
+    {8, 8, false, false, false, true},     {16, 7, false, false, false, false},   {21, 10, false, false, false, false},
+    {24, 12, false, false, false, false},  {31, 6, false, false, false, false},   {41, 18, false, false, false, false},
+    {44, 1, false, false, false, false},   {54, 14, false, false, true, false},   {56, 17, false, false, false, true},
+    {62, 15, false, false, false, false},  {63, 16, false, false, false, false},  {69, 19, false, false, false, false},
+    {86, 21, true, false, false, false},   {93, -1, true, false, false, false},   {94, 20, true, false, false, false},
     {99, 0, false, false, false, false},   {121, 25, false, false, false, false}, {123, 13, false, false, false, false},
     {124, 23, true, false, false, false},  {126, 29, false, false, false, false}, {130, 24, false, false, false, false},
     {131, 22, false, false, false, false}, {138, 28, false, false, false, true},  {141, 26, false, false, false, false},
@@ -52,7 +52,10 @@ const Unit_Enchantment_Row UNIT_ENCHANTMENT_ROWS[] = {
     {173, -1, true, true, false, false},   {175, 4, false, false, false, false},  {181, 5, false, false, false, false},
 };
 
-bool Has_Realm(const Player_Record &wizard, int realm) { return wizard.Prim_Realm == realm || wizard.Sec_Realm == realm; }
+bool Has_Realm(const Player_Record &wizard, int realm)
+{
+    return wizard.Prim_Realm == realm || wizard.Sec_Realm == realm;
+}
 
 bool On_City_Square(int wx, int wy, int wp)
 {
@@ -77,7 +80,10 @@ int16_t Hostile_Opponent_Pick(void)
     return _cp_hostile_opponents[RANDOM(count) - 1];
 }
 
-bool Square_On_Map(int wx, int wy, int wp) { return wp >= 0 && wp <= 1 && wx >= 0 && wx < WORLD_WIDTH && wy >= 0 && wy < WORLD_HEIGHT; }
+bool Square_On_Map(int wx, int wy, int wp)
+{
+    return wp >= 0 && wp <= 1 && wx >= 0 && wx < WORLD_WIDTH && wy >= 0 && wy < WORLD_HEIGHT;
+}
 
 }  // namespace
 
@@ -273,7 +279,7 @@ int16_t AITP_Plane_Shift(int16_t player_idx, int16_t *wx, int16_t *wy, int16_t *
             continue;
         }
         bool suits = (own.flags & AI_STACK_TRANSPORT) != 0 ? Square_Is_Sailable(own.wx, own.wy, 1) != 0
-                                                             : Square_Is_OceanLike(own.wx, own.wy, 1) == 0;
+                                                           : Square_Is_OceanLike(own.wx, own.wy, 1) == 0;
         if (!suits) continue;
         best = own.strength;
         *wx = own.wx;
@@ -332,16 +338,56 @@ int16_t AITP_Disjunction(int16_t *wizard_idx, int16_t *slot, int16_t spell_idx, 
     bool death = Has_Realm(caster, REALM_DEATH);
     int16_t scores[NUM_OVERLAND_ENCHANTMENTS] = {};
     if (binding) {
-        const int16_t table[NUM_OVERLAND_ENCHANTMENTS] = {
-            (int16_t)(death ? 30 : 100), 10, 50, 20, 15, 100, 10, 10, 20, 20, (int16_t)(chaos ? 30 : 100), 50,
-            20, 30, 40, 30, 30, 20, 15, 30, 10, 60, 1, 1};
+        const int16_t table[NUM_OVERLAND_ENCHANTMENTS] = {(int16_t)(death ? 30 : 100),
+                                                          10,
+                                                          50,
+                                                          20,
+                                                          15,
+                                                          100,
+                                                          10,
+                                                          10,
+                                                          20,
+                                                          20,
+                                                          (int16_t)(chaos ? 30 : 100),
+                                                          50,
+                                                          20,
+                                                          30,
+                                                          40,
+                                                          30,
+                                                          30,
+                                                          20,
+                                                          15,
+                                                          30,
+                                                          10,
+                                                          60,
+                                                          1,
+                                                          1};
         for (int k = 0; k < NUM_OVERLAND_ENCHANTMENTS; k++) scores[k] = table[k];
     } else {
-        const int16_t table[NUM_OVERLAND_ENCHANTMENTS] = {
-            (int16_t)(life ? 200 : 50), (int16_t)(life || nature ? 200 : 0), 50, 20, 15, 250, 10, 10,
-            (int16_t)(death || chaos ? 200 : 0), (int16_t)(caster.Prim_Realm == REALM_DEATH ? 0 : 50),
-            (int16_t)(chaos ? 0 : 100), 50, 20, 30, 40, (int16_t)(chaos ? 200 : 0), (int16_t)(death ? 200 : 0), 20,
-            15, 30, 10, 60, 1, 1};
+        const int16_t table[NUM_OVERLAND_ENCHANTMENTS] = {(int16_t)(life ? 200 : 50),
+                                                          (int16_t)(life || nature ? 200 : 0),
+                                                          50,
+                                                          20,
+                                                          15,
+                                                          250,
+                                                          10,
+                                                          10,
+                                                          (int16_t)(death || chaos ? 200 : 0),
+                                                          (int16_t)(caster.Prim_Realm == REALM_DEATH ? 0 : 50),
+                                                          (int16_t)(chaos ? 0 : 100),
+                                                          50,
+                                                          20,
+                                                          30,
+                                                          40,
+                                                          (int16_t)(chaos ? 200 : 0),
+                                                          (int16_t)(death ? 200 : 0),
+                                                          20,
+                                                          15,
+                                                          30,
+                                                          10,
+                                                          60,
+                                                          1,
+                                                          1};
         for (int k = 0; k < NUM_OVERLAND_ENCHANTMENTS; k++) scores[k] = table[k];
     }
     int16_t best = 0;

@@ -49,7 +49,8 @@ int16_t Cast_Spell_Overland_Do(int16_t player_idx, int16_t spell_idx, int16_t sp
         wizard.casting_cost_remaining = Saturate_Cost(remaining);
         if (wizard.casting_cost_remaining > wizard.casting_cost_original) {
             wizard.casting_cost_original = wizard.casting_cost_remaining;
-            STU_LOG(SEV_INFO, LC_GENERAL, "_players[player_idx].casting_cost_original: %d", wizard.casting_cost_original);
+            STU_LOG(SEV_INFO, LC_GENERAL, "_players[player_idx].casting_cost_original: %d",
+                    wizard.casting_cost_original);
         }
     }
     if (spell.type == SPELL_TYPE_ITEM_CREATION && wizard.casting_cost_remaining == 0) {
