@@ -139,7 +139,8 @@ struct Tax_Case {
 TEST_F(AiEconomy, TaxFollowsTheGoldIncomeAndNeverEndsAboveFour)
 {
     // Turn 100: income below 150 raises the rate, above 200 lowers it.
-    const Tax_Case cases[] = {{100, 2, 3}, {300, 3, 2}, {300, 1, 1}, {170, 2, 2}, {100, 5, 4}, {100, 6, 4}, {300, 6, 4}};
+    const Tax_Case cases[] = {{100, 2, 3}, {300, 3, 2}, {300, 1, 1}, {170, 2, 2},
+                              {100, 5, 4}, {100, 6, 4}, {300, 6, 4}};
     int16_t first = Add_City(1, rt_Orc, 10, 10, 0, 4, 0);
     int16_t second = Add_City(1, rt_Orc, 20, 10, 0, 4, 0);
     _CITIES[first].food_units = 4;

@@ -4,7 +4,6 @@
 #include "cities/City_Records.h"
 #include "cities/Product_Rules.h"
 
-
 namespace {
 
 class AiProduction : public AI_Test {
