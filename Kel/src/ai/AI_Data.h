@@ -8,6 +8,8 @@ constexpr int AI_CITY_SLOTS = 100;
 constexpr int AI_OWN_STACKS_MAX = 80;
 constexpr int AI_ENEMY_STACKS_MAX = 240;
 constexpr int AI_SPELL_GROUP_FLAGS_BYTES = 92;
+// Spell group codes the spell choice weighs: flags 0..90 of g_ai_spell_group_flags.
+constexpr int AI_SPELL_GROUP_CODES = 91;
 constexpr int AI_LANDMASSES = 60;
 constexpr int AI_DATA_RESERVED_BYTES = 50;
 
@@ -70,6 +72,8 @@ extern int16_t _ai_all_own_stack_count;
 extern int16_t _ai_all_enemy_stack_count;
 // Units of the evaluated wizard whose type carries others.
 extern int16_t ai_transport_count;
+// The chance of war added by personality.
+extern const int16_t TBL_AI_PRS_War_Mod[6];
 
 // Raised by a spell whose completion changes what the evaluation counted (units, cities); the turn
 // driver then evaluates the wizard again.

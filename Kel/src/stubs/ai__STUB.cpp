@@ -10,7 +10,6 @@
 
 #include "stubs/STUB_HIT.h"
 #include "world/ALLOC.h"
-#include "world/Building_Data_Record.h"
 
 // The first research candidate.
 void AI_Spell_Research_Select(int16_t player_idx)
