@@ -12,47 +12,9 @@
 #include "world/ALLOC.h"
 
 // The first research candidate.
-void AI_Spell_Research_Select(int16_t player_idx)
-{
-    STUB_HIT();
-    if (player_idx >= 0 && player_idx < NUM_PLAYERS) {
-        _players[player_idx].researching_spell_idx = _players[player_idx].research_spells[0];
-    }
-}
-
 // The city builds its housing until the computer chooses.
-void Player_Colony_Autobuild_HP(int16_t city_idx)
-{
-    STUB_HIT();
-    if (city_idx >= 0 && city_idx < _cities) {
-        _CITIES[city_idx].construction = bt_Housing;
-    }
-}
-
 // A city without a product builds housing.
-void Player_All_Colony_Autobuild(int16_t player_idx)
-{
-    STUB_HIT();
-    for (int16_t city_idx = 0; city_idx < _cities; city_idx++) {
-        City_Record &city = _CITIES[city_idx];
-        if (city.owner_idx == player_idx && city.construction == -4) city.construction = bt_Housing;
-    }
-}
-
-void AI_Update_Magic_Power(int16_t) { STUB_HIT(); }
-void AI_Update_Gold_And_Mana_Reserves(int16_t) { STUB_HIT(); }
-void AI_Update_Gold_Income_And_Food_Income(int16_t) { STUB_HIT(); }
-void NPC_Farmers(void) { STUB_HIT(); }
-
-int16_t AI_Sanity_Check_Overland_Enchantments(int16_t)
-{
-    STUB_HIT();
-    return 0;
-}
-
 // No spell is chosen.
-void AI_Spell_Select(int16_t) { STUB_HIT(); }
-
 void AI_Disband_To_Balance_Budget(int16_t) { STUB_HIT(); }
 void AI_Shift_Off_Home_Plane(int16_t) { STUB_HIT(); }
 void AI_Move_Out_Boats(void) { STUB_HIT(); }
