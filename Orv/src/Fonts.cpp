@@ -294,6 +294,7 @@ void Load_Font_File(const char *name)
     font_style_data = Allocate_Space_No_Header(FONT_STYLE_PARAGRAPHS);
     font_header = font_style_data;
     std::memcpy(font_style_data, FONTS_LBX_ENTRY_0(), FONTS_LBX_ENTRY_0_SIZE);
+    Glyph_Rows_Forget_All();
     border_style_data = Allocate_Space_No_Header(BORDER_STYLE_PARAGRAPHS);
     std::memcpy(border_style_data, FONTS_LBX_ENTRY_1(), FONTS_LBX_ENTRY_1_SIZE);
 

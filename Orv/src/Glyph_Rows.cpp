@@ -14,29 +14,38 @@ namespace {
 constexpr int GLYPH_ROWS_MAX = 32;
 constexpr int GLYPH_WIDTH_MAX = 16;
 constexpr int GLYPH_CODE_MAX = 128;
-constexpr int GLYPH_SLOTS = 191;
+constexpr int GLYPH_SLOTS = 256;
 constexpr int GLYPH_WAYS = 4;
 
-struct Expanded {
+// What a kept glyph was expanded from; kept apart from the rows so that a look-up reads a few
+// cache lines, not one per way.
+struct Key {
     const uint8_t *font;
     uint32_t at;
+    uint32_t used;
     int width;
     bool alias;
-    bool usable;  // every pixel fits the 16 x 32 rows
     uint8_t colours[16];
-    int code_length;
-    uint8_t code[GLYPH_CODE_MAX];
+};
+
+struct Expanded {
+    bool alias;
+    bool usable;  // every pixel fits the 16 x 32 rows
+    int width;
+    uint8_t colours[16];
     int first_row, last_row, first_column, last_column;  // where pixels are; first > last when none
-    uint32_t used;
-    alignas(16) uint8_t pixels[GLYPH_ROWS_MAX][GLYPH_WIDTH_MAX];
-    alignas(16) uint8_t mask[GLYPH_ROWS_MAX][GLYPH_WIDTH_MAX];
+    // Per row the pixels, then the mask of those drawn.
+    alignas(16) uint8_t rows[GLYPH_ROWS_MAX][2][GLYPH_WIDTH_MAX];
 };
 
 struct Glyph_Store {
+    Key keys[GLYPH_SLOTS][GLYPH_WAYS];
     Expanded ways[GLYPH_SLOTS][GLYPH_WAYS];
     uint32_t clock;
 };
 Glyph_Store m_store;
+
+inline int Slot(uint32_t at) { return (int)((at ^ (at >> 8)) & (GLYPH_SLOTS - 1)); }
 
 // The bytes of width columns from at; 0 when the image ends first.
 int Code_Length(const uint8_t *font, uint32_t font_size, uint32_t at, int width)
@@ -52,8 +61,7 @@ int Code_Length(const uint8_t *font, uint32_t font_size, uint32_t at, int width)
 // end, else n = high nibble pixels of colour index low nibble.
 void Expand(Expanded &e, const uint8_t *code)
 {
-    std::memset(e.pixels, 0, sizeof e.pixels);
-    std::memset(e.mask, 0, sizeof e.mask);
+    std::memset(e.rows, 0, sizeof e.rows);
     e.usable = true;
     e.first_row = e.first_column = GLYPH_ROWS_MAX;
     e.last_row = e.last_column = -1;
@@ -78,8 +86,8 @@ void Expand(Expanded &e, const uint8_t *code)
                     e.usable = false;
                     continue;
                 }
-                e.pixels[row][c] = e.colours[index];
-                e.mask[row][c] = 0xFF;
+                e.rows[row][0][c] = e.colours[index];
+                e.rows[row][1][c] = 0xFF;
                 if (row < e.first_row) e.first_row = row;
                 if (row > e.last_row) e.last_row = row;
                 if (c < e.first_column) e.first_column = c;
@@ -119,40 +127,44 @@ inline bool Same_Bytes(const uint8_t *a, const uint8_t *b, int n)
     return true;
 }
 
-// The kept expansion whose glyph bytes (as long as they were when kept), colours and alias rule
-// are those given, or nullptr.
-Expanded *Find(const uint8_t *font, uint32_t font_size, uint32_t at, int width, const uint8_t *colours, bool alias)
+// The kept expansion whose place, colours and alias rule are those given, or nullptr. The
+// glyph bytes are not compared: whoever writes glyph bytes into a font image forgets every kept
+// glyph first (Glyph_Rows_Forget_All).
+inline Expanded *Find(const uint8_t *font, uint32_t at, int width, const uint8_t *colours, bool alias)
 {
-    Expanded *ways = m_store.ways[at % GLYPH_SLOTS];
+    int slot = Slot(at);
+    Key *keys = m_store.keys[slot];
     for (int w = 0; w < GLYPH_WAYS; ++w) {
-        Expanded &e = ways[w];
-        if (e.font == font && e.at == at && e.width == width && e.alias == alias && e.code_length > 0 &&
-            at + (uint32_t)e.code_length <= font_size && Same_Bytes(e.colours, colours, 16) &&
-            Same_Bytes(e.code, font + at, e.code_length)) {
-            e.used = ++m_store.clock;
-            return &e;
+        Key &k = keys[w];
+        if (k.at == at && k.font == font && k.width == width && k.alias == alias &&
+            Same_Bytes(k.colours, colours, 16)) {
+            k.used = ++m_store.clock;
+            return &m_store.ways[slot][w];
         }
     }
     return nullptr;
 }
 
 Expanded &Expand_New(const uint8_t *font, uint32_t at, int width, const uint8_t *colours, bool alias,
-                     const uint8_t *code, int length)
+                     const uint8_t *code)
 {
-    Expanded *ways = m_store.ways[at % GLYPH_SLOTS];
-    Expanded *oldest = &ways[0];
+    int slot = Slot(at);
+    Key *keys = m_store.keys[slot];
+    int oldest = 0;
     ++m_store.clock;
     for (int w = 1; w < GLYPH_WAYS; ++w)
-        if (ways[w].used < oldest->used) oldest = &ways[w];
-    Expanded &e = *oldest;
-    e.font = font;
-    e.at = at;
+        if (keys[w].used < keys[oldest].used) oldest = w;
+    Key &k = keys[oldest];
+    k.font = font;
+    k.at = at;
+    k.width = width;
+    k.alias = alias;
+    std::memcpy(k.colours, colours, 16);
+    k.used = m_store.clock;
+    Expanded &e = m_store.ways[slot][oldest];
     e.width = width;
     e.alias = alias;
     std::memcpy(e.colours, colours, 16);
-    e.code_length = length;
-    std::memcpy(e.code, code, (size_t)length);
-    e.used = m_store.clock;
     Expand(e, code);
     return e;
 }
@@ -163,11 +175,11 @@ bool Glyph_Rows_Draw(const uint8_t *font, uint32_t font_size, uint32_t at, int w
                      bool alias, uint8_t *page, int x, int y, int x1, int y1, int x2, int y2)
 {
     if (width <= 0 || width > GLYPH_WIDTH_MAX || x < 0 || y < 0) return false;
-    const Expanded *kept = Find(font, font_size, at, width, colours, alias);
+    const Expanded *kept = Find(font, at, width, colours, alias);
     if (kept == nullptr) {
         int length = Code_Length(font, font_size, at, width);
         if (length == 0 || length > GLYPH_CODE_MAX) return false;
-        kept = &Expand_New(font, at, width, colours, alias, font + at, length);
+        kept = &Expand_New(font, at, width, colours, alias, font + at);
     }
     const Expanded &e = *kept;
     if (!e.usable) return false;
@@ -178,13 +190,13 @@ bool Glyph_Rows_Draw(const uint8_t *font, uint32_t font_size, uint32_t at, int w
     for (int r = e.first_row; r <= e.last_row; ++r) {
         uint8_t *to = page + (y + r) * SCREEN_WIDTH + x;
 #if defined(__SSE2__)
-        __m128i m = _mm_load_si128((const __m128i *)e.mask[r]);
+        __m128i m = _mm_load_si128((const __m128i *)e.rows[r][1]);
         __m128i v = _mm_loadu_si128((const __m128i *)to);
-        __m128i p = _mm_load_si128((const __m128i *)e.pixels[r]);
+        __m128i p = _mm_load_si128((const __m128i *)e.rows[r][0]);
         _mm_storeu_si128((__m128i *)to, _mm_or_si128(_mm_andnot_si128(m, v), _mm_and_si128(m, p)));
 #else
         for (int c = 0; c < GLYPH_WIDTH_MAX; ++c)
-            if (e.mask[r][c]) to[c] = e.pixels[r][c];
+            if (e.rows[r][1][c]) to[c] = e.rows[r][0][c];
 #endif
     }
     return true;

@@ -1,8 +1,9 @@
 // Glyphs kept expanded into rows of coloured pixels and masks, per font image, glyph and
 // colour set, so that a character on the page is a few masked 16-byte row writes instead of a
-// pixel at a time. A glyph whose bytes, colours or alias rule differ from those kept is expanded
-// anew; glyphs wider than 16 or taller than 32 pixels, and glyphs that reach outside the
-// rectangle or the page, are left to the caller's column drawer.
+// pixel at a time. A glyph whose colours or alias rule differ from those kept is expanded anew;
+// glyph bytes are not compared, so writing them must drop every kept glyph (below). Glyphs
+// wider than 16 or taller than 32 pixels, and glyphs that reach outside the rectangle or the
+// page, are left to the caller's column drawer.
 #pragma once
 
 #include <cstdint>
@@ -13,5 +14,6 @@
 bool Glyph_Rows_Draw(const uint8_t *font, uint32_t font_size, uint32_t at, int width, const uint8_t *colours,
                      bool alias, uint8_t *page, int x, int y, int x1, int y1, int x2, int y2);
 
-// Forgets every expanded glyph.
+// Forgets every expanded glyph. Whoever writes glyph bytes into a font image (loading or
+// reloading a font, even into the same memory) calls it before the next glyph is drawn.
 void Glyph_Rows_Forget_All(void);

@@ -12,6 +12,7 @@
 #include "Font_Image.h"
 #include "Fonts.h"
 #include "GENDRAW.h"
+#include "Glyph_Rows.h"
 #include "Init_Drivers.h"
 #include "Palette.h"
 #include "Paragraph.h"
@@ -42,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     size_t font = left < (size_t)FONTS_LBX_ENTRY_0_SIZE ? left : (size_t)FONTS_LBX_ENTRY_0_SIZE;
     std::memcpy(font_style_data, FONTS_LBX_ENTRY_0(), FONTS_LBX_ENTRY_0_SIZE);
     std::memcpy(font_style_data, p, font);
+    Glyph_Rows_Forget_All();
     size_t border = left - font < (size_t)FONTS_LBX_ENTRY_1_SIZE ? left - font : (size_t)FONTS_LBX_ENTRY_1_SIZE;
     std::memcpy(border_style_data, FONTS_LBX_ENTRY_1(), FONTS_LBX_ENTRY_1_SIZE);
     std::memcpy(border_style_data, p + font, border);

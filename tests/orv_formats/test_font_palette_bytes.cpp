@@ -5,6 +5,7 @@
 #include "Allocate.h"
 #include "Font_Image.h"
 #include "Fonts.h"
+#include "Glyph_Rows.h"
 #include "Palette.h"
 #include "STU_LE.h"
 #include "Test_Page_Png.h"
@@ -41,6 +42,7 @@ TEST(Font_Hand_Bytes, GlyphRunsSkipsAndColumnEnds)
     const Bytes glyph = {0x21, 0x82, 0x13, 0x80, 0x81, 0x10, 0x80};
     const uint16_t at = 17700;
     std::memcpy(font + at, glyph.data(), glyph.size());
+    Glyph_Rows_Forget_All();
     font[74 + 33] = 2;
     font[170 + 66] = (uint8_t)(at & 0xFF);
     font[170 + 67] = (uint8_t)(at >> 8);
@@ -58,6 +60,7 @@ TEST(Font_Hand_Bytes, GlyphRunsSkipsAndColumnEnds)
         EXPECT_EQ(page.At(51, 60 + y), column_1[y]) << y;
     }
     std::memcpy(font, saved.data(), saved.size());
+    Glyph_Rows_Forget_All();
 }
 
 // A palette entry laid out by hand: colours, font colour sets, pointer images, remap recipes.

@@ -13,6 +13,7 @@
 #include "Font_Image.h"
 #include "Fonts.h"
 #include "GENDRAW.h"
+#include "Glyph_Rows.h"
 #include "Palette.h"
 #include "Picture_Rows.h"
 #include "Pictures.h"
@@ -255,6 +256,48 @@ TEST(Row_Form, EveryGlyphOfEveryStyleDrawsAsTheColumnDrawerDoes)
     draw_alias_flag = saved_alias;
     std::memcpy(font, saved.data(), saved.size());
     EXPECT_EQ(glyphs, FONT_STYLES * 3 * 2 * 95);
+}
+
+// Glyph bytes are not compared on each draw: a glyph rewritten in place (a font image written
+// anew into the same memory) draws its new bytes once the kept glyphs are forgotten.
+TEST(Row_Form, GlyphRewrittenInPlaceDrawsItsNewBytes)
+{
+    Pages pages;
+    uint8_t *font = font_style_data;
+    Bytes saved(font, font + FONTS_LBX_ENTRY_0_SIZE);
+    int16_t saved_alias = draw_alias_flag;
+    draw_alias_flag = 0;
+    Set_Font_Style(0, 0, 0, 0);
+    font[FONT_DRAW_MODE] = 0;
+    const uint8_t colours[16] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    std::memcpy(font + FONT_CURRENT_COLORS, colours, 16);
+    const int ch = 'A';
+    int width = font[FONT_CURRENT_WIDTHS + ch - 32];
+    uint32_t at = LE_U16(font + FONT_CURRENT_OFFSETS + 2 * (ch - 32));
+    auto both = [&] {
+        pages.Both([&] { Print(100, 90, "A"); },
+                   [&] {
+                       reference::Draw_Glyph(font, FONTS_LBX_ENTRY_0_SIZE, at, width, colours, false, 100, 90, 0, 0,
+                                             SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
+                   });
+    };
+    both();
+    ASSERT_TRUE(pages.Alike());
+    Bytes before = pages.engine;
+    // Every run of pixels takes the next colour index; skips and column ends stay.
+    for (uint32_t p = at, columns = 0; columns < (uint32_t)width && p < (uint32_t)FONTS_LBX_ENTRY_0_SIZE; ++p) {
+        if (font[p] == GLYPH_END_COLUMN)
+            ++columns;
+        else if (font[p] < GLYPH_END_COLUMN)
+            font[p] = (uint8_t)((font[p] & 0xF0) | (((font[p] & 15) + 1) & 15));
+    }
+    Glyph_Rows_Forget_All();
+    both();
+    EXPECT_TRUE(pages.Alike());
+    EXPECT_NE(pages.engine, before) << "the rewritten glyph draws other colours";
+    std::memcpy(font, saved.data(), saved.size());
+    Glyph_Rows_Forget_All();
+    draw_alias_flag = saved_alias;
 }
 
 }  // namespace
