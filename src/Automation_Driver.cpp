@@ -44,6 +44,13 @@ int m_active = 0;
 int m_plain_wait = 0;
 uint64_t m_plain_deadline = 0;
 int m_state_wait = 0;
+void (*m_turn_wait_callback)(int waiting) = nullptr;
+
+void State_Wait_Ends(void)
+{
+    if (m_state_wait && m_turn_wait_callback != nullptr) m_turn_wait_callback(0);
+    m_state_wait = 0;
+}
 uint64_t m_state_deadline = 0;
 
 void Trim_In_Place(char *text)
@@ -491,14 +498,15 @@ int Run_Action(const Automation_Action &action, uint64_t now)
         if (!m_state_wait) {
             m_state_wait = 1;
             m_state_deadline = now + action.duration_ms;
+            if (action.kind != AA_WAIT_FIELD && m_turn_wait_callback != nullptr) m_turn_wait_callback(1);
         }
         if (State_Wait_Holds(action)) {
-            m_state_wait = 0;
+            State_Wait_Ends();
             AD_LOG(SEV_INFO, "t=%llu ms wait satisfied (type=%d target=%d/%d)", t, action.kind, action.x, action.y);
             return 1;
         }
         if (now >= m_state_deadline) {
-            m_state_wait = 0;
+            State_Wait_Ends();
             AD_LOG(SEV_WARN,
                    "t=%llu ms TIMEOUT on state-aware wait (type=%d target=%d/%d) \xE2\x80\x94 advancing; "
                    "current_screen=%d %s turn=%d",
@@ -686,12 +694,14 @@ void Automation_Driver_Shutdown(void)
     m_action_count = 0;
     m_next_action = 0;
     m_plain_wait = 0;
-    m_state_wait = 0;
+    State_Wait_Ends();
     m_plain_deadline = 0;
     m_state_deadline = 0;
 }
 
 int Automation_Driver_Active(void) { return m_active; }
+
+void Automation_Driver_Register_Turn_Wait_Callback(void (*callback)(int waiting)) { m_turn_wait_callback = callback; }
 
 void Automation_Driver_Set_Alias_Points_Path(const char *path)
 {

@@ -51,6 +51,9 @@ int Automation_Driver_Load_Scenario(const char *path);
 void Automation_Driver_Frame(void);
 void Automation_Driver_Shutdown(void);
 int Automation_Driver_Active(void);
+// Called with 1 when the scenario starts waiting for a turn or a screen (wait_turn, wait_screen)
+// and with 0 when that wait ends; nullptr for none.
+void Automation_Driver_Register_Turn_Wait_Callback(void (*callback)(int waiting));
 void Automation_Driver_Set_Alias_Points_Path(const char *path);
 
 // ---- pieces exposed for checking without a running game ----

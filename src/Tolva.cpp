@@ -117,6 +117,10 @@ void Set_Unattended(bool unattended)
 
 void Replay_Stopped(void) { Set_Unattended(m_headless && Automation_Driver_Active() == 0); }
 
+// While a headless scenario waits for the turn or a screen, what the world turn asks or shows ends
+// by itself: the script has nothing to answer it with.
+void Turn_Wait(int waiting) { g_headless_turn_wait = m_headless && waiting != 0 && Platform_Replay_Active() == 0; }
+
 // Returns 1 when a --scenario or --replay file cannot be used: the run is then refused.
 int Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_fps)
 {
@@ -315,6 +319,7 @@ int KEL_main(int argc, char **argv)
     bool driven = Automation_Driver_Active() != 0 || Platform_Replay_Active() != 0;
     Set_Unattended(m_headless && !driven);
     Platform_Replay_Register_Stop_Callback(Replay_Stopped);
+    Automation_Driver_Register_Turn_Wait_Callback(Turn_Wait);
     Screen_Control();
     return 0;
 }

@@ -52,6 +52,7 @@ int16_t previous_screen = scr_Main_Menu_Screen;
 int16_t quit_game_flag = 0;
 int16_t g_magic_exe_context = 1;
 int16_t g_headless_unattended = 0;
+int16_t g_headless_turn_wait = 0;
 
 namespace {
 

@@ -62,6 +62,9 @@ extern int16_t g_magic_exe_context;
 // the stand-in screens then leave after a short while, so such a run ends by itself. A replay
 // counts as unattended like the run it recorded, so it ends where that run ended.
 extern int16_t g_headless_unattended;
+// 1 while a headless run's scenario waits for a turn or a screen: the script answers nothing then,
+// so whatever the world turn puts before the player ends by itself as in an unattended run.
+extern int16_t g_headless_turn_wait;
 constexpr int HEADLESS_UNATTENDED_FRAMES = 36;
 
 // Runs the screen named by current_screen, again and again, until it is 13 (quit).

@@ -13,4 +13,8 @@ void Leave_Screen(void)
     Reset_Window();
 }
 
-bool Unattended_Frame_Done(int *frames) { return g_headless_unattended && ++*frames >= HEADLESS_UNATTENDED_FRAMES; }
+bool Unattended_Frame_Done(int *frames)
+{
+    bool counts = g_headless_unattended || (g_headless_turn_wait && current_screen == scr_Next_Turn);
+    return counts && ++*frames >= HEADLESS_UNATTENDED_FRAMES;
+}

@@ -6,5 +6,6 @@
 void Leave_Screen(void);
 
 // Counts one idle frame of an unattended headless run in *frames; true once there were enough
-// for the screen to leave by itself. Counts nothing and is false while a player or a script drives.
+// for the screen to leave by itself. Counts nothing and is false while a player or a script drives,
+// except in the world turn while a headless run's script waits for a turn or a screen.
 bool Unattended_Frame_Done(int *frames);

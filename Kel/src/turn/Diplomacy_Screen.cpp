@@ -436,8 +436,11 @@ void Diplomacy_Display_Response(int16_t statement, int16_t tier)
 void Npc_Diplomacy_Screen(void)
 {
     if (!Diplomacy_Open(true)) return;
+    // An audience the world turn opens returns to the turn, not to the magic screen.
+    int16_t screen = current_screen;
     Diplomacy_Loop();
     Diplomacy_Leave();
+    current_screen = screen;
     Cache_Graphics_Overland();
     Play_Background_Music();
 }
