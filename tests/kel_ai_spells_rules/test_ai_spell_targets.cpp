@@ -44,8 +44,8 @@ protected:
 TEST_F(AiSpellTargets, BestCityRuleTakesTheFirstOfTheGreatestAndNeverAValueOfZero)
 {
     using Picker = int16_t (*)(int16_t, int16_t *);
-    const Picker pickers[] = {AITP_Gaias_Blessing, AITP_Earth_Gate,  AITP_Wall_Of_Fire,    AITP_Heavenly_Light,
-                              AITP_Prosperity,     AITP_Altar_Of_Battle, AITP_Stream_Of_Life, AITP_Inspirations,
+    const Picker pickers[] = {AITP_Gaias_Blessing, AITP_Earth_Gate,       AITP_Wall_Of_Fire,    AITP_Heavenly_Light,
+                              AITP_Prosperity,     AITP_Altar_Of_Battle,  AITP_Stream_Of_Life,  AITP_Inspirations,
                               AITP_Astral_Gate,    AITP_Wall_Of_Darkness, AITP_Cloud_Of_Shadow, AITP_Wall_Of_Stone};
     Own_City(10, 0);
     Own_City(20, 0);
@@ -151,9 +151,8 @@ TEST_F(AiSpellTargets, FloatingIslandSquareClassesAndTheDrawLimit)
         int16_t tile;
         int16_t legal;
     };
-    const Case cases[] = {{0, 1},   {1, 0},   {18, 0},  {161, 1}, {162, 0}, {200, 0}, {201, 1},
-                          {232, 1}, {233, 0}, {452, 1}, {467, 1}, {468, 0}, {473, 1}, {601, 1},
-                          {602, 0}, {762 + 100, 1}};
+    const Case cases[] = {{0, 1},   {1, 0},   {18, 0},  {161, 1}, {162, 0}, {200, 0}, {201, 1}, {232, 1},
+                          {233, 0}, {452, 1}, {467, 1}, {468, 0}, {473, 1}, {601, 1}, {602, 0}, {762 + 100, 1}};
     for (const Case &c : cases) {
         Set_Square(5, 5, 0, c.tile);
         EXPECT_EQ(Square_Is_Legal_For_Floating_Island(5, 5, 0), c.legal) << c.tile;

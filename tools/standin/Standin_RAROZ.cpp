@@ -3,9 +3,9 @@
 
 // The magic screen: 0 the screen (with colours of its own), 1-5 fillers, 6 the grey gem, 7-12 the
 // staves empty and full (mana blue, research green, skill red), 13/14 the Alchemy and OK buttons,
-// 15-17 the locks, 18-32 fillers, 33-50 the mirror's books (three per realm), 51 the broken gem, 52 the alchemy pop-up, 53/54 its Cancel and OK,
-// 55/56 the arrows, 57 the bar, 58 the star, 59 the power-to-gold picture, 60-74 the treaty icons
-// (three per banner: W for a wizard pact, A alliance, X war).
+// 15-17 the locks, 18-32 fillers, 33-50 the mirror's books (three per realm), 51 the broken gem, 52 the alchemy pop-up,
+// 53/54 its Cancel and OK, 55/56 the arrows, 57 the bar, 58 the star, 59 the power-to-gold picture, 60-74 the treaty
+// icons (three per banner: W for a wizard pact, A alliance, X war).
 namespace {
 
 Bytes Labelled(int width, int height, uint8_t body, const std::string &word, int style = 4)

@@ -11,7 +11,6 @@
 #include "world/Item_Record.h"
 #include "world/Items.h"
 
-
 void Item_Screen(void)
 {
     STUB_HIT();

@@ -3,8 +3,8 @@
 #include "Bitmap_Transforms.h"
 #include "Pictures.h"
 #include "heroes/Item_View.h"
-#include "shell/Graphics_Cache.h"
 #include "overland/Unit_Figure.h"
+#include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/Item_Record.h"
 
@@ -22,14 +22,17 @@ struct Outline_Row {
 };
 // The first power of the item in this order picks the colour set.
 const Outline_Row m_outline_rows[] = {
-    {ip_Haste, 4},           {ip_Phantasmal, 4},      {ip_Doom, 0},          {ip_True_Sight, 2},
-    {ip_Lion_Heart, 2},      {ip_Regeneration, 3},    {ip_Invisibility, 4},  {ip_Wraithform, 1},
-    {ip_Planar_Travel, 2},   {ip_Invulnerability, 2}, {ip_Vampiric, 0},      {ip_Lightning, 0},
-    {ip_Destruction, 0},     {ip_Power_Drain, 1},     {ip_Elemental_Armor, 3}, {ip_Magic_Immunity, 4},
-    {ip_Righteousness, 2},   {ip_Merging, 3},         {ip_Flight, 4},        {ip_Pathfinding, 3},
-    {ip_Guardian_Wind, 4},   {ip_Giant_Strength, 3},  {ip_Holy_Avenger, 2},  {ip_Death, 1},
-    {ip_Flaming, 0},         {ip_Cloak_of_Fear, 1},   {ip_Resist_Elements, 3}, {ip_Stoning, 3},
-    {ip_Resist_Magic, 4},    {ip_Bless, 2},           {ip_Endurance, 2},     {ip_Water_Walking, 3},
+    {ip_Haste, 4},           {ip_Phantasmal, 4},    {ip_Doom, 0},
+    {ip_True_Sight, 2},      {ip_Lion_Heart, 2},    {ip_Regeneration, 3},
+    {ip_Invisibility, 4},    {ip_Wraithform, 1},    {ip_Planar_Travel, 2},
+    {ip_Invulnerability, 2}, {ip_Vampiric, 0},      {ip_Lightning, 0},
+    {ip_Destruction, 0},     {ip_Power_Drain, 1},   {ip_Elemental_Armor, 3},
+    {ip_Magic_Immunity, 4},  {ip_Righteousness, 2}, {ip_Merging, 3},
+    {ip_Flight, 4},          {ip_Pathfinding, 3},   {ip_Guardian_Wind, 4},
+    {ip_Giant_Strength, 3},  {ip_Holy_Avenger, 2},  {ip_Death, 1},
+    {ip_Flaming, 0},         {ip_Cloak_of_Fear, 1}, {ip_Resist_Elements, 3},
+    {ip_Stoning, 3},         {ip_Resist_Magic, 4},  {ip_Bless, 2},
+    {ip_Endurance, 2},       {ip_Water_Walking, 3},
 };
 
 }  // namespace
