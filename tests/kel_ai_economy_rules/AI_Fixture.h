@@ -15,6 +15,8 @@ protected:
     void SetUp() override
     {
         Rules_Test::SetUp();
+        // The evaluation arrays live in the near buffer, carved as each computer turn does.
+        Allocate_AI_Data();
         _cities = 0;
         _units = 0;
         _turn = 100;
