@@ -32,6 +32,12 @@ TEST_F(Diplomacy_Treaties, SetTreatyWritesBothRecordsAndDropsStandingOrders)
     _players[2].Hostility[1] = 3;
     int16_t patrol = Add_Unit(1, us_Patrol);
     int16_t road = Add_Unit(1, us_BuildRoad);
+    // Orders are dropped from every unit whose type builds no roads.
+    _UNITS[patrol].type = 0;
+    _UNITS[road].type = 1;
+    const auto construction = _unit_type_table[1].Construction;
+    _unit_type_table[0].Construction = 0;
+    _unit_type_table[1].Construction = 1;
     Set_Treaty(1, 2, tt_Alliance);
     EXPECT_EQ(_players[1].Dipl_Treaty[2], tt_Alliance);
     EXPECT_EQ(_players[2].Dipl_Treaty[1], tt_Alliance);
@@ -43,6 +49,7 @@ TEST_F(Diplomacy_Treaties, SetTreatyWritesBothRecordsAndDropsStandingOrders)
     Set_Treaty(1, 2, tt_Wizard_Pact);
     EXPECT_EQ(_UNITS[patrol].Status, us_Ready);
     EXPECT_EQ(_UNITS[road].Status, us_BuildRoad);
+    _unit_type_table[1].Construction = construction;
     EXPECT_EQ(_players[2].Dipl_Treaty[1], tt_Wizard_Pact);
 
     Player_Record before[NUM_PLAYERS];

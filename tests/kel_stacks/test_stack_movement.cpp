@@ -223,6 +223,9 @@ TEST_F(StackMovement, ALairIsEnteredFromTheStepBeforeAndADeclineLeavesTheStackTh
     _LAIRS[0].wy = 10;
     _LAIRS[0].wp = 0;
     _LAIRS[0].Intact = 1;
+    // Guarded: unattended, the stack declines to enter.
+    _LAIRS[0].guard1_unit_type = 1;
+    _LAIRS[0].guard1_count = 1;
     const int16_t a = Unit(T_FOOT, 0, 10, 10, 0, 10);
     EXPECT_EQ(Move(0, 13, 10, {a}), 1);
     EXPECT_EQ(_combat_environ, cenv_Lair);
