@@ -29,6 +29,7 @@
 #include "shell/Map_Window.h"
 #include "shell/Reduced_Map.h"
 #include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Player_Record.h"
 #include "world/Race_Type_Table.h"
@@ -419,7 +420,7 @@ void ArmyList_Screen(void)
             ArmyList_Screen_Draw();
             Toggle_Pages();
             Release_Time(1);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) {
+            if (Unattended_Frame_Done(&frames)) {
                 current_screen = scr_Main_Screen;
                 leave = true;
             }

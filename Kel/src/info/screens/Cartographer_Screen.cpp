@@ -19,6 +19,7 @@
 #include "shell/Map_Window.h"
 #include "shell/Reduced_Map.h"
 #include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/City_Record.h"
 #include "world/Map_Feature_Records.h"
@@ -182,7 +183,7 @@ void Cartographer_Screen(void)
             Cartographer_Screen_Draw();
             Toggle_Pages();
             Release_Time(1);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) leave = true;
+            if (Unattended_Frame_Done(&frames)) leave = true;
         }
     }
     Deactivate_Auto_Function();

@@ -24,6 +24,7 @@
 #include "info/screens/End_Scenes.h"
 #include "shell/Background_Music.h"
 #include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
 #include "world/Player_Record.h"
@@ -123,7 +124,7 @@ void Run_Scene(void (*draw)(void), int16_t last_stage, bool esc_ends, int16_t ti
         draw();
         Toggle_Pages();
         Release_Time(ticks);
-        if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) break;
+        if (Unattended_Frame_Done(&frames)) break;
     }
     Clear_Fields();
 }

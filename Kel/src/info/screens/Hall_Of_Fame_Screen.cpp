@@ -18,6 +18,7 @@
 #include "info/End_Of_Game_Score.h"
 #include "info/screens/Hall_Of_Fame.h"
 #include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
 #include "world/Player_Record.h"
@@ -86,7 +87,7 @@ void Wait_On_Whole_Screen(void (*draw)(void), int16_t ticks)
         draw();
         Toggle_Pages();
         Release_Time(ticks);
-        if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) break;
+        if (Unattended_Frame_Done(&frames)) break;
     }
     Clear_Fields();
 }

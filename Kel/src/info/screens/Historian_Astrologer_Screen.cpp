@@ -17,6 +17,7 @@
 #include "info/Advisors.h"
 #include "info/screens/Advisor_Screen.h"
 #include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Map_Feature_Records.h"
 #include "world/Player_Record.h"
@@ -86,7 +87,7 @@ void Run_Chart(void (*draw)(void), const char *name)
         draw();
         Toggle_Pages();
         Release_Time(1);
-        if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) break;
+        if (Unattended_Frame_Done(&frames)) break;
     }
     Deactivate_Help_List();
     Deactivate_Auto_Function();

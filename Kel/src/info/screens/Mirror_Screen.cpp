@@ -20,6 +20,7 @@
 #include "newgame/Picks_Screen.h"
 #include "newgame/Player_Setup.h"
 #include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "turn/Diplomacy_Tables.h"
 #include "world/ALLOC.h"
 #include "world/Unit_Record.h"
@@ -269,7 +270,7 @@ void Mirror_Screen(int16_t player_idx, int16_t x1, int16_t y1, int16_t x2, int16
         Mirror_Screen_Draw();
         Toggle_Pages();
         Release_Time(1);
-        if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) break;
+        if (Unattended_Frame_Done(&frames)) break;
     }
     Deactivate_Help_List();
     Clear_Fields();

@@ -13,6 +13,7 @@
 #include "Video.h"
 #include "magic/Alchemy.h"
 #include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Player_Record.h"
 
@@ -147,7 +148,7 @@ void Alchemy_Popup(int16_t x, int16_t y)
             Alchemy_Popup_Draw();
             Toggle_Pages();
             Release_Time(2);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) leave = true;
+            if (Unattended_Frame_Done(&frames)) leave = true;
         }
     }
     Deactivate_Auto_Function();

@@ -24,6 +24,7 @@
 #include "magic/Spellbook_Pages.h"
 #include "magic/screens/Alchemy_Popup.h"
 #include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "turn/Diplomacy_Tables.h"
 #include "turn/Magic_Power_Research.h"
 #include "turn/Relations.h"
@@ -545,7 +546,7 @@ void Magic_Screen(void)
             Magic_Screen_Draw();
             Toggle_Pages();
             Release_Time(1);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) {
+            if (Unattended_Frame_Done(&frames)) {
                 current_screen = scr_Main_Screen;
                 leave = true;
             }

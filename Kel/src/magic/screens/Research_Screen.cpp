@@ -20,6 +20,7 @@
 #include "magic/Spellbook_Pages.h"
 #include "magic/Spellbook_Screen.h"
 #include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "turn/Magic_Power_Research.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
@@ -166,7 +167,7 @@ int16_t Research_Choice_Screen(void)
             BigBook_Draw();
             Toggle_Pages();
             Release_Time(1);
-            if (g_headless_unattended && ++frames >= HEADLESS_UNATTENDED_FRAMES) break;
+            if (Unattended_Frame_Done(&frames)) break;
         }
     }
     Deactivate_Auto_Function();
