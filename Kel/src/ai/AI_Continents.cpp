@@ -219,7 +219,8 @@ static int16_t Nearest_Clear_Square(const AI_Continent_Block *block, const AI_Sq
                                     int x, int y, int jitter, int16_t *out_x, int16_t *out_y)
 {
     int32_t best = -1;
-    for (int16_t n = list.heads[landmass]; n >= 0 && n < AI_LIST_CAPACITY; n = list.next[n]) {
+    for (int16_t n = list.heads[landmass], steps = 0; n >= 0 && n < AI_LIST_CAPACITY && steps < AI_LIST_CAPACITY;
+         n = list.next[n], ++steps) {
         if (Eval(block, wp, list.wx[n], list.wy[n]) != 0) continue;
         int32_t score = Distance(x, y, list.wx[n], list.wy[n]);
         if (jitter) score += RANDOM(20);
@@ -330,7 +331,8 @@ void AI_Evaluate_Continents(int16_t player_idx)
         int16_t best_m = 0, best_x = 0, best_y = 0;
         for (int m = 1; m < AI_CONT_LANDMASSES; m++) {
             if (_ai_continents.type[wp][p][m] != ait_No_Own_City || enemy_strength[wp][m] != 0) continue;
-            for (int16_t n = land.heads[m]; n >= 0 && n < AI_LIST_CAPACITY; n = land.next[n]) {
+            for (int16_t n = land.heads[m], steps = 0; n >= 0 && n < AI_LIST_CAPACITY && steps < AI_LIST_CAPACITY;
+                 n = land.next[n], ++steps) {
                 if (Eval(block, wp, land.wx[n], land.wy[n]) != 0) continue;
                 const int32_t score = Distance(ref_x, ref_y, land.wx[n], land.wy[n]) + RANDOM(20);
                 if (best < 0 || score < best) {
@@ -384,7 +386,8 @@ void AI_Evaluate_Continents(int16_t player_idx)
         const int16_t war = AI_Landmass_War_Target(wp, p);
         if (war >= 1 && war < AI_CONT_LANDMASSES) {
             int32_t cx = 0, cy = 0, count = 0;
-            for (int16_t n = dock.heads[war]; n >= 0 && n < AI_LIST_CAPACITY; n = dock.next[n]) {
+            for (int16_t n = dock.heads[war], steps = 0; n >= 0 && n < AI_LIST_CAPACITY && steps < AI_LIST_CAPACITY;
+                 n = dock.next[n], ++steps) {
                 cx += dock.wx[n];
                 cy += dock.wy[n];
                 count++;
@@ -478,7 +481,8 @@ void AI_Choose_War_Landmass(int16_t player_idx)
         const AI_Square_List &dock = block->dock[wp];
         for (int m = 1; m < AI_CONT_LANDMASSES; m++) {
             int32_t distance = 1000;
-            for (int16_t n = dock.heads[m]; n >= 0 && n < AI_LIST_CAPACITY; n = dock.next[n]) {
+            for (int16_t n = dock.heads[m], steps = 0; n >= 0 && n < AI_LIST_CAPACITY && steps < AI_LIST_CAPACITY;
+                 n = dock.next[n], ++steps) {
                 if (Eval(block, wp, dock.wx[n], dock.wy[n]) != 0) continue;
                 const int32_t d = Distance(ref_x, ref_y, dock.wx[n], dock.wy[n]);
                 if (d < distance) distance = d;

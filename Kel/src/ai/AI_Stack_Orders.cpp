@@ -157,7 +157,8 @@ int16_t AI_Stacks_Target_Nearest_Hostile_Stack(int16_t stack_idx, int16_t landma
     const int16_t sx = block->own_stack_wx[stack_idx];
     const int16_t sy = block->own_stack_wy[stack_idx];
     int16_t best = 1000;
-    for (int16_t n = land.heads[landmass_idx]; n >= 0 && n < AI_LIST_CAPACITY; n = land.next[n]) {
+    for (int16_t n = land.heads[landmass_idx], steps = 0; n >= 0 && n < AI_LIST_CAPACITY && steps < AI_LIST_CAPACITY;
+         n = land.next[n], ++steps) {
         const uint16_t word = AI_Evaluation_Value(land.wx[n], land.wy[n], wp);
         if ((word & AI_EVAL_STRENGTH_MASK) == 0 || (word & (AI_EVAL_FRIENDLY_UNIT | AI_EVAL_SITE)) != 0) continue;
         const int16_t d = Delta_XY_With_Wrap(sx, sy, land.wx[n], land.wy[n], WORLD_WIDTH);
