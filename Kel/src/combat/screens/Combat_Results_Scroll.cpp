@@ -50,7 +50,6 @@ constexpr int SCROLL_PASSES_MAX = 400;
 constexpr int16_t PAPER_CONQUEST = 9;
 constexpr int16_t PAPER_PLAIN = 10;
 constexpr int16_t PAPER_UNDECIDED = 11;
-constexpr int FIRST_VALUED_BUILDING = 3;
 
 uint8_t *m_paper = nullptr;
 uint8_t *m_bottom = nullptr;
