@@ -197,7 +197,8 @@ TEST_F(CityAftermath, ThePersonalityAndTheArmiesOnTheLandmassSetTheRazeChance)
     }
     _players[1].Personality = 3;
     Set_Random_Seed(5);
-    EXPECT_EQ(Raze_Check(1, city), Peek(100) <= 10 ? 1 : 0);
+    const int roll = Peek(100);  // before the check draws it: argument order is unspecified
+    EXPECT_EQ(Raze_Check(1, city), roll <= 10 ? 1 : 0);
     _players[1].Personality = 0;
     EXPECT_EQ(Raze_Check(1, city), 0);
     const int16_t neutral = City(NEUTRAL_PLAYER_IDX, 8, 2);

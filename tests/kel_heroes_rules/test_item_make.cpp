@@ -85,7 +85,7 @@ TEST_F(ItemMake, RecordFromTheChoice)
     Item_Make_Fill_Record(Choice(it_Staff, {26, 30, 36}), "x", ITEM_BEING_BUILT);
     EXPECT_EQ(item.spell_skill, 10);
     EXPECT_EQ(item.spell_save, 2);
-    EXPECT_EQ(item.Powers, 1u << 3);
+    EXPECT_EQ((uint32_t)item.Powers, 1u << 3);
     EXPECT_EQ(item.Slot_Type, 4);
 }
 
