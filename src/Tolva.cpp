@@ -27,6 +27,7 @@
 #include "overland/Intro_And_Credits.h"
 #include "random.h"
 #include "shell/Screen_Control.h"
+#include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
 #include "world/LOADER.h"
@@ -320,6 +321,7 @@ int KEL_main(int argc, char **argv)
     Set_Unattended(m_headless && !driven);
     Platform_Replay_Register_Stop_Callback(Replay_Stopped);
     Automation_Driver_Register_Turn_Wait_Callback(Turn_Wait);
+    Input_Set_Unattended_Query(Unattended_Box_Frames);
     Screen_Control();
     return 0;
 }

@@ -170,6 +170,7 @@ int16_t Confirmation_Box(const char *text)
     int16_t screen_field = Add_Hidden_Field(0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, escape, -1);
     Assign_Auto_Function(Confirmation_Box_Draw, 1);
     int16_t answer = -1;
+    int16_t frames = 0;
     while (answer < 0) {
         int16_t input = Get_Input();
         // With the loop's cancel switched on, -1 is a cancel (Esc or the right button), not a
@@ -187,7 +188,8 @@ int16_t Confirmation_Box(const char *text)
             Confirmation_Box_Draw();
             PageFlip_FX();
         }
-        if (Platform_Quit_Requested() && answer < 0) answer = 0;
+        // Nobody answers an unattended run: it says No.
+        if (answer < 0 && (Platform_Quit_Requested() || Input_Unattended_Frame_Done(&frames))) answer = 0;
     }
     Deactivate_Auto_Function();
     Clear_Fields();
@@ -357,6 +359,7 @@ int16_t Selection_Box(int16_t rows, const char *const *list, int16_t scroll_colu
     m_selection_highlight = 0;
     Assign_Auto_Function(Selection_Box_Draw, 1);
     int16_t answer = -2;
+    int16_t unattended_frames = 0;
     int16_t screen_field = 0;
     int16_t shown = 0;
     bool made = false;
@@ -371,7 +374,7 @@ int16_t Selection_Box(int16_t rows, const char *const *list, int16_t scroll_colu
             }
         }
         if (answer != -2) break;
-        if (Platform_Quit_Requested()) {
+        if (Platform_Quit_Requested() || Input_Unattended_Frame_Done(&unattended_frames)) {
             answer = -1;
             break;
         }

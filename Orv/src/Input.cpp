@@ -12,6 +12,18 @@
 
 int16_t input_delay = 0;
 int16_t wait_for_input_unattended_frames = 0;
+namespace {
+int16_t (*m_unattended_query)(void) = nullptr;
+}  // namespace
+
+void Input_Set_Unattended_Query(int16_t (*frames_when_unattended)(void)) { m_unattended_query = frames_when_unattended; }
+
+bool Input_Unattended_Frame_Done(int16_t *frames)
+{
+    int16_t limit = wait_for_input_unattended_frames;
+    if (limit <= 0 && m_unattended_query != nullptr) limit = m_unattended_query();
+    return limit > 0 && ++*frames >= limit;
+}
 int16_t pointer_offset = 0;
 int16_t mouse_cancel_disabled = 0;
 int16_t KD_prev_field_idx = 0;
@@ -661,7 +673,7 @@ int16_t Wait_For_Input(void)
     int16_t frames = 0;
     for (;;) {
         Call_Auto_Function();
-        if (wait_for_input_unattended_frames > 0 && ++frames >= wait_for_input_unattended_frames) break;
+        if (Input_Unattended_Frame_Done(&frames)) break;
         if (Mouse_Button() != 0 || Mouse_Buffer() != 0) {
             clicked = true;
             break;

@@ -10,6 +10,12 @@ extern int16_t input_delay;
 // 0: a wait for input lasts until the player answers. An unattended headless run sets how many
 // frames a wait lasts before it ends as if answered, so that nothing holds such a run for ever.
 extern int16_t wait_for_input_unattended_frames;
+// The game may ask for more: while the query gives a frame count above 0 (a headless run whose
+// script waits through the world turn), boxes end after that many frames too.
+void Input_Set_Unattended_Query(int16_t (*frames_when_unattended)(void));
+// Counts one idle frame of a box or wait in *frames; true once it should end as if answered with
+// its default. Always false while a player or a script answers.
+bool Input_Unattended_Frame_Done(int16_t *frames);
 extern int16_t pointer_offset;
 extern int16_t mouse_cancel_disabled;
 extern int16_t KD_prev_field_idx;

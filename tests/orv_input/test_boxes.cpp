@@ -151,6 +151,37 @@ TEST_F(Box_Test, SelectionShowsAtMostItsRows)
     EXPECT_TRUE(Poll_Script().empty()) << "the box waited for the click outside";
 }
 
+// Nobody answers a box in an unattended run, whether the run set the frames itself or the game's
+// query gives them (a script waiting through the world turn): Yes/No says No, a list says none.
+TEST_F(Box_Test, UnattendedBoxesTakeTheirDefault)
+{
+    static const char *const two[3] = {"a", "b", ""};
+    static int16_t query_frames = 0;
+    struct Case {
+        const char *name;
+        int16_t frames;
+        int16_t (*query)(void);
+    } cases[] = {
+        {"frames set by the run", 4, nullptr},
+        {"frames given by the game", 0, [] { return query_frames; }},
+    };
+    for (const Case &c : cases) {
+        wait_for_input_unattended_frames = c.frames;
+        query_frames = 4;
+        Input_Set_Unattended_Query(c.query);
+        EXPECT_EQ(Confirmation_Box("Go on?"), 0) << c.name;
+        EXPECT_EQ(Selection_Box(2, two, 0, "Pick"), -1) << c.name;
+    }
+    // A query that gives 0 (someone can answer) leaves the box waiting for the answer.
+    wait_for_input_unattended_frames = 0;
+    query_frames = 0;
+    for (int i = 0; i < 50; ++i) Then([] {});
+    Then([] { Key('y', 'y'); });
+    EXPECT_EQ(Confirmation_Box("Go on?"), 1);
+    EXPECT_TRUE(Poll_Script().empty()) << "the box waited for the key";
+    Input_Set_Unattended_Query(nullptr);
+}
+
 TEST_F(Box_Test, InputBoxEditingRules)
 {
     Set_Font_Style(1, 0, 0, 0);
