@@ -243,15 +243,7 @@ void Screen_Control_Pass(void)
     screen_functions[entry - screen_table]();
 }
 
-// A warning box only when a window is shown; headless runs never show one.
-static void Warn_Player_In_Window(const char *text)
-{
-    if (!Window_Shown()) return;
-    Warn0(text);
-}
-
 void Screen_Control(void)
 {
-    LOADSAVE_Set_Warn_Hook(Warn_Player_In_Window);
     while (current_screen != scr_Quit_To_DOS) Screen_Control_Pass();
 }
