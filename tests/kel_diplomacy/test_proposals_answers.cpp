@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "Diplomacy_Test_Fixture.h"
-#include "turn/Diplomacy_Screen.h"
 #include "turn/Diplomatic_Statements.h"
 #include "turn/Proposals_Answers.h"
 #include "turn/Relations.h"
 #include "turn/Turn_Services.h"
+#include "turn/screens/Diplomacy_Screen.h"
 #include "world/Map_Feature_Records.h"
 #include "world/Player_Record.h"
 #include "world/Spell_Data_Record.h"

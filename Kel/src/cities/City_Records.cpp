@@ -4,9 +4,9 @@
 
 #include "Fonts.h"
 #include "STU_Log.h"
-#include "cities/City_Enchantment_List.h"
-#include "cities/City_Screen.h"
 #include "cities/Product_Rules.h"
+#include "cities/screens/City_Enchantment_List.h"
+#include "cities/screens/City_Screen.h"
 #include "random.h"
 #include "turn/Building_Complete_Messages.h"
 #include "turn/Report_Queues.h"

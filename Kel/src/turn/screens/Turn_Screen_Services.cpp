@@ -7,12 +7,12 @@
 #include "Fonts.h"
 #include "Paragraph.h"
 #include "shell/Main_Screen_Draw.h"
-#include "turn/Diplomacy_Screen.h"
 #include "turn/Diplomatic_Statements.h"
 #include "turn/Event_Messages.h"
 #include "turn/Proposals_Answers.h"
 #include "turn/Relations.h"
 #include "turn/Turn_Services.h"
+#include "turn/screens/Diplomacy_Screen.h"
 
 namespace {
 
