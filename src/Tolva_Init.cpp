@@ -6,6 +6,7 @@
 #include "EMM.h"
 #include "Expanding_Box.h"
 #include "GENDRAW.h"
+#include "Game_Services.h"
 #include "Init_Drivers.h"
 #include "Input.h"
 #include "LBX_Load.h"
@@ -17,16 +18,7 @@
 #include "STU_Log.h"
 #include "Tolva.h"
 #include "Video.h"
-#include "ai/AI_World_Hooks.h"
-#include "ai/screens/AI_Screen_Services.h"
-#include "cities/City_Records.h"
-#include "combat/screens/Combat_Results_Scroll.h"
-#include "heroes/screens/Heroes_Screen_Services.h"
-#include "info/screens/Info_Screen_Services.h"
-#include "magic/screens/Research_Screen.h"
-#include "overland/Army_World_Hooks.h"
 #include "overland/Game_Resources.h"
-#include "overland/Stack_Movement_Draw.h"
 #include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
@@ -221,15 +213,7 @@ void Tolva_Init_Engine(void)
 
     Release_Version();
     Allocate_Data_Space(6100);
-    AI_Install_World_Hooks();
-    AI_Install_Screen_Services();
-    Army_Install_World_Hooks();
-    Heroes_Install_Screen_Services();
-    Magic_Install_Screens();
-    City_Records_Install_World_Hooks();
-    Info_Install_Screen_Services();
-    Stack_Movement_Install_Hooks();
-    Combat_Install_Screen_Services();
+    Install_Game_Services();
     // The engine's boxes read the human's books by realm, the front-end flag and the
     // "Expanding Help" word through these.
     const uint8_t *human_record = reinterpret_cast<const uint8_t *>(&_players[0]);

@@ -21,7 +21,7 @@
 #include "Paragraph.h"
 #include "STU_GRAF.h"
 #include "Video.h"
-#include "cities/Production_Screen.h"
+#include "cities/screens/Production_Screen.h"
 #include "turn/Diplomatic_Statements.h"
 #include "turn/Event_Messages.h"
 #include "world/ALLOC.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "../kel_world_rules/Rules_Fixture.h"
-#include "cities/City_Screen.h"
+#include "cities/screens/City_Screen.h"
 #include "turn/Building_Complete_Messages.h"
 #include "world/Player_Record.h"
 

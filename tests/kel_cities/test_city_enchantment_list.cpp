@@ -7,8 +7,8 @@
 #include "Palette.h"
 #include "Test_Engine.h"
 #include "Video.h"
-#include "cities/City_Enchantment_List.h"
 #include "cities/City_Records.h"
+#include "cities/screens/City_Enchantment_List.h"
 
 namespace {
 

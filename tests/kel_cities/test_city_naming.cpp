@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "cities/City_Naming.h"
+#include "cities/screens/City_Naming.h"
 
 TEST(City_Naming, PossessiveAddsAnApostropheAfterSAndApostropheSOtherwise)
 {

@@ -11,7 +11,7 @@
 #include "Test_Engine.h"
 #include "Video.h"
 #include "World_Fixture.h"
-#include "cities/City_Screen_Icons.h"
+#include "cities/screens/City_Screen_Icons.h"
 #include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/City_Record.h"

@@ -17,7 +17,7 @@
 #include "Standin_Data.h"
 #include "Test_Engine.h"
 #include "World_Fixture.h"
-#include "cities/City_Screen.h"
+#include "cities/screens/City_Screen.h"
 #include "sdl2_PFL.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"

@@ -10,7 +10,7 @@
 #include "Dialog_Boxes.h"
 #include "STU_GRAF.h"
 #include "cities/Product_Rules.h"
-#include "cities/Production_Screen.h"
+#include "cities/screens/Production_Screen.h"
 #include "overland/Game_Resources.h"
 #include "shell/Graphics_Cache.h"
 #include "shell/Screen_Control.h"

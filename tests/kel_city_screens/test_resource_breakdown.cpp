@@ -6,7 +6,7 @@
 
 #include "City_Screens_Fixture.h"
 #include "Video.h"
-#include "cities/Resource_Breakdown.h"
+#include "cities/screens/Resource_Breakdown.h"
 #include "world/Building_Data_Record.h"
 #include "world/Events_Record.h"
 #include "world/Map_Feature_Records.h"

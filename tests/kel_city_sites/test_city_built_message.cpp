@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "../kel_city_screens/City_Screens_Fixture.h"
-#include "cities/City_Built_Message.h"
+#include "cities/screens/City_Built_Message.h"
 
 namespace {
 

@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "Diplomacy_Test_Fixture.h"
-#include "turn/Diplomacy_Screen.h"
 #include "turn/Diplomatic_Statements.h"
 #include "turn/Proposals_Answers.h"
 #include "turn/Relations.h"
+#include "turn/Turn_Services.h"
+#include "turn/screens/Diplomacy_Screen.h"
 #include "world/Map_Feature_Records.h"
 #include "world/Player_Record.h"
 #include "world/Spell_Data_Record.h"
@@ -65,7 +66,10 @@ protected:
         g_picks.clear();
         g_menus.clear();
         g_responses.clear();
-        Diplomacy_Set_Dialogue_Hooks(Scripted_Pick, Recorded_Response);
+        Turn_Services services = {};
+        services.diplomacy_pick = Scripted_Pick;
+        services.diplomacy_respond = Recorded_Response;
+        Turn_Set_Services(services);
         Diplomacy_Set_Wizard_On_Screen(W);
         _turn = 50;
         _units = 0;
@@ -85,7 +89,7 @@ protected:
     }
     void TearDown() override
     {
-        Diplomacy_Set_Dialogue_Hooks(nullptr, nullptr);
+        Turn_Set_Services({});
         Diplomacy_Set_Wizard_On_Screen(0);
         Diplomacy_Test::TearDown();
     }

@@ -6,6 +6,7 @@
 
 #include "Diplomacy_Test_Fixture.h"
 #include "turn/End_Of_Turn.h"
+#include "turn/Turn_Services.h"
 #include "turn/Wizard_Conquest.h"
 #include "world/Spell_Data_Record.h"
 #include "world/Spell_Ids.h"
@@ -32,7 +33,10 @@ protected:
     void SetUp() override
     {
         Diplomacy_Test::SetUp();
-        Wizard_Conquest_Set_Screen_Hooks(Fake_Redraw, Fake_Ask);
+        Turn_Services services = {};
+        services.conquest_redraw = Fake_Redraw;
+        services.conquest_ask = Fake_Ask;
+        Turn_Set_Services(services);
         m_question.clear();
         m_answer = 0;
         m_redraws = 0;
@@ -52,7 +56,7 @@ protected:
     }
     void TearDown() override
     {
-        Wizard_Conquest_Set_Screen_Hooks(nullptr, nullptr);
+        Turn_Set_Services({});
         Diplomacy_Test::TearDown();
     }
 

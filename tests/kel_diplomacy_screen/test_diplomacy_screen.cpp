@@ -26,11 +26,13 @@
 #include "sdl2_Audio.h"
 #include "sdl2_PFL.h"
 #include "shell/Screen_Control.h"
-#include "turn/Diplomacy_Screen.h"
 #include "turn/Diplomacy_Tables.h"
 #include "turn/Diplomatic_Statements.h"
 #include "turn/Proposals_Answers.h"
 #include "turn/Relations.h"
+#include "turn/Turn_Services.h"
+#include "turn/screens/Diplomacy_Screen.h"
+#include "turn/screens/Turn_Screen_Services.h"
 #include "world/ALLOC.h"
 #include "world/Game_Settings.h"
 #include "world/Player_Record.h"
@@ -88,14 +90,17 @@ protected:
             }
         }
         Diplomacy_Set_Wizard_On_Screen(W);
-        Diplomacy_Set_Dialogue_Hooks(Pick_Last_Line, nullptr);
+        Turn_Install_Screen_Services();
+        Turn_Services services = turn_services;
+        services.diplomacy_pick = Pick_Last_Line;
+        Turn_Set_Services(services);
         Menus_Offered().clear();
         Set_Random_Seed(0x2468ACE);
     }
     void TearDown() override
     {
         Platform_Register_Frame_Callback(nullptr);
-        Diplomacy_Set_Dialogue_Hooks(nullptr, nullptr);
+        Turn_Set_Services({});
         Script() = Poll_Script{};
         Platform_Set_Synthetic_Mouse_Button(0);
         Platform_Keyboard_Buffer_Clear();
@@ -524,7 +529,7 @@ TEST_F(Diplomacy_Screen, AnAudienceLeavesTheWorldRecordsAndWritesNoScratchFile)
 // that is off does nothing, and each menu comes back after its dialogue.
 TEST_F(Diplomacy_Screen, TheHumansMenusTakeClicksOnTheirLines)
 {
-    Diplomacy_Set_Dialogue_Hooks(nullptr, nullptr);
+    Turn_Install_Screen_Services();
     _players[0].Dipl_Pending_Order[W] = 0;
     // A click on line n of a menu, placed as the picker lays its lines out in the menus' font.
     auto click_line = [](int n) {

@@ -2,6 +2,7 @@
 #include "End_Of_Turn_Fixture.h"
 #include "Standin_Data.h"
 #include "turn/Offers.h"
+#include "world/Army_Services.h"
 #include "world/Site_Evaluation.h"
 #include "world/Spell_Ids.h"
 #include "world/Unit_Type_Ids.h"
@@ -107,7 +108,9 @@ int16_t Accept_Every_Band(int16_t, int16_t) { return 1; }
 // level, ready to move, and the price is paid once.
 TEST_F(EndOfTurn_Offers, ComputerWizardHiresABandAtItsFortress)
 {
-    Site_Evaluation_Set_Accept_Mercenaries_Hook(Accept_Every_Band);
+    Army_World_Services services = army_world_services;
+    services.accept_mercenaries = Accept_Every_Band;
+    Army_Set_World_Services(services);
     _turn = 2000;
     _FORTRESSES[0].active = 0;
     _FORTRESSES[1] = {12, 14, 0, 1};
@@ -143,7 +146,7 @@ TEST_F(EndOfTurn_Offers, ComputerWizardHiresABandAtItsFortress)
             EXPECT_EQ(unit.type, _UNITS[1].type);
         }
     }
-    Site_Evaluation_Set_Accept_Mercenaries_Hook(nullptr);
+    Army_Set_World_Services({});
     EXPECT_TRUE(hired) << "no seed brought a band";
 }
 

@@ -3,6 +3,7 @@
 #include "LBX_Load.h"
 #include "Standin_Data.h"
 #include "turn/Random_Events.h"
+#include "turn/Turn_Services.h"
 #include "world/Events_Record.h"
 
 namespace {
@@ -17,7 +18,9 @@ protected:
     {
         End_Of_Turn_Test::SetUp();
         g_announced.clear();
-        Random_Events_Set_Announce_Hook(Record_Announcement);
+        Turn_Services services = {};
+        services.announce_event = Record_Announcement;
+        Turn_Set_Services(services);
         _event_delay_count = 5;
         _difficulty = 4;
         _turn = 600;
@@ -30,7 +33,7 @@ protected:
     }
     void TearDown() override
     {
-        Random_Events_Set_Announce_Hook(nullptr);
+        Turn_Set_Services({});
         End_Of_Turn_Test::TearDown();
     }
     static int16_t &W(int word) { return events_table->words[word]; }

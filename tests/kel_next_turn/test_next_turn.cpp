@@ -20,6 +20,7 @@
 #include "turn/Random_Events.h"
 #include "turn/Report_Queues.h"
 #include "world/ALLOC.h"
+#include "world/Army_Services.h"
 #include "world/Building_Data_Record.h"
 #include "world/Events_Record.h"
 #include "world/LOADSAVE.h"
@@ -166,13 +167,11 @@ TEST_F(EndOfTurn_Turn, NewEventsFollowTheSettingButLastingOnesRunOn)
     } cases[] = {{0, 0, 2}, {1, 0, 3}, {1, 1, 2}};
     for (const Case &c : cases) {
         SetUp();
-        Random_Events_Set_Announce_Hook([](const Event_Announcement &) {});
         magic_set.words[GS_RANDOM_EVENTS] = c.events_setting;
         DBG_Alt_A_State = c.debug_switch;
         _event_delay_count = 2;  // a chance of 0 while it counts up: a choice only counts
         events_table->words[ev_Good_Moon_State] = 1;
         Next_Turn_Calc();
-        Random_Events_Set_Announce_Hook(nullptr);
         EXPECT_EQ(_event_delay_count, c.delay_after) << c.events_setting << c.debug_switch;
         EXPECT_EQ(events_table->words[ev_Good_Moon_State], 2) << c.events_setting << c.debug_switch;
     }
@@ -227,12 +226,14 @@ TEST_F(EndOfTurn_Turn, AFailedAutosaveIsLoggedAndShownOnce)
     std::ofstream(ini) << "";
     STU_Log_Startup(ini.c_str());
     g_save_warnings.clear();
-    LOADSAVE_Set_Warn_Hook([](const char *text) { g_save_warnings.push_back(text); });
+    Army_World_Services services = {};
+    services.warn_player = [](const char *text) { g_save_warnings.push_back(text); };
+    Army_Set_World_Services(services);
     std::string missing = dir / "no-such-folder";
     STU_GRAF_Set_User_Data_Dir(missing.c_str());
     _turn = 3;
     Next_Turn_Calc();
-    LOADSAVE_Set_Warn_Hook(nullptr);
+    Army_Set_World_Services({});
     STU_Log_Flush_All();
     std::string text = Read_File(dir / "tolva_log_new.txt");
     STU_Log_Shutdown();

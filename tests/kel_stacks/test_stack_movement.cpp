@@ -6,6 +6,7 @@
 
 #include "Stacks_Fixture.h"
 #include "Test_Engine.h"
+#include "world/Army_Services.h"
 #include "world/LOADSAVE.h"
 #include "world/Square_Queries.h"
 
@@ -39,9 +40,9 @@ int16_t Test_Combat(int16_t attacker, int16_t defender, int16_t count, int16_t *
 TEST_F(StackMovement, HumanGotoIntoAnEnemyStopsBeforeItAndDropsTheOrder)
 {
     g_battle = {};
-    Stack_Movement_Hooks hooks = Stack_Movement_Get_Hooks();
-    hooks.combat = Test_Combat;
-    Stack_Movement_Set_Hooks(&hooks);
+    Army_World_Services services = army_world_services;
+    services.combat = Test_Combat;
+    Army_Set_World_Services(services);
     const int16_t a = Unit(T_FOOT, 0, 10, 10, 0, 10);
     _UNITS[a].Status = us_GOTO;
     _UNITS[a].dst_wx = 14;

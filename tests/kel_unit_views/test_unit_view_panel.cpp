@@ -15,7 +15,7 @@
 #include "Test_Engine.h"
 #include "Video.h"
 #include "World_Fixture.h"
-#include "cities/City_Screen.h"
+#include "cities/screens/City_Screen.h"
 #include "heroes/Text_Lists.h"
 #include "overland/Unit_View_Figures.h"
 #include "overland/Unit_View_Panel.h"

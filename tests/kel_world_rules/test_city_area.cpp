@@ -1,6 +1,7 @@
 // Usable area, shared squares, size, farmers, rebels, growth, product cost and site values.
 #include "Rules_Fixture.h"
 #include "random.h"
+#include "world/Army_Services.h"
 #include "world/City_Economy.h"
 #include "world/City_Growth.h"
 #include "world/Site_Evaluation.h"
@@ -222,7 +223,9 @@ TEST_F(CityArea, MercenaryOfferAsksTheComputerWizardThroughTheHook)
     };
     int16_t count = 0, cost = 0;
 
-    Site_Evaluation_Set_Accept_Mercenaries_Hook(Recorded_Mercenary_Answer);
+    Army_World_Services services = army_world_services;
+    services.accept_mercenaries = Recorded_Mercenary_Answer;
+    Army_Set_World_Services(services);
     ASSERT_TRUE(offer(1, 1, &count, &cost));
     EXPECT_GT(count, 0);
     EXPECT_EQ(m_mercenary_asked_player, 1);
@@ -234,7 +237,7 @@ TEST_F(CityArea, MercenaryOfferAsksTheComputerWizardThroughTheHook)
     EXPECT_GT(count, 0);
     EXPECT_EQ(m_mercenary_asked_player, -1) << "the human is not asked here";
 
-    Site_Evaluation_Set_Accept_Mercenaries_Hook(nullptr);
+    Army_Set_World_Services({});
     ASSERT_TRUE(offer(1, 1, &count, &cost));
     EXPECT_EQ(count, 0);
     EXPECT_EQ(m_mercenary_asked_player, -1);

@@ -9,6 +9,7 @@
 #include "World_Fixture.h"
 #include "Worldgen_Test_Support.h"
 #include "random.h"
+#include "world/Army_Services.h"
 #include "world/LOADER.h"
 #include "worldgen/Lairs.h"
 #include "worldgen/World_Generation.h"
@@ -40,7 +41,7 @@ protected:
     }
     void TearDown() override
     {
-        World_Generation_Set_Draw_Hooks(nullptr, nullptr);
+        Army_Set_World_Services({});
         World_Test::TearDown();
     }
 
@@ -59,7 +60,10 @@ protected:
 
 TEST_F(WorldGen_Driver, ThePanelComesFirstThenTwentyProgressDrawsInOrder)
 {
-    World_Generation_Set_Draw_Hooks(Record_Panel, Record_Progress);
+    Army_World_Services services = {};
+    services.building_worlds_panel = Record_Panel;
+    services.building_worlds_progress = Record_Progress;
+    Army_Set_World_Services(services);
     Generate(5);
     std::vector<int> expected = {-1};
     for (int p = 5; p <= 95; p += 5) {

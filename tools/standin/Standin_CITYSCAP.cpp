@@ -6,8 +6,8 @@
 #include "Standin_Overland.h"
 #include "Standin_Text.h"
 #include "cities/Cityscape_Layout.h"
-#include "cities/Cityscape_Pictures.h"
-#include "cities/Cityscape_Roads.h"
+#include "cities/screens/Cityscape_Pictures.h"
+#include "cities/screens/Cityscape_Roads.h"
 
 // The city scene pictures of CITYSCAP: for each plane a ground of five frames (one per city
 // background, named in its corner), hills, mountains, river and ocean of fourteen frames, cloud,

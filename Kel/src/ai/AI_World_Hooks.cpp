@@ -1,6 +1,11 @@
 #include "ai/AI_World_Hooks.h"
 
 #include "ai/AI_Mercenaries.h"
-#include "world/Site_Evaluation.h"
+#include "world/Army_Services.h"
 
-void AI_Install_World_Hooks(void) { Site_Evaluation_Set_Accept_Mercenaries_Hook(AI_Accept_Mercenaries); }
+void AI_Install_World_Hooks(void)
+{
+    Army_World_Services services = army_world_services;
+    services.accept_mercenaries = AI_Accept_Mercenaries;
+    Army_Set_World_Services(services);
+}

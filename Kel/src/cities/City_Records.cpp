@@ -4,15 +4,16 @@
 
 #include "Fonts.h"
 #include "STU_Log.h"
-#include "cities/City_Enchantment_List.h"
-#include "cities/City_Screen.h"
 #include "cities/Product_Rules.h"
+#include "cities/screens/City_Enchantment_List.h"
+#include "cities/screens/City_Screen.h"
 #include "random.h"
 #include "turn/Building_Complete_Messages.h"
 #include "turn/Report_Queues.h"
 #include "turn/Wizard_Conquest.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
+#include "world/Army_Services.h"
 #include "world/Building_Data_Record.h"
 #include "world/City_Area.h"
 #include "world/City_Economy.h"
@@ -78,7 +79,12 @@ void City_Records_City_Removed(int16_t city_idx)
 
 }  // namespace
 
-void City_Records_Install_World_Hooks(void) { City_Record_Operations_Set_Removed_Hook(City_Records_City_Removed); }
+void City_Records_Install_World_Hooks(void)
+{
+    Army_World_Services services = army_world_services;
+    services.city_removed = City_Records_City_Removed;
+    Army_Set_World_Services(services);
+}
 
 int16_t Init_Outpost(void)
 {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "STU_Log.h"
-#include "cities/City_Naming.h"
+#include "cities/screens/City_Naming.h"
 #include "info/Game_End_Scenes.h"
 #include "info/Info_Services.h"
 #include "world/ALLOC.h"

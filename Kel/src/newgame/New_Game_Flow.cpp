@@ -18,6 +18,7 @@
 #include "newgame/Wizard_Screens.h"
 #include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
+#include "world/Army_Services.h"
 #include "world/LOADSAVE.h"
 #include "worldgen/World_Generation.h"
 
@@ -77,6 +78,14 @@ void Newgame_Building_Worlds_Progress(int16_t percent)
     Toggle_Pages();
 }
 
+void Newgame_Install_World_Services(void)
+{
+    Army_World_Services services = army_world_services;
+    services.building_worlds_panel = Newgame_Building_Worlds_Panel;
+    services.building_worlds_progress = Newgame_Building_Worlds_Progress;
+    Army_Set_World_Services(services);
+}
+
 int16_t Newgame_Control(void)
 {
     _landsize = 1;
@@ -99,9 +108,7 @@ int16_t Newgame_Control(void)
         screen = next;
     }
 
-    World_Generation_Set_Draw_Hooks(Newgame_Building_Worlds_Panel, Newgame_Building_Worlds_Progress);
     Init_New_Game();
-    World_Generation_Set_Draw_Hooks(nullptr, nullptr);
     Initialize_Events();
     Init_Runtime();
     if (Save_SAVE_GAM(SAVE_GAM_SLOT_CONTINUE) != 1) {

@@ -26,6 +26,8 @@ int16_t Newgame_Run_Screen(int16_t screen);
 // Draws the panel and the progress bar of the world generation.
 void Newgame_Building_Worlds_Panel(void);
 void Newgame_Building_Worlds_Progress(int16_t percent);
+// Installs them as the world generator's panel and bar; once at start-up.
+void Newgame_Install_World_Services(void);
 
 // Kept beside the flow; nothing calls them.
 void GAME_WizardsLaunch__WIP(int16_t slot);

@@ -9,7 +9,7 @@
 
 void Army_Install_World_Hooks(void)
 {
-    Army_World_Services services = {};
+    Army_World_Services services = army_world_services;
     services.square_has_lair = Square_Has_Lair;
     services.player_city_at_square = Player_City_At_Square;
     services.map_square_survey = Map_Square_Survey;

@@ -14,6 +14,7 @@
 #include "turn/End_Of_Turn.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
+#include "world/Army_Services.h"
 #include "world/Game_Settings.h"
 #include "world/Movement_Modes.h"
 #include "world/Road_Connections.h"
@@ -175,14 +176,14 @@ static void Warn_Human(const char *text)
 
 void Stack_Movement_Install_Hooks(void)
 {
-    Stack_Movement_Hooks hooks{};
-    hooks.move_units_draw = Move_Units_Draw;
-    hooks.combat = Combat;
-    hooks.lair_combat = Lair_Combat__WIP;
-    hooks.record_winner = Record_Winner;
-    hooks.select_unit_stack = Select_Unit_Stack;
-    hooks.refresh_map_window = Refresh_Map_Window;
-    hooks.reset_draw_active_stack = Reset_Draw_Active_Stack;
-    hooks.warn = Warn_Human;
-    Stack_Movement_Set_Hooks(&hooks);
+    Army_World_Services services = army_world_services;
+    services.move_units_draw = Move_Units_Draw;
+    services.combat = Combat;
+    services.lair_combat = Lair_Combat__WIP;
+    services.record_winner = Record_Winner;
+    services.select_unit_stack = Select_Unit_Stack;
+    services.refresh_map_window = Refresh_Map_Window;
+    services.reset_draw_active_stack = Reset_Draw_Active_Stack;
+    services.warn_player = Warn_Human;
+    Army_Set_World_Services(services);
 }

@@ -17,9 +17,9 @@
 #include "Palette.h"
 #include "STU_Log.h"
 #include "Video.h"
-#include "cities/CityList_Screen.h"
-#include "cities/City_Screen.h"
-#include "cities/Production_Screen.h"
+#include "cities/screens/CityList_Screen.h"
+#include "cities/screens/City_Screen.h"
+#include "cities/screens/Production_Screen.h"
 #include "combat/Combat_Entry.h"
 #include "dev/PoC_Screen.h"
 #include "dev/Test_Screen.h"
@@ -37,8 +37,8 @@
 #include "overland/Resume_Game.h"
 #include "overland/Road_Build_Screen.h"
 #include "random.h"
-#include "turn/Diplomacy_Screen.h"
 #include "turn/End_Of_Turn.h"
+#include "turn/screens/Diplomacy_Screen.h"
 #include "world/Game_Settings.h"
 #include "world/Item_Record.h"
 #include "world/LOADSAVE.h"
@@ -243,15 +243,7 @@ void Screen_Control_Pass(void)
     screen_functions[entry - screen_table]();
 }
 
-// A warning box only when a window is shown; headless runs never show one.
-static void Warn_Player_In_Window(const char *text)
-{
-    if (!Window_Shown()) return;
-    Warn0(text);
-}
-
 void Screen_Control(void)
 {
-    LOADSAVE_Set_Warn_Hook(Warn_Player_In_Window);
     while (current_screen != scr_Quit_To_DOS) Screen_Control_Pass();
 }

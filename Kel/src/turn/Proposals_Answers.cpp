@@ -4,31 +4,22 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Fields.h"
-#include "Fonts.h"
-#include "Paragraph.h"
 #include "cities/City_Records.h"
 #include "random.h"
 #include "turn/Computer_Diplomacy.h"
-#include "turn/Diplomacy_Screen.h"
 #include "turn/Diplomacy_Tables.h"
 #include "turn/Diplomatic_Statements.h"
 #include "turn/Relations.h"
 #include "turn/Treaties.h"
+#include "turn/Turn_Services.h"
+#include "turn/screens/Diplomacy_Screen.h"
 #include "world/ALLOC.h"
 #include "world/Player_Record.h"
 #include "world/Spell_Data_Record.h"
 
 namespace {
 
-constexpr int16_t MENU_X = 38;
-constexpr int16_t MENU_Y = 142;
-constexpr int16_t MENU_WIDTH = 245;
-constexpr int16_t MENU_FILL_KIND = 15;
-constexpr int16_t MENU_REMAP_TABLE = 11;
-constexpr int16_t MENU_REDRAW_TICKS = 2;
-constexpr int16_t SPEECH_ALIAS_COLOUR = 187;
-constexpr int16_t NO_CHOICE = -1;
+constexpr int16_t NO_CHOICE = TURN_NO_CHOICE;
 
 // The test's superiority is bounded by 50, a threat's by 100.
 constexpr int16_t TEST_SUPERIORITY_BOUND = 50;
@@ -38,8 +29,6 @@ constexpr int16_t EXCHANGE_OFFER_LINES = 5;
 constexpr int16_t EXCHANGE_GROUP_LINES = 4;
 constexpr int16_t TRIBUTE_GOLD_CAP = 30000;
 
-Diplomacy_Pick_Hook m_pick = nullptr;
-Diplomacy_Response_Hook m_respond = nullptr;
 int16_t m_diplomacy_test_value = 0;
 
 int16_t Wizard(void) { return Diplomacy_Wizard_On_Screen(); }
@@ -69,57 +58,15 @@ int16_t Research_Cost(int16_t spell)
     return spell_data_table[spell].research_cost;
 }
 
-void Set_Speech_Font(void)
-{
-    Set_Font_Style_Shadow_Down(4, 4, 4, 4);
-    Set_Outline_Color(0);
-    Set_Alias_Color(SPEECH_ALIAS_COLOUR);
-    Set_Font_LF(1);
-}
-
-int16_t Speech_Height(const char *text)
-{
-    char copy[DIPL_MESSAGE_SIZE];
-    std::snprintf(copy, sizeof copy, "%s", text);
-    Set_Speech_Font();
-    return Get_Paragraph_Max_Height(MENU_WIDTH, copy);
-}
-
-int16_t Engine_Pick(const Diplomacy_Menu &menu)
-{
-    int16_t y = MENU_Y;
-    if (menu.under_statement) {
-        Get_Diplomacy_Statement(m_IDK_diplomatic_order, Wizard());
-        y = static_cast<int16_t>(MENU_Y + Speech_Height(Diplomacy_Message()));
-        Assign_Auto_Function(Diplomacy_Screen_Draw, MENU_REDRAW_TICKS);
-    } else {
-        if (menu.below_message) y = static_cast<int16_t>(MENU_Y + Speech_Height(menu.message));
-        Diplomacy_Set_Menu_Message(menu.message);
-        Assign_Auto_Function(Diplomacy_Menu_Draw, MENU_REDRAW_TICKS);
-    }
-    Set_Font_Style(1, 4, 3, 3);
-    Set_Alias_Color(SPEECH_ALIAS_COLOUR);
-    int16_t selected = 0;
-    return Get_List_Field(MENU_X, y, MENU_WIDTH, "", &menu.lines[0][0], DIPL_MENU_LINE_SIZE, &selected, menu.enabled,
-                          MENU_FILL_KIND, MENU_REMAP_TABLE, 0, 0, 0, -1);
-}
-
 // The picker's answer, kept to the lines the menu has.
 int16_t Pick(const Diplomacy_Menu &menu)
 {
-    int16_t choice = m_pick != nullptr ? m_pick(menu) : Engine_Pick(menu);
+    int16_t choice = Turn_Diplomacy_Pick(menu);
     if (choice < 0 || choice >= menu.count || menu.enabled[choice] == 0) return NO_CHOICE;
     return choice;
 }
 
-void Respond(int16_t statement, int16_t tier)
-{
-    if (m_respond != nullptr) {
-        m_respond(statement, tier);
-    } else {
-        Diplomacy_Display_Response(statement, tier);
-    }
-}
+void Respond(int16_t statement, int16_t tier) { Turn_Diplomacy_Respond(statement, tier); }
 
 struct Menu_Builder {
     Diplomacy_Menu menu{};
@@ -291,12 +238,6 @@ Menu_Builder Answer_Menu(int16_t statement)
 
 }  // namespace
 
-void Diplomacy_Set_Dialogue_Hooks(Diplomacy_Pick_Hook pick, Diplomacy_Response_Hook respond)
-{
-    m_pick = pick;
-    m_respond = respond;
-}
-
 int16_t Diplomacy_Test_Value(void) { return m_diplomacy_test_value; }
 
 int16_t Diplomacy_Test(int16_t bar, int16_t kind)
@@ -415,7 +356,7 @@ void Diplomacy_Human_Menu(void)
             break;
         }
     }
-    Assign_Auto_Function(Diplomacy_Screen_Draw, MENU_REDRAW_TICKS);
+    Turn_Diplomacy_Menu_Left();
 }
 
 void Diplomacy_Propose_Treaty__WIP(void)

@@ -36,12 +36,9 @@ struct Diplomacy_Menu {
     char lines[DIPL_MENU_MAX_LINES + 1][DIPL_MENU_LINE_SIZE];  // ended by an empty line
     int16_t enabled[DIPL_MENU_MAX_LINES];
 };
-// How a menu is answered and a response shown: by default the engine's list picker over the
-// audience and Diplomacy_Display_Response; a run without a screen may install its own. nullptr
-// restores the default.
-using Diplomacy_Pick_Hook = int16_t (*)(const Diplomacy_Menu &menu);
-using Diplomacy_Response_Hook = void (*)(int16_t statement, int16_t tier);
-void Diplomacy_Set_Dialogue_Hooks(Diplomacy_Pick_Hook pick, Diplomacy_Response_Hook respond);
+// A menu is answered and a response shown through the turn's services (Turn_Diplomacy_Pick,
+// Turn_Diplomacy_Respond): on the screen the engine's list picker over the audience and
+// Diplomacy_Display_Response.
 
 // The human's menu: repeats until "Good Bye", a cancel, or a wizard out of patience; the
 // screen's draw function is installed again on leaving.

@@ -6,6 +6,7 @@
 #include "random.h"
 #include "turn/End_Of_Turn.h"
 #include "turn/Event_Messages.h"
+#include "turn/Turn_Services.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
 #include "world/City_Area.h"
@@ -62,8 +63,6 @@ const int16_t m_event_good_array[NUM_EVENTS + 1] = {0, 0, 1, 1, 1, 0, 0, 0, 0, 1
 const int m_event_state_word[NUM_EVENTS + 1] = {0, 1, 4, 7, 8, 12, 15, 18, 22, 25, 28, 31, 34, 38, 40, 42, 44, 46, 48};
 // clang-format on
 
-Event_Announce_Hook m_announce = Show_Event_Message;
-
 int16_t &Word(int index) { return events_table->words[index]; }
 int16_t &State(int event) { return Word(m_event_state_word[event]); }
 // The k-th data word after the event's state.
@@ -84,7 +83,7 @@ void Announce(int event, int player_idx, int city_idx, int16_t type, int16_t dat
 {
     Event_Announcement announcement{(int16_t)event, (int16_t)player_idx, (int16_t)city_idx, type,
                                     data_value,     buildings,           population,        units};
-    m_announce(announcement);
+    Turn_Announce_Event(announcement);
 }
 
 int16_t Units_In_City(int city_idx)
@@ -464,11 +463,6 @@ void World_Event(int event)
 }
 
 }  // namespace
-
-void Random_Events_Set_Announce_Hook(Event_Announce_Hook hook)
-{
-    m_announce = hook != nullptr ? hook : Show_Event_Message;
-}
 
 int16_t Any_Overland_Enchantments(void)
 {

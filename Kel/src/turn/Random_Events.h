@@ -18,7 +18,4 @@ int16_t Get_Event_Victim(int16_t good);
 int16_t Pick_Random_City(int16_t player_idx);
 // 1 when any wizard holds any overland enchantment.
 int16_t Any_Overland_Enchantments(void);
-
-// Where the events' announcements go; null restores Show_Event_Message.
-using Event_Announce_Hook = void (*)(const Event_Announcement &announcement);
-void Random_Events_Set_Announce_Hook(Event_Announce_Hook hook);
+// The announcements go through the turn's services (Turn_Announce_Event).

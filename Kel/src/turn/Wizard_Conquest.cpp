@@ -4,23 +4,19 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Dialog_Boxes.h"
 #include "cities/City_Records.h"
 #include "info/Game_End_Scenes.h"
 #include "magic/Conquest_Spells.h"
-#include "shell/Main_Screen_Draw.h"
 #include "turn/End_Of_Turn.h"
 #include "turn/Magic_Power_Research.h"
 #include "turn/Relations.h"
+#include "turn/Turn_Services.h"
 #include "world/ALLOC.h"
 #include "world/Spell_Ids.h"
 #include "world/Unit_Death.h"
 #include "world/Unit_Type_Record.h"
 
 namespace {
-
-void (*m_redraw)(void) = Main_Screen_Draw;
-int16_t (*m_ask)(const char *text) = Confirmation_Box;
 
 bool Is_Player(int16_t player_idx) { return player_idx >= 0 && player_idx < NUM_PLAYERS; }
 
@@ -123,12 +119,6 @@ void Eliminate_Wizard(int16_t loser_idx, int16_t victor_idx, int16_t city_idx, i
 
 }  // namespace
 
-void Wizard_Conquest_Set_Screen_Hooks(void (*redraw)(void), int16_t (*ask)(const char *text))
-{
-    m_redraw = redraw != nullptr ? redraw : Main_Screen_Draw;
-    m_ask = ask != nullptr ? ask : Confirmation_Box;
-}
-
 int16_t Banish_Wizard(int16_t loser_idx, int16_t victor_idx)
 {
     if (!Is_Player(loser_idx) || !Is_Player(victor_idx)) {
@@ -160,13 +150,13 @@ int16_t Banish_Wizard(int16_t loser_idx, int16_t victor_idx)
         }
     }
 
-    m_redraw();
+    Turn_Conquest_Redraw();
     if (loser_idx == 0) {
         char question[160];
         snprintf(question, sizeof(question),
                  "There are at least %u turns remaining until you may return. Do you wish to resign?",
                  static_cast<unsigned>(turns));
-        return m_ask(question) == 1 ? br_Resigned : br_Banished;
+        return Turn_Conquest_Ask(question) == 1 ? br_Resigned : br_Banished;
     }
     if (loser_idx != NEUTRAL_PLAYER_IDX) {
         Return_Animation(loser_idx);

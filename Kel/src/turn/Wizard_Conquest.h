@@ -15,6 +15,5 @@ enum Banish_Result : int16_t {
 // The loser loses his fortress and starts casting the Spell of Return.
 int16_t Banish_Wizard(int16_t loser_idx, int16_t victor_idx);
 
-// The human's banishment is shown over the redrawn main screen and answered with a Yes/No box;
-// the defaults are Main_Screen_Draw and Confirmation_Box. A null hook restores its default.
-void Wizard_Conquest_Set_Screen_Hooks(void (*redraw)(void), int16_t (*ask)(const char *text));
+// The human's banishment is shown over the redrawn main screen and answered with a Yes/No box
+// through the turn's services (Turn_Conquest_Redraw, Turn_Conquest_Ask).

@@ -3,14 +3,11 @@
 #include "Memory_Util.h"
 #include "STU_Log.h"
 #include "world/ALLOC.h"
+#include "world/Army_Services.h"
 #include "world/City_Area.h"
 #include "world/Events_Record.h"
 #include "world/Road_Connections.h"
 #include "world/Roads.h"
-
-static City_Removed_Hook m_city_removed_hook = nullptr;
-
-void City_Record_Operations_Set_Removed_Hook(City_Removed_Hook hook) { m_city_removed_hook = hook; }
 
 // A city-bound event names its city by index: it ends with its city and follows later cities down.
 static void Events_City_Removed(int16_t city_idx, int state_word, int city_word)
@@ -38,9 +35,7 @@ void Destroy_City(int16_t city_idx)
     Delete_Structure(city_idx, _CITIES, (int16_t)sizeof(City_Record), _cities);
     Events_City_Removed(city_idx, ev_Plague_State, ev_Plague_City);
     Events_City_Removed(city_idx, ev_Population_Boom_State, ev_Population_Boom_City);
-    if (m_city_removed_hook != nullptr) {
-        m_city_removed_hook(city_idx);
-    }
+    Army_City_Removed(city_idx);
     _cities--;
     Reset_City_Area_Bitfields();
     Reset_City_Road_Connection_Bitfields();

@@ -7,8 +7,4 @@
 // Population Boom of the city ends, and those of later cities follow their city down. An index
 // outside the table changes nothing.
 void Destroy_City(int16_t city_idx);
-
-// What the layers above keep by city index (turn messages, the shown city): told of each removal,
-// after the table has closed up and before the count falls.
-using City_Removed_Hook = void (*)(int16_t city_idx);
-void City_Record_Operations_Set_Removed_Hook(City_Removed_Hook hook);
+// What the layers above keep by city index is told of each removal (Army_City_Removed).

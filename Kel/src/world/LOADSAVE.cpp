@@ -9,6 +9,7 @@
 #include "STU_GRAF.h"
 #include "STU_LE.h"
 #include "STU_Log.h"
+#include "world/Army_Services.h"
 #include "world/Settings.h"
 #include "world/Spell_Data_Record.h"
 #include "world/World_Blocks.h"
@@ -311,14 +312,7 @@ static void Save_Game_File_Name(int16_t slot, char *name, int size)
     }
 }
 
-static LOADSAVE_Warn_Hook m_warn_hook = nullptr;
-
-void LOADSAVE_Set_Warn_Hook(LOADSAVE_Warn_Hook hook) { m_warn_hook = hook; }
-
-void LOADSAVE_Warn_Player(const char *text)
-{
-    if (m_warn_hook != nullptr) m_warn_hook(text);
-}
+void LOADSAVE_Warn_Player(const char *text) { Army_Warn_Player(text); }
 
 static int World_Allocated(void) { return _UNITS != nullptr && _HEROES2[NUM_PLAYERS - 1] != nullptr; }
 

@@ -55,11 +55,10 @@ int16_t Save_SAVE_GAM(int16_t slot);
 // Load_SAVE_GAM_Refusal()). 1 when loaded.
 int16_t Load_SAVE_GAM(int16_t slot);
 const char *Load_SAVE_GAM_Refusal(void);
-// Shows a failed save or load to the player through the hook the screens install (the world
-// rules draw nothing); without a hook (tests, tools) the log and standard error are all there is.
+// Shows a failed save or load to the player through the service the screens install
+// (Army_Warn_Player; the world rules draw nothing); without it (tests, tools) the log and standard
+// error are all there is.
 void LOADSAVE_Warn_Player(const char *text);
-using LOADSAVE_Warn_Hook = void (*)(const char *text);
-void LOADSAVE_Set_Warn_Hook(LOADSAVE_Warn_Hook hook);
 
 // The image of the live world (SAVE_GAM_SIZE bytes).
 void Save_Game_Write_Image(uint8_t *image);

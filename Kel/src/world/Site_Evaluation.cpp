@@ -3,6 +3,7 @@
 #include "STU_Wrappers.h"
 #include "random.h"
 #include "world/ALLOC.h"
+#include "world/Army_Services.h"
 #include "world/Building_Data_Record.h"
 #include "world/City_Area.h"
 #include "world/Map_Square_Record.h"
@@ -16,8 +17,6 @@ constexpr int SITE_FOOD_CAP = 25;
 constexpr int MERCENARY_TRIES = 19;
 constexpr int MERCENARY_FIRST_TURN = 30;
 constexpr int MERCENARY_EXCLUDED_TYPE = 131;
-
-Accept_Mercenaries_Hook m_accept_mercenaries = nullptr;
 
 int City_At(int wx, int wy, int wp)
 {
@@ -191,8 +190,6 @@ void Compute_Base_Values_For_Map_Square(int16_t wx, int16_t wy, int16_t wp, int1
     *unexplored = v.unexplored;
 }
 
-void Site_Evaluation_Set_Accept_Mercenaries_Hook(Accept_Mercenaries_Hook hook) { m_accept_mercenaries = hook; }
-
 void Generate_Mercenaries(int16_t player_idx, int16_t *count, int16_t *unit_type, int16_t *cost, int16_t *level)
 {
     int16_t garbage = Stack_Garbage();
@@ -252,7 +249,7 @@ void Generate_Mercenaries(int16_t player_idx, int16_t *count, int16_t *unit_type
         if (wizard.retorts[rtr_Charismatic]) {
             price /= 2;
         }
-        if (player_idx != 0 && (m_accept_mercenaries == nullptr || !m_accept_mercenaries(player_idx, (int16_t)price))) {
+        if (player_idx != 0 && !Army_Accept_Mercenaries(player_idx, (int16_t)price)) {
             *count = 0;
         }
         *cost = (int16_t)price;

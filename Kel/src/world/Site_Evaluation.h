@@ -24,10 +24,5 @@ void Compute_Base_Values_For_Map_Square(int16_t wx, int16_t wy, int16_t wp, int1
 // The same, gathered in one record.
 Site_Values Site_Evaluate(int16_t wx, int16_t wy, int16_t wp);
 
-// A computer wizard's answer to a mercenary offer of that cost: 1 takes it, 0 refuses. The
-// computer players install theirs at start-up; without one every computer wizard refuses.
-using Accept_Mercenaries_Hook = int16_t (*)(int16_t player_idx, int16_t cost);
-void Site_Evaluation_Set_Accept_Mercenaries_Hook(Accept_Mercenaries_Hook hook);
-
 // An offer of mercenaries to the player; count 0 means no offer. Draws random numbers.
 void Generate_Mercenaries(int16_t player_idx, int16_t *count, int16_t *unit_type, int16_t *cost, int16_t *level);

@@ -35,12 +35,6 @@ int16_t _move_stack_hook_called;
 constexpr int8_t ROAD_TURNS_NONE = -1;
 constexpr int8_t ROAD_TURNS_PASSING = 99;
 
-static Stack_Movement_Hooks m_hooks;
-
-void Stack_Movement_Set_Hooks(const Stack_Movement_Hooks *hooks) { m_hooks = hooks ? *hooks : Stack_Movement_Hooks{}; }
-
-const Stack_Movement_Hooks &Stack_Movement_Get_Hooks(void) { return m_hooks; }
-
 static const Unit_Type_Record &Type_Of(int16_t unit_idx) { return _unit_type_table[_UNITS[unit_idx].type]; }
 
 int16_t Army_Moves2(const int16_t *units, int16_t count)
@@ -443,8 +437,8 @@ int16_t Move_Units(int16_t player_idx, int16_t dst_x, int16_t dst_y, int16_t mod
     _combat_attacker_wy = before > 0 ? movepath_y_array[2 + before - 1] : start_y;
     if (steps > 0) {
         if (walk > 0) {
-            if (m_hooks.move_units_draw) {
-                m_hooks.move_units_draw(player_idx, wp, walk, map_x, map_y, units, count);
+            if (Army_Has_Move_Units_Draw()) {
+                Army_Move_Units_Draw(player_idx, wp, walk, map_x, map_y, units, count);
             } else {
                 for (int i = 0; i < count; i++) {
                     _UNITS[units[i]].wx = movepath_x_array[2 + walk - 1];
@@ -464,7 +458,7 @@ int16_t Move_Units(int16_t player_idx, int16_t dst_x, int16_t dst_y, int16_t mod
         _move_stack_hook_called = 0;
         const uint8_t target_x = movepath_x_array[2 + steps - 1], target_y = movepath_y_array[2 + steps - 1];
         if (_combat_environ == cenv_Lair) {
-            const int16_t result = m_hooks.lair_combat ? m_hooks.lair_combat(_combat_environ_idx, player_idx) : 99;
+            const int16_t result = Army_Lair_Combat(_combat_environ_idx, player_idx);
             if (result == 1) {
                 static int16_t found[ARMY_SQUARE_ROOM];
                 int16_t n = 0;
@@ -481,10 +475,8 @@ int16_t Move_Units(int16_t player_idx, int16_t dst_x, int16_t dst_y, int16_t mod
                 }
             }
         } else {
-            const int16_t result = m_hooks.combat ? m_hooks.combat(player_idx, defender, count, list) : 0;
-            if (m_hooks.record_winner) {
-                m_hooks.record_winner();
-            }
+            const int16_t result = Army_Combat(player_idx, defender, count, list);
+            Army_Record_Winner();
             if (result == 1) {
                 static int16_t found[ARMY_SQUARE_ROOM];
                 int16_t n = 0;
@@ -537,9 +529,7 @@ int16_t Move_Units(int16_t player_idx, int16_t dst_x, int16_t dst_y, int16_t mod
         }
     }
     Fix_Patrol_On_Boats(count, list);
-    if (m_hooks.reset_draw_active_stack) {
-        m_hooks.reset_draw_active_stack();
-    }
+    Army_Reset_Draw_Active_Stack();
     if (player_idx == _current_player_idx) {
         Update_Scouted_And_Contacted();
     }

@@ -42,29 +42,8 @@ extern int16_t cycle_incomes;
 extern int16_t _stack_selection_changed;
 extern int16_t _move_stack_hook_called;
 
-// What movement asks of the screens, battles and lairs. Null entries do nothing (and a battle or
-// lair entry is then not fought); the program installs them at start-up. Lairs on the way are
-// found through the army rules' services.
-struct Stack_Movement_Hooks {
-    // Puts the units on the last route step (movepath arrays, steps entries), shows the move when
-    // it may be seen, builds the road square, explores and contacts.
-    void (*move_units_draw)(int16_t player_idx, int16_t wp, int16_t steps, int16_t *map_x, int16_t *map_y,
-                            const int16_t *units, int16_t count);
-    int16_t (*combat)(int16_t attacker_idx, int16_t defender, int16_t count, int16_t *units);
-    int16_t (*lair_combat)(int16_t lair_idx, int16_t player_idx);
-    // Stores the winner reported after an overland battle.
-    void (*record_winner)(void);
-    // Builds and selects the player's stack on the square and brings it into view; the count.
-    int16_t (*select_unit_stack)(int16_t player_idx, int16_t *map_x, int16_t *map_y, int16_t wp, int16_t wx,
-                                 int16_t wy);
-    // Draw priorities and the map window's entities after units moved.
-    void (*refresh_map_window)(int16_t map_x, int16_t map_y, int16_t wp);
-    void (*reset_draw_active_stack)(void);
-    // A message for the human player.
-    void (*warn)(const char *text);
-};
-void Stack_Movement_Set_Hooks(const Stack_Movement_Hooks *hooks);
-const Stack_Movement_Hooks &Stack_Movement_Get_Hooks(void);
+// What movement asks of the screens, battles and lairs is in the army rules' services
+// (world/Army_Services.h).
 
 // 1 when the stack moved or fought, 0 when it did not.
 int16_t Move_Units(int16_t player_idx, int16_t dst_x, int16_t dst_y, int16_t mode, int16_t *map_x, int16_t *map_y,

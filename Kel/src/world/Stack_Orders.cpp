@@ -5,6 +5,7 @@
 #include "random.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
+#include "world/Army_Services.h"
 #include "world/Move_Path_Cache.h"
 #include "world/Square_Queries.h"
 #include "world/Stack_Movement.h"
@@ -16,19 +17,11 @@
 constexpr uint8_t PURIFY_MARK = 111;
 constexpr uint8_t STATUS_NEVER_NEAREST = 100;
 
-static void Refresh_Map_Window(int16_t map_x, int16_t map_y, int16_t wp)
-{
-    if (Stack_Movement_Get_Hooks().refresh_map_window) {
-        Stack_Movement_Get_Hooks().refresh_map_window(map_x, map_y, wp);
-    }
-}
+static void Refresh_Map_Window(int16_t map_x, int16_t map_y, int16_t wp) { Army_Refresh_Map_Window(map_x, map_y, wp); }
 
 static int16_t Select_Stack(int16_t player_idx, int16_t *map_x, int16_t *map_y, int16_t wp, int16_t wx, int16_t wy)
 {
-    if (Stack_Movement_Get_Hooks().select_unit_stack) {
-        return Stack_Movement_Get_Hooks().select_unit_stack(player_idx, map_x, map_y, wp, wx, wy);
-    }
-    return 0;
+    return Army_Select_Unit_Stack(player_idx, map_x, map_y, wp, wx, wy);
 }
 
 int16_t Move_Stack(int16_t dst_x, int16_t dst_y, int16_t player_idx, int16_t *map_x, int16_t *map_y, int16_t *map_plane)
@@ -221,8 +214,8 @@ void Army_Do_Meld(int16_t count, const int16_t *list)
     bool success = node.owner_idx == -1 || node.owner_idx == unit.owner_idx || !(node.flags & 0x2);
     if (!success) {
         if (RANDOM(100) > 25) {
-            if (unit.owner_idx == HUMAN_PLAYER_IDX && Stack_Movement_Get_Hooks().warn) {
-                Stack_Movement_Get_Hooks().warn("The Guardian Spirit occupying this node kills your spirit.");
+            if (unit.owner_idx == HUMAN_PLAYER_IDX) {
+                Army_Warn_Player("The Guardian Spirit occupying this node kills your spirit.");
             }
         } else {
             node.flags &= (uint8_t)~0x2;

@@ -3,6 +3,7 @@
 #include "STU_Log.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
+#include "world/Army_Services.h"
 #include "world/Movement_Modes.h"
 #include "world/Square_Queries.h"
 #include "world/Stack_Movement.h"
@@ -58,9 +59,7 @@ void Update_Stack_Active(int16_t stack_idx)
         unit.Finished = 0;
         unit.Rd_Constr_Left = -1;
         all_units_moved = 0;
-        if (Stack_Movement_Get_Hooks().reset_draw_active_stack) {
-            Stack_Movement_Get_Hooks().reset_draw_active_stack();
-        }
+        Army_Reset_Draw_Active_Stack();
     }
     for (int i = 0; i < _unit_stack_count; i++) {
         if (_UNITS[_unit_stack[i].unit_idx].Finished) {

@@ -2,6 +2,7 @@
 
 #include "STU_Log.h"
 #include "world/ALLOC.h"
+#include "world/Army_Services.h"
 #include "world/LOADER.h"
 #include "worldgen/Computer_Wizards.h"
 #include "worldgen/Connectivity_Grids.h"
@@ -16,34 +17,14 @@
 #include "worldgen/Terrain_Specials_Roads.h"
 #include "worldgen/Terrain_Tiling.h"
 
-namespace {
-
-World_Generation_Panel_Hook m_panel_hook = nullptr;
-World_Generation_Progress_Hook m_progress_hook = nullptr;
-
-}  // namespace
-
-void World_Generation_Set_Draw_Hooks(World_Generation_Panel_Hook panel, World_Generation_Progress_Hook progress)
-{
-    m_panel_hook = panel;
-    m_progress_hook = progress;
-}
-
-void Draw_Building_The_Worlds(int16_t percent)
-{
-    if (m_progress_hook != nullptr) {
-        m_progress_hook(percent);
-    }
-}
+void Draw_Building_The_Worlds(int16_t percent) { Army_Building_Worlds_Progress(percent); }
 
 void o51p54_empty_function(void) {}
 
 void Init_New_Game(void)
 {
     Load_BUILDDAT();
-    if (m_panel_hook != nullptr) {
-        m_panel_hook();
-    }
+    Army_Building_Worlds_Panel();
     Init_Computer_Players();
 
     Draw_Building_The_Worlds(5);

@@ -9,7 +9,7 @@
 #include "magic/Spell_Research.h"
 #include "overland/Surveyor_Screen.h"
 #include "shell/Screen_Control.h"
-#include "turn/Chancellor_Screen.h"
+#include "turn/screens/Chancellor_Screen.h"
 #include "world/ALLOC.h"
 #include "world/Player_Record.h"
 

@@ -1,4 +1,4 @@
-#include "turn/Chancellor_Screen.h"
+#include "turn/screens/Chancellor_Screen.h"
 
 #include <cstdio>
 #include <cstring>

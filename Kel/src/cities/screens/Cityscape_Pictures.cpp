@@ -1,4 +1,4 @@
-#include "cities/Cityscape_Pictures.h"
+#include "cities/screens/Cityscape_Pictures.h"
 
 #include "Animation.h"
 #include "Pictures.h"

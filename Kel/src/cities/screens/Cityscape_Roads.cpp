@@ -1,13 +1,13 @@
-#include "cities/Cityscape_Roads.h"
+#include "cities/screens/Cityscape_Roads.h"
 
 #include <initializer_list>
 
 #include "Animation.h"
 #include "Pictures.h"
 #include "STU_LE.h"
-#include "cities/Cityscape_Draw.h"
 #include "cities/Cityscape_Layout.h"
-#include "cities/Cityscape_Pictures.h"
+#include "cities/screens/Cityscape_Draw.h"
+#include "cities/screens/Cityscape_Pictures.h"
 
 namespace {
 

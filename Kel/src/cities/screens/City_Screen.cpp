@@ -1,4 +1,4 @@
-#include "cities/City_Screen.h"
+#include "cities/screens/City_Screen.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,13 +13,13 @@
 #include "Mouse.h"
 #include "SOUND.h"
 #include "Video.h"
-#include "cities/City_Enchantment_List.h"
 #include "cities/City_Records.h"
-#include "cities/City_Screen_Draw.h"
-#include "cities/Cityscape_Draw.h"
 #include "cities/Product_Rules.h"
-#include "cities/Production_Screen.h"
-#include "cities/Resource_Breakdown.h"
+#include "cities/screens/City_Enchantment_List.h"
+#include "cities/screens/City_Screen_Draw.h"
+#include "cities/screens/Cityscape_Draw.h"
+#include "cities/screens/Production_Screen.h"
+#include "cities/screens/Resource_Breakdown.h"
 #include "heroes/Text_Lists.h"
 #include "overland/Main_Screen.h"
 #include "overland/Stack_Orders.h"

@@ -1,4 +1,4 @@
-#include "cities/City_Built_Message.h"
+#include "cities/screens/City_Built_Message.h"
 
 #include <cstdio>
 #include <cstring>
@@ -9,9 +9,9 @@
 #include "SOUND.h"
 #include "STU_Log.h"
 #include "Video.h"
-#include "cities/City_Screen.h"
-#include "cities/City_Screen_Icons.h"
-#include "cities/Cityscape_Draw.h"
+#include "cities/screens/City_Screen.h"
+#include "cities/screens/City_Screen_Icons.h"
+#include "cities/screens/Cityscape_Draw.h"
 #include "heroes/Text_Lists.h"
 #include "magic/Spellbook_Screen.h"
 #include "shell/Background_Music.h"

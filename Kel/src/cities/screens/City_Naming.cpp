@@ -1,4 +1,4 @@
-#include "cities/City_Naming.h"
+#include "cities/screens/City_Naming.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "cities/Enemy_City_Screen.h"
+#include "cities/screens/Enemy_City_Screen.h"
 
 #include <cstdio>
 #include <cstring>
@@ -17,11 +17,11 @@
 #include "SOUND.h"
 #include "STU_Log.h"
 #include "Video.h"
-#include "cities/City_Enchantment_List.h"
-#include "cities/City_Screen.h"
-#include "cities/City_Screen_Draw.h"
-#include "cities/Cityscape_Draw.h"
-#include "cities/Outpost_Screen.h"
+#include "cities/screens/City_Enchantment_List.h"
+#include "cities/screens/City_Screen.h"
+#include "cities/screens/City_Screen_Draw.h"
+#include "cities/screens/Cityscape_Draw.h"
+#include "cities/screens/Outpost_Screen.h"
 #include "overland/Unit_Figure.h"
 #include "shell/Screen_Control.h"
 #include "shell/Screen_Loop.h"

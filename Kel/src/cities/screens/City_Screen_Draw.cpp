@@ -1,4 +1,4 @@
-#include "cities/City_Screen_Draw.h"
+#include "cities/screens/City_Screen_Draw.h"
 
 #include <cstdio>
 #include <cstring>
@@ -11,12 +11,12 @@
 #include "Paragraph.h"
 #include "Pictures.h"
 #include "Video.h"
-#include "cities/City_Enchantment_List.h"
-#include "cities/City_Naming.h"
 #include "cities/City_Records.h"
-#include "cities/City_Screen.h"
-#include "cities/City_Screen_Icons.h"
-#include "cities/Cityscape_Draw.h"
+#include "cities/screens/City_Enchantment_List.h"
+#include "cities/screens/City_Naming.h"
+#include "cities/screens/City_Screen.h"
+#include "cities/screens/City_Screen_Icons.h"
+#include "cities/screens/Cityscape_Draw.h"
 #include "overland/Map_Layers.h"
 #include "overland/Unit_Figure.h"
 #include "overland/Unit_View_Figures.h"

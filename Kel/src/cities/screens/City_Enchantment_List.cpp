@@ -1,4 +1,4 @@
-#include "cities/City_Enchantment_List.h"
+#include "cities/screens/City_Enchantment_List.h"
 
 #include <cstdio>
 #include <cstring>
@@ -10,7 +10,7 @@
 #include "Help.h"
 #include "SOUND.h"
 #include "cities/City_Records.h"
-#include "cities/City_Screen.h"
+#include "cities/screens/City_Screen.h"
 #include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"
 #include "world/Player_Record.h"

@@ -1,4 +1,4 @@
-#include "cities/Production_Screen.h"
+#include "cities/screens/Production_Screen.h"
 
 #include <cstring>
 
@@ -14,8 +14,8 @@
 #include "Palette.h"
 #include "SOUND.h"
 #include "Video.h"
-#include "cities/City_Screen.h"
 #include "cities/Product_Rules.h"
+#include "cities/screens/City_Screen.h"
 #include "overland/Unit_Specials_List.h"
 #include "overland/Unit_View.h"
 #include "overland/Unit_View_Figures.h"

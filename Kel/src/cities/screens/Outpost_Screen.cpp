@@ -1,4 +1,4 @@
-#include "cities/Outpost_Screen.h"
+#include "cities/screens/Outpost_Screen.h"
 
 #include <cstdio>
 #include <cstring>
@@ -15,10 +15,10 @@
 #include "SOUND.h"
 #include "STU_Log.h"
 #include "Video.h"
-#include "cities/City_Enchantment_List.h"
-#include "cities/City_Naming.h"
-#include "cities/City_Screen.h"
-#include "cities/Cityscape_Draw.h"
+#include "cities/screens/City_Enchantment_List.h"
+#include "cities/screens/City_Naming.h"
+#include "cities/screens/City_Screen.h"
+#include "cities/screens/Cityscape_Draw.h"
 #include "overland/Main_Screen.h"
 #include "overland/Stack_Selection.h"
 #include "overland/Unit_Figure.h"

@@ -1,4 +1,4 @@
-#include "cities/City_Screen_Icons.h"
+#include "cities/screens/City_Screen_Icons.h"
 
 #include "Animation.h"
 #include "Pictures.h"

@@ -1,4 +1,4 @@
-#include "cities/Cityscape_Draw.h"
+#include "cities/screens/Cityscape_Draw.h"
 
 #include "Allocate.h"
 #include "Animation.h"
@@ -7,8 +7,8 @@
 #include "Palette.h"
 #include "Pictures.h"
 #include "cities/Cityscape_Layout.h"
-#include "cities/Cityscape_Pictures.h"
-#include "cities/Cityscape_Roads.h"
+#include "cities/screens/Cityscape_Pictures.h"
+#include "cities/screens/Cityscape_Roads.h"
 #include "random.h"
 #include "shell/Graphics_Cache.h"
 #include "world/ALLOC.h"

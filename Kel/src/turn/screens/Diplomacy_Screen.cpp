@@ -1,4 +1,4 @@
-#include "turn/Diplomacy_Screen.h"
+#include "turn/screens/Diplomacy_Screen.h"
 
 #include <algorithm>
 #include <cstdio>

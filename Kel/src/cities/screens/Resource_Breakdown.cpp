@@ -1,4 +1,4 @@
-#include "cities/Resource_Breakdown.h"
+#include "cities/screens/Resource_Breakdown.h"
 
 #include <array>
 #include <cstring>
@@ -13,7 +13,7 @@
 #include "LBX_Load.h"
 #include "LBX_Pictures.h"
 #include "Video.h"
-#include "cities/City_Screen.h"
+#include "cities/screens/City_Screen.h"
 #include "shell/Graphics_Cache.h"
 #include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
