@@ -6,8 +6,8 @@
 #include "ai/AI_Data.h"
 #include "ai/AI_Stack_Orders.h"
 #include "turn/Unit_Strength.h"
-#include "world/City_Economy.h"
 #include "world/Army_Queries.h"
+#include "world/City_Economy.h"
 #include "world/City_Record.h"
 #include "world/Map_Feature_Records.h"
 #include "world/Plane_Shift.h"
@@ -46,8 +46,8 @@ int16_t Weakest_Unit(int16_t player_idx, int16_t summoned)
 
 int16_t Scaled_Upkeep(int16_t unit_idx)
 {
-    const int32_t upkeep = (int32_t)_unit_type_table[_UNITS[unit_idx].type].Upkeep *
-                           Difficulty_Modifier_Percent(dm_Upkeep) / 100;
+    const int32_t upkeep =
+        (int32_t)_unit_type_table[_UNITS[unit_idx].type].Upkeep * Difficulty_Modifier_Percent(dm_Upkeep) / 100;
     return upkeep < 1 ? (int16_t)1 : (int16_t)(upkeep > 32767 ? 32767 : upkeep);
 }
 

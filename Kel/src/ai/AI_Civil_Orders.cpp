@@ -60,15 +60,11 @@ int16_t Road_Connected(const City_Record &city, int16_t other_idx)
 int16_t AI_Settle_Chance(int16_t objective)
 {
     switch (objective) {
-    case 4:
-        return 4;
-    case 2:
-        return 3;
+    case 4: return 4;
+    case 2: return 3;
     case 0:
-    case 1:
-        return 2;
-    default:
-        return 1;
+    case 1: return 2;
+    default: return 1;
     }
 }
 

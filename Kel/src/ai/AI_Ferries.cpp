@@ -21,7 +21,10 @@ namespace {
 constexpr int16_t FAR_AWAY = 1000;
 constexpr int16_t TREATY_ALLIANCE = 2;
 
-int16_t Is_Sea(int x, int y, int wp) { return AI_On_Map(x, y, wp) && Square_Is_OceanLike((int16_t)x, (int16_t)y, (int16_t)wp); }
+int16_t Is_Sea(int x, int y, int wp)
+{
+    return AI_On_Map(x, y, wp) && Square_Is_OceanLike((int16_t)x, (int16_t)y, (int16_t)wp);
+}
 
 // The last sea square of the 3 x 3 around (x, y), rows outer.
 int16_t Last_Sea_Around(int16_t wx, int16_t wy, int16_t wp, int16_t *out_x, int16_t *out_y)
@@ -83,8 +86,9 @@ void AI_Stacks_Setup_Ferry(int16_t stack_idx, int16_t landmass_idx, int16_t wp, 
     if (block == nullptr || stack_idx < 0 || stack_idx >= AI_STACK_TABLE_MAX || wp < 0 || wp >= NUM_PLANES) return;
     const int16_t sx = block->own_stack_wx[stack_idx];
     const int16_t sy = block->own_stack_wy[stack_idx];
-    const int16_t count =
-        block->own_stack_unit_count[stack_idx] < AI_STACK_UNITS_MAX ? block->own_stack_unit_count[stack_idx] : (int16_t)AI_STACK_UNITS_MAX;
+    const int16_t count = block->own_stack_unit_count[stack_idx] < AI_STACK_UNITS_MAX
+                              ? block->own_stack_unit_count[stack_idx]
+                              : (int16_t)AI_STACK_UNITS_MAX;
     int16_t mx = sx, my = sy;
     Last_Sea_Around(gx, gy, wp, &mx, &my);
     AI_Stacks_Ferry_Add_Location(mx, my, wp);
@@ -181,7 +185,7 @@ void AI_Stacks_Wartime_Ocean_Movement_And_Cleanup(int16_t player_idx, int16_t wp
 void AI_Stacks_Ocean_Landmass_Orders(int16_t player_idx, int16_t wp)
 {
     if (player_idx < 0 || player_idx >= AI_CONT_WIZARDS || wp < 0 || wp >= NUM_PLANES) return;
-    const int16_t points = _ai_ferry_count < 0 ? (int16_t)0
+    const int16_t points = _ai_ferry_count < 0                     ? (int16_t)0
                            : _ai_ferry_count > AI_FERRY_POINTS_MAX ? (int16_t)AI_FERRY_POINTS_MAX
                                                                    : _ai_ferry_count;
     int16_t room[AI_FERRY_POINTS_MAX];
@@ -282,8 +286,8 @@ void AI_Stacks_Ocean_Landmass_Orders(int16_t player_idx, int16_t wp)
                     const City_Record &city = _CITIES[j];
                     if (city.wp != wp || AI_Landmass_At(city.wx, city.wy, city.wp) != landmass) continue;
                     const int16_t owner = city.owner_idx;
-                    if (owner == player_idx ||
-                        (owner >= 0 && owner < NUM_PLAYERS && _players[player_idx].Dipl_Treaty[owner] == TREATY_ALLIANCE))
+                    if (owner == player_idx || (owner >= 0 && owner < NUM_PLAYERS &&
+                                                _players[player_idx].Dipl_Treaty[owner] == TREATY_ALLIANCE))
                         lands = 0;
                 }
             }
@@ -303,8 +307,8 @@ void AI_Stacks_Ocean_Landmass_Orders(int16_t player_idx, int16_t wp)
         }
         if (settler && settler_target != 0) {
             int16_t tx = 0, ty = 0;
-            Last_Sea_Around(AI_Landmass_Settler_Target_WX(wp, player_idx), AI_Landmass_Settler_Target_WY(wp, player_idx),
-                            wp, &tx, &ty);
+            Last_Sea_Around(AI_Landmass_Settler_Target_WX(wp, player_idx),
+                            AI_Landmass_Settler_Target_WY(wp, player_idx), wp, &tx, &ty);
             Send_Square_Units(player_idx, sx, sy, wp, tx, ty);
             continue;
         }
@@ -431,8 +435,7 @@ void AI_Reevaluate_Continent(int16_t player_idx, int16_t landmass_idx, int16_t w
     }
 }
 
-int16_t AI_Enemy_Unit_In_Range(int16_t wx, int16_t wy, int16_t wp, int16_t radius, int16_t owner,
-                               int16_t landmass_idx)
+int16_t AI_Enemy_Unit_In_Range(int16_t wx, int16_t wy, int16_t wp, int16_t radius, int16_t owner, int16_t landmass_idx)
 {
     for (int16_t k = 0; k < _units; k++) {
         const Unit_Record &unit = _UNITS[k];

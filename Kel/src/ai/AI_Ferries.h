@@ -19,5 +19,4 @@ void AI_Stacks_Setup_Ferry(int16_t stack_idx, int16_t landmass_idx, int16_t wp, 
 // Re-rates the landmass for the player and moves its gathering square.
 void AI_Reevaluate_Continent(int16_t player_idx, int16_t landmass_idx, int16_t wp);
 // 1 when a unit of the owner stands on a square of the landmass within the box of the radius.
-int16_t AI_Enemy_Unit_In_Range(int16_t wx, int16_t wy, int16_t wp, int16_t radius, int16_t owner,
-                               int16_t landmass_idx);
+int16_t AI_Enemy_Unit_In_Range(int16_t wx, int16_t wy, int16_t wp, int16_t radius, int16_t owner, int16_t landmass_idx);

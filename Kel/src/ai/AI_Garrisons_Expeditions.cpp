@@ -100,9 +100,7 @@ void AI_Survey_Expedition_Forces(void)
     for (int16_t k = 0; k < _ai_own_stack_count && k < AI_STACK_TABLE_MAX; k++) {
         const int16_t count = block->own_stack_unit_count[k];
         switch (block->own_stack_type[k]) {
-        case aist_Free:
-            AI_Survey_Expedition_Stack(k, count, count);
-            break;
+        case aist_Free: AI_Survey_Expedition_Stack(k, count, count); break;
         case aist_Roaming:
             if (block->own_stack_unit_list[k][0] != -1) AI_Survey_Expedition_Stack(k, count, count);
             break;
@@ -112,8 +110,7 @@ void AI_Survey_Expedition_Forces(void)
         case aist_Fortress:
             if (count > 5 && _turn < 100) AI_Survey_Expedition_Stack(k, count, (int16_t)(count - 5));
             break;
-        default:
-            break;
+        default: break;
         }
     }
 }
@@ -309,8 +306,7 @@ void AI_Stacks_Garrison_Sites(int16_t player_idx, int16_t wp, int16_t landmass_i
         if (node.wp != wp || AI_Evaluation_Value(node.wx, node.wy, wp) != AI_EVAL_SITE) continue;
         if (AI_Landmass_At(node.wx, node.wy, wp) != landmass_idx) continue;
         const int16_t k = Stack_On(block, node.wx, node.wy);
-        const int16_t need =
-            k >= 0 ? (int16_t)((secure ? 8 : 4) - block->own_stack_unit_count[k]) : (int16_t)8;
+        const int16_t need = k >= 0 ? (int16_t)((secure ? 8 : 4) - block->own_stack_unit_count[k]) : (int16_t)8;
         if (need <= 0) continue;
         node_site[nodes] = i;
         node_need[nodes++] = need;

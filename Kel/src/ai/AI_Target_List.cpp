@@ -107,12 +107,14 @@ void AI_Build_Target_List(int16_t player_idx, int16_t landmass_idx, int16_t wp)
                 AI_Add_Target(tower.wx, tower.wy, 0, 1);
             } else if (tower.owner_idx == -1) {
                 AI_Add_Target(tower.wx, tower.wy, str, 150);
-            } else if (tower.owner_idx >= 0 && tower.owner_idx < NUM_PLAYERS && wizard.Hostility[tower.owner_idx] >= 3) {
+            } else if (tower.owner_idx >= 0 && tower.owner_idx < NUM_PLAYERS &&
+                       wizard.Hostility[tower.owner_idx] >= 3) {
                 AI_Add_Target(tower.wx, tower.wy, str, 10);
             }
         }
     }
-    if (_ai_targets_count == 0 && cp_landmass_type_array != nullptr) cp_landmass_type_array[landmass_idx] = ait_No_Target;
+    if (_ai_targets_count == 0 && cp_landmass_type_array != nullptr)
+        cp_landmass_type_array[landmass_idx] = ait_No_Target;
 }
 
 int16_t AI_Tower_Target_Worthwhile(int16_t player_idx, int16_t wx, int16_t wy, int16_t wp)
@@ -129,9 +131,8 @@ int16_t AI_Tower_Target_Worthwhile(int16_t player_idx, int16_t wx, int16_t wy, i
             const City_Record &city = _CITIES[j];
             if (AI_Landmass_At(city.wx, city.wy, city.wp) != landmass) continue;
             const int16_t owner = city.owner_idx;
-            worthwhile = owner == NEUTRAL_PLAYER_IDX ||
-                         (owner >= 0 && owner < NUM_PLAYERS && owner != player_idx &&
-                          _players[player_idx].Hostility[owner] >= 2);
+            worthwhile = owner == NEUTRAL_PLAYER_IDX || (owner >= 0 && owner < NUM_PLAYERS && owner != player_idx &&
+                                                         _players[player_idx].Hostility[owner] >= 2);
         }
     }
     if (!worthwhile && type != ait_No_Own_City) {
