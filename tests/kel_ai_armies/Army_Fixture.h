@@ -9,6 +9,16 @@
 #include "random.h"
 #include "world/Square_Queries.h"
 
+// Changes a built-in unit type for one test and puts it back.
+struct Type_Patch {
+    explicit Type_Patch(int16_t type) : idx(type), saved(_unit_type_table[type]) {}
+    ~Type_Patch() { _unit_type_table[idx] = saved; }
+    Unit_Type_Record &operator*() { return _unit_type_table[idx]; }
+    Unit_Type_Record *operator->() { return &_unit_type_table[idx]; }
+    int16_t idx;
+    Unit_Type_Record saved;
+};
+
 class Army_Test : public Ai_Test {
 protected:
     void SetUp() override
