@@ -44,8 +44,8 @@ TEST_F(AiDisband, AManaShortfallRemovesSummonedCreaturesOnly)
     _CITIES[city].food_units = 20;
     _CITIES[city].gold_units = 50;
     const int16_t foot = Foot_Type();
-    const int16_t creature = Find_Type([](const Unit_Type_Record &r) { return r.Melee > 0; },
-                                       (int16_t)NUM_SUMMONED_TYPE_FIRST);
+    const int16_t creature =
+        Find_Type([](const Unit_Type_Record &r) { return r.Melee > 0; }, (int16_t)NUM_SUMMONED_TYPE_FIRST);
     ASSERT_EQ(creature, 154);
     Type_Patch creature_patch(creature);
     creature_patch->Upkeep = 3;
