@@ -55,9 +55,9 @@ TEST_F(AiFerry, StrandedUnitsAreRemovedOnlyWithAWarLandmassAndNeverBesideASwimme
 {
     Land(40, 5, 50, 15, 2);
     const int16_t foot = Foot_Type();
-    const int16_t swimmer = Find_Type(
-        [](const Unit_Type_Record &r) { return r.Transport == 0 && r.Melee > 0 && r.Construction == 0; },
-        (int16_t)(foot + 1));
+    const int16_t swimmer =
+        Find_Type([](const Unit_Type_Record &r) { return r.Transport == 0 && r.Melee > 0 && r.Construction == 0; },
+                  (int16_t)(foot + 1));
     ASSERT_GT(swimmer, foot);
     Type_Patch patch(swimmer);
     patch->Move_Flags = MV_SWIMMING;
@@ -96,11 +96,9 @@ TEST_F(AiFerry, ReEvaluationRatesTheLandmassByCitiesAndStrength)
         uint8_t type;
     };
     const Case cases[] = {
-        {1, 1, 0, false, ait_Held},  // no foreign strength
+        {1, 1, 0, false, ait_Held},       // no foreign strength
         {1, 9, 1, false, ait_Contested},  // 10 x 1 is not below 9
-        {1, 11, 1, false, ait_Held},
-        {0, 3, 0, false, ait_No_Own_City},
-        {0, 0, 0, true, ait_Unusable},
+        {1, 11, 1, false, ait_Held},     {0, 3, 0, false, ait_No_Own_City}, {0, 0, 0, true, ait_Unusable},
     };
     for (const Case &c : cases) {
         SetUp();
