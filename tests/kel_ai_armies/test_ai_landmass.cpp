@@ -107,11 +107,11 @@ TEST_F(AiLandmass, GarrisonNeedsOfCitiesAndNodes)
         int16_t need;
     };
     const Case cases[] = {
-        {ait_Contested, 5, 12, false, 6},   // 12 / 3 + 2
-        {ait_Contested, 4, 12, false, 5},   // a Dwarven city: 12 / 4 + 2
-        {ait_Contested, 5, 3, true, 9},     // the fortress city
-        {ait_Contested, 5, 25, false, 9},   // not 10
-        {ait_Held, 5, 12, false, 5},        // secure
+        {ait_Contested, 5, 12, false, 6},  // 12 / 3 + 2
+        {ait_Contested, 4, 12, false, 5},  // a Dwarven city: 12 / 4 + 2
+        {ait_Contested, 5, 3, true, 9},    // the fortress city
+        {ait_Contested, 5, 25, false, 9},  // not 10
+        {ait_Held, 5, 12, false, 5},       // secure
     };
     for (const Case &c : cases) {
         SetUp();
