@@ -32,11 +32,11 @@ TEST_F(AiCivil, SettlingChancesFollowTheObjectiveAndTheTurn)
         bool settles;
     };
     const Case cases[] = {
-        {4, 50, {4}, true},  {4, 50, {5}, false},     // Expansionist: 4 in 5
-        {2, 50, {3}, true},  {2, 50, {4}, false},     // Theurgist: 3 in 5
-        {0, 50, {2}, true},  {1, 50, {3}, false},     // Pragmatist and Militarist: 2 in 5
-        {3, 50, {1}, true},  {3, 50, {2}, false},     // Perfectionist: 1 in 5
-        {4, 100, {1, 4}, true},                       // from turn 100 a first draw of 1 is needed
+        {4, 50, {4}, true},      {4, 50, {5}, false},  // Expansionist: 4 in 5
+        {2, 50, {3}, true},      {2, 50, {4}, false},  // Theurgist: 3 in 5
+        {0, 50, {2}, true},      {1, 50, {3}, false},  // Pragmatist and Militarist: 2 in 5
+        {3, 50, {1}, true},      {3, 50, {2}, false},  // Perfectionist: 1 in 5
+        {4, 100, {1, 4}, true},                        // from turn 100 a first draw of 1 is needed
         {4, 100, {2, 1}, false}, {4, 100, {1, 5}, false},
     };
     for (const Case &c : cases) {

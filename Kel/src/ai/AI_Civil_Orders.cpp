@@ -49,6 +49,34 @@ int16_t Player_Unit_On(int16_t player_idx, int16_t wx, int16_t wy, int16_t wp)
     return 0;
 }
 
+// Marks the squares of the plane where the city-site survey answers more than "water or free": 2
+// where a city stands within the survey's distance (no city may be founded there), 1 where a
+// tower, node or lair stands (the survey decides). Elsewhere water alone decides, which spares a
+// walk over the site tables for each square.
+void Mark_Squares_Near_Sites(int16_t wp, std::vector<uint8_t> &marks)
+{
+    marks.assign(WORLD_SIZE, 0);
+    auto mark = [&](int x, int y, uint8_t value = 1) {
+        if (x >= 0 && x < WORLD_WIDTH && y >= 0 && y < WORLD_HEIGHT) marks[y * WORLD_WIDTH + x] = value;
+    };
+    for (int16_t t = 0; t < NUM_TOWERS; t++) mark(_TOWERS[t].wx, _TOWERS[t].wy);
+    for (int16_t i = 0; i < NUM_NODES; i++) {
+        if (_NODES[i].wp == wp) mark(_NODES[i].wx, _NODES[i].wy);
+    }
+    for (int16_t i = 0; i < NUM_LAIRS; i++) {
+        if (_LAIRS[i].wp == wp) mark(_LAIRS[i].wx, _LAIRS[i].wy);
+    }
+    for (int16_t j = 0; j < _cities; j++) {
+        const City_Record &city = _CITIES[j];
+        if (city.wp != wp) continue;
+        for (int dy = -SETTLING_MIN_CITY_DISTANCE; dy <= SETTLING_MIN_CITY_DISTANCE; dy++) {
+            for (int dx = -SETTLING_MIN_CITY_DISTANCE; dx <= SETTLING_MIN_CITY_DISTANCE; dx++) {
+                mark((city.wx + dx + WORLD_WIDTH) % WORLD_WIDTH, city.wy + dy, 2);
+            }
+        }
+    }
+}
+
 int16_t Road_Connected(const City_Record &city, int16_t other_idx)
 {
     if (other_idx < 0 || other_idx >= 13 * 8) return 0;
@@ -114,9 +142,15 @@ void AI_Stacks_Do_Settle(int16_t player_idx, int16_t landmass_idx)
     if (block == nullptr || player_idx < 0 || player_idx >= NUM_PLAYERS) return;
     if (landmass_idx < 0 || landmass_idx >= AI_CONT_LANDMASSES) return;
     const int16_t chance = AI_Settle_Chance(_players[player_idx].Objective);
-    // The worth of every candidate square of the landmass, filled once per call and plane on the
-    // first settler that looks elsewhere: -1 for a square that cannot be scored.
-    std::vector<int32_t> worth[NUM_PLANES];
+    // The candidate sites of the landmass with their worth, in list order, filled once per call and
+    // plane on the first settler that looks elsewhere.
+    struct Site {
+        int16_t wx;
+        int16_t wy;
+        int32_t worth;
+    };
+    std::vector<Site> sites[NUM_PLANES];
+    int16_t surveyed[NUM_PLANES] = {0, 0};
     For_Listed_Units([&](int16_t k, int16_t s, int16_t unit_idx) {
         if (!(AI_Unit_Type(unit_idx)->Abilities & UA_CREATEOUTPOST)) return;
         const Unit_Record &unit = _UNITS[unit_idx];
@@ -135,35 +169,33 @@ void AI_Stacks_Do_Settle(int16_t player_idx, int16_t landmass_idx)
             AI_Stacks_Order_Attack_Target_Or_Goto_Destination(unit_idx, tx, ty, k, s);
             return;
         }
-        const AI_Square_List &land = block->land[wp];
-        std::vector<int32_t> &values = worth[wp];
-        if (values.empty()) {
+        if (!surveyed[wp]) {
+            surveyed[wp] = 1;
+            const AI_Square_List &land = block->land[wp];
+            std::vector<uint8_t> site_near;
+            Mark_Squares_Near_Sites(wp, site_near);
             for (int16_t n = land.heads[landmass_idx], steps = 0;
                  n >= 0 && n < AI_LIST_CAPACITY && steps < AI_LIST_CAPACITY; n = land.next[n], ++steps) {
-                int32_t value = -1;
-                if (Map_Square_Survey(land.wx[n], land.wy[n], wp) == 0 &&
-                    (AI_Evaluation_Value(land.wx[n], land.wy[n], wp) & AI_EVAL_STRENGTH_MASK) == 0) {
-                    value = AI_Settle_Site_Worth(land.wx[n], land.wy[n], wp);
-                }
-                values.push_back(value);
+                const int16_t sx = land.wx[n], sy = land.wy[n];
+                if ((AI_Evaluation_Value(sx, sy, wp) & AI_EVAL_STRENGTH_MASK) != 0) continue;
+                const uint8_t near = site_near[sy * WORLD_WIDTH + sx];
+                if (near == 2) continue;
+                if (near == 1 ? Map_Square_Survey(sx, sy, wp) != 0 : Square_Is_Sailable(sx, sy, wp) != 0) continue;
+                sites[wp].push_back({sx, sy, AI_Settle_Site_Worth(sx, sy, wp)});
             }
             block = CONTXXX_Map();
             if (block == nullptr) return;
         }
         int32_t best = -1;
         int16_t bx = 0, by = 0;
-        int16_t i = 0;
-        for (int16_t n = land.heads[landmass_idx], steps = 0;
-             n >= 0 && n < AI_LIST_CAPACITY && steps < AI_LIST_CAPACITY && i < (int16_t)values.size();
-             n = land.next[n], ++steps, ++i) {
-            if (values[i] < 0) continue;
-            const int16_t d = Range(x, y, land.wx[n], land.wy[n]);
+        for (const Site &site : sites[wp]) {
+            const int16_t d = Range(x, y, site.wx, site.wy);
             if (d == 0) continue;
-            const int32_t score = values[i] / d;
+            const int32_t score = site.worth / d;
             if (score > best) {
                 best = score;
-                bx = land.wx[n];
-                by = land.wy[n];
+                bx = site.wx;
+                by = site.wy;
             }
         }
         if (best >= 0) {
