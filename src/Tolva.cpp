@@ -120,7 +120,13 @@ void Replay_Stopped(void) { Set_Unattended(m_headless && Automation_Driver_Activ
 
 // While a headless scenario waits for the turn or a screen, what the world turn asks or shows ends
 // by itself: the script has nothing to answer it with.
-void Turn_Wait(int waiting) { g_headless_turn_wait = m_headless && waiting != 0 && Platform_Replay_Active() == 0; }
+void Turn_Wait(int waiting)
+{
+    g_headless_turn_wait = m_headless && waiting != 0 && Platform_Replay_Active() == 0;
+    // A box that waits for any key or click (a spell learned, a report) ends by itself as well.
+    const bool unattended = g_headless_unattended || g_headless_turn_wait;
+    wait_for_input_unattended_frames = unattended ? (int16_t)HEADLESS_UNATTENDED_FRAMES : 0;
+}
 
 // Returns 1 when a --scenario or --replay file cannot be used: the run is then refused.
 int Option_Loop(int argc, char **argv, const char **capture_dir, int *capture_fps)

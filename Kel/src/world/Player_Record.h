@@ -128,8 +128,8 @@ struct Player_Record {
     int16_t summon_wp;
     int16_t research_spells[8];
     uint8_t reserved_68[4];
-    int16_t average_unit_cost;
-    uint8_t reserved_74[2];
+    int16_t average_unit_cost;  // the neutral player's record: the monster counter
+    int16_t raider_counter;     // the neutral player's record only; 0 in the wizards' records
     int16_t Cmbt_Skill_Left;
     int16_t casting_cost_remaining;
     int16_t casting_cost_original;
@@ -213,6 +213,7 @@ static_assert(offsetof(Player_Record, research_ratio) == 42);
 static_assert(offsetof(Player_Record, summon_wx) == 46);
 static_assert(offsetof(Player_Record, research_spells) == 52);
 static_assert(offsetof(Player_Record, average_unit_cost) == 72);
+static_assert(offsetof(Player_Record, raider_counter) == 74);
 static_assert(offsetof(Player_Record, Cmbt_Skill_Left) == 76);
 static_assert(offsetof(Player_Record, casting_spell_idx) == 82);
 static_assert(offsetof(Player_Record, tax_rate) == 88);
