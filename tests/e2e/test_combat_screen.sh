@@ -87,3 +87,51 @@ else:
     print("neutral unit held: %d of %d units of the stack fell" % (lost, len(stack)))
 PY
 pass "the battle on the combat screen was decided and its outcome saved"
+
+# ---- the same battle in a window, captured: combat frames between main-screen frames ----
+export TOLVA_SIMULATED_CLOCK=0
+printf '[Video]\nstartup_window = windowed\n' > "$CONFIG_DIR/Tolva.ini"
+cp "$E2E_TMP/battle.GAM" "$USER_DIR/SAVE9.GAM"
+CAP="$E2E_TMP/captures"
+run_tolva ZOLAN --headless --continue --seed1 7 --capture "$CAP" --capture-fps 10 \
+  --scenario "$SCENARIOS/combat_screen_auto.txt"
+expect_rc 0
+frames=$(sed -n 's/^frame_count=//p' "$CAP/capture_info.txt")
+[ -n "$frames" ] && [ "$frames" -gt 0 ] || fail "no frames captured"
+python3 - "$CAP/video_rgb24.raw" "$frames" "$TOLVA_DATA_DIR/FONTS.LBX" "${COMBAT_FRAME_DUMP:-}" <<'PY' \
+  || fail "the capture does not show the combat screen between main-screen frames"
+import struct, sys
+raw, frames, fonts, dump = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4]
+lbx = open(fonts, "rb").read()
+start, _ = struct.unpack_from("<II", lbx, 8 + 2 * 4)
+palette = lbx[start:start + 768]
+def rgb(i): return tuple(c * 4 for c in palette[i * 3:i * 3 + 3])
+BUTTON, BUTTON_OFF, TEXT, TEXT_OFF = rgb(20), rgb(18), rgb(31), rgb(24)
+BUTTONS = [(144, 168), (170, 168), (144, 178), (170, 178), (144, 188), (170, 188)]
+def frame(n):
+    with open(raw, "rb") as f:
+        f.seek(n * 192000)
+        return f.read(192000)
+def pixel(fr, x, y):
+    o = (y * 320 + x) * 3
+    return tuple(fr[o:o + 3])
+def combat(fr):
+    # The six buttons of the lower panel: their face at a corner and a word's pixels inside.
+    for (x, y) in BUTTONS:
+        if pixel(fr, x + 1, y + 1) not in (BUTTON, BUTTON_OFF):
+            return False
+        if not any(pixel(fr, xx, yy) in (TEXT, TEXT_OFF) for xx in range(x + 2, x + 23) for yy in range(y + 1, y + 8)):
+            return False
+    return True
+marks = [combat(frame(n)) for n in range(frames)]
+first = marks.index(True) if True in marks else -1
+assert first > 0, "no combat frame after a first main-screen frame"
+last = len(marks) - 1 - marks[::-1].index(True)
+assert last < frames - 1, "the capture ends on the combat screen"
+print("combat frames %d..%d of %d" % (first, last, frames))
+if dump:
+    with open(dump, "wb") as out:
+        fr = frame((first + last) // 2)
+        out.write(b"P6 320 200 255\n" + fr)
+PY
+pass "a windowed capture shows the combat screen with its six buttons between main-screen frames"

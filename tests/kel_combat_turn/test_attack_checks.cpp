@@ -89,7 +89,8 @@ TEST_F(AttackChecks, AWalkerOutsideStrikesTheGateAndBrokenWallsButNotAStandingWa
     struct Case {
         int16_t x, y, section;
         int16_t allowed;
-    } cases[] = {{8, 12, WALL_SECTION_STANDING, 1}, {8, 11, WALL_SECTION_STANDING, 0}, {8, 11, WALL_SECTION_BREACHED, 1}};
+    } cases[] = {
+        {8, 12, WALL_SECTION_STANDING, 1}, {8, 11, WALL_SECTION_STANDING, 0}, {8, 11, WALL_SECTION_BREACHED, 1}};
     for (const Case &c : cases) {
         defender.Grid_X = c.x, defender.Grid_Y = c.y;
         battlefield->wall_sections[c.y - COMBAT_CITY_Y][c.x - COMBAT_CITY_X] = c.section;

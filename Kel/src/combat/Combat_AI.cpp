@@ -9,8 +9,8 @@
 #include "combat/Combat_Casting.h"
 #include "combat/Combat_Checks.h"
 #include "combat/Combat_Hooks.h"
-#include "combat/Combat_Moving_Spells.h"
 #include "combat/Combat_Movement.h"
+#include "combat/Combat_Moving_Spells.h"
 #include "combat/Combat_Path.h"
 #include "combat/Combat_Setup.h"
 #include "combat/Combat_Tables.h"
@@ -38,14 +38,20 @@ constexpr int CE_PAIR_13_ATTACKER = 26;
 bool Valid(int16_t idx) { return idx >= 0 && idx < _combat_total_unit_count; }
 bool Active(int16_t idx) { return Valid(idx) && battle_units[idx].Status == bus_Fighting; }
 int Moves(const Battle_Unit_Record &bu) { return (int8_t)bu.Move_Halves; }
-void Set_Moves(Battle_Unit_Record &bu, int moves) { bu.Move_Halves = (uint8_t)(moves < 0 ? 0 : moves > 127 ? 127 : moves); }
+void Set_Moves(Battle_Unit_Record &bu, int moves)
+{
+    bu.Move_Halves = (uint8_t)(moves < 0 ? 0 : moves > 127 ? 127 : moves);
+}
 
 bool Is_Defender(const Battle_Unit_Record &bu) { return bu.owner_idx == _combat_defender_player; }
 bool Is_Hero(const Battle_Unit_Record &bu)
 {
     return bu.unit_idx >= 0 && bu.unit_idx < _units && _UNITS[bu.unit_idx].Hero_Slot >= 0;
 }
-int Unit_Type(const Battle_Unit_Record &bu) { return bu.unit_idx >= 0 && bu.unit_idx < _units ? _UNITS[bu.unit_idx].type : -1; }
+int Unit_Type(const Battle_Unit_Record &bu)
+{
+    return bu.unit_idx >= 0 && bu.unit_idx < _units ? _UNITS[bu.unit_idx].type : -1;
+}
 bool Invisible(const Battle_Unit_Record &bu)
 {
     return (Battle_Unit_Enchantments(&bu) & UE_INVISIBILITY) || (bu.Abilities & UA_INVISIBILITY);
@@ -76,7 +82,8 @@ int Fighting_Units_Of(int16_t player)
 void Build_Cost_Map(const Battle_Unit_Record &bu, int16_t target)
 {
     Combat_Build_Unit_Cost_Map(&bu);
-    if (Is_Defender(bu) && _ai_stay_in_city && (_ai_battlefield_city_walls & (2 | 4)) && Battle_Unit_Is_Within_City(&bu))
+    if (Is_Defender(bu) && _ai_stay_in_city && (_ai_battlefield_city_walls & (2 | 4)) &&
+        Battle_Unit_Is_Within_City(&bu))
         Update_Move_Map_City_Perimeter_Restrictions();
     if (Active(target)) {
         const Battle_Unit_Record &t = battle_units[target];
@@ -96,22 +103,23 @@ Box Clamp_Box(const Battle_Unit_Record &bu, int gx, int gy, int sx, int sy)
     const int dx = abs(bu.Grid_X - gx);
     const int dy = abs(bu.Grid_Y - gy);
     if (dx >= dy) {
-        if (bu.Grid_X < gx) box.x1 = sx;
-        else box.x0 = sx;
+        if (bu.Grid_X < gx)
+            box.x1 = sx;
+        else
+            box.x0 = sx;
     }
     if (dy >= dx) {
-        if (bu.Grid_Y < gy) box.y1 = sy;
-        else box.y0 = sy;
+        if (bu.Grid_Y < gy)
+            box.y1 = sy;
+        else
+            box.y0 = sy;
     }
     return box;
 }
 
 bool In_Box(const Box &box, int x, int y) { return x >= box.x0 && x <= box.x1 && y >= box.y0 && y <= box.y1; }
 
-int16_t New_Target(int16_t idx)
-{
-    return AI_Set_Unit_Action_Mode(idx, 0);
-}
+int16_t New_Target(int16_t idx) { return AI_Set_Unit_Action_Mode(idx, 0); }
 
 void Log_Move(int16_t idx, int16_t target, int16_t x, int16_t y, int pathlen)
 {
@@ -228,8 +236,8 @@ int16_t Choose_Target_And_Action(int16_t idx, int16_t *mode, int16_t ranged)
         const Battle_Unit_Record &enemy = battle_units[e];
         if (enemy.Status != bus_Fighting || !Enemies(u, enemy)) continue;
         if (ranged && Invisible(enemy)) continue;
-        if (ranged && (_ai_battlefield_city_walls & 4) && !Sees_Through_Darkness(u) && !Battle_Unit_Is_Within_City(&u) &&
-            Battle_Unit_Is_Within_City(&enemy))
+        if (ranged && (_ai_battlefield_city_walls & 4) && !Sees_Through_Darkness(u) &&
+            !Battle_Unit_Is_Within_City(&u) && Battle_Unit_Is_Within_City(&enemy))
             continue;
         if (!Target_Is_Visible(&enemy) && !(enemy.Grid_X == GATE_X && enemy.Grid_Y == GATE_Y)) continue;
         if (Is_Hero(u) && !ranged && _ai_disable_hero_melee_safety_check != 1) {
@@ -273,14 +281,16 @@ int16_t AI_Set_Unit_Action_Mode(int16_t idx, int16_t after_cast)
     if (ranged && Battle_Unit_Ranged_Kind(&u) >= 20 && Battle_Unit_Ranged_Kind(&u) <= 29 && Active(target) &&
         (battle_units[target].Attribs_1 & UI_MISSILES_IMMUNITY) && u.Melee * 3 >= u.Ranged * 2)
         target = -1;
-    if (ranged && target < 0 && (mode == 0 || mode == cam_After_Cast || mode == cam_Shoot || mode == cam_Step_Then_Attack)) {
+    if (ranged && target < 0 &&
+        (mode == 0 || mode == cam_After_Cast || mode == cam_Shoot || mode == cam_Step_Then_Attack)) {
         ranged = 0;
         target = Choose_Target_And_Action(idx, &mode, 0);
         if (mode == cam_Shoot || mode == cam_Step_Then_Attack) mode = cam_Melee;
         turned_to_melee = true;
     }
     if (mode == 0 || mode == cam_After_Cast) mode = ranged ? cam_Shoot : cam_Melee;
-    if ((mode == cam_Melee || mode == cam_Shoot) && Active(target) && (Is_Defender(u) || _ai_battlefield_city_walls == 0)) {
+    if ((mode == cam_Melee || mode == cam_Shoot) && Active(target) &&
+        (Is_Defender(u) || _ai_battlefield_city_walls == 0)) {
         const Battle_Unit_Record &t = battle_units[target];
         int nearest = Range_To_Battle_Unit(&u, &t);
         for (int16_t e = 0; e < _combat_total_unit_count; e++) {
@@ -297,7 +307,8 @@ int16_t AI_Set_Unit_Action_Mode(int16_t idx, int16_t after_cast)
                 const Battle_Unit_Record &own = battle_units[k];
                 const int16_t theirs = own.Target_Battle_Unit;
                 if (own.owner_idx != u.owner_idx || !Active(theirs)) continue;
-                if (Unit_Type(battle_units[theirs]) == Unit_Type(chosen) && battle_units[theirs].Defense == chosen.Defense)
+                if (Unit_Type(battle_units[theirs]) == Unit_Type(chosen) &&
+                    battle_units[theirs].Defense == chosen.Defense)
                     target = theirs;
             }
         }

@@ -37,11 +37,9 @@ int16_t Choose_Target_And_Action(int16_t battle_unit_idx, int16_t *mode, int16_t
 // Carries out the unit's order, closing up to the stage point.
 void AI_Execute_Unit_Action(int16_t battle_unit_idx, int16_t stage_x, int16_t stage_y);
 // Moves the unit toward the cell or the target, by way of the city block when it has none.
-void Do_Auto_Unit_Turn(int16_t battle_unit_idx, int16_t x, int16_t y, int16_t target, int16_t stage_x,
-                       int16_t stage_y);
+void Do_Auto_Unit_Turn(int16_t battle_unit_idx, int16_t x, int16_t y, int16_t target, int16_t stage_x, int16_t stage_y);
 // Walks the unit along its path toward the cell, not past the stage point; attacks a target reached.
-void Auto_Move_Unit(int16_t battle_unit_idx, int16_t x, int16_t y, int16_t target, int16_t stage_x,
-                    int16_t stage_y);
+void Auto_Move_Unit(int16_t battle_unit_idx, int16_t x, int16_t y, int16_t target, int16_t stage_x, int16_t stage_y);
 // The farthest cell toward its target the unit can enter this turn; (0, 0) when none.
 void AI_Stage_Point_For_Unit(int16_t battle_unit_idx, int16_t *x, int16_t *y);
 // Sorts the battle-unit indices by moves left, fewest first, keeping the order of equals.

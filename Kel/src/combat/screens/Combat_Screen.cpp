@@ -1,4 +1,5 @@
 #include "combat/screens/Combat_Screen.h"
+#include "combat/screens/Combat_Figures.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,9 +20,11 @@
 #include "combat/Combat_Attack.h"
 #include "combat/Combat_Cache.h"
 #include "combat/Combat_Casting.h"
+#include "combat/Combat_Casting_Rules.h"
 #include "combat/Combat_Checks.h"
 #include "combat/Combat_Deploy.h"
 #include "combat/Combat_Hooks.h"
+#include "combat/Combat_Map_Generation.h"
 #include "combat/Combat_Movement.h"
 #include "combat/Combat_Setup.h"
 #include "combat/Combat_Tables.h"
@@ -61,17 +64,19 @@ constexpr int16_t BUTTON_WIDTH = 25;
 constexpr int16_t BUTTON_HEIGHT = 9;
 
 // Colours of the battlefield and the panel.
-constexpr uint8_t COLOUR_GROUND = 43;
-constexpr uint8_t COLOUR_GROUND_LINE = 42;
-constexpr uint8_t COLOUR_CITY = 18;
-constexpr uint8_t COLOUR_WALL = 15;
-constexpr uint8_t COLOUR_PANEL = 0;
+constexpr uint8_t COLOUR_GROUND = 81;
+constexpr uint8_t COLOUR_GROUND_LINE = 82;
+constexpr uint8_t COLOUR_CITY = 22;
+constexpr uint8_t COLOUR_WALL = 27;
+constexpr uint8_t COLOUR_PANEL = 17;
 constexpr uint8_t COLOUR_BUTTON = 20;
-constexpr uint8_t COLOUR_BUTTON_OFF = 17;
-constexpr uint8_t COLOUR_TEXT = 15;
-constexpr uint8_t COLOUR_ACTIVE = 198;
-constexpr uint8_t COLOUR_MISSILE = 15;
-constexpr uint8_t COLOUR_CLASH = 198;
+constexpr uint8_t COLOUR_BUTTON_OFF = 18;
+constexpr uint8_t COLOUR_TEXT = 31;
+constexpr uint8_t COLOUR_TEXT_OFF = 24;
+constexpr uint8_t COLOUR_ACTIVE = 211;
+constexpr uint8_t COLOUR_OUTLINE = 29;
+constexpr uint8_t COLOUR_MISSILE = 31;
+constexpr uint8_t COLOUR_CLASH = 12;
 
 Combat_Rule_Hooks m_saved_hooks = {};
 int16_t m_defender_count = 0;
@@ -123,29 +128,102 @@ void Draw_Ground(void)
     }
 }
 
-void Draw_Battle_Unit(int16_t idx)
+uint8_t Banner_Colour(int16_t owner, int shade)
 {
-    const Battle_Unit_Record &bu = battle_units[idx];
-    if (bu.Status != bus_Fighting || bu.Display_State == 5 || !Combat_Cell_On_Grid(bu.Grid_X, bu.Grid_Y)) return;
-    int16_t sx = 0, sy = 0;
-    Combat_Grid_Cell_Screen(bu.Grid_X, bu.Grid_Y, &sx, &sy);
-    if (bu.Moving && bu.Move_Step > 0) {
-        int16_t tx = 0, ty = 0;
-        Combat_Grid_Cell_Screen(bu.Target_X, bu.Target_Y, &tx, &ty);
+    int banner = NEUTRAL_PLAYER_IDX;
+    if (owner >= 0 && owner < _num_players && owner < NUM_PLAYERS) banner = _players[owner].banner_id % 5;
+    return COL_Banners[banner][shade];
+}
+
+char Unit_Letter(const Battle_Unit_Record &bu)
+{
+    const int16_t type = (bu.unit_idx >= 0 && bu.unit_idx < _units) ? _UNITS[bu.unit_idx].type : -1;
+    const char *name = type >= 0 && type < NUM_UNIT_TYPES ? _unit_type_names[type] : nullptr;
+    return name != nullptr && name[0] != '\0' ? name[0] : '?';
+}
+
+void Spawn_Figures(int16_t idx)
+{
+    Battle_Unit_Record &bu = battle_units[idx];
+    if (bu.Status != bus_Fighting || !Combat_Cell_On_Grid(bu.Grid_X, bu.Grid_Y)) return;
+    Set_Combat_Enchantment_Outline(&bu);
+    Battle_Unit_Set_Invisibility_Effect(&bu);
+    if (bu.Display_State == 5) return;
+    if (bu.Moving && STU_Log_Category_Enabled(LC_COMBAT_TEST)) {
+        STU_LOG(SEV_INFO, LC_COMBAT_TEST, "DRAW turn=%d unit=%d src=(%d,%d) dst=(%d,%d) ctr=%d cnt=%d mid=%d",
+                _combat_turn, idx, bu.Grid_X, bu.Grid_Y, bu.Target_X, bu.Target_Y, bu.Move_Step, 8, bu.Moving);
+    }
+    int16_t sx = 0, sy = 0, tx = 0, ty = 0;
+    Combat_Grid_Screen_Coordinates(bu.Grid_X, bu.Grid_Y, 0, 0, &sx, &sy);
+    Combat_Grid_Screen_Coordinates(bu.Target_X, bu.Target_Y, 0, 0, &tx, &ty);
+    if (bu.Moving) {
         sx = (int16_t)(sx + (tx - sx) * bu.Move_Step / 8);
         sy = (int16_t)(sy + (ty - sy) * bu.Move_Step / 8);
     }
-    const int16_t x = (int16_t)(sx - 9);
-    const int16_t y = (int16_t)(sy - 6);
-    if (x < 0 || x > 300 || y < 0 || y > GRID_BOTTOM - 18) return;
-    if (idx == _active_battle_unit && m_turn_is_local && !_auto_combat_flag) {
-        Fill((int16_t)(x - 1), (int16_t)(y - 1), (int16_t)(x + 18), (int16_t)(y + 16), COLOUR_ACTIVE);
+    for (int16_t k = 0; k < bu.Cur_Figures && k < 8; k++) {
+        int16_t ox = 0, oy = 0;
+        Combat_Map_Figure_Offset(bu.Max_Figures, k, &ox, &oy);
+        const int16_t params[6] = {k, bu.owner_idx, bu.Outline_Colour, 0, 0, 0};
+        Combat_Grid_Entity_Create((int16_t)(sx + 2 * ox), (int16_t)(sy + oy + 4), idx, 3, 10, bu.Moving, cek_Figure,
+                                  params);
     }
-    Draw_Unit_Picture(x, y, bu.unit_idx, 1);
-    Set_Colours(0, COLOUR_TEXT);
-    char figures[4];
-    snprintf(figures, sizeof figures, "%d", (int)bu.Cur_Figures);
-    Print((int16_t)(x + 13), (int16_t)(y + 10), figures);
+}
+
+void Combat_Grid_Entities(void)
+{
+    Clear_Combat_Grid_Entities();
+    Update_Sees_Illusions();
+    for (int16_t i = 0; i < _combat_total_unit_count; i++) Spawn_Figures(i);
+    for (int16_t i = 0; i < m_missile_count; i++) {
+        const Combat_Missile &m = _missiles[i];
+        const int16_t params[6] = {m.direction, 0, 0, 0, 0, 0};
+        Combat_Grid_Entity_Create((int16_t)(m.from_x + (m.to_x - m.from_x) * m.progress / 100),
+                                  (int16_t)(m.from_y + (m.to_y - m.from_y) * m.progress / 100), m.picture, 1, 1, 0,
+                                  cek_Missile, params);
+    }
+}
+
+void Draw_Entity(const Combat_Grid_Entity &e)
+{
+    const int16_t x = (int16_t)(e.x - e.x_offset);
+    const int16_t y = (int16_t)(e.y - e.y_offset);
+    if (x < 1 || x > 312 || y < 1 || y > GRID_BOTTOM - 12) return;
+    if (e.kind == cek_Missile) {
+        Fill(x, y, (int16_t)(x + 2), (int16_t)(y + 2), COLOUR_MISSILE);
+        return;
+    }
+    if (e.kind != cek_Figure || e.picture < 0 || e.picture >= _combat_total_unit_count) return;
+    const Battle_Unit_Record &bu = battle_units[e.picture];
+    const Combat_Unit_Animation &anim = combat_unit_animation[e.picture];
+    const bool hit = anim.hit_figures > 0 && e.params[0] >= bu.Cur_Figures - anim.hit_figures;
+    const bool active = e.picture == _active_battle_unit && m_turn_is_local && !_auto_combat_flag;
+    const uint8_t border = active ? COLOUR_ACTIVE : e.params[2] >= 0 ? COLOUR_OUTLINE : 0;
+    Fill(x, y, (int16_t)(x + 6), (int16_t)(y + 10), border);
+    Fill((int16_t)(x + 1), (int16_t)(y + 1), (int16_t)(x + 5), (int16_t)(y + 9),
+         hit ? COLOUR_CLASH : Banner_Colour(bu.owner_idx, 2));
+    if (e.params[0] == 0) {
+        char letter[2] = {Unit_Letter(bu), '\0'};
+        Set_Colours(0, COLOUR_TEXT);
+        Print((int16_t)(x + 1), (int16_t)(y + 2), letter);
+    }
+}
+
+void Combat_Screen_Map_Draw_Entities(void)
+{
+    for (int pass = 0; pass < 2; pass++) {
+        for (int16_t i = 0; i < combat_grid_entity_count; i++) {
+            const Combat_Grid_Entity &e = combat_grid_entities[combat_grid_entities_draw_order[i]];
+            const bool over = e.kind == cek_Curse || e.kind == cek_Missile;
+            if (over == (pass == 1)) Draw_Entity(e);
+        }
+    }
+}
+
+void Draw_Strength_Bar(const Battle_Unit_Record &bu, int16_t x, int16_t y)
+{
+    const int16_t n = Combat_Damage_Bar_Length(&bu);
+    if (n < 0) return;
+    Line(x, y, (int16_t)(x + n), y, n >= 13 ? 217 : n < 6 ? 202 : 211);
 }
 
 void Draw_Button(int index, bool shown)
@@ -153,7 +231,7 @@ void Draw_Button(int index, bool shown)
     const Panel_Button &b = BUTTONS[index];
     Fill(b.x, b.y, (int16_t)(b.x + BUTTON_WIDTH - 1), (int16_t)(b.y + BUTTON_HEIGHT - 1),
          shown ? COLOUR_BUTTON : COLOUR_BUTTON_OFF);
-    Set_Colours(1, shown ? COLOUR_TEXT : COLOUR_GROUND_LINE);
+    Set_Colours(1, shown ? COLOUR_TEXT : COLOUR_TEXT_OFF);
     Print_Centered((int16_t)(b.x + BUTTON_WIDTH / 2), (int16_t)(b.y + 2), b.word);
 }
 
@@ -172,10 +250,16 @@ void Draw_Panel(void)
         Print(4, 178, type >= 0 && type < NUM_UNIT_TYPES && _unit_type_names[type] ? _unit_type_names[type] : "");
         snprintf(line, sizeof line, "Moves %d", (int)((int8_t)bu.Move_Halves / 2));
         Print(4, 188, line);
+        Draw_Strength_Bar(bu, 60, 195);
     }
+    char range[12];
+    Combat_Multiplier_Text(Combat_Casting_Cost_Multiplier(_combat_local_player), range, sizeof range);
+    snprintf(line, sizeof line, "Range: %s", range);
+    Print(200, 190, line);
     if (_auto_combat_flag) Print(210, 178, "Auto");
     for (int i = 0; i < NUM_BUTTONS; i++) {
-        const bool shown = i == btn_Spell ? Can_Cast_Now() : i == btn_Info ? false : true;
+        // Under Auto every button but Auto is greyed; Info has no battle-wide effect to list.
+        const bool shown = _auto_combat_flag ? i == btn_Auto : i == btn_Spell ? Can_Cast_Now() : i != btn_Info;
         Draw_Button(i, shown);
     }
 }
@@ -194,7 +278,11 @@ void Hook_Redraw(void)
 
 void Hook_Move_Step(Battle_Unit_Record *bu)
 {
-    if (!Showing()) return;
+    if (!Showing()) {
+        // Unseen, the step is still traced.
+        Combat_Grid_Entities();
+        return;
+    }
     for (int16_t step = 1; step < 8; step += _auto_combat_flag ? 2 : 1) {
         bu->Move_Step = step;
         Mark_Time();
@@ -215,40 +303,70 @@ void Hook_Refused(int16_t record)
     Warn1(text);
 }
 
+int16_t Battle_Unit_Index(const Battle_Unit_Record *bu)
+{
+    return bu == nullptr ? (int16_t)ATTACK_TARGET_WALL : (int16_t)(bu - battle_units);
+}
+
+void Animation_Frame(void)
+{
+    Mark_Time();
+    Redraw_And_Show();
+    Release_Time(2);
+}
+
 void Hook_Ranged(Battle_Unit_Record *attacker, Battle_Unit_Record *target, int16_t damage, int16_t x, int16_t y)
 {
-    (void)target, (void)damage;
-    if (!Showing()) return;
-    int16_t fx = 0, fy = 0, tx = 0, ty = 0;
-    Combat_Grid_Cell_Screen(attacker->Grid_X, attacker->Grid_Y, &fx, &fy);
-    Combat_Grid_Cell_Screen(x, y, &tx, &ty);
-    for (int frame = 1; frame <= 8; frame++) {
-        Mark_Time();
-        Set_Page_Off();
-        Combat_Screen_Draw();
-        const int16_t mx = (int16_t)(fx + (tx - fx) * frame / 8);
-        const int16_t my = (int16_t)(fy + (ty - fy) * frame / 8);
-        if (mx > 2 && mx < 317 && my > 2 && my < GRID_BOTTOM - 2) Fill((int16_t)(mx - 1), my, (int16_t)(mx + 1), (int16_t)(my + 2), COLOUR_MISSILE);
-        Toggle_Pages();
-        Release_Time(1);
+    const int16_t a = Battle_Unit_Index(attacker);
+    const int16_t t = Battle_Unit_Index(target);
+    const int distance = target != nullptr
+                             ? Range_To_Battle_Unit(attacker, target)
+                             : (abs(attacker->Grid_X - x) > abs(attacker->Grid_Y - y) ? abs(attacker->Grid_X - x)
+                                                                                      : abs(attacker->Grid_Y - y));
+    attacker->Target_X = x;
+    attacker->Target_Y = y;
+    const int16_t speed = distance >= 3 ? 33 : 49;
+    Make_Missiles(attacker->Cur_Figures, target != nullptr ? target->Cur_Figures : 1, attacker->Grid_X,
+                  attacker->Grid_Y, x, y, Combat_Missile_Picture(Battle_Unit_Ranged_Kind(attacker)));
+    for (int16_t progress = 0; progress < 100; progress = (int16_t)(progress + speed)) {
+        if (progress + speed >= 100 && target != nullptr) Set_Gibs(t, damage);
+        if (Showing()) Animation_Frame();
+        for (int16_t i = 0; i < m_missile_count; i++) {
+            const int p = _missiles[i].progress + speed;
+            _missiles[i].progress = (int16_t)(p > 100 ? 100 : p);
+        }
     }
+    (void)a;
+    m_missile_count = 0;
+    if (target != nullptr) Clear_Gibs(t);
 }
 
 void Hook_Melee(Battle_Unit_Record *attacker, Battle_Unit_Record *target, int16_t attacker_damage,
                 int16_t target_damage, int16_t x, int16_t y)
 {
-    (void)attacker, (void)target, (void)attacker_damage, (void)target_damage;
-    if (!Showing()) return;
-    int16_t sx = 0, sy = 0;
-    Combat_Grid_Cell_Screen(x, y, &sx, &sy);
-    for (int frame = 0; frame < 4; frame++) {
-        Mark_Time();
-        Set_Page_Off();
-        Combat_Screen_Draw();
-        if (frame % 2 == 0 && sx > 4 && sx < 315 && sy > 0 && sy < GRID_BOTTOM - 6)
-            Fill((int16_t)(sx - 3), (int16_t)(sy + 2), (int16_t)(sx + 3), (int16_t)(sy + 6), COLOUR_CLASH);
-        Toggle_Pages();
-        Release_Time(1);
+    const int16_t a = Battle_Unit_Index(attacker);
+    const int16_t t = Battle_Unit_Index(target);
+    Set_Gibs(a, attacker_damage);
+    if (target != nullptr) {
+        Set_Gibs(t, target_damage);
+        combat_unit_animation[t].state = 2;
+        target->Target_X = attacker->Grid_X;
+        target->Target_Y = attacker->Grid_Y;
+        attacker->Target_X = target->Grid_X;
+        attacker->Target_Y = target->Grid_Y;
+    } else {
+        attacker->Target_X = x;
+        attacker->Target_Y = y;
+    }
+    combat_unit_animation[a].state = 1;
+    if (Showing()) {
+        for (int frame = 0; frame < 5; frame++) Animation_Frame();
+    }
+    Clear_Gibs(a);
+    combat_unit_animation[a].state = 0;
+    if (target != nullptr) {
+        Clear_Gibs(t);
+        combat_unit_animation[t].state = 0;
     }
 }
 
@@ -358,15 +476,6 @@ int16_t First_Defender(void)
     return first >= 0 && first < _combat_total_unit_count ? first : 0;
 }
 
-void Log_Draw_Trace(void)
-{
-    if (!STU_Log_Category_Enabled(LC_COMBAT_TEST)) return;
-    int fighting = 0;
-    for (int i = 0; i < _combat_total_unit_count; i++) fighting += battle_units[i].Status == bus_Fighting ? 1 : 0;
-    STU_LOG(SEV_INFO, LC_COMBAT_TEST, "DRAW turn=%d active=%d units=%d fighting=%d auto=%d", _combat_turn,
-            _active_battle_unit, _combat_total_unit_count, fighting, _auto_combat_flag);
-}
-
 }  // namespace
 
 int16_t Get_Combat_Grid_Cell_X(int16_t screen_x, int16_t screen_y)
@@ -394,21 +503,16 @@ void Combat_Grid_Cell_Screen(int16_t x, int16_t y, int16_t *screen_x, int16_t *s
 void Combat_Screen_Draw(void)
 {
     Draw_Ground();
-    // Back to front: the cells nearer the top of the screen first.
-    for (int16_t depth = 0; depth < COMBAT_GRID_WIDTH + COMBAT_GRID_HEIGHT; depth++) {
-        for (int16_t i = 0; i < _combat_total_unit_count; i++) {
-            if (battle_units[i].Grid_X + battle_units[i].Grid_Y == depth) Draw_Battle_Unit(i);
-        }
-    }
+    Combat_Grid_Entities();
+    Combat_Screen_Map_Draw_Entities();
     Draw_Panel();
-    Log_Draw_Trace();
 }
 
 int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troops, int16_t troop_count, int16_t wx,
                       int16_t wy, int16_t wp, int16_t *item_count, int16_t *item_list)
 {
-    STU_LOG(SEV_INFO, LC_COMBAT, "Combat_Screen: player %d against %d at (%d, %d, %d)", attacker_idx, defender_idx,
-            wx, wy, wp);
+    STU_LOG(SEV_INFO, LC_COMBAT, "Combat_Screen: player %d against %d at (%d, %d, %d)", attacker_idx, defender_idx, wx,
+            wy, wp);
     Install_Screen_Hooks();
     Set_Up_Battle(attacker_idx, defender_idx, troops, troop_count, wx, wy, wp);
     g_modal_screen = scr_Combat_Screen;
@@ -504,7 +608,8 @@ int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troop
                 int16_t x = 0, y = 0;
                 Combat_Mouse_Cell(Pointer_X(), Pointer_Y(), &x, &y);
                 Battle_Unit_Action(_active_battle_unit, x, y);
-                for (int i = 0; i < _combat_total_unit_count; i++) Battle_Unit_Set_Invisibility_Effect(&battle_units[i]);
+                for (int i = 0; i < _combat_total_unit_count; i++)
+                    Battle_Unit_Set_Invisibility_Effect(&battle_units[i]);
                 Assign_Combat_Grids();
                 if (_combat_winner == -1) _combat_winner = Check_For_Winner();
             }
