@@ -46,8 +46,9 @@ namespace {
 
 constexpr int16_t GRID_BOTTOM = 164;
 constexpr int MESSAGE_RECORD_SIZE = 150;
-// A battle under Auto plays a turn a frame; more frames than this without a winner end it undecided.
-constexpr int BATTLE_FRAMES_MAX = 20000;
+// A battle under Auto plays a turn a frame, so the turn limit ends it long before this many frames;
+// should it not, the battle ends undecided rather than hold the game.
+constexpr int AUTO_FRAMES_MAX = 1000;
 
 // The six buttons of the lower panel: place, word and key.
 struct Panel_Button {
@@ -541,9 +542,9 @@ int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troop
     while (_combat_winner == -1 && quit_game_flag == 0) {
         Mark_Time();
         Clear_Fields();
-        if (++battle_frames > BATTLE_FRAMES_MAX) {
-            STU_LOG(SEV_WARN, LC_COMBAT, "Combat_Screen: no winner after %d frames; the battle ends undecided",
-                    BATTLE_FRAMES_MAX);
+        if (_auto_combat_flag && ++battle_frames > AUTO_FRAMES_MAX) {
+            STU_LOG(SEV_WARN, LC_COMBAT, "Combat_Screen: no winner after %d frames under Auto; the battle ends undecided",
+                    AUTO_FRAMES_MAX);
             break;
         }
         if (_auto_combat_flag) {
@@ -638,8 +639,10 @@ int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troop
     Clear_Fields();
     Set_Mouse_List(1, mouse_list_default);
     g_modal_screen = -1;
+    // Leaving the game in battle takes the human's units off the field as flight does.
+    if (_combat_winner == -1 && quit_game_flag != 0) Combat_Human_Flees();
     int16_t winner = _combat_winner;
-    if (winner == -1) winner = quit_game_flag != 0 ? _combat_remote_player : _combat_defender_player;
+    if (winner == -1) winner = _combat_defender_player;
     const int16_t code = Combat_End_Code(winner);
     STU_LOG(SEV_INFO, LC_COMBAT, "Combat_Screen: player %d against %d: winner %d in turn %d, code %d", attacker_idx,
             defender_idx, winner, _combat_turn, code);
