@@ -65,7 +65,8 @@ TEST_F(CombatEntities, EntitiesAreDrawnByDepthAndEqualKeysInTheOrderTheyWereMade
 TEST_F(CombatEntities, TheEntityPastTheLastPlaceIsDroppedAndTheFrameGoesOn)
 {
     Clear_Combat_Grid_Entities();
-    for (int i = 0; i < COMBAT_ENTITIES_MAX; i++) Combat_Grid_Entity_Create(160, 60, (int16_t)i, 0, 0, 0, cek_Picture, nullptr);
+    for (int i = 0; i < COMBAT_ENTITIES_MAX; i++)
+        Combat_Grid_Entity_Create(160, 60, (int16_t)i, 0, 0, 0, cek_Picture, nullptr);
     EXPECT_EQ(Combat_Grid_Entity_Create(160, 60, 999, 0, 0, 0, cek_Picture, nullptr), COMBAT_ENTITIES_MAX);
     EXPECT_EQ(combat_grid_entities[combat_grid_entities_draw_order[COMBAT_ENTITIES_MAX - 1]].picture,
               COMBAT_ENTITIES_MAX - 1);
@@ -112,8 +113,8 @@ TEST_F(AttackAnimation, MissilesFlyInEightDirectionsAndShareTheTargetsFigures)
 {
     struct Case {
         int16_t angle, direction;
-    } cases[] = {{0, 2},   {21, 2},  {22, 3},  {68, 3},  {69, 4},  {111, 4}, {112, 5}, {157, 5},
-                 {158, 6}, {201, 6}, {202, 7}, {247, 7}, {248, 0}, {291, 0}, {292, 1}, {337, 1}, {338, 2}};
+    } cases[] = {{0, 2},   {21, 2},  {22, 3},  {68, 3},  {69, 4},  {111, 4}, {112, 5}, {157, 5}, {158, 6},
+                 {201, 6}, {202, 7}, {247, 7}, {248, 0}, {291, 0}, {292, 1}, {337, 1}, {338, 2}};
     for (const Case &c : cases) EXPECT_EQ(Combat_Missile_Direction(c.angle), c.direction) << c.angle;
     Make_Missiles(6, 2, 3, 3, 8, 8, 1);
     ASSERT_EQ(m_missile_count, 6);

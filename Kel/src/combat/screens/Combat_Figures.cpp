@@ -82,7 +82,8 @@ int16_t Combat_Grid_Entity_Create(int16_t x, int16_t y, int16_t picture, int16_t
     if (combat_grid_entity_count >= COMBAT_ENTITIES_MAX) {
         if (!m_overflow_logged) {
             m_overflow_logged = true;
-            STU_LOG(SEV_WARN, LC_COMBAT, "Combat_Grid_Entity_Create: more than %d things on the map; the rest are not drawn",
+            STU_LOG(SEV_WARN, LC_COMBAT,
+                    "Combat_Grid_Entity_Create: more than %d things on the map; the rest are not drawn",
                     COMBAT_ENTITIES_MAX);
         }
         return combat_grid_entity_count;
@@ -136,16 +137,33 @@ int16_t Set_Combat_Enchantment_Outline(Battle_Unit_Record *bu)
             int16_t colour;
         };
         static const Rule rules[] = {
-            {UE_REGENERATE, 3},         {UE_RESISTMAGIC, 4},      {UE_RIGHTEOUSNESS | UE_PLANARTRAVEL, 2},
-            {0, 4},                     {UE_BLACKCHANNELS, 1},    {UE_LIONHEART, 2},
-            {UE_IRONSKIN, 3},           {UE_MAGICIMMUNITY | UE_WINDWALKING, 4},
-            {UE_ELEMENTALARMOR, 3},     {UE_TRUESIGHT | UE_INVULNERABILITY, 2},
-            {UE_PATHFINDING, 3},        {UE_FLIGHT, 4},           {UE_ELDRITCHWEAPON, 0},
-            {UE_WRAITHFORM, 1},         {UE_GIANTSTRENGTH, 3},    {UE_IMMOLATION, 0},
-            {UE_GUARDIANWIND | UE_SPELLLOCK, 4}, {UE_HEROISM, 2}, {UE_BERSERK, 1},
-            {UE_HOLYARMOR, 2},          {UE_WATERWALKING, 3},     {UE_ENDURANCE, 2},
-            {UE_CLOAKOFFEAR, 1},        {UE_STONESKIN, 3},        {UE_FLAMEBLADE, 0},
-            {UE_BLESS | UE_HOLYWEAPON, 2}, {UE_RESISTELEMENTS, 3},
+            {UE_REGENERATE, 3},
+            {UE_RESISTMAGIC, 4},
+            {UE_RIGHTEOUSNESS | UE_PLANARTRAVEL, 2},
+            {0, 4},
+            {UE_BLACKCHANNELS, 1},
+            {UE_LIONHEART, 2},
+            {UE_IRONSKIN, 3},
+            {UE_MAGICIMMUNITY | UE_WINDWALKING, 4},
+            {UE_ELEMENTALARMOR, 3},
+            {UE_TRUESIGHT | UE_INVULNERABILITY, 2},
+            {UE_PATHFINDING, 3},
+            {UE_FLIGHT, 4},
+            {UE_ELDRITCHWEAPON, 0},
+            {UE_WRAITHFORM, 1},
+            {UE_GIANTSTRENGTH, 3},
+            {UE_IMMOLATION, 0},
+            {UE_GUARDIANWIND | UE_SPELLLOCK, 4},
+            {UE_HEROISM, 2},
+            {UE_BERSERK, 1},
+            {UE_HOLYARMOR, 2},
+            {UE_WATERWALKING, 3},
+            {UE_ENDURANCE, 2},
+            {UE_CLOAKOFFEAR, 1},
+            {UE_STONESKIN, 3},
+            {UE_FLAMEBLADE, 0},
+            {UE_BLESS | UE_HOLYWEAPON, 2},
+            {UE_RESISTELEMENTS, 3},
         };
         for (const Rule &rule : rules) {
             // The fourth rule is Haste, a curse-word effect rather than an enchantment.

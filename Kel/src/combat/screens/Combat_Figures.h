@@ -67,7 +67,7 @@ void Clear_Gibs(int16_t battle_unit_idx);
 struct Combat_Missile {
     int16_t from_x, from_y, to_x, to_y;
     int16_t picture;
-    int16_t progress;  // per cent, 10 at the start
+    int16_t progress;   // per cent, 10 at the start
     int16_t direction;  // 0..7
 };
 constexpr int COMBAT_MISSILES_MAX = 8;

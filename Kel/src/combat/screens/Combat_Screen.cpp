@@ -543,8 +543,8 @@ int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troop
         Mark_Time();
         Clear_Fields();
         if (_auto_combat_flag && ++battle_frames > AUTO_FRAMES_MAX) {
-            STU_LOG(SEV_WARN, LC_COMBAT, "Combat_Screen: no winner after %d frames under Auto; the battle ends undecided",
-                    AUTO_FRAMES_MAX);
+            STU_LOG(SEV_WARN, LC_COMBAT,
+                    "Combat_Screen: no winner after %d frames under Auto; the battle ends undecided", AUTO_FRAMES_MAX);
             break;
         }
         if (_auto_combat_flag) {
@@ -553,8 +553,8 @@ int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troop
             if (hit != 0 && hit == whole) {
                 Play_Left_Click();
                 m_cp_took_turn = 0;
-                _auto_combat_flag = 0;
                 Combat_Next_Turn();
+                _auto_combat_flag = 0;
                 Next_Battle_Unit(_combat_local_player);
                 Assign_Combat_Grids();
             } else {
@@ -583,13 +583,15 @@ int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troop
             const int16_t grid = Add_Hidden_Field(0, 0, 319, GRID_BOTTOM - 1, "", -1);
             const int16_t hit = Get_Input();
             Battle_Unit_Record &now = battle_units[_active_battle_unit];
+            // Between the human's last unit and the computer's part the active unit may be another's.
+            const bool own = now.owner_idx == _combat_local_player;
             if (quit_game_flag != 0) break;
-            if (hit != 0 && hit == fields[btn_Wait]) {
+            if (hit != 0 && hit == fields[btn_Wait] && own) {
                 Play_Left_Click();
                 now.Action = BUA_WAITING;
                 Next_Battle_Unit(_combat_local_player);
                 Assign_Combat_Grids();
-            } else if (hit != 0 && (hit == fields[btn_Done] || hit == space)) {
+            } else if (hit != 0 && (hit == fields[btn_Done] || hit == space) && own) {
                 Play_Left_Click();
                 Close_And_Next(now);
             } else if (hit != 0 && hit == fields[btn_Auto]) {
@@ -605,7 +607,7 @@ int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troop
             } else if (hit != 0 && hit == fields[btn_Spell]) {
                 Play_Left_Click();
                 Cast_Entry();
-            } else if (hit == grid) {
+            } else if (hit != 0 && hit == grid && own) {
                 int16_t x = 0, y = 0;
                 Combat_Mouse_Cell(Pointer_X(), Pointer_Y(), &x, &y);
                 Battle_Unit_Action(_active_battle_unit, x, y);
