@@ -419,10 +419,13 @@ void Log_Hit_Field(unsigned long long now, int16_t x, int16_t y)
     AD_LOG(SEV_INFO, "t=%llu ms   -> hits NO field (of %d)", now, (int)fields_count);
 }
 
+// The screen the player sees: one running inside the current screen, else the current one.
+int Shown_Screen(void) { return g_modal_screen >= 0 ? g_modal_screen : current_screen; }
+
 bool State_Wait_Holds(const Automation_Action &action)
 {
     switch (action.kind) {
-    case AA_WAIT_SCREEN: return current_screen == action.x;
+    case AA_WAIT_SCREEN: return Shown_Screen() == action.x;
     case AA_WAIT_TURN: return _turn >= action.x;
     case AA_WAIT_FIELD:
         if (p_fields == nullptr) return false;
@@ -510,8 +513,8 @@ int Run_Action(const Automation_Action &action, uint64_t now)
             AD_LOG(SEV_WARN,
                    "t=%llu ms TIMEOUT on state-aware wait (type=%d target=%d/%d) \xE2\x80\x94 advancing; "
                    "current_screen=%d %s turn=%d",
-                   t, action.kind, action.x, action.y, (int)current_screen,
-                   Automation_Screen_Short_Name(current_screen), (int)_turn);
+                   t, action.kind, action.x, action.y, (int)Shown_Screen(),
+                   Automation_Screen_Short_Name(Shown_Screen()), (int)_turn);
             return 1;
         }
         return 0;
@@ -683,8 +686,8 @@ void Automation_Driver_Frame(void)
         Platform_Request_Quit();
         return;
     }
-    AD_LOG(SEV_INFO, "t=%llu ms [screen=%d %s, fields=%d]", (unsigned long long)now, (int)current_screen,
-           Automation_Screen_Short_Name(current_screen), (int)fields_count);
+    AD_LOG(SEV_INFO, "t=%llu ms [screen=%d %s, fields=%d]", (unsigned long long)now, (int)Shown_Screen(),
+           Automation_Screen_Short_Name(Shown_Screen()), (int)fields_count);
     if (Run_Action(m_actions[m_next_action], now)) ++m_next_action;
 }
 

@@ -10,11 +10,12 @@
 
 class Log_Capture {
 public:
-    Log_Capture()
+    // settings: the text of the Tolva.ini the log starts with, e.g. a [Logging] section.
+    explicit Log_Capture(const char *settings = "")
     {
         setenv("TOLVA_LOG_DIR", dir.path.c_str(), 1);
         std::string ini = dir / "Tolva.ini";
-        Write_Text(ini, "");
+        Write_Text(ini, settings);
         STU_Log_Startup(ini.c_str());
     }
     std::string Finish()

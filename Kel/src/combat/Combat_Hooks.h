@@ -38,6 +38,19 @@ struct Combat_Rule_Hooks {
     void (*world_view_refresh)(int16_t human_took_part);
     // Shows the busy mouse image while the computer goes on.
     void (*busy_mouse)(void);
+    // Tells the human why a shot was refused: record 3 (unseen target) or 4 (Wall of Darkness) of the
+    // message archive.
+    void (*attack_refused)(int16_t message_record);
+    // Shows a volley flying from the attacker to the cell, with the total damage it did.
+    void (*ranged_animation)(Battle_Unit_Record *attacker, Battle_Unit_Record *target, int16_t damage, int16_t x,
+                             int16_t y);
+    // Shows a melee clash at the cell with the totals each side suffered.
+    void (*melee_animation)(Battle_Unit_Record *attacker, Battle_Unit_Record *target, int16_t attacker_damage,
+                            int16_t target_damage, int16_t x, int16_t y);
+    // Draws the battle as it stands now and shows it.
+    void (*redraw)(void);
+    // Rebuilds the enchantment icons of both sides after the battle-wide enchantments changed.
+    void (*refresh_enchantment_icons)(void);
 };
 
 // Installs the hooks (nullptr removes them all).
@@ -69,6 +82,18 @@ inline void Combat_Main_Screen_Backdrop(void)
 inline void Combat_World_View_Refresh(int16_t human_took_part)
 {
     if (Combat_Hooks().world_view_refresh) Combat_Hooks().world_view_refresh(human_took_part);
+}
+inline void Combat_Attack_Refused(int16_t message_record)
+{
+    if (Combat_Hooks().attack_refused) Combat_Hooks().attack_refused(message_record);
+}
+inline void Combat_Redraw(void)
+{
+    if (Combat_Hooks().redraw) Combat_Hooks().redraw();
+}
+inline void Combat_Refresh_Enchantment_Icons(void)
+{
+    if (Combat_Hooks().refresh_enchantment_icons) Combat_Hooks().refresh_enchantment_icons();
 }
 inline void Combat_Busy_Mouse(void)
 {

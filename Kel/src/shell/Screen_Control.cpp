@@ -48,6 +48,7 @@
 #include "world/World_Blocks.h"
 
 int16_t current_screen = scr_Main_Menu_Screen;
+int16_t g_modal_screen = -1;
 int16_t previous_screen = scr_Main_Menu_Screen;
 int16_t quit_game_flag = 0;
 int16_t g_magic_exe_context = 1;

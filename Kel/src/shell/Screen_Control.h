@@ -27,6 +27,7 @@
     X(scr_Spellbook_Screen, 112, "Spellbook_Screen", "Spellbook", Spellbook_Screen)                                    \
     X(scr_Advisor_Screen, 114, "Advisor_Screen", "Advisor", Advisor_Path)                                              \
     X(scr_Diplomacy_Screen, 115, "Diplomacy_Screen", "Diplomacy", Diplomacy_Screen__WIP)                               \
+    X(scr_Combat_Screen, 116, "Combat_Screen", "Combat", No_Screen)                                                    \
     X(scr_Test_Screen, 200, "Test_Screen", "Test", Test_Screen)                                                        \
     X(scr_PoC_Screen, 240, "PoC_Screen", "PoC", PoC_Screen)
 
@@ -54,6 +55,9 @@ const Screen_Table_Entry *Screen_Table_Find(int screen);
 int Screen_Table_From_Name(const char *name);
 
 extern int16_t current_screen;
+// A screen that runs inside the current one (the combat screen inside the main screen or the world
+// turn), -1 none. It is never current_screen; scenarios wait on it and the driver's lines name it.
+extern int16_t g_modal_screen;
 extern int16_t previous_screen;
 extern int16_t quit_game_flag;
 // 1 while the front end (main menu) is current, 0 while the game proper is.
