@@ -1,13 +1,17 @@
-// The heroes rules ask the human through the engine's boxes while a window is shown; a headless
-// run keeps the declining answers of the rules. The Items screen, the site pictures and the offer
-// pop-ups are not built yet: the boxes stand in their place, and pools go to the vault.
+// The heroes rules ask the human through the engine's boxes and the heroes' own screens. The boxes
+// keep the declining answers of the rules in a run without a window; the screens run in every
+// run and end by themselves in an unattended one.
 #include "heroes/screens/Heroes_Screen_Services.h"
 
 #include <cstdio>
 
 #include "Dialog_Boxes.h"
+#include "LBX_Load.h"
 #include "heroes/Hero_Popups.h"
 #include "heroes/Heroes_Services.h"
+#include "heroes/Item_Screen.h"
+#include "heroes/screens/Lair_Boxes.h"
+#include "shell/Screen_Control.h"
 #include "world/ALLOC.h"
 #include "world/Item_Record.h"
 #include "world/Unit_Record.h"
@@ -15,20 +19,8 @@
 
 namespace {
 
-int16_t Lair_Confirm_Box(int16_t lair_idx, const char *text, int16_t buttons)
-{
-    if (!Window_Shown()) return buttons ? 0 : 1;
-    if (!buttons) {
-        Warn0(text);
-        return 1;
-    }
-    return Confirmation_Box(text);
-}
-
-void Lair_Treasure_Box(int16_t lair_idx, const char *text, int16_t row)
-{
-    if (Window_Shown()) Warn0(text);
-}
+constexpr int16_t MESSAGE_POOL_NOTICE = 67;
+constexpr int MESSAGE_RECORD_ROOM = 150;
 
 int16_t Merchant_Box(int16_t item_idx, int16_t price)
 {
@@ -86,6 +78,24 @@ void Level_Box(int16_t unit_idx)
     Warn0(text);
 }
 
+// Record 67 of the messages: the notice before the pool.
+void Pool_Notice_Box(void)
+{
+    if (!Window_Shown()) return;
+    char text[MESSAGE_RECORD_ROOM + 1] = "";
+    LBX_Load_Data_Static("MESSAGE", 0, (uint8_t *)text, MESSAGE_POOL_NOTICE, 1, MESSAGE_RECORD_ROOM);
+    text[MESSAGE_RECORD_ROOM] = '\0';
+    Warn0(text);
+}
+
+// The pool is handed out on the Items screen; the screen that was current stays current.
+void Items_Screen_Pool(void)
+{
+    const int16_t screen = current_screen;
+    Item_Screen();
+    current_screen = screen;
+}
+
 void Warn_Box(const char *text)
 {
     if (Window_Shown()) Warn0(text);
@@ -98,8 +108,10 @@ int16_t Confirm_Box(const char *text) { return Window_Shown() ? Confirmation_Box
 void Heroes_Install_Screen_Services(void)
 {
     Heroes_Services services = {};
+    services.pool_notice = Pool_Notice_Box;
+    services.items_screen_pool = Items_Screen_Pool;
     services.lair_confirm = Lair_Confirm_Box;
-    services.lair_treasure = Lair_Treasure_Box;
+    services.lair_treasure = Lair_Treasure_Popup_Box;
     services.merchant_offer = Merchant_Box;
     services.hero_offer = Hero_Box;
     services.merc_offer = Merc_Box;
