@@ -119,7 +119,8 @@ void Item_Screen_Add_Fields(void)
         m_alchemy_field = Add_Button_Field((int16_t)(X + 219), (int16_t)(Y + 155), "", m_pictures.alchemy, "A", -1);
         m_ok_field = Add_Button_Field((int16_t)(X + 219), (int16_t)(Y + 175), "", m_pictures.ok, "O", -1);
     }
-    m_anvil_field = Add_Hidden_Field((int16_t)(X + 9), (int16_t)(Y + 155), (int16_t)(X + 48), (int16_t)(Y + 189), "", -1);
+    m_anvil_field =
+        Add_Hidden_Field((int16_t)(X + 9), (int16_t)(Y + 155), (int16_t)(X + 48), (int16_t)(Y + 189), "", -1);
     m_window_field = Add_Hidden_Field(X, Y, (int16_t)(X + 283), (int16_t)(Y + 195), "", -1);
     m_screen_field = Add_Hidden_Field(0, 0, 319, 199, "", -1);
     m_esc_field = Add_Hot_Key("\x1B");
@@ -127,8 +128,7 @@ void Item_Screen_Add_Fields(void)
 
 void Set_Name_Font(void)
 {
-    static const uint8_t colours[16] = {225, 179, 179, 179, 179, 179, 179, 179,
-                                        179, 179, 179, 179, 179, 179, 179, 179};
+    static const uint8_t colours[16] = {225, 179, 179, 179, 179, 179, 179, 179, 179, 179, 179, 179, 179, 179, 179, 179};
     Set_Font_Colors_15(1, colours);
     Set_Font_Style(1, 15, 15, 15);
 }
@@ -145,7 +145,8 @@ void Draw_Hero(int16_t slot)
     Item_Window_Picture_Coords(slot, &x1, &y1, &x2, &y2);
     const Hero_Slot_Record &hero = _players[HUMAN_PLAYER_IDX].Heroes[slot];
     if (m_pictures.frame != nullptr) FLIC_Draw(x1, y1, m_pictures.frame);
-    if (m_pictures.portraits[slot] != nullptr) FLIC_Draw((int16_t)(x1 + 1), (int16_t)(y1 + 1), m_pictures.portraits[slot]);
+    if (m_pictures.portraits[slot] != nullptr)
+        FLIC_Draw((int16_t)(x1 + 1), (int16_t)(y1 + 1), m_pictures.portraits[slot]);
     char name[sizeof hero.name + 1];
     memcpy(name, hero.name, sizeof hero.name);
     name[sizeof hero.name] = '\0';
@@ -205,7 +206,8 @@ void Item_Screen_Draw(void)
     }
     const Player_Record &wizard = _players[HUMAN_PLAYER_IDX];
     for (int16_t k = 0; k < NUM_VAULT_PLACES; k++) {
-        if (Live_Item(wizard.Vault_Items[k])) Draw_Icon((int16_t)(X + 21 * k + 52), (int16_t)(Y + 170), wizard.Vault_Items[k]);
+        if (Live_Item(wizard.Vault_Items[k]))
+            Draw_Icon((int16_t)(X + 21 * k + 52), (int16_t)(Y + 170), wizard.Vault_Items[k]);
     }
     Draw_Reserves();
     if (m_pictures.alchemy != nullptr) {
@@ -292,7 +294,8 @@ void Item_Screen(void)
     Copy_Off_To_Back();
     Assign_Auto_Function(Item_Screen_Draw, 1);
     Set_Input_Delay(1);
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "Item_Screen: %d pool items to hand out", item_pool_active ? (int)item_pool_list_count : 0);
+    STU_LOG(SEV_INFO, LC_KEL_SCR, "Item_Screen: %d pool items to hand out",
+            item_pool_active ? (int)item_pool_list_count : 0);
 
     int frames = 0;
     bool leave = false;
@@ -336,8 +339,7 @@ void Item_Screen(void)
                     if (hit == field) {
                         Move_Item(slot, j);
                     } else if (hit == -field && Live_Item(item_idx)) {
-                        Item_View_Popup(item_idx,
-                                        (int16_t)(_item_window_start_x + (slot % 2) * 136 + j * 29 + 62),
+                        Item_View_Popup(item_idx, (int16_t)(_item_window_start_x + (slot % 2) * 136 + j * 29 + 62),
                                         (int16_t)(_item_window_start_y + (slot / 2) * 47 + 36));
                         reload = true;
                     }

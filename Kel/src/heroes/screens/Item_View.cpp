@@ -106,12 +106,13 @@ void Item_View_Draw(int16_t item_idx, int16_t x, int16_t y)
     if (count > ITEM_POWER_LINES) count = ITEM_POWER_LINES;
     const int16_t step = count == ITEM_POWER_LINES ? 8 : 11;
     const int16_t top = count == ITEM_POWER_LINES ? 34 : 33;
-    static const uint8_t line_colours[16] = {46, 177, 177, 177, 177, 177, 177, 177,
+    static const uint8_t line_colours[16] = {46,  177, 177, 177, 177, 177, 177, 177,
                                              177, 177, 177, 177, 177, 177, 177, 177};
     Set_Font_Colors_15(2, line_colours);
     Set_Font_Style(2, 15, 15, 15);
     for (int16_t i = 0; i < count; i++) {
-        if (item_view_bullet_seg != nullptr) FLIC_Draw((int16_t)(x + 11), (int16_t)(y + 34 + i * step), item_view_bullet_seg);
+        if (item_view_bullet_seg != nullptr)
+            FLIC_Draw((int16_t)(x + 11), (int16_t)(y + 34 + i * step), item_view_bullet_seg);
         Print((int16_t)(x + 20), (int16_t)(y + top + i * step), names[i]);
         Print((int16_t)(x + 23 + Get_String_Width(names[i])), (int16_t)(y + top + i * step), descriptions[i]);
     }
