@@ -7,6 +7,7 @@
 
 #include "Dialog_Boxes.h"
 #include "LBX_Load.h"
+#include "Palette.h"
 #include "heroes/Hero_Popups.h"
 #include "heroes/Heroes_Services.h"
 #include "heroes/Item_Screen.h"
@@ -38,7 +39,10 @@ void Items_Screen_Pool(void)
 {
     const int16_t screen = current_screen;
     Item_Screen();
-    current_screen = screen;
+    if (current_screen != scr_Quit_To_DOS) current_screen = screen;
+    // Back to the overland colours.
+    Load_Palette(0, -1, 0);
+    Apply_Palette();
 }
 
 void Warn_Box(const char *text)

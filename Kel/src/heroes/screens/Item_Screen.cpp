@@ -40,7 +40,6 @@ namespace {
 constexpr int16_t NO_FIELD = -1000;
 constexpr int16_t WINDOW_X = 17;
 constexpr int16_t WINDOW_Y = 2;
-constexpr int16_t SMALL_NUMBERS_ABOVE = 19999;
 
 struct Item_Screen_Pictures {
     uint8_t *background;
@@ -181,8 +180,7 @@ void Draw_Reserves(void)
     const int16_t X = _item_window_start_x;
     const int16_t Y = _item_window_start_y;
     const Player_Record &wizard = _players[HUMAN_PLAYER_IDX];
-    const int16_t style =
-        wizard.gold_reserve > SMALL_NUMBERS_ABOVE || wizard.mana_reserve > SMALL_NUMBERS_ABOVE ? 0 : 1;
+    const int16_t style = Item_Screen_Reserve_Font(wizard.gold_reserve, wizard.mana_reserve);
     Set_Font_Style(style, 1, 1, 1);
     char text[16];
     snprintf(text, sizeof text, "%d", wizard.gold_reserve);
@@ -309,6 +307,7 @@ void Item_Screen(void)
         Item_Screen_Add_Fields();
         const int16_t hit = Get_Input();
         if (quit_game_flag) {
+            // The game ends: what is carried or pending is kept in the vault as far as it holds.
             Item_Cursor_Drop_Unattended();
             Heroes_Place_Pool_Unattended();
             break;
@@ -375,5 +374,5 @@ void Item_Screen(void)
     Clear_Fields();
     Deactivate_Auto_Function();
     Set_Mouse_List(1, mouse_list_default);
-    current_screen = scr_Armies_Screen;
+    current_screen = quit_game_flag ? scr_Quit_To_DOS : scr_Armies_Screen;
 }

@@ -12,6 +12,7 @@
 #include "Fonts.h"
 #include "GENDRAW.h"
 #include "Input.h"
+#include "Input_Box.h"
 #include "LBX_Pictures.h"
 #include "Mouse.h"
 #include "Palette.h"
@@ -24,10 +25,10 @@
 #include "heroes/Item_Screen.h"
 #include "heroes/Item_View.h"
 #include "magic/Spellbook_Screen.h"
-#include "shell/Main_Screen_Draw.h"
 #include "overland/Unit_Specials_List.h"
 #include "overland/Unit_View_Panel.h"
 #include "shell/Graphics_Cache.h"
+#include "shell/Main_Screen_Draw.h"
 #include "shell/Screen_Control.h"
 #include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
@@ -134,6 +135,34 @@ int16_t Run_Unit_Offer(const char *accept, const char *accept_key)
     return answer;
 }
 
+// The taken hero's name is edited in a box over the main screen; it becomes the hero type's name.
+void Name_Hero(int16_t slot_idx)
+{
+    if (slot_idx < 0 || slot_idx >= NUM_HERO_SLOTS) return;
+    Hero_Slot_Record &slot = _players[HUMAN_PLAYER_IDX].Heroes[slot_idx];
+    char name[sizeof slot.name + 1];
+    memcpy(name, slot.name, sizeof slot.name);
+    name[sizeof slot.name] = '\0';
+    Mark_Block(_screen_seg);
+    uint8_t *box = LBX_Reload_Next_Picture("HIRE", 4, _screen_seg);
+    Set_Page_Off();
+    if (box != nullptr) FLIC_Draw(54, 72, box);
+    Title_Font();
+    Print_Centered(129, 78, "Name Your Hero");
+    Set_Outline_Color(0);
+    Toggle_Pages();
+    static const uint8_t cursor[10] = {176, 177, 178, 179, 180, 181, 182, 183, 184, 185};
+    Setup_Input_Box_Popup(70, 92, 120, name, (int16_t)(sizeof slot.name - 1), 0, 0, 0, cursor, -1);
+    Release_Block(_screen_seg);
+    if (name[0] == '\0') return;
+    memset(slot.name, 0, sizeof slot.name);
+    memcpy(slot.name, name, strnlen(name, sizeof slot.name - 1));
+    const int16_t unit_idx = slot.unit_idx;
+    if (hero_names_table != nullptr && unit_idx >= 0 && unit_idx < _units && _UNITS[unit_idx].type < NUM_HERO_TYPES)
+        memcpy(hero_names_table[_UNITS[unit_idx].type].name, slot.name, sizeof slot.name);
+    Draw_Main_Screen();
+}
+
 int16_t Hero_Offer_Popup(int16_t slot_idx, int16_t kind, int16_t price)
 {
     m_unit_idx = (int16_t)(_units - 1);
@@ -144,7 +173,9 @@ int16_t Hero_Offer_Popup(int16_t slot_idx, int16_t kind, int16_t price)
     default: snprintf(m_title, sizeof m_title, "A prisoner asks to join your army"); break;
     }
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Hire_Hero_Popup: %s (slot %d)", m_title, (int)slot_idx);
-    return kind == 0 ? Run_Unit_Offer("Hire", "H") : Run_Unit_Offer("Accept", "A");
+    const int16_t taken = kind == 0 ? Run_Unit_Offer("Hire", "H") : Run_Unit_Offer("Accept", "A");
+    if (taken) Name_Hero(slot_idx);
+    return taken;
 }
 
 int16_t Merc_Offer_Popup(int16_t count, int16_t price)
