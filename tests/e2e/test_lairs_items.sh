@@ -3,8 +3,9 @@
 # move east onto a free square of its landmass, where a monster lair holds 300 gold, 50 mana and
 # an item of value 300; every other human unit is finished. Unguarded, the stack takes the site:
 # the site is looted, the gold and mana are paid and the item waits in vault place 0, and the log
-# names what was found. Guarded by three units, the unattended run declines the entry: the site
-# stays intact with its shown flag, the gold is unchanged and the stack stays where it was.
+# names what was found; the scenario closes the boxes and puts the item into the vault. Guarded
+# by three units, the entry is declined with Esc: the site stays intact with its shown flag, the
+# gold is unchanged and the stack stays where it was.
 source "$(dirname "$0")/lib.sh"
 use_standin_data
 SCENARIOS="$(cd "$(dirname "$0")/../scenarios" && pwd)"
@@ -81,7 +82,8 @@ PY
 }
 
 check_no_standins() {
-  for name in Lair_Combat__WIP Process_Item_Pool Player_Process_Item_Pool Make_Item Lair_Combat_Do; do
+  for name in Lair_Combat__WIP Process_Item_Pool Player_Process_Item_Pool Make_Item Lair_Combat_Do Item_Screen \
+    Item_View_Popup Hire_Hero_Popup Merchant_Popup Hero_LevelUp_Popup; do
     expect_not_in_file "$LOG" "${name}__STUB"
   done
 }
@@ -89,10 +91,11 @@ check_no_standins() {
 # ---- unguarded: the site is taken ----
 read -r LAIR X Y P < <(make_fixture 0)
 cp "$USER_DIR/SAVE9.GAM" "$E2E_TMP/before"
-run_tolva ZOLAN --headless --continue --scenario "$SCENARIOS/lair_move_quit.txt"
+run_tolva ZOLAN --headless --continue --scenario "$SCENARIOS/lair_take_quit.txt"
 expect_rc 0
 check_no_standins
 expect_in_file "$LOG" "[LAIR] You have found a monster lair."
+expect_in_file "$LOG" "Item_Screen: 1 pool items to hand out"
 python3 - "$E2E_TMP/before" "$USER_DIR/SAVE9.GAM" "$LAIR" "$X" "$Y" "$P" "$LOG" <<'PY' || fail "the taken site"
 import struct, sys
 import save_layout as L
@@ -126,7 +129,7 @@ PY
 # ---- guarded by three: the unattended entry is declined ----
 read -r LAIR X Y P < <(make_fixture 3)
 cp "$USER_DIR/SAVE9.GAM" "$E2E_TMP/before"
-run_tolva ZOLAN --headless --continue --scenario "$SCENARIOS/lair_move_quit.txt"
+run_tolva ZOLAN --headless --continue --scenario "$SCENARIOS/lair_decline_quit.txt"
 expect_rc 0
 check_no_standins
 expect_in_file "$LOG" "[LAIR] You have found a monster lair.  Scouts have spotted "

@@ -186,3 +186,55 @@ TEST_F(ItemMake, TypeNames)
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<int16_t> Column(const Item_Make_Power_List &list, int c)
+{
+    return std::vector<int16_t>(list.column[c], list.column[c] + list.count[c]);
+}
+
+}  // namespace
+
+TEST_F(ItemMake, PowerListColumnsMoveWholeGroupsAndFollowBooksAndLimit)
+{
+    Item_Make_Power_List list;
+    Item_Make_Build_Power_List(0, it_Sword, 10000, &list);
+    using V = std::vector<int16_t>;
+    EXPECT_EQ(Column(list, 0), (V{0, 1, 2, 3, 4, 5, -1, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(Column(list, 1), (V{12, 13, 14, -1, 19, 20, 21, 22, 23, 24})) << "To Hit would make 17: it moves whole";
+    EXPECT_EQ(list.count[2], 32) << "the magic powers, without the charges a Sword cannot hold";
+
+    Item_Make_Build_Power_List(0, it_Sword, 200, &list);
+    EXPECT_EQ(Column(list, 0), (V{0, 1, 2, 3, -1, 6, 7, 8, 9, 10, -1, 12, 13, 14}));
+    EXPECT_EQ(Column(list, 1), (V{19, 20, 21, 22, 23, 24}));
+
+    item_powers[40].book_realm = 1;
+    item_powers[40].books_needed = 3;
+    _players[0].spellranks[1] = 2;
+    Item_Make_Build_Power_List(0, it_Staff, 200, &list);
+    const V third = Column(list, 2);
+    EXPECT_EQ(std::count(third.begin(), third.end(), 40), 0) << "two books of three";
+    EXPECT_EQ(std::count(third.begin(), third.end(), ITEM_POWER_CHARGES), 1) << "a Staff holds charges";
+    _players[0].spellranks[1] = 3;
+    Item_Make_Build_Power_List(0, it_Staff, 200, &list);
+    const V with_books = Column(list, 2);
+    EXPECT_EQ(std::count(with_books.begin(), with_books.end(), 40), 1);
+}
+
+TEST_F(ItemMake, SpellListHoldsKnownSpellsNotBoundToOnePlace)
+{
+    memset(_players[0].spells_list, 0, sizeof _players[0].spells_list);
+    _players[0].spells_list[4] = 2;  // spell 5
+    _players[0].spells_list[5] = 2;  // spell 6, cast in one place only
+    spells[6].Eligibility = 1;
+    _players[0].spells_list[6] = 1;    // spell 7, being researched
+    _players[0].spells_list[212] = 2;  // spell 213, cast in one place only
+    spells[213].Eligibility = 5;
+    _players[0].spells_list[213] = 2;  // spell 214, the last of the table
+    _players[0].spells_list[229] = 2;  // beyond the table
+    int16_t list[ITEM_MAKE_SPELL_ROOM];
+    ASSERT_EQ(Item_Make_Build_Spell_List(0, list), 2);
+    EXPECT_EQ(list[0], 5);
+    EXPECT_EQ(list[1], 214);
+}

@@ -249,3 +249,12 @@ TEST_F(ItemsScreen, HeroOnWaterKeepsItsOnlyFloatingItem)
 }
 
 }  // namespace
+
+TEST_F(ItemsScreen, ReservesTurnToTheSmallFontAbove19999)
+{
+    struct Case {
+        int16_t gold, mana, font;
+    } cases[] = {{19999, 19999, 1}, {20000, 0, 0}, {0, 20000, 0}, {30000, 30000, 0}, {-5, 0, 1}};
+    for (const Case &c : cases)
+        EXPECT_EQ(Item_Screen_Reserve_Font(c.gold, c.mana), c.font) << c.gold << " gold, " << c.mana << " mana";
+}

@@ -88,6 +88,7 @@ void Write_DIPLOMAC_LBX(const std::string &folder);
 void Write_NEWGAME_LBX(const std::string &folder);
 void Write_RELOAD_LBX(const std::string &folder);
 void Write_ARMYLIST_LBX(const std::string &folder);
+void Write_HIRE_LBX(const std::string &folder);
 void Write_ITEMPOW_LBX(const std::string &folder);
 void Write_ITEMDATA_LBX(const std::string &folder);
 void Write_NAMES_LBX(const std::string &folder);

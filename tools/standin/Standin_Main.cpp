@@ -42,6 +42,7 @@ int main(int argc, char **argv)
     Write_MESSAGE_LBX(folder);
     Write_RELOAD_LBX(folder);
     Write_ARMYLIST_LBX(folder);
+    Write_HIRE_LBX(folder);
     Write_ITEMPOW_LBX(folder);
     Write_ITEMDATA_LBX(folder);
     Write_NAMES_LBX(folder);

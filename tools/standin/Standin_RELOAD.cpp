@@ -26,9 +26,12 @@ void Write_RELOAD_LBX(const std::string &folder)
     static const uint8_t flag_colours[6] = {200, 120, 160, 45, 28, 8};
     for (int flag = 0; flag < 6; ++flag)
         entries[(size_t)(3 + flag)] = Standin_Thing(8, 8, flag_colours[flag], flag == 5 ? "N" : std::to_string(flag));
+    // The sites' pictures fit the corner of the entry box (57 by 45), each with its site's word.
+    static const char *const sites[11] = {"Tower",  "Chaos", "Nature", "Sorcery", "Cave",  "Dungeon",
+                                          "Temple", "Keep",  "Lair",   "Ruins",   "Fallen"};
     for (int site = 0; site < 11; ++site)
-        entries[(size_t)(9 + site)] = Labelled(80, 60, (uint8_t)(60 + 9 * site), "Site " + std::to_string(site));
-    entries[20] = Labelled(80, 60, 14, "Treasure");
+        entries[(size_t)(9 + site)] = Labelled(50, 40, (uint8_t)(60 + 9 * site), sites[site]);
+    entries[20] = Labelled(44, 40, 14, "Loot");
     {
         Standin_Frame list(320, 200, 20);
         list.Fill_Rect(26, 24, 293, 152, 18);  // the rows

@@ -7,6 +7,7 @@
 #include "heroes/Item_Making.h"
 #include "random.h"
 #include "world/ALLOC.h"
+#include "world/Player_Record.h"
 #include "world/Spell_Data_Record.h"
 
 Item_Power_Record item_powers[NUM_ITEM_POWERS];
@@ -322,4 +323,54 @@ int16_t Make_Item(int16_t kind, const int16_t *requirements, int16_t value_limit
     }
     if (chosen < 0) Create_Random_Item(kind, value_limit);
     return Make_Item_Finish(chosen);
+}
+
+void Item_Make_Build_Power_List(int16_t player_idx, int16_t type, int16_t cost_limit, Item_Make_Power_List *list)
+{
+    *list = Item_Make_Power_List{};
+    int column = 0;
+    int power = 0;
+    // The stat powers, one group at a time.
+    while (power < ITEM_STAT_POWERS) {
+        const uint8_t group = item_powers[power].group;
+        int16_t run[ITEM_STAT_POWERS];
+        int n = 0;
+        int next = power;
+        for (; next < ITEM_STAT_POWERS && item_powers[next].group == group; next++) {
+            if (Item_Power_Fits_Type((int16_t)next, type) && item_powers[next].cost <= cost_limit)
+                run[n++] = (int16_t)next;
+        }
+        power = next;
+        if (n == 0) continue;
+        int16_t &count = list->count[column];
+        if (count > 0 && count + 1 + n > ITEM_MAKE_COLUMN_ROOM && column == 0) column = 1;
+        int16_t &used = list->count[column];
+        if (used > 0 && used < ITEM_MAKE_COLUMN_ROOM) list->column[column][used++] = -1;
+        for (int i = 0; i < n && used < ITEM_MAKE_COLUMN_ROOM; i++) list->column[column][used++] = run[i];
+    }
+    const Player_Record *wizard = player_idx >= 0 && player_idx < NUM_PLAYERS ? &_players[player_idx] : nullptr;
+    int16_t &third = list->count[2];
+    for (int p = ITEM_STAT_POWERS; p <= ITEM_POWER_CHARGES && third < ITEM_MAKE_THIRD_ROOM; p++) {
+        const Item_Power_Record &record = item_powers[p];
+        if (!Item_Power_Fits_Type((int16_t)p, type) || record.cost > cost_limit) continue;
+        if (record.books_needed > 0) {
+            if (wizard == nullptr || record.book_realm >= 5 ||
+                wizard->spellranks[record.book_realm] < record.books_needed)
+                continue;
+        }
+        list->column[2][third++] = (int16_t)p;
+    }
+}
+
+int16_t Item_Make_Build_Spell_List(int16_t player_idx, int16_t spells[ITEM_MAKE_SPELL_ROOM])
+{
+    if (player_idx < 0 || player_idx >= NUM_PLAYERS || spell_data_table == nullptr) return 0;
+    int16_t count = 0;
+    for (int s = 1; s < NUM_SPELLS && s <= NUM_SPELLS_STATUS && count < ITEM_MAKE_SPELL_ROOM; s++) {
+        if (_players[player_idx].spells_list[s - 1] != 2) continue;
+        const uint8_t place = spell_data_table[s].Eligibility;
+        if (place == 1 || place == 5) continue;
+        spells[count++] = (int16_t)s;
+    }
+    return count;
 }

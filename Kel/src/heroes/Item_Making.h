@@ -114,6 +114,25 @@ int16_t Item_Make_Choose_Power(Item_Make_Choice *choice, int16_t power);
 // A new type: first icon, powers the type does not take dropped.
 void Item_Make_Change_Type(Item_Make_Choice *choice, int16_t type);
 
+// The powers the item-making screen offers for the type: the stat powers in two columns (a -1
+// between two groups, a group that would overflow a column moves whole to the next), the powers of
+// the books in the third.
+constexpr int ITEM_MAKE_COLUMNS = 3;
+constexpr int ITEM_MAKE_COLUMN_ROOM = 16;
+constexpr int ITEM_MAKE_THIRD_ROOM = 34;
+struct Item_Make_Power_List {
+    int16_t column[ITEM_MAKE_COLUMNS][ITEM_MAKE_THIRD_ROOM];
+    int16_t count[ITEM_MAKE_COLUMNS];
+};
+void Item_Make_Build_Power_List(int16_t player_idx, int16_t type, int16_t cost_limit, Item_Make_Power_List *list);
+// The spells the player knows that an item may hold (not those cast only in one place); at most
+// ITEM_MAKE_SPELL_ROOM; their count.
+constexpr int ITEM_MAKE_SPELL_ROOM = 92;
+int16_t Item_Make_Build_Spell_List(int16_t player_idx, int16_t spells[ITEM_MAKE_SPELL_ROOM]);
+// Runs the item-making screen for the player (large: up to 10,000, else 200 a power); the item
+// stands in record 137; its cost after the player's reduction, or 0 when the player gave up.
+int16_t Item_Make_Screen(int16_t player_idx, int16_t large_flag);
+
 // Makes an item of the kind (1 small prefabs, 2 large, else any) for the five book counts within
 // the value limit (0: none); its index, or -1 when all live records are in use.
 int16_t Make_Item(int16_t kind, const int16_t *requirements, int16_t value_limit);

@@ -129,6 +129,8 @@ int16_t Check_Wont_Drown(int16_t hero_slot, int16_t item_idx)
     return 0;
 }
 
+int16_t Item_Screen_Reserve_Font(int16_t gold, int16_t mana) { return gold > 19999 || mana > 19999 ? 0 : 1; }
+
 void Item_Cursor_Take(int16_t item_idx, int16_t source)
 {
     item_cursor_item_idx = item_idx;

@@ -30,6 +30,8 @@ void Move_Item(int16_t place, int16_t slot);
 void Destroy_Item(void);
 // The mana the anvil gives for the item.
 int16_t Destroy_Item_Mana(int16_t item_idx);
+// The font of the screen's gold and mana: 1, or the smaller 0 when either is above 19,999.
+int16_t Item_Screen_Reserve_Font(int16_t gold, int16_t mana);
 // Puts the item on the cursor from the source.
 void Item_Cursor_Take(int16_t item_idx, int16_t source);
 // Without a player: the cursor's item goes into a free vault place or, the vault full, is broken
