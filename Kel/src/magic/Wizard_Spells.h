@@ -1,0 +1,10 @@
+// Spells aimed at a wizard.
+#pragma once
+
+#include <cstdint>
+
+// The skill points lost.
+int16_t Apply_Cruel_Unminding(int16_t wizard_idx);
+// The mana drained.
+int16_t Apply_Drain_Power(int16_t wizard_idx);
+int16_t Apply_Subversion(int16_t wizard_idx);
