@@ -73,9 +73,12 @@ TEST_F(Cast_Test, CastDispatch_RealmDecidesWhichRivalSlotsAreFaced)
         const char *fizzle;  // nullptr: the spell takes effect
     };
     const Case cases[] = {
-        {REALM_CHAOS, ge_Tranquility, "0 1 7 Tranquility"}, {REALM_DEATH, ge_Life_Force, "0 1 7 Life Force"},
-        {REALM_NATURE, ge_Tranquility, nullptr},           {REALM_NATURE, ge_Life_Force, nullptr},
-        {REALM_CHAOS, ge_Life_Force, nullptr},             {REALM_DEATH, ge_Tranquility, nullptr},
+        {REALM_CHAOS, ge_Tranquility, "0 1 7 Tranquility"},
+        {REALM_DEATH, ge_Life_Force, "0 1 7 Life Force"},
+        {REALM_NATURE, ge_Tranquility, nullptr},
+        {REALM_NATURE, ge_Life_Force, nullptr},
+        {REALM_CHAOS, ge_Life_Force, nullptr},
+        {REALM_DEATH, ge_Tranquility, nullptr},
     };
     for (const Case &c : cases) {
         memset(_players[0].Globals, 0, sizeof _players[0].Globals);
@@ -138,8 +141,8 @@ TEST_F(Cast_Test, CastDispatch_SummoningKeepsTheUnitLimits)
         int16_t caster;
         bool made;
     };
-    const Case cases[] = {{949, 0, true},  {949, 1, true},  {950, 0, true},  {950, 1, false},
-                          {979, 0, true},  {979, 2, false}, {980, 0, false}, {980, 1, false}};
+    const Case cases[] = {{949, 0, true}, {949, 1, true},  {950, 0, true},  {950, 1, false},
+                          {979, 0, true}, {979, 2, false}, {980, 0, false}, {980, 1, false}};
     for (const Case &c : cases) {
         World_Clear();
         _num_players = 3;
@@ -221,13 +224,31 @@ TEST_F(Cast_Test, CastDispatch_EveryUnitEnchantmentRefusalIsTold)
     };
     const uint32_t mask = 0x100;
     const Case cases[] = {
-        {spl_Stone_Skin, TYPE_UNIT_ENCHANTMENT, mask | UE_IRONSKIN, 0, 0, 0, 0,
+        {spl_Stone_Skin,
+         TYPE_UNIT_ENCHANTMENT,
+         mask | UE_IRONSKIN,
+         0,
+         0,
+         0,
+         0,
          {"That unit already has Spell 7 cast on it", "record 22"}},
         {spl_Resist_Elements, TYPE_UNIT_ENCHANTMENT, UE_ELEMENTALARMOR, 0, 0, 0, 0, {"record 23"}},
         {spl_Resist_Magic, TYPE_UNIT_ENCHANTMENT, UE_WRAITHFORM, 0, 0, 0, 0, {"record 24"}},
-        {spl_Heroism, TYPE_NORMAL_UNITS_ONLY, 0, 0, 0, UA_FANTASTIC, 0,
+        {spl_Heroism,
+         TYPE_NORMAL_UNITS_ONLY,
+         0,
+         0,
+         0,
+         UA_FANTASTIC,
+         0,
          {"Only normal units may have Spell 130 cast on them"}},
-        {spl_Chaos_Channels, TYPE_UNIT_ENCHANTMENT, 0, UM_UNDEAD, 0, 0, 0,
+        {spl_Chaos_Channels,
+         TYPE_UNIT_ENCHANTMENT,
+         0,
+         UM_UNDEAD,
+         0,
+         0,
+         0,
          {"Only normal units may have Spell 93 cast on them"}},
         {spl_Immolation, TYPE_UNIT_ENCHANTMENT, 0, 0, 0, 0, UI2_IMMOLATION, {"record 87"}},
         {spl_Cloak_Of_Fear, TYPE_UNIT_ENCHANTMENT, 0, 0, 0, 0, UI2_CAUSE_FEAR_SPELL, {"record 87"}},
@@ -238,7 +259,13 @@ TEST_F(Cast_Test, CastDispatch_EveryUnitEnchantmentRefusalIsTold)
         {spl_Wraith_Form, TYPE_UNIT_ENCHANTMENT, 0, 0, 0, UA_NONCORPOREAL, 0, {"record 87"}},
         {spl_Wind_Walking, TYPE_UNIT_ENCHANTMENT, 0, 0, 0, UA_WINDWALKING, 0, {"record 87"}},
         {spl_Regenerate, TYPE_UNIT_ENCHANTMENT, 0, 0, 0, UA_REGENERATION, 0, {"record 87"}},
-        {spl_Black_Channels, TYPE_UNIT_ENCHANTMENT, 0, 0, 0, UA_FANTASTIC, 0,
+        {spl_Black_Channels,
+         TYPE_UNIT_ENCHANTMENT,
+         0,
+         0,
+         0,
+         UA_FANTASTIC,
+         0,
          {"Only normal units and created undead may have Spell 175 cast on them"}},
         {spl_Black_Channels, TYPE_UNIT_ENCHANTMENT, 0, UM_UNDEAD, 0, UA_FANTASTIC, 0, {}},
         // Another spell's power or a type's ability means nothing to this one.
@@ -332,9 +359,9 @@ TEST_F(Cast_Test, CastDispatch_SpellBlastTakesWhatWasPutIn)
         bool cleared;
     };
     const Case cases[] = {
-        {spl_Stone_Skin, 1000, 400, 700, 100, true},    // 600 put in
-        {spl_Stone_Skin, 1000, 400, 500, 500, false},   // too little mana: nothing happens
-        {spl_Stone_Skin, 100, 300, 50, 50, true},       // priced above its base: nothing put in
+        {spl_Stone_Skin, 1000, 400, 700, 100, true},   // 600 put in
+        {spl_Stone_Skin, 1000, 400, 500, 500, false},  // too little mana: nothing happens
+        {spl_Stone_Skin, 100, 300, 50, 50, true},      // priced above its base: nothing put in
         {spl_Spell_Of_Return, 1000, 400, 700, 100, false},
     };
     for (const Case &c : cases) {

@@ -158,8 +158,8 @@ int16_t Cast_Summoning(void)
     }
     Player_Record &caster = _players[m_caster];
     int16_t unit_type = Spell().Param_Words[0];
-    int16_t created = Create_Unit(unit_type, m_caster, caster.summon_wx, caster.summon_wy, caster.summon_wp,
-                                  UNIT_SOURCE_PLAIN);
+    int16_t created =
+        Create_Unit(unit_type, m_caster, caster.summon_wx, caster.summon_wy, caster.summon_wp, UNIT_SOURCE_PLAIN);
     if (created) Evict_Weakest_Unit((int16_t)(_units - 1));
     const Player_Record &human = _players[HUMAN_PLAYER_IDX];
     if (Human_Caster() || (Enemy_Spells_Shown() && human.Dipl_Contacted[m_caster] != 0 && Human_Watches_Rivals())) {

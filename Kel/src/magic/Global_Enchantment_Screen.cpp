@@ -28,8 +28,7 @@ int16_t Slot_Of_Enchantment(int16_t spell_idx)
 
 }  // namespace
 
-int16_t Global_Enchantment_Attempt(int32_t strength, int16_t caster_idx, int16_t target_idx, int16_t slot,
-                                   int16_t bind)
+int16_t Global_Enchantment_Attempt(int32_t strength, int16_t caster_idx, int16_t target_idx, int16_t slot, int16_t bind)
 {
     if (target_idx < 0 || target_idx >= NUM_PLAYERS || caster_idx < 0 || caster_idx >= NUM_PLAYERS || slot < 0 ||
         slot >= NUM_OVERLAND_ENCHANTMENTS || spell_data_table == nullptr) {

@@ -9,6 +9,7 @@
 #include "magic/Spell_Casting_Screen.h"
 #include "magic/Spellbook_Screen.h"
 #include "magic/Target_Wizard_Screen.h"
+#include "magic/screens/Global_Enchantment_Panel.h"
 #include "overland/Stack_Orders.h"
 #include "shell/Map_Window.h"
 #include "shell/Screen_Control.h"
@@ -96,4 +97,5 @@ void Magic_Install_Cast_Screens(Magic_Services &services)
     services.target_wizard = Target_Wizard_Screen;
     services.select_new_unit = Select_New_Unit;
     services.back_to_main_screen = Back_To_Main_Screen;
+    Magic_Install_Global_Enchantment_Panel(services);
 }
