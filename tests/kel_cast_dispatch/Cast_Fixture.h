@@ -26,7 +26,7 @@ struct Cast_Record {
     std::deque<Cast_Pick> picks;  // an empty queue cancels
     std::vector<int> kinds;
     std::vector<std::string> messages;  // composed texts, and "record N" for numbered ones
-    std::vector<std::string> fizzles;   // "victim causer spell cause"
+    std::vector<std::string> fizzles;   // the notices' texts
     std::vector<int> summons;
     std::vector<int> squares;
     std::vector<int> city_halves;
@@ -51,6 +51,8 @@ protected:
             record.type = 7;  // acts only in battle unless a test says otherwise
         }
         _num_players = 3;
+        snprintf(_players[1].name, sizeof _players[1].name, "Ariel");
+        snprintf(_players[2].name, sizeof _players[2].name, "Horus");
         _units = 0;
         _cities = 0;
         cast_record = Cast_Record{};
@@ -70,10 +72,7 @@ protected:
         services.warn_record = [](int16_t record, const char *tail) {
             cast_record.messages.push_back("record " + std::to_string(record) + (*tail ? " " : "") + tail);
         };
-        services.fizzle_notification = [](int16_t victim, int16_t causer, int16_t spell, const char *cause) {
-            cast_record.fizzles.push_back(std::to_string(victim) + " " + std::to_string(causer) + " " +
-                                          std::to_string(spell) + " " + cause);
-        };
+        services.fizzle_scene = [](const char *text) { cast_record.fizzles.push_back(text); };
         services.summon_scene = [](int16_t subject, int16_t, int16_t) { cast_record.summons.push_back(subject); };
         services.square_scene = [](int16_t spell, int16_t, int16_t, int16_t) { cast_record.squares.push_back(spell); };
         services.city_scene = [](int16_t half, int16_t, int16_t, int16_t) { cast_record.city_halves.push_back(half); };

@@ -45,7 +45,7 @@ TEST_F(Cast_Test, CastDispatch_EachRivalHolderIsTestedInTurnUntilOneFizzles)
     Start_Cast(0, spl_Stone_Skin, 0);
     Cast_Spell_Overland(0);
     ASSERT_EQ(cast_record.fizzles.size(), 1u);
-    EXPECT_EQ(cast_record.fizzles[0], "0 1 7 Suppress Magic");
+    EXPECT_EQ(cast_record.fizzles[0], "Ariel's Suppress Magic spell has caused your Spell 7 spell to fizzle.");
     EXPECT_EQ(_players[0].Globals[ge_Slot_3], 0);
     EXPECT_TRUE(Fields_Cleared(0));
 
@@ -62,7 +62,7 @@ TEST_F(Cast_Test, CastDispatch_EachRivalHolderIsTestedInTurnUntilOneFizzles)
     Start_Cast(0, spl_Stone_Skin, 1000);
     Cast_Spell_Overland(0);
     ASSERT_EQ(cast_record.fizzles.size(), 1u);
-    EXPECT_EQ(cast_record.fizzles[0], "0 2 7 Suppress Magic");
+    EXPECT_EQ(cast_record.fizzles[0], "Horus' Suppress Magic spell has caused your Spell 7 spell to fizzle.");
 }
 
 TEST_F(Cast_Test, CastDispatch_RealmDecidesWhichRivalSlotsAreFaced)
@@ -73,8 +73,8 @@ TEST_F(Cast_Test, CastDispatch_RealmDecidesWhichRivalSlotsAreFaced)
         const char *fizzle;  // nullptr: the spell takes effect
     };
     const Case cases[] = {
-        {REALM_CHAOS, ge_Tranquility, "0 1 7 Tranquility"},
-        {REALM_DEATH, ge_Life_Force, "0 1 7 Life Force"},
+        {REALM_CHAOS, ge_Tranquility, "Ariel's Tranquility spell has caused your Spell 7 spell to fizzle."},
+        {REALM_DEATH, ge_Life_Force, "Ariel's Life Force spell has caused your Spell 7 spell to fizzle."},
         {REALM_NATURE, ge_Tranquility, nullptr},
         {REALM_NATURE, ge_Life_Force, nullptr},
         {REALM_CHAOS, ge_Life_Force, nullptr},
@@ -108,7 +108,7 @@ TEST_F(Cast_Test, CastDispatch_RealmDecidesWhichRivalSlotsAreFaced)
     Start_Cast(0, spl_Stone_Skin, 0);
     Cast_Spell_Overland(0);
     ASSERT_EQ(cast_record.fizzles.size(), 1u);
-    EXPECT_EQ(cast_record.fizzles[0], "0 1 7 Suppress Magic");
+    EXPECT_EQ(cast_record.fizzles[0], "Ariel's Suppress Magic spell has caused your Spell 7 spell to fizzle.");
 }
 
 TEST_F(Cast_Test, CastDispatch_CastersOwnSlotsNeverStopItsSpell)
@@ -385,7 +385,8 @@ TEST_F(Cast_Test, CastDispatch_SpellBlastTakesWhatWasPutIn)
     _players[0].casting_cost_remaining = 40;
     _players[1].mana_reserve = 100;
     Spell_Blast(1, 0);
-    EXPECT_EQ(cast_record.fizzles, std::vector<std::string>{"0 1 7 Spell Blast"});
+    EXPECT_EQ(cast_record.fizzles,
+              std::vector<std::string>{"Ariel's Spell Blast spell has caused your Spell 7 spell to fizzle."});
     EXPECT_EQ(_players[1].mana_reserve, 40);
 }
 

@@ -128,7 +128,7 @@ int16_t Fizzle_By_Slot(int16_t slot, const char *cause)
         int16_t difficulty = Calculate_Dispel_Difficulty(caster.casting_cost_original, m_caster, Spell().magic_realm);
         int16_t chance = Fizzle_Chance(difficulty);
         if (RANDOM(ROLL_SIDES) <= chance) {
-            Magic_Fizzle_Notification(m_caster, holder, m_spell, cause);
+            Fizzle_Notification(m_caster, holder, m_spell, cause);
             return 1;
         }
     }
@@ -464,7 +464,7 @@ void Spell_Blast(int16_t caster_idx, int16_t target_idx)
     if (put_in < 0) put_in = 0;
     if (caster.mana_reserve < put_in) return;
     if (target_idx == HUMAN_PLAYER_IDX) {
-        Magic_Fizzle_Notification(HUMAN_PLAYER_IDX, caster_idx, target.casting_spell_idx, "Spell Blast");
+        Fizzle_Notification(HUMAN_PLAYER_IDX, caster_idx, target.casting_spell_idx, "Spell Blast");
     }
     caster.mana_reserve = (int16_t)(caster.mana_reserve - put_in);
     if (target.casting_spell_idx == spl_Spell_Of_Return) {
@@ -611,7 +611,7 @@ int16_t Cast_Disjunction(void)
     if (!AITP_Disjunction(&target_idx, &slot, m_spell, m_caster)) return 0;
     if (target_idx < 0 || target_idx >= NUM_PLAYERS || slot < 0 || slot >= NUM_OVERLAND_ENCHANTMENTS) return 0;
     if (Global_Enchantment_Attempt(Dispel_Strength(spl_Disjunction_True), m_caster, target_idx, slot, 0)) {
-        Magic_Fizzle_Notification(target_idx, m_caster, Overland_Enchantment_Spell_Index(slot), "Disjunction");
+        Fizzle_Notification(target_idx, m_caster, Overland_Enchantment_Spell_Index(slot), "Disjunction");
     }
     return 1;
 }

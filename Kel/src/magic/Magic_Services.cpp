@@ -18,15 +18,6 @@ int16_t Magic_First_Candidate_Slot(void)
     return -1;
 }
 
-void Magic_Warn(const char *text)
-{
-    if (magic_services.warn) {
-        magic_services.warn(text);
-    } else {
-        STU_LOG(SEV_INFO, LC_SPELLBOOK, "[CAST] message: %s", text);
-    }
-}
-
 void Magic_Warn_Record(int16_t record, const char *tail)
 {
     if (magic_services.warn_record) {

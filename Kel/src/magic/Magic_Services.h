@@ -2,7 +2,7 @@
 // a learned spell, and what completing an overland spell shows and asks. The magic screens install
 // them at start-up (Magic_Install_Screens). Until then, as in an unattended run, the research
 // choice takes the first candidate, a target question is cancelled, a choice among global
-// enchantments takes the first rival line, a message goes to the log and every scene is skipped.
+// enchantments takes the first rival line, and every message and scene is skipped.
 #pragma once
 
 #include <cstdint>
@@ -30,8 +30,8 @@ struct Magic_Services {
     void (*warn)(const char *text);
     // A message box with numbered message record followed by tail (may be empty).
     void (*warn_record)(int16_t record, const char *tail);
-    // Tells the human that the victim's spell fizzled by the causer's enchantment.
-    void (*fizzle_notification)(int16_t victim_idx, int16_t causer_idx, int16_t spell_idx, const char *cause);
+    // The notice of a fizzled spell with its composed text.
+    void (*fizzle_scene)(const char *text);
     // Scenes: a summoning (subject: a unit type, or -1 an item), the spell over a square, a city
     // spell in two halves (half 1 before the city changes, 2 after), a global enchantment.
     void (*summon_scene)(int16_t subject, int16_t band, int16_t caster_idx);
@@ -82,12 +82,14 @@ inline int16_t Magic_Pick_Target(int16_t kind, int16_t spell_idx, int16_t *targe
 {
     return magic_services.pick_target ? magic_services.pick_target(kind, spell_idx, target, wx, wy, wp) : 0;
 }
-void Magic_Warn(const char *text);
-void Magic_Warn_Record(int16_t record, const char *tail);
-inline void Magic_Fizzle_Notification(int16_t victim_idx, int16_t causer_idx, int16_t spell_idx, const char *cause)
+inline void Magic_Warn(const char *text)
 {
-    if (magic_services.fizzle_notification)
-        magic_services.fizzle_notification(victim_idx, causer_idx, spell_idx, cause);
+    if (magic_services.warn) magic_services.warn(text);
+}
+void Magic_Warn_Record(int16_t record, const char *tail);
+inline void Magic_Fizzle_Scene(const char *text)
+{
+    if (magic_services.fizzle_scene) magic_services.fizzle_scene(text);
 }
 inline void Magic_Summon_Scene(int16_t subject, int16_t band, int16_t caster_idx)
 {

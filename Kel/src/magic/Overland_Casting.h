@@ -14,6 +14,10 @@ int16_t Cast_Spell_Overland_Do(int16_t player_idx, int16_t spell_idx, int16_t sp
 // else marks the city known to the player.
 void Cast_Awareness(int16_t player_idx);
 
+// Tells the human that the victim's spell fizzled by the causer's spell named cause; nothing when
+// neither is the human.
+void Fizzle_Notification(int16_t victim_idx, int16_t causer_idx, int16_t spell_idx, const char *cause);
+
 // The spell now taking effect.
 extern int16_t g_active_spell_idx;
 

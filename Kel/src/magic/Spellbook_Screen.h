@@ -7,6 +7,3 @@
 void Spellbook_Screen(void);
 // Draws the main screen and shows it with the current page-flip effect.
 void Full_Draw_Main_Screen(void);
-// Tells the human that the victim's spell fizzled by the causer's enchantment (cause: its name);
-// nothing when neither is the human.
-void Fizzle_Notification(int16_t victim_idx, int16_t causer_idx, int16_t spell_idx, const char *cause);

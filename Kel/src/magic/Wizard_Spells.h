@@ -7,4 +7,5 @@
 int16_t Apply_Cruel_Unminding(int16_t wizard_idx);
 // The mana drained.
 int16_t Apply_Drain_Power(int16_t wizard_idx);
-int16_t Apply_Subversion(int16_t wizard_idx);
+// The other wizards' regard for the wizard falls.
+void Apply_Subversion(int16_t wizard_idx);

@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Dialog_Boxes.h"
 #include "STU_Log.h"
 #include "combat/Combat_Results.h"
 #include "magic/City_Node_Spells.h"
@@ -12,6 +11,8 @@
 #include "magic/Enchantment_Effects.h"
 #include "magic/Fortress_Spells.h"
 #include "magic/Hero_Spells.h"
+#include "magic/Magic_Services.h"
+#include "magic/Overland_Casting.h"
 #include "magic/Overland_Dispel.h"
 #include "magic/Spell_Animations.h"
 #include "magic/Spell_Casting_Screen.h"
@@ -181,7 +182,7 @@ void Append_Possessive(char *text, size_t size, int16_t player_idx, const char *
 }
 }  // namespace
 
-// The notice without its picture and music.
+// The notice's text, without the picture and music.
 void Fizzle_Notification(int16_t victim_idx, int16_t causer_idx, int16_t spell_idx, const char *cause)
 {
     STUB_HIT();
@@ -198,7 +199,7 @@ void Fizzle_Notification(int16_t victim_idx, int16_t causer_idx, int16_t spell_i
     }
     used = strlen(text);
     snprintf(text + used, sizeof text - used, "%s spell to fizzle.", spell_name);
-    Notify2(160, 80, 0, text, 0, nullptr, 0, 0, nullptr, 0, 0, 0, 0);
+    Magic_Fizzle_Scene(text);
 }
 
 // Nothing is dispelled yet; every square offers something to try.
@@ -220,6 +221,7 @@ int16_t Apply_Automatic_Spell_Counters(int16_t spell_idx, int16_t city_idx, int1
     return 1;
 }
 void Cast_Attack_Spell_On_Enemy_Stack(int16_t unit_idx, int16_t spell_idx) { STUB_HIT(); }
+void Apply_Subversion(int16_t wizard_idx) { STUB_HIT(); }
 void Call_Forth_The_Force_Of_Nature(int16_t caster_idx) { STUB_HIT(); }
 
 #define NO_EFFECT_SPELL(name)                                                                                          \
@@ -230,7 +232,6 @@ void Call_Forth_The_Force_Of_Nature(int16_t caster_idx) { STUB_HIT(); }
     }
 NO_EFFECT_SPELL(Apply_Cruel_Unminding)
 NO_EFFECT_SPELL(Apply_Drain_Power)
-NO_EFFECT_SPELL(Apply_Subversion)
 NO_EFFECT_SPELL(Cast_Black_Wind)
 NO_EFFECT_SPELL(Cast_Call_The_Void)
 NO_EFFECT_SPELL(Cast_Earthquake)

@@ -82,6 +82,8 @@ void Select_New_Unit(int16_t unit_idx)
 
 void Back_To_Main_Screen(void) { current_screen = scr_Main_Screen; }
 
+void Fizzle_Scene(const char *text) { Notify2(160, 80, 0, text, 0, nullptr, 0, 0, nullptr, 0, 0, 0, 0); }
+
 }  // namespace
 
 void Magic_Install_Cast_Screens(Magic_Services &services)
@@ -89,7 +91,7 @@ void Magic_Install_Cast_Screens(Magic_Services &services)
     services.pick_target = Pick_Target;
     services.warn = Show_Warning;
     services.warn_record = Warn_Record;
-    services.fizzle_notification = Fizzle_Notification;
+    services.fizzle_scene = Fizzle_Scene;
     services.summon_scene = Summon_Animation;
     services.square_scene = Square_Scene;
     services.city_scene = City_Scene;

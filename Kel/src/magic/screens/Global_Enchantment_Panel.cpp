@@ -121,8 +121,8 @@ void Draw_Panel(void)
     for (int16_t rival = 1; rival < m_panel.players; rival++) {
         bool standing = _FORTRESSES != nullptr && _FORTRESSES[rival].active == 1;
         uint8_t *gem = (standing && human.Dipl_Contacted[rival] != 0) || m_panel.count[rival] > 0 ? m_panel.gems[rival]
-                       : standing                                                                ? m_panel.grey_gem
-                                                                                                 : m_panel.broken_gem;
+                       : standing                                                                 ? m_panel.grey_gem
+                                                                                                  : m_panel.broken_gem;
         if (gem != nullptr) FLIC_Draw(GEM_X, (int16_t)(m_panel.top + ROW_HEIGHT * rival - 32), gem);
         for (int16_t line = 0; line < LINES_PER_RIVAL; line++) {
             int16_t entry = Entry_On_Line(rival, line);
@@ -173,13 +173,14 @@ int16_t Pick_Enchantment(int16_t spell_idx, int16_t caster_idx)
                     Add_Button_Field(ARROW_X, (int16_t)(m_panel.top + ROW_HEIGHT * row + 19), "", m_panel.up, "", -1);
             }
             if (m_panel.first_shown[rival] + LINES_PER_RIVAL < m_panel.count[rival] && m_panel.down != nullptr) {
-                down_fields[rival] = Add_Button_Field(ARROW_X, (int16_t)(m_panel.top + ROW_HEIGHT * row + 43), "",
-                                                      m_panel.down, "", -1);
+                down_fields[rival] =
+                    Add_Button_Field(ARROW_X, (int16_t)(m_panel.top + ROW_HEIGHT * row + 43), "", m_panel.down, "", -1);
             }
         }
         Draw_Panel();
         for (int16_t rival = 1; rival < m_panel.players; rival++) {
-            if (up_fields[rival] >= 0) FLIC_Draw(ARROW_X, (int16_t)(m_panel.top + ROW_HEIGHT * (rival - 1) + 19), m_panel.up);
+            if (up_fields[rival] >= 0)
+                FLIC_Draw(ARROW_X, (int16_t)(m_panel.top + ROW_HEIGHT * (rival - 1) + 19), m_panel.up);
             if (down_fields[rival] >= 0) {
                 FLIC_Draw(ARROW_X, (int16_t)(m_panel.top + ROW_HEIGHT * (rival - 1) + 43), m_panel.down);
             }
@@ -204,9 +205,12 @@ int16_t Pick_Enchantment(int16_t spell_idx, int16_t caster_idx)
     }
     Clear_Fields();
     if (picked >= 0 && m_panel.picked_line < 0) {
+        // The unattended pick: marked only when it stands on a shown line.
         uint8_t owner = ovl_ench_list_players[picked];
-        m_panel.picked_line = (int16_t)((owner - 1) * LINES_PER_RIVAL + (picked - m_panel.first_entry[owner]));
-        if (picked - m_panel.first_entry[owner] >= LINES_PER_RIVAL) m_panel.picked_line = -1;
+        int16_t line = (int16_t)(picked - m_panel.first_entry[owner < NUM_PLAYERS ? owner : 0]);
+        if (owner >= 1 && owner < m_panel.players && line >= 0 && line < LINES_PER_RIVAL) {
+            m_panel.picked_line = (int16_t)((owner - 1) * LINES_PER_RIVAL + line);
+        }
     }
     return picked;
 }
