@@ -67,8 +67,8 @@ TEST_F(MagicScreen, AlchemyConvertsHalfTheBarsAmountWithoutTheRetort)
 
 TEST_F(MagicScreen, TheEnchantmentListNamesEverySlotInForceWithItsOwner)
 {
+    // The slot's spell comes from the fixed slot table, whatever the spell records say.
     for (int16_t slot = 0; slot < 24; slot++) {
-        spell_data_table[190 + slot % 10].type = 0;
         spell_data_table[100 + slot].type = 9;
         spell_data_table[100 + slot].Param_Bytes[0] = (uint8_t)slot;
     }
@@ -76,10 +76,11 @@ TEST_F(MagicScreen, TheEnchantmentListNamesEverySlotInForceWithItsOwner)
     _players[5].Globals[3] = 6;
     Build_Overland_Enchantment_List();
     ASSERT_EQ(ovl_ench_cnt, 20);
-    EXPECT_EQ(ovl_ench_list_spells[0], 100);
+    EXPECT_EQ(ovl_ench_list_spells[0], spl_Death_Very_Rare_7);  // slot 0
     EXPECT_EQ(ovl_ench_list_players[0], 0);
-    EXPECT_EQ(ovl_ench_list_spells[10], 101);
+    EXPECT_EQ(ovl_ench_list_spells[10], spl_Death_Very_Rare_8);  // slot 1
     EXPECT_EQ(ovl_ench_list_players[10], 1);
+    EXPECT_EQ(ovl_ench_list_spells[19], spl_Sorcery_Uncommon_9);  // slot 3
     EXPECT_EQ(ovl_ench_list_players[19], 5);
     EXPECT_EQ(ovl_ench_list_players[20], OVL_ENCH_NO_OWNER);
 }

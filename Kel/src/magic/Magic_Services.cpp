@@ -1,5 +1,7 @@
 #include "magic/Magic_Services.h"
 
+#include "STU_Log.h"
+#include "magic/Overland_Enchantment_List.h"
 #include "world/Player_Record.h"
 
 Magic_Services magic_services = {};
@@ -12,6 +14,26 @@ int16_t Magic_First_Candidate_Slot(void)
     const Player_Record &human = _players[HUMAN_PLAYER_IDX];
     for (int16_t slot = 0; slot < 8; slot++) {
         if (human.research_spells[slot] != 0) return slot;
+    }
+    return -1;
+}
+
+void Magic_Warn_Record(int16_t record, const char *tail)
+{
+    if (magic_services.warn_record) {
+        magic_services.warn_record(record, tail != nullptr ? tail : "");
+    } else {
+        STU_LOG(SEV_INFO, LC_SPELLBOOK, "[CAST] message record %d%s%s", record, tail != nullptr ? " " : "",
+                tail != nullptr ? tail : "");
+    }
+}
+
+int16_t Magic_First_Rival_Enchantment(int16_t caster_idx)
+{
+    for (int16_t entry = 0; entry < ovl_ench_cnt && entry < OVL_ENCH_LIST_MAX; entry++) {
+        if (ovl_ench_list_players[entry] != caster_idx && ovl_ench_list_players[entry] != OVL_ENCH_NO_OWNER) {
+            return entry;
+        }
     }
     return -1;
 }

@@ -1,15 +1,62 @@
-// What the magic rules ask of the screens: the human's research choice on the big book and the
-// scene of a learned spell. The magic screens install them at start-up (Magic_Install_Screens).
-// Until then, as in an unattended run, the choice takes the first candidate and the scene is skipped.
+// What the magic rules ask of the screens: the human's research choice on the big book, the scene of
+// a learned spell, and what completing an overland spell shows and asks. The magic screens install
+// them at start-up (Magic_Install_Screens). Until then, as in an unattended run, the research
+// choice takes the first candidate, a target question is cancelled, a choice among global
+// enchantments takes the first rival line, and every message and scene is skipped.
 #pragma once
 
 #include <cstdint>
+
+// Target kinds of the human's spell-casting target screen.
+enum Cast_Target_Kind : int16_t {
+    ctk_Own_Unit = 0,
+    ctk_Enemy_Stack = 3,
+    ctk_Map_Square = 4,
+    ctk_Own_City = 5,
+    ctk_Enemy_City = 6,
+};
 
 struct Magic_Services {
     // The human picks one of his research candidates; the candidate's slot 0-7, or -1 for none.
     int16_t (*research_choice)(void);
     // Shows the human learning spell_idx (already known); was_researched 1 for the research spell.
     void (*learn_spell_scene)(int16_t spell_idx, int16_t was_researched);
+
+    // The human picks the target of the spell on the target screen of the kind: 1 with the square in
+    // *wx, *wy, *wp and the unit (own unit, enemy stack) or the city (own or enemy city) in *target;
+    // 0 when he cancels.
+    int16_t (*pick_target)(int16_t kind, int16_t spell_idx, int16_t *target, int16_t *wx, int16_t *wy, int16_t *wp);
+    // A message box with a composed text.
+    void (*warn)(const char *text);
+    // A message box with numbered message record followed by tail (may be empty).
+    void (*warn_record)(int16_t record, const char *tail);
+    // The notice of a fizzled spell with its composed text.
+    void (*fizzle_scene)(const char *text);
+    // Scenes: a summoning (subject: a unit type, or -1 an item), the spell over a square, a city
+    // spell in two halves (half 1 before the city changes, 2 after), a global enchantment.
+    void (*summon_scene)(int16_t subject, int16_t band, int16_t caster_idx);
+    void (*square_scene)(int16_t spell_idx, int16_t wx, int16_t wy, int16_t wp);
+    void (*city_scene)(int16_t half, int16_t city_idx, int16_t spell_idx, int16_t caster_idx);
+    void (*global_scene)(int16_t caster_idx, int16_t spell_idx);
+    // The Target Wizard screen, which picks the wizard and applies the spell; the wizard or 0.
+    int16_t (*target_wizard)(int16_t spell_idx);
+    // The main map moves to the human's newly summoned unit, whose stack becomes the active one.
+    void (*select_new_unit)(int16_t unit_idx);
+    // After a new item was handed over, the main screen is the next screen.
+    void (*back_to_main_screen)(void);
+
+    // The global enchantment screen: shows the rivals' enchantments of the list built by
+    // Build_Overland_Enchantment_List and returns the picked entry of that list.
+    int16_t (*pick_global_enchantment)(int16_t spell_idx, int16_t caster_idx);
+    // Shows the outcome of the attempt on the list entry; success 1 when the enchantment was broken.
+    void (*global_enchantment_outcome)(int16_t entry, int16_t spell_idx, int16_t success);
+
+    // The announcement of a wizard beginning the Spell of Mastery.
+    void (*mastery_announcement)(int16_t wizard_idx);
+    // The human's victory: length frames, rival k struck from frame 60 k + 6; the frames drawn.
+    int16_t (*mastery_victory_scene)(int16_t length, const int16_t *rivals, int16_t rival_count);
+    // The human's defeat by the winner; the frames drawn.
+    int16_t (*mastery_defeat_scene)(int16_t winner_idx);
 };
 
 extern Magic_Services magic_services;
@@ -28,4 +75,74 @@ inline int16_t Magic_Research_Choice(void)
 inline void Magic_Learn_Spell_Scene(int16_t spell_idx, int16_t was_researched)
 {
     if (magic_services.learn_spell_scene) magic_services.learn_spell_scene(spell_idx, was_researched);
+}
+
+inline int16_t Magic_Pick_Target(int16_t kind, int16_t spell_idx, int16_t *target, int16_t *wx, int16_t *wy,
+                                 int16_t *wp)
+{
+    return magic_services.pick_target ? magic_services.pick_target(kind, spell_idx, target, wx, wy, wp) : 0;
+}
+inline void Magic_Warn(const char *text)
+{
+    if (magic_services.warn) magic_services.warn(text);
+}
+void Magic_Warn_Record(int16_t record, const char *tail);
+inline void Magic_Fizzle_Scene(const char *text)
+{
+    if (magic_services.fizzle_scene) magic_services.fizzle_scene(text);
+}
+inline void Magic_Summon_Scene(int16_t subject, int16_t band, int16_t caster_idx)
+{
+    if (magic_services.summon_scene) magic_services.summon_scene(subject, band, caster_idx);
+}
+inline void Magic_Square_Scene(int16_t spell_idx, int16_t wx, int16_t wy, int16_t wp)
+{
+    if (magic_services.square_scene) magic_services.square_scene(spell_idx, wx, wy, wp);
+}
+inline void Magic_City_Scene(int16_t half, int16_t city_idx, int16_t spell_idx, int16_t caster_idx)
+{
+    if (magic_services.city_scene) magic_services.city_scene(half, city_idx, spell_idx, caster_idx);
+}
+inline void Magic_Global_Scene(int16_t caster_idx, int16_t spell_idx)
+{
+    if (magic_services.global_scene) magic_services.global_scene(caster_idx, spell_idx);
+}
+inline int16_t Magic_Target_Wizard(int16_t spell_idx)
+{
+    return magic_services.target_wizard ? magic_services.target_wizard(spell_idx) : 0;
+}
+inline void Magic_Select_New_Unit(int16_t unit_idx)
+{
+    if (magic_services.select_new_unit) magic_services.select_new_unit(unit_idx);
+}
+inline void Magic_Back_To_Main_Screen(void)
+{
+    if (magic_services.back_to_main_screen) magic_services.back_to_main_screen();
+}
+// The first entry of a rival (owner other than the caster), or -1.
+int16_t Magic_First_Rival_Enchantment(int16_t caster_idx);
+inline int16_t Magic_Pick_Global_Enchantment(int16_t spell_idx, int16_t caster_idx)
+{
+    return magic_services.pick_global_enchantment ? magic_services.pick_global_enchantment(spell_idx, caster_idx)
+                                                  : Magic_First_Rival_Enchantment(caster_idx);
+}
+inline void Magic_Global_Enchantment_Outcome(int16_t entry, int16_t spell_idx, int16_t success)
+{
+    if (magic_services.global_enchantment_outcome) magic_services.global_enchantment_outcome(entry, spell_idx, success);
+}
+inline void Magic_Mastery_Announcement(int16_t wizard_idx)
+{
+    if (magic_services.mastery_announcement) magic_services.mastery_announcement(wizard_idx);
+}
+// Unwatched, a sequence runs its full length.
+inline int16_t Magic_Mastery_Victory_Scene(int16_t length, const int16_t *rivals, int16_t rival_count)
+{
+    return magic_services.mastery_victory_scene ? magic_services.mastery_victory_scene(length, rivals, rival_count)
+                                                : length;
+}
+constexpr int16_t MASTERY_DEFEAT_FRAMES = 43;
+inline int16_t Magic_Mastery_Defeat_Scene(int16_t winner_idx)
+{
+    return magic_services.mastery_defeat_scene ? magic_services.mastery_defeat_scene(winner_idx)
+                                               : MASTERY_DEFEAT_FRAMES;
 }

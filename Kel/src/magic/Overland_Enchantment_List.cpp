@@ -1,25 +1,31 @@
 #include "magic/Overland_Enchantment_List.h"
 
 #include "world/Player_Record.h"
-#include "world/Spell_Data_Record.h"
+#include "world/Spell_Ids.h"
 
 int16_t ovl_ench_list_spells[OVL_ENCH_LIST_MAX];
 uint8_t ovl_ench_list_players[OVL_ENCH_LIST_MAX];
 int16_t ovl_ench_cnt = 0;
 
 namespace {
-constexpr uint8_t SPELL_TYPE_GLOBAL_ENCHANTMENT = 9;
-}
+
+// The spell that creates each global-enchantment slot.
+// clang-format off
+const int16_t Slot_Spells[NUM_OVERLAND_ENCHANTMENTS] = {
+    spl_Death_Very_Rare_7,  spl_Death_Very_Rare_8, spl_Death_Rare_8,      spl_Sorcery_Uncommon_9,
+    spl_Sorcery_Uncommon_7, spl_Sorcery_Very_Rare_9, spl_Time_Stop,       spl_Natures_Awareness,
+    spl_Nature_Very_Rare_10, spl_Nature_Very_Rare_8, spl_Chaos_Very_Rare_6, spl_Chaos_Very_Rare_7,
+    spl_Chaos_Very_Rare_4,  spl_Chaos_Very_Rare_3, spl_Chaos_Very_Rare_10, spl_Life_Very_Rare_7,
+    spl_Life_Very_Rare_6,   spl_Crusade,           spl_Life_Common_7,     spl_Holy_Arms,
+    spl_Life_Uncommon_5,    spl_Life_Very_Rare_10, spl_Arcane_6,          spl_Awareness,
+};
+// clang-format on
+
+}  // namespace
 
 int16_t Overland_Enchantment_Spell_Index(int16_t slot)
 {
-    int16_t found = 0;
-    if (spell_data_table == nullptr) return 0;
-    for (int16_t spell = 1; spell < NUM_SPELLS; spell++)
-        if (spell_data_table[spell].type == SPELL_TYPE_GLOBAL_ENCHANTMENT &&
-            spell_data_table[spell].Param_Bytes[0] == slot)
-            found = spell;
-    return found;
+    return slot >= 0 && slot < NUM_OVERLAND_ENCHANTMENTS ? Slot_Spells[slot] : 0;
 }
 
 void Build_Overland_Enchantment_List(void)

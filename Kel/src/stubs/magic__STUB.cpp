@@ -1,17 +1,32 @@
 // Stand-ins of the magic screens.
+#include <cstdio>
+#include <cstring>
+
 #include "STU_Log.h"
 #include "combat/Combat_Results.h"
-#include "info/Game_End_Scenes.h"
+#include "magic/City_Node_Spells.h"
 #include "magic/City_Spell_Effects.h"
 #include "magic/Conquest_Spells.h"
+#include "magic/Damage_Spells.h"
 #include "magic/Enchantment_Effects.h"
+#include "magic/Fortress_Spells.h"
+#include "magic/Hero_Spells.h"
+#include "magic/Magic_Services.h"
 #include "magic/Overland_Casting.h"
+#include "magic/Overland_Dispel.h"
+#include "magic/Spell_Animations.h"
+#include "magic/Spell_Casting_Screen.h"
+#include "magic/Spell_Counters.h"
+#include "magic/Spell_Rewards.h"
 #include "magic/Spell_Values.h"
 #include "magic/Spellbook_Screen.h"
+#include "magic/Target_Wizard_Screen.h"
+#include "magic/Terrain_Spells.h"
 #include "magic/Undead_Animation.h"
+#include "magic/Unit_Spells.h"
+#include "magic/Wizard_Spells.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
-#include "turn/End_Of_Turn.h"
 #include "world/ALLOC.h"
 #include "world/Spell_Data_Record.h"
 #include "world/Spell_Ids.h"
@@ -55,31 +70,6 @@ void Change_Relations_For_Enchantments(int16_t player_idx, int16_t spell_idx, in
 
 // Nothing is taken from the ruins until the spell trades exist.
 void Conquest_Spells(int16_t victor_idx, int16_t loser_idx) { STUB_HIT(); }
-
-// The Spell of Mastery wins the game; any other spell only ends its casting.
-void Cast_Spell_Overland(int16_t player_idx)
-{
-    STUB_HIT();
-    if (player_idx < 0 || player_idx >= NUM_PLAYERS) {
-        return;
-    }
-    Player_Record &player = _players[player_idx];
-    int16_t spell_idx = player.casting_spell_idx;
-    if (spell_idx == spl_Spell_Of_Mastery) {
-        m_magic_winner_idx = player_idx;
-        player.casting_spell_idx = 0;
-        if (player_idx == HUMAN_PLAYER_IDX) {
-            Win_Animation(HUMAN_PLAYER_IDX);
-        } else {
-            Lose_Animation(HUMAN_PLAYER_IDX);
-        }
-        End_Of_Game_Score();
-        return;
-    } else {
-        STU_LOG(SEV_INFO, LC_NEXTTURN, "Cast_Spell_Overland: player %d cast spell %d", player_idx, spell_idx);
-    }
-    player.casting_spell_idx = 0;
-}
 
 namespace {
 
@@ -145,4 +135,135 @@ void Undead_Animation(int16_t creature_type)
 {
     STUB_HIT();
     STU_LOG(SEV_INFO, LC_GENERAL, "Undead_Animation__STUB: creature %d: %s", creature_type, GUI_NearMsgString);
+}
+
+// ---- the casting's scenes, targets, dispels and notices, until they are built ----
+
+// The human's spell is lost on the target screen: no target.
+int16_t Spell_Casting_Screen(int16_t kind, int16_t *target, int16_t *wy, int16_t *wp, int16_t *screen_x,
+                             int16_t *screen_y, const char *spell_name)
+{
+    STUB_HIT();
+    STU_LOG(SEV_INFO, LC_KEL_SCR, "Spell_Casting_Screen__STUB: no target for %s", spell_name);
+    return 0;
+}
+
+int16_t Spell_Animation_Load_Graphics(int16_t spell_idx)
+{
+    STUB_HIT();
+    return 0;
+}
+void Spell_Animation_Load_Sound_Effect__WIP(int16_t spell_idx) { STUB_HIT(); }
+void Spell_Animation_Screen__WIP(int16_t wx, int16_t wy, int16_t wp) { STUB_HIT(); }
+void Summon_Animation(int16_t subject, int16_t music_offset, int16_t caster_idx) { STUB_HIT(); }
+void City_Enchantment_Anim_1__WIP(int16_t city_idx, int16_t spell_idx, int16_t caster_idx) { STUB_HIT(); }
+void City_Enchantment_Anim_2__WIP(int16_t city_idx, int16_t spell_idx) { STUB_HIT(); }
+void WIZ_GlobalSpellAnim(int16_t caster_idx, int16_t spell_idx) { STUB_HIT(); }
+
+// No wizard is chosen.
+int16_t Target_Wizard_Screen(int16_t spell_idx)
+{
+    STUB_HIT();
+    return 0;
+}
+
+namespace {
+void Append_Possessive(char *text, size_t size, int16_t player_idx, const char *human_word)
+{
+    size_t used = strlen(text);
+    if (player_idx == HUMAN_PLAYER_IDX) {
+        snprintf(text + used, size - used, "%s", human_word);
+        return;
+    }
+    char name[sizeof _players[0].name + 1] = {};
+    memcpy(name, _players[player_idx].name, sizeof _players[0].name);
+    size_t length = strlen(name);
+    snprintf(text + used, size - used, "%s%s", name, length > 0 && name[length - 1] == 's' ? "' " : "'s ");
+}
+}  // namespace
+
+// The notice's text, without the picture and music.
+void Fizzle_Notification(int16_t victim_idx, int16_t causer_idx, int16_t spell_idx, const char *cause)
+{
+    STUB_HIT();
+    if (victim_idx != HUMAN_PLAYER_IDX && causer_idx != HUMAN_PLAYER_IDX) return;
+    if (victim_idx < 0 || victim_idx >= NUM_PLAYERS || causer_idx < 0 || causer_idx >= NUM_PLAYERS) return;
+    char text[200] = {};
+    Append_Possessive(text, sizeof text, causer_idx, "Your ");
+    size_t used = strlen(text);
+    snprintf(text + used, sizeof text - used, "%s spell has caused ", cause);
+    Append_Possessive(text, sizeof text, victim_idx, "your ");
+    char spell_name[sizeof spell_data_table[0].name + 1] = {};
+    if (spell_data_table != nullptr && spell_idx > 0 && spell_idx < NUM_SPELLS) {
+        memcpy(spell_name, spell_data_table[spell_idx].name, sizeof spell_data_table[0].name);
+    }
+    used = strlen(text);
+    snprintf(text + used, sizeof text - used, "%s spell to fizzle.", spell_name);
+    Magic_Fizzle_Scene(text);
+}
+
+// Nothing is dispelled yet; every square offers something to try.
+void Cast_Disenchant(int16_t wx, int16_t wy, int16_t wp, int16_t caster_idx, int16_t strength) { STUB_HIT(); }
+int16_t Square_Has_Disenchant_Target(int16_t wx, int16_t wy, int16_t wp)
+{
+    STUB_HIT();
+    return 1;
+}
+
+void Change_Relations_For_Bad_City_Spell(int16_t caster_idx, int16_t spell_idx, int16_t city_idx) { STUB_HIT(); }
+
+// ---- the spell effects, until they are built: nothing changes ----
+
+// No city is protected yet.
+int16_t Apply_Automatic_Spell_Counters(int16_t spell_idx, int16_t city_idx, int16_t caster_idx, int16_t show_messages)
+{
+    STUB_HIT();
+    return 1;
+}
+void Cast_Attack_Spell_On_Enemy_Stack(int16_t unit_idx, int16_t spell_idx) { STUB_HIT(); }
+void Apply_Subversion(int16_t wizard_idx) { STUB_HIT(); }
+void Call_Forth_The_Force_Of_Nature(int16_t caster_idx) { STUB_HIT(); }
+
+#define NO_EFFECT_SPELL(name)                                                                                          \
+    int16_t name(int16_t caster_idx)                                                                                   \
+    {                                                                                                                  \
+        STUB_HIT();                                                                                                    \
+        return 0;                                                                                                      \
+    }
+NO_EFFECT_SPELL(Apply_Cruel_Unminding)
+NO_EFFECT_SPELL(Apply_Drain_Power)
+NO_EFFECT_SPELL(Cast_Black_Wind)
+NO_EFFECT_SPELL(Cast_Call_The_Void)
+NO_EFFECT_SPELL(Cast_Earthquake)
+NO_EFFECT_SPELL(Cast_Death_Wish)
+NO_EFFECT_SPELL(Cast_Great_Unsummoning)
+NO_EFFECT_SPELL(Cast_Earth_Lore)
+NO_EFFECT_SPELL(Cast_Change_Terrain)
+NO_EFFECT_SPELL(Cast_Raise_Volcano)
+NO_EFFECT_SPELL(Cast_Transmute)
+NO_EFFECT_SPELL(Cast_Corruption)
+NO_EFFECT_SPELL(Cast_Enchant_Road)
+NO_EFFECT_SPELL(Cast_Floating_Island)
+NO_EFFECT_SPELL(Cast_Wall_Of_Stone)
+NO_EFFECT_SPELL(Cast_Spell_Ward)
+NO_EFFECT_SPELL(Cast_Warp_Node)
+NO_EFFECT_SPELL(Cast_Chaos_Channels)
+NO_EFFECT_SPELL(Cast_Spell_Binding)
+NO_EFFECT_SPELL(Cast_Holy_Arms)
+NO_EFFECT_SPELL(Cast_Natures_Awareness)
+NO_EFFECT_SPELL(Cast_Word_Of_Recall)
+NO_EFFECT_SPELL(Cast_Stasis)
+NO_EFFECT_SPELL(Cast_Natures_Cures)
+NO_EFFECT_SPELL(Cast_Lycantrophy)
+NO_EFFECT_SPELL(Cast_Plane_Shift)
+NO_EFFECT_SPELL(Cast_Move_Fortress)
+NO_EFFECT_SPELL(Cast_Spell_Of_Return)
+NO_EFFECT_SPELL(Cast_Incarnation)
+NO_EFFECT_SPELL(Cast_Resurrection)
+#undef NO_EFFECT_SPELL
+
+int16_t Cast_Summon_Hero(int16_t caster_idx, int16_t kind)
+{
+    STUB_HIT();
+    return 0;
 }

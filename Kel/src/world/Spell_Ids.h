@@ -22,7 +22,7 @@
     X(Nature_Common_9,        9) \
     X(Earth_Lore,            10) \
     X(Cracks_Call,           11) \
-    X(Nature_Uncommon_2,     12) \
+    X(Natures_Eye,           12) \
     X(Nature_Uncommon_3,     13) \
     X(Nature_Uncommon_4,     14) \
     X(Change_Terrain,        15) \
@@ -44,7 +44,7 @@
     X(Regenerate,            31) \
     X(Nature_Very_Rare_2,    32) \
     X(Nature_Very_Rare_3,    33) \
-    X(Nature_Very_Rare_4,    34) \
+    X(Natures_Awareness,     34) \
     X(Call_Lightning,        35) \
     X(Nature_Very_Rare_6,    36) \
     X(Nature_Very_Rare_7,    37) \
@@ -53,7 +53,7 @@
     X(Nature_Very_Rare_10,   40) \
     X(Resist_Magic,          41) \
     X(Sorcery_Common_2,      42) \
-    X(Sorcery_Common_3,      43) \
+    X(Floating_Island,       43) \
     X(Guardian_Wind,         44) \
     X(Sorcery_Common_5,      45) \
     X(Sorcery_Common_6,      46) \
@@ -62,7 +62,7 @@
     X(Sorcery_Common_9,      49) \
     X(Sorcery_Common_10,     50) \
     X(Sorcery_Uncommon_1,    51) \
-    X(Sorcery_Uncommon_2,    52) \
+    X(Disenchant_True,       52) \
     X(Sorcery_Uncommon_3,    53) \
     X(Spell_Lock,            54) \
     X(Enchant_Road,          55) \
@@ -71,7 +71,7 @@
     X(Sorcery_Uncommon_8,    58) \
     X(Sorcery_Uncommon_9,    59) \
     X(Sorcery_Uncommon_10,   60) \
-    X(Sorcery_Rare_1,        61) \
+    X(Disjunction_True,      61) \
     X(Invisibility,          62) \
     X(Wind_Walking,          63) \
     X(Sorcery_Rare_4,        64) \
@@ -90,7 +90,7 @@
     X(Sorcery_Very_Rare_7,   77) \
     X(Sorcery_Very_Rare_8,   78) \
     X(Sorcery_Very_Rare_9,   79) \
-    X(Sorcery_Very_Rare_10,  80) \
+    X(Time_Stop,             80) \
     X(Chaos_Common_1,        81) \
     X(Disrupt,               82) \
     X(Chaos_Common_3,        83) \
@@ -164,11 +164,11 @@
     X(Life_Very_Rare_1,     151) \
     X(Life_Very_Rare_2,     152) \
     X(Life_Very_Rare_3,     153) \
-    X(Life_Very_Rare_4,     154) \
+    X(Holy_Arms,            154) \
     X(Consecration,         155) \
     X(Life_Very_Rare_6,     156) \
     X(Life_Very_Rare_7,     157) \
-    X(Life_Very_Rare_8,     158) \
+    X(Crusade,              158) \
     X(Life_Very_Rare_9,     159) \
     X(Life_Very_Rare_10,    160) \
     X(Death_Common_1,       161) \
@@ -193,7 +193,7 @@
     X(Death_Uncommon_10,    180) \
     X(Wraith_Form,          181) \
     X(Wrack,                182) \
-    X(Death_Rare_3,         183) \
+    X(Evil_Presence,        183) \
     X(Death_Rare_4,         184) \
     X(Death_Rare_5,         185) \
     X(Warp_Node,            186) \
@@ -213,13 +213,13 @@
     X(Death_Very_Rare_10,   200) \
     X(Arcane_1,             201) \
     X(Arcane_2,             202) \
-    X(Arcane_3,             203) \
+    X(Summoning_Circle,     203) \
     X(Arcane_4,             204) \
     X(Recall_Hero,          205) \
     X(Arcane_6,             206) \
     X(Arcane_7,             207) \
     X(Summon_Hero,          208) \
-    X(Arcane_9,             209) \
+    X(Awareness,            209) \
     X(Arcane_10,            210) \
     X(Arcane_11,            211) \
     X(Summon_Champion,      212) \

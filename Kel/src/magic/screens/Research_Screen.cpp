@@ -19,6 +19,7 @@
 #include "magic/Spell_Research.h"
 #include "magic/Spellbook_Pages.h"
 #include "magic/Spellbook_Screen.h"
+#include "magic/screens/Cast_Screens.h"
 #include "shell/Screen_Control.h"
 #include "shell/Screen_Loop.h"
 #include "turn/Magic_Power_Research.h"
@@ -201,5 +202,6 @@ void Magic_Install_Screens(void)
     Magic_Services services = {};
     services.research_choice = Research_Choice_Screen;
     services.learn_spell_scene = Learn_Spell_Scene;
+    Magic_Install_Cast_Screens(services);
     Magic_Set_Services(services);
 }

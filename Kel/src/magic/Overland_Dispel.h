@@ -1,0 +1,10 @@
+// The overland area dispel and what it may strike on a square.
+#pragma once
+
+#include <cstdint>
+
+// Dispels, with the strength, what it can on the square: warped nodes, other wizards' city and unit
+// enchantments, and Stasis on the caster's own units.
+void Cast_Disenchant(int16_t wx, int16_t wy, int16_t wp, int16_t caster_idx, int16_t strength);
+// 1 when the square holds a city, else a warped node, else a unit.
+int16_t Square_Has_Disenchant_Target(int16_t wx, int16_t wy, int16_t wp);
