@@ -2,10 +2,12 @@
 #include "STU_Log.h"
 #include "combat/Combat_Results.h"
 #include "info/Game_End_Scenes.h"
-#include "magic/City_Spell_Effects.h"
 #include "magic/Conquest_Spells.h"
 #include "magic/Enchantment_Effects.h"
+#include "magic/Global_Enchantment_Screen.h"
 #include "magic/Overland_Casting.h"
+#include "magic/Resurrection_Choice.h"
+#include "magic/Spell_Rewards.h"
 #include "magic/Spell_Values.h"
 #include "magic/Spellbook_Screen.h"
 #include "magic/Undead_Animation.h"
@@ -28,29 +30,7 @@ void Spellbook_Screen(void)
     Stub_Return_To_Main_Screen("Spellbook_Screen");
 }
 
-// The city is untouched.
-int16_t Apply_Call_The_Void(int16_t city_idx)
-{
-    STUB_HIT();
-    return 0;
-}
-
-int16_t Apply_Earthquake(int16_t city_idx, int16_t *item_count, int16_t *items)
-{
-    STUB_HIT();
-    *item_count = 0;
-    return 0;
-}
-
-// Enchantments take no effect at the end of a turn yet, and leave relations as they are.
-void Apply_Consecration(int16_t city_idx) { STUB_HIT(); }
-void Apply_Stream_Of_Life(int16_t city_idx) { STUB_HIT(); }
-void Apply_Chaos_Rift(int16_t city_idx) { STUB_HIT(); }
-void Apply_Gaias_Blessing(int16_t city_idx) { STUB_HIT(); }
-void Apply_Nightshade_Dispel(int16_t city_idx) { STUB_HIT(); }
-void Apply_Great_Wasting(int16_t player_idx) { STUB_HIT(); }
-void Apply_Meteor_Storm(int16_t player_idx) { STUB_HIT(); }
-void Apply_Armageddon(int16_t player_idx) { STUB_HIT(); }
+// Enchantments leave relations as they are.
 void Change_Relations_For_Enchantments(int16_t player_idx, int16_t spell_idx, int16_t amount) { STUB_HIT(); }
 
 // Nothing is taken from the ruins until the spell trades exist.
@@ -145,4 +125,29 @@ void Undead_Animation(int16_t creature_type)
 {
     STUB_HIT();
     STU_LOG(SEV_INFO, LC_GENERAL, "Undead_Animation__STUB: creature %d: %s", creature_type, GUI_NearMsgString);
+}
+
+// The fizzle is only logged until its notice is built.
+void Fizzle_Notification(int16_t victim_idx, int16_t causer_idx, int16_t spell_idx, const char *cause)
+{
+    STUB_HIT();
+    STU_LOG(SEV_INFO, LC_SPELLBOOK, "Fizzle_Notification__STUB: spell %d of %d stopped by %s of %d", spell_idx,
+            victim_idx, cause, causer_idx);
+}
+
+// Hostile city spells leave relations as they are.
+void Change_Relations_For_Bad_City_Spell(int16_t caster_idx, int16_t spell_idx, int16_t city_idx) { STUB_HIT(); }
+
+// The last dead hero of the list comes back.
+int16_t Select_Hero_To_Ressurect(int16_t count, const int16_t *hero_types)
+{
+    STUB_HIT();
+    return (int16_t)(count - 1);
+}
+
+// No rival enchantment is bound.
+int16_t Global_Enchantment_Screen(int16_t spell_idx, int16_t caster_idx)
+{
+    STUB_HIT();
+    return 0;
 }
