@@ -52,8 +52,9 @@ void Load_Plain_Battle_Unit(int16_t unit_idx, Battle_Unit_Record *bu)
 
 int16_t Spell_Realm_Of(int16_t spell_idx)
 {
-    return spell_data_table != nullptr && spell_idx >= 0 && spell_idx < NUM_SPELLS ? spell_data_table[spell_idx].magic_realm
-                                                                                   : REALM_NONE;
+    return spell_data_table != nullptr && spell_idx >= 0 && spell_idx < NUM_SPELLS
+               ? spell_data_table[spell_idx].magic_realm
+               : REALM_NONE;
 }
 
 bool Unit_Flies_Or_Is_Bodiless(int16_t unit_idx)
@@ -276,7 +277,8 @@ int16_t Cast_Call_The_Void(int16_t caster_idx)
     if (city_idx < 0 || city_idx >= _cities) return 0;
     if (Apply_Automatic_Spell_Counters(SPELL_CALL_THE_VOID, city_idx, caster_idx, 1) == 0) return 1;
     const City_Record &city = _CITIES[city_idx];
-    if (caster_idx == HUMAN_PLAYER_IDX || city.owner_idx == HUMAN_PLAYER_IDX || Check_Square_Explored(city.wx, city.wy, city.wp)) {
+    if (caster_idx == HUMAN_PLAYER_IDX || city.owner_idx == HUMAN_PLAYER_IDX ||
+        Check_Square_Explored(city.wx, city.wy, city.wp)) {
         Magic_Square_Scene(SPELL_CALL_THE_VOID, city.wx, city.wy, city.wp, 0, nullptr);
     }
     Apply_Call_The_Void(city_idx);
@@ -298,7 +300,8 @@ int16_t Cast_Earthquake(int16_t caster_idx)
     if (city_idx < 0 || city_idx >= _cities) return 0;
     City_Record &city = _CITIES[city_idx];
     const int16_t wx = city.wx, cy = city.wy, cp = city.wp;
-    const bool shown = caster_idx == HUMAN_PLAYER_IDX || city.owner_idx == HUMAN_PLAYER_IDX || Spell_Watched(wx, cy, cp);
+    const bool shown =
+        caster_idx == HUMAN_PLAYER_IDX || city.owner_idx == HUMAN_PLAYER_IDX || Spell_Watched(wx, cy, cp);
     if (shown) Magic_City_Scene(1, city_idx, SPELL_EARTHQUAKE, caster_idx);
     const uint8_t population = city.population;
     int16_t item_count = 0;

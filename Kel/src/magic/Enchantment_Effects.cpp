@@ -54,8 +54,7 @@ bool Near_Holder_City(int16_t holder_idx, int16_t wx, int16_t wy, int16_t wp)
 }
 
 // 4 to 6 squares, each the first of up to 50 random tries that the test accepts.
-template <typename Valid, typename Change>
-void Strike_Random_Squares(int16_t holder_idx, Valid valid, Change change)
+template <typename Valid, typename Change> void Strike_Random_Squares(int16_t holder_idx, Valid valid, Change change)
 {
     const int squares = RANDOM(3) + 3;
     for (int s = 0; s < squares; s++) {
@@ -76,7 +75,8 @@ void Apply_Consecration(int16_t city_idx)
 {
     if (!City_Ok(city_idx)) return;
     City_Record &city = _CITIES[city_idx];
-    for (int curse : {ce_Chaos_Rift, ce_Evil_Presence, ce_Cursed_Lands, ce_Famine, ce_Pestilence}) city.enchantments[curse] = 0;
+    for (int curse : {ce_Chaos_Rift, ce_Evil_Presence, ce_Cursed_Lands, ce_Famine, ce_Pestilence})
+        city.enchantments[curse] = 0;
     Spell_For_Area(city.wx, city.wy, [&](int16_t wx, int16_t wy) { Square_Clear_Corruption(wx, wy, city.wp); });
 }
 
@@ -192,7 +192,9 @@ void Apply_Great_Wasting(int16_t player_idx)
     g_ai_recompute_needed = 1;
     Strike_Random_Squares(
         player_idx,
-        [](int16_t wx, int16_t wy, int16_t wp) { return !Square_Is_Sailable(wx, wy, wp) && !Square_Has_Corruption(wx, wy, wp); },
+        [](int16_t wx, int16_t wy, int16_t wp) {
+            return !Square_Is_Sailable(wx, wy, wp) && !Square_Has_Corruption(wx, wy, wp);
+        },
         [](int16_t wx, int16_t wy, int16_t wp) { _map_square_flags[World_Square_Index(wx, wy, wp)] |= sf_Corruption; });
 }
 
@@ -205,7 +207,9 @@ void Apply_Armageddon(int16_t player_idx)
             return !Square_Is_Node(wx, wy, wp) && !Square_Is_Sailable(wx, wy, wp) && !Square_Is_Volcano(wx, wy, wp) &&
                    !Square_Is_River(wx, wy, wp);
         },
-        [player_idx](int16_t wx, int16_t wy, int16_t wp) { Set_Terrain_Type_Volcano_With_Owner(wx, wy, wp, player_idx); });
+        [player_idx](int16_t wx, int16_t wy, int16_t wp) {
+            Set_Terrain_Type_Volcano_With_Owner(wx, wy, wp, player_idx);
+        });
     Volcano_Counts();
 }
 

@@ -20,7 +20,8 @@ int16_t Nightshade_Chance(int16_t nightshade_count, int16_t difficulty)
 
 int16_t Apply_Automatic_Spell_Counters(int16_t spell_idx, int16_t city_idx, int16_t caster_idx, int16_t show_messages)
 {
-    if (city_idx < 0 || city_idx >= _cities || spell_data_table == nullptr || spell_idx < 0 || spell_idx >= NUM_SPELLS) {
+    if (city_idx < 0 || city_idx >= _cities || spell_data_table == nullptr || spell_idx < 0 ||
+        spell_idx >= NUM_SPELLS) {
         return 1;
     }
     const City_Record &city = _CITIES[city_idx];
@@ -47,7 +48,8 @@ int16_t Apply_Automatic_Spell_Counters(int16_t spell_idx, int16_t city_idx, int1
     }
     const int16_t nightshade = city.enchantments[ce_Nightshade];
     if (nightshade > 0) {
-        const int16_t cost = caster_idx >= 0 && caster_idx < NUM_PLAYERS ? _players[caster_idx].casting_cost_original : 0;
+        const int16_t cost =
+            caster_idx >= 0 && caster_idx < NUM_PLAYERS ? _players[caster_idx].casting_cost_original : 0;
         const int16_t difficulty = Calculate_Dispel_Difficulty(cost, caster_idx, realm);
         if (RANDOM(250) <= Nightshade_Chance(nightshade, difficulty)) {
             passes = 0;

@@ -76,8 +76,8 @@ void Spell_Report_Unit_Killed(int16_t owner_idx, int16_t unit_type, int16_t city
 
 bool Spell_Watched(int16_t wx, int16_t wy, int16_t wp)
 {
-    return Game_Settings_Word(SPELL_SETTING_ENEMY_SPELLS) != 0 && _players[HUMAN_PLAYER_IDX].Globals[ge_Spell_Watch] != 0 &&
-           Check_Square_Explored(wx, wy, wp) != 0;
+    return Game_Settings_Word(SPELL_SETTING_ENEMY_SPELLS) != 0 &&
+           _players[HUMAN_PLAYER_IDX].Globals[ge_Spell_Watch] != 0 && Check_Square_Explored(wx, wy, wp) != 0;
 }
 
 bool Spell_Animations_On(void) { return Game_Settings_Word(SPELL_SETTING_SPELL_ANIMATIONS) != 0; }

@@ -20,8 +20,7 @@ int16_t Spell_Report_Buildings_Lost(int16_t city_idx, int16_t owner_idx, const i
 void Spell_Report_Unit_Killed(int16_t owner_idx, int16_t unit_type, int16_t city_idx, int16_t spell_idx);
 // Calls visit for the squares of the city's 5 by 5 area, column by column, x wrapping east-west and
 // rows off the map skipped.
-template <typename Visit>
-void Spell_For_Area(int16_t cx, int16_t cy, Visit visit)
+template <typename Visit> void Spell_For_Area(int16_t cx, int16_t cy, Visit visit)
 {
     for (int dx = -2; dx <= 2; dx++) {
         const int16_t wx = (int16_t)((cx + dx + 60) % 60);
