@@ -22,10 +22,10 @@
 
 namespace spells_test {
 
-constexpr int FOOT = 100;       // 4 figures of 3 hits, resistance 0
-constexpr int CREATURE = 180;   // a fantastic creature, 1 figure of 10 hits
-constexpr int FLYER = 101;      // flies, 1 figure of 5 hits
-constexpr int HERO = 4;         // 1 figure of 10 hits
+constexpr int FOOT = 100;      // 4 figures of 3 hits, resistance 0
+constexpr int CREATURE = 180;  // a fantastic creature, 1 figure of 10 hits
+constexpr int FLYER = 101;     // flies, 1 figure of 5 hits
+constexpr int HERO = 4;        // 1 figure of 10 hits
 constexpr uint16_t NO_ROLLS = 0x0010;
 
 class Spells_Test : public World_Test {

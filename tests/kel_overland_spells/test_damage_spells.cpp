@@ -31,9 +31,7 @@ TEST_F(DamageSpells, UnitDamageCarriesOverFiguresAndRegenerationIgnoresOrdinaryD
     } cases[] = {
         {0, 0, 0, 5, 5},  // one figure of 3 lost, 2 on the next
         {2, 0, 0, 5, 7},  // added to the damage already taken
-        {0, 0, 0, 12, -1},
-        {0, UE_REGENERATE, 0, 200, 0},
-        {4, 0, UA_REGENERATION, 200, 4},
+        {0, 0, 0, 12, -1}, {0, UE_REGENERATE, 0, 200, 0}, {4, 0, UA_REGENERATION, 200, 4},
     };
     for (const Case &c : cases) {
         _units = 0;
