@@ -54,7 +54,8 @@ int16_t Own_City_Target(int16_t caster_idx, int16_t spell_idx, int16_t *city_idx
 bool City_Shown(int16_t city_idx, int16_t caster_idx)
 {
     const City_Record &city = _CITIES[city_idx];
-    return caster_idx == HUMAN_PLAYER_IDX || city.owner_idx == HUMAN_PLAYER_IDX || Spell_Watched(city.wx, city.wy, city.wp);
+    return caster_idx == HUMAN_PLAYER_IDX || city.owner_idx == HUMAN_PLAYER_IDX ||
+           Spell_Watched(city.wx, city.wy, city.wp);
 }
 
 }  // namespace
@@ -142,7 +143,8 @@ int16_t Cast_Warp_Node(int16_t caster_idx)
         if (node_idx < 0 || node_idx >= NUM_NODES) return 0;
     }
     Node_Record &node = _NODES[node_idx];
-    if (caster_idx == HUMAN_PLAYER_IDX || node.owner_idx == HUMAN_PLAYER_IDX || Spell_Watched(node.wx, node.wy, node.wp)) {
+    if (caster_idx == HUMAN_PLAYER_IDX || node.owner_idx == HUMAN_PLAYER_IDX ||
+        Spell_Watched(node.wx, node.wy, node.wp)) {
         Magic_Square_Scene(SPELL_WARP_NODE, node.wx, node.wy, node.wp, 0, nullptr);
     }
     node.flags |= NODE_WARPED;
@@ -161,7 +163,8 @@ int16_t Cast_Chaos_Channels(int16_t caster_idx)
             if (result != 1) return result;
             if (unit_idx < 0 || unit_idx >= _units) return 0;
             const Unit_Record &unit = _UNITS[unit_idx];
-            if (!(_unit_type_table[unit.type].Abilities & UA_FANTASTIC) && !(unit.mutations & CHAOS_CHANNELS_REFUSED)) break;
+            if (!(_unit_type_table[unit.type].Abilities & UA_FANTASTIC) && !(unit.mutations & CHAOS_CHANNELS_REFUSED))
+                break;
             Magic_Message_Record(29);
         }
         const Unit_Record &unit = _UNITS[unit_idx];
@@ -183,7 +186,8 @@ int16_t Cast_Spell_Binding(int16_t caster_idx)
     int16_t target = -1, slot = -1;
     const int16_t result = AITP_Disjunction(&target, &slot, SPELL_SPELL_BINDING, caster_idx);
     if (result != 1) return result;
-    if (target < 0 || target >= NUM_PLAYERS || slot < 0 || slot >= NUM_OVERLAND_ENCHANTMENTS || spell_data_table == nullptr) {
+    if (target < 0 || target >= NUM_PLAYERS || slot < 0 || slot >= NUM_OVERLAND_ENCHANTMENTS ||
+        spell_data_table == nullptr) {
         return 0;
     }
     const int16_t spell = Overland_Enchantment_Spell_Index(slot);

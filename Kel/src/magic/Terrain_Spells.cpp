@@ -10,8 +10,8 @@
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
 #include "world/Army_Services.h"
-#include "world/Game_Settings.h"
 #include "world/City_Record.h"
+#include "world/Game_Settings.h"
 #include "world/Map_Square_Record.h"
 #include "world/Player_Record.h"
 #include "world/Road_Connections.h"
@@ -132,7 +132,8 @@ void Transmute_Square(int16_t wx, int16_t wy, int16_t wp)
 int16_t Cast_Earth_Lore(int16_t caster_idx)
 {
     int16_t wx, wy, wp;
-    const int16_t result = Square_Target(caster_idx, SPELL_EARTH_LORE, &wx, &wy, &wp, [](int16_t, int16_t, int16_t) { return false; });
+    const int16_t result =
+        Square_Target(caster_idx, SPELL_EARTH_LORE, &wx, &wy, &wp, [](int16_t, int16_t, int16_t) { return false; });
     if (result != 1) return result;
     if (caster_idx != HUMAN_PLAYER_IDX) return 1;
     Magic_Square_Scene(SPELL_EARTH_LORE, wx, wy, wp, 0, nullptr);
@@ -152,18 +153,19 @@ int16_t Cast_Earth_Lore(int16_t caster_idx)
 int16_t Cast_Change_Terrain(int16_t caster_idx)
 {
     int16_t wx, wy, wp;
-    const int16_t result = Square_Target(caster_idx, SPELL_CHANGE_TERRAIN, &wx, &wy, &wp, [](int16_t x, int16_t y, int16_t p) {
-        bool refused = false;
-        if (!Terrain_Changeable(x, y, p)) {
-            Magic_Message_Record(35);
-            refused = true;
-        }
-        if (Square_Is_Node(x, y, p)) {
-            Magic_Message_Record(34);
-            refused = true;
-        }
-        return refused;
-    });
+    const int16_t result =
+        Square_Target(caster_idx, SPELL_CHANGE_TERRAIN, &wx, &wy, &wp, [](int16_t x, int16_t y, int16_t p) {
+            bool refused = false;
+            if (!Terrain_Changeable(x, y, p)) {
+                Magic_Message_Record(35);
+                refused = true;
+            }
+            if (Square_Is_Node(x, y, p)) {
+                Magic_Message_Record(34);
+                refused = true;
+            }
+            return refused;
+        });
     if (result != 1) return result;
     if (Spell_Animations_On() && (caster_idx == HUMAN_PLAYER_IDX || Check_Square_Explored(wx, wy, wp))) {
         Magic_Square_Scene(SPELL_CHANGE_TERRAIN, wx, wy, wp, CHANGE_TERRAIN_FRAMES, nullptr);
@@ -176,21 +178,24 @@ int16_t Cast_Change_Terrain(int16_t caster_idx)
 int16_t Cast_Raise_Volcano(int16_t caster_idx)
 {
     int16_t wx, wy, wp;
-    const int16_t result = Square_Target(caster_idx, SPELL_RAISE_VOLCANO, &wx, &wy, &wp, [](int16_t x, int16_t y, int16_t p) {
-        bool refused = false;
-        const struct {
-            bool fails;
-            int16_t record;
-        } tests[] = {{Square_Is_Sailable(x, y, p) != 0, 36}, {Square_Is_Mountain(x, y, p) != 0, 37},
-                     {Square_Is_Hills(x, y, p) != 0, 38},    {Square_Is_River(x, y, p) != 0, 86},
-                     {Square_Is_Node(x, y, p) != 0, 39}};
-        for (const auto &test : tests) {
-            if (!test.fails) continue;
-            Magic_Message_Record(test.record);
-            refused = true;
-        }
-        return refused;
-    });
+    const int16_t result =
+        Square_Target(caster_idx, SPELL_RAISE_VOLCANO, &wx, &wy, &wp, [](int16_t x, int16_t y, int16_t p) {
+            bool refused = false;
+            const struct {
+                bool fails;
+                int16_t record;
+            } tests[] = {{Square_Is_Sailable(x, y, p) != 0, 36},
+                         {Square_Is_Mountain(x, y, p) != 0, 37},
+                         {Square_Is_Hills(x, y, p) != 0, 38},
+                         {Square_Is_River(x, y, p) != 0, 86},
+                         {Square_Is_Node(x, y, p) != 0, 39}};
+            for (const auto &test : tests) {
+                if (!test.fails) continue;
+                Magic_Message_Record(test.record);
+                refused = true;
+            }
+            return refused;
+        });
     if (result != 1) return result;
     const City_Survey survey = Survey_Cities(wx, wy, wp);
     if (Counters_Stop(SPELL_RAISE_VOLCANO, survey.on_square, caster_idx)) return 1;
@@ -216,12 +221,13 @@ int16_t Cast_Raise_Volcano(int16_t caster_idx)
 int16_t Cast_Transmute(int16_t caster_idx)
 {
     int16_t wx, wy, wp;
-    const int16_t result = Square_Target(caster_idx, SPELL_TRANSMUTE, &wx, &wy, &wp, [](int16_t x, int16_t y, int16_t p) {
-        const uint8_t mineral = _map_square_terrain_specials[World_Square_Index(x, y, p)];
-        if (mineral >= 1 && mineral <= 6) return false;
-        Magic_Message_Record(40);
-        return true;
-    });
+    const int16_t result =
+        Square_Target(caster_idx, SPELL_TRANSMUTE, &wx, &wy, &wp, [](int16_t x, int16_t y, int16_t p) {
+            const uint8_t mineral = _map_square_terrain_specials[World_Square_Index(x, y, p)];
+            if (mineral >= 1 && mineral <= 6) return false;
+            Magic_Message_Record(40);
+            return true;
+        });
     if (result != 1) return result;
     if (caster_idx == HUMAN_PLAYER_IDX || (Spell_Watched(wx, wy, wp) && Spell_Animations_On())) {
         Magic_Square_Scene(SPELL_CHANGE_TERRAIN, wx, wy, wp, 0, nullptr);
@@ -233,22 +239,23 @@ int16_t Cast_Transmute(int16_t caster_idx)
 int16_t Cast_Corruption(int16_t caster_idx)
 {
     int16_t wx, wy, wp;
-    const int16_t result = Square_Target(caster_idx, SPELL_CORRUPTION, &wx, &wy, &wp, [](int16_t x, int16_t y, int16_t p) {
-        bool refused = false;
-        if (Square_Is_Node(x, y, p)) {
-            Magic_Message_Record(41);
-            refused = true;
-        }
-        if (Square_Has_Corruption(x, y, p)) {
-            Magic_Message_Record(42);
-            refused = true;
-        }
-        if (Square_Is_Sailable(x, y, p)) {
-            Magic_Message_Record(43);
-            refused = true;
-        }
-        return refused;
-    });
+    const int16_t result =
+        Square_Target(caster_idx, SPELL_CORRUPTION, &wx, &wy, &wp, [](int16_t x, int16_t y, int16_t p) {
+            bool refused = false;
+            if (Square_Is_Node(x, y, p)) {
+                Magic_Message_Record(41);
+                refused = true;
+            }
+            if (Square_Has_Corruption(x, y, p)) {
+                Magic_Message_Record(42);
+                refused = true;
+            }
+            if (Square_Is_Sailable(x, y, p)) {
+                Magic_Message_Record(43);
+                refused = true;
+            }
+            return refused;
+        });
     if (result != 1) return result;
     const City_Survey survey = Survey_Cities(wx, wy, wp);
     if (Counters_Stop(SPELL_CORRUPTION, survey.on_square, caster_idx)) return 1;
@@ -270,7 +277,8 @@ int16_t Cast_Corruption(int16_t caster_idx)
 int16_t Cast_Enchant_Road(int16_t caster_idx)
 {
     int16_t wx, wy, wp;
-    const int16_t result = Square_Target(caster_idx, SPELL_ENCHANT_ROAD, &wx, &wy, &wp, [](int16_t, int16_t, int16_t) { return false; });
+    const int16_t result =
+        Square_Target(caster_idx, SPELL_ENCHANT_ROAD, &wx, &wy, &wp, [](int16_t, int16_t, int16_t) { return false; });
     if (result != 1) return result;
     if (caster_idx == HUMAN_PLAYER_IDX ||
         (Game_Settings_Word(SPELL_SETTING_ENEMY_SPELLS) != 0 && Check_Square_Explored(wx, wy, wp))) {
@@ -284,24 +292,25 @@ int16_t Cast_Enchant_Road(int16_t caster_idx)
 int16_t Cast_Floating_Island(int16_t caster_idx)
 {
     int16_t wx, wy, wp;
-    const int16_t result = Square_Target(caster_idx, SPELL_FLOATING_ISLAND, &wx, &wy, &wp, [](int16_t x, int16_t y, int16_t p) {
-        if (!Square_Is_Sailable(x, y, p)) {
-            Magic_Message_Record(58);
-            return true;
-        }
-        int16_t count = 0;
-        int16_t list[ARMY_AT_SQUARE_MAX];
-        Army_At_Square_1(x, y, p, &count, list);
-        if (count > 0 && _UNITS[list[0]].owner_idx != HUMAN_PLAYER_IDX) {
-            Magic_Message_Record(59);
-            return true;
-        }
-        if (count >= ARMY_LIST_STACK_MAX) {
-            Magic_Message_Record(60);
-            return true;
-        }
-        return false;
-    });
+    const int16_t result =
+        Square_Target(caster_idx, SPELL_FLOATING_ISLAND, &wx, &wy, &wp, [](int16_t x, int16_t y, int16_t p) {
+            if (!Square_Is_Sailable(x, y, p)) {
+                Magic_Message_Record(58);
+                return true;
+            }
+            int16_t count = 0;
+            int16_t list[ARMY_AT_SQUARE_MAX];
+            Army_At_Square_1(x, y, p, &count, list);
+            if (count > 0 && _UNITS[list[0]].owner_idx != HUMAN_PLAYER_IDX) {
+                Magic_Message_Record(59);
+                return true;
+            }
+            if (count >= ARMY_LIST_STACK_MAX) {
+                Magic_Message_Record(60);
+                return true;
+            }
+            return false;
+        });
     if (result != 1) return result;
     if (Spell_Animations_On() && (caster_idx == HUMAN_PLAYER_IDX || Check_Square_Scouted(wx, wy, wp))) {
         Magic_Square_Scene(SPELL_FLOATING_ISLAND, wx, wy, wp, 0, nullptr);
