@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <deque>
+#include <vector>
 
 #include "Standin_Data.h"
 #include "World_Fixture.h"
@@ -27,6 +29,32 @@ constexpr int CREATURE = 180;  // a fantastic creature, 1 figure of 10 hits
 constexpr int FLYER = 101;     // flies, 1 figure of 5 hits
 constexpr int HERO = 4;        // 1 figure of 10 hits
 constexpr uint16_t NO_ROLLS = 0x0010;
+
+// The human's picks, one per target screen (kind, first output, y, plane), and the messages shown.
+struct Pick {
+    int16_t a, b, c;
+};
+inline std::deque<Pick> picks;
+inline std::vector<int16_t> kinds_asked;
+inline std::vector<int16_t> messages;
+inline void Install_Recorder(void)
+{
+    picks.clear();
+    kinds_asked.clear();
+    messages.clear();
+    Magic_Services services = {};
+    services.spell_target = [](int16_t kind, int16_t *a, int16_t *b, int16_t *c, int16_t) -> int16_t {
+        kinds_asked.push_back(kind);
+        if (picks.empty()) return 0;
+        *a = picks.front().a;
+        *b = picks.front().b;
+        *c = picks.front().c;
+        picks.pop_front();
+        return 1;
+    };
+    services.message_record = [](int16_t record) { messages.push_back(record); };
+    Magic_Set_Services(services);
+}
 
 class Spells_Test : public World_Test {
 protected:

@@ -85,7 +85,8 @@ int16_t Cast_Word_Of_Recall(int16_t caster_idx)
     const int16_t result = Unit_Target(caster_idx, SPELL_WORD_OF_RECALL, &unit_idx, [](int16_t) { return false; });
     if (result != 1) return result;
     Unit_Record &unit = _UNITS[unit_idx];
-    if (Unit_Square_Shown(unit_idx, caster_idx)) Magic_Square_Scene(SPELL_WORD_OF_RECALL, unit.wx, unit.wy, unit.wp, 0, nullptr);
+    if (Unit_Square_Shown(unit_idx, caster_idx))
+        Magic_Square_Scene(SPELL_WORD_OF_RECALL, unit.wx, unit.wy, unit.wp, 0, nullptr);
     const Player_Record &caster = _players[caster_idx];
     unit.wx = (uint8_t)caster.summon_wx;
     unit.wy = (uint8_t)caster.summon_wy;
@@ -98,18 +99,20 @@ int16_t Cast_Word_Of_Recall(int16_t caster_idx)
 int16_t Cast_Stasis(int16_t caster_idx)
 {
     int16_t wx = -1, wy = -1, wp = -1;
-    const int16_t result = Stack_Square(caster_idx, TARGET_ENEMY_STACK, SPELL_STASIS, &wx, &wy, &wp, [](int16_t unit_idx) {
-        int16_t count = 0;
-        int16_t list[ARMY_AT_SQUARE_MAX];
-        const Unit_Record &unit = _UNITS[unit_idx];
-        Army_At_Square_1(unit.wx, unit.wy, unit.wp, &count, list);
-        const uint8_t held = UM_STASIS_INIT | UM_STASIS_LINGER;
-        return (unit.mutations & held) != 0 || (count > 0 && (_UNITS[list[0]].mutations & held) != 0);
-    });
+    const int16_t result =
+        Stack_Square(caster_idx, TARGET_ENEMY_STACK, SPELL_STASIS, &wx, &wy, &wp, [](int16_t unit_idx) {
+            int16_t count = 0;
+            int16_t list[ARMY_AT_SQUARE_MAX];
+            const Unit_Record &unit = _UNITS[unit_idx];
+            Army_At_Square_1(unit.wx, unit.wy, unit.wp, &count, list);
+            const uint8_t held = UM_STASIS_INIT | UM_STASIS_LINGER;
+            return (unit.mutations & held) != 0 || (count > 0 && (_UNITS[list[0]].mutations & held) != 0);
+        });
     if (result != 1) return result;
     for (int16_t c = 0; c < _cities; c++) {
         const City_Record &city = _CITIES[c];
-        if (city.wx == wx && city.wy == wy && city.wp == wp && Apply_Automatic_Spell_Counters(SPELL_STASIS, c, caster_idx, 1) == 0) {
+        if (city.wx == wx && city.wy == wy && city.wp == wp &&
+            Apply_Automatic_Spell_Counters(SPELL_STASIS, c, caster_idx, 1) == 0) {
             return 1;
         }
     }
@@ -168,7 +171,8 @@ int16_t Cast_Lycantrophy(int16_t caster_idx)
     });
     if (result != 1) return result;
     Unit_Record &unit = _UNITS[unit_idx];
-    if (Unit_Square_Shown(unit_idx, caster_idx)) Magic_Square_Scene(SPELL_LYCANTHROPY, unit.wx, unit.wy, unit.wp, 0, nullptr);
+    if (Unit_Square_Shown(unit_idx, caster_idx))
+        Magic_Square_Scene(SPELL_LYCANTHROPY, unit.wx, unit.wy, unit.wp, 0, nullptr);
     const int type = spell_data_table != nullptr ? spell_data_table[SPELL_LYCANTHROPY].Param_Bytes[0] : unit.type;
     if (type >= 0 && type < NUM_UNIT_TYPES) unit.type = (uint8_t)type;
     unit.XP = 0;
