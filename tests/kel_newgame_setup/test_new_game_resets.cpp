@@ -2,6 +2,7 @@
 #include <set>
 
 #include "World_Fixture.h"
+#include "magic/Hero_Spells.h"
 #include "newgame/New_Game_Resets.h"
 #include "random.h"
 #include "world/Events_Record.h"
@@ -174,12 +175,12 @@ TEST_F(NewGame_Heroes, ItemPlaceKindsByHeroClass)
     for (const Case &c : cases) {
         _unit_type_table[5].hero_class = c.hero_class;
         int16_t kinds[3] = {0, 0, 0};
-        Hero_Slot_Types_DOD(5, kinds);
+        Hero_Slot_Types(5, kinds);
         for (int i = 0; i < 3; i++) EXPECT_EQ(kinds[i], c.kinds[i]) << (int)c.hero_class << " " << i;
     }
     for (int16_t type : {(int16_t)-1, (int16_t)NUM_UNIT_TYPES}) {
         int16_t kinds[3] = {0, 0, 0};
-        Hero_Slot_Types_DOD(type, kinds);
+        Hero_Slot_Types(type, kinds);
         EXPECT_EQ(kinds[0], 1);
         EXPECT_EQ(kinds[2], 6);
     }

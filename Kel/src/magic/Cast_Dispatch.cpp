@@ -427,7 +427,7 @@ int16_t Cast_Special(void)
     case spl_Enchant_Road: return Cast_Enchant_Road(m_caster);
     case spl_Stasis: return Cast_Stasis(m_caster);
     case spl_Spell_Ward: return Cast_Spell_Ward(m_caster);
-    case spl_Great_Unsummoning: return Cast_Great_Unsummoning(m_caster);
+    case spl_Great_Unsummoning: Cast_Great_Unsummoning(m_caster); return 1;
     case spl_Spell_Binding: Cast_Spell_Binding(m_caster); return 1;
     case spl_Corruption: return Cast_Corruption(m_caster);
     case spl_Chaos_Channels: return Cast_Chaos_Channels(m_caster);
@@ -439,7 +439,7 @@ int16_t Cast_Special(void)
     case spl_Lycantrophy: return Cast_Lycantrophy(m_caster);
     case spl_Warp_Node: return Cast_Warp_Node(m_caster);
     case spl_Black_Wind: return Cast_Black_Wind(m_caster);
-    case spl_Death_Wish: return Cast_Death_Wish(m_caster);
+    case spl_Death_Wish: Cast_Death_Wish(m_caster); return 1;
     case spl_Summon_Hero: Cast_Summon_Hero(m_caster, 1); return 1;
     case spl_Summon_Champion: Cast_Summon_Hero(m_caster, 2); return 1;
     case spl_Spell_Of_Return: Cast_Spell_Of_Return(m_caster); return 1;

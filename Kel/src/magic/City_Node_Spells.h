@@ -1,5 +1,6 @@
-// Spells on cities, nodes and single units that set one flag or enchantment; each takes the caster
-// and returns 1 when it took effect.
+// Overland spells on the caster's cities, on nodes and on single units, and the extras of two global
+// enchantments: Wall of Stone, Spell Ward, Warp Node, Chaos Channels, Spell Binding, Holy Arms and
+// Nature's Awareness. Each returns 1 when the spell took effect, else the target's result.
 #pragma once
 
 #include <cstdint>

@@ -19,5 +19,5 @@ void Apply_Armageddon(int16_t player_idx);
 // The other wizards' regard for the caster changes by the spell and the amount.
 void Change_Relations_For_Enchantments(int16_t player_idx, int16_t spell_idx, int16_t amount);
 
-// The answer of the holders of Nature's Wrath to the caster's Chaos or Death spell.
+// Nature's Wrath answers a Chaos or Death spell of the caster: its cities shake.
 void Call_Forth_The_Force_Of_Nature(int16_t caster_idx);

@@ -1,7 +1,9 @@
-// Spells on the caster's fortress; each takes the caster and returns 1 when it took effect.
+// Overland spells that move a wizard's fortress: Move Fortress and the Spell of Return.
 #pragma once
 
 #include <cstdint>
 
+// 1 when the fortress moved, else the target's result.
 int16_t Cast_Move_Fortress(int16_t caster_idx);
+// The human's target is asked until a city is picked; 1 when the fortress stands again.
 int16_t Cast_Spell_Of_Return(int16_t caster_idx);

@@ -1,5 +1,8 @@
 #include "magic/Magic_Services.h"
 
+#include <cstdio>
+
+#include "LBX_Load.h"
 #include "STU_Log.h"
 #include "magic/Overland_Enchantment_List.h"
 #include "world/Player_Record.h"
@@ -36,4 +39,12 @@ int16_t Magic_First_Rival_Enchantment(int16_t caster_idx)
         }
     }
     return -1;
+}
+
+void Magic_Log_Message_Record(int16_t record)
+{
+    char text[MAGIC_MESSAGE_RECORD_SIZE + 1] = {};
+    if (record >= 0) LBX_Load_Data_Static("MESSAGE", 0, (uint8_t *)text, record, 1, MAGIC_MESSAGE_RECORD_SIZE);
+    text[MAGIC_MESSAGE_RECORD_SIZE] = '\0';
+    STU_LOG(SEV_INFO, LC_SPELLBOOK, "[MESSAGE] record %d: %s", record, text);
 }

@@ -8,5 +8,6 @@ int16_t WIZ_RollSpellReward(int16_t player_idx, int16_t rarity);
 // One more book of the colour realm (0..4): new spells become researchable by the grant table and
 // the research candidates are refilled.
 void WIZ_AddSpellRank__WIP(int16_t player_idx, int16_t realm);
-// The city owner's regard for the caster falls after a hostile spell on the city.
+
+// The city owner's regard for the caster falls after a hostile city spell.
 void Change_Relations_For_Bad_City_Spell(int16_t caster_idx, int16_t spell_idx, int16_t city_idx);

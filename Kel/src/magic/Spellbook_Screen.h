@@ -7,3 +7,9 @@
 void Spellbook_Screen(void);
 // Draws the main screen and shows it with the current page-flip effect.
 void Full_Draw_Main_Screen(void);
+
+#include <cstdint>
+
+// Tells the human that a spell of or against him fizzled: the victim's spell stopped by the
+// causing player's enchantment or ward (cause names it).
+void Fizzle_Notification(int16_t victim_idx, int16_t causer_idx, int16_t spell_idx, const char *cause);

@@ -233,30 +233,3 @@ void Initialize_Events(void)
     events_table->words[ev_Last_Event_Turn] = FIRST_EVENT_TURN;
     for (int word : EVENT_STATE_WORDS) events_table->words[word] = 0;
 }
-
-void Hero_Slot_Types_DOD(int16_t unit_type, int16_t slot_kinds[3])
-{
-    int hero_class = (unit_type >= 0 && unit_type < NUM_UNIT_TYPES) ? _unit_type_table[unit_type].hero_class : 0;
-    switch (hero_class) {
-    case 1:
-        slot_kinds[0] = 2;
-        slot_kinds[1] = 5;
-        slot_kinds[2] = 6;
-        break;
-    case 2:
-        slot_kinds[0] = 3;
-        slot_kinds[1] = 5;
-        slot_kinds[2] = 6;
-        break;
-    case 3:
-        slot_kinds[0] = 4;
-        slot_kinds[1] = 6;
-        slot_kinds[2] = 6;
-        break;
-    default:
-        slot_kinds[0] = 1;
-        slot_kinds[1] = 5;
-        slot_kinds[2] = 6;
-        break;
-    }
-}

@@ -37,5 +37,3 @@ void Initialize_Items(void);
 void Init_Heroes(void);
 // The events quiet, the first one no earlier than turn 50.
 void Initialize_Events(void);
-// The kinds of the three item places of a hero of the unit type.
-void Hero_Slot_Types_DOD(int16_t unit_type, int16_t slot_kinds[3]);

@@ -4,16 +4,19 @@
 
 #include "STU_Log.h"
 #include "combat/Combat_Results.h"
+#include "info/Game_End_Scenes.h"
 #include "magic/City_Node_Spells.h"
 #include "magic/City_Spell_Effects.h"
 #include "magic/Conquest_Spells.h"
 #include "magic/Damage_Spells.h"
 #include "magic/Enchantment_Effects.h"
 #include "magic/Fortress_Spells.h"
+#include "magic/Global_Enchantment_Screen.h"
 #include "magic/Hero_Spells.h"
 #include "magic/Magic_Services.h"
 #include "magic/Overland_Casting.h"
 #include "magic/Overland_Dispel.h"
+#include "magic/Resurrection_Choice.h"
 #include "magic/Spell_Animations.h"
 #include "magic/Spell_Casting_Screen.h"
 #include "magic/Spell_Counters.h"
@@ -43,29 +46,7 @@ void Spellbook_Screen(void)
     Stub_Return_To_Main_Screen("Spellbook_Screen");
 }
 
-// The city is untouched.
-int16_t Apply_Call_The_Void(int16_t city_idx)
-{
-    STUB_HIT();
-    return 0;
-}
-
-int16_t Apply_Earthquake(int16_t city_idx, int16_t *item_count, int16_t *items)
-{
-    STUB_HIT();
-    *item_count = 0;
-    return 0;
-}
-
-// Enchantments take no effect at the end of a turn yet, and leave relations as they are.
-void Apply_Consecration(int16_t city_idx) { STUB_HIT(); }
-void Apply_Stream_Of_Life(int16_t city_idx) { STUB_HIT(); }
-void Apply_Chaos_Rift(int16_t city_idx) { STUB_HIT(); }
-void Apply_Gaias_Blessing(int16_t city_idx) { STUB_HIT(); }
-void Apply_Nightshade_Dispel(int16_t city_idx) { STUB_HIT(); }
-void Apply_Great_Wasting(int16_t player_idx) { STUB_HIT(); }
-void Apply_Meteor_Storm(int16_t player_idx) { STUB_HIT(); }
-void Apply_Armageddon(int16_t player_idx) { STUB_HIT(); }
+// Enchantments leave relations as they are.
 void Change_Relations_For_Enchantments(int16_t player_idx, int16_t spell_idx, int16_t amount) { STUB_HIT(); }
 
 // Nothing is taken from the ruins until the spell trades exist.
@@ -212,58 +193,9 @@ int16_t Square_Has_Disenchant_Target(int16_t wx, int16_t wy, int16_t wp)
 
 void Change_Relations_For_Bad_City_Spell(int16_t caster_idx, int16_t spell_idx, int16_t city_idx) { STUB_HIT(); }
 
-// ---- the spell effects, until they are built: nothing changes ----
-
-// No city is protected yet.
-int16_t Apply_Automatic_Spell_Counters(int16_t spell_idx, int16_t city_idx, int16_t caster_idx, int16_t show_messages)
+// The last dead hero of the list comes back.
+int16_t Select_Hero_To_Ressurect(int16_t count, const int16_t *hero_types)
 {
     STUB_HIT();
-    return 1;
-}
-void Cast_Attack_Spell_On_Enemy_Stack(int16_t unit_idx, int16_t spell_idx) { STUB_HIT(); }
-void Apply_Subversion(int16_t wizard_idx) { STUB_HIT(); }
-void Call_Forth_The_Force_Of_Nature(int16_t caster_idx) { STUB_HIT(); }
-
-#define NO_EFFECT_SPELL(name)                                                                                          \
-    int16_t name(int16_t caster_idx)                                                                                   \
-    {                                                                                                                  \
-        STUB_HIT();                                                                                                    \
-        return 0;                                                                                                      \
-    }
-NO_EFFECT_SPELL(Apply_Cruel_Unminding)
-NO_EFFECT_SPELL(Apply_Drain_Power)
-NO_EFFECT_SPELL(Cast_Black_Wind)
-NO_EFFECT_SPELL(Cast_Call_The_Void)
-NO_EFFECT_SPELL(Cast_Earthquake)
-NO_EFFECT_SPELL(Cast_Death_Wish)
-NO_EFFECT_SPELL(Cast_Great_Unsummoning)
-NO_EFFECT_SPELL(Cast_Earth_Lore)
-NO_EFFECT_SPELL(Cast_Change_Terrain)
-NO_EFFECT_SPELL(Cast_Raise_Volcano)
-NO_EFFECT_SPELL(Cast_Transmute)
-NO_EFFECT_SPELL(Cast_Corruption)
-NO_EFFECT_SPELL(Cast_Enchant_Road)
-NO_EFFECT_SPELL(Cast_Floating_Island)
-NO_EFFECT_SPELL(Cast_Wall_Of_Stone)
-NO_EFFECT_SPELL(Cast_Spell_Ward)
-NO_EFFECT_SPELL(Cast_Warp_Node)
-NO_EFFECT_SPELL(Cast_Chaos_Channels)
-NO_EFFECT_SPELL(Cast_Spell_Binding)
-NO_EFFECT_SPELL(Cast_Holy_Arms)
-NO_EFFECT_SPELL(Cast_Natures_Awareness)
-NO_EFFECT_SPELL(Cast_Word_Of_Recall)
-NO_EFFECT_SPELL(Cast_Stasis)
-NO_EFFECT_SPELL(Cast_Natures_Cures)
-NO_EFFECT_SPELL(Cast_Lycantrophy)
-NO_EFFECT_SPELL(Cast_Plane_Shift)
-NO_EFFECT_SPELL(Cast_Move_Fortress)
-NO_EFFECT_SPELL(Cast_Spell_Of_Return)
-NO_EFFECT_SPELL(Cast_Incarnation)
-NO_EFFECT_SPELL(Cast_Resurrection)
-#undef NO_EFFECT_SPELL
-
-int16_t Cast_Summon_Hero(int16_t caster_idx, int16_t kind)
-{
-    STUB_HIT();
-    return 0;
+    return (int16_t)(count - 1);
 }

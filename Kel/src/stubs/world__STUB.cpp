@@ -1,12 +1,10 @@
-// Stand-ins for the world rules that unit creation and the test hooks call.
+// Stand-ins for the world rules that dispelling calls.
 #include "STU_Log.h"
 #include "random.h"
 #include "stubs/STUB_HIT.h"
 #include "world/ALLOC.h"
-#include "world/Chaos_Channels.h"
 #include "world/Dispel_Rules.h"
 
-void Apply_Chaos_Channels(int16_t unit_idx) { STUB_HIT(); }
 
 // The owner's retorts do not harden an enchantment yet.
 int16_t Calculate_Dispel_Difficulty(int32_t cost, int16_t owner, int16_t realm)

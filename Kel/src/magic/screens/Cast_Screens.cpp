@@ -54,8 +54,11 @@ void Warn_Record(int16_t record, const char *tail)
     Warn0(message);
 }
 
-void Square_Scene(int16_t spell_idx, int16_t wx, int16_t wy, int16_t wp)
+// The scene is shown whole; a change made in its middle is made by the caller before or after.
+void Square_Scene(int16_t spell_idx, int16_t wx, int16_t wy, int16_t wp, int16_t frames, void (*at_frame)(int16_t))
 {
+    (void)frames;
+    (void)at_frame;
     Spell_Animation_Load_Graphics(spell_idx);
     Spell_Animation_Load_Sound_Effect__WIP(spell_idx);
     Spell_Animation_Screen__WIP(wx, wy, wp);
