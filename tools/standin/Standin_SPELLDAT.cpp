@@ -309,3 +309,24 @@ void Write_SPELLDAT_LBX(const std::string &folder)
     archive.Add_Record_Table(NUM_SPELLS, SPELL_DATA_RECORD_SIZE, records);
     Standin_Write_Archive(folder, archive);
 }
+
+// The spell descriptions: 215 records of 110 bytes, each naming its spell, its realm and where it
+// may be cast, in words of our own.
+void Write_DESC_LBX(const std::string &folder)
+{
+    static const char *const realms[6] = {"Nature", "Sorcery", "Chaos", "Life", "Death", "Arcane"};
+    Bytes records((size_t)NUM_SPELLS * 110, 0);
+    for (int i = 1; i < NUM_SPELLS; ++i) {
+        Bytes r = Spell_Record(i);
+        std::string name(reinterpret_cast<const char *>(r.data()));
+        int8_t place = (int8_t)r[24];
+        std::string text = name + ": a stand-in " + realms[r[23] % 6] + " spell, cast " +
+                           (place < 0    ? "in battle only."
+                            : place == 1 ? "overland only."
+                                         : "overland and in battle.");
+        for (size_t c = 0; c < text.size() && c < 109; ++c) records[(size_t)i * 110 + c] = (uint8_t)text[c];
+    }
+    Standin_Archive archive{"DESC", {}, {}};
+    archive.Add_Record_Table(NUM_SPELLS, 110, records);
+    Standin_Write_Archive(folder, archive);
+}
