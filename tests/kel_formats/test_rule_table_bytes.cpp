@@ -242,3 +242,60 @@ TEST_F(Standin_Tables_Test, SpellsAreNumberedRealmByRealmFromOne)
     EXPECT_STREQ(spell_data_table[213].name, "Spell of Mastery");
     EXPECT_STREQ(spell_data_table[214].name, "Spell of Return");
 }
+
+// The spells the rules reach by number carry the type, casting place and parameter they are
+// dispatched on, and no two spells make the same city enchantment or global enchantment.
+TEST_F(Standin_Tables_Test, TheSpellsTheRulesNameCarryTheirTypeAndParameter)
+{
+    Load_SPELLDAT();
+    const int global_spells[24] = {197, 198, 188, 59,  57,  79,  80,  34,  40,  38,  116, 117,
+                                   114, 113, 120, 157, 156, 158, 127, 154, 135, 160, 206, 209};
+    for (int slot = 0; slot < 24; slot++) {
+        const Spell_Data_Record &spell = spell_data_table[global_spells[slot]];
+        EXPECT_EQ(+spell.type, 9) << "slot " << slot;
+        EXPECT_EQ(+spell.Param_Words[0], slot) << "slot " << slot;
+    }
+    for (int s : {3,  10, 15,  18,  19,  26,  28,  47,  55,  68,  72,  75,  76,  85,
+                  93, 98, 119, 132, 133, 142, 173, 186, 187, 199, 208, 212, 213, 214}) {
+        EXPECT_EQ(+spell_data_table[s].type, 5) << "spell " << s;
+    }
+    int makers[26] = {};
+    for (int s = 1; s < NUM_SPELLS; s++) {
+        const Spell_Data_Record &spell = spell_data_table[s];
+        if ((spell.type == 2 || spell.type == 3) && s != 203) {
+            ASSERT_GE(spell.Param_Words[0], 0) << "spell " << s;
+            ASSERT_LT(spell.Param_Words[0], 25) << "spell " << s;
+            makers[spell.Param_Words[0]]++;
+        }
+        if (spell.type == 9) {
+            EXPECT_EQ(global_spells[spell.Param_Words[0]], s) << "a second maker of a global";
+        }
+        const bool combat_only = spell.type == 7 || spell.type == 8 || spell.type == 10 || spell.type == 12 ||
+                                 spell.type == 13 || spell.type == 14 || spell.type == 16 || spell.type == 18 ||
+                                 spell.type >= 21;
+        const bool overland_only = spell.type == 2 || spell.type == 3 || spell.type == 6 || spell.type == 9 ||
+                                   spell.type == 11 || spell.type == 17 || spell.type == 20;
+        if (combat_only) {
+            EXPECT_LT((int8_t)spell.Eligibility, 0) << "spell " << s << " type " << +spell.type;
+        }
+        if (overland_only) {
+            EXPECT_GE((int8_t)spell.Eligibility, 0) << "spell " << s << " type " << +spell.type;
+        }
+        if (spell.type == 0) {
+            EXPECT_GE(spell.Param_Words[0], 154) << "spell " << s << " summons no creature";
+        }
+    }
+    for (int index = 0; index < 25; index++) {
+        EXPECT_EQ(makers[index], index >= 9 && index <= 13 ? 0 : 1) << "city enchantment " << index;
+    }
+    for (int s : {207, 211}) {
+        EXPECT_EQ(+spell_data_table[s].type, 11) << "spell " << s;
+        EXPECT_EQ(+spell_data_table[s].casting_cost, 0) << "spell " << s;
+    }
+    for (int s : {30, 45, 60, 66, 90, 1, 11, 137, 195}) {
+        EXPECT_LT((int8_t)spell_data_table[s].Eligibility, 0) << "spell " << s << " is cast in battle only";
+    }
+    for (int s : {91, 115}) EXPECT_GT(+spell_data_table[s].Param_Bytes[0], 0) << "spell " << s << " strikes";
+    EXPECT_EQ(+spell_data_table[111].Param_Words[0], 190);
+    EXPECT_EQ(+spell_data_table[43].type, 0);
+}

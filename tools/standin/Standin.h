@@ -101,6 +101,9 @@ void Write_CONQUEST_LBX(const std::string &folder);
 void Write_LOSE_LBX(const std::string &folder);
 void Write_WIN_LBX(const std::string &folder);
 void Write_CMBTFX_LBX(const std::string &folder);
+void Write_DESC_LBX(const std::string &folder);
+void Write_BOOK_LBX(const std::string &folder);
+void Write_SPECFX_LBX(const std::string &folder);
 
 // Sound entries (16-byte sound header, then the data).
 Bytes Standin_VOC_Entry(const Bytes &samples, uint8_t time_constant);

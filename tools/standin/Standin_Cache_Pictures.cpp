@@ -103,9 +103,27 @@ void Write_SPECIAL_LBX(const std::string &folder)
 {
     Write_Things(folder, "SPECIAL", 111, 18, 16, "");
     Standin_Archive second{"SPECIAL2", {}, {}};
+    // The small spellbook: the open book (34) with a palette block, the page-turn corners (35, 36),
+    // the realm symbols in realm order (37-42, 5 x 5 in the realm's colour with a dark dot) and the
+    // blank page (43).
+    static const uint8_t realm_colours[6] = {216, 172, 123, 15, 46, 201};
     for (int entry = 0; entry < 44; ++entry) {
         if (entry == 34) {
-            second.Add(Standin_Picture({Standin_Label(140, 100, 27, 17, "Spells", 1, 4)}));
+            Standin_Frame book(288, 180, 0);
+            book.Fill_Rect(0, 0, 287, 179, 130);
+            book.Fill_Rect(12, 16, 141, 175, 229);
+            book.Fill_Rect(146, 16, 275, 175, 229);
+            book.Fill_Rect(142, 16, 145, 175, 94);
+            Standin_Print(book, 122, 3, "BOOK", 1, 15);
+            second.Add(Standin_With_Palette(Standin_Packed_Picture({book}), 0, 224));
+        } else if (entry == 35 || entry == 36) {
+            second.Add(Standin_Thing(16, 16, 130, entry == 35 ? "<" : ">"));
+        } else if (entry >= 37 && entry <= 42) {
+            Standin_Frame symbol(5, 5, realm_colours[entry - 37]);
+            symbol.Fill_Rect(2, 2, 2, 2, 1);
+            second.Add(Standin_Picture({symbol}));
+        } else if (entry == 43) {
+            second.Add(Standin_Picture({Standin_Frame(122, 132, 229)}));
         } else {
             second.Add(Standin_Thing(18, 16, (uint8_t)(40 + 4 * entry), "s" + std::to_string(entry)));
         }

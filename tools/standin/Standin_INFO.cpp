@@ -74,10 +74,16 @@ void Write_HALOFAM_LBX(const std::string &folder)
 void Write_WIZLAB_LBX(const std::string &folder)
 {
     Standin_Archive archive{"WIZLAB", {}, {}};
+    // The wizards (0-13, each with a palette block), the familiars by realm (14-18), the room (19),
+    // a foreground piece (20) and the blue column (21).
     for (int portrait = 0; portrait < NUM_PORTRAITS; ++portrait)
-        archive.Add(Labelled(60, 90, (uint8_t)(100 + 5 * portrait), Portrait_Word(portrait), 1));
+        archive.Add(Standin_With_Palette(
+            Standin_Picture({Standin_Label(60, 90, (uint8_t)(100 + 5 * portrait), 17, Portrait_Word(portrait), 15, 1)}),
+            0, 224));
     for (int familiar = 0; familiar < 5; ++familiar) archive.Add(Standin_Thing(20, 20, (uint8_t)(60 + familiar), "Fa"));
     archive.Add(Backdrop(22, "Laboratory"));
+    archive.Add(Labelled(60, 30, 94, "Desk", 1));
+    archive.Add(Labelled(40, 120, 172, "Column", 1));
     Standin_Write_Archive(folder, archive);
 }
 

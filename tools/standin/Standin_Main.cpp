@@ -23,6 +23,9 @@ int main(int argc, char **argv)
     Write_MAINSCRN_LBX(folder);
     Write_WIZARDS_LBX(folder);
     Write_SPELLDAT_LBX(folder);
+    Write_DESC_LBX(folder);
+    Write_BOOK_LBX(folder);
+    Write_SPECFX_LBX(folder);
     Write_BUILDDAT_LBX(folder);
     Write_TERRSTAT_LBX(folder);
     Write_TERRTYPE_LBX(folder);

@@ -3,9 +3,11 @@
 #include "world/Spell_Ids.h"
 #include "world/Unit_Type_Ids.h"
 
-// 215 invented spells of 36 bytes, numbered as the game numbers spells: record 0 is no spell, then
-// forty to each of the five colour realms (spell = realm x 40 + rank + 1; the first eight of each
-// summon a creature), then the arcane spells from 201; 213 and 214 close the table.
+// 215 spells of 36 bytes, numbered as the game numbers spells: record 0 is no spell, then forty to
+// each of the five colour realms (spell = realm x 40 + rank + 1, ten to a rarity band), then the
+// arcane spells from 201; 213 and 214 close the table. The spells the rules name by number are
+// designed one by one below; the others are invented in a cycle (the first eight of a realm summon a
+// creature). Costs grow with the rank and the realm.
 namespace {
 
 const char *const Realm_Words[5][8] = {
@@ -20,88 +22,148 @@ const char *const Arcane_Names[12] = {"Bind Lesser", "Far Sight", "Recall",     
                                       "Quell",       "Seek Lore", "Mirror Step", "Bind Greater",
                                       "Null Field",  "Rune Ward", "Arcane Tide", "Sever"};
 
-const int Cycled_Types[13] = {1, 2, 3, 4, 5, 10, 15, 16, 17, 18, 19, 21, 22};
+// The invented spells cycle through these types. City spells are only the designed ones, so that each
+// city enchantment is made by one spell.
+const int Cycled_Types[13] = {1, 5, 5, 4, 5, 10, 15, 16, 17, 18, 19, 21, 22};
 
-int Section_Of(int type)
+// Where a spell may be cast (signed): overland only, in both at one price, in both but overland at five
+// times the price, in battle only.
+constexpr int PLACE_BOTH_DEARER = 0;
+constexpr int PLACE_OVERLAND = 1;
+constexpr int PLACE_BOTH = 4;
+constexpr int PLACE_COMBAT = -1;
+constexpr int KEEP_CODE = -1;
+
+// A damage spell's parameter: strength, immunity bits that stop it, damage flag word.
+constexpr uint32_t Damage(uint32_t strength, uint32_t immunity = 0, uint32_t flags = 0)
 {
-    switch (type) {
-    case 0: return 1;
-    case 1: return 3;
-    case 2:
-    case 3: return 2;
-    case 4: return 4;
-    case 10:
-    case 15:
-    case 16:
-    case 21:
-    case 22: return 5;
-    default: return 0;
-    }
+    return strength | (immunity << 8) | (flags << 16);
 }
+constexpr uint32_t NO_ROLLS = 0x0010;
 
-int Casting_Place_Of(int type)
-{
-    switch (type) {
-    case 10:
-    case 15:
-    case 16:
-    case 21:
-    case 22: return 1;
-    case 18:
-    case 19: return 2;
-    default: return 0;
-    }
-}
-
-// The spells the computer wizards choose and aim: each has the type through which a completed cast
-// reaches its target picker, and the spells of the unit-enchantment, city-enchantment and attack
-// choices carry the AI group codes 6, 8 and 9 that weigh those choices. The parameter is the unit
-// enchantment bit (type 1), the city enchantment (types 2 and 3), the global-enchantment slot
-// (type 9) or the wizard-spell subtype (types 6 and 17). Code -1 keeps the spell's own code, so the
-// codes 16, 35, 59 and 81 stay on researchable spells (16, 35, 59, 81, 198 among them).
-struct Computer_Spell_Row {
+// The spells the rules dispatch on by number, each with its own name, the type through which it
+// takes effect, where it may be cast and its parameter: the unit-enchantment bit (types 1 and 15),
+// the city-enchantment index (types 2 and 3), the global-enchantment slot (type 9), the unit type
+// summoned (type 0), the wizard-spell subtype (types 6 and 17), the battle-enchantment slot of the
+// attacking side (types 10 and 21), the combat-effect bits (types 13, 14 and 16) or the damage
+// (types 4 and 22, and the strikes of spells 109, 115 and 119). The computer wizards weigh unit
+// enchantments, city enchantments and attacks by the AI codes 6, 8 and 9; KEEP_CODE keeps the
+// spell's own code, so the codes 16, 35, 59 and 81 stay on researchable spells. A null name keeps
+// the invented one.
+struct Designed_Spell {
     int spell;
+    const char *name;
     int type;
-    int parameter;
+    int place;
+    uint32_t parameter;
     int ai_group;
 };
 
+constexpr int B = PLACE_BOTH;
+constexpr int BD = PLACE_BOTH_DEARER;
+constexpr int O = PLACE_OVERLAND;
+constexpr int C = PLACE_COMBAT;
+constexpr int K = KEEP_CODE;
+
 // clang-format off
-const Computer_Spell_Row Computer_Spell_Rows[] = {
-    // unit enchantments
-    {2, 1, 1 << 9, 6},    {4, 1, 1 << 27, 6},   {7, 1, 1 << 11, 6},   {8, 1, 1 << 8, 6},
-    {16, 1, 1 << 7, 6},   {21, 1, 1 << 10, 6},  {24, 1, 1 << 12, 6},  {31, 1, 1 << 6, 6},
-    {41, 1, 1 << 18, 6},  {44, 1, 1 << 1, 6},   {51, 1, 0, 6},        {54, 1, 1 << 14, 6},
-    {56, 1, 1 << 17, 6},  {62, 1, 1 << 15, 6},  {63, 1, 1 << 16, 6},  {69, 1, 1 << 19, 6},
-    {86, 1, 1 << 21, 6},  {93, 5, 0, 6},        {94, 1, 1 << 20, 6},  {99, 1, 1 << 0, 6},
-    {121, 1, 1 << 25, 6}, {123, 1, 1 << 13, 6}, {124, 1, 1 << 23, 6}, {126, 1, 1 << 29, 6},
-    {130, 1, 1 << 24, 6}, {131, 1, 1 << 22, 6}, {132, 5, 0, 6},       {138, 1, 1 << 28, 6},
-    {141, 1, 1 << 26, 6}, {143, 1, (int)(1u << 31), 6}, {144, 1, 1 << 30, 6}, {164, 1, 1 << 3, 6},
-    {173, 5, 0, 6},       {175, 1, 1 << 4, 6},  {181, 1, 1 << 5, 6},  {19, 5, 0, 6},
-    {55, 5, 0, 6},
-    // city enchantments
-    {3, 5, 0, 8},         {18, 5, 0, 8},        {15, 5, 0, 8},        {28, 5, 0, 8},
-    {37, 2, 15, 8},       {29, 2, 17, 8},       {77, 2, 8, 8},        {87, 2, 0, 8},
-    {139, 2, 21, 8},      {148, 2, 16, 8},      {152, 2, 18, 8},      {145, 2, 19, 8},
-    {153, 2, 20, 8},      {163, 2, 2, 8},       {185, 2, 6, 8},       {72, 5, 0, 8},
-    {155, 2, 22, 8},      {178, 2, 23, 8},      {146, 2, 24, 8},
-    // attacks
-    {25, 4, 0, 9},        {26, 5, 0, 9},        {58, 6, 4, 9},        {68, 5, 0, 9},
-    {80, 9, 6, 9},        {85, 5, 0, 9},        {107, 4, 0, 9},       {98, 5, 0, 9},
-    {110, 3, 1, 9},       {119, 5, 0, 9},       {189, 3, 7, 9},       {186, 5, 0, 9},
-    {187, 5, 0, 9},       {171, 6, 1, 9},       {183, 3, 3, 9},       {177, 6, 2, 9},
-    {196, 3, 5, 9},       {190, 3, 4, 9},       {191, 17, 3, 9},
-    // suppression and global enchantments
-    {40, 9, 8, -1},       {156, 9, 16, -1},     {157, 9, 15, -1},     {198, 9, 1, -1},
-    {38, 9, 9, -1},       {57, 9, 4, -1},       {59, 9, 3, -1},       {75, 5, 0, -1},
-    {79, 9, 5, -1},       {76, 5, 0, -1},       {114, 9, 12, -1},     {116, 9, 10, -1},
-    {117, 9, 11, -1},     {113, 9, 13, -1},     {120, 9, 14, -1},     {127, 9, 18, -1},
-    {135, 9, 20, -1},     {154, 9, 19, -1},     {160, 9, 21, -1},     {158, 9, 17, -1},
-    {197, 9, 0, -1},      {199, 5, 0, -1},      {188, 9, 2, -1},      {209, 9, 23, -1},
-    // disenchanting, disjunction, special summons and the summoning circle
-    {52, 19, 0, -1},      {204, 19, 0, -1},     {61, 20, 0, -1},      {210, 20, 0, -1},
-    {43, 0, 0, -1},       {133, 5, 0, -1},      {142, 5, 0, -1},      {208, 5, 0, -1},
-    {212, 5, 0, -1},      {203, 2, 0, -1},
+const Designed_Spell Designed_Spells[] = {
+    // Nature
+    {1, "Mire Field", 5, C, 0, K},              {2, "Weatherhide", 1, B, 0x200, 6},
+    {3, "Stone Ring", 5, B, 0, 8},              {4, "Oak Sinew", 1, B, 0x8000000, 6},
+    {5, "Vine Snare", 14, C, 0x1000, K},        {7, "Pebblehide", 1, B, 0x800, 6},
+    {8, "Reedstep", 1, B, 0x100, 6},            {10, "Land Sense", 5, O, 0, K},
+    {11, "Split Ground", 5, C, 0, K},           {12, "Hawk Sight", 2, O, 14, K},
+    {13, "Stone Hail", 22, C, Damage(8), K},    {15, "Reshape Land", 5, O, 0, 8},
+    {16, "Trailsense", 1, B, 0x80, 6},          {18, "Ore Turning", 5, O, 0, 8},
+    {19, "Green Mending", 5, O, 0, 6},          {21, "Stormhide", 1, B, 0x400, 6},
+    {22, "Stone Gaze", 12, C, 0, K},            {24, "Ironbark", 1, B, 0x1000, 6},
+    {25, "Thorn Storm", 4, O, Damage(10), 9},   {26, "Groundshake", 5, O, 0, 9},
+    {28, "Tower Walk", 5, O, 0, 8},             {29, "Rich Harvest", 2, O, 17, 8},
+    {30, "Moss Guardian", 0, C, ut_Nature_Creature_9, K},
+    {31, "Rootblood", 1, B, 0x40, 6},           {33, "Tangleroot", 10, C, 24, K},
+    {34, "Wild Watch", 9, O, 7, K},
+    {35, "Storm Call", 10, C, 18, K},           {37, "Stone Gate", 2, O, 15, 8},
+    {38, "Verdant Rule", 9, O, 9, K},           {40, "Deep Roots", 9, O, 8, K},
+    // Sorcery
+    {41, "Spellshield", 1, B, 0x40000, 6},      {42, "Unweave", 18, C, 0, K},
+    {43, "Drifting Isle", 0, O, ut_Sorcery_Creature_1, K},
+    {44, "Wind Cloak", 1, B, 0x2, 6},           {45, "Mist Sprite", 0, C, ut_Sorcery_Creature_9, K},
+    {46, "Befuddle", 13, C, 0x2, K},            {47, "Homeward", 5, B, 0, K},
+    {48, "Counterweave", 10, C, 20, K},         {50, "Glass Shards", 22, C, Damage(6), K},
+    {51, nullptr, 1, B, 0, 6},                  {52, "Unmake Area", 19, B, 0, K},
+    {53, "Spin Head", 13, C, 0x1, K},           {54, "Runelock", 1, B, 0x4000, 6},
+    {55, "Swift Roads", 5, O, 0, 6},            {56, "Skyward", 1, B, 0x20000, 6},
+    {57, "Sea Breath", 9, O, 4, K},             {58, "Spell Shatter", 6, O, 4, 9},
+    {59, "Veil of Stars", 9, O, 3, K},          {60, "Storm Wyrm", 0, C, ut_Chaos_Creature_9, K},
+    {61, "Unbinding", 20, O, 0, K},             {62, "Vanish", 1, B, 0x8000, 6},
+    {63, "Wind Stride", 1, B, 0x10000, 6},      {64, "Banishment", 12, C, 0, K},
+    {66, "Air Spirit", 0, C, ut_Life_Creature_9, K},
+    {67, "Mass Fade", 10, C, 22, K},            {68, "Stillness", 5, O, 0, 9},
+    {69, "Null Skin", 1, B, 0x80000, 6},        {72, "Ward Weaving", 5, O, 0, 8},
+    {73, "Mind Leash", 13, C, 0x2000, K},       {74, "Mana Bleed", 10, C, 26, K},
+    {75, "Great Dismissal", 5, O, 0, K},        {76, "Spell Theft", 5, O, 0, K},
+    {77, "Sky Citadel", 2, O, 8, 8},            {79, "Hush of Magic", 9, O, 5, K},
+    {80, "Still Hour", 9, O, 6, 9},
+    // Chaos
+    {81, "Rot Wood", 5, C, 0, K},               {82, "Breach", 5, C, 0, K},
+    {83, "Fire Dart", 22, C, Damage(5), K},     {85, "Blight", 5, O, 0, 9},
+    {86, "Wild Edge", 1, B, 0x200000, 6},       {87, "Fire Wall", 2, O, 0, 8},
+    {88, "Brittle Blade", 13, C, 0x10, K},      {89, "Twist Flesh", 5, C, 0, K},
+    {90, "Fire Imp", 0, C, ut_Demon, K},        {91, "Rift Bolt", 22, C, Damage(6, 0, NO_ROLLS), K},
+    {93, "Wild Channels", 5, B, 0, 6},          {94, "Flame Edge", 1, B, 0x100000, 6},
+    {96, "Fire Lash", 22, C, Damage(5), K},     {98, "Fire Mount", 5, O, 0, 9},
+    {99, "Burning Aura", 1, B, 0x1, 6},         {102, "Charged Arms", 10, C, 10, K},
+    {105, "Mana Whirl", 5, C, 0, K},            {107, "Flame Burst", 4, O, Damage(12), 9},
+    {108, "Smoke Pall", 10, C, 4, K},           {109, "Fire Sweep", 10, C, Damage(6), K},
+    {110, "Rift Seed", 3, O, 1, 9},             {112, "Unmaking", 12, C, 0, K},
+    {113, "Star Fall", 9, O, 13, K},            {114, "Wasting", 9, O, 12, K},
+    {115, "Ember Rain", 10, C, Damage(4, 0, NO_ROLLS), K},
+    {116, "Wild Surge", 9, O, 10, K},           {117, "Doom Mark", 9, O, 11, K},
+    {119, "Void Call", 5, O, Damage(10), 9},    {120, "Worldfire", 9, O, 14, K},
+    // Life
+    {121, "Blessing", 1, B, 0x2000000, 6},      {122, "Holy Strike", 4, C, Damage(8), K},
+    {123, "Steadfast", 1, B, 0x2000, 6},        {124, "Bright Blade", 1, B, 0x800000, 6},
+    {125, "Mend", 5, C, 0, K},                  {126, "Bright Mail", 1, B, 0x20000000, 6},
+    {127, "Just Rule", 9, O, 18, K},            {128, "Dawnlight", 10, C, 0, K},
+    {130, "Valour", 15, B, 0x1000000, 6},       {131, "Clear Eye", 1, B, 0x400000, 6},
+    {132, "Plane Step", 5, O, 0, 6},            {133, "Revival", 5, O, 0, K},
+    {134, "Cleanse Evil", 12, C, 0, K},         {135, "Sealed Gates", 9, O, 20, K},
+    {137, "Rise Again", 5, C, 0, K},            {138, "Wayfarer", 1, B, 0x10000000, 6},
+    {139, "Heaven Glow", 2, O, 21, 8},          {140, "Rally", 10, C, 12, K},
+    {141, "Brave Heart", 1, B, 0x4000000, 6},   {142, "Reborn Hero", 5, O, 0, K},
+    {143, "Unbreakable", 1, B, 0x80000000u, 6}, {144, "Pure Soul", 1, B, 0x40000000, 6},
+    {145, "Plenty", 2, O, 19, 8},               {146, "War Altar", 2, O, 24, 8},
+    {148, "Life Spring", 2, O, 16, 8},          {149, "Mass Mend", 10, C, 0, K},
+    {150, "Sacred Word", 10, C, 0, K},          {151, "Holy Host", 10, C, 14, K},
+    {152, "Muse", 2, O, 18, 8},                 {153, "Star Gate", 2, O, 20, 8},
+    {154, "Blessed Arms", 9, O, 19, K},         {155, "Hallowing", 2, O, 22, 8},
+    {156, "Vital Force", 9, O, 16, K},          {157, "Calm", 9, O, 15, K},
+    {158, "Glory", 9, O, 17, K},                {160, "Guiding Light", 9, O, 21, K},
+    // Death
+    {162, "Wither", 16, C, 0x20, K},            {163, "Blood Rites", 2, O, 2, 8},
+    {164, "Dread Cloak", 1, B, 0x8, 6},         {165, "Deep Sleep", 13, C, 0x40, K},
+    {167, "Life Leech", 22, C, Damage(4), K},   {168, "Terror", 10, C, 16, K},
+    {169, "Nightfall", 10, C, 2, K},            {171, "Mind Rot", 6, O, 1, 9},
+    {172, "Possess", 16, C, 0x4000, K},         {173, "Wolf Curse", 5, O, 0, 6},
+    {174, "Dread Pall", 10, C, 6, K},           {175, "Dark Channels", 1, B, 0x10, 6},
+    {177, "Mana Drain", 6, O, 2, 9},            {178, "Shadow Wall", 2, O, 23, 8},
+    {179, "Blood Rage", 1, C, 0x4, K},          {181, "Ghost Form", 1, B, 0x20, 6},
+    {182, "Torment", 10, C, 8, K},              {183, "Gloom Presence", 3, O, 3, 9},
+    {185, "Shadow Cloud", 2, O, 6, 8},          {186, "Node Warp", 5, O, 0, 9},
+    {187, "Death Gale", 5, O, 0, 9},            {188, "Night Eternal", 9, O, 2, K},
+    {189, "Hunger Curse", 3, O, 7, 9},          {190, "Barren Curse", 3, O, 4, 9},
+    {191, "Treason", 17, O, 3, 9},              {192, "Soul Rend", 13, C, 0x400, K},
+    {194, "Death Word", 10, C, 0, K},           {195, "Grave Call", 5, C, 0, K},
+    {196, "Plague Curse", 3, O, 5, 9},          {197, "Dark Zeal", 9, O, 0, K},
+    {198, "Evil Sign", 9, O, 1, K},             {199, "Doom Wish", 5, O, 0, K},
+    // Arcane
+    {201, "Bind Lesser", 0, O, ut_Nature_Creature_1, K},
+    {203, "Gather Point", 2, O, 0, K},          {204, "Disperse", 19, B, 0, K},
+    {205, "Call Back", 5, C, 0, K},             {206, "Vigil", 9, O, 22, K},
+    {207, "Forge Trinket", 11, O, 0, K},        {208, "Hero's Call", 5, O, 0, K},
+    {209, "Far Awareness", 9, O, 23, K},        {210, "Sunder", 20, O, 0, K},
+    {211, "Forge Relic", 11, O, 0, K},          {212, "Champion's Call", 5, O, 0, K},
+    {213, "Spell of Mastery", 5, O, 0, K},      {214, "Spell of Return", 5, O, 0, K},
 };
 // clang-format on
 
@@ -117,18 +179,62 @@ bool Is_Computer_Summon(int index)
     return false;
 }
 
-const Computer_Spell_Row *Computer_Spell(int index)
+// The unit view draws the creature that spell 111 names as a single figure, whatever its count.
+uint32_t Single_Figure_Spell_Parameter(int index, uint32_t parameter)
 {
-    for (const Computer_Spell_Row &row : Computer_Spell_Rows) {
+    return index == spl_Chaos_Very_Rare_1 ? (uint32_t)ut_Sorcery_Creature_8 : parameter;
+}
+
+const Designed_Spell *Designed(int index)
+{
+    for (const Designed_Spell &row : Designed_Spells) {
         if (row.spell == index) return &row;
     }
     return nullptr;
 }
 
-// The unit view draws the creature that spell 111 names as a single figure, whatever its count.
-uint32_t Single_Figure_Spell_Parameter(int index, uint32_t parameter)
+// The book section of a type: 0 special, 1 summoning, 2 enchantment, 3 city, 4 unit, 5 combat.
+int Section_Of(int type)
 {
-    return index == spl_Chaos_Very_Rare_1 ? (uint32_t)ut_Sorcery_Creature_8 : parameter;
+    switch (type) {
+    case 0: return 1;
+    case 1:
+    case 15: return 4;
+    case 2:
+    case 3: return 3;
+    case 9: return 2;
+    case 4:
+    case 5:
+    case 6:
+    case 11:
+    case 17:
+    case 19:
+    case 20: return 0;
+    default: return 5;
+    }
+}
+
+// Where an invented spell may be cast follows its type: the types that take effect only in battle
+// are cast only there, unit enchantments and area disenchanting in both, the rest overland.
+int Casting_Place_Of(int type)
+{
+    switch (type) {
+    case 1:
+    case 15:
+    case 19: return PLACE_BOTH;
+    case 7:
+    case 8:
+    case 10:
+    case 12:
+    case 13:
+    case 14:
+    case 16:
+    case 18:
+    case 21:
+    case 22:
+    case 23: return PLACE_COMBAT;
+    default: return PLACE_OVERLAND;
+    }
 }
 
 Bytes Spell_Record(int index)
@@ -140,20 +246,10 @@ Bytes Spell_Record(int index)
     std::string name;
     int type;
     uint32_t parameter;
-    if (index == spl_Spell_Of_Mastery) {
-        name = "Spell of Mastery";
+    if (realm == sbr_Arcane) {
+        name = Arcane_Names[k % 12];
         type = 5;
-        parameter = 0;
-    } else if (index == spl_Spell_Of_Return) {
-        name = "Spell of Return";
-        type = 5;
-        parameter = 0;
-    } else if (realm == 5) {
-        name = Arcane_Names[k];
-        type = (k == 0) ? 0 : 5;
-        // The level rule reads spell 201's first parameter word as the bound of the unit types
-        // that gain levels: the first summoned creature.
-        parameter = (k == 0) ? (uint32_t)ut_Nature_Creature_1 : (uint32_t)k;
+        parameter = (uint32_t)k;
     } else if (k < 8 || Is_Computer_Summon(index)) {
         name = k < 8 ? std::string(Realm_Words[realm][k]) + " Beast"
                      : std::string(Realm_Words[realm][k % 8]) + " " + Spell_Nouns[(k - 8) / 8 % 5];
@@ -164,29 +260,37 @@ Bytes Spell_Record(int index)
         type = Cycled_Types[k % 13];
         switch (type) {
         case 1: parameter = 1u << (k % 16); break;
-        case 3: parameter = (uint32_t)(k % 26); break;
         case 4: parameter = (uint32_t)(k % 24); break;
         case 10:
         case 21: parameter = (uint32_t)((k % 5) | ((k % 3) << 8)); break;
         default: parameter = (uint32_t)(k % 4); break;
         }
     }
+    int place = Casting_Place_Of(type);
     int ai_group = index % 91;
-    if (const Computer_Spell_Row *row = Computer_Spell(index)) {
+    if (const Designed_Spell *row = Designed(index)) {
+        if (row->name != nullptr) name = row->name;
         type = row->type;
-        parameter = (uint32_t)row->parameter;
-        if (row->ai_group >= 0) ai_group = row->ai_group;
+        place = row->place;
+        parameter = row->parameter;
+        if (row->ai_group != KEEP_CODE) ai_group = row->ai_group;
     }
     Put_Name(r, 0, 19, name);
     r[19] = (uint8_t)ai_group;
     r[21] = (uint8_t)type;
     r[22] = (uint8_t)Section_Of(type);
     r[23] = (uint8_t)realm;
-    r[24] = (uint8_t)Casting_Place_Of(type);
+    r[24] = (uint8_t)(int8_t)place;
     int casting = 15 + k * 12 + realm * 3;
-    if (index >= spl_Spell_Of_Mastery) casting = 5000;
+    int research = casting * 8 + 40;
+    // An item's price is set when it is made, so the two item spells cost nothing of their own.
+    if (type == 11) casting = 0;
+    if (index >= spl_Spell_Of_Mastery) {
+        casting = 5000;
+        research = 30000;
+    }
     LE_Put_I16(r.data() + 26, (int16_t)casting);
-    LE_Put_I16(r.data() + 28, (int16_t)(index >= spl_Spell_Of_Mastery ? 30000 : casting * 8 + 40));
+    LE_Put_I16(r.data() + 28, (int16_t)research);
     LE_Put_I16(r.data() + 30, (int16_t)((k % 12) - 2));
     LE_Put_U32(r.data() + 32, Single_Figure_Spell_Parameter(index, parameter));
     return r;
@@ -203,5 +307,26 @@ void Write_SPELLDAT_LBX(const std::string &folder)
         records.insert(records.end(), r.begin(), r.end());
     }
     archive.Add_Record_Table(NUM_SPELLS, SPELL_DATA_RECORD_SIZE, records);
+    Standin_Write_Archive(folder, archive);
+}
+
+// The spell descriptions: 215 records of 110 bytes, each naming its spell, its realm and where it
+// may be cast, in words of our own.
+void Write_DESC_LBX(const std::string &folder)
+{
+    static const char *const realms[6] = {"Nature", "Sorcery", "Chaos", "Life", "Death", "Arcane"};
+    Bytes records((size_t)NUM_SPELLS * 110, 0);
+    for (int i = 1; i < NUM_SPELLS; ++i) {
+        Bytes r = Spell_Record(i);
+        std::string name(reinterpret_cast<const char *>(r.data()));
+        int8_t place = (int8_t)r[24];
+        std::string text = name + ": a stand-in " + realms[r[23] % 6] + " spell, cast " +
+                           (place < 0    ? "in battle only."
+                            : place == 1 ? "overland only."
+                                         : "overland and in battle.");
+        for (size_t c = 0; c < text.size() && c < 109; ++c) records[(size_t)i * 110 + c] = (uint8_t)text[c];
+    }
+    Standin_Archive archive{"DESC", {}, {}};
+    archive.Add_Record_Table(NUM_SPELLS, 110, records);
     Standin_Write_Archive(folder, archive);
 }

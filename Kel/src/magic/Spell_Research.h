@@ -30,5 +30,3 @@ void Check_Research_Spell_Is_Known(int16_t fade);
 // The research cost of a candidate as the wizard sees it: the Spell of Mastery's own research left
 // for spell 213, else the spell's research cost.
 int16_t Research_Cost_Of_Spell(int16_t player_idx, int16_t spell_idx);
-// The apprentice's spellbook of the advisors: the spells known and being researched.
-void Apprentice_Screen(void);

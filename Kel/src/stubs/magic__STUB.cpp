@@ -34,12 +34,6 @@
 #include "world/Spell_Data_Record.h"
 #include "world/Spell_Ids.h"
 
-void Apprentice_Screen(void)
-{
-    STUB_HIT();
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "Apprentice_Screen__STUB: not built yet");
-}
-
 void Spellbook_Screen(void)
 {
     STUB_HIT();

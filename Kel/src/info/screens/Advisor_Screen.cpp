@@ -7,6 +7,7 @@
 #include "info/Advisors.h"
 #include "info/Mirror_Screen.h"
 #include "magic/Spell_Research.h"
+#include "magic/screens/Research_Screen.h"
 #include "overland/Surveyor_Screen.h"
 #include "shell/Screen_Control.h"
 #include "turn/screens/Chancellor_Screen.h"
@@ -53,7 +54,7 @@ void Advisor_Screen(int16_t advisor)
     switch (choice) {
     case adv_Surveyor: Surveyor_Screen(); break;
     case adv_Cartographer: Cartographer_Screen(); break;
-    case adv_Apprentice: Apprentice_Screen(); break;
+    case adv_Apprentice: (void)Apprentice_Screen(); break;
     case adv_Historian: Powergraph_Screen(); break;
     case adv_Astrologer: Status_Screen(); break;
     case adv_Chancellor: Chancellor_Screen__WIP(1); break;

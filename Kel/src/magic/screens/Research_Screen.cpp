@@ -20,6 +20,8 @@
 #include "magic/Spellbook_Pages.h"
 #include "magic/Spellbook_Screen.h"
 #include "magic/screens/Cast_Screens.h"
+#include "magic/screens/Learn_Spell_Animation.h"
+#include "magic/screens/Spellbook_Draw.h"
 #include "shell/Screen_Control.h"
 #include "shell/Screen_Loop.h"
 #include "turn/Magic_Power_Research.h"
@@ -31,89 +33,10 @@
 
 namespace {
 
-constexpr int GS_SPELL_ANIMATIONS = 15;
-constexpr int16_t SLOT_WIDTH = 110;
-constexpr int16_t SLOT_HEIGHT = 33;
-constexpr int16_t LEFT_PAGE_X = 25;
-constexpr int16_t RIGHT_PAGE_X = 173;
-constexpr int16_t PAGE_Y = -20;
-constexpr uint8_t COLOUR_NAME = 186;
-constexpr uint8_t COLOUR_RESEARCH = 198;
-
-uint8_t *m_book = nullptr;
-
-void Set_Colours(int16_t style, uint8_t colour)
-{
-    uint8_t colours[16];
-    std::memset(colours, colour, sizeof colours);
-    Set_Font_Colors_15(style, colours);
-}
-
-int16_t Turns(int32_t value, int32_t per_turn)
-{
-    if (per_turn <= 0) return 999;
-    int32_t turns = (value + per_turn - 1) / per_turn;
-    return (int16_t)(turns > 999 ? 999 : turns);
-}
-
-// One page of the big book at (x, y): title, and per spell its name and cost line.
-void Draw_Page(int16_t page_idx, int16_t x, int16_t y, bool left_layout)
-{
-    if (page_idx < 0 || page_idx >= m_spellbook_page_count) return;
-    const Spellbook_Page &page = m_spellbook_pages[page_idx];
-    const Player_Record &human = _players[HUMAN_PLAYER_IDX];
-    bool research_page = page_idx >= g_first_research_page;
-    if (page.title[0] != '\0' && (page.count > 0 || research_page)) {
-        Set_Colours(5, 184);
-        Set_Font_Style(5, 15, 15, 15);
-        Print_Centered((int16_t)(x + (left_layout ? 66 : 58)), (int16_t)(y + 30), page.title);
-    }
-    for (int16_t j = 0; j < page.count && j < BIG_BOOK_PER_PAGE; j++) {
-        int16_t spell = page.spells[j];
-        int16_t s = spell < 0 ? (int16_t)-spell : spell;
-        if (spell_data_table == nullptr || s <= 0 || s >= NUM_SPELLS) continue;
-        int16_t top = (int16_t)(y + 37 * j);
-        bool researching = s == human.researching_spell_idx;
-        int16_t name_font = spell < 0 ? 7 : 4;
-        Set_Colours(name_font, researching ? COLOUR_RESEARCH : COLOUR_NAME);
-        Set_Font_Style(name_font, 15, 15, 15);
-        Print(x, (int16_t)(top + 48), spell_data_table[s].name);
-        char text[64];
-        if (!research_page) {
-            int16_t cost = Casting_Cost(HUMAN_PLAYER_IDX, s, 0);
-            int16_t turns = Turns(cost, g_spellbook_cast_mana_limit);
-            snprintf(text, sizeof text, "Casting Cost:%d (%d %s)", (int)cost, (int)turns,
-                     turns == 1 ? "turn" : "turns");
-        } else {
-            int32_t cost = researching ? human.research_cost_remaining : Research_Cost_Of_Spell(HUMAN_PLAYER_IDX, s);
-            int16_t realm = (int16_t)Spell_Realm(s);
-            int16_t turns = Turns(cost, g_research_income_by_realm[realm < 6 ? realm : 5]);
-            snprintf(text, sizeof text, "Research Cost:%d (%d %s)", (int)cost, (int)turns,
-                     turns == 1 ? "turn" : "turns");
-        }
-        int16_t cost_font = spell < 0 ? 6 : 0;
-        Set_Colours(cost_font, researching ? COLOUR_RESEARCH : 184);
-        Set_Font_Style(cost_font, 15, 15, 15);
-        Print(x, (int16_t)(top + 59), text);
-    }
-}
+constexpr int16_t RESEARCH_SLOT_WIDTH = 110;
+constexpr int16_t RESEARCH_SLOT_HEIGHT = 33;
 
 }  // namespace
-
-void BigBook_Draw(void)
-{
-    Reset_Window();
-    Set_Page_Off();
-    Copy_Back_To_Off();
-    Draw_Page(g_spellbook_left_page, LEFT_PAGE_X, PAGE_Y, true);
-    Draw_Page((int16_t)(g_spellbook_left_page + 1), RIGHT_PAGE_X, PAGE_Y, false);
-    if (g_spellbook_mode == 0) {
-        Set_Outline_Color(1);
-        Set_Colours(5, 184);
-        Set_Font_Style_Outline_Heavy(5, 15, 15, 15);
-        Print(43, 183, "Choose a new spell to research");
-    }
-}
 
 int16_t Research_Choice_Screen(void)
 {
@@ -127,23 +50,25 @@ int16_t Research_Choice_Screen(void)
         Fill(0, 0, 319, 199, 0);
         Toggle_Pages();
     }
-    m_book = LBX_Reload_Picture("SCROLL", 6, _screen_seg);
+    uint8_t *book = LBX_Reload_Picture("SCROLL", 6, _screen_seg);
     Set_Page_Off();
     Fill(0, 0, 319, 199, 0);
-    if (m_book != nullptr) FLIC_Draw(0, 0, m_book);
+    if (book != nullptr) FLIC_Draw(0, 0, book);
     Copy_Off_To_Back();
     Build_Spellbook(2, BIG_BOOK_PER_PAGE);
     g_spellbook_mode = 0;
     g_spellbook_left_page = g_first_research_page;
+    BigBook_Load_Spell_Descriptions(g_spellbook_left_page);
     Clear_Fields();
     int16_t fields[NUM_RESEARCH_CANDIDATES];
     for (int16_t i = 0; i < NUM_RESEARCH_CANDIDATES; i++) {
         int16_t x = (int16_t)((i / 4) * 147 + 25);
         int16_t y = (int16_t)((i % 4) * 37 + 25);
-        fields[i] = Add_Hidden_Field(x, y, (int16_t)(x + SLOT_WIDTH - 1), (int16_t)(y + SLOT_HEIGHT - 1), "", -1);
+        fields[i] = Add_Hidden_Field(x, y, (int16_t)(x + RESEARCH_SLOT_WIDTH - 1),
+                                     (int16_t)(y + RESEARCH_SLOT_HEIGHT - 1), "", -1);
         STU_LOG(SEV_INFO, LC_SPELLBOOK, "[RESEARCH] slot=%d field=%d spell=%d rect=(%d,%d)-(%d,%d) size=%dx%d", (int)i,
-                (int)fields[i], (int)human.research_spells[i], (int)x, (int)y, (int)(x + SLOT_WIDTH - 1),
-                (int)(y + SLOT_HEIGHT - 1), (int)SLOT_WIDTH, (int)SLOT_HEIGHT);
+                (int)fields[i], (int)human.research_spells[i], (int)x, (int)y, (int)(x + RESEARCH_SLOT_WIDTH - 1),
+                (int)(y + RESEARCH_SLOT_HEIGHT - 1), (int)RESEARCH_SLOT_WIDTH, (int)RESEARCH_SLOT_HEIGHT);
     }
     int16_t words_end = fields_count;
     Assign_Auto_Function(BigBook_Draw, 1);
@@ -182,19 +107,6 @@ int16_t Research_Choice_Screen(void)
         Load_Palette(0, -1, 0);
     }
     return chosen;
-}
-
-void Learn_Spell_Scene(int16_t spell_idx, int16_t was_researched)
-{
-    (void)was_researched;
-    if (spell_data_table == nullptr || spell_idx <= 0 || spell_idx >= NUM_SPELLS) return;
-    char text[80];
-    snprintf(text, sizeof text, "You have mastered the spell of %s", spell_data_table[spell_idx].name);
-    uint8_t *picture = LBX_Reload_Picture("SPELLSCR", 60, _screen_seg);
-    Assign_Auto_Function(Full_Draw_Main_Screen, 1);
-    Notify2(160, 40, 0, text, 0, picture, 9, 5, nullptr, 0, 0, 0, 0);
-    Deactivate_Auto_Function();
-    (void)GS_SPELL_ANIMATIONS;
 }
 
 void Magic_Install_Screens(void)

@@ -7,9 +7,8 @@
 
 // The research spread of the big book; the candidate slot clicked (0-7), or -1 when left otherwise.
 int16_t Research_Choice_Screen(void);
-// The human learning a spell: the announcement box (the laboratory scene is not shown).
-void Learn_Spell_Scene(int16_t spell_idx, int16_t was_researched);
-// The big book's redraw: the two pages of the spread at g_spellbook_left_page.
-void BigBook_Draw(void);
+// The apprentice's browsing of the human's big book, opened at the research spread; the left page
+// open when it is left.
+int16_t Apprentice_Screen(void);
 // Installs the magic screens into the magic rules' service table.
 void Magic_Install_Screens(void);
