@@ -16,7 +16,10 @@ namespace {
 int16_t (*m_unattended_query)(void) = nullptr;
 }  // namespace
 
-void Input_Set_Unattended_Query(int16_t (*frames_when_unattended)(void)) { m_unattended_query = frames_when_unattended; }
+void Input_Set_Unattended_Query(int16_t (*frames_when_unattended)(void))
+{
+    m_unattended_query = frames_when_unattended;
+}
 
 bool Input_Unattended_Frame_Done(int16_t *frames)
 {

@@ -285,8 +285,7 @@ int main(int argc, char **argv)
         printf("ratio world turn / city pass: %.1f\n", turn / city);
         printf("ratio world turn without computer players / city pass: %.1f (goal <= 6)\n",
                std::max(0.0, turn - ai) / city);
-        printf("world turn %.3f ms, computer players %.3f ms, city pass %.3f ms\n", turn / 1e6, ai / 1e6,
-               city / 1e6);
+        printf("world turn %.3f ms, computer players %.3f ms, city pass %.3f ms\n", turn / 1e6, ai / 1e6, city / 1e6);
     }
     benchmark::Shutdown();
     return 0;

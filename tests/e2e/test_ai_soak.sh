@@ -15,7 +15,8 @@ SCENARIO="$E2E_TMP/soak.txt"
 "$WORLDGEN" --seed 31 --landsize 1 --magic 1 --difficulty 2 --opponents 4 --wizard 0 --race 8 --banner 0 \
   --out "$WORLD" >/dev/null 2>&1 || fail "tolva_worldgen failed"
 START=$(python3 -c "import struct, sys, save_layout; print(struct.unpack_from('<h', open(sys.argv[1], 'rb').read(), save_layout.TURN)[0])" "$WORLD")
-printf '%s\n' "wait_turn $((START + TURNS)) $((TURNS * 3 + 60))s" quit >"$SCENARIO"
+# A turn of the computer players' armies takes up to 20 s of the run's simulated clock.
+printf '%s\n' "wait_turn $((START + TURNS)) $((TURNS * 20 + 60))s" quit >"$SCENARIO"
 
 soak_run() {  # run number
   TOLVA_POOL_GUARDS=1 TOLVA_RUN_TIMEOUT=$((TURNS * 3 + 120)) run_tolva_long ZOLAN --headless --seed2 5 \
@@ -29,6 +30,9 @@ import re, sys
 out, start, turns = open(sys.argv[1]).read(), int(sys.argv[2]), int(sys.argv[3])
 seen = [int(t) for t in re.findall(r"^\[SOAK\] turn=(\d+) ", out, re.M)]
 ended = "[SOAK] game end" in out
+# The turn that ends the game stops before the turn count moves on, so its line repeats the last.
+if ended and len(seen) > 1 and seen[-1] == seen[-2]:
+    seen.pop()
 assert seen, "no [SOAK] turn line"
 assert seen == list(range(start + 1, start + 1 + len(seen))), seen[:5]
 assert ended or len(seen) >= turns, (len(seen), turns)

@@ -3,8 +3,8 @@
 # default) once. The run exits 0 with one "[SOAK] turn=" line per turn (or up to a "[SOAK] game
 # end" line), no integrity fault, no timed-out wait; the last autosave (every fourth turn) holds a
 # sane world: live units on the map with valid types, treasuries in range, the computer players'
-# targets and countdowns in range, and every wizard still holding a fortress with a known strategy
-# and hostilities.
+# targets and countdowns in range, and every wizard with a known strategy and hostilities, and a
+# fortress unless the game ended.
 source "$(dirname "$0")/lib.sh"
 use_standin_data
 
@@ -17,12 +17,13 @@ SCENARIO="$E2E_TMP/soak.txt"
 "$WORLDGEN" --seed 31 --landsize 1 --magic 1 --difficulty 2 --opponents 4 --wizard 0 --race 8 --banner 0 \
   --out "$WORLD" >/dev/null 2>&1 || fail "tolva_worldgen failed"
 START=$(python3 -c "import struct, sys, save_layout; print(struct.unpack_from('<h', open(sys.argv[1], 'rb').read(), save_layout.TURN)[0])" "$WORLD")
-printf '%s\n' "wait_turn $((START + TURNS)) $((TURNS * 3 + 60))s" quit >"$SCENARIO"
+# A turn of the computer players' armies takes up to 20 s of the run's simulated clock.
+printf '%s\n' "wait_turn $((START + TURNS)) $((TURNS * 20 + 60))s" quit >"$SCENARIO"
 
 OUT="$E2E_TMP/stdout"
 ERR="$E2E_TMP/stderr"
 set +e
-TOLVA_POOL_GUARDS=1 timeout $((TURNS * 3 + 120)) "$TOLVA_BIN" ZOLAN --headless --seed2 5 --load "$WORLD" \
+TOLVA_POOL_GUARDS=1 timeout $((TURNS * 3 + 300)) "$TOLVA_BIN" ZOLAN --headless --seed2 5 --load "$WORLD" \
   --patch ai_soak --scenario "$SCENARIO" >"$OUT" 2>"$ERR"
 RC=$?
 set -e
@@ -37,11 +38,14 @@ import save_layout as L
 out, save, start, turns = open(sys.argv[1]).read(), open(sys.argv[2], "rb").read(), int(sys.argv[3]), int(sys.argv[4])
 seen = [int(t) for t in re.findall(r"^\[SOAK\] turn=(\d+) ", out, re.M)]
 ended = "[SOAK] game end" in out
+# The turn that ends the game stops before the turn count moves on, so its line repeats the last.
+if ended and len(seen) > 1 and seen[-1] == seen[-2]:
+    seen.pop()
 assert seen == list(range(start + 1, start + 1 + len(seen))), seen[:5]
 assert ended or len(seen) >= turns, (len(seen), turns)
 i16 = lambda at: struct.unpack_from("<h", save, at)[0]
 turn = i16(L.TURN)
-assert turn % 4 == 0 and turn > seen[-1] - 4, f"autosave of turn {turn}, last turn {seen[-1]}"
+assert turn % 4 == 0 and turn > seen[-1] - 4 - 4 * ended, f"autosave of turn {turn}, last turn {seen[-1]}"
 
 units = i16(L.UNIT_COUNT)
 assert 0 < units <= 1009, units
@@ -62,7 +66,7 @@ for p in range(wizards):
     gold, mana = i16(at + L.PLAYER_GOLD), i16(at + L.PLAYER_MANA)
     assert 0 <= gold <= 30000 and 0 <= mana <= 30000, f"player {p}: gold {gold}, mana {mana}"
     fortress = L.FORTRESSES + 4 * p
-    assert save[fortress + 3] == 1, f"wizard {p} has no fortress"
+    assert ended or save[fortress + 3] == 1, f"wizard {p} has no fortress"
     assert i16(at + 1178) in (1, 4, 5), f"wizard {p}: strategy {i16(at + 1178)}"
     for other in range(6):
         assert 0 <= i16(at + 1182 + 2 * other) <= 4, f"wizard {p}: hostility {other}"
@@ -79,4 +83,4 @@ for p in range(wizards):
 ms = [int(m) for m in re.findall(r"^\[SOAK\] turn=\d+ .* ms=(\d+)", out, re.M)]
 print(f"long soak: {len(ms)} turns to turn {turn} saved, {live} live units, mean turn {sum(ms) / len(ms):.1f} ms, largest {max(ms)} ms")
 PY
-pass "$TURNS computer-run turns: a sane world in the last autosave"
+pass "up to $TURNS computer-run turns: a sane world in the last autosave"

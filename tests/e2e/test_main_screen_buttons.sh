@@ -2,8 +2,8 @@
 # The main screen's game buttons and keys lead to their screens: Cities by its button (it has no
 # key; O leaves the list), Armies and Magic (O leaves each) and Info by their keys, Spells by a
 # click; the screens not built yet come back to the main screen, and Game opens the load screen,
-# whose Quit returns to the main menu. A right click on the map and the direction keys with no
-# stack selected change no screen. Info opens the advisor list, which Esc closes.
+# whose Quit returns to the main menu. A right click on the map changes no screen, nor does a
+# declined site. Info opens the advisor list, which Esc closes.
 source "$(dirname "$0")/lib.sh"
 use_standin_data
 
@@ -16,7 +16,8 @@ for action in "click 160 10" "key a" "key m" "key i" "click 65 10"; do
   [ "$action" = "click 160 10" ] && steps+=("wait_screen Cities_Screen" "key o")
   steps+=("wait_screen Main_Screen")
 done
-steps+=("rclick 120 100" "wait 5f" "left" "upright" "wait 5f" "key g" "wait_screen Load_Screen" "click 60 177"
+# The left key walks the resumed stack onto a site, whose question Esc declines.
+steps+=("rclick 120 100" "wait 5f" "left" "wait 5f" "escape" "upright" "wait 5f" "key g" "wait_screen Load_Screen" "click 60 177"
   "wait_screen Main_Menu_Screen" "key q")
 printf '%s\n' "${steps[@]}" > "$E2E_TMP/scenario.txt"
 run_tolva ZOLAN --headless --continue --scenario "$E2E_TMP/scenario.txt"

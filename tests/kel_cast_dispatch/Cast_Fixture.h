@@ -74,7 +74,9 @@ protected:
         };
         services.fizzle_scene = [](const char *text) { cast_record.fizzles.push_back(text); };
         services.summon_scene = [](int16_t subject, int16_t, int16_t) { cast_record.summons.push_back(subject); };
-        services.square_scene = [](int16_t spell, int16_t, int16_t, int16_t) { cast_record.squares.push_back(spell); };
+        services.square_scene = [](int16_t spell, int16_t, int16_t, int16_t, int16_t, void (*)(int16_t)) {
+            cast_record.squares.push_back(spell);
+        };
         services.city_scene = [](int16_t half, int16_t, int16_t, int16_t) { cast_record.city_halves.push_back(half); };
         services.global_scene = [](int16_t, int16_t) { cast_record.globals++; };
         services.target_wizard = [](int16_t) {

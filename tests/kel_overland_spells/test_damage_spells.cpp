@@ -6,6 +6,7 @@
 #include "Spells_Fixture.h"
 #include "cities/City_Records.h"
 #include "magic/Damage_Spells.h"
+#include "magic/Magic_Services.h"
 #include "magic/Spell_Counters.h"
 #include "magic/Wizard_Spells.h"
 #include "world/Item_Record.h"
@@ -82,9 +83,14 @@ TEST_F(DamageSpells, CountersRunInOrderAndEveryCheckRuns)
     _CITIES[city].enchantments[ce_Life_Ward] = 2;
     _CITIES[city].enchantments[ce_Nightshade] = 2;
     _players[0].casting_cost_original = 0;  // difficulty 0: Nightshade always counters
-    Log_Capture log;
+    // The notices are read where the screens would show them.
+    static std::string text;
+    text.clear();
+    Magic_Services services = magic_services;
+    services.fizzle_scene = [](const char *notice) { text += std::string(notice) + "\n"; };
+    Magic_Set_Services(services);
     EXPECT_EQ(Apply_Automatic_Spell_Counters(DEATH_SPELL, city, 0, 1), 0);
-    const std::string text = log.Finish();
+    Magic_Set_Services({});
     const size_t consecration = text.find("Consecration");
     const size_t ward = text.find("Death Ward");
     const size_t nightshade = text.find("Nightshade");

@@ -1,7 +1,6 @@
 #include "magic/Spell_Research.h"
 
 #include "STU_Log.h"
-#include "ai/AI_Services.h"
 #include "ai/AI_Spell_Research.h"
 #include "magic/Magic_Services.h"
 #include "random.h"
@@ -138,7 +137,7 @@ int16_t Player_Research_Spells(int16_t player_idx)
     }
     Sort_Research_List(player_idx, k);
     if (wizard.researching_spell_idx == 0 && k > 0 && _turn > 1) {
-        if (player_idx == HUMAN_PLAYER_IDX && !AI_Computer_Plays_Human()) {
+        if (player_idx == HUMAN_PLAYER_IDX) {
             Spell_Research_Select();
         } else {
             AI_Spell_Research_Select(player_idx);

@@ -5,7 +5,6 @@
 #include "world/ALLOC.h"
 #include "world/Dispel_Rules.h"
 
-
 // The owner's retorts do not harden an enchantment yet.
 int16_t Calculate_Dispel_Difficulty(int32_t cost, int16_t owner, int16_t realm)
 {

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "SOUND.h"
-#include "ai/AI_Services.h"
 #include "ai/AI_Spell_Research.h"
 #include "magic/Spell_Research.h"
 #include "overland/Main_Screen.h"
@@ -115,12 +114,11 @@ void Player_Gets_Spell(int16_t player_idx, int16_t spell_idx, int16_t animate)
     } else if (Remove_Candidate(wizard, spell_idx)) {
         Player_Research_Spells(player_idx);
     }
-    const bool human_chooses = player_idx == HUMAN_PLAYER_IDX && !AI_Computer_Plays_Human();
-    if (!human_chooses && was_researched) {
+    if (player_idx != 0 && was_researched) {
         AI_Spell_Research_Select(player_idx);
         Set_Research_Cost_Of_Choice(wizard);
     }
-    if (human_chooses && animate == 1) {
+    if (player_idx == 0 && animate == 1) {
         Learn_Spell_Animation(spell_idx, was_researched ? 1 : 0);
         if (!was_researched) {
             Restart_Music();
@@ -138,8 +136,7 @@ void Players_Check_Spell_Research(void)
             learned = true;
         }
         if (wizard.researching_spell_idx < 0 || (wizard.researching_spell_idx == 0 && _turn < 2)) {
-            // A computer-run human (the soak) chooses as the computer players do.
-            if (player_idx != HUMAN_PLAYER_IDX || AI_Computer_Plays_Human()) {
+            if (player_idx != 0) {
                 AI_Spell_Research_Select(player_idx);
             } else {
                 Set_Mouse_List_Default();
