@@ -1,14 +1,18 @@
 // Stand-ins of the magic screens.
+#include <cstring>
+
+#include "Fonts.h"
 #include "STU_Log.h"
 #include "combat/Combat_Results.h"
 #include "info/Game_End_Scenes.h"
 #include "magic/City_Spell_Effects.h"
-#include "magic/Conquest_Spells.h"
 #include "magic/Enchantment_Effects.h"
 #include "magic/Overland_Casting.h"
-#include "magic/Spell_Values.h"
-#include "magic/Spellbook_Screen.h"
+#include "magic/Spell_Of_Mastery.h"
+#include "magic/Spellbook_Pages.h"
 #include "magic/Undead_Animation.h"
+#include "magic/Wizard_Spells.h"
+#include "magic/screens/Small_Book.h"
 #include "stubs/STUB_HIT.h"
 #include "stubs/Stub_Screens.h"
 #include "turn/End_Of_Turn.h"
@@ -20,12 +24,6 @@ void Apprentice_Screen(void)
 {
     STUB_HIT();
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Apprentice_Screen__STUB: not built yet");
-}
-
-void Spellbook_Screen(void)
-{
-    STUB_HIT();
-    Stub_Return_To_Main_Screen("Spellbook_Screen");
 }
 
 // The city is untouched.
@@ -51,10 +49,6 @@ void Apply_Nightshade_Dispel(int16_t city_idx) { STUB_HIT(); }
 void Apply_Great_Wasting(int16_t player_idx) { STUB_HIT(); }
 void Apply_Meteor_Storm(int16_t player_idx) { STUB_HIT(); }
 void Apply_Armageddon(int16_t player_idx) { STUB_HIT(); }
-void Change_Relations_For_Enchantments(int16_t player_idx, int16_t spell_idx, int16_t amount) { STUB_HIT(); }
-
-// Nothing is taken from the ruins until the spell trades exist.
-void Conquest_Spells(int16_t victor_idx, int16_t loser_idx) { STUB_HIT(); }
 
 // The Spell of Mastery wins the game; any other spell only ends its casting.
 void Cast_Spell_Overland(int16_t player_idx)
@@ -79,66 +73,29 @@ void Cast_Spell_Overland(int16_t player_idx)
         STU_LOG(SEV_INFO, LC_NEXTTURN, "Cast_Spell_Overland: player %d cast spell %d", player_idx, spell_idx);
     }
     player.casting_spell_idx = 0;
+    player.casting_cost_remaining = 0;
+    player.casting_cost_original = 0;
 }
 
-namespace {
-
-// Books of the spell's colour realm, or -1 for an Arcane spell (and anything past the colour realms).
-int Colour_Realm_Books(int16_t player_idx, int16_t spell_idx)
-{
-    int realm = Spell_Realm(spell_idx);
-    return realm < NUM_COLOUR_REALMS ? _players[player_idx].spellranks[realm] : -1;
-}
-
-}  // namespace
-
-// Research cost, less a tenth on the research list, half again when not yet researchable; a realm
-// without books (one book: no rare spells; two: no very rare) cannot use it.
-int16_t Calc_Spell_Value(int16_t player_idx, int16_t spell_idx)
+// The announcement is not shown yet.
+void Cast_Spell_Of_Mastery(int16_t player_idx)
 {
     STUB_HIT();
-    if (player_idx < 0 || player_idx >= NUM_PLAYERS || spell_idx < 1 || spell_idx > NUM_SPELLS - 1 ||
-        spell_data_table == nullptr) {
-        return -1;
-    }
-    int books = Colour_Realm_Books(player_idx, spell_idx);
-    int band = Spell_Band(spell_idx);
-    if (books == 0 || (books == 1 && band >= sb_Rare) || (books == 2 && band >= sb_Very_Rare)) {
-        return -1;
-    }
-    int32_t cost = spell_data_table[spell_idx].research_cost;
-    int32_t value = 0;
-    switch (Player_Spell_Status(player_idx, spell_idx)) {
-    case SS_KNOWN: return 0;
-    case SS_RESEARCH_LIST: value = cost - cost / 10; break;
-    case SS_RESEARCHABLE: value = cost; break;
-    default: value = cost + cost / 2; break;
-    }
-    return (int16_t)(value > INT16_MAX ? INT16_MAX : value < INT16_MIN ? INT16_MIN : value);
+    STU_LOG(SEV_INFO, LC_NEXTTURN, "Cast_Spell_Of_Mastery__STUB: player %d begins the Spell of Mastery", player_idx);
 }
 
-// The first ten qualifying spells in spell order, without draws.
-int16_t Get_Differential_Spell_List(int16_t a, int16_t b, int16_t minimum, uint8_t *list)
+// The spells aimed at a wizard change nothing yet.
+int16_t Apply_Cruel_Unminding(int16_t target_idx)
 {
     STUB_HIT();
-    for (int k = 0; k < DIFFERENTIAL_LIST_MAX; k++) {
-        list[k] = 0;
-    }
-    if (a < 0 || a >= NUM_PLAYERS || b < 0 || b >= NUM_PLAYERS) {
-        return 0;
-    }
-    int16_t count = 0;
-    for (int16_t spell = 1; spell <= spl_Spell_Of_Mastery && count < DIFFERENTIAL_LIST_MAX; spell++) {
-        if (Colour_Realm_Books(a, spell) == 0 || Colour_Realm_Books(b, spell) == 0) {
-            continue;
-        }
-        if (Player_Spell_Status(b, spell) == SS_KNOWN && Player_Spell_Status(a, spell) != SS_KNOWN &&
-            Calc_Spell_Value(a, spell) >= minimum) {
-            list[count++] = (uint8_t)spell;
-        }
-    }
-    return count;
+    return 0;
 }
+int16_t Apply_Drain_Power(int16_t target_idx)
+{
+    STUB_HIT();
+    return 0;
+}
+void Apply_Subversion(int16_t target_idx) { STUB_HIT(); }
 
 // Until the scene is built its text goes to the log.
 void Undead_Animation(int16_t creature_type)
@@ -146,3 +103,27 @@ void Undead_Animation(int16_t creature_type)
     STUB_HIT();
     STU_LOG(SEV_INFO, LC_GENERAL, "Undead_Animation__STUB: creature %d: %s", creature_type, GUI_NearMsgString);
 }
+
+// The two pages as plain lines of spell names until the book is drawn.
+void SmlBook_Draw(int16_t x, int16_t y)
+{
+    STUB_HIT();
+    uint8_t colours[16];
+    memset(colours, 186, sizeof colours);
+    Set_Font_Colors_15(1, colours);
+    Set_Font_Style(1, 15, 15, 15);
+    for (int16_t side = 0; side < 2; side++) {
+        const int16_t page = (int16_t)(g_spellbook_left_page + side);
+        if (page < 0 || page >= m_spellbook_page_count) continue;
+        const Spellbook_Page &entry = m_spellbook_pages[page];
+        const int16_t left = (int16_t)(x + 16 + 132 * side);
+        Print(left, (int16_t)(y + 6), entry.title);
+        for (int16_t k = 0; k < entry.count && k < SPELLBOOK_PAGE_SPELLS; k++) {
+            const int16_t spell = entry.spells[k] < 0 ? (int16_t)-entry.spells[k] : entry.spells[k];
+            if (spell_data_table == nullptr || spell <= 0 || spell >= NUM_SPELLS) continue;
+            Print(left, (int16_t)(y + 22 + 22 * k), spell_data_table[spell].name);
+        }
+    }
+}
+
+void SmlBook_PageTurn(int16_t forward, int16_t combat, int16_t caster) { STUB_HIT(); }

@@ -19,6 +19,8 @@
 #include "magic/Spell_Research.h"
 #include "magic/Spellbook_Pages.h"
 #include "magic/Spellbook_Screen.h"
+#include "magic/screens/Magic_Notes.h"
+#include "magic/screens/Mana_Adder_Screen.h"
 #include "shell/Screen_Control.h"
 #include "shell/Screen_Loop.h"
 #include "turn/Magic_Power_Research.h"
@@ -201,5 +203,11 @@ void Magic_Install_Screens(void)
     Magic_Services services = {};
     services.research_choice = Research_Choice_Screen;
     services.learn_spell_scene = Learn_Spell_Scene;
+    services.confirm = Confirmation_Box;
+    services.warn = Warn0;
+    services.notify = Magic_Note;
+    services.mana_adder = Spellbook_Mana_Adder_Screen;
+    services.dissolve_main_screen = Dissolve_Main_Screen;
+    services.fizzle_scene = Magic_Fizzle_Note;
     Magic_Set_Services(services);
 }
