@@ -26,9 +26,8 @@ const char *const Arcane_Names[12] = {"Bind Lesser", "Far Sight", "Recall",     
 // city enchantment is made by one spell.
 const int Cycled_Types[13] = {1, 5, 5, 4, 5, 10, 15, 16, 17, 18, 19, 21, 22};
 
-// Where a spell may be cast (signed): overland only, in both at one price, in both but overland at five
-// times the price, in battle only.
-constexpr int PLACE_BOTH_DEARER = 0;
+// Where a spell may be cast (signed): overland only, in both at one price, in battle only. (0, in
+// both but overland at five times the price, is given to no designed spell.)
 constexpr int PLACE_OVERLAND = 1;
 constexpr int PLACE_BOTH = 4;
 constexpr int PLACE_COMBAT = -1;
@@ -60,7 +59,6 @@ struct Designed_Spell {
 };
 
 constexpr int B = PLACE_BOTH;
-constexpr int BD = PLACE_BOTH_DEARER;
 constexpr int O = PLACE_OVERLAND;
 constexpr int C = PLACE_COMBAT;
 constexpr int K = KEEP_CODE;

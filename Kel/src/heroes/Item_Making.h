@@ -138,6 +138,9 @@ int16_t Item_Make_Screen(int16_t player_idx, int16_t large_flag);
 int16_t Make_Item(int16_t kind, const int16_t *requirements, int16_t value_limit);
 // Record 136 gets a random item of stat powers.
 void Create_Random_Item(int16_t kind, int16_t value_limit);
+// The human makes an item of the kind (0 enchanted item, 1 artifact) into the record being made;
+// its cost, or 0 when he leaves without making one.
+int16_t Item_Make_Screen(int16_t player_idx, int16_t kind);
 // Copies the record into the first free live record; its index or -1.
 int16_t Activate_Item(int16_t item_idx);
 // Record 136 from the prefab (or as it stands for -1), then activated.

@@ -16,7 +16,8 @@ void Apply_Great_Wasting(int16_t player_idx);
 void Apply_Meteor_Storm(int16_t player_idx);
 void Apply_Armageddon(int16_t player_idx);
 
-// The other wizards' regard for the caster changes by the spell and the amount.
+// The other wizards' regard for the caster changes by the spell's amounts, each divided by amount
+// (towards zero).
 void Change_Relations_For_Enchantments(int16_t player_idx, int16_t spell_idx, int16_t amount);
 
 // Nature's Wrath answers a Chaos or Death spell of the caster: its cities shake.

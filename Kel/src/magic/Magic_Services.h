@@ -1,10 +1,12 @@
 // What the magic rules ask of the screens: the human's research choice on the big book, the scene of
-// a learned spell, what completing an overland spell shows and asks, and for the overland spells'
-// effects the human's target, the numbered messages, the ward choice and the spell scenes. The
-// magic screens install them at start-up (Magic_Install_Screens). Until then, as in an unattended
-// run, the research choice takes the first candidate, a target question is cancelled (the spell is
+// a learned spell, the questions, notes and mana adder of starting a cast, what completing an
+// overland spell shows and asks, and for the overland spells' effects the human's target, the
+// numbered messages, the ward choice and the spell scenes. The magic screens install them at
+// start-up (Magic_Install_Screens). Until then, as in an unattended run, the research choice takes
+// the first candidate, a question its default answer, a target question is cancelled (the spell is
 // spent without effect), a choice among global enchantments takes the first rival line, a message
-// goes to the log, the first ward is taken and every scene is skipped.
+// goes to the log, the first ward is taken, a variable-cost spell gets no extra mana and every scene
+// or note is skipped.
 #pragma once
 
 #include <cstdint>
@@ -82,6 +84,16 @@ struct Magic_Services {
     void (*plane_shift_scene)(int16_t wx, int16_t wy, int16_t wp, int16_t crossed);
     // The main screen is drawn again, centred on the square when wx >= 0.
     void (*redraw_main)(int16_t wx, int16_t wy, int16_t wp);
+
+    // A question to the human; 1 yes, 0 no.
+    int16_t (*confirm)(const char *text);
+    // A note over the main screen centred at x 160, top y, with a picture of the archive's entry.
+    void (*notify)(int16_t y, const char *text, const char *archive, int16_t entry);
+    // The human raises the strength of the variable-cost spell on the book's line (0-11) with extra
+    // mana, setting his casting_cost_original and cost left.
+    void (*mana_adder)(int16_t spell_idx, int16_t line);
+    // The main screen shown again with the dissolve.
+    void (*dissolve_main_screen)(void);
 };
 
 extern Magic_Services magic_services;
@@ -147,6 +159,29 @@ inline void Magic_Plane_Shift_Scene(int16_t wx, int16_t wy, int16_t wp, int16_t 
 inline void Magic_Redraw_Main(int16_t wx, int16_t wy, int16_t wp)
 {
     if (magic_services.redraw_main) magic_services.redraw_main(wx, wy, wp);
+}
+// Sets the human's strength (the base cost) and cost left as the mana adder does with no extra mana.
+void Magic_No_Extra_Mana(int16_t spell_idx);
+
+inline int16_t Magic_Confirm(const char *text, int16_t default_answer)
+{
+    return magic_services.confirm ? magic_services.confirm(text) : default_answer;
+}
+inline void Magic_Notify(int16_t y, const char *text, const char *archive, int16_t entry)
+{
+    if (magic_services.notify) magic_services.notify(y, text, archive, entry);
+}
+inline void Magic_Mana_Adder(int16_t spell_idx, int16_t line)
+{
+    if (magic_services.mana_adder) {
+        magic_services.mana_adder(spell_idx, line);
+    } else {
+        Magic_No_Extra_Mana(spell_idx);
+    }
+}
+inline void Magic_Dissolve_Main_Screen(void)
+{
+    if (magic_services.dissolve_main_screen) magic_services.dissolve_main_screen();
 }
 inline void Magic_Learn_Spell_Scene(int16_t spell_idx, int16_t was_researched)
 {

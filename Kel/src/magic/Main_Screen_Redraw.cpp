@@ -7,3 +7,9 @@ void Full_Draw_Main_Screen(void)
     Main_Screen_Draw();
     PageFlip_FX();
 }
+
+void Dissolve_Main_Screen(void)
+{
+    Main_Screen_Draw();
+    PageFlip_Dissolve();
+}

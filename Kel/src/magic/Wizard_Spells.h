@@ -1,4 +1,5 @@
 // The spells aimed at a wizard: Cruel Unminding, Drain Power and Subversion.
+// Spells aimed at another wizard: what each does to its target.
 #pragma once
 
 #include <cstdint>
@@ -9,3 +10,9 @@ int16_t Apply_Cruel_Unminding(int16_t wizard_idx);
 int16_t Apply_Drain_Power(int16_t wizard_idx);
 // Every computer wizard in contact with the target thinks 25 worse of it, and their peace ends.
 void Apply_Subversion(int16_t wizard_idx);
+// Skill points the target loses for good.
+int16_t Apply_Cruel_Unminding(int16_t target_idx);
+// Mana the target loses.
+int16_t Apply_Drain_Power(int16_t target_idx);
+// The other wizards' regard for the target falls.
+void Apply_Subversion(int16_t target_idx);

@@ -40,7 +40,6 @@
 
 namespace {
 
-constexpr int16_t NO_FIELD = -1000;
 constexpr int16_t VIEW_X = 25;
 constexpr int16_t VIEW_Y = 17;
 constexpr int16_t LEVEL_X = 31;

@@ -21,6 +21,8 @@
 #include "magic/Spellbook_Screen.h"
 #include "magic/screens/Cast_Screens.h"
 #include "magic/screens/Learn_Spell_Animation.h"
+#include "magic/screens/Magic_Notes.h"
+#include "magic/screens/Mana_Adder_Screen.h"
 #include "magic/screens/Spellbook_Draw.h"
 #include "shell/Screen_Control.h"
 #include "shell/Screen_Loop.h"
@@ -114,6 +116,10 @@ void Magic_Install_Screens(void)
     Magic_Services services = {};
     services.research_choice = Research_Choice_Screen;
     services.learn_spell_scene = Learn_Spell_Scene;
+    services.confirm = Confirmation_Box;
+    services.notify = Magic_Note;
+    services.mana_adder = Spellbook_Mana_Adder_Screen;
+    services.dissolve_main_screen = Dissolve_Main_Screen;
     Magic_Install_Cast_Screens(services);
     Magic_Set_Services(services);
 }

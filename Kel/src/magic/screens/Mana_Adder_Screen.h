@@ -1,0 +1,8 @@
+// The slider over the spellbook on which the human puts extra mana into a variable-cost spell.
+#pragma once
+
+#include <cstdint>
+
+// Overland: sets the human's strength and cost fields for the spell on the book's line (0-11).
+void Spellbook_Mana_Adder_Screen(int16_t spell_idx, int16_t line);
+void Spellbook_Mana_Adder_Draw(void);
