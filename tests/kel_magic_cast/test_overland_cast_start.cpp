@@ -22,10 +22,10 @@ TEST_F(OverlandCastStart, TheHumanPaysAtOnceOnlyWhenManaAndSkillCoverTheWholeCos
         int16_t completed, mana_after, skill_after, left_after;
     };
     const Case cases[] = {
-        {50, 40, 40, 1, 10, 0, 0},     // skill covers it exactly
-        {50, 40, 45, 0, 50, 40, 45},   // nothing is paid; the turns pay it
-        {30, 100, 40, 0, 30, 100, 40}, // mana short
-        {0, 0, 0, 1, 0, 0, 0},         // a spell costing nothing completes at once
+        {50, 40, 40, 1, 10, 0, 0},      // skill covers it exactly
+        {50, 40, 45, 0, 50, 40, 45},    // nothing is paid; the turns pay it
+        {30, 100, 40, 0, 30, 100, 40},  // mana short
+        {0, 0, 0, 1, 0, 0, 0},          // a spell costing nothing completes at once
     };
     for (const Case &c : cases) {
         spell_data_table[SPELL].casting_cost = c.cost;
@@ -108,7 +108,7 @@ TEST_F(OverlandCastStart, TheBookOpensOnThePairHoldingTheSpellInProgressElseWher
         m_spellbook_pages[page] = Spellbook_Page{};
         m_spellbook_pages[page].count = 2;
         m_spellbook_pages[page].spells[0] = (int16_t)(page * 10 + 1);
-        m_spellbook_pages[page].spells[1] = (int16_t)-(page * 10 + 2);
+        m_spellbook_pages[page].spells[1] = (int16_t) - (page * 10 + 2);
     }
     EXPECT_EQ(Spellbook_Opening_Page(51, 2), 4) << "page 5 shows pages 4 and 5";
     EXPECT_EQ(Spellbook_Opening_Page(22, 0), 2) << "an unknown entry matches by its absolute value";

@@ -48,11 +48,11 @@ TEST_F(OverlandDispel, DifficultyAndChanceFollowTheRetortsAndStayInRange)
         int16_t owner, realm, difficulty;
     };
     const Case cases[] = {
-        {100, 1, 0, 300},     // mastery of the realm and Archmage
-        {100, 1, 1, 200},     // Archmage only
-        {100, -1, 0, 100},    // no owner: no retorts (nodes)
-        {100, 7, 0, 100},     // an owner byte past the players counts as none
-        {20000, 1, 0, 32767}, // saturates
+        {100, 1, 0, 300},      // mastery of the realm and Archmage
+        {100, 1, 1, 200},      // Archmage only
+        {100, -1, 0, 100},     // no owner: no retorts (nodes)
+        {100, 7, 0, 100},      // an owner byte past the players counts as none
+        {20000, 1, 0, 32767},  // saturates
         {-5, -1, 0, 0},
     };
     for (const Case &c : cases) {

@@ -66,11 +66,11 @@ TEST_F(SpellTargetScreen, EachKindAcceptsItsOwnSideAndACityByItsFirstUnit)
         int16_t kind, entity, valid, target;
     };
     const Case cases[] = {
-        {stk_Friendly_Unit, 0, 1, 0},     {stk_Friendly_Unit, 1, 0, 1},     {stk_Enemy_Group, 1, 1, 1},
-        {stk_Map_Square, 1, 1, 1},        {stk_Friendly_City, 1000, 1, 1000}, {stk_Enemy_City, 1000, 0, 1000},
+        {stk_Friendly_Unit, 0, 1, 0},       {stk_Friendly_Unit, 1, 0, 1},       {stk_Enemy_Group, 1, 1, 1},
+        {stk_Map_Square, 1, 1, 1},          {stk_Friendly_City, 1000, 1, 1000}, {stk_Enemy_City, 1000, 0, 1000},
         {stk_Friendly_Unit, 1000, 0, 1000},  // an own city with no units
-        {stk_Enemy_Unit, 1001, 1, 1},     // the army's first unit
-        {stk_Magic_Node, 1103, 1, 1103},  {stk_Enemy_City, 1103, 0, 1103},
+        {stk_Enemy_Unit, 1001, 1, 1},        // the army's first unit
+        {stk_Magic_Node, 1103, 1, 1103},    {stk_Enemy_City, 1103, 0, 1103},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(Spell_Target_Entity_Valid(c.kind, c.entity, 0, &target), c.valid) << c.kind << "/" << c.entity;

@@ -52,7 +52,8 @@ int16_t Combat_Mana_Adder_Range(int16_t spell_idx, int16_t caster)
         }
         int32_t multiplier = Combat_Casting_Cost_Multiplier(HUMAN_PLAYER_IDX);
         if (multiplier < 1) multiplier = 1;
-        const int32_t by_mana = (int32_t)human.mana_reserve * 10 / multiplier - Casting_Cost(HUMAN_PLAYER_IDX, spell_idx, 1);
+        const int32_t by_mana =
+            (int32_t)human.mana_reserve * 10 / multiplier - Casting_Cost(HUMAN_PLAYER_IDX, spell_idx, 1);
         if (by_mana < range) range = by_mana;
     }
     if (range < 0) range = 0;
@@ -68,7 +69,8 @@ int16_t Mana_Adder_Extra_Power(int16_t slider, int16_t range)
 
 int16_t Overland_Mana_Adder_Apply(int16_t spell_idx, int16_t slider)
 {
-    const int32_t strength = Base_Cost(spell_idx) + Mana_Adder_Extra_Power(slider, Overland_Mana_Adder_Range(spell_idx));
+    const int32_t strength =
+        Base_Cost(spell_idx) + Mana_Adder_Extra_Power(slider, Overland_Mana_Adder_Range(spell_idx));
     const int32_t reduction = Casting_Cost_Reduction(HUMAN_PLAYER_IDX, spell_idx);
     Player_Record &human = _players[HUMAN_PLAYER_IDX];
     g_spell_scratch_int = Clamp16(strength);

@@ -15,8 +15,8 @@
 namespace {
 
 // The spell behind each unit enchantment bit, bit 0 first.
-constexpr int16_t UNIT_ENCHANTMENT_SPELLS[32] = {99,  44,  179, 164, 175, 181, 31,  16,  8,   2,   21,
-                                                 7,   24,  123, 54,  62,  63,  56,  41,  69,  94,  86,
+constexpr int16_t UNIT_ENCHANTMENT_SPELLS[32] = {99,  44,  179, 164, 175, 181, 31,  16,  8,   2,  21,
+                                                 7,   24,  123, 54,  62,  63,  56,  41,  69,  94, 86,
                                                  131, 124, 130, 121, 141, 4,   138, 126, 144, 143};
 // The enchantment that a dispel attacks alone, leaving the unit's others untouched.
 constexpr uint32_t SHIELDING_ENCHANTMENT = 0x4000;
@@ -76,8 +76,9 @@ void Dispelled_Note(Notes &notes, int16_t spell_idx, int16_t summary_record, int
         Message_Record(summary_record, text);
     } else {
         snprintf(text, sizeof text, "%s has been dispelled.",
-                 spell_data_table != nullptr && spell_idx > 0 && spell_idx < NUM_SPELLS ? spell_data_table[spell_idx].name
-                                                                                      : "");
+                 spell_data_table != nullptr && spell_idx > 0 && spell_idx < NUM_SPELLS
+                     ? spell_data_table[spell_idx].name
+                     : "");
     }
     Magic_Notify((int16_t)(NOTE_TOP + NOTE_STEP * notes.count), text, "SPECFX", picture);
     notes.count++;

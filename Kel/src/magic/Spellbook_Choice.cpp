@@ -61,7 +61,8 @@ void Message_Record(int16_t record, char *text)
 
 const char *Name_Of(int16_t spell_idx)
 {
-    return spell_data_table != nullptr && spell_idx > 0 && spell_idx < NUM_SPELLS ? spell_data_table[spell_idx].name : "";
+    return spell_data_table != nullptr && spell_idx > 0 && spell_idx < NUM_SPELLS ? spell_data_table[spell_idx].name
+                                                                                  : "";
 }
 
 // "Do you wish to abort <spell> spell?"; no is the answer of an unattended run.

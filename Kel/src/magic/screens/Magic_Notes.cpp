@@ -2,8 +2,8 @@
 #include "magic/screens/Magic_Notes.h"
 
 #include "Dialog_Boxes.h"
-#include "LBX_Pictures.h"
 #include "Fields.h"
+#include "LBX_Pictures.h"
 #include "Video.h"
 #include "magic/Spellbook_Screen.h"
 #include "world/ALLOC.h"

@@ -91,8 +91,7 @@ void Spellbook_Mana_Adder_Screen(int16_t spell_idx, int16_t line)
     Clear_Fields();
     Add_Scroll_Field((int16_t)(m_x0 + 12), (int16_t)(m_y0 + 43), 0, 106, MANA_ADDER_SLIDER_MIN, MANA_ADDER_SLIDER_MAX,
                      106, 7, &_xtra_mana_pos, "", -1);
-    const int16_t ok_field =
-        Add_Button_Field((int16_t)(m_x0 + 123), (int16_t)(m_y0 + 39), "", m_ok_button, "O", -1);
+    const int16_t ok_field = Add_Button_Field((int16_t)(m_x0 + 123), (int16_t)(m_y0 + 39), "", m_ok_button, "O", -1);
     Assign_Auto_Function(Spellbook_Mana_Adder_Draw, 2);
     int frames = 0;
     for (;;) {

@@ -51,8 +51,9 @@ void Set_Slot_Help(void)
 {
     for (int16_t slot = 0; slot < SLOTS; slot++) {
         const int16_t spell = Slot_Spell(slot);
-        _help_entries[HELP_FIRST_SLOT + slot].help_idx =
-            spell == 0 ? (int16_t)-1 : spell == spl_Spell_Of_Return ? HELP_SPELL_OF_RETURN : spell;
+        _help_entries[HELP_FIRST_SLOT + slot].help_idx = spell == 0                     ? (int16_t)-1
+                                                         : spell == spl_Spell_Of_Return ? HELP_SPELL_OF_RETURN
+                                                                                        : spell;
     }
 }
 
