@@ -553,13 +553,17 @@ TEST_F(Diplomacy_Proposals, TributeSpellsListEverySpellTheWizardLacks)
     _players[0].Dipl_Goodwill[W] = 28;
     _players[0].Dipl_Peace_Patience[W] = 195;
     Set_Relation(0, W, 50);
-    const std::vector<int> draws = Peek_Draws({8, 8, 8});
+    // The spell list makes its 100 draws over its one candidate before the goodwill's two.
+    const uint32_t seed = Get_Random_Seed();
+    for (int k = 0; k < 100; k++) Random(1);
+    const std::vector<int> after_list = Peek_Draws({8, 8, 8});
+    random_seed = seed;
     Picks({0, 0});
     EXPECT_EQ(Diplomacy_Offer_Tribute(), 1);
     ASSERT_EQ(g_menus.size(), 2u);
     EXPECT_EQ(g_menus[1].lines, (std::vector<std::string>{"[ Cheap", "[ Forget It"}));
     EXPECT_TRUE(Has(W, CHEAP_SPELL));
-    const int gain = (100 - 50) / 10 * (draws[0] + draws[1]) / 10;
+    const int gain = (100 - 50) / 10 * (after_list[0] + after_list[1]) / 10;
     EXPECT_EQ(_players[0].Dipl_Relation[W], 50 + gain);
     EXPECT_EQ(_players[0].Dipl_Peace_Patience[W], std::min(195 + gain, 200));
     EXPECT_EQ(_players[0].Dipl_Goodwill[W], 30) << "goodwill stops at 30";
