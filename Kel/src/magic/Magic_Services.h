@@ -94,6 +94,8 @@ struct Magic_Services {
     void (*mana_adder)(int16_t spell_idx, int16_t line);
     // The main screen shown again with the dissolve.
     void (*dissolve_main_screen)(void);
+    // The human makes the item of an item spell (kind 0 or 1): its price, or 0 when none is made.
+    int16_t (*item_make)(int16_t player_idx, int16_t kind);
 };
 
 extern Magic_Services magic_services;
@@ -182,6 +184,11 @@ inline void Magic_Mana_Adder(int16_t spell_idx, int16_t line)
 inline void Magic_Dissolve_Main_Screen(void)
 {
     if (magic_services.dissolve_main_screen) magic_services.dissolve_main_screen();
+}
+// Unattended, no item is made and the item spell is dropped.
+inline int16_t Magic_Item_Make(int16_t player_idx, int16_t kind)
+{
+    return magic_services.item_make ? magic_services.item_make(player_idx, kind) : (int16_t)0;
 }
 inline void Magic_Learn_Spell_Scene(int16_t spell_idx, int16_t was_researched)
 {

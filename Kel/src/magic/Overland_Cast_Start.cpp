@@ -42,7 +42,7 @@ void Start_Item_Spell(int16_t player_idx, int16_t spell_idx)
     wizard.casting_cost_original = 0;
     if (_ITEMS == nullptr) return;
     if (player_idx == HUMAN_PLAYER_IDX) {
-        wizard.casting_cost_remaining = Item_Make_Screen(HUMAN_PLAYER_IDX, (int16_t)(kind - 1));
+        wizard.casting_cost_remaining = Magic_Item_Make(HUMAN_PLAYER_IDX, (int16_t)(kind - 1));
         wizard.casting_cost_original = _ITEMS[ITEM_BEING_MADE].cost;
         return;
     }

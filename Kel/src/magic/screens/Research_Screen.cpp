@@ -1,4 +1,5 @@
 #include "magic/screens/Research_Screen.h"
+#include "heroes/Item_Making.h"
 
 #include <cstdio>
 #include <cstring>
@@ -120,6 +121,7 @@ void Magic_Install_Screens(void)
     services.notify = Magic_Note;
     services.mana_adder = Spellbook_Mana_Adder_Screen;
     services.dissolve_main_screen = Dissolve_Main_Screen;
+    services.item_make = Item_Make_Screen;
     Magic_Install_Cast_Screens(services);
     Magic_Set_Services(services);
 }
