@@ -15,6 +15,8 @@
 #include "sdl2_PFL.h"
 #include "turn/City_Changes.h"
 #include "turn/Report_Queues.h"
+#include "turn/Turn_Services.h"
+#include "turn/screens/Turn_Screen_Services.h"
 #include "world/Unit_Record.h"
 
 namespace {
@@ -32,6 +34,7 @@ protected:
         STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
         LBX_Close();
         City_Records_Install_World_Hooks();
+        Turn_Install_Screen_Services();
         Initialize_Reports();
         grand_vizier = 0;
         setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -52,6 +55,7 @@ protected:
         sdl2_window = nullptr;
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         quit_game_flag = 0;
+        Turn_Set_Services(Turn_Services{});
         Cities_Test::TearDown();
     }
 };

@@ -15,6 +15,8 @@
 #include "overland/Unit_View_Panel.h"
 #include "shell/Graphics_Cache.h"
 #include "shell/Screen_Control.h"
+#include "turn/Turn_Services.h"
+#include "turn/screens/Turn_Screen_Services.h"
 #include "world/Army_Services.h"
 #include "world/Map_Feature_Records.h"
 #include "world/Unit_Record.h"
@@ -32,10 +34,12 @@ protected:
         _num_players = 4;
         _units = 0;
         Army_Install_World_Hooks();
+        Turn_Install_Screen_Services();
     }
     void TearDown() override
     {
         Army_Set_World_Services(Army_World_Services{});
+        Turn_Set_Services(Turn_Services{});
         City_Screens_Test::TearDown();
     }
     static int16_t Settler(int owner, int x, int y, int p)

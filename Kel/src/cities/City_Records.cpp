@@ -2,11 +2,8 @@
 
 #include <cstring>
 
-#include "Fonts.h"
 #include "STU_Log.h"
 #include "cities/Product_Rules.h"
-#include "cities/screens/City_Enchantment_List.h"
-#include "cities/screens/City_Screen.h"
 #include "random.h"
 #include "turn/Building_Complete_Messages.h"
 #include "turn/Report_Queues.h"
@@ -21,14 +18,12 @@
 #include "world/Road_Connections.h"
 #include "world/Unit_Type_Record.h"
 
+int16_t _city_idx = 0;
+
 namespace {
 
 constexpr int16_t I16_MIN = -32768;
 constexpr int16_t I16_MAX = 32767;
-
-// Banner colours of Print_City_Enchantment_List, by the owner's banner.
-const uint8_t m_print_banner_colors[NUM_PLAYERS] = {221, 218, 125, 201, 211, 50};
-constexpr uint8_t PRINT_NOBODY_COLOR = 6;
 
 // clang-format off
 const int16_t m_city_enchantment_help[NUM_CITY_ENCHANTMENTS] = {
@@ -400,37 +395,6 @@ void Player_Add_Mana(int16_t player_idx, int32_t amount)
         return;
     }
     Treasury_Add(_players[player_idx].mana_reserve, amount);
-}
-
-void Print_City_Enchantment_List(int16_t x, int16_t y, const int16_t *enchantments, const int16_t *owners,
-                                 int16_t count)
-{
-    if (enchantments == nullptr || owners == nullptr) {
-        return;
-    }
-    int16_t style = count > 4 ? 0 : 1;
-    int shown = count < CITY_ENCHANTMENT_PRINT_MAX ? count : CITY_ENCHANTMENT_PRINT_MAX;
-    for (int k = 0; k < shown; k++) {
-        int16_t enchantment = enchantments[k];
-        if (enchantment < 0 || enchantment >= NUM_CITY_ENCHANTMENTS) {
-            continue;
-        }
-        uint8_t color = PRINT_NOBODY_COLOR;
-        int16_t owner = owners[k];
-        if (owner != CITY_ENCHANTMENT_OWNER_NOBODY && owner >= 0 && owner < NUM_PLAYERS &&
-            _players[owner].banner_id < NUM_PLAYERS) {
-            color = m_print_banner_colors[_players[owner].banner_id];
-        }
-        // Our font shades its glyphs with every index of the set, so the whole set takes the colour.
-        uint8_t colors[16];
-        memset(colors, color, sizeof colors);
-        Set_Font_Colors_15(style, colors);
-        Set_Font_Spacing(1);
-        Set_Alias_Color(2);
-        int16_t px = k < 4 ? x : (int16_t)(x + 63);
-        int16_t py = (int16_t)(y + 7 * (k < 4 ? k : k - 4));
-        Print(px, py, _city_enchantment_names[enchantment]);
-    }
 }
 
 int16_t City_Enchantment_HelpIdx(int16_t enchantment)

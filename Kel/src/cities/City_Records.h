@@ -1,12 +1,14 @@
 // The operations on one city record that the screens, combat, spells, events and the turn call:
 // a fresh slot, a new owner, damage, removing, selling and buying, the end-of-turn clean-up, and the
-// treasury adders. Only Print_City_Enchantment_List draws. Destroy_City is declared with the world
-// rules, which call it too.
+// treasury adders. Destroy_City is declared with the world rules, which call it too.
 #pragma once
 
 #include <cstdint>
 
 #include "world/City_Record_Operations.h"
+
+// The city the city screens show; kept pointing at it when an earlier record is removed.
+extern int16_t _city_idx;
 
 // The product of a computer player's city whose product was cancelled: chosen again.
 constexpr int16_t PRODUCT_CANCELLED = -4;
@@ -63,9 +65,6 @@ void All_City_Removed_Buildings(void);
 void Player_Add_Gold(int16_t player_idx, int32_t amount);
 void Player_Add_Mana(int16_t player_idx, int32_t amount);
 
-// Up to CITY_ENCHANTMENT_PRINT_MAX names in two columns of four, each in its owner's banner colour.
-void Print_City_Enchantment_List(int16_t x, int16_t y, const int16_t *enchantments, const int16_t *owners,
-                                 int16_t count);
 // The help entry of a city enchantment, or -1.
 int16_t City_Enchantment_HelpIdx(int16_t enchantment);
 

@@ -1,17 +1,14 @@
 #include <cstdio>
 
-#include "Dialog_Boxes.h"
 #include "Geometry.h"
 #include "LBX_Load.h"
-#include "SOUND.h"
 #include "cities/City_Records.h"
 #include "cities/Outposts.h"
-#include "cities/screens/City_Screen.h"
-#include "cities/screens/Outpost_Screen.h"
 #include "heroes/Lairs.h"
-#include "shell/Background_Music.h"
+#include "turn/Turn_Services.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
+#include "world/Army_Services.h"
 #include "world/City_Area.h"
 #include "world/City_Economy.h"
 #include "world/City_Names.h"
@@ -25,8 +22,6 @@
 
 namespace {
 
-constexpr int EVENT_MUSIC_WORD = 2;  // word of magic_set: the event music setting
-constexpr int16_t NEW_OUTPOST_MUSIC = 107;
 constexpr uint16_t NEW_OUTPOST_HOUSES = 3;
 constexpr int16_t NEW_OUTPOST_EXPLORE_RADIUS = 2;
 
@@ -63,7 +58,7 @@ int16_t Create_Outpost(int16_t wx, int16_t wy, int16_t wp, int16_t race, int16_t
     }
     if (Init_Outpost() == 0) {
         if (owner_idx == _current_player_idx) {
-            Warn0("No more outposts may be built.");
+            Turn_Warn("No more outposts may be built.");
         }
         return 0;
     }
@@ -79,13 +74,11 @@ int16_t Create_Outpost(int16_t wx, int16_t wy, int16_t wp, int16_t race, int16_t
     city.race = (uint8_t)race;
 
     if (owner_idx == _current_player_idx) {
-        if (magic_set.words[EVENT_MUSIC_WORD] == 1) {
-            uint8_t *music = LBX_Reload("MUSIC", NEW_OUTPOST_MUSIC, SND_Music_Segment);
-            if (music != nullptr) Play_Sound(music, lbxload_entry_length);
+        if (army_world_services.new_outpost_scene) {
+            army_world_services.new_outpost_scene(city_idx, owner_idx);
+        } else {
+            Random_City_Name_By_Race(race, city.name);
         }
-        Outpost_Screen(1);
-        Change_City_Name_Popup(city_idx, owner_idx);
-        Play_Background_Music();
         Set_Square_Explored_Flags_Range(wx, wy, wp, NEW_OUTPOST_EXPLORE_RADIUS);
     } else {
         Random_City_Name_By_Race(race, city.name);

@@ -2,7 +2,7 @@
 
 #include <strings.h>
 
-#include "cities/screens/City_Screen.h"
+#include "cities/City_Records.h"
 #include "world/ALLOC.h"
 #include "world/Building_Data_Record.h"
 #include "world/City_Area.h"

@@ -12,7 +12,7 @@
 #include "combat/Strategic_Combat.h"
 #include "heroes/Item_Making.h"
 #include "random.h"
-#include "turn/Next_Turn.h"
+#include "turn/End_Of_Turn.h"
 #include "turn/Relations.h"
 #include "turn/Treaties.h"
 #include "world/ALLOC.h"

@@ -15,7 +15,7 @@
 #include "combat/Strategic_Combat.h"
 #include "random.h"
 #include "turn/Building_Complete_Messages.h"
-#include "turn/Next_Turn.h"
+#include "turn/End_Of_Turn.h"
 #include "turn/Relations.h"
 #include "world/ALLOC.h"
 #include "world/Battle_Unit.h"

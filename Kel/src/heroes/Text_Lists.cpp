@@ -29,3 +29,22 @@ void Add_Comma_Or_And(int16_t *counter, int16_t total, char *text, size_t size)
     text[used] = '\0';
     strncat(text, joint, size - 1 - used);
 }
+
+void Possessive(char *text, size_t size)
+{
+    if (text == nullptr || size == 0) {
+        return;
+    }
+    size_t length = strnlen(text, size);
+    if (length >= size) {
+        return;  // not terminated within its room: left as it is
+    }
+    const char *ending = (length > 0 && (text[length - 1] == 's' || text[length - 1] == 'S')) ? "'" : "'s";
+    size_t room = size - 1 - length;
+    size_t add = strlen(ending);
+    if (add > room) {
+        add = room;
+    }
+    memcpy(text + length, ending, add);
+    text[length + add] = '\0';
+}

@@ -9,3 +9,5 @@ const char *An(const char *word);
 // Raises the counter; from the second entry on appends " and " before the last entry of total,
 // else ", ". The text stays within size bytes.
 void Add_Comma_Or_And(int16_t *counter, int16_t total, char *text, size_t size);
+// Appends the possessive ending in place ("'" after s or S, else "'s"), within size bytes.
+void Possessive(char *text, size_t size);

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "STU_Log.h"
-#include "cities/screens/City_Naming.h"
+#include "heroes/Text_Lists.h"
 #include "info/Game_End_Scenes.h"
 #include "info/Info_Services.h"
 #include "world/ALLOC.h"

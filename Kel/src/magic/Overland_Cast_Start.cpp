@@ -4,8 +4,8 @@
 
 #include "STU_Log.h"
 #include "ai/AI_Data.h"
-#include "cities/screens/City_Naming.h"
 #include "heroes/Item_Making.h"
+#include "heroes/Text_Lists.h"
 #include "magic/Enchantment_Effects.h"
 #include "magic/Magic_Services.h"
 #include "magic/Overland_Casting.h"

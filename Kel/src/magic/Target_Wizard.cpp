@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "cities/screens/City_Naming.h"
+#include "heroes/Text_Lists.h"
 #include "magic/Wizard_Spells.h"
 #include "turn/Magic_Power_Research.h"
 #include "world/ALLOC.h"

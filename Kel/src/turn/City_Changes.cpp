@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Dialog_Boxes.h"
 #include "LBX_Load.h"
 #include "STU_Log.h"
 #include "ai/AI_City_Production.h"
@@ -13,6 +12,7 @@
 #include "random.h"
 #include "turn/Building_Complete_Messages.h"
 #include "turn/Report_Queues.h"
+#include "turn/Turn_Services.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
 #include "world/Building_Data_Record.h"
@@ -63,7 +63,7 @@ void Too_Many_Units_Warning(const City_Record &city)
 {
     char name[sizeof(city.name) + 1] = {};
     std::memcpy(name, city.name, sizeof(city.name));
-    if (!Window_Shown()) {
+    if (Turn_Window_Shown() == 0) {
         STU_LOG(SEV_INFO, LC_GENERAL, "%s cannot build: too many units", name);
         return;
     }
@@ -72,7 +72,7 @@ void Too_Many_Units_Warning(const City_Record &city)
     char text[MESSAGE_RECORD_SIZE + 160];
     std::snprintf(text, sizeof(text), "%s%s. You must disband some units if you wish to build or summon any more.",
                   record, name);
-    Warn0(text);
+    Turn_Warn(text);
 }
 
 void Grow(int16_t city_idx)

@@ -11,7 +11,7 @@
 #include "turn/Magic_Power_Research.h"
 #include "turn/Relations.h"
 #include "turn/Treaties.h"
-#include "turn/screens/Diplomacy_Screen.h"
+#include "turn/Turn_Services.h"
 #include "world/ALLOC.h"
 #include "world/Army_Queries.h"
 #include "world/Spell_Ids.h"
@@ -587,7 +587,7 @@ void Resolve_Delayed_Diplomacy_Orders(void)
             continue;
         }
         Diplomacy_Set_Wizard_On_Screen(k);
-        Npc_Diplomacy_Screen();
+        Turn_Diplomacy_Audience();
         Order(k) = 0;
     }
 }

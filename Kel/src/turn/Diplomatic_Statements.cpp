@@ -8,7 +8,7 @@
 #include "heroes/Text_Lists.h"
 #include "random.h"
 #include "turn/Diplomacy_Tables.h"
-#include "turn/screens/Diplomacy_Screen.h"
+#include "turn/Turn_Services.h"
 #include "world/ALLOC.h"
 #include "world/City_Record.h"
 #include "world/Player_Record.h"
@@ -18,6 +18,8 @@
 
 int16_t Spell_Index = 0;
 int16_t Target_Player = 0;
+
+int16_t m_IDK_diplomatic_order = 0;
 
 namespace {
 
@@ -170,7 +172,7 @@ void Get_Diplomacy_Statement(int16_t statement, int16_t w)
         }
     }
     Show_Composed();
-    Diplomacy_Play_Mood_Music(music);
+    Turn_Diplomacy_Mood_Music(music);
     m_state.mood_group = std::clamp<int16_t>(mood_group, 0, DIPL_NUM_MOOD_GROUPS - 1);
 }
 

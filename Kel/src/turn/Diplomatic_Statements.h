@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+// The statement being shown in the audience (also the proposal an answer menu answers).
+extern int16_t m_IDK_diplomatic_order;
+
 // DIPLOMSG entry 0: one 6-byte record per statement {i16 music, i16 mood group, i16 variants}.
 constexpr int DIPLOMSG_NUM_STATEMENTS = 74;
 constexpr int DIPLOMSG_STATEMENT_RECORD_SIZE = 6;

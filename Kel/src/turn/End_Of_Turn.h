@@ -9,6 +9,9 @@ extern int16_t magic_master_idx;
 extern int16_t m_magic_winner_idx;
 // -1, or the winner by conquest.
 extern int16_t g_conquest_winner_idx;
+// A count a step leaves for its caller: the units the lame-unit purge killed, the fame a battle
+// brought, the spell the learning scene shows.
+extern int16_t GUI_Multipurpose_Int;
 
 // The screen function of screen 110; leaves current_screen at the main screen or the main menu.
 void Next_Turn_Proc(void);

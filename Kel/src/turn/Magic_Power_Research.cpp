@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "SOUND.h"
 #include "ai/AI_Spell_Research.h"
 #include "magic/Spell_Research.h"
-#include "overland/Main_Screen.h"
-#include "shell/Background_Music.h"
+#include "turn/Turn_Services.h"
 #include "world/ALLOC.h"
 #include "world/Battle_Unit.h"
 #include "world/Spell_Data_Record.h"
@@ -70,11 +68,7 @@ bool Has_Candidates(const Player_Record &wizard)
     return false;
 }
 
-void Restart_Music(void)
-{
-    Stop_All_Sounds();
-    Play_Background_Music();
-}
+void Restart_Music(void) { Turn_Restart_Music(); }
 
 }  // namespace
 
@@ -139,7 +133,7 @@ void Players_Check_Spell_Research(void)
             if (player_idx != 0) {
                 AI_Spell_Research_Select(player_idx);
             } else {
-                Set_Mouse_List_Default();
+                Turn_Research_Pointer();
                 Spell_Research_Select();
                 if (learned) {
                     Restart_Music();

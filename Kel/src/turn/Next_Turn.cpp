@@ -61,7 +61,6 @@
 
 uint32_t RNG_AI_Turn_Seed = RNG_AI_TURN_SEED_START;
 int16_t IDK_autosave = 0;
-int16_t GUI_Multipurpose_Int = 0;
 
 namespace {
 

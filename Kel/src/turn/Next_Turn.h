@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "turn/End_Of_Turn.h"  // GUI_Multipurpose_Int, which the turn's steps leave
+
 // The world turn's own random stream: installed first and stored back last. It starts at
 // RNG_AI_TURN_SEED_START with the program and is not saved with the game (the saved format has no
 // room for it) nor taken from the command line's seed.
@@ -12,8 +14,6 @@ extern uint32_t RNG_AI_Turn_Seed;
 
 // Cleared after every autosave.
 extern int16_t IDK_autosave;
-// A count a step leaves for its caller; the lame-unit purge leaves the units it killed.
-extern int16_t GUI_Multipurpose_Int;
 
 // The world turn of all players; the turn number advances unless somebody has won.
 void Next_Turn_Calc(void);

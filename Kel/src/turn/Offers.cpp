@@ -3,9 +3,8 @@
 #include "heroes/Hero_Popups.h"
 #include "heroes/Item_Making.h"
 #include "random.h"
-#include "shell/Map_Window.h"
-#include "shell/Reduced_Map.h"
 #include "world/ALLOC.h"
+#include "world/Army_Services.h"
 #include "world/Items.h"
 #include "world/Site_Evaluation.h"
 #include "world/Spell_Ids.h"
@@ -130,8 +129,7 @@ void Offer_Mercenaries(int16_t player_idx, int16_t fame)
         int32_t gold = wizard.gold_reserve - (int32_t)price;
         wizard.gold_reserve = (int16_t)(gold < 0 ? 0 : gold);
         if (player_idx == 0) {
-            _map_plane = fortress.wp;
-            Center_Map(&_map_x, &_map_y, fortress.wx, fortress.wy, _map_plane);
+            Army_Center_Map(fortress.wx, fortress.wy, fortress.wp);
         }
     }
 }

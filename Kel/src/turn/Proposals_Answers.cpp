@@ -12,7 +12,6 @@
 #include "turn/Relations.h"
 #include "turn/Treaties.h"
 #include "turn/Turn_Services.h"
-#include "turn/screens/Diplomacy_Screen.h"
 #include "world/ALLOC.h"
 #include "world/Player_Record.h"
 #include "world/Spell_Data_Record.h"

@@ -38,6 +38,11 @@ struct Army_World_Services {
     // Draw priorities and the map window's entities after units moved.
     void (*refresh_map_window)(int16_t map_x, int16_t map_y, int16_t wp);
     void (*reset_draw_active_stack)(void);
+    // The human's new outpost shown: its founding music, the outpost view, the naming pop-up, then
+    // the map's music again. Without it the outpost takes a name of its race.
+    void (*new_outpost_scene)(int16_t city_idx, int16_t owner_idx);
+    // The map view centred on a square of the plane.
+    void (*center_map)(int16_t wx, int16_t wy, int16_t wp);
 
     // The world generator: the "Building The Worlds..." panel before the first step, and the bar
     // (percent 0 only directs drawing to the off-screen page).
@@ -140,4 +145,8 @@ inline void Army_Building_Worlds_Panel(void)
 inline void Army_Building_Worlds_Progress(int16_t percent)
 {
     if (army_world_services.building_worlds_progress) army_world_services.building_worlds_progress(percent);
+}
+inline void Army_Center_Map(int16_t wx, int16_t wy, int16_t wp)
+{
+    if (army_world_services.center_map) army_world_services.center_map(wx, wy, wp);
 }

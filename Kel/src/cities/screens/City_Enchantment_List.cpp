@@ -15,6 +15,14 @@
 #include "world/ALLOC.h"
 #include "world/Player_Record.h"
 
+namespace {
+
+// Banner colours of Print_City_Enchantment_List, by the owner's banner.
+const uint8_t m_print_banner_colors[NUM_PLAYERS] = {221, 218, 125, 201, 211, 50};
+constexpr uint8_t PRINT_NOBODY_COLOR = 6;
+
+}  // namespace
+
 const char *const _city_enchantment_names[NUM_CITY_ENCHANTMENTS] = {
     "Wall of Fire",    "Chaos Rift", "Dark Rituals", "Evil Presence",  "Cursed Lands",   "Pestilence",
     "Cloud of Shadow", "Famine",     "Flying",       "Nature Ward",    "Sorcery Ward",   "Chaos Ward",
@@ -206,4 +214,35 @@ void Turn_Off_City_Enchantment(int16_t city_idx, int16_t enchantment)
         return;
     }
     _CITIES[city_idx].enchantments[enchantment] = 0;
+}
+
+void Print_City_Enchantment_List(int16_t x, int16_t y, const int16_t *enchantments, const int16_t *owners,
+                                 int16_t count)
+{
+    if (enchantments == nullptr || owners == nullptr) {
+        return;
+    }
+    int16_t style = count > 4 ? 0 : 1;
+    int shown = count < CITY_ENCHANTMENT_PRINT_MAX ? count : CITY_ENCHANTMENT_PRINT_MAX;
+    for (int k = 0; k < shown; k++) {
+        int16_t enchantment = enchantments[k];
+        if (enchantment < 0 || enchantment >= NUM_CITY_ENCHANTMENTS) {
+            continue;
+        }
+        uint8_t color = PRINT_NOBODY_COLOR;
+        int16_t owner = owners[k];
+        if (owner != CITY_ENCHANTMENT_OWNER_NOBODY && owner >= 0 && owner < NUM_PLAYERS &&
+            _players[owner].banner_id < NUM_PLAYERS) {
+            color = m_print_banner_colors[_players[owner].banner_id];
+        }
+        // Our font shades its glyphs with every index of the set, so the whole set takes the colour.
+        uint8_t colors[16];
+        memset(colors, color, sizeof colors);
+        Set_Font_Colors_15(style, colors);
+        Set_Font_Spacing(1);
+        Set_Alias_Color(2);
+        int16_t px = k < 4 ? x : (int16_t)(x + 63);
+        int16_t py = (int16_t)(y + 7 * (k < 4 ? k : k - 4));
+        Print(px, py, _city_enchantment_names[enchantment]);
+    }
 }

@@ -44,3 +44,6 @@ void City_Enchantment_List_Rebuild(int16_t city_idx);
 int16_t City_Enchantment_Line_Turn_Off(int16_t city_idx, int16_t line, int16_t owner, bool two_spaces);
 
 void Turn_Off_City_Enchantment(int16_t city_idx, int16_t enchantment);
+// Up to CITY_ENCHANTMENT_PRINT_MAX names in two columns of four, each in its owner's banner colour.
+void Print_City_Enchantment_List(int16_t x, int16_t y, const int16_t *enchantments, const int16_t *owners,
+                                 int16_t count);

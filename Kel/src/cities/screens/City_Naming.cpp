@@ -23,25 +23,6 @@ const uint8_t home_name_cursor_colours[14] = {97, 97, 98, 98, 99, 99, 100, 100, 
 
 }  // namespace
 
-void Possessive(char *text, size_t size)
-{
-    if (text == nullptr || size == 0) {
-        return;
-    }
-    size_t length = strnlen(text, size);
-    if (length >= size) {
-        return;  // not terminated within its room: left as it is
-    }
-    const char *ending = (length > 0 && (text[length - 1] == 's' || text[length - 1] == 'S')) ? "'" : "'s";
-    size_t room = size - 1 - length;
-    size_t add = strlen(ending);
-    if (add > room) {
-        add = room;
-    }
-    memcpy(text + length, ending, add);
-    text[length + add] = '\0';
-}
-
 void City_Name_From_Answer(int16_t city_idx, char *answer, const char *proposal)
 {
     if (city_idx < 0 || city_idx >= NUM_CITIES || answer == nullptr) {

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "heroes/Text_Lists.h"  // Possessive
+
 // Longest name the naming pop-ups let the player type; the record holds it with its terminator.
 constexpr int16_t CITY_NAME_TYPED_MAX = 12;
 
@@ -13,6 +15,3 @@ void Draw_NameStartingCity_Background(void);
 // Makes the typed answer the city's name: trimmed, at most CITY_NAME_TYPED_MAX characters, the
 // proposal when nothing is left, always terminated within the record's name.
 void City_Name_From_Answer(int16_t city_idx, char *answer, const char *proposal);
-
-// Appends the possessive ending in place ("'" after s or S, else "'s"), within size bytes.
-void Possessive(char *text, size_t size);

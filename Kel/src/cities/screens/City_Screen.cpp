@@ -41,7 +41,6 @@
 #include "world/Unit_Stacks.h"
 #include "world/Unit_Type_Record.h"
 
-int16_t _city_idx = 0;
 City_Screen_State city_screen;
 int16_t city_screen_scanned_field = -1;
 int16_t cityscreen_city_built_bldg_idx = -1;

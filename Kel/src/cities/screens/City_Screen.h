@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-extern int16_t _city_idx;
+#include "cities/City_Records.h"  // _city_idx
 
 constexpr int CITY_SCREEN_PRODUCT_NAME_SIZE = 40;
 constexpr int CITY_RESOURCE_ROW_FIELDS = 7;

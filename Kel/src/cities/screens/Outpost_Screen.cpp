@@ -11,6 +11,7 @@
 #include "Help.h"
 #include "Input.h"
 #include "Input_Box.h"
+#include "LBX_Load.h"
 #include "Mouse.h"
 #include "SOUND.h"
 #include "STU_Log.h"
@@ -22,6 +23,7 @@
 #include "overland/Main_Screen.h"
 #include "overland/Stack_Selection.h"
 #include "overland/Unit_Figure.h"
+#include "shell/Background_Music.h"
 #include "shell/Graphics_Cache.h"
 #include "shell/Map_Window.h"
 #include "shell/Screen_Control.h"
@@ -31,6 +33,7 @@
 #include "world/City_Area.h"
 #include "world/City_Names.h"
 #include "world/City_Record.h"
+#include "world/Game_Settings.h"
 #include "world/Race_Type_Table.h"
 
 int16_t CTY_Garrison_Units[OUTPOST_GARRISON_MAX];
@@ -258,4 +261,22 @@ void Change_City_Name_Popup(int16_t city_idx, int16_t player_idx)
     Deactivate_Auto_Function();
     City_Name_From_Answer(city_idx, answer, proposal);
     STU_LOG(SEV_INFO, LC_KEL_SCR, "Change_City_Name_Popup: city %d named \"%s\"", (int)city_idx, city.name);
+}
+
+namespace {
+
+constexpr int EVENT_MUSIC_WORD = 2;  // word of magic_set: the event music setting
+constexpr int16_t NEW_OUTPOST_MUSIC = 107;
+
+}  // namespace
+
+void New_Outpost_Scene(int16_t city_idx, int16_t owner_idx)
+{
+    if (magic_set.words[EVENT_MUSIC_WORD] == 1) {
+        uint8_t *music = LBX_Reload("MUSIC", NEW_OUTPOST_MUSIC, SND_Music_Segment);
+        if (music != nullptr) Play_Sound(music, lbxload_entry_length);
+    }
+    Outpost_Screen(1);
+    Change_City_Name_Popup(city_idx, owner_idx);
+    Play_Background_Music();
 }

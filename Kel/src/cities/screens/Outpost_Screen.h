@@ -20,5 +20,8 @@ void Outpost_Garrison_Picture_Coords(int16_t i, int16_t *x1, int16_t *y1, int16_
 // Names a new outpost: proposes a fresh name of its race, which an empty answer keeps.
 void Change_City_Name_Popup(int16_t city_idx, int16_t player_idx);
 void Change_City_Name_Popup_Draw(void);
+// The human's new outpost: its founding music, the outpost view as just founded, the naming pop-up,
+// then the map's music again.
+void New_Outpost_Scene(int16_t city_idx, int16_t owner_idx);
 
 void Enemy_City_Screen(void);

@@ -32,7 +32,7 @@
 #include "shell/Main_Screen_Draw.h"
 #include "shell/Map_Window.h"
 #include "shell/Screen_Control.h"
-#include "turn/Next_Turn.h"
+#include "turn/End_Of_Turn.h"
 #include "world/ALLOC.h"
 #include "world/Battlefield.h"
 #include "world/Building_Data_Record.h"

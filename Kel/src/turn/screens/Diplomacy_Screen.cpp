@@ -29,7 +29,6 @@
 #include "world/Game_Settings.h"
 #include "world/Player_Record.h"
 
-int16_t m_IDK_diplomatic_order = 0;
 int16_t m_IDK_old_diplomatic_order = 0;
 int16_t m_IDK_diplomatic_flag = dm_Statement;
 

@@ -13,8 +13,7 @@ enum Diplomacy_Mode : int16_t {
     dm_Statement = 6,      // one statement, shown until a click
 };
 
-// The statement being shown, and the proposal kept while a preceding question is asked.
-extern int16_t m_IDK_diplomatic_order;
+// The proposal kept while a preceding question is asked (the statement shown is m_IDK_diplomatic_order).
 extern int16_t m_IDK_old_diplomatic_order;
 // The loop's mode (Diplomacy_Mode).
 extern int16_t m_IDK_diplomatic_flag;

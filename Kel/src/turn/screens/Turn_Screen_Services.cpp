@@ -6,6 +6,9 @@
 #include "Fields.h"
 #include "Fonts.h"
 #include "Paragraph.h"
+#include "SOUND.h"
+#include "overland/Main_Screen.h"
+#include "shell/Background_Music.h"
 #include "shell/Main_Screen_Draw.h"
 #include "turn/Diplomatic_Statements.h"
 #include "turn/Event_Messages.h"
@@ -63,6 +66,16 @@ int16_t Diplomacy_Engine_Pick(const Diplomacy_Menu &menu)
                           MENU_FILL_KIND, MENU_REMAP_TABLE, 0, 0, 0, -1);
 }
 
+namespace {
+
+void Restart_Music(void)
+{
+    Stop_All_Sounds();
+    Play_Background_Music();
+}
+
+}  // namespace
+
 void Turn_Install_Screen_Services(void)
 {
     Turn_Services services = turn_services;
@@ -72,5 +85,11 @@ void Turn_Install_Screen_Services(void)
     services.diplomacy_pick = Diplomacy_Engine_Pick;
     services.diplomacy_respond = Diplomacy_Display_Response;
     services.diplomacy_menu_left = Diplomacy_Menu_Left;
+    services.diplomacy_audience = Npc_Diplomacy_Screen;
+    services.diplomacy_mood_music = Diplomacy_Play_Mood_Music;
+    services.window_shown = Window_Shown;
+    services.warn = Warn0;
+    services.research_pointer = Set_Mouse_List_Default;
+    services.restart_music = Restart_Music;
     Turn_Set_Services(services);
 }
