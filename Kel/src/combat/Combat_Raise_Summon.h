@@ -18,8 +18,7 @@ int16_t Combat_Free_Summon_Cell(int16_t player, int16_t *x, int16_t *y);
 int16_t Combat_Summon_Slot_Open(void);
 // Creates the unit type for the player and brings it onto the cell with its appearance; the battle
 // unit's index, -1 when no slot is open or the unit table is full (then nothing is created).
-int16_t Combat_Summon_Creature(int16_t unit_type, int16_t player, int16_t x, int16_t y, int16_t spell,
-                               int16_t caster);
+int16_t Combat_Summon_Creature(int16_t unit_type, int16_t player, int16_t x, int16_t y, int16_t spell, int16_t caster);
 
 // Raises one of the player's dead normal units at the cell (a computer player's on a free cell).
 void Cast_Raise_Dead(int16_t player, int16_t caster, int16_t x, int16_t y);

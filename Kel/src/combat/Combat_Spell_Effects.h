@@ -69,8 +69,9 @@ void Apply_Call_Lightning(int16_t player);
 // Wrack of the player hurts every enemy unit that fails to resist.
 void Apply_Wrack(int16_t player);
 
-// Puts a battle-wide enchantment in force for the player's side: slot 2k attacker, 2k + 1 defender;
-// stores value. A pair outside the 15 pairs (the table comes from the installation) changes nothing.
-void Combat_Set_Battle_Enchantment(int16_t pair, int16_t player, int16_t value);
+// Puts a battle-wide enchantment in force for the player's side: the slot is the spell's parameter (the
+// attacker's entry), plus 1 for the defender; stores value. A slot outside the 30 entries (the table
+// comes from the installation) changes nothing.
+void Combat_Set_Battle_Enchantment(int16_t parameter, int16_t player, int16_t value);
 // Breaks the city-wall section on the cell; a cell outside the city block changes nothing.
 void Apply_Disrupt(int16_t x, int16_t y);
