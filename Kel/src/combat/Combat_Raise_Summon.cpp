@@ -121,8 +121,7 @@ int16_t Combat_Summon_Slot_Open(void)
     return -1;
 }
 
-int16_t Combat_Summon_Creature(int16_t unit_type, int16_t player, int16_t x, int16_t y, int16_t spell,
-                               int16_t caster)
+int16_t Combat_Summon_Creature(int16_t unit_type, int16_t player, int16_t x, int16_t y, int16_t spell, int16_t caster)
 {
     if (Combat_Summon_Slot_Open() < 0) {
         STU_LOG(SEV_INFO, LC_COMBAT, "Combat_Summon_Creature: no battle-unit slot for unit type %d; nothing made",
