@@ -1,7 +1,7 @@
 #include "../kel_combat_turn/Turn_Fixture.h"
+#include "combat/Combat_Casting.h"
 #include "combat/Combat_Moving_Spells.h"
 #include "combat/Combat_Raise_Summon.h"
-#include "combat/Combat_Casting.h"
 #include "combat/Combat_Spell_Effects.h"
 
 using RaiseSummonMove = Turn_Test;
