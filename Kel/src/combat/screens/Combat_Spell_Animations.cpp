@@ -66,7 +66,8 @@ void Marker(int16_t x, int16_t y, int16_t size, uint8_t colour)
 
 void Flash(int16_t spell)
 {
-    static constexpr int16_t COLOURS[6][3] = {{0, 63, 0}, {0, 0, 63}, {63, 0, 0}, {63, 63, 63}, {0, 0, 0}, {63, 63, 63}};
+    static constexpr int16_t COLOURS[6][3] = {{0, 63, 0},   {0, 0, 63}, {63, 0, 0},
+                                              {63, 63, 63}, {0, 0, 0},  {63, 63, 63}};
     const int realm = spell >= 0 && spell < NUM_SPELLS ? spell_data_table[spell].magic_realm : 5;
     const int16_t *c = COLOURS[realm >= 0 && realm < 6 ? realm : 5];
     Draw_Battle();
@@ -252,8 +253,8 @@ void Combat_Spell_Animation_Bolt(int16_t x, int16_t y, int16_t spell, int16_t ca
         Mark_Time();
         Draw_Battle();
         if (i <= 10) {
-            Marker((int16_t)(sx + path->start_x + i * path->step_x + 14), (int16_t)(sy + path->start_y + i * path->step_y + 20),
-                   6, Spell_Colour(spell));
+            Marker((int16_t)(sx + path->start_x + i * path->step_x + 14),
+                   (int16_t)(sy + path->start_y + i * path->step_y + 20), 6, Spell_Colour(spell));
             Show(1);
         } else {
             Marker((int16_t)(sx + path->end_x + 14), (int16_t)(sy + path->end_y + 20), 8, Spell_Colour(spell));
