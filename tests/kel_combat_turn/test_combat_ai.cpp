@@ -53,7 +53,7 @@ TEST_F(CombatAI, AnAttackersVortexEndsTheDefendersHoldOnTheCity)
         Fighter(1, 1, 6, 12);
         _ai_stay_in_city = 1;
         if (c.vortex_owner >= 0) {
-            _vortexes[0] = {15, 15, c.vortex_owner, {0, 0, 0}};
+            _vortexes[0] = {15, 15, 15, 15, 0, c.vortex_owner};
             _vortex_count = 1;
         }
         Auto_Do_Combat_Turn(1);

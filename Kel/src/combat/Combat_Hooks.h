@@ -51,6 +51,31 @@ struct Combat_Rule_Hooks {
     void (*redraw)(void);
     // Rebuilds the enchantment icons of both sides after the battle-wide enchantments changed.
     void (*refresh_enchantment_icons)(void);
+
+    // The combat spells' pictures. Each is skipped when nothing is installed; where the rules hand an
+    // apply function, the animation calls it once at its middle frame and the default calls it at once.
+    // The spell's flash, bolt, lightning, Cracks Call or own animation over the target cell.
+    void (*spell_animation)(int16_t x, int16_t y, int16_t spell, int16_t player, int16_t caster);
+    // The staggered effect of an instant battlefield spell over the units with a delay of 0 or more.
+    void (*battlefield_instant)(int16_t spell, int16_t caster, const int16_t *delays, void (*apply)(void));
+    // Call Chaos: each unit with a delay of 0 or more shows its drawn effect.
+    void (*call_chaos)(int16_t caster, const int16_t *delays, const int16_t *effects, void (*apply)(void));
+    // One lightning strike on the cell; a negative caster shows no banner.
+    void (*lightning_bolt)(int16_t x, int16_t y, int16_t caster);
+    // Wrack: the listed failures, one battle unit each, show the spell's animation staggered.
+    void (*wrack)(const int16_t *listed, int16_t count, void (*apply)(void));
+    // The rising frames of a wall (kind 0 stone, 1 fire, 2 darkness) with _wall_rise_on set.
+    void (*wall_rise)(int16_t kind, int16_t spell, int16_t caster);
+    // A battle unit (status 4 meanwhile) appearing at the cell.
+    void (*summon_appearance)(int16_t battle_unit_idx, int16_t x, int16_t y, int16_t spell, int16_t caster);
+    // Waits the number of timer ticks while the battle is shown.
+    void (*pause)(int16_t ticks);
+    // Plays the entry of the sound-effect archive when sound effects are on.
+    void (*play_sound_effect)(int16_t entry);
+    // Lets the human steer the vortex one cell; 1 with the chosen cell, 0 when none is chosen.
+    int16_t (*vortex_steer)(int16_t vortex, int16_t *x, int16_t *y);
+    // Asks the human to choose one of the names; the index, or -1 for none.
+    int16_t (*select_unit)(const char *title, const char *const *names, int16_t count);
 };
 
 // Installs the hooks (nullptr removes them all).
@@ -94,6 +119,20 @@ inline void Combat_Redraw(void)
 inline void Combat_Refresh_Enchantment_Icons(void)
 {
     if (Combat_Hooks().refresh_enchantment_icons) Combat_Hooks().refresh_enchantment_icons();
+}
+inline void Combat_Pause(int16_t ticks)
+{
+    if (Combat_Hooks().pause) Combat_Hooks().pause(ticks);
+}
+inline void Combat_Play_Sound_Effect(int16_t entry)
+{
+    if (Combat_Hooks().play_sound_effect) Combat_Hooks().play_sound_effect(entry);
+}
+// Without a screen the first name is taken, as a computer caster does.
+inline int16_t Combat_Select_Unit(const char *title, const char *const *names, int16_t count)
+{
+    if (count <= 0) return -1;
+    return Combat_Hooks().select_unit ? Combat_Hooks().select_unit(title, names, count) : (int16_t)0;
 }
 inline void Combat_Busy_Mouse(void)
 {

@@ -49,11 +49,14 @@ constexpr uint8_t ACTION_MAP_MOVE = 255;
 // The plane of an overland unit that a battle made vanish.
 constexpr int8_t COMBAT_GONE_PLANE = 9;
 
+// Outside a move the other cell is the one the vortex came from; during a move it is the one it goes to.
 struct Combat_Vortex {
     int16_t x;
     int16_t y;
+    int16_t other_x;
+    int16_t other_y;
+    int16_t step;  // animation step 0..7
     int16_t owner;
-    int16_t spare[3];
 };
 static_assert(sizeof(Combat_Vortex) == 12);
 

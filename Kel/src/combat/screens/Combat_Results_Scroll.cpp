@@ -1,5 +1,7 @@
 #include "combat/screens/Combat_Results_Scroll.h"
 
+#include "combat/screens/Combat_Spell_Animations.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -389,4 +391,5 @@ void Combat_Install_Screen_Services(void)
     hooks.world_view_refresh = World_View_Refresh;
     hooks.busy_mouse = Busy_Mouse;
     Combat_Set_Rule_Hooks(&hooks);
+    Combat_Spell_Animations_Install();
 }
