@@ -49,8 +49,7 @@ constexpr int16_t SPELL_LIGHT = 169;
 constexpr int16_t SPELL_BERSERK = 179;
 constexpr int16_t SPELL_RECALL_HERO = 205;
 
-constexpr uint16_t WARP_CREATURE_BITS =
-    BUC_WARP_CREATURE_MELEE | BUC_WARP_CREATURE_DEFENSE | BUC_WARP_CREATURE_RESIST;
+constexpr uint16_t WARP_CREATURE_BITS = BUC_WARP_CREATURE_MELEE | BUC_WARP_CREATURE_DEFENSE | BUC_WARP_CREATURE_RESIST;
 constexpr int16_t RACE_FANTASTIC = 15;
 constexpr int16_t RACE_CHAOS = 18;
 constexpr int16_t RACE_LIFE = 19;
@@ -384,16 +383,31 @@ int16_t AITP_DispelMagic(int16_t player)
         int16_t realm_flags;  // 0: always counted
     };
     static const Weight own_curses[] = {
-        {BUC_VERTIGO, 20, 0},     {BUC_MIND_STORM, 40, 0},  {BUC_SHATTER, 10, 0},
-        {BUC_WEAKNESS, 10, 0},    {BUC_BLACK_SLEEP, 40, 0}, {BUC_WARP_CREATURE_MELEE, 15, 0},
-        {BUC_WARP_CREATURE_DEFENSE, 10, 0}, {BUC_WARP_CREATURE_RESIST, 10, 0}, {BUC_MIND_TWIST, 10, 0},
+        {BUC_VERTIGO, 20, 0},
+        {BUC_MIND_STORM, 40, 0},
+        {BUC_SHATTER, 10, 0},
+        {BUC_WEAKNESS, 10, 0},
+        {BUC_BLACK_SLEEP, 40, 0},
+        {BUC_WARP_CREATURE_MELEE, 15, 0},
+        {BUC_WARP_CREATURE_DEFENSE, 10, 0},
+        {BUC_WARP_CREATURE_RESIST, 10, 0},
+        {BUC_MIND_TWIST, 10, 0},
     };
     static const Weight enemy_enchantments[] = {
-        {UE_IMMOLATION, 20, 0},     {UE_GUARDIANWIND, 10, 0},  {UE_CLOAKOFFEAR, 10, 0},
-        {UE_WRAITHFORM, 10, 0},     {UE_ELEMENTALARMOR, 20, 0x2}, {UE_STONESKIN, 10, 0},
-        {UE_IRONSKIN, 20, 0},       {UE_SPELLLOCK, -10, 0},    {UE_INVISIBILITY, 10, 0},
-        {UE_MAGICIMMUNITY, 25, 0},  {UE_TRUESIGHT, 30, 0x1},   {UE_LIONHEART, 30, 0},
-        {UE_RIGHTEOUSNESS, 30, 0x2 | 0x8}, {UE_INVULNERABILITY, 40, 0},
+        {UE_IMMOLATION, 20, 0},
+        {UE_GUARDIANWIND, 10, 0},
+        {UE_CLOAKOFFEAR, 10, 0},
+        {UE_WRAITHFORM, 10, 0},
+        {UE_ELEMENTALARMOR, 20, 0x2},
+        {UE_STONESKIN, 10, 0},
+        {UE_IRONSKIN, 20, 0},
+        {UE_SPELLLOCK, -10, 0},
+        {UE_INVISIBILITY, 10, 0},
+        {UE_MAGICIMMUNITY, 25, 0},
+        {UE_TRUESIGHT, 30, 0x1},
+        {UE_LIONHEART, 30, 0},
+        {UE_RIGHTEOUSNESS, 30, 0x2 | 0x8},
+        {UE_INVULNERABILITY, 40, 0},
     };
     const int16_t flags = g_ai_combat_attacker_realm_flags;
     constexpr uint16_t ENEMY_CURSES = BUC_HASTE | BUC_CREATURE_BINDING | BUC_POSESSION;

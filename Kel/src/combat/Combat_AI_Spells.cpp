@@ -41,8 +41,8 @@ constexpr int16_t SPELL_SPELL_OF_RETURN = 214;
 
 // Base scores by kind of spell (rows) and the balance of the battle (columns).
 constexpr int16_t SCORE_TABLE[5][6] = {
-    {500, 0, 10, 20, 30, 40},   {-900, 30, 20, 15, 10, 0}, {-900, 10, 20, 20, 20, 10},
-    {-900, 30, 35, 15, 0, 0},   {0, 10, 20, 25, 10, -10},
+    {500, 0, 10, 20, 30, 40}, {-900, 30, 20, 15, 10, 0}, {-900, 10, 20, 20, 20, 10},
+    {-900, 30, 35, 15, 0, 0}, {0, 10, 20, 25, 10, -10},
 };
 
 bool Active(const Battle_Unit_Record &bu) { return bu.Status == bus_Fighting; }
@@ -168,25 +168,44 @@ int32_t Spell_Rule(const Battle_View &b, int16_t spell, int16_t target)
         if (!defends) return -100;
         return b.T(1) * Count_Enemies(b, Walks);
     case 5:
-        return b.T(3) + (Count_Enemies(b, [](const Battle_Unit_Record &bu) { return (bu.Move_Flags & MV_FLYING) != 0; }) ? 10 : 0);
+        return b.T(3) + (Count_Enemies(b, [](const Battle_Unit_Record &bu) { return (bu.Move_Flags & MV_FLYING) != 0; })
+                             ? 10
+                             : 0);
     case 7: return b.T(1) + 15;
     case 24: return b.T(1) + 35;
     case 143: return b.T(1) + 30;
     case 11:
         if (_combat_structure == STRUCTURE_SAILABLE) return -100;
         return b.T(0) + (walled_city ? 20 : 0);
-    case 13: case 22: case 50: case 64: case 83: case 91: case 101: case 104: case 105: case 122: case 134: case 192:
-        return b.T(0);
+    case 13:
+    case 22:
+    case 50:
+    case 64:
+    case 83:
+    case 91:
+    case 101:
+    case 104:
+    case 105:
+    case 122:
+    case 134:
+    case 192: return b.T(0);
     case 21: return Realm_Term((b.V[REALM_NATURE] + b.V[REALM_CHAOS]) / 2, b.T(1), false);
-    case 30: case 90: return _combat_structure == STRUCTURE_SAILABLE ? -100 : b.T(4);
-    case 31: case 88: case 126: case 164: case 181: return b.T(1);
+    case 30:
+    case 90: return _combat_structure == STRUCTURE_SAILABLE ? -100 : b.T(4);
+    case 31:
+    case 88:
+    case 126:
+    case 164:
+    case 181: return b.T(1);
     case 35: return b.T(0) + (b.mode > 1 ? 4 * E : 0);
-    case 41: case 69: {
+    case 41:
+    case 69: {
         int32_t sum = 0;
         for (int r = 0; r < AI_UNIT_REALMS; r++) sum += b.V[r];
         return Realm_Term(sum / (spell == 41 ? 4 : 2), b.T(1), false);
     }
-    case 42: case 202: return Dispellable_Count(b, false) > 0 ? (spell == 42 ? 35 : 25) : -100;
+    case 42:
+    case 202: return Dispellable_Count(b, false) > 0 ? (spell == 42 ? 35 : 25) : -100;
     case 44: {
         int32_t sum = 0;
         for (int i = 0; i < _combat_total_unit_count; i++) {
@@ -202,11 +221,17 @@ int32_t Spell_Rule(const Battle_View &b, int16_t spell, int16_t target)
         if (_combat_structure == STRUCTURE_SAILABLE || (Player_Attacks(P) && enchanted)) return -100;
         return b.T(4);
     }
-    case 46: case 53: case 67: case 81: case 89: case 162: return b.T(3);
+    case 46:
+    case 53:
+    case 67:
+    case 81:
+    case 89:
+    case 162: return b.T(3);
     case 47: return Recall_Score(b, spell, 0);
     case 205: return Recall_Score(b, spell, 1);
     case 48: return b.opposing_flags == 0 ? -100 : 30 + b.T(1);
-    case 52: case 204: {
+    case 52:
+    case 204: {
         int32_t s = 6 * Dispellable_Count(b, true);
         bool seen = false;
         for (int i = 0; i < _combat_total_unit_count; i++) {
@@ -223,8 +248,10 @@ int32_t Spell_Rule(const Battle_View &b, int16_t spell, int16_t target)
         n = Count_Enemies(b, [](const Battle_Unit_Record &bu) { return (bu.Move_Flags & MV_FLYING) != 0; });
         return b.T(1) + 2 * n + (n == 0 ? 20 : 0);
     }
-    case 60: case 66: return b.T(4);
-    case 62: case 74: {
+    case 60:
+    case 66: return b.T(4);
+    case 62:
+    case 74: {
         for (int i = 0; i < _combat_total_unit_count; i++) {
             const Battle_Unit_Record &bu = battle_units[i];
             if (!Active(bu) || bu.owner_idx == P || (bu.Attribs_1 & UI_ILLUSIONS_IMMUNITY)) continue;
@@ -232,16 +259,20 @@ int32_t Spell_Rule(const Battle_View &b, int16_t spell, int16_t target)
         }
         return n < 1 ? -100 : b.T(1) + n + (spell == 62 ? 5 : 0);
     }
-    case 70: case 130: return b.T(2);
+    case 70:
+    case 130: return b.T(2);
     case 73:
         n = Count_Enemies(b, [](const Battle_Unit_Record &bu) { return bu.race > 14; });
         return n == 1 ? b.T(0) : b.T(0) + b.T(4) + 20;
     case 82: return walled_city ? 20 : -100;
-    case 86: case 94: case 124: {
+    case 86:
+    case 94:
+    case 124: {
         bool invulnerable = false;
         for (int i = 0; i < _combat_total_unit_count; i++) {
             const Battle_Unit_Record &bu = battle_units[i];
-            if (Active(bu) && bu.owner_idx != P && (Battle_Unit_Enchantments(&bu) & UE_INVULNERABILITY)) invulnerable = true;
+            if (Active(bu) && bu.owner_idx != P && (Battle_Unit_Enchantments(&bu) & UE_INVULNERABILITY))
+                invulnerable = true;
         }
         return b.T(2) + (invulnerable ? 25 : 0);
     }
@@ -256,7 +287,8 @@ int32_t Spell_Rule(const Battle_View &b, int16_t spell, int16_t target)
         }
         return b.T(0) + (most > 3 ? 5 * most - 15 : 0);
     }
-    case 99: case 179: return b.T(2) + 10;
+    case 99:
+    case 179: return b.T(2) + 10;
     case 102:
         for (int i = 0; i < _combat_total_unit_count; i++) {
             const Battle_Unit_Record &bu = battle_units[i];
@@ -274,8 +306,11 @@ int32_t Spell_Rule(const Battle_View &b, int16_t spell, int16_t target)
     case 167: return b.T(0) + 10;
     case 121: return Realm_Term((b.V[REALM_CHAOS] + b.V[REALM_DEATH]) / 4, b.T(1), true);
     case 125:
-        return target >= 0 && target < _combat_total_unit_count ? Effective_Battle_Unit_Strength(&battle_units[target]) / 4 : 0;
-    case 128: case 169: {
+        return target >= 0 && target < _combat_total_unit_count
+                   ? Effective_Battle_Unit_Strength(&battle_units[target]) / 4
+                   : 0;
+    case 128:
+    case 169: {
         const int16_t own_race = spell == 128 ? 19 : 20, enemy_race = spell == 128 ? 20 : 19;
         for (int i = 0; i < _combat_total_unit_count; i++) {
             const Battle_Unit_Record &bu = battle_units[i];
@@ -287,10 +322,13 @@ int32_t Spell_Rule(const Battle_View &b, int16_t spell, int16_t target)
     case 137:
         for (int i = 0; i < _combat_total_unit_count; i++) {
             const Battle_Unit_Record &bu = battle_units[i];
-            if (bu.owner_idx == P && bu.Status != bus_Fighting && bu.Status != bus_Destroyed && bu.race < RACE_FANTASTIC) n++;
+            if (bu.owner_idx == P && bu.Status != bus_Fighting && bu.Status != bus_Destroyed &&
+                bu.race < RACE_FANTASTIC)
+                n++;
         }
         return n == 0 ? -100 : b.T(4);
-    case 140: case 151:
+    case 140:
+    case 151:
         for (int i = 0; i < _combat_total_unit_count; i++) {
             if (Active(battle_units[i]) && battle_units[i].owner_idx == P) n++;
         }
@@ -315,7 +353,9 @@ int32_t Spell_Rule(const Battle_View &b, int16_t spell, int16_t target)
         return n == 0 ? -100 : b.T(0) + 3 * n;
     case 165: return b.T(0) + b.T(3);
     case 172: return b.T(0) + b.T(4);
-    case 168: case 182: case 194: {
+    case 168:
+    case 182:
+    case 194: {
         const int16_t limit = spell == 194 ? 12 : 9;
         for (int i = 0; i < _combat_total_unit_count; i++) {
             const Battle_Unit_Record &bu = battle_units[i];
@@ -331,7 +371,8 @@ int32_t Spell_Rule(const Battle_View &b, int16_t spell, int16_t target)
         for (int i = 0; i < _combat_total_unit_count; i++) {
             const Battle_Unit_Record &bu = battle_units[i];
             const int16_t kind = Battle_Unit_Ranged_Kind(&bu);
-            if (Active(bu) && bu.owner_idx != P && (bu.Mana_Left > 0 || (kind >= 30 && kind <= 39))) n += bu.Cur_Figures;
+            if (Active(bu) && bu.owner_idx != P && (bu.Mana_Left > 0 || (kind >= 30 && kind <= 39)))
+                n += bu.Cur_Figures;
         }
         return n == 0 ? -100 : 10 - 2 * _combat_turn;
     case 174: return b.T(1) + 4 * E;
@@ -372,7 +413,8 @@ int16_t AI_Build_Castable_Combat_Spell_List(int16_t caster, int16_t *list, int16
         if (race >= CREATURE_REALM_RACE && race < CREATURE_REALM_RACE + REALM_ARCANE) {
             const int16_t first = (int16_t)((race - CREATURE_REALM_RACE) * SPELLS_PER_REALM + 1);
             for (int16_t spell = first; spell < first + SPELLS_PER_REALM; spell++) {
-                if (Castable_In_Battle(spell) && spell_data_table[spell].casting_cost <= mana) count = Add(list, count, spell);
+                if (Castable_In_Battle(spell) && spell_data_table[spell].casting_cost <= mana)
+                    count = Add(list, count, spell);
             }
         }
         GUI_Multipurpose_Int = count;
@@ -452,7 +494,8 @@ void AI_Build_Unit_Realm_Threat_Percentages(int16_t player, int16_t percentages[
         if (kind == 103) V[REALM_NATURE] += bu.Ranged * F;
         S += F * (bu.Melee + bu.Ranged);
         if (bu.Attribs_2 & (UI2_FIRE_BALL_SPELL | UI2_DOOMBOLT_SPELL)) V[REALM_CHAOS] += 10, S += 10;
-        if ((bu.Attribs_2 & UI2_IMMOLATION) || (Battle_Unit_Enchantments(&bu) & UE_IMMOLATION)) V[REALM_CHAOS] += 20, S += 20;
+        if ((bu.Attribs_2 & UI2_IMMOLATION) || (Battle_Unit_Enchantments(&bu) & UE_IMMOLATION))
+            V[REALM_CHAOS] += 20, S += 20;
         const uint16_t flags = All_Attack_Flags(bu);
         if (flags & UAF_LIFE_STEAL) {
             const int32_t drain = (bu.Spec_Att_Attr + 3) * F;
@@ -460,7 +503,8 @@ void AI_Build_Unit_Realm_Threat_Percentages(int16_t player, int16_t percentages[
         }
         if (flags & UAF_DESTRUCTION) V[REALM_CHAOS] += 5 * F, S += 5 * F;
         if (flags & UAF_STONING_TOUCH) V[REALM_NATURE] += 5 * F, S += 5 * F;
-        if ((bu.Attribs_2 & UI2_CAUSE_FEAR_SPELL) || (Battle_Unit_Enchantments(&bu) & UE_CLOAKOFFEAR)) V[REALM_DEATH] += F, S += F;
+        if ((bu.Attribs_2 & UI2_CAUSE_FEAR_SPELL) || (Battle_Unit_Enchantments(&bu) & UE_CLOAKOFFEAR))
+            V[REALM_DEATH] += F, S += F;
         if (flags & UAF_DEATH_TOUCH) V[REALM_DEATH] += 5 * F, S += 5 * F;
         if (flags & UAF_DISPEL_EVIL) V[REALM_LIFE] += 5 * F, S += 5 * F;
     }

@@ -98,7 +98,8 @@ Combat_Target_Verdict Check_Enemy(int16_t spell, int16_t idx)
 {
     const Battle_Unit_Record &bu = battle_units[idx];
     const Spell_Data_Record &s = spell_data_table[spell];
-    if ((spell == SPELL_CREATURE_BINDING || spell == SPELL_BANISH) && Normal(bu)) return Refused(TARGET_WARN_NORMAL_UNIT);
+    if ((spell == SPELL_CREATURE_BINDING || spell == SPELL_BANISH) && Normal(bu))
+        return Refused(TARGET_WARN_NORMAL_UNIT);
     if (spell == SPELL_HOLY_SMITE && bu.race != RACE_CHAOS && bu.race != RACE_DEATH) {
         return Refused(TARGET_WARN_NOT_CHAOS_DEATH);
     }
@@ -161,16 +162,26 @@ int16_t Combat_Spell_Target_Kind(int16_t spell)
     switch (spell_data_table[spell].type) {
     case 0: return Summons_Kind();
     case 1: return ctk_Own;
-    case 4: case 12: case 13: case 14: case 22: case 23: return ctk_Enemy;
+    case 4:
+    case 12:
+    case 13:
+    case 14:
+    case 22:
+    case 23: return ctk_Enemy;
     case 15: return ctk_Own_Normal;
     case 16: return ctk_Enemy_Normal;
     case 18: return ctk_Unit_Or_Vortex;
     case 5:
         switch (spell) {
-        case 125: case 47: return ctk_Own;
-        case 137: case 195: return Summons_Kind();
-        case 89: case 73: case 81: return ctk_Enemy;
-        case 1: case 11: return ctk_Any_Cell;
+        case 125:
+        case 47: return ctk_Own;
+        case 137:
+        case 195: return Summons_Kind();
+        case 89:
+        case 73:
+        case 81: return ctk_Enemy;
+        case 1:
+        case 11: return ctk_Any_Cell;
         case 105: return ctk_Empty_Cell;
         case 82: return ctk_Wall_Cell;
         case 205: return ctk_Own_Hero;
@@ -205,7 +216,8 @@ Combat_Target_Verdict Combat_Spell_Target_Check(int16_t spell, int16_t kind, int
     if (kind == ctk_Wall_Cell) {
         return Combat_Grid_Cell_Has_City_Wall(x, y) ? Combat_Target_Verdict{COMBAT_TARGET_CELL, 0, {0}} : Refused(0);
     }
-    if (kind == ctk_Unit_Or_Vortex && Vortex_On(x, y) && idx < 0) return Combat_Target_Verdict{COMBAT_TARGET_CELL, 0, {0}};
+    if (kind == ctk_Unit_Or_Vortex && Vortex_On(x, y) && idx < 0)
+        return Combat_Target_Verdict{COMBAT_TARGET_CELL, 0, {0}};
     if (idx < 0) {
         if (kind == ctk_Empty_Cell || kind == ctk_Any_Cell) return Combat_Target_Verdict{COMBAT_TARGET_CELL, 0, {0}};
         if ((kind == ctk_Defender_Half && x <= HALF_LINE) || (kind == ctk_Attacker_Half && x > HALF_LINE)) {
