@@ -44,7 +44,8 @@ void Warning_Text(const Combat_Target_Verdict &verdict, int16_t spell, char *tex
     char record[MESSAGE_RECORD_BYTES + 1] = {};
     LBX_Load_Data_Static("MESSAGE", 0, (uint8_t *)record, verdict.warning, 1, MESSAGE_RECORD_BYTES);
     char name[sizeof spell_data_table[0].name + 1] = {};
-    if (verdict.warning == TARGET_WARN_NORMAL_UNIT) memcpy(name, spell_data_table[spell].name, sizeof spell_data_table[0].name);
+    if (verdict.warning == TARGET_WARN_NORMAL_UNIT)
+        memcpy(name, spell_data_table[spell].name, sizeof spell_data_table[0].name);
     snprintf(text, (size_t)size, "%s%s", record, name);
 }
 
@@ -97,7 +98,8 @@ int16_t Combat_Spell_Target_Screen(int16_t spell, int16_t *grid_x, int16_t *grid
             result = COMBAT_TARGET_CANCEL;
         } else if (hit != 0 && hit == grid) {
             Combat_Mouse_Cell(Pointer_X(), Pointer_Y(), grid_x, grid_y);
-            const Combat_Target_Verdict verdict = Combat_Spell_Target_Check(spell, _combat_spell_target_type, *grid_x, *grid_y);
+            const Combat_Target_Verdict verdict =
+                Combat_Spell_Target_Check(spell, _combat_spell_target_type, *grid_x, *grid_y);
             if (verdict.result >= 0) {
                 result = verdict.result;
             } else if (verdict.warning != 0 || verdict.text[0] != '\0') {
