@@ -143,8 +143,10 @@ TEST_F(CombatSpellChoice, HolyWordWantsAFightingFantasticEnemyWithoutSpellLock)
         uint32_t enchantments;
         int status;
         int16_t expected;
-    } cases[] = {
-        {16, 0, bus_Fighting, 99}, {16, UE_SPELLLOCK, bus_Fighting, -1}, {3, 0, bus_Fighting, -1}, {16, 0, bus_Dead, -1}};
+    } cases[] = {{16, 0, bus_Fighting, 99},
+                 {16, UE_SPELLLOCK, bus_Fighting, -1},
+                 {3, 0, bus_Fighting, -1},
+                 {16, 0, bus_Dead, -1}};
     for (const Case &c : cases) {
         Combat_Tables_Reset();
         Unit(0, 1);

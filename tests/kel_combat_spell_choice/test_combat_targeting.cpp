@@ -37,12 +37,29 @@ TEST_F(CombatTargeting, KindByType)
         int type;
         int16_t kind;
     } cases[] = {
-        {30, 0, ctk_Attacker_Half}, {7, 1, ctk_Own},        {20, 4, ctk_Enemy},       {21, 22, ctk_Enemy},
-        {23, 12, ctk_Enemy},        {25, 13, ctk_Enemy},    {27, 14, ctk_Enemy},      {29, 23, ctk_Enemy},
-        {130, 15, ctk_Own_Normal},  {32, 16, ctk_Enemy_Normal}, {33, 18, ctk_Unit_Or_Vortex},
-        {125, 5, ctk_Own},          {137, 5, ctk_Attacker_Half}, {195, 5, ctk_Attacker_Half}, {89, 5, ctk_Enemy},
-        {73, 5, ctk_Enemy},         {81, 5, ctk_Enemy},     {1, 5, ctk_Any_Cell},     {11, 5, ctk_Any_Cell},
-        {105, 5, ctk_Empty_Cell},   {82, 5, ctk_Wall_Cell}, {205, 5, ctk_Own_Hero},   {47, 5, ctk_Own},
+        {30, 0, ctk_Attacker_Half},
+        {7, 1, ctk_Own},
+        {20, 4, ctk_Enemy},
+        {21, 22, ctk_Enemy},
+        {23, 12, ctk_Enemy},
+        {25, 13, ctk_Enemy},
+        {27, 14, ctk_Enemy},
+        {29, 23, ctk_Enemy},
+        {130, 15, ctk_Own_Normal},
+        {32, 16, ctk_Enemy_Normal},
+        {33, 18, ctk_Unit_Or_Vortex},
+        {125, 5, ctk_Own},
+        {137, 5, ctk_Attacker_Half},
+        {195, 5, ctk_Attacker_Half},
+        {89, 5, ctk_Enemy},
+        {73, 5, ctk_Enemy},
+        {81, 5, ctk_Enemy},
+        {1, 5, ctk_Any_Cell},
+        {11, 5, ctk_Any_Cell},
+        {105, 5, ctk_Empty_Cell},
+        {82, 5, ctk_Wall_Cell},
+        {205, 5, ctk_Own_Hero},
+        {47, 5, ctk_Own},
         {0, 0, ctk_Empty_Cell},
     };
     for (const Case &c : cases) {
@@ -127,7 +144,8 @@ TEST_F(CombatTargeting, TheHumanAttackersSummonsTakesAnEmptyCellOfItsHalf)
     hidden.Grid_X = 13, hidden.Grid_Y = 10;
     struct Case {
         int16_t x, y, result, warning;
-    } cases[] = {{10, 10, -1, 0}, {11, 10, 99, 0}, {12, 10, -1, TARGET_WARN_OCCUPIED}, {13, 10, -1, TARGET_WARN_OCCUPIED}};
+    } cases[] = {
+        {10, 10, -1, 0}, {11, 10, 99, 0}, {12, 10, -1, TARGET_WARN_OCCUPIED}, {13, 10, -1, TARGET_WARN_OCCUPIED}};
     for (const Case &c : cases) {
         const Combat_Target_Verdict v = Combat_Spell_Target_Check(30, ctk_Attacker_Half, c.x, c.y);
         EXPECT_EQ(v.result, c.result) << c.x;
@@ -142,9 +160,17 @@ TEST_F(CombatTargeting, PointerOverCellsAndUnits)
     struct Case {
         int16_t kind, x, y, allowed;
     } cases[] = {
-        {ctk_Empty_Cell, 3, 3, 1}, {ctk_Enemy, 3, 3, 0},       {ctk_Enemy, 9, 9, 1},     {ctk_Enemy, 5, 5, 0},
-        {ctk_Own, 5, 5, 1},        {ctk_Enemy_Normal, 9, 9, 0}, {ctk_Any_Cell, 9, 9, 1}, {ctk_Attacker_Half, 10, 3, 0},
-        {ctk_Attacker_Half, 11, 3, 1}, {ctk_Defender_Half, 11, 3, 0}, {ctk_Own_Hero, 5, 5, 0},
+        {ctk_Empty_Cell, 3, 3, 1},
+        {ctk_Enemy, 3, 3, 0},
+        {ctk_Enemy, 9, 9, 1},
+        {ctk_Enemy, 5, 5, 0},
+        {ctk_Own, 5, 5, 1},
+        {ctk_Enemy_Normal, 9, 9, 0},
+        {ctk_Any_Cell, 9, 9, 1},
+        {ctk_Attacker_Half, 10, 3, 0},
+        {ctk_Attacker_Half, 11, 3, 1},
+        {ctk_Defender_Half, 11, 3, 0},
+        {ctk_Own_Hero, 5, 5, 0},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(Combat_Target_Cell_Allowed(c.kind, c.x, c.y), c.allowed) << "kind " << c.kind << " at " << c.x;

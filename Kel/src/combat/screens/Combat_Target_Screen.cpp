@@ -18,11 +18,10 @@
 #include "combat/Combat_Spell_Targets.h"
 #include "combat/Combat_Tables.h"
 #include "combat/screens/Combat_Screen.h"
+#include "magic/screens/Spellbook_Draw.h"
 #include "shell/Screen_Control.h"
 #include "shell/Screen_Loop.h"
 #include "world/Spell_Data_Record.h"
-
-int16_t g_spellbook_anim_stage;
 
 namespace {
 
