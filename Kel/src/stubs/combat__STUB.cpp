@@ -1,6 +1,5 @@
 // Stand-ins of the combat spells.
 #include "STU_Log.h"
-#include "combat/Combat_AI_Spells.h"
 #include "combat/Combat_Casting.h"
 #include "stubs/STUB_HIT.h"
 
@@ -17,11 +16,4 @@ void Summon_Demon(int16_t battle_unit_idx)
     STUB_HIT();
     STU_LOG(SEV_INFO, LC_COMBAT, "Summon_Demon__STUB: battle unit %d: no demon answers yet; nothing spent",
             battle_unit_idx);
-}
-
-int16_t AI_Select_Combat_Spell(int16_t caster)
-{
-    STUB_HIT();
-    (void)caster;
-    return 0;
 }

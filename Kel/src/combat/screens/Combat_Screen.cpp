@@ -17,6 +17,7 @@
 #include "STU_Log.h"
 #include "Video.h"
 #include "combat/Combat_AI.h"
+#include "combat/Combat_AI_Spells.h"
 #include "combat/Combat_Attack.h"
 #include "combat/Combat_Cache.h"
 #include "combat/Combat_Casting.h"
@@ -465,6 +466,7 @@ void Set_Up_Battle(int16_t attacker_idx, int16_t defender_idx, int16_t *troops, 
     Combat_Node_Type();
     Calc_Battlefield_Bonuses(_combat_structure);
     Update_Sees_Illusions();
+    AI_Prepare_Combat_Realm_Threats();
     Combat_Cache_Write();
     _ai_stay_in_city = 1;
     _scanned_battle_unit = -1;
