@@ -4,7 +4,8 @@
 # end" line), no integrity fault, no timed-out wait; the last autosave (every fourth turn) holds a
 # sane world: live units on the map with valid types, treasuries in range, the computer players'
 # targets and countdowns in range, and every wizard with a known strategy and hostilities, and a
-# fortress unless the game ended.
+# fortress unless the game ended or the wizard fell (then it casts the Spell of Return or holds no
+# city: the human's wizard falls as any other, the computer playing it).
 source "$(dirname "$0")/lib.sh"
 use_standin_data
 
@@ -66,7 +67,9 @@ for p in range(wizards):
     gold, mana = i16(at + L.PLAYER_GOLD), i16(at + L.PLAYER_MANA)
     assert 0 <= gold <= 30000 and 0 <= mana <= 30000, f"player {p}: gold {gold}, mana {mana}"
     fortress = L.FORTRESSES + 4 * p
-    assert ended or save[fortress + 3] == 1, f"wizard {p} has no fortress"
+    fallen = i16(at + L.PLAYER_CASTING_SPELL) == 214 or not any(
+        save[L.city(c) + 18] == p for c in range(i16(L.CITY_COUNT)))
+    assert ended or save[fortress + 3] == 1 or fallen, f"wizard {p} has no fortress and has not fallen"
     assert i16(at + 1178) in (1, 4, 5), f"wizard {p}: strategy {i16(at + 1178)}"
     for other in range(6):
         assert 0 <= i16(at + 1182 + 2 * other) <= 4, f"wizard {p}: hostility {other}"
