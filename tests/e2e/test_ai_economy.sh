@@ -7,25 +7,8 @@
 source "$(dirname "$0")/lib.sh"
 use_standin_data
 
-WORLDGEN="${TOLVA_BUILD_DIR:?TOLVA_BUILD_DIR must name the build folder}/tolva_worldgen"
-[ -x "$WORLDGEN" ] || fail "no tolva_worldgen at $WORLDGEN"
 TURNS=60
-WORLD="$E2E_TMP/W.GAM"
-SCENARIO="$E2E_TMP/economy.txt"
-
-"$WORLDGEN" --seed 77 --landsize 1 --magic 1 --difficulty 3 --opponents 4 --wizard 0 --race 8 --banner 0 \
-  --out "$WORLD" >/dev/null 2>&1 || fail "tolva_worldgen failed"
-START=$(python3 -c "import struct, sys, save_layout; print(struct.unpack_from('<h', open(sys.argv[1], 'rb').read(), save_layout.TURN)[0])" "$WORLD")
-# Turns are counted on the simulated clock, where an unattended turn takes some ten seconds.
-printf "%s\n" "wait_turn $((START + TURNS)) $((TURNS * 20 + 60))s" quit >"$SCENARIO"
-
-OUT="$E2E_TMP/stdout"
-ERR="$E2E_TMP/stderr"
-set +e
-TOLVA_POOL_GUARDS=1 timeout $((TURNS * 3 + 120)) "$TOLVA_BIN" ZOLAN --headless --seed2 3 --load "$WORLD" \
-  --patch ai_soak --scenario "$SCENARIO" >"$OUT" 2>"$ERR"
-RC=$?
-set -e
+run_soak_world 3 "$TURNS" --seed 77 --landsize 1 --magic 1 --difficulty 3 --opponents 4 --wizard 0 --race 8 --banner 0
 expect_rc 0
 expect_not_in_file "$LOG" "[INTEGRITY]"
 SAVE="$USER_DIR/SAVE9.GAM"

@@ -9,25 +9,8 @@
 source "$(dirname "$0")/lib.sh"
 use_standin_data
 
-WORLDGEN="${TOLVA_BUILD_DIR:?TOLVA_BUILD_DIR must name the build folder}/tolva_worldgen"
-[ -x "$WORLDGEN" ] || fail "no tolva_worldgen at $WORLDGEN"
 TURNS="${TOLVA_SOAK_LONG_TURNS:-500}"
-WORLD="$E2E_TMP/W.GAM"
-SCENARIO="$E2E_TMP/soak.txt"
-
-"$WORLDGEN" --seed 31 --landsize 1 --magic 1 --difficulty 2 --opponents 4 --wizard 0 --race 8 --banner 0 \
-  --out "$WORLD" >/dev/null 2>&1 || fail "tolva_worldgen failed"
-START=$(python3 -c "import struct, sys, save_layout; print(struct.unpack_from('<h', open(sys.argv[1], 'rb').read(), save_layout.TURN)[0])" "$WORLD")
-# A turn of the computer players' armies takes up to 20 s of the run's simulated clock.
-printf '%s\n' "wait_turn $((START + TURNS)) $((TURNS * 20 + 60))s" quit >"$SCENARIO"
-
-OUT="$E2E_TMP/stdout"
-ERR="$E2E_TMP/stderr"
-set +e
-TOLVA_POOL_GUARDS=1 timeout $((TURNS * 3 + 300)) "$TOLVA_BIN" ZOLAN --headless --seed2 5 --load "$WORLD" \
-  --patch ai_soak --scenario "$SCENARIO" >"$OUT" 2>"$ERR"
-RC=$?
-set -e
+run_soak_world 5 "$TURNS" --seed 31 --landsize 1 --magic 1 --difficulty 2 --opponents 4 --wizard 0 --race 8 --banner 0
 expect_rc 0
 for bad in "[INTEGRITY]" "Near Allocation too large" "TIMEOUT on state-aware wait"; do
   expect_not_in_file "$LOG" "$bad"
