@@ -112,8 +112,8 @@ int32_t Sums(void)
             total += Get_Effective_Ranged_Strength(bu.Ranged, bu.Cur_Figures, bu.Attack_Flags);
         }
         const int16_t kind = Battle_Unit_Ranged_Kind(&bu);
-        total += Get_Effective_Melee_Strength(bu.Melee, kind >= 100 ? bu.Ranged : 0, bu.Cur_Figures, bu.Attack_Flags,
-                                              kind);
+        total +=
+            Get_Effective_Melee_Strength(bu.Melee, kind >= 100 ? bu.Ranged : 0, bu.Cur_Figures, bu.Attack_Flags, kind);
     }
     return total;
 }
@@ -127,7 +127,8 @@ int main(int argc, char **argv)
     Restore_World();
     const int16_t won = Battle();
     int survivors = 0;
-    for (int16_t u = 0; u < 2 * SIDE_UNITS; u++) survivors += _UNITS[u].owner_idx == ATTACKER || _UNITS[u].owner_idx == DEFENDER;
+    for (int16_t u = 0; u < 2 * SIDE_UNITS; u++)
+        survivors += _UNITS[u].owner_idx == ATTACKER || _UNITS[u].owner_idx == DEFENDER;
     printf("first battle: attacker %s, %d of %d units left, mana %d and %d\n", won ? "won" : "lost", survivors,
            2 * SIDE_UNITS, _players[ATTACKER].mana_reserve, _players[DEFENDER].mana_reserve);
     if (survivors == 0 || survivors == 2 * SIDE_UNITS) {
