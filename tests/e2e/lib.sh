@@ -73,6 +73,27 @@ run_tolva() {
   set -e
 }
 
+# A world from tolva_worldgen (its options as the arguments after SEED2 and TURNS) played TURNS
+# world turns headless with every wizard computer-run (--patch ai_soak --seed2 SEED2), turns counted
+# on the simulated clock at up to 20 s each. Sets WORLD, START (the world's turn), RC, OUT and ERR.
+run_soak_world() {
+  local seed2="$1" turns="$2"
+  shift 2
+  local worldgen="${TOLVA_BUILD_DIR:?TOLVA_BUILD_DIR must name the build folder}/tolva_worldgen"
+  [ -x "$worldgen" ] || fail "no tolva_worldgen at $worldgen"
+  WORLD="$E2E_TMP/W.GAM"
+  "$worldgen" "$@" --out "$WORLD" >/dev/null 2>&1 || fail "tolva_worldgen failed"
+  START=$(python3 -c "import struct, sys, save_layout; print(struct.unpack_from('<h', open(sys.argv[1], 'rb').read(), save_layout.TURN)[0])" "$WORLD")
+  printf '%s\n' "wait_turn $((START + turns)) $((turns * 20 + 60))s" quit >"$E2E_TMP/soak.txt"
+  OUT="$E2E_TMP/stdout"
+  ERR="$E2E_TMP/stderr"
+  set +e
+  TOLVA_POOL_GUARDS=1 timeout $((turns * 3 + 300)) "$TOLVA_BIN" ZOLAN --headless --seed2 "$seed2" --load "$WORLD" \
+    --patch ai_soak --scenario "$E2E_TMP/soak.txt" >"$OUT" 2>"$ERR"
+  RC=$?
+  set -e
+}
+
 expect_rc() { [ "$RC" -eq "$1" ] || { cat "$ERR" >&2; fail "exit code $RC, expected $1"; }; }
 expect_in_file() { grep -qF -- "$2" "$1" || fail "'$2' not found in $1"; }
 expect_not_in_file() { ! grep -qF -- "$2" "$1" || fail "'$2' unexpectedly found in $1"; }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Diplomacy_Test_Fixture.h"
+#include "ai/AI_Services.h"
 #include "turn/End_Of_Turn.h"
 #include "turn/Turn_Services.h"
 #include "turn/Wizard_Conquest.h"
@@ -216,6 +217,33 @@ TEST_F(Diplomacy_Conquest, TheHumanBanishedMayResignAndLosesTheGame)
     Resolve_Wizard_Conquest(0, 3, last);
     EXPECT_TRUE(m_question.empty());
     EXPECT_EQ(g_conquest_winner_idx, 3);
+}
+
+// While the computer plays every wizard (the soak), the human's wizard falls as a computer wizard
+// does: no question, its other cities go to the neutral player and the game goes on.
+TEST_F(Diplomacy_Conquest, TheComputerPlayedHumanFallsAsAComputerWizard)
+{
+    AI_Services services = {};
+    services.computer_plays_human = [] { return (int16_t)1; };
+    AI_Set_Services(services);
+    int16_t last = Add_City(0, 5);
+    Add_City(3, 50);
+    Resolve_Wizard_Conquest(0, 3, last);
+    EXPECT_EQ(g_conquest_winner_idx, -1);
+    EXPECT_EQ(_CITIES[last].owner_idx, 3);
+    EXPECT_EQ(_FORTRESSES[0].active, 0);
+
+    SetUp();
+    int16_t fortress = Add_City(0, 5);
+    int16_t other = Add_City(0, 30);
+    Add_City(3, 50);
+    Resolve_Wizard_Conquest(0, 2, fortress);
+    EXPECT_TRUE(m_question.empty());
+    EXPECT_EQ(g_conquest_winner_idx, -1);
+    EXPECT_EQ(_FORTRESSES[0].active, 0);
+    EXPECT_EQ(_players[0].casting_spell_idx, spl_Spell_Of_Return);
+    EXPECT_EQ(_CITIES[other].owner_idx, 0) << "banished, not eliminated: the wizard keeps its other city";
+    AI_Set_Services({});
 }
 
 TEST_F(Diplomacy_Conquest, AMasteryWinnerOrAStrayIndexChangesNothing)

@@ -110,54 +110,92 @@ int32_t Settler_Boost(int32_t weight, int16_t objective)
     return weight * (ai_build_objective_weights_table[ROW_SETTLERS][objective] + 10) / 10;
 }
 
-// The weighted pick over the city's product list for a computer wizard or the Grand Vizier.
-void Pick_Weighted_Product(int16_t city_idx, const Autobuild_Rules &rules)
+// Weighs one item of a city's product list.
+using Product_Weigher = int32_t (*)(const City_Record &city, int16_t product, const void *context);
+
+// The city's product list and its length (making it also recounts the city's buildings).
+int16_t Product_List(int16_t city_idx, int16_t *list)
 {
-    City_Record &city = _CITIES[city_idx];
     int16_t length = 0;
     int16_t producible = 0;
     int16_t unit_count = 0;
-    int16_t list[PRODUCT_LIST_MAX] = {};
     Calculate_Product_Array(city_idx, &length, &producible, &unit_count, list);
-    if (length <= 0) {
-        return;
-    }
+    return length;
+}
+
+// The weighted pick over a non-empty product list, each item weighed by weigh.
+void Pick_Product(City_Record &city, const int16_t *list, int16_t length, Product_Weigher weigh, const void *context)
+{
     uint16_t weights[PRODUCT_LIST_MAX] = {};
     for (int k = 0; k < length; k++) {
-        int16_t product = list[k];
-        int32_t weight = 0;
-        if (product >= PRODUCT_UNIT_BASE) {
-            const Unit_Type_Record &type = Product_Unit_Type(product);
-            int32_t tenth = type.cost / 10;
-            weight = Saturate_Weight(tenth * tenth);
-            if (Type_Is_Settler(type)) {
-                weight = (rules.settler_need && city.population > 2) ? Settler_Boost(weight, rules.objective) : 0;
-            } else if (Type_Is_Road_Builder(type)) {
-                weight = rules.road_builder_need ? Settler_Boost(weight, rules.objective) : 0;
-            } else if (Type_Is_Transport(type)) {
-                int32_t allowed = _turn / rules.transport_period;
-                weight = (allowed >= ai_transport_count && ai_transport_count <= rules.transport_limit)
-                             ? weight * (allowed - ai_transport_count)
-                             : 0;
-            } else {
-                weight = rules.garrison_need
-                             ? weight * (ai_build_objective_weights_table[ROW_UNITS][rules.objective] + 10) / 10
-                             : 0;
-            }
-        } else {
-            int16_t category = Building_Category(product);
-            weight =
-                ai_build_base_weights_table[category] + ai_build_objective_weights_table[category][rules.objective];
-            if (product == bt_Housing && city.population < 5) {
-                weight *= 2;
-            }
-            if (rules.garrison_need) {
-                weight = 0;
-            }
-        }
-        weights[k] = (uint16_t)Saturate_Weight(weight);
+        weights[k] = (uint16_t)Saturate_Weight(weigh(city, list[k], context));
     }
     city.construction = list[Get_Weighted_Choice(weights, length)];
+}
+
+int32_t Unit_Cost_Weight(const Unit_Type_Record &type)
+{
+    int32_t tenth = type.cost / 10;
+    return tenth * tenth;
+}
+
+// A computer wizard's or the Grand Vizier's weight of one product.
+int32_t Wizard_Product_Weight(const City_Record &city, int16_t product, const void *context)
+{
+    const Autobuild_Rules &rules = *static_cast<const Autobuild_Rules *>(context);
+    int32_t weight = 0;
+    if (product >= PRODUCT_UNIT_BASE) {
+        const Unit_Type_Record &type = Product_Unit_Type(product);
+        weight = Saturate_Weight(Unit_Cost_Weight(type));
+        if (Type_Is_Settler(type)) {
+            weight = (rules.settler_need && city.population > 2) ? Settler_Boost(weight, rules.objective) : 0;
+        } else if (Type_Is_Road_Builder(type)) {
+            weight = rules.road_builder_need ? Settler_Boost(weight, rules.objective) : 0;
+        } else if (Type_Is_Transport(type)) {
+            int32_t allowed = _turn / rules.transport_period;
+            weight = (allowed >= ai_transport_count && ai_transport_count <= rules.transport_limit)
+                         ? weight * (allowed - ai_transport_count)
+                         : 0;
+        } else {
+            weight = rules.garrison_need
+                         ? weight * (ai_build_objective_weights_table[ROW_UNITS][rules.objective] + 10) / 10
+                         : 0;
+        }
+    } else {
+        int16_t category = Building_Category(product);
+        weight = ai_build_base_weights_table[category] + ai_build_objective_weights_table[category][rules.objective];
+        if (product == bt_Housing && city.population < 5) {
+            weight *= 2;
+        }
+        if (rules.garrison_need) {
+            weight = 0;
+        }
+    }
+    return weight;
+}
+
+// The neutral player's weight of one product; context is its garrison need.
+int32_t Neutral_Product_Weight(const City_Record &, int16_t product, const void *context)
+{
+    const bool garrison_need = *static_cast<const bool *>(context);
+    if (product >= PRODUCT_UNIT_BASE) {
+        const Unit_Type_Record &type = Product_Unit_Type(product);
+        if (Type_Is_Settler(type) || Type_Is_Transport(type) || Type_Is_Road_Builder(type) || !garrison_need) {
+            return 0;
+        }
+        return Unit_Cost_Weight(type);
+    }
+    if (garrison_need || product == bt_Boat_Builder || product == bt_Harbour) {
+        return 0;
+    }
+    return ai_build_base_weights_table[Building_Category(product)];
+}
+
+void Pick_Weighted_Product(int16_t city_idx, const Autobuild_Rules &rules)
+{
+    int16_t list[PRODUCT_LIST_MAX] = {};
+    const int16_t length = Product_List(city_idx, list);
+    if (length > 0) Pick_Product(_CITIES[city_idx], list, length, Wizard_Product_Weight, &rules);
 }
 
 }  // namespace
@@ -284,34 +322,12 @@ void Player_Colony_Autobuild_NP(int16_t city_idx)
     }
     City_Record &city = _CITIES[city_idx];
     bool garrison_need = Map_Square_Unit_Count(city.wx, city.wy, city.wp) < RANDOM(15) + 5;
-    int16_t length = 0;
-    int16_t producible = 0;
-    int16_t unit_count = 0;
     int16_t list[PRODUCT_LIST_MAX] = {};
-    Calculate_Product_Array(city_idx, &length, &producible, &unit_count, list);
-    uint16_t weights[PRODUCT_LIST_MAX] = {};
-    for (int k = 0; k < length; k++) {
-        int16_t product = list[k];
-        int32_t weight = 0;
-        if (product >= PRODUCT_UNIT_BASE) {
-            const Unit_Type_Record &type = Product_Unit_Type(product);
-            int32_t tenth = type.cost / 10;
-            weight = tenth * tenth;
-            if (Type_Is_Settler(type) || Type_Is_Transport(type) || Type_Is_Road_Builder(type) || !garrison_need) {
-                weight = 0;
-            }
-        } else {
-            weight = ai_build_base_weights_table[Building_Category(product)];
-            if (garrison_need || product == bt_Boat_Builder || product == bt_Harbour) {
-                weight = 0;
-            }
-        }
-        weights[k] = (uint16_t)Saturate_Weight(weight);
-    }
+    const int16_t length = Product_List(city_idx, list);
     if (!Building_Stands(city, bt_Garrison)) {
         city.construction = bt_Garrison;
     } else if (length > 0) {
-        city.construction = list[Get_Weighted_Choice(weights, length)];
+        Pick_Product(city, list, length, Neutral_Product_Weight, &garrison_need);
     }
 }
 

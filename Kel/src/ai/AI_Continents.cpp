@@ -85,12 +85,12 @@ static void Append(AI_Square_List &list, int16_t *tails, int16_t landmass, int16
     tails[landmass] = n;
 }
 
-void Build_Land_Linked_List(void)
+// Lists, per plane, the squares of each landmass in row order that pass keep (every land square
+// without one), up to the lists' capacity.
+static void Build_Square_Lists(AI_Square_List *lists, int16_t (*keep)(int wx, int wy, int wp))
 {
-    AI_Continent_Block *block = CONTXXX_Map();
-    if (block == nullptr) return;
     for (int wp = 0; wp < NUM_PLANES; wp++) {
-        AI_Square_List &list = block->land[wp];
+        AI_Square_List &list = lists[wp];
         for (int i = 0; i < AI_CONT_LANDMASSES; i++) list.heads[i] = -1;
         for (int i = 0; i < AI_LIST_CAPACITY; i++) list.next[i] = -1;
         int16_t tails[AI_CONT_LANDMASSES] = {};
@@ -99,10 +99,18 @@ void Build_Land_Linked_List(void)
             for (int wx = 0; wx < WORLD_WIDTH; wx++) {
                 const int16_t landmass = Landmass_At(wx, wy, wp);
                 if (landmass == 0 || landmass >= AI_CONT_LANDMASSES || n >= AI_LIST_CAPACITY) continue;
+                if (keep != nullptr && !keep(wx, wy, wp)) continue;
                 Append(list, tails, landmass, n++, wx, wy);
             }
         }
     }
+}
+
+void Build_Land_Linked_List(void)
+{
+    AI_Continent_Block *block = CONTXXX_Map();
+    if (block == nullptr) return;
+    Build_Square_Lists(block->land, nullptr);
     EMMDATAH_Map();
 }
 
@@ -120,20 +128,7 @@ void Build_Dock_Linked_List(void)
 {
     AI_Continent_Block *block = CONTXXX_Map();
     if (block == nullptr) return;
-    for (int wp = 0; wp < NUM_PLANES; wp++) {
-        AI_Square_List &list = block->dock[wp];
-        for (int i = 0; i < AI_CONT_LANDMASSES; i++) list.heads[i] = -1;
-        int16_t tails[AI_CONT_LANDMASSES] = {};
-        int16_t n = 0;
-        for (int wy = 0; wy < WORLD_HEIGHT; wy++) {
-            for (int wx = 0; wx < WORLD_WIDTH; wx++) {
-                const int16_t landmass = Landmass_At(wx, wy, wp);
-                if (landmass == 0 || landmass >= AI_CONT_LANDMASSES || n >= AI_LIST_CAPACITY) continue;
-                if (!Near_Shoreline(wx, wy, wp)) continue;
-                Append(list, tails, landmass, n++, wx, wy);
-            }
-        }
-    }
+    Build_Square_Lists(block->dock, Near_Shoreline);
     EMMDATAH_Map();
 }
 

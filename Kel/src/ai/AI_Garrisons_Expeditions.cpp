@@ -272,6 +272,41 @@ void AI_Stacks_Stage_Expedition_Forces(int16_t landmass_idx, int16_t wp, int16_t
     }
 }
 
+namespace {
+
+// Garrison sites of one kind (cities or nodes) with the units each still needs.
+struct Garrison_Sites {
+    int16_t count;
+    int16_t wx[AI_CITY_NEEDS_MAX];
+    int16_t wy[AI_CITY_NEEDS_MAX];
+    int16_t need[AI_CITY_NEEDS_MAX];
+};
+
+void Add_Site(Garrison_Sites &sites, int16_t wx, int16_t wy, int16_t need)
+{
+    sites.wx[sites.count] = wx;
+    sites.wy[sites.count] = wy;
+    sites.need[sites.count++] = need;
+}
+
+// The site still in need whose distance from (sx, sy) less its need is lowest and strictly below
+// *best (which it lowers), or -1.
+int16_t Neediest_Site(const Garrison_Sites &sites, int16_t sx, int16_t sy, int16_t *best)
+{
+    int16_t chosen = -1;
+    for (int16_t c = 0; c < sites.count; c++) {
+        if (sites.need[c] <= 0) continue;
+        const int16_t score = (int16_t)(AI_Distance(sx, sy, sites.wx[c], sites.wy[c]) - sites.need[c]);
+        if (score < *best) {
+            *best = score;
+            chosen = c;
+        }
+    }
+    return chosen;
+}
+
+}  // namespace
+
 void AI_Stacks_Garrison_Sites(int16_t player_idx, int16_t wp, int16_t landmass_idx)
 {
     AI_Continent_Block *block = AI_Continent_Data();
@@ -279,10 +314,10 @@ void AI_Stacks_Garrison_Sites(int16_t player_idx, int16_t wp, int16_t landmass_i
     const int16_t type = Landmass_Type(landmass_idx);
     const int16_t secure = type == ait_Held || type >= ait_Expedition;
     const Fortress_Record &fortress = _FORTRESSES[player_idx];
-    int16_t city_site[AI_CITY_NEEDS_MAX], node_site[NUM_NODES];
-    int16_t city_need[AI_CITY_NEEDS_MAX], node_need[NUM_NODES];
-    int16_t cities = 0, nodes = 0;
-    for (int16_t j = 0; j < _cities && cities < AI_CITY_NEEDS_MAX; j++) {
+    static Garrison_Sites cities, nodes;
+    cities.count = 0;
+    nodes.count = 0;
+    for (int16_t j = 0; j < _cities && cities.count < AI_CITY_NEEDS_MAX; j++) {
         const City_Record &city = _CITIES[j];
         if (city.owner_idx != player_idx || city.wp != wp || AI_Landmass_At(city.wx, city.wy, wp) != landmass_idx)
             continue;
@@ -298,8 +333,7 @@ void AI_Stacks_Garrison_Sites(int16_t player_idx, int16_t wp, int16_t landmass_i
         const int16_t k = Stack_On(block, city.wx, city.wy);
         if (k >= 0) need = (int16_t)(need - block->own_stack_unit_count[k]);
         if (need <= 0) continue;
-        city_site[cities] = j;
-        city_need[cities++] = need;
+        Add_Site(cities, city.wx, city.wy, need);
     }
     for (int16_t i = 0; i < NUM_NODES; i++) {
         const Node_Record &node = _NODES[i];
@@ -308,50 +342,30 @@ void AI_Stacks_Garrison_Sites(int16_t player_idx, int16_t wp, int16_t landmass_i
         const int16_t k = Stack_On(block, node.wx, node.wy);
         const int16_t need = k >= 0 ? (int16_t)((secure ? 8 : 4) - block->own_stack_unit_count[k]) : (int16_t)8;
         if (need <= 0) continue;
-        node_site[nodes] = i;
-        node_need[nodes++] = need;
+        Add_Site(nodes, node.wx, node.wy, need);
     }
     const int16_t gx = Gather_X(landmass_idx), gy = Gather_Y(landmass_idx);
     for (int16_t k = 0; k < _ai_own_stack_count && k < AI_STACK_TABLE_MAX; k++) {
         if (block->own_stack_type[k] != aist_Free && block->own_stack_type[k] != aist_Roaming) continue;
         const int16_t sx = block->own_stack_wx[k], sy = block->own_stack_wy[k];
         if (sx == gx && sy == gy) continue;
-        int16_t *need = nullptr;
-        int16_t tx = 0, ty = 0;
         int16_t best = FAR_AWAY;
-        for (int16_t c = 0; c < cities; c++) {
-            if (city_need[c] <= 0) continue;
-            const City_Record &city = _CITIES[city_site[c]];
-            const int16_t score = (int16_t)(AI_Distance(sx, sy, city.wx, city.wy) - city_need[c]);
-            if (score < best) {
-                best = score;
-                need = &city_need[c];
-                tx = city.wx;
-                ty = city.wy;
-            }
+        Garrison_Sites *sites = &cities;
+        int16_t site = Neediest_Site(cities, sx, sy, &best);
+        if (site < 0) {
+            sites = &nodes;
+            site = Neediest_Site(nodes, sx, sy, &best);
         }
-        if (need == nullptr) {
-            for (int16_t n = 0; n < nodes; n++) {
-                if (node_need[n] <= 0) continue;
-                const Node_Record &node = _NODES[node_site[n]];
-                const int16_t score = (int16_t)(AI_Distance(sx, sy, node.wx, node.wy) - node_need[n]);
-                if (score < best) {
-                    best = score;
-                    need = &node_need[n];
-                    tx = node.wx;
-                    ty = node.wy;
-                }
-            }
-        }
-        if (need == nullptr) continue;
-        const int16_t slots = *need;
+        if (site < 0) continue;
+        int16_t &need = sites->need[site];
+        const int16_t slots = need;
         const int16_t count = Stack_Count(block, k);
         for (int16_t s = 0; s < slots && s < count; s++) {
             const int16_t unit_idx = block->own_stack_unit_list[k][s];
             const Unit_Type_Record *unit_type = AI_Unit_Type(unit_idx);
             if (unit_type == nullptr || !Is_Fighter(*unit_type)) continue;
-            AI_Stacks_Order_Attack_Target_Or_Goto_Destination(unit_idx, tx, ty, k, s);
-            (*need)--;
+            AI_Stacks_Order_Attack_Target_Or_Goto_Destination(unit_idx, sites->wx[site], sites->wy[site], k, s);
+            need--;
         }
     }
 }

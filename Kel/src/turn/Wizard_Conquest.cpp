@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ai/AI_Services.h"
 #include "cities/City_Records.h"
 #include "info/Game_End_Scenes.h"
 #include "magic/Conquest_Spells.h"
@@ -26,6 +27,10 @@ int16_t City_Count(void) { return static_cast<int16_t>(std::clamp<int>(_cities, 
 
 int16_t Unit_Count(void) { return static_cast<int16_t>(std::clamp<int>(_units, 0, UNIT_TABLE_CAPACITY)); }
 
+// The human's wizard while a person plays it. In a test run where the computer plays every wizard,
+// the human's wizard falls as a computer wizard does and the game goes on without it.
+bool Person_Plays(int16_t player_idx) { return player_idx == 0 && !AI_Computer_Plays_Human(); }
+
 void Add_Fame(int16_t player_idx, int32_t amount)
 {
     int16_t &fame = _players[player_idx].fame;
@@ -33,7 +38,7 @@ void Add_Fame(int16_t player_idx, int32_t amount)
 }
 
 // Each unit of the loser in one of his cities: summoned creatures and heroes die, the rest join the
-// neutral player; the city too, unless the loser is the human.
+// neutral player; the city too, unless the loser is the human played by a person.
 void Release_Cities(int16_t loser_idx)
 {
     for (int16_t c = 0; c < City_Count(); c++) {
@@ -53,7 +58,7 @@ void Release_Cities(int16_t loser_idx)
                 unit.owner_idx = NEUTRAL_PLAYER_IDX;
             }
         }
-        if (loser_idx != 0) {
+        if (!Person_Plays(loser_idx)) {
             city.owner_idx = NEUTRAL_PLAYER_IDX;
         }
     }
@@ -104,7 +109,7 @@ void Eliminate_Wizard(int16_t loser_idx, int16_t victor_idx, int16_t city_idx, i
     Conquest_Spells(victor_idx, loser_idx);
 
     int16_t winner;
-    if (loser_idx == 0) {
+    if (Person_Plays(loser_idx)) {
         Lose_Animation(0);
         winner = victor_idx;
     } else if (CP_Is_Dead() == 1) {
@@ -133,7 +138,7 @@ int16_t Banish_Wizard(int16_t loser_idx, int16_t victor_idx)
     uint32_t turns = static_cast<uint16_t>(loser.casting_cost_remaining) /
                      std::max<uint32_t>(1, static_cast<uint16_t>(loser.Nominal_Skill));
 
-    if (loser_idx != 0) {
+    if (!Person_Plays(loser_idx)) {
         int32_t skill = Player_Base_Casting_Skill(loser_idx) + Player_Hero_Casting_Skill(loser_idx);
         if (skill < 40 || loser.mana_reserve < 1) {
             return br_Too_Weak;
@@ -151,7 +156,7 @@ int16_t Banish_Wizard(int16_t loser_idx, int16_t victor_idx)
     }
 
     Turn_Conquest_Redraw();
-    if (loser_idx == 0) {
+    if (Person_Plays(loser_idx)) {
         char question[160];
         snprintf(question, sizeof(question),
                  "There are at least %u turns remaining until you may return. Do you wish to resign?",
