@@ -37,7 +37,8 @@ void Reference_Draw(int x, int y, const uint8_t *bitmap)
             uint8_t value = bitmap[PICTURE_BITMAP_HEADER + c * h + r];
             if (value == 0 || px < 0 || py < 0 || px >= SCREEN_WIDTH || py >= SCREEN_HEIGHT) continue;
             uint8_t *pixel = current_video_page + py * SCREEN_WIDTH + px;
-            *pixel = remap && value > FRAME_REMAP_FIRST ? remap_color_palettes[value - FRAME_REMAP_FIRST][*pixel] : value;
+            *pixel =
+                remap && value > FRAME_REMAP_FIRST ? remap_color_palettes[value - FRAME_REMAP_FIRST][*pixel] : value;
         }
     }
 }

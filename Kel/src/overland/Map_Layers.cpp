@@ -75,12 +75,12 @@ struct Refused_Squares {
     }
 };
 
-bool In_World(int x, int y, int plane)
+inline bool In_World(int x, int y, int plane)
 {
     return plane >= 0 && plane < NUM_PLANES && x >= 0 && x < WORLD_WIDTH && y >= 0 && y < WORLD_HEIGHT;
 }
 
-uint8_t Explored_Value(int x, int y, int plane)
+inline uint8_t Explored_Value(int x, int y, int plane)
 {
     return In_World(x, y, plane) ? _square_explored[World_Square_Index(x, y, plane)] : 0;
 }

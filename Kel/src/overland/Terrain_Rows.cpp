@@ -16,10 +16,12 @@
 namespace {
 
 constexpr int ANIMATION_FRAMES = 4;  // terrain_anim_ctr runs 0..3
-constexpr int32_t NO_PICTURE = -1;
-constexpr int32_t AS_STORED = -2;  // a picture too large for a row form
+constexpr int16_t NO_PICTURE = -1;
+constexpr int16_t AS_STORED = -2;  // a picture too large for a row form
 // The picture numbers a valid square can give: terrain index 0..INTEGRITY_MAX_TERRAIN on each plane.
 constexpr uint32_t NUMBERS_MAX = (uint32_t)(TERRAIN_PICTURES_PER_PLANE * (NUM_PLANES - 1) + INTEGRITY_MAX_TERRAIN + 1);
+
+static_assert(NUMBERS_MAX * ANIMATION_FRAMES < 32767, "a slot holds any form number");
 
 struct Kept_Terrain {
     bool built = false;
@@ -28,7 +30,7 @@ struct Kept_Terrain {
     const uint8_t *table = nullptr;
     uint32_t table_length = 0;
     uint32_t numbers = 0;
-    std::vector<int32_t> slots;  // [number * ANIMATION_FRAMES + frame]: a form, NO_PICTURE or AS_STORED
+    std::vector<int16_t> slots;  // [number * ANIMATION_FRAMES + frame]: a form, NO_PICTURE or AS_STORED
     std::vector<Row_Form> forms;
     std::vector<uint8_t> remap;  // per form: the picture is drawn with the remap rule
 };
@@ -72,12 +74,12 @@ void Terrain_Rows_Build(void)
     uint32_t numbers = m_terrain_lbx_001_length / 2;
     m_terrain.numbers = numbers < NUMBERS_MAX ? numbers : NUMBERS_MAX;
     m_terrain.slots.assign((size_t)m_terrain.numbers * ANIMATION_FRAMES, NO_PICTURE);
-    std::unordered_map<const uint8_t *, int32_t> made;
+    std::unordered_map<const uint8_t *, int16_t> made;
     for (uint32_t number = 0; number < m_terrain.numbers; ++number) {
         for (int frame = 0; frame < ANIMATION_FRAMES; ++frame) {
             uint8_t *picture = Terrain_Number_Picture(number, (int16_t)frame);
             if (picture == nullptr) continue;
-            int32_t &slot = m_terrain.slots[(size_t)number * ANIMATION_FRAMES + frame];
+            int16_t &slot = m_terrain.slots[(size_t)number * ANIMATION_FRAMES + frame];
             auto seen = made.find(picture);
             if (seen != made.end()) {
                 slot = seen->second;
@@ -86,7 +88,7 @@ void Terrain_Rows_Build(void)
             if (!Picture_Rows_Bitmap_Fits(LE_U16(picture + PICTURE_WIDTH), LE_U16(picture + PICTURE_HEIGHT))) {
                 slot = AS_STORED;
             } else {
-                slot = (int32_t)m_terrain.forms.size();
+                slot = (int16_t)m_terrain.forms.size();
                 m_terrain.forms.emplace_back();
                 Picture_Rows_Form_Bitmap(m_terrain.forms.back(), picture);
                 m_terrain.remap.push_back(LE_U16(picture + PICTURE_REMAP_WORD) != 0 ? 1 : 0);
@@ -96,10 +98,7 @@ void Terrain_Rows_Build(void)
     }
 }
 
-void Terrain_Rows_Drop(void)
-{
-    m_terrain = Kept_Terrain{};
-}
+void Terrain_Rows_Drop(void) { m_terrain = Kept_Terrain{}; }
 
 bool Terrain_Rows_Square(int16_t wx, int16_t wy, int16_t plane, Terrain_Square_Form *square)
 {
@@ -116,7 +115,7 @@ bool Terrain_Rows_Square(int16_t wx, int16_t wy, int16_t plane, Terrain_Square_F
     if (terrain < 0 || terrain > INTEGRITY_MAX_TERRAIN) return false;
     uint32_t number = (uint32_t)(terrain + TERRAIN_PICTURES_PER_PLANE * plane);
     if (number >= m_terrain.numbers) return false;
-    int32_t slot = m_terrain.slots[(size_t)number * ANIMATION_FRAMES + terrain_anim_ctr];
+    int slot = m_terrain.slots[(size_t)number * ANIMATION_FRAMES + terrain_anim_ctr];
     if (slot == NO_PICTURE) return false;
     if (slot == AS_STORED) {
         square->picture = Terrain_Number_Picture(number, terrain_anim_ctr);
