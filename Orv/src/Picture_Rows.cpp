@@ -48,6 +48,18 @@ struct Kept {
     uint64_t bytes = 0;
 };
 Kept m_kept;
+void (*m_forget_listener)(const uint8_t *start, uint32_t length) = nullptr;
+
+// An archive entry loaded over a kept picture's bytes makes its rows stale: the loader tells the
+// cache once it holds anything.
+void Listen_To_Loader(void)
+{
+    if (core_services.forget_area != Picture_Rows_Forget_Area) {
+        Core_Services services = core_services;
+        services.forget_area = Picture_Rows_Forget_Area;
+        Core_Set_Services(services);
+    }
+}
 
 size_t Recent_Slot(const uint8_t *key, uint32_t tag)
 {
@@ -205,13 +217,7 @@ const Row_Form *Kept_Form(const uint8_t *key, uint32_t tag, const uint8_t *bytes
 {
     Entry *e = Find(key, tag);
     if (e == nullptr) {
-        // An archive entry loaded over a kept picture's bytes makes its rows stale: the loader
-        // tells the cache once it holds anything.
-        if (core_services.forget_area != Picture_Rows_Forget_Area) {
-            Core_Services services = core_services;
-            services.forget_area = Picture_Rows_Forget_Area;
-            Core_Set_Services(services);
-        }
+        Listen_To_Loader();
         if (m_kept.bytes + size > KEPT_BYTES_MAX) Picture_Rows_Forget_All();
         auto made = std::make_unique<Entry>();
         e = made.get();
@@ -332,8 +338,23 @@ void Row_Form_Draw(const Row_Form &f, int x, int y, int x1, int y1, int x2, int 
     }
 }
 
+void Picture_Rows_Form_Bitmap(Row_Form &f, const uint8_t *bitmap) { Form_Bitmap(f, bitmap); }
+
+bool Picture_Rows_Bitmap_Fits(int width, int height)
+{
+    return width >= 0 && height >= 0 && width <= ROW_FORM_SIDE_MAX && height <= ROW_FORM_SIDE_MAX &&
+           (uint32_t)width * (uint32_t)height <= ROW_FORM_PIXELS_MAX;
+}
+
+void Picture_Rows_Set_Forget_Listener(void (*listener)(const uint8_t *start, uint32_t length))
+{
+    m_forget_listener = listener;
+    if (listener != nullptr) Listen_To_Loader();
+}
+
 void Picture_Rows_Forget_Area(const uint8_t *start, uint32_t length)
 {
+    if (m_forget_listener != nullptr) m_forget_listener(start, length);
     if (m_kept.entries.empty()) return;
     const uint8_t *end = start + length;
     for (auto it = m_kept.entries.begin(); it != m_kept.entries.end();) {

@@ -38,8 +38,18 @@ const Row_Form *Picture_Rows_Of_Bitmap(const uint8_t *bitmap);
 // through their remap table instead of being written.
 void Row_Form_Draw(const Row_Form &form, int x, int y, int x1, int y1, int x2, int y2, bool remap);
 
-// Drops the pictures that lie in [start, start + length): the area has been loaded anew.
+// Converts a whole bitmap (Picture_Header, bitmap form, no larger than a row form takes) into f.
+// For caches that convert their pictures once, when they are loaded, instead of when drawn.
+void Picture_Rows_Form_Bitmap(Row_Form &f, const uint8_t *bitmap);
+// 1 when a bitmap of this width and height can be kept in row form.
+bool Picture_Rows_Bitmap_Fits(int width, int height);
+
+// Drops the pictures that lie in [start, start + length): the area has been loaded anew. The
+// listener set below hears of it too.
 void Picture_Rows_Forget_Area(const uint8_t *start, uint32_t length);
+// Another cache keyed by address that must forget what lay in an area loaded anew; one at most,
+// nullptr for none.
+void Picture_Rows_Set_Forget_Listener(void (*listener)(const uint8_t *start, uint32_t length));
 // Drops every picture kept.
 void Picture_Rows_Forget_All(void);
 // The number of pictures kept in row form and their bytes, for tests and benchmarks.

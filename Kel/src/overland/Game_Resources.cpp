@@ -3,6 +3,7 @@
 #include "Allocate.h"
 #include "LBX_Load.h"
 #include "LBX_Pictures.h"
+#include "overland/Terrain_Rows.h"
 #include "world/Game_Settings.h"
 #include "world/LOADER.h"
 
@@ -105,6 +106,7 @@ void Terrain_Init(void)
         *load.destination = LBX_Load("TERRAIN.LBX", load.entry);
         *load.length = lbxload_entry_length;
     }
+    Terrain_Rows_Build();
     uint8_t *unrest = Load_Rule_Table("TERRSTAT", 1, 1, UNREST_TABLE_SIZE);
     for (int row = 0; row < NUM_UNREST_RACES; row++) {
         TBL_Unrest[row] = reinterpret_cast<int8_t *>(unrest + NUM_UNREST_RACES * row);

@@ -10,6 +10,7 @@
 #include "Video.h"
 #include "dev/Integrity_Check.h"
 #include "overland/Game_Resources.h"
+#include "overland/Terrain_Rows.h"
 #include "overland/Unit_Figure.h"
 #include "random.h"
 #include "shell/Map_Window.h"
@@ -74,12 +75,12 @@ struct Refused_Squares {
     }
 };
 
-bool In_World(int x, int y, int plane)
+inline bool In_World(int x, int y, int plane)
 {
     return plane >= 0 && plane < NUM_PLANES && x >= 0 && x < WORLD_WIDTH && y >= 0 && y < WORLD_HEIGHT;
 }
 
-uint8_t Explored_Value(int x, int y, int plane)
+inline uint8_t Explored_Value(int x, int y, int plane)
 {
     return In_World(x, y, plane) ? _square_explored[World_Square_Index(x, y, plane)] : 0;
 }
@@ -235,17 +236,15 @@ void Map_Layers_Reset_Refused_Latches(void)
     }
 }
 
-uint8_t *Terrain_Square_Picture(int16_t wx, int16_t wy, int16_t plane)
+uint8_t *Terrain_Number_Picture(uint32_t number, int16_t animation_frame)
 {
-    if (!Integrity_Terrain_Square_Is_Valid(wx, wy, plane)) return nullptr;
     if (m_terrain_lbx_000 == nullptr || m_terrain_lbx_001 == nullptr) return nullptr;
-    uint32_t number = (uint32_t)(_world_maps[World_Square_Index(wx, wy, plane)] + TERRAIN_PICTURES_PER_PLANE * plane);
-    if (2 * number + 2 > m_terrain_lbx_001_length) return nullptr;
+    if (2 * (uint64_t)number + 2 > m_terrain_lbx_001_length) return nullptr;
     int page = m_terrain_lbx_001[2 * number];
     int index = m_terrain_lbx_001[2 * number + 1];
     if (page & TERRAIN_PAGE_ANIMATED) {
         page &= ~TERRAIN_PAGE_ANIMATED;
-        index += terrain_anim_ctr;
+        index += animation_frame;
     }
     int64_t at = (int64_t)page * TERRAIN_PAGE_BYTES + (int64_t)index * TERRAIN_PICTURE_STRIDE - TERRAIN_PICTURE_BIAS;
     if (at < 0 || at + PICTURE_BITMAP_HEADER > (int64_t)m_terrain_lbx_000_length) return nullptr;
@@ -253,6 +252,13 @@ uint8_t *Terrain_Square_Picture(int16_t wx, int16_t wy, int16_t plane)
     int64_t pixels = (int64_t)LE_U16(picture + PICTURE_WIDTH) * LE_U16(picture + PICTURE_HEIGHT);
     if (at + PICTURE_BITMAP_HEADER + pixels > (int64_t)m_terrain_lbx_000_length) return nullptr;
     return picture;
+}
+
+uint8_t *Terrain_Square_Picture(int16_t wx, int16_t wy, int16_t plane)
+{
+    if (!Integrity_Terrain_Square_Is_Valid(wx, wy, plane)) return nullptr;
+    uint32_t number = (uint32_t)(_world_maps[World_Square_Index(wx, wy, plane)] + TERRAIN_PICTURES_PER_PLANE * plane);
+    return Terrain_Number_Picture(number, terrain_anim_ctr);
 }
 
 int16_t Terrain_Square_Reduced_Map_Colour(int16_t wx, int16_t wy, int16_t plane)
@@ -263,6 +269,28 @@ int16_t Terrain_Square_Reduced_Map_Colour(int16_t wx, int16_t wy, int16_t plane)
     return m_terrain_lbx_002[number];
 }
 
+void Terrain_Reduced_Map_Row(int16_t left, int16_t wy, int16_t plane, int16_t w, uint8_t *pixels, int step)
+{
+    if (plane < 0 || plane >= NUM_PLANES || wy < 0 || wy >= WORLD_HEIGHT || _world_maps == nullptr ||
+        _square_explored == nullptr || m_terrain_lbx_002 == nullptr)
+        return;
+    const int16_t *terrain = _world_maps + World_Square_Index(0, wy, plane);
+    const uint8_t *explored = _square_explored + World_Square_Index(0, wy, plane);
+    const uint8_t *colours = m_terrain_lbx_002;
+    const uint32_t colour_count = m_terrain_lbx_002_length;
+    const uint32_t plane_first = (uint32_t)(TERRAIN_PICTURES_PER_PLANE * plane);
+    int x = Map_Wrap_X(left);
+    for (int j = 0; j < w; j++, pixels += step) {
+        int at = x;
+        if (++x == WORLD_WIDTH) x = 0;
+        if (explored[at] == 0) continue;
+        int value = terrain[at];
+        if (value < 0 || value > INTEGRITY_MAX_TERRAIN) continue;
+        uint32_t number = (uint32_t)value + plane_first;
+        if (number < colour_count) *pixels = colours[number];
+    }
+}
+
 void Draw_Map_Terrain(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, int16_t wy, int16_t plane)
 {
     Refused_Squares refused;
@@ -271,11 +299,12 @@ void Draw_Map_Terrain(int16_t sx, int16_t sy, int16_t w, int16_t h, int16_t wx, 
             int16_t x = Map_Wrap_X(wx + c);
             int16_t y = (int16_t)(wy + r);
             int px = sx + MAP_VIEW_SQUARE_WIDTH * c, py = sy + MAP_VIEW_SQUARE_HEIGHT * r;
-            uint8_t *picture = Terrain_Square_Picture(x, y, plane);
-            if (picture == nullptr) refused.Add(x, y);
-            if (picture != nullptr && Explored_Value(x, y, plane) != 0) {
+            Terrain_Square_Form square;
+            bool has_picture = Terrain_Rows_Square(x, y, plane, &square);
+            if (!has_picture) refused.Add(x, y);
+            if (has_picture && Explored_Value(x, y, plane) != 0) {
                 map_draw_full = 1;
-                Draw_Picture((int16_t)px, (int16_t)py, picture);
+                Terrain_Rows_Draw(square, (int16_t)px, (int16_t)py);
             } else {
                 Fill((int16_t)px, (int16_t)py, (int16_t)(px + MAP_VIEW_SQUARE_WIDTH - 1),
                      (int16_t)(py + MAP_VIEW_SQUARE_HEIGHT - 1), 0);
@@ -468,7 +497,8 @@ void Draw_Unexplored_Squares(const char *caller, int16_t *latches, bool fill_une
             int16_t x = Map_Wrap_X(wx + c);
             int16_t y = (int16_t)(wy + r);
             int value = 0;
-            if (Terrain_Square_Picture(x, y, plane) == nullptr) {
+            Terrain_Square_Form square;
+            if (!Terrain_Rows_Square(x, y, plane, &square)) {
                 refused.Add(x, y);
             } else {
                 value = Explored_Value(x, y, plane);

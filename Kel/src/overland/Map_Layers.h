@@ -33,7 +33,13 @@ void Redraw_Map_Unexplored_Area(int16_t sx, int16_t sy, int16_t w, int16_t h, in
 // The 20 x 18 terrain picture of a square (the animation frame added), or nullptr when the square,
 // its terrain index or the picture's place in TERRAIN.LBX is out of range: such a square is refused.
 uint8_t *Terrain_Square_Picture(int16_t wx, int16_t wy, int16_t plane);
+// The terrain picture of a picture number (terrain index + 762 x plane) at an animation frame,
+// or nullptr when its place in TERRAIN.LBX is out of range.
+uint8_t *Terrain_Number_Picture(uint32_t number, int16_t animation_frame);
 // The reduced-map colour of a square's terrain; -1 when the square or its terrain is out of range.
 int16_t Terrain_Square_Reduced_Map_Colour(int16_t wx, int16_t wy, int16_t plane);
+// The reduced-map colours of the explored squares of world row wy from column left on, w of
+// them, into pixels[0], pixels[step], ...; unexplored squares and those out of range are left.
+void Terrain_Reduced_Map_Row(int16_t left, int16_t wy, int16_t plane, int16_t w, uint8_t *pixels, int step);
 // Forgets which refused-squares reports were made (tests start from a fresh run's state).
 void Map_Layers_Reset_Refused_Latches(void);

@@ -48,11 +48,7 @@ int16_t minimap_height = 30;
 constexpr int MAX_DRAW_PRIORITY = 127;
 constexpr int TRANSPORT_DRAW_PRIORITY = 50;
 
-int16_t Map_Wrap_X(int x)
-{
-    int wrapped = x % WORLD_WIDTH;
-    return (int16_t)(wrapped < 0 ? wrapped + WORLD_WIDTH : wrapped);
-}
+static_assert(WORLD_WIDTH == 60, "Map_Wrap_X wraps at the world's width");
 
 static int8_t Unit_Draw_Priority(int unit_idx) { return (int8_t)_UNITS[unit_idx].Draw_Priority; }
 

@@ -85,4 +85,10 @@ void Cycle_Map_Animations(void);
 void Reduced_Map_Set_Dims(int16_t width, int16_t height);
 
 // Column c of a view whose left column is wx: (wx + c) mod 60, for any wx (also 60).
-int16_t Map_Wrap_X(int x);
+inline int16_t Map_Wrap_X(int x)
+{
+    constexpr int WIDTH = 60;  // the world's width in squares
+    if (x >= 0 && x < WIDTH) return (int16_t)x;
+    int wrapped = x % WIDTH;
+    return (int16_t)(wrapped < 0 ? wrapped + WIDTH : wrapped);
+}

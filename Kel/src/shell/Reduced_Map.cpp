@@ -65,15 +65,7 @@ void Create_Reduced_Map_Picture(int16_t left, int16_t top, int16_t plane, uint8_
     Create_Blank_Picture(w, h, picture, REDUCED_MAP_UNEXPLORED);
     if (plane < 0 || plane >= NUM_PLANES) return;
     uint8_t *pixels = picture + PICTURE_BITMAP_HEADER;
-    for (int j = 0; j < w; j++) {
-        int x = Map_Wrap_X(left + j);
-        for (int i = 0; i < h; i++) {
-            int y = top + i;
-            if (y < 0 || y >= WORLD_HEIGHT || _square_explored[World_Square_Index(x, y, plane)] == 0) continue;
-            int16_t colour = Terrain_Square_Reduced_Map_Colour((int16_t)x, (int16_t)y, plane);
-            if (colour >= 0) pixels[j * h + i] = (uint8_t)colour;
-        }
-    }
+    for (int i = 0; i < h; i++) Terrain_Reduced_Map_Row(left, (int16_t)(top + i), plane, w, pixels + i, h);
     int16_t cities = _cities < 0 ? 0 : (_cities > NUM_CITIES ? (int16_t)NUM_CITIES : _cities);
     for (int i = 0; i < cities; i++) {
         const City_Record &city = _CITIES[i];
