@@ -90,9 +90,8 @@ void Write_COMPIX_LBX(const std::string &folder)
 {
     Standin_Archive archive{"COMPIX", {}, {}};
     static const char *const words[29] = {
-        "",     "Spell", "Wait", "Done", "Auto", "",     "",     "",     "",     "",
-        "",     "",      "",     "",     "",     "",     "",     "",     "",     "",
-        "Info", "Flee",  "Esc",  "Spell", "Wait", "Info", "Auto", "Flee", "Done",
+        "", "Spell", "Wait", "Done", "Auto", "",     "",     "",    "",      "",     "",     "",     "",     "",     "",
+        "", "",      "",     "",     "",     "Info", "Flee", "Esc", "Spell", "Wait", "Info", "Auto", "Flee", "Done",
     };
     static const char *const scan_letters = "mrtpgebwiFdlfsvVxyz";
     for (int entry = 0; entry <= 80; ++entry) {
@@ -132,7 +131,8 @@ void Write_COMPIX_LBX(const std::string &folder)
             box.Fill_Rect(1, 1, 101, 16, 228);
             archive.Add(Standin_Picture({box}));
         } else if (entry >= 61 && entry <= 78) {
-            archive.Add(Standin_Thing(8, 7, (uint8_t)(140 + 2 * (entry - 61)), std::string(1, scan_letters[entry - 61])));
+            archive.Add(
+                Standin_Thing(8, 7, (uint8_t)(140 + 2 * (entry - 61)), std::string(1, scan_letters[entry - 61])));
         } else {
             archive.Add(Standin_Thing(16, 10, (uint8_t)(entry % 2 == 0 ? 60 : 66), std::to_string(entry)));
         }
@@ -176,7 +176,10 @@ void Write_CMBTCITY_LBX(const std::string &folder)
             archive.Add(Standin_Packed_Picture({Diamond(entry == 0 ? 227 : 226, 224)}));
         } else if (entry >= 2 && entry <= 16) {
             const int style = (entry - 2) / 5;
-            archive.Add(Standin_Thing(22, 20, (uint8_t)(style == 0 ? 26 : style == 1 ? 228 : 7),
+            archive.Add(Standin_Thing(22, 20,
+                                      (uint8_t)(style == 0   ? 26
+                                                : style == 1 ? 228
+                                                             : 7),
                                       "H" + std::to_string((entry - 2) % 5)));
         } else if (entry >= 17 && entry <= 23) {
             archive.Add(Standin_Thing(30, 34, (uint8_t)(140 + 3 * (entry - 17)), structures[entry - 17]));
@@ -280,8 +283,8 @@ void Write_Combat_Terrain_LBX(const std::string &folder)
         uint8_t plain, dirt, rough, tree;
     };
     static const Terrain terrains[8] = {
-        {"CMBGRASS", 84, 226, 82, 86},   {"CMBGRASC", 115, 224, 113, 117}, {"CMBDESRT", 230, 227, 228, 86},
-        {"CMBDESRC", 229, 224, 226, 117}, {"CMBMOUNT", 7, 226, 8, 83},     {"CMBMOUNC", 114, 224, 8, 117},
+        {"CMBGRASS", 84, 226, 82, 86},    {"CMBGRASC", 115, 224, 113, 117}, {"CMBDESRT", 230, 227, 228, 86},
+        {"CMBDESRC", 229, 224, 226, 117}, {"CMBMOUNT", 7, 226, 8, 83},      {"CMBMOUNC", 114, 224, 8, 117},
         {"CMBTUNDR", 15, 7, 8, 83},       {"CMBTUNDC", 119, 224, 116, 114},
     };
     for (const Terrain &t : terrains) {

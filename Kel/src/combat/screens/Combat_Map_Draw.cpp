@@ -98,8 +98,7 @@ void Compose_Unit(int16_t idx)
     uint8_t *bitmap = m_unit_bitmaps[idx];
     Draw_Picture_To_Bitmap(picture, bitmap);
     const int16_t banner = Owner_Banner(bu.owner_idx);
-    for (int c = 0; c < 5; c++)
-        Replace_Color(bitmap, (uint8_t)(FIGURE_BANNER_FIRST + c), COL_Banners[banner][c]);
+    for (int c = 0; c < 5; c++) Replace_Color(bitmap, (uint8_t)(FIGURE_BANNER_FIRST + c), COL_Banners[banner][c]);
     if (bu.Outline_Colour >= 0 && bu.Outline_Colour < NUM_OUTLINE_SETS) {
         Outline_Bitmap_Pixels_No_Glass(bitmap, OUTLINE_MARKER);
         Bitmap_Aura_Pixels(bitmap, OUTLINE_MARKER,
@@ -204,8 +203,7 @@ void Spawn_Missiles(void)
         }
         const int16_t params[6] = {m.direction, 0, 0, 0, 0, 0};
         Spawn((int16_t)(m.from_x + (m.to_x - m.from_x) * m.progress / 100), y,
-              index >= 0 && index < 120 ? gfx_cmbmagic_seg[index] : nullptr, 14, 22, 0, cek_Missile, m.picture,
-              params);
+              index >= 0 && index < 120 ? gfx_cmbmagic_seg[index] : nullptr, 14, 22, 0, cek_Missile, m.picture, params);
     }
 }
 
@@ -245,21 +243,21 @@ void Spawn_Centre_And_Houses(void)
 }
 
 struct Wall_Piece {
-    int8_t x, y;        // cell
-    int8_t row, col;    // section of the stone ring
-    int8_t front;       // 0 back, 1 front
-    int8_t sx, sy;      // anchor shift
-    int8_t ox, oy;      // stone offsets (ox -1: half the picture's width)
-    int8_t mox, moy;    // magic wall offsets
+    int8_t x, y;      // cell
+    int8_t row, col;  // section of the stone ring
+    int8_t front;     // 0 back, 1 front
+    int8_t sx, sy;    // anchor shift
+    int8_t ox, oy;    // stone offsets (ox -1: half the picture's width)
+    int8_t mox, moy;  // magic wall offsets
 };
 constexpr Wall_Piece WALL_PIECES[14] = {
-    {5, 10, 0, 0, 0, 1, 1, -1, 18, -1, 19}, {5, 11, 1, 0, 0, 1, 1, 17, 17, 17, 18},
-    {5, 12, 2, 0, 0, 1, 1, 17, 17, 17, 18}, {5, 13, 3, 0, 0, 1, 1, 17, 17, 17, 18},
-    {6, 10, 0, 1, 0, 1, 0, 17, 17, 17, 17}, {7, 10, 0, 2, 0, 1, 0, 17, 17, 17, 17},
-    {8, 10, 0, 3, 0, 1, 0, 17, 17, 17, 17}, {6, 13, 3, 1, 1, 0, 14, 16, 30, 16, 29},
+    {5, 10, 0, 0, 0, 1, 1, -1, 18, -1, 19},  {5, 11, 1, 0, 0, 1, 1, 17, 17, 17, 18},
+    {5, 12, 2, 0, 0, 1, 1, 17, 17, 17, 18},  {5, 13, 3, 0, 0, 1, 1, 17, 17, 17, 18},
+    {6, 10, 0, 1, 0, 1, 0, 17, 17, 17, 17},  {7, 10, 0, 2, 0, 1, 0, 17, 17, 17, 17},
+    {8, 10, 0, 3, 0, 1, 0, 17, 17, 17, 17},  {6, 13, 3, 1, 1, 0, 14, 16, 30, 16, 29},
     {7, 13, 3, 2, 1, 0, 14, 16, 30, 16, 29}, {8, 13, 3, 3, 1, 0, 14, 16, 30, 16, 29},
     {8, 11, 1, 3, 1, 0, 14, 16, 30, 16, 29}, {8, 12, 2, 3, 1, 0, 14, 16, 30, 16, 29},
-    {5, 13, 0, 0, 1, 0, 14, 0, 0, 16, 30},  {8, 10, 0, 0, 1, 0, 14, 0, 0, 16, 30},
+    {5, 13, 0, 0, 1, 0, 14, 0, 0, 16, 30},   {8, 10, 0, 0, 1, 0, 14, 0, 0, 16, 30},
 };
 
 void Spawn_Walls(int16_t front)
@@ -294,8 +292,7 @@ void Spawn_Walls(int16_t front)
             if (picture == nullptr) continue;
             const int8_t ox = kind == 0 ? w.ox : w.mox;
             const int8_t oy = kind == 0 ? w.oy : w.moy;
-            Spawn(x, y, picture, ox < 0 ? (int16_t)(FLIC_Get_Width(picture) / 2) : (int16_t)ox, oy, frame,
-                  cek_Picture);
+            Spawn(x, y, picture, ox < 0 ? (int16_t)(FLIC_Get_Width(picture) / 2) : (int16_t)ox, oy, frame, cek_Picture);
         }
     }
 }
@@ -374,10 +371,7 @@ void Draw_Entities(void)
     }
 }
 
-bool Cell_On_Grid(int16_t x, int16_t y)
-{
-    return x >= 0 && x < COMBAT_GRID_WIDTH && y >= 0 && y < COMBAT_GRID_HEIGHT;
-}
+bool Cell_On_Grid(int16_t x, int16_t y) { return x >= 0 && x < COMBAT_GRID_WIDTH && y >= 0 && y < COMBAT_GRID_HEIGHT; }
 
 void Ground_Cell(int16_t x, int16_t y, int16_t sx, int16_t sy)
 {
@@ -398,15 +392,18 @@ void Ground_Cell(int16_t x, int16_t y, int16_t sx, int16_t sy)
         Draw_At_Frame(sx, sy, water, _combat_water_anim_frame);
     }
     if (x == COMBAT_CENTRE_X && y == COMBAT_CENTRE_Y) {
-        if (bf.centre_code == 9) Draw_At_Frame((int16_t)(sx - 46), (int16_t)(sy - 15), gfx_cmbtcity_seg[66], _combat_chaos_node_anim_frame);
+        if (bf.centre_code == 9)
+            Draw_At_Frame((int16_t)(sx - 46), (int16_t)(sy - 15), gfx_cmbtcity_seg[66], _combat_chaos_node_anim_frame);
         if (bf.centre_code == 10)
-            Draw_At_Frame((int16_t)(sx - 10), (int16_t)(sy - 2), gfx_chriver_seg[24 + _combat_chaos_node_anim_frame % 8], 0);
+            Draw_At_Frame((int16_t)(sx - 10), (int16_t)(sy - 2),
+                          gfx_chriver_seg[24 + _combat_chaos_node_anim_frame % 8], 0);
         if (bf.centre_code == 1) Draw_At_Frame(sx, sy, gfx_cmbtcity_seg[1], 0);
     }
     const uint8_t road = bf.roads[cell];
     if (road != 0) {
         if ((int8_t)road < 0) {
-            if (road & 1) Draw_At_Frame((int16_t)(sx - 32), (int16_t)(sy - 48), gfx_cmbtcity_seg[117], _combat_road_anim_frame);
+            if (road & 1)
+                Draw_At_Frame((int16_t)(sx - 32), (int16_t)(sy - 48), gfx_cmbtcity_seg[117], _combat_road_anim_frame);
         } else {
             const int k = (CMB_Enchanted_Roads == 1 ? 14 : 0) + ((road & 1) ? 0 : 7);
             for (int n = 1; n <= 6; n++) {
@@ -431,7 +428,8 @@ void Advance_Counters(void)
         _combat_magic_wall_anim_frame = (int16_t)((_combat_magic_wall_anim_frame + 1) % 4);
     }
     _combat_curse_anim_frame = (int16_t)(_combat_curse_anim_frame >= 30000 ? 0 : _combat_curse_anim_frame + 1);
-    if (combat_walk_anim_frame + m_walk_dir > 2 || combat_walk_anim_frame + m_walk_dir < 0) m_walk_dir = (int16_t)-m_walk_dir;
+    if (combat_walk_anim_frame + m_walk_dir > 2 || combat_walk_anim_frame + m_walk_dir < 0)
+        m_walk_dir = (int16_t)-m_walk_dir;
     combat_walk_anim_frame = (int16_t)(combat_walk_anim_frame + m_walk_dir);
     combat_idle_anim_frame = (int16_t)((combat_idle_anim_frame + 1) % 3);
     _combat_unit_attack_anim_frame = (int16_t)(_combat_unit_attack_anim_frame == 1 ? 3 : 1);
@@ -469,8 +467,10 @@ int16_t Combat_Figure_Frame(int16_t idx)
     const Battle_Unit_Record &bu = battle_units[idx];
     const bool walks_idle = (bu.Attribs_1 & 0x0200) != 0;
     const bool idle = walks_idle && Battle_Unit_Is_Airborne(&bu) != 0;
-    int16_t frame = idle ? combat_idle_anim_frame : bu.Moving != 1 ? (int16_t)1 : walks_idle ? combat_idle_anim_frame
-                                                                                              : combat_walk_anim_frame;
+    int16_t frame = idle             ? combat_idle_anim_frame
+                    : bu.Moving != 1 ? (int16_t)1
+                    : walks_idle     ? combat_idle_anim_frame
+                                     : combat_walk_anim_frame;
     const int16_t state = combat_unit_animation[idx].state;
     if (state == 1) frame = _combat_unit_attack_anim_frame;
     if (state > 1) frame = _combat_unit_defend_anim_frame;

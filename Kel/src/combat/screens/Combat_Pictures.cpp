@@ -95,10 +95,10 @@ int16_t Combat_Screen_Resources_Loaded(void) { return m_panel_loaded ? 1 : 0; }
 
 const char *Combat_Terrain_Archive(int16_t terrain, int16_t plane)
 {
-    static const char *const arcanus[7] = {nullptr, "CMBGRASS", "CMBGRASS", "CMBDESRT", "CMBMOUNT", "CMBTUNDR",
-                                           "CMBGRASS"};
-    static const char *const myrror[7] = {nullptr, "CMBGRASC", "CMBGRASC", "CMBDESRC", "CMBMOUNC", "CMBTUNDC",
-                                          "CMBGRASC"};
+    static const char *const arcanus[7] = {nullptr,    "CMBGRASS", "CMBGRASS", "CMBDESRT",
+                                           "CMBMOUNT", "CMBTUNDR", "CMBGRASS"};
+    static const char *const myrror[7] = {nullptr,    "CMBGRASC", "CMBGRASC", "CMBDESRC",
+                                          "CMBMOUNC", "CMBTUNDC", "CMBGRASC"};
     if (terrain < 0 || terrain > 6) return nullptr;
     return plane == 1 ? myrror[terrain] : arcanus[terrain];
 }
@@ -136,8 +136,8 @@ int16_t Combat_Figure_Load(int16_t unit_type, int16_t figure_set)
     }
     Figure_Set &set = m_sets[figure_set];
     if (set.type == unit_type) return figure_set;
-    const uint32_t at = (uint32_t)(figure_set * 3 / 2) * 16384 + (uint32_t)(figure_set & 1) * 8192 +
-                        (uint32_t)figure_set * 896;
+    const uint32_t at =
+        (uint32_t)(figure_set * 3 / 2) * 16384 + (uint32_t)(figure_set & 1) * 8192 + (uint32_t)figure_set * 896;
     static_assert((NUM_FIGURE_SETS - 1) * 3 / 2 * 16384 + 8192 + (NUM_FIGURE_SETS - 1) * 896 + FIGURE_SET_BYTES <=
                   EMM_FIGUREX_BYTES);
     SAMB_ptr block = Sandbox_Block(EmmHndl_FIGUREX + at, FIGURE_SET_PARAS);

@@ -2,6 +2,7 @@
 #include "combat/screens/Combat_Figures.h"
 #include "combat/screens/Combat_Map_Draw.h"
 #include "combat/screens/Combat_Pictures.h"
+#include "combat/screens/Combat_Sounds.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +37,7 @@
 #include "combat/End_Of_Combat.h"
 #include "combat/Strategic_Combat.h"
 #include "overland/Unit_Figure.h"
+#include "shell/Background_Music.h"
 #include "shell/Screen_Control.h"
 #include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
@@ -344,6 +346,8 @@ void Install_Screen_Hooks(void)
     hooks.load_terrain_pictures = Load_Combat_Terrain_Pictures;
     hooks.compose_background = Combat_Compose_Background;
     hooks.figure_load = Hook_Figure_Load;
+    hooks.move_sound_start = Combat_Move_Sound_Start;
+    hooks.move_sound_stop = Combat_Move_Sound_Stop;
     Combat_Set_Rule_Hooks(&hooks);
 }
 
@@ -501,6 +505,7 @@ int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troop
         Switch_Active_Battle_Unit(First_Defender());
     }
     Assign_Combat_Grids();
+    Combat_Start_Music();
     Set_Input_Delay(3);
 
     int frames = 0;
@@ -616,6 +621,7 @@ int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troop
             defender_idx, winner, _combat_turn, code);
     Stop_All_Sounds();
     Combat_Cache_Read();
+    Play_Background_Music();
     _auto_combat_flag = 0;
     Combat_Set_Rule_Hooks(&m_saved_hooks);
     End_Of_Combat(winner, item_count, item_list, code);
