@@ -8,13 +8,13 @@
 #include <string>
 
 #include "LBX_Load.h"
+#include "Pictures.h"
 #include "STU_GRAF.h"
 #include "Turn_Fixture.h"
 #include "combat/screens/Combat_Pictures.h"
 #include "combat/screens/Combat_Sounds.h"
 #include "world/Player_Record.h"
 #include "world/Unit_Type_Record.h"
-#include "Pictures.h"
 
 namespace {
 
@@ -42,8 +42,9 @@ TEST_F(Combat_Pictures_Test, ArchivesByUnitTypeAndTerrain)
         const char *archive;
         int16_t first;
     };
-    for (const Type_Case &c : {Type_Case{0, "FIGURES1", 0}, Type_Case{14, "FIGURES1", 112}, Type_Case{134, "FIGURES9", 112},
-                               Type_Case{135, "FIGURE10", 0}, Type_Case{197, "FIGURE14", 16}}) {
+    for (const Type_Case &c :
+         {Type_Case{0, "FIGURES1", 0}, Type_Case{14, "FIGURES1", 112}, Type_Case{134, "FIGURES9", 112},
+          Type_Case{135, "FIGURE10", 0}, Type_Case{197, "FIGURE14", 16}}) {
         char name[16];
         int16_t first = -1;
         Combat_Figure_Archive(c.type, name, (int)sizeof name, &first);
@@ -121,8 +122,9 @@ TEST_F(Combat_Pictures_Test, DamagedPictureEndsWithItsArchiveNamed)
     STU_GRAF_Add_Search_Dir(folder.c_str());
     STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
     LBX_Close();
-    EXPECT_EXIT(Combat_Screen_Load_Resources(),
-                [](int status) { return WIFEXITED(status) && WEXITSTATUS(status) != 0; }, "COMPIX");
+    EXPECT_EXIT(
+        Combat_Screen_Load_Resources(), [](int status) { return WIFEXITED(status) && WEXITSTATUS(status) != 0; },
+        "COMPIX");
     fs::remove_all(folder);
 }
 

@@ -208,6 +208,21 @@ void Draw_Spell_Information(void)
     Print_Right(236, 190, line);
 }
 
+// A side's battle-wide enchantments cast in this battle (darkness and light of either kind), up to
+// four icons 17 pixels apart.
+void Draw_Enchantment_Icons(int16_t player, int16_t x)
+{
+    const int side = player == _combat_attacker_player ? 0 : 1;
+    int shown = 0;
+    for (int k = side; k < NUM_COMBAT_ENCHANTMENTS && shown < 4; k += 2) {
+        const bool listed = (k == 20 || k == 21) ? combat_enchantments[k] > 0 : combat_enchantments[k] == 1;
+        uint8_t *icon = combat_enchantment_icon_segs[k / 2];
+        if (!listed || icon == nullptr) continue;
+        FLIC_Draw((int16_t)(x + 17 * shown), 179, icon);
+        shown++;
+    }
+}
+
 void Draw_Panel(void)
 {
     if (combat_panel_seg == nullptr) Fill(0, GRID_BOTTOM, 319, 199, COLOUR_PANEL);
@@ -215,6 +230,8 @@ void Draw_Panel(void)
     const int16_t other = human == _combat_attacker_player ? _combat_defender_player : _combat_attacker_player;
     Draw_Side_Name(other, 40);
     Draw_Side_Name(human, 278);
+    Draw_Enchantment_Icons(other, 8);
+    Draw_Enchantment_Icons(human, 247);
     if (_active_battle_unit >= 0 && _active_battle_unit < _combat_total_unit_count) {
         Draw_Active_Unit(battle_units[_active_battle_unit]);
     }

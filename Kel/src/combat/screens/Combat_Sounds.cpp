@@ -5,8 +5,8 @@
 #include "SOUND.h"
 #include "combat/Combat_Tables.h"
 #include "random.h"
-#include "world/Battlefield.h"
 #include "world/ALLOC.h"
+#include "world/Battlefield.h"
 #include "world/Game_Settings.h"
 #include "world/Player_Record.h"
 #include "world/Unit_Record.h"
@@ -54,7 +54,8 @@ void Combat_Start_Music(void)
 
 void Combat_Move_Sound_Entry(int16_t unit_type, const char **archive, int16_t *entry)
 {
-    const uint16_t code = unit_type >= 0 && unit_type < NUM_UNIT_TYPES ? (uint16_t)_unit_type_table[unit_type].Sound : 0;
+    const uint16_t code =
+        unit_type >= 0 && unit_type < NUM_UNIT_TYPES ? (uint16_t)_unit_type_table[unit_type].Sound : 0;
     *archive = "SOUNDFX";
     *entry = SILENT_SOUND;
     if (code <= 15) return;
