@@ -19,6 +19,8 @@
 #include "combat/Combat_Tables.h"
 #include "combat/Combat_Turn.h"
 #include "combat/screens/Combat_Figures.h"
+#include "combat/screens/Combat_Map_Draw.h"
+#include "combat/screens/Combat_Pictures.h"
 #include "combat/screens/Combat_Screen.h"
 #include "random.h"
 #include "world/ALLOC.h"
@@ -44,7 +46,7 @@ Battle_Unit_Record Fighter(int owner, int x, int y)
     bu.Move_Flags = MV_FOOT;
     bu.owner_idx = (int8_t)owner;
     bu.unit_idx = -1;
-    bu.Figure_Set = -1;
+    bu.Figure_Set = (int16_t)(owner * SIDE / 2 + (x + y) % (SIDE / 2));
     bu.Grid_X = (int16_t)x, bu.Grid_Y = (int16_t)y;
     bu.Target_X = bu.Grid_X, bu.Target_Y = bu.Grid_Y;
     return bu;
@@ -77,6 +79,11 @@ void Set_Up(void)
     Create_Picture(28, 30, m_figure.data());
     for (int i = 0; i < 28 * 30; i++) m_figure[PICTURE_BITMAP_HEADER + i] = (uint8_t)(i % 3 == 0 ? 0 : 40 + i % 7);
     memset(m_background, 81, sizeof m_background);
+    // The pictures of the stand-in installation: panel, battle cache, terrain and figure sets.
+    Combat_Screen_Load_Resources();
+    Load_Combat_Terrain_Pictures(1, 0);
+    for (int16_t set = 0; set < SIDE; set++) Combat_Figure_Load((int16_t)(60 + set), set);
+    Combat_Compose_Background();
 }
 
 }  // namespace
@@ -89,7 +96,6 @@ int main(int argc, char **argv)
     Set_Up();
     Combat_Set_Rule_Hooks(nullptr);
     benchmark::RegisterBenchmark("Combat_Screen_Draw/walled_city_9_vs_9", [](benchmark::State &s) {
-        current_video_page = m_page;
         for (auto _ : s) {
             Combat_Screen_Draw();
             benchmark::ClobberMemory();

@@ -7,13 +7,13 @@
 
 // The unit view's figure archives: FIGURES1-9 and FIGURE10-14, fifteen unit types of eight
 // directions each (120 entries). A figure is a small body in the type's colour with a band of the
-// banner colours 214-218, the type's first letter, and a dot that moves over its three frames;
-// every frame fits the unit view's 960-byte work bitmap.
+// banner colours 214-218, the type's first letter, and a dot that moves over its three walking frames, and a fourth
+// frame, the attack and defence pose, with the weapon held out; every frame fits the unit view's 960-byte work bitmap.
 namespace {
 
 constexpr int FIGURE_WIDTH = 14;
 constexpr int FIGURE_HEIGHT = 18;
-constexpr int FIGURE_FRAMES = 3;
+constexpr int FIGURE_FRAMES = 4;  // three walking frames, then the attack and defence pose
 
 Bytes Figure_Entry(int type)
 {
@@ -26,7 +26,11 @@ Bytes Figure_Entry(int type)
         frame.Fill_Ellipse(FIGURE_WIDTH / 2, 9, 6, 8, body);
         for (int c = 0; c < 5; ++c) frame.Fill_Rect(2 + 2 * c, 14, 3 + 2 * c, 15, (uint8_t)(214 + c));
         Standin_Print_Centred(frame, letter, 3, 15);
-        frame.Fill_Rect(3 + 3 * f, 1, 3 + 3 * f, 1, 15);
+        if (f < 3) {
+            frame.Fill_Rect(3 + 3 * f, 1, 3 + 3 * f, 1, 15);
+        } else {
+            frame.Fill_Rect(10, 4, 13, 5, 15);  // the weapon held out
+        }
         frames.push_back(frame);
     }
     return Standin_Picture(frames);

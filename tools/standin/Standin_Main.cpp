@@ -60,6 +60,12 @@ int main(int argc, char **argv)
     Write_CMBTFX_LBX(folder);
     Write_SCROLL_LBX(folder);
     Write_COMPIX_LBX(folder);
+    Write_CMBMAGIC_LBX(folder);
+    Write_CMBTCITY_LBX(folder);
+    Write_CHRIVER_LBX(folder);
+    Write_CITYWALL_LBX(folder);
+    Write_Combat_Terrain_LBX(folder);
+    Write_Combat_Sounds_LBX(folder);
     Write_DIPLOMSG_LBX(folder);
     Write_DIPLOMAC_LBX(folder);
     Write_TERRAIN_LBX(folder);

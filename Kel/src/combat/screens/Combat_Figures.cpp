@@ -99,6 +99,7 @@ int16_t Combat_Grid_Entity_Create(int16_t x, int16_t y, int16_t picture, int16_t
     e.kind = kind;
     for (int i = 0; i < 6; i++) e.params[i] = params ? params[i] : 0;
     e.key = Combat_Entity_Depth_Key(x, y);
+    e.image = nullptr;
     // Things at the same depth are drawn in the order they were made: a unit's front figures last.
     int place = n;
     for (int i = 0; i < n; i++) {
@@ -279,4 +280,26 @@ void Combat_Multiplier_Text(int16_t tenths, char *out, int size)
     } else {
         snprintf(out, (size_t)size, "%d.%dx", tenths / 10, tenths % 10);
     }
+}
+
+int16_t Battle_Unit_Melee_Attack_Icon(const Battle_Unit_Record *bu)
+{
+    if (bu->Melee < 1) return -1;
+    switch (bu->Weapon_Quality) {
+    case 2: return 3;
+    case 3: return 2;
+    case 4: return 4;
+    default: return 0;
+    }
+}
+
+int16_t Battle_Unit_Ranged_Attack_Icon(const Battle_Unit_Record *bu)
+{
+    const int16_t kind = Battle_Unit_Ranged_Kind(bu);
+    if (kind == 10 || kind == 11 || kind == 21 || kind == 22) return 6;
+    if (kind >= 30 && kind <= 38) return 1;
+    if (kind >= 10 && kind <= 39) return 5;
+    if (kind == 100) return 8;
+    if (kind >= 101 && kind <= 103) return 7;
+    return -1;
 }

@@ -28,6 +28,7 @@ struct Combat_Grid_Entity {
     int16_t kind;
     int16_t params[6];  // a figure's owner, figure index, colour, ...
     uint32_t key;
+    uint8_t *image;  // the picture drawn (a figure's composed bitmap), nullptr for none
 };
 
 extern Combat_Grid_Entity combat_grid_entities[COMBAT_ENTITIES_MAX];
@@ -84,3 +85,8 @@ int16_t Combat_Missile_Picture(int16_t ranged_kind);
 int16_t Combat_Damage_Bar_Length(const Battle_Unit_Record *bu);
 // The casting-cost multiplier in tenths written as the range line shows it ("0.5x", "1x", "1.5x").
 void Combat_Multiplier_Text(int16_t tenths, char *out, int size);
+
+// The icon of a unit's melee strength (-1 for none) by its weapon quality, and of its ranged strength
+// by its ranged kind.
+int16_t Battle_Unit_Melee_Attack_Icon(const Battle_Unit_Record *bu);
+int16_t Battle_Unit_Ranged_Attack_Icon(const Battle_Unit_Record *bu);

@@ -1,10 +1,14 @@
 #include "combat/screens/Combat_Screen.h"
 #include "combat/screens/Combat_Figures.h"
+#include "combat/screens/Combat_Map_Draw.h"
+#include "combat/screens/Combat_Pictures.h"
+#include "combat/screens/Combat_Sounds.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "Animation.h"
 #include "Dialog_Boxes.h"
 #include "Fields.h"
 #include "Fonts.h"
@@ -13,6 +17,7 @@
 #include "Input.h"
 #include "LBX_Load.h"
 #include "Mouse.h"
+#include "Pictures.h"
 #include "SOUND.h"
 #include "STU_Log.h"
 #include "Video.h"
@@ -33,6 +38,7 @@
 #include "combat/End_Of_Combat.h"
 #include "combat/Strategic_Combat.h"
 #include "overland/Unit_Figure.h"
+#include "shell/Background_Music.h"
 #include "shell/Screen_Control.h"
 #include "shell/Screen_Loop.h"
 #include "world/ALLOC.h"
@@ -107,118 +113,14 @@ bool Can_Cast_Now(void)
     return Battle_Unit_Can_Cast(&active) || m_wizard_cast_available == 1;
 }
 
-void Draw_Ground(void)
-{
-    Fill(0, 0, 319, GRID_BOTTOM - 1, COLOUR_GROUND);
-    for (int16_t y = 0; y < COMBAT_GRID_HEIGHT; y++) {
-        for (int16_t x = 0; x < COMBAT_GRID_WIDTH; x++) {
-            int16_t sx = 0, sy = 0;
-            Combat_Grid_Cell_Screen(x, y, &sx, &sy);
-            if (sx < 16 || sx > 303 || sy < 0 || sy > GRID_BOTTOM - 16) continue;
-            const bool city = Combat_Cell_In_City(x, y) && battlefield->house_count > 0;
-            const bool wall = Combat_Grid_Cell_Has_City_Wall(x, y) != 0;
-            if (city || wall) {
-                for (int16_t row = 0; row < 16; row++) {
-                    const int16_t half = (int16_t)(row < 8 ? 2 * row : 2 * (15 - row));
-                    Line((int16_t)(sx - half), (int16_t)(sy + row), (int16_t)(sx + half), (int16_t)(sy + row),
-                         wall ? COLOUR_WALL : COLOUR_CITY);
-                }
-            }
-            Line((int16_t)(sx - 16), (int16_t)(sy + 8), sx, sy, COLOUR_GROUND_LINE);
-            Line(sx, sy, (int16_t)(sx + 16), (int16_t)(sy + 8), COLOUR_GROUND_LINE);
-        }
-    }
-}
+// The six buttons' pictures, in the order of the panel.
+constexpr int16_t BUTTON_PICTURES[NUM_BUTTONS] = {cbp_Spell, cbp_Wait, cbp_Info, cbp_Auto, cbp_Flee, cbp_Done};
 
 uint8_t Banner_Colour(int16_t owner, int shade)
 {
     int banner = NEUTRAL_PLAYER_IDX;
-    if (owner >= 0 && owner < _num_players && owner < NUM_PLAYERS) banner = _players[owner].banner_id % 5;
+    if (owner >= 0 && owner < _num_players && owner < NUM_PLAYERS) banner = _players[owner].banner_id % 6;
     return COL_Banners[banner][shade];
-}
-
-char Unit_Letter(const Battle_Unit_Record &bu)
-{
-    const int16_t type = (bu.unit_idx >= 0 && bu.unit_idx < _units) ? _UNITS[bu.unit_idx].type : -1;
-    const char *name = type >= 0 && type < NUM_UNIT_TYPES ? _unit_type_names[type] : nullptr;
-    return name != nullptr && name[0] != '\0' ? name[0] : '?';
-}
-
-void Spawn_Figures(int16_t idx)
-{
-    Battle_Unit_Record &bu = battle_units[idx];
-    if (bu.Status != bus_Fighting || !Combat_Cell_On_Grid(bu.Grid_X, bu.Grid_Y)) return;
-    Set_Combat_Enchantment_Outline(&bu);
-    Battle_Unit_Set_Invisibility_Effect(&bu);
-    if (bu.Display_State == 5) return;
-    if (bu.Moving && STU_Log_Category_Enabled(LC_COMBAT_TEST)) {
-        STU_LOG(SEV_INFO, LC_COMBAT_TEST, "DRAW turn=%d unit=%d src=(%d,%d) dst=(%d,%d) ctr=%d cnt=%d mid=%d",
-                _combat_turn, idx, bu.Grid_X, bu.Grid_Y, bu.Target_X, bu.Target_Y, bu.Move_Step, 8, bu.Moving);
-    }
-    int16_t sx = 0, sy = 0, tx = 0, ty = 0;
-    Combat_Grid_Screen_Coordinates(bu.Grid_X, bu.Grid_Y, 0, 0, &sx, &sy);
-    Combat_Grid_Screen_Coordinates(bu.Target_X, bu.Target_Y, 0, 0, &tx, &ty);
-    if (bu.Moving) {
-        sx = (int16_t)(sx + (tx - sx) * bu.Move_Step / 8);
-        sy = (int16_t)(sy + (ty - sy) * bu.Move_Step / 8);
-    }
-    for (int16_t k = 0; k < bu.Cur_Figures && k < 8; k++) {
-        int16_t ox = 0, oy = 0;
-        Combat_Map_Figure_Offset(bu.Max_Figures, k, &ox, &oy);
-        const int16_t params[6] = {k, bu.owner_idx, bu.Outline_Colour, 0, 0, 0};
-        Combat_Grid_Entity_Create((int16_t)(sx + 2 * ox), (int16_t)(sy + oy + 4), idx, 3, 10, bu.Moving, cek_Figure,
-                                  params);
-    }
-}
-
-void Combat_Grid_Entities(void)
-{
-    Clear_Combat_Grid_Entities();
-    Update_Sees_Illusions();
-    for (int16_t i = 0; i < _combat_total_unit_count; i++) Spawn_Figures(i);
-    for (int16_t i = 0; i < m_missile_count; i++) {
-        const Combat_Missile &m = _missiles[i];
-        const int16_t params[6] = {m.direction, 0, 0, 0, 0, 0};
-        Combat_Grid_Entity_Create((int16_t)(m.from_x + (m.to_x - m.from_x) * m.progress / 100),
-                                  (int16_t)(m.from_y + (m.to_y - m.from_y) * m.progress / 100), m.picture, 1, 1, 0,
-                                  cek_Missile, params);
-    }
-}
-
-void Draw_Entity(const Combat_Grid_Entity &e)
-{
-    const int16_t x = (int16_t)(e.x - e.x_offset);
-    const int16_t y = (int16_t)(e.y - e.y_offset);
-    if (x < 1 || x > 312 || y < 1 || y > GRID_BOTTOM - 12) return;
-    if (e.kind == cek_Missile) {
-        Fill(x, y, (int16_t)(x + 2), (int16_t)(y + 2), COLOUR_MISSILE);
-        return;
-    }
-    if (e.kind != cek_Figure || e.picture < 0 || e.picture >= _combat_total_unit_count) return;
-    const Battle_Unit_Record &bu = battle_units[e.picture];
-    const Combat_Unit_Animation &anim = combat_unit_animation[e.picture];
-    const bool hit = anim.hit_figures > 0 && e.params[0] >= bu.Cur_Figures - anim.hit_figures;
-    const bool active = e.picture == _active_battle_unit && m_turn_is_local && !_auto_combat_flag;
-    const uint8_t border = active ? COLOUR_ACTIVE : e.params[2] >= 0 ? COLOUR_OUTLINE : 0;
-    Fill(x, y, (int16_t)(x + 6), (int16_t)(y + 10), border);
-    Fill((int16_t)(x + 1), (int16_t)(y + 1), (int16_t)(x + 5), (int16_t)(y + 9),
-         hit ? COLOUR_CLASH : Banner_Colour(bu.owner_idx, 2));
-    if (e.params[0] == 0) {
-        char letter[2] = {Unit_Letter(bu), '\0'};
-        Set_Colours(0, COLOUR_TEXT);
-        Print((int16_t)(x + 1), (int16_t)(y + 2), letter);
-    }
-}
-
-void Combat_Screen_Map_Draw_Entities(void)
-{
-    for (int pass = 0; pass < 2; pass++) {
-        for (int16_t i = 0; i < combat_grid_entity_count; i++) {
-            const Combat_Grid_Entity &e = combat_grid_entities[combat_grid_entities_draw_order[i]];
-            const bool over = e.kind == cek_Curse || e.kind == cek_Missile;
-            if (over == (pass == 1)) Draw_Entity(e);
-        }
-    }
 }
 
 void Draw_Strength_Bar(const Battle_Unit_Record &bu, int16_t x, int16_t y)
@@ -231,34 +133,110 @@ void Draw_Strength_Bar(const Battle_Unit_Record &bu, int16_t x, int16_t y)
 void Draw_Button(int index, bool shown)
 {
     const Panel_Button &b = BUTTONS[index];
+    uint8_t *picture =
+        shown ? combat_button_segs[BUTTON_PICTURES[index]] : combat_lock_button_segs[BUTTON_PICTURES[index]];
+    if (picture != nullptr) {
+        Set_Animation_Frame(picture, 0);
+        FLIC_Draw(b.x, b.y, picture);
+        return;
+    }
     Fill(b.x, b.y, (int16_t)(b.x + BUTTON_WIDTH - 1), (int16_t)(b.y + BUTTON_HEIGHT - 1),
          shown ? COLOUR_BUTTON : COLOUR_BUTTON_OFF);
     Set_Colours(1, shown ? COLOUR_TEXT : COLOUR_TEXT_OFF);
     Print_Centered((int16_t)(b.x + BUTTON_WIDTH / 2), (int16_t)(b.y + 2), b.word);
 }
 
+void Draw_Side_Name(int16_t player, int16_t x)
+{
+    uint8_t colours[16];
+    memset(colours, Banner_Colour(player, 1), sizeof colours);
+    Set_Font_Colors_15(1, colours);
+    Set_Font_Style(1, 15, 15, 15);
+    Print_Centered(x, 168, Side_Name(player));
+}
+
+// The active unit: its figure in the window, name, strengths with their icons, moves and the bars.
+void Draw_Active_Unit(const Battle_Unit_Record &bu)
+{
+    const int16_t type = (bu.unit_idx >= 0 && bu.unit_idx < _units) ? _UNITS[bu.unit_idx].type : -1;
+    uint8_t *figure = Combat_Figure_Picture(bu.Figure_Set, 2);
+    if (figure != nullptr && Combat_Figure_Set_Type(bu.Figure_Set) == type) {
+        Set_Animation_Frame(figure, 0);
+        Clipped_Draw((int16_t)(84 + (32 - (int16_t)FLIC_Get_Width(figure)) / 2),
+                     (int16_t)(173 + (25 - (int16_t)FLIC_Get_Height(figure)) / 2), figure);
+    }
+    Set_Colours(1, COLOUR_TEXT);
+    Print_Centered(112, 167,
+                   type >= 0 && type < NUM_UNIT_TYPES && _unit_type_names[type] ? _unit_type_names[type] : "");
+    char line[16];
+    const int16_t melee = Battle_Unit_Melee_Attack_Icon(&bu);
+    if (melee >= 0) {
+        snprintf(line, sizeof line, "%d", (int)bu.Melee);
+        Print_Right(126, 174, line);
+        if (melee < COMBAT_WEAPON_ICONS && combat_weapon_icon_segs[melee] != nullptr)
+            FLIC_Draw(128, 172, combat_weapon_icon_segs[melee]);
+    }
+    const int16_t ranged = Battle_Unit_Ranged_Attack_Icon(&bu);
+    if (ranged >= 0) {
+        snprintf(line, sizeof line, "%d", (int)bu.Ranged);
+        Print_Right(126, 181, line);
+        if (ranged < COMBAT_WEAPON_ICONS && combat_weapon_icon_segs[ranged] != nullptr)
+            FLIC_Draw(128, 179, combat_weapon_icon_segs[ranged]);
+    }
+    snprintf(line, sizeof line, "%d", (int)((int8_t)bu.Move_Halves > 0 ? (int8_t)bu.Move_Halves / 2 : 0));
+    Print_Right(126, 188, line);
+    const int16_t mode = Battle_Unit_Movement_Mode(&bu);
+    const int16_t icon = mode == 2 ? 1 : (mode == 4 || mode == 5) ? 2 : 0;
+    if (combat_movemode_icon_segs[icon] != nullptr) FLIC_Draw(128, 186, combat_movemode_icon_segs[icon]);
+    if (unit_hit_bar_seg != nullptr) FLIC_Draw(117, 194, unit_hit_bar_seg);
+    Draw_Strength_Bar(bu, 118, 195);
+}
+
+void Draw_Spell_Information(void)
+{
+    Set_Colours(1, COLOUR_TEXT);
+    char line[16];
+    const int16_t human = _combat_local_player;
+    const bool wizard = human >= 0 && human < NUM_PLAYERS && human < _num_players;
+    Print(200, 172, "Skill:");
+    snprintf(line, sizeof line, "%d", wizard ? (int)_players[human].Cmbt_Skill_Left : 0);
+    Print_Right(236, 172, line);
+    Print(200, 181, "Mana:");
+    snprintf(line, sizeof line, "%d", wizard ? (int)_players[human].mana_reserve : 0);
+    Print_Right(236, 181, line);
+    Print(200, 190, "Range:");
+    Combat_Multiplier_Text(Combat_Casting_Cost_Multiplier(human), line, sizeof line);
+    Print_Right(236, 190, line);
+}
+
+// A side's battle-wide enchantments cast in this battle (darkness and light of either kind), up to
+// four icons 17 pixels apart.
+void Draw_Enchantment_Icons(int16_t player, int16_t x)
+{
+    const int side = player == _combat_attacker_player ? 0 : 1;
+    int shown = 0;
+    for (int k = side; k < NUM_COMBAT_ENCHANTMENTS && shown < 4; k += 2) {
+        const bool listed = (k == 20 || k == 21) ? combat_enchantments[k] > 0 : combat_enchantments[k] == 1;
+        uint8_t *icon = combat_enchantment_icon_segs[k / 2];
+        if (!listed || icon == nullptr) continue;
+        FLIC_Draw((int16_t)(x + 17 * shown), 179, icon);
+        shown++;
+    }
+}
+
 void Draw_Panel(void)
 {
-    Fill(0, GRID_BOTTOM, 319, 199, COLOUR_PANEL);
-    Set_Colours(1, COLOUR_TEXT);
-    Print(4, 168, Side_Name(_combat_attacker_player));
-    Print_Right(315, 168, Side_Name(_combat_defender_player));
-    char line[48];
-    snprintf(line, sizeof line, "Turn %d", (int)_combat_turn);
-    Print_Right(315, 188, line);
+    if (combat_panel_seg == nullptr) Fill(0, GRID_BOTTOM, 319, 199, COLOUR_PANEL);
+    const int16_t human = _combat_local_player;
+    const int16_t other = human == _combat_attacker_player ? _combat_defender_player : _combat_attacker_player;
+    Draw_Side_Name(other, 40);
+    Draw_Side_Name(human, 278);
+    Draw_Enchantment_Icons(other, 8);
+    Draw_Enchantment_Icons(human, 247);
     if (_active_battle_unit >= 0 && _active_battle_unit < _combat_total_unit_count) {
-        const Battle_Unit_Record &bu = battle_units[_active_battle_unit];
-        const int16_t type = (bu.unit_idx >= 0 && bu.unit_idx < _units) ? _UNITS[bu.unit_idx].type : -1;
-        Print(4, 178, type >= 0 && type < NUM_UNIT_TYPES && _unit_type_names[type] ? _unit_type_names[type] : "");
-        snprintf(line, sizeof line, "Moves %d", (int)((int8_t)bu.Move_Halves / 2));
-        Print(4, 188, line);
-        Draw_Strength_Bar(bu, 60, 195);
+        Draw_Active_Unit(battle_units[_active_battle_unit]);
     }
-    char range[12];
-    Combat_Multiplier_Text(Combat_Casting_Cost_Multiplier(_combat_local_player), range, sizeof range);
-    snprintf(line, sizeof line, "Range: %s", range);
-    Print(200, 190, line);
-    if (_auto_combat_flag) Print(210, 178, "Auto");
+    Draw_Spell_Information();
     for (int i = 0; i < NUM_BUTTONS; i++) {
         // Under Auto every button but Auto is greyed; Info has no battle-wide effect to list.
         const bool shown = _auto_combat_flag ? i == btn_Auto : i == btn_Spell ? Can_Cast_Now() : i != btn_Info;
@@ -372,6 +350,8 @@ void Hook_Melee(Battle_Unit_Record *attacker, Battle_Unit_Record *target, int16_
     }
 }
 
+void Hook_Figure_Load(int16_t unit_type, int16_t figure_set) { Combat_Figure_Load(unit_type, figure_set); }
+
 void Install_Screen_Hooks(void)
 {
     m_saved_hooks = Combat_Hooks();
@@ -381,6 +361,11 @@ void Install_Screen_Hooks(void)
     hooks.attack_refused = Hook_Refused;
     hooks.ranged_animation = Hook_Ranged;
     hooks.melee_animation = Hook_Melee;
+    hooks.load_terrain_pictures = Load_Combat_Terrain_Pictures;
+    hooks.compose_background = Combat_Compose_Background;
+    hooks.figure_load = Hook_Figure_Load;
+    hooks.move_sound_start = Combat_Move_Sound_Start;
+    hooks.move_sound_stop = Combat_Move_Sound_Stop;
     Combat_Set_Rule_Hooks(&hooks);
 }
 
@@ -460,6 +445,8 @@ void Set_Up_Battle(int16_t attacker_idx, int16_t defender_idx, int16_t *troops, 
     _combat_defender_player = defender_idx;
     attacker_on_floating_island = defender_on_floating_island = 0;
     Strategic_Combat_Allocate();
+    Combat_Pictures_Forget();
+    Combat_Screen_Load_Resources();
     Build_Battlefield(wx, wy, wp);
     m_defender_count = Prepare_All_Battle_Units(troop_count, troops);
     _combat_structure = Combat_Structure(wx, wy, wp, 0);
@@ -505,9 +492,9 @@ void Combat_Grid_Cell_Screen(int16_t x, int16_t y, int16_t *screen_x, int16_t *s
 
 void Combat_Screen_Draw(void)
 {
-    Draw_Ground();
+    Set_Page_Off();
     Combat_Grid_Entities();
-    Combat_Screen_Map_Draw_Entities();
+    Combat_Screen_Map_Draw();
     Draw_Panel();
 }
 
@@ -537,6 +524,7 @@ int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troop
         Switch_Active_Battle_Unit(First_Defender());
     }
     Assign_Combat_Grids();
+    Combat_Start_Music();
     Set_Input_Delay(3);
 
     int frames = 0;
@@ -652,6 +640,7 @@ int16_t Combat_Screen(int16_t attacker_idx, int16_t defender_idx, int16_t *troop
             defender_idx, winner, _combat_turn, code);
     Stop_All_Sounds();
     Combat_Cache_Read();
+    Play_Background_Music();
     _auto_combat_flag = 0;
     Combat_Set_Rule_Hooks(&m_saved_hooks);
     End_Of_Combat(winner, item_count, item_list, code);
