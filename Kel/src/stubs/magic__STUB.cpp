@@ -43,15 +43,6 @@ void Undead_Animation(int16_t creature_type)
 
 // ---- the casting's scenes, targets, dispels and notices, until they are built ----
 
-// The human's spell is lost on the target screen: no target.
-int16_t Spell_Casting_Screen(int16_t kind, int16_t *target, int16_t *wy, int16_t *wp, int16_t *screen_x,
-                             int16_t *screen_y, const char *spell_name)
-{
-    STUB_HIT();
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "Spell_Casting_Screen__STUB: no target for %s", spell_name);
-    return 0;
-}
-
 int16_t Spell_Animation_Load_Graphics(int16_t spell_idx)
 {
     STUB_HIT();
