@@ -80,6 +80,9 @@ struct Magic_Services {
     void (*mana_adder)(int16_t spell_idx, int16_t line);
     // The main screen shown again with the dissolve.
     void (*dissolve_main_screen)(void);
+    // The human picks the dead hero a resurrection brings back: the index into hero_types (count
+    // entries), or -1 when he closes the choice.
+    int16_t (*resurrection_choice)(int16_t count, const int16_t *hero_types);
     // The human makes the item of an item spell (kind 0 or 1): its price, or 0 when none is made.
     int16_t (*item_make)(int16_t player_idx, int16_t kind);
 };
@@ -176,6 +179,12 @@ inline void Magic_Dissolve_Main_Screen(void)
 inline int16_t Magic_Item_Make(int16_t player_idx, int16_t kind)
 {
     return magic_services.item_make ? magic_services.item_make(player_idx, kind) : (int16_t)0;
+}
+// Unattended, the last dead hero of the list comes back.
+inline int16_t Magic_Resurrection_Choice(int16_t count, const int16_t *hero_types)
+{
+    return magic_services.resurrection_choice ? magic_services.resurrection_choice(count, hero_types)
+                                              : (int16_t)(count - 1);
 }
 inline void Magic_Learn_Spell_Scene(int16_t spell_idx, int16_t was_researched)
 {

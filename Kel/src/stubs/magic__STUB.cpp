@@ -16,7 +16,6 @@
 #include "magic/Magic_Services.h"
 #include "magic/Overland_Casting.h"
 #include "magic/Overland_Dispel.h"
-#include "magic/Resurrection_Choice.h"
 #include "magic/Spell_Animations.h"
 #include "magic/Spell_Casting_Screen.h"
 #include "magic/Spell_Counters.h"
@@ -25,7 +24,6 @@
 #include "magic/Spellbook_Screen.h"
 #include "magic/Target_Wizard_Screen.h"
 #include "magic/Terrain_Spells.h"
-#include "magic/Undead_Animation.h"
 #include "magic/Unit_Spells.h"
 #include "magic/Wizard_Spells.h"
 #include "stubs/STUB_HIT.h"
@@ -33,13 +31,6 @@
 #include "world/ALLOC.h"
 #include "world/Spell_Data_Record.h"
 #include "world/Spell_Ids.h"
-
-// Until the scene is built its text goes to the log.
-void Undead_Animation(int16_t creature_type)
-{
-    STUB_HIT();
-    STU_LOG(SEV_INFO, LC_GENERAL, "Undead_Animation__STUB: creature %d: %s", creature_type, GUI_NearMsgString);
-}
 
 // ---- the casting's scenes, targets, dispels and notices, until they are built ----
 
@@ -60,11 +51,4 @@ int16_t Target_Wizard_Screen(int16_t spell_idx)
 {
     STUB_HIT();
     return 0;
-}
-
-// The last dead hero of the list comes back.
-int16_t Select_Hero_To_Ressurect(int16_t count, const int16_t *hero_types)
-{
-    STUB_HIT();
-    return (int16_t)(count - 1);
 }

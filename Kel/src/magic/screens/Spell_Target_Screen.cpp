@@ -60,13 +60,17 @@ void Spell_Casting_Screen_Assign_Mouse_Images(void)
         for (int16_t column = 0; column < MAP_VIEW_COLUMNS; column++) {
             const int16_t cell = (int16_t)(row * MAP_VIEW_COLUMNS + column);
             const int16_t entity = entities_on_movement_map[cell];
-            const int16_t image = Spell_Casting_Cell_Is_Target(_osc_spell_target_type, column, row, entity,
-                                                               _current_player_idx)
-                                      ? target_image
-                                      : POINTER_NO_TARGET;
+            const int16_t image =
+                Spell_Casting_Cell_Is_Target(_osc_spell_target_type, column, row, entity, _current_player_idx)
+                    ? target_image
+                    : POINTER_NO_TARGET;
             const int16_t x1 = (int16_t)(MAP_VIEW_SCREEN_X + column * MAP_VIEW_SQUARE_WIDTH);
             const int16_t y1 = (int16_t)(MAP_VIEW_SCREEN_Y + row * MAP_VIEW_SQUARE_HEIGHT);
-            _scastscr_mouse_list[1 + cell] = Mouse_List_Entry{image, 0, x1, y1, (int16_t)(x1 + MAP_VIEW_SQUARE_WIDTH - 1),
+            _scastscr_mouse_list[1 + cell] = Mouse_List_Entry{image,
+                                                              0,
+                                                              x1,
+                                                              y1,
+                                                              (int16_t)(x1 + MAP_VIEW_SQUARE_WIDTH - 1),
                                                               (int16_t)(y1 + MAP_VIEW_SQUARE_HEIGHT - 1)};
         }
     }
@@ -118,11 +122,11 @@ void Spell_Casting_Screen_Add_Fields(void)
     m_map_grid_field = NO_FIELD;
     m_reduced_grid_field = NO_FIELD;
     if (_map_x == _prev_world_x && _map_y == _prev_world_y) {
-        m_map_grid_field = Add_Grid_Field(MAP_VIEW_SCREEN_X, MAP_VIEW_SCREEN_Y, MAP_VIEW_SQUARE_WIDTH,
-                                          MAP_VIEW_SQUARE_HEIGHT, MAP_VIEW_COLUMNS, MAP_VIEW_ROWS, &m_grid_x, &m_grid_y,
-                                          -1);
-        m_reduced_grid_field = Add_Grid_Field(REDUCED_X, REDUCED_Y, 1, 1, REDUCED_WIDTH, REDUCED_HEIGHT, &m_reduced_x,
-                                              &m_reduced_y, -1);
+        m_map_grid_field =
+            Add_Grid_Field(MAP_VIEW_SCREEN_X, MAP_VIEW_SCREEN_Y, MAP_VIEW_SQUARE_WIDTH, MAP_VIEW_SQUARE_HEIGHT,
+                           MAP_VIEW_COLUMNS, MAP_VIEW_ROWS, &m_grid_x, &m_grid_y, -1);
+        m_reduced_grid_field =
+            Add_Grid_Field(REDUCED_X, REDUCED_Y, 1, 1, REDUCED_WIDTH, REDUCED_HEIGHT, &m_reduced_x, &m_reduced_y, -1);
     }
     if (cast_cancel_button != nullptr) {
         _osc_cancel_button_field = Add_Button_Field(263, 181, "", cast_cancel_button, "C'", -1);
@@ -212,8 +216,8 @@ int16_t Spell_Casting_Screen(int16_t kind, int16_t *target, int16_t *wy, int16_t
             }
         } else if ((hit == m_reduced_grid_field || hit == -m_reduced_grid_field) && m_reduced_grid_field > 0) {
             int16_t left = 0, top = 0;
-            Reduced_Map_Coords(&left, &top, (int16_t)((_map_x + 6) % WORLD_WIDTH), (int16_t)(_map_y + 5),
-                               REDUCED_WIDTH, REDUCED_HEIGHT);
+            Reduced_Map_Coords(&left, &top, (int16_t)((_map_x + 6) % WORLD_WIDTH), (int16_t)(_map_y + 5), REDUCED_WIDTH,
+                               REDUCED_HEIGHT);
             const int16_t wx = (int16_t)((left + m_reduced_x) % WORLD_WIDTH);
             const int16_t wy = (int16_t)(top + m_reduced_y);
             _prev_world_x = wx;
