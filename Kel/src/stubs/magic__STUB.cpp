@@ -22,7 +22,6 @@
 #include "magic/Spell_Rewards.h"
 #include "magic/Spell_Values.h"
 #include "magic/Spellbook_Screen.h"
-#include "magic/Target_Wizard_Screen.h"
 #include "magic/Terrain_Spells.h"
 #include "magic/Unit_Spells.h"
 #include "magic/Wizard_Spells.h"
@@ -45,10 +44,3 @@ void Summon_Animation(int16_t subject, int16_t music_offset, int16_t caster_idx)
 void City_Enchantment_Anim_1__WIP(int16_t city_idx, int16_t spell_idx, int16_t caster_idx) { STUB_HIT(); }
 void City_Enchantment_Anim_2__WIP(int16_t city_idx, int16_t spell_idx) { STUB_HIT(); }
 void WIZ_GlobalSpellAnim(int16_t caster_idx, int16_t spell_idx) { STUB_HIT(); }
-
-// No wizard is chosen.
-int16_t Target_Wizard_Screen(int16_t spell_idx)
-{
-    STUB_HIT();
-    return 0;
-}

@@ -35,8 +35,8 @@ int16_t Selection(int16_t count, const char *const *texts, const char *title)
     const char *list[LINES_MAX + 1];
     for (int16_t i = 0; i < count; i++) list[i] = texts[i] != nullptr ? texts[i] : "";
     list[count] = "";
-    const int16_t choice = Selection_Box(count < VISIBLE_LINES ? count : VISIBLE_LINES, list,
-                                         count > VISIBLE_LINES ? 1 : 0, title);
+    const int16_t choice =
+        Selection_Box(count < VISIBLE_LINES ? count : VISIBLE_LINES, list, count > VISIBLE_LINES ? 1 : 0, title);
     Main_Screen_Again();
     return choice >= 0 && choice < count ? choice : (int16_t)-1;
 }
@@ -52,7 +52,8 @@ int16_t Select_Hero_To_Ressurect(int16_t count, const int16_t *hero_types)
     for (int16_t i = 0; i < count; i++) {
         const int16_t type = hero_types[i];
         const bool known = type >= 0 && type < NUM_HERO_TYPES;
-        snprintf(lines[i], LINE_BYTES, "%.13s the %s", known && hero_names_table != nullptr ? hero_names_table[type].name : "",
+        snprintf(lines[i], LINE_BYTES, "%.13s the %s",
+                 known && hero_names_table != nullptr ? hero_names_table[type].name : "",
                  known && _unit_type_names[type] != nullptr ? _unit_type_names[type] : "");
         list[i] = lines[i];
     }
