@@ -23,9 +23,9 @@ TEST_F(SpellScenes, PicturesComeFromTheSpellsOwnEntryTheSummoningPictureOrTheRea
         int16_t entry, large;
     };
     const Case cases[] = {
-        {1, "CMBTFX", 14, 1},  {187, "SPECFX", 14, 1}, {58, "SPECFX", 40, 0}, {109, "CMBTFX", 33, 0},
-        {43, "SPECFX", 1, 1},  {44, "CMBTFX", 22, 0},  {137, "CMBTFX", 22, 0}, {120, "SPECFX", 2, 1},
-        {202, "SPECFX", 13, 0},
+        {1, "CMBTFX", 14, 1},   {187, "SPECFX", 14, 1}, {58, "SPECFX", 40, 0},
+        {109, "CMBTFX", 33, 0}, {43, "SPECFX", 1, 1},   {44, "CMBTFX", 22, 0},
+        {137, "CMBTFX", 22, 0}, {120, "SPECFX", 2, 1},  {202, "SPECFX", 13, 0},
     };
     for (const Case &c : cases) {
         const Spell_Picture_Source source = Spell_Animation_Picture(c.spell);

@@ -68,6 +68,7 @@ void Write_TERRTYPE_LBX(const std::string &folder);
 void Write_CITYNAME_LBX(const std::string &folder);
 void Write_CONFIG_KEL(const std::string &folder);
 void Write_SOUNDFX_LBX(const std::string &folder);
+void Write_NEWSOUND_LBX(const std::string &folder);
 void Write_MUSIC_LBX(const std::string &folder);
 void Write_VORTEX_LBX(const std::string &folder);
 void Write_LOAD_LBX(const std::string &folder);

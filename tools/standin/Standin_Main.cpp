@@ -32,6 +32,7 @@ int main(int argc, char **argv)
     Write_CITYNAME_LBX(folder);
     Write_CONFIG_KEL(folder);
     Write_SOUNDFX_LBX(folder);
+    Write_NEWSOUND_LBX(folder);
     Write_MUSIC_LBX(folder);
     Write_VORTEX_LBX(folder);
     Write_LOAD_LBX(folder);

@@ -71,3 +71,12 @@ void Write_SOUNDFX_LBX(const std::string &folder)
     }
     Standin_Write_Archive(folder, archive);
 }
+
+// The spells' own sounds: entry n for a spell whose sound byte is -n (the stand-in table uses -1
+// and -2), each pitched apart from SOUNDFX's.
+void Write_NEWSOUND_LBX(const std::string &folder)
+{
+    Standin_Archive archive{"NEWSOUND", {}, {}};
+    for (int i = 0; i < 3; ++i) archive.Add(Standin_VOC_Entry(Chirp_Samples(SOUNDFX_ENTRIES + i), VOC_TIME_CONSTANT));
+    Standin_Write_Archive(folder, archive);
+}

@@ -17,16 +17,14 @@ constexpr const char *SPECFX = "SPECFX";
 
 // Spells with a picture of their own; the others show their realm's or the summoning picture.
 const Own_Picture OWN_PICTURES[] = {
-    {1, CMBTFX, 14},   {5, CMBTFX, 13},   {11, CMBTFX, 15},  {13, SPECFX, 11},  {15, SPECFX, 8},
-    {22, SPECFX, 12},  {119, SPECFX, 12}, {25, SPECFX, 10},  {35, CMBTFX, 24},  {42, CMBTFX, 26},
-    {46, CMBTFX, 20},  {50, CMBTFX, 16},  {52, SPECFX, 13},  {177, SPECFX, 13}, {186, SPECFX, 13},
-    {192, SPECFX, 13}, {194, SPECFX, 13}, {202, SPECFX, 13}, {53, CMBTFX, 17},  {58, SPECFX, 40},
-    {61, SPECFX, 47},  {64, CMBTFX, 19},  {67, CMBTFX, 21},  {68, SPECFX, 53},  {76, SPECFX, 44},
-    {81, CMBTFX, 2},   {82, CMBTFX, 1},   {83, CMBTFX, 0},   {85, SPECFX, 7},   {96, CMBTFX, 23},
-    {98, SPECFX, 11},  {101, CMBTFX, 3},  {104, CMBTFX, 5},  {105, CMBTFX, 25}, {107, SPECFX, 6},
-    {109, CMBTFX, 33}, {112, CMBTFX, 4},  {122, CMBTFX, 9},  {134, CMBTFX, 10}, {167, CMBTFX, 6},
-    {171, SPECFX, 42}, {172, CMBTFX, 8},  {187, SPECFX, 14}, {191, SPECFX, 41}, {204, SPECFX, 9},
-    {210, SPECFX, 48},
+    {1, CMBTFX, 14},   {5, CMBTFX, 13},   {11, CMBTFX, 15},  {13, SPECFX, 11},  {15, SPECFX, 8},   {22, SPECFX, 12},
+    {119, SPECFX, 12}, {25, SPECFX, 10},  {35, CMBTFX, 24},  {42, CMBTFX, 26},  {46, CMBTFX, 20},  {50, CMBTFX, 16},
+    {52, SPECFX, 13},  {177, SPECFX, 13}, {186, SPECFX, 13}, {192, SPECFX, 13}, {194, SPECFX, 13}, {202, SPECFX, 13},
+    {53, CMBTFX, 17},  {58, SPECFX, 40},  {61, SPECFX, 47},  {64, CMBTFX, 19},  {67, CMBTFX, 21},  {68, SPECFX, 53},
+    {76, SPECFX, 44},  {81, CMBTFX, 2},   {82, CMBTFX, 1},   {83, CMBTFX, 0},   {85, SPECFX, 7},   {96, CMBTFX, 23},
+    {98, SPECFX, 11},  {101, CMBTFX, 3},  {104, CMBTFX, 5},  {105, CMBTFX, 25}, {107, SPECFX, 6},  {109, CMBTFX, 33},
+    {112, CMBTFX, 4},  {122, CMBTFX, 9},  {134, CMBTFX, 10}, {167, CMBTFX, 6},  {171, SPECFX, 42}, {172, CMBTFX, 8},
+    {187, SPECFX, 14}, {191, SPECFX, 41}, {204, SPECFX, 9},  {210, SPECFX, 48},
 };
 
 constexpr int16_t SUMMONING_PICTURE = 22;

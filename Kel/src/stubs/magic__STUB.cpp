@@ -33,13 +33,6 @@
 
 // ---- the casting's scenes, targets, dispels and notices, until they are built ----
 
-int16_t Spell_Animation_Load_Graphics(int16_t spell_idx)
-{
-    STUB_HIT();
-    return 0;
-}
-void Spell_Animation_Load_Sound_Effect__WIP(int16_t spell_idx) { STUB_HIT(); }
-void Spell_Animation_Screen__WIP(int16_t wx, int16_t wy, int16_t wp) { STUB_HIT(); }
 void Summon_Animation(int16_t subject, int16_t music_offset, int16_t caster_idx) { STUB_HIT(); }
 void City_Enchantment_Anim_1__WIP(int16_t city_idx, int16_t spell_idx, int16_t caster_idx) { STUB_HIT(); }
 void City_Enchantment_Anim_2__WIP(int16_t city_idx, int16_t spell_idx) { STUB_HIT(); }
