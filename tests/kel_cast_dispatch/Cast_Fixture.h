@@ -57,19 +57,19 @@ protected:
         _cities = 0;
         cast_record = Cast_Record{};
         Magic_Services services = {};
-        services.pick_target = [](int16_t kind, int16_t, int16_t *target, int16_t *wx, int16_t *wy, int16_t *wp) {
+        services.spell_target = [](int16_t kind, int16_t *wx, int16_t *wy, int16_t *wp, int16_t) {
             cast_record.kinds.push_back(kind);
             if (cast_record.picks.empty()) return (int16_t)0;
             Cast_Pick pick = cast_record.picks.front();
             cast_record.picks.pop_front();
-            *target = pick.target;
-            *wx = pick.wx;
-            *wy = pick.wy;
-            *wp = pick.wp;
+            const bool square = kind == 4;
+            *wx = square ? pick.wx : pick.target;
+            *wy = square ? pick.wy : (int16_t)-1;
+            *wp = square ? pick.wp : (int16_t)-1;
             return (int16_t)1;
         };
         services.warn = [](const char *text) { cast_record.messages.push_back(text); };
-        services.warn_record = [](int16_t record, const char *tail) {
+        services.message_record = [](int16_t record, const char *tail) {
             cast_record.messages.push_back("record " + std::to_string(record) + (*tail ? " " : "") + tail);
         };
         services.fizzle_scene = [](const char *text) { cast_record.fizzles.push_back(text); };

@@ -156,3 +156,23 @@ TEST_F(SpellbookPages, AtSeaAWizardWhoseOnlySpellSummonsAWalkerCannotCast)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SpellbookPages, BigBookHelpNamesKnownSpellsOnlyAndTheSpellOfReturnByItsOwnRecord)
+{
+    m_spellbook_page_count = 2;
+    m_spellbook_pages[0] = Spellbook_Page{};
+    m_spellbook_pages[0].count = 3;
+    m_spellbook_pages[0].spells[0] = 81;
+    m_spellbook_pages[0].spells[1] = -82;  // researchable, not yet known
+    m_spellbook_pages[0].spells[2] = 214;
+    m_spellbook_pages[1] = Spellbook_Page{};
+    struct Case {
+        int16_t page, slot, help;
+    };
+    const Case cases[] = {{0, 0, 81}, {0, 1, -1}, {0, 2, 657}, {0, 3, -1}, {1, 0, -1}, {2, 0, -1}, {-1, 0, -1}};
+    for (const Case &c : cases) EXPECT_EQ(Big_Book_Help_Index(c.page, c.slot), c.help) << c.page << "/" << c.slot;
+}
+
+}  // namespace

@@ -52,7 +52,7 @@ inline void Install_Recorder(void)
         picks.pop_front();
         return 1;
     };
-    services.message_record = [](int16_t record) { messages.push_back(record); };
+    services.message_record = [](int16_t record, const char *) { messages.push_back(record); };
     Magic_Set_Services(services);
 }
 

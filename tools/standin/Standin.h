@@ -107,6 +107,7 @@ void Write_CONQUEST_LBX(const std::string &folder);
 void Write_LOSE_LBX(const std::string &folder);
 void Write_WIN_LBX(const std::string &folder);
 void Write_CMBTFX_LBX(const std::string &folder);
+void Write_MONSTER_LBX(const std::string &folder);
 void Write_DESC_LBX(const std::string &folder);
 void Write_BOOK_LBX(const std::string &folder);
 void Write_SPECFX_LBX(const std::string &folder);

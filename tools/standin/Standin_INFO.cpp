@@ -131,5 +131,22 @@ void Write_CMBTFX_LBX(const std::string &folder)
     Standin_Archive archive{"CMBTFX", {}, {}};
     for (int entry = 0; entry < 27; ++entry) archive.Add(Standin_Thing(8, 8, (uint8_t)(30 + entry), "C"));
     archive.Add(Labelled(218, 110, 123, "Return", 4));
+    archive.Add(Standin_Thing(8, 8, 57, "C"));        // 28
+    archive.Add(Labelled(180, 110, 0, "", 1));        // 29 the undead scene's mask: see-through
+    archive.Add(Labelled(180, 60, 104, "Earth", 1));  // 30 the ground, far layer
+    archive.Add(Labelled(180, 60, 136, "Soil", 1));   // 31 the ground, near layer
+    for (int entry = 32; entry < 34; ++entry) archive.Add(Standin_Thing(8, 8, (uint8_t)(30 + entry), "C"));
+    Standin_Write_Archive(folder, archive);
+}
+
+void Write_MONSTER_LBX(const std::string &folder)
+{
+    Standin_Archive archive{"MONSTER", {}, {}};
+    // Creatures from spell 201's type on, then the champion, hero, item and undead figures.
+    static const char *const specials[4] = {"Cmp", "Hero", "Item", "Undd"};
+    for (int entry = 0; entry < 48; ++entry) {
+        const std::string word = entry < 44 ? "M" + std::to_string(entry) : specials[entry - 44];
+        archive.Add(Labelled(60, 60, (uint8_t)(48 + 4 * (entry % 40)), word, 1));
+    }
     Standin_Write_Archive(folder, archive);
 }

@@ -58,6 +58,7 @@ int main(int argc, char **argv)
     Write_LOSE_LBX(folder);
     Write_WIN_LBX(folder);
     Write_CMBTFX_LBX(folder);
+    Write_MONSTER_LBX(folder);
     Write_SCROLL_LBX(folder);
     Write_COMPIX_LBX(folder);
     Write_CMBMAGIC_LBX(folder);

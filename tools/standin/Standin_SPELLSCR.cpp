@@ -10,7 +10,9 @@ void Write_SPELLSCR_LBX(const std::string &folder)
                                           "Wand",  "Misc", "Shield", "Chain", "Plate"};
     Standin_Archive archive{"SPELLSCR", {}, {}};
     for (int k = 0; k < 60; ++k) {
-        if (k == 13) {
+        if (k == 0) {
+            archive.Add(Standin_Picture({Standin_Label(230, 180, 22, 17, "Target wizard", 15, 4)}));
+        } else if (k == 13) {
             Standin_Frame screen(320, 200, 20);
             screen.Fill_Rect(2, 36, 317, 178, 18);  // the power columns
             Standin_Print(screen, 100, 186, "Item making", 2, 15);
@@ -28,5 +30,9 @@ void Write_SPELLSCR_LBX(const std::string &folder)
         }
     }
     archive.Add(Standin_Picture({Standin_Label(60, 40, 123, 17, "Spell", 15, 4)}));
+    // The Target Wizard screen: 71 its cancel button, 72 its panel for Spell Blast (0 for the others).
+    while (archive.entries.size() < 71) archive.Add(Standin_Picture({Standin_Frame(4, 4, 8)}));
+    archive.Add(Standin_Word_Button(40, 14, 46, "Cancel", 1));
+    archive.Add(Standin_Picture({Standin_Label(230, 180, 21, 17, "Blast whom?", 15, 4)}));
     Standin_Write_Archive(folder, archive);
 }

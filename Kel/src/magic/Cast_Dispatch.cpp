@@ -19,6 +19,7 @@
 #include "magic/Overland_Casting.h"
 #include "magic/Overland_Dispel.h"
 #include "magic/Overland_Enchantment_List.h"
+#include "magic/Spell_Casting_Screen.h"
 #include "magic/Spell_Counters.h"
 #include "magic/Spell_Of_Mastery.h"
 #include "magic/Spell_Rewards.h"
@@ -148,7 +149,7 @@ int16_t Spell_Fizzles(void)
 int16_t Cast_Summoning(void)
 {
     if (_units >= UNIT_SOFT_CAP_ALL || (!Human_Caster() && _units >= UNIT_SOFT_CAP_COMPUTER)) {
-        if (Human_Caster()) Magic_Warn_Record(msg_Too_Many_Units, "");
+        if (Human_Caster()) Magic_Message_Record(msg_Too_Many_Units);
         return 0;
     }
     if (m_spell == spl_Floating_Island) {
@@ -224,15 +225,15 @@ int16_t Unit_Enchantment_Refused(int16_t unit_idx, int16_t spell_idx)
         refused = 1;
     }
     if (spell_idx == spl_Stone_Skin && (unit.enchantments & UE_IRONSKIN) != 0) {
-        Magic_Warn_Record(msg_Stone_Skin_Over_Iron_Skin, "");
+        Magic_Message_Record(msg_Stone_Skin_Over_Iron_Skin);
         refused = 1;
     }
     if (spell_idx == spl_Resist_Elements && (unit.enchantments & UE_ELEMENTALARMOR) != 0) {
-        Magic_Warn_Record(msg_Resist_Elements_Over_Elemental_Armor, "");
+        Magic_Message_Record(msg_Resist_Elements_Over_Elemental_Armor);
         refused = 1;
     }
     if (spell_idx == spl_Resist_Magic && (unit.enchantments & UE_WRAITHFORM) != 0) {
-        Magic_Warn_Record(msg_Resist_Magic_Over_Wraith_Form, "");
+        Magic_Message_Record(msg_Resist_Magic_Over_Wraith_Form);
         refused = 1;
     }
     if ((spell.type == st_Unit_Enchantment_Normal || spell_idx == spl_Chaos_Channels) && !Unit_Is_Normal(unit_idx)) {
@@ -242,7 +243,7 @@ int16_t Unit_Enchantment_Refused(int16_t unit_idx, int16_t spell_idx)
     }
     for (const Power_Refusal &refusal : Power_Refusals) {
         if (refusal.spell == spell_idx && Type_Has_Power(type, refusal)) {
-            Magic_Warn_Record(msg_Unit_Has_Power, "");
+            Magic_Message_Record(msg_Unit_Has_Power);
             refused = 1;
         }
     }
@@ -270,8 +271,8 @@ int16_t Cast_Unit_Enchantment(void)
         if (!AITP_Unit_Enchantment(0, &unit_idx, m_spell, m_caster) || !Unit_Live(unit_idx)) return 0;
     } else {
         for (;;) {
-            int16_t wx = 0, wy = 0, wp = 0;
-            if (!Magic_Pick_Target(ctk_Own_Unit, m_spell, &unit_idx, &wx, &wy, &wp) || !Unit_Live(unit_idx)) return 0;
+            int16_t wy = 0, wp = 0;
+            if (!Magic_Spell_Target(stk_Friendly_Unit, &unit_idx, &wy, &wp, m_spell) || !Unit_Live(unit_idx)) return 0;
             if (!Unit_Enchantment_Refused(unit_idx, m_spell)) break;
         }
     }
@@ -302,24 +303,24 @@ int16_t City_Enchantment_Slot(void)
 int16_t Human_City_Target(int16_t kind)
 {
     for (;;) {
-        int16_t city_idx = -1, wx = 0, wy = 0, wp = 0;
-        if (!Magic_Pick_Target(kind, m_spell, &city_idx, &wx, &wy, &wp) || !City_Live(city_idx)) return -1;
+        int16_t city_idx = -1, wy = 0, wp = 0;
+        if (!Magic_Spell_Target(kind, &city_idx, &wy, &wp, m_spell) || !City_Live(city_idx)) return -1;
         const City_Record &city = _CITIES[city_idx];
         const Player_Record &human = _players[HUMAN_PLAYER_IDX];
         int16_t slot = City_Enchantment_Slot();
         int16_t refused = 0;
-        if (kind == ctk_Own_City && m_spell == spl_Summoning_Circle) {
+        if (kind == stk_Friendly_City && m_spell == spl_Summoning_Circle) {
             if (city.wx == human.summon_wx && city.wy == human.summon_wy && city.wp == human.summon_wp) {
-                Magic_Warn_Record(msg_Summoning_Circle_There, "");
+                Magic_Message_Record(msg_Summoning_Circle_There);
                 refused = 1;
             }
         } else if (slot >= 0 && city.enchantments[slot] != 0) {
             Warn_With_Name("That city already has ", " cast on it");
             refused = 1;
         }
-        if (kind == ctk_Enemy_City && m_spell == spl_Evil_Presence && city.owner_idx >= 0 &&
+        if (kind == stk_Enemy_City && m_spell == spl_Evil_Presence && city.owner_idx >= 0 &&
             city.owner_idx < Players() && _players[city.owner_idx].spellranks[realm_Death] > 0) {
-            Magic_Warn_Record(msg_Curse_On_Death_Wizard, "");
+            Magic_Message_Record(msg_Curse_On_Death_Wizard);
             refused = 1;
         }
         if (!refused) return city_idx;
@@ -349,9 +350,9 @@ int16_t Cast_City_Enchantment(void)
 {
     int16_t city_idx = -1;
     if (!Human_Caster()) {
-        if (!AITP_City_Enchantment(ctk_Own_City, &city_idx, m_spell, m_caster) || !City_Live(city_idx)) return 0;
+        if (!AITP_City_Enchantment(stk_Friendly_City, &city_idx, m_spell, m_caster) || !City_Live(city_idx)) return 0;
     } else {
-        city_idx = Human_City_Target(ctk_Own_City);
+        city_idx = Human_City_Target(stk_Friendly_City);
         if (city_idx < 0) return 0;
     }
     Enchant_City(city_idx);
@@ -367,9 +368,9 @@ int16_t Cast_City_Curse(void)
 {
     int16_t city_idx = -1;
     if (!Human_Caster()) {
-        if (!AITP_City_Enchantment(ctk_Enemy_City, &city_idx, m_spell, m_caster)) city_idx = -1;
+        if (!AITP_City_Enchantment(stk_Enemy_City, &city_idx, m_spell, m_caster)) city_idx = -1;
     } else {
-        city_idx = Human_City_Target(ctk_Enemy_City);
+        city_idx = Human_City_Target(stk_Enemy_City);
     }
     if (!City_Live(city_idx)) return 0;
     int16_t success = Apply_Automatic_Spell_Counters(m_spell, city_idx, m_caster, Human_Caster() ? 1 : 0);
@@ -385,10 +386,9 @@ int16_t Cast_Attack_Stack(void)
 {
     int16_t unit_idx = -1, wy = 0, wp = 0;
     if (!Human_Caster()) {
-        if (!Get_Map_Square_Target_For_Spell(ctk_Enemy_Stack, &unit_idx, &wy, &wp, m_spell, m_caster)) return 0;
+        if (!Get_Map_Square_Target_For_Spell(stk_Enemy_Group, &unit_idx, &wy, &wp, m_spell, m_caster)) return 0;
     } else {
-        int16_t wx = 0;
-        if (!Magic_Pick_Target(ctk_Enemy_Stack, m_spell, &unit_idx, &wx, &wy, &wp)) return 0;
+        if (!Magic_Spell_Target(stk_Enemy_Group, &unit_idx, &wy, &wp, m_spell)) return 0;
     }
     if (!Unit_Live(unit_idx)) return 0;
     const Unit_Record &unit = _UNITS[unit_idx];
@@ -503,7 +503,7 @@ int16_t Cast_Wizard_Spell(void)
     if (!any_target) {
         char tail[SPELL_NAME_ROOM + 24];
         snprintf(tail, sizeof tail, "%s spell has failed.", m_spell_name);
-        Magic_Warn_Record(msg_No_Wizard_Target, tail);
+        Magic_Message_Record(msg_No_Wizard_Target, tail);
         return 0;
     }
     Magic_Target_Wizard(m_spell);
@@ -587,13 +587,12 @@ int16_t Cast_Disenchant_Area(void)
 {
     int16_t wx = 0, wy = 0, wp = 0;
     if (!Human_Caster()) {
-        if (!Get_Map_Square_Target_For_Spell(ctk_Map_Square, &wx, &wy, &wp, m_spell, m_caster)) return 0;
+        if (!Get_Map_Square_Target_For_Spell(stk_Map_Square, &wx, &wy, &wp, m_spell, m_caster)) return 0;
     } else {
         for (;;) {
-            int16_t target = 0;
-            if (!Magic_Pick_Target(ctk_Map_Square, m_spell, &target, &wx, &wy, &wp)) return 0;
+            if (!Magic_Spell_Target(stk_Map_Square, &wx, &wy, &wp, m_spell)) return 0;
             if (Square_Has_Disenchant_Target(wx, wy, wp)) break;
-            Magic_Warn_Record(msg_Nothing_To_Disenchant, "");
+            Magic_Message_Record(msg_Nothing_To_Disenchant);
         }
     }
     if (Human_Watches_Square(wx, wy, wp)) {

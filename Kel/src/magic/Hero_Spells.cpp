@@ -8,7 +8,6 @@
 #include "ai/AI_Data.h"
 #include "heroes/Hero_Popups.h"
 #include "magic/Magic_Services.h"
-#include "magic/Resurrection_Choice.h"
 #include "magic/Spell_Effect_Support.h"
 #include "turn/Offers.h"
 #include "world/ALLOC.h"
@@ -181,7 +180,7 @@ int16_t Cast_Resurrection(int16_t caster_idx)
     const int16_t slot_idx = Hero_Slot_Open(caster_idx);
     if (count == 0 || slot_idx < 0) return 0;
     int16_t choice = (int16_t)(count - 1);
-    if (human && count > 1) choice = Select_Hero_To_Ressurect(count, dead);
+    if (human && count > 1) choice = Magic_Resurrection_Choice(count, dead);
     if (choice < 0 || choice >= count) return 0;
     const int16_t hero_type = dead[choice];
     if (!Hire_Hero(caster_idx, hero_type, slot_idx, 1)) return 0;

@@ -21,16 +21,6 @@ int16_t Magic_First_Candidate_Slot(void)
     return -1;
 }
 
-void Magic_Warn_Record(int16_t record, const char *tail)
-{
-    if (magic_services.warn_record) {
-        magic_services.warn_record(record, tail != nullptr ? tail : "");
-    } else {
-        STU_LOG(SEV_INFO, LC_SPELLBOOK, "[CAST] message record %d%s%s", record, tail != nullptr ? " " : "",
-                tail != nullptr ? tail : "");
-    }
-}
-
 int16_t Magic_First_Rival_Enchantment(int16_t caster_idx)
 {
     for (int16_t entry = 0; entry < ovl_ench_cnt && entry < OVL_ENCH_LIST_MAX; entry++) {
@@ -41,10 +31,10 @@ int16_t Magic_First_Rival_Enchantment(int16_t caster_idx)
     return -1;
 }
 
-void Magic_Log_Message_Record(int16_t record)
+void Magic_Log_Message_Record(int16_t record, const char *tail)
 {
     char text[MAGIC_MESSAGE_RECORD_SIZE + 1] = {};
     if (record >= 0) LBX_Load_Data_Static("MESSAGE", 0, (uint8_t *)text, record, 1, MAGIC_MESSAGE_RECORD_SIZE);
     text[MAGIC_MESSAGE_RECORD_SIZE] = '\0';
-    STU_LOG(SEV_INFO, LC_SPELLBOOK, "[MESSAGE] record %d: %s", record, text);
+    STU_LOG(SEV_INFO, LC_SPELLBOOK, "[MESSAGE] record %d: %s%s", record, text, tail != nullptr ? tail : "");
 }

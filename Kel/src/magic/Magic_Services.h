@@ -11,15 +11,6 @@
 
 #include <cstdint>
 
-// Target kinds of the human's spell-casting target screen.
-enum Cast_Target_Kind : int16_t {
-    ctk_Own_Unit = 0,
-    ctk_Enemy_Stack = 3,
-    ctk_Map_Square = 4,
-    ctk_Own_City = 5,
-    ctk_Enemy_City = 6,
-};
-
 // One numbered message of MESSAGE entry 0.
 constexpr int MAGIC_MESSAGE_RECORD_SIZE = 150;
 
@@ -29,14 +20,8 @@ struct Magic_Services {
     // Shows the human learning spell_idx (already known); was_researched 1 for the research spell.
     void (*learn_spell_scene)(int16_t spell_idx, int16_t was_researched);
 
-    // The human picks the target of the spell on the target screen of the kind: 1 with the square in
-    // *wx, *wy, *wp and the unit (own unit, enemy stack) or the city (own or enemy city) in *target;
-    // 0 when he cancels.
-    int16_t (*pick_target)(int16_t kind, int16_t spell_idx, int16_t *target, int16_t *wx, int16_t *wy, int16_t *wp);
     // A message box with a composed text.
     void (*warn)(const char *text);
-    // A message box with numbered message record followed by tail (may be empty).
-    void (*warn_record)(int16_t record, const char *tail);
     // The notice of a fizzled spell with its composed text.
     void (*fizzle_scene)(const char *text);
     // A summoning's scene (subject: a unit type, or -1 an item).
@@ -61,12 +46,13 @@ struct Magic_Services {
     // The human's defeat by the winner; the frames drawn.
     int16_t (*mastery_defeat_scene)(int16_t winner_idx);
 
-    // The human picks a target of the kind (0 unit, 1 own stack, 3 enemy stack, 4 square, 5 own
-    // city, 6 enemy city, 7 node) for the spell: 1 and the unit, city or node index in *wx (*wy and
-    // *wp -1), or the square in all three; 0 when cancelled.
+    // The human picks a target of the kind (Spell_Target_Kind of magic/Spell_Casting_Screen.h) for
+    // the spell on the target screen: 1 and the unit, city or node index in *wx (*wy and *wp -1), or
+    // the square in all three; 0 when cancelled.
     int16_t (*spell_target)(int16_t kind, int16_t *wx, int16_t *wy, int16_t *wp, int16_t spell_idx);
-    // Shows message record (MESSAGE entry 0) over the main screen and waits for the player.
-    void (*message_record)(int16_t record);
+    // Shows message record (MESSAGE entry 0) followed by tail (may be empty) over the main screen
+    // and waits for the player.
+    void (*message_record)(int16_t record, const char *tail);
     // The human picks one of count texts under the title; the index, or -1 when cancelled.
     int16_t (*selection)(int16_t count, const char *const *texts, const char *title);
     // The spell's scene on a map square (frames: the most frames shown, 0 for the scene's own;
@@ -94,6 +80,9 @@ struct Magic_Services {
     void (*mana_adder)(int16_t spell_idx, int16_t line);
     // The main screen shown again with the dissolve.
     void (*dissolve_main_screen)(void);
+    // The human picks the dead hero a resurrection brings back: the index into hero_types (count
+    // entries), or -1 when he closes the choice.
+    int16_t (*resurrection_choice)(int16_t count, const int16_t *hero_types);
     // The human makes the item of an item spell (kind 0 or 1): its price, or 0 when none is made.
     int16_t (*item_make)(int16_t player_idx, int16_t kind);
 };
@@ -111,20 +100,21 @@ inline int16_t Magic_Research_Choice(void)
 {
     return magic_services.research_choice ? magic_services.research_choice() : Magic_First_Candidate_Slot();
 }
-// Logs the record's text when no screen shows it.
-void Magic_Log_Message_Record(int16_t record);
+// Logs the record's text and its tail when no screen shows it.
+void Magic_Log_Message_Record(int16_t record, const char *tail);
 
 inline int16_t Magic_Spell_Target(int16_t kind, int16_t *wx, int16_t *wy, int16_t *wp, int16_t spell_idx)
 {
     *wx = *wy = *wp = -1;
     return magic_services.spell_target ? magic_services.spell_target(kind, wx, wy, wp, spell_idx) : 0;
 }
-inline void Magic_Message_Record(int16_t record)
+inline void Magic_Message_Record(int16_t record, const char *tail = "")
 {
+    if (tail == nullptr) tail = "";
     if (magic_services.message_record) {
-        magic_services.message_record(record);
+        magic_services.message_record(record, tail);
     } else {
-        Magic_Log_Message_Record(record);
+        Magic_Log_Message_Record(record, tail);
     }
 }
 inline int16_t Magic_Selection(int16_t count, const char *const *texts, const char *title)
@@ -190,21 +180,21 @@ inline int16_t Magic_Item_Make(int16_t player_idx, int16_t kind)
 {
     return magic_services.item_make ? magic_services.item_make(player_idx, kind) : (int16_t)0;
 }
+// Unattended, the last dead hero of the list comes back.
+inline int16_t Magic_Resurrection_Choice(int16_t count, const int16_t *hero_types)
+{
+    return magic_services.resurrection_choice ? magic_services.resurrection_choice(count, hero_types)
+                                              : (int16_t)(count - 1);
+}
 inline void Magic_Learn_Spell_Scene(int16_t spell_idx, int16_t was_researched)
 {
     if (magic_services.learn_spell_scene) magic_services.learn_spell_scene(spell_idx, was_researched);
 }
 
-inline int16_t Magic_Pick_Target(int16_t kind, int16_t spell_idx, int16_t *target, int16_t *wx, int16_t *wy,
-                                 int16_t *wp)
-{
-    return magic_services.pick_target ? magic_services.pick_target(kind, spell_idx, target, wx, wy, wp) : 0;
-}
 inline void Magic_Warn(const char *text)
 {
     if (magic_services.warn) magic_services.warn(text);
 }
-void Magic_Warn_Record(int16_t record, const char *tail);
 inline void Magic_Fizzle_Scene(const char *text)
 {
     if (magic_services.fizzle_scene) magic_services.fizzle_scene(text);

@@ -123,3 +123,92 @@ int16_t Spell_Target_Entity_Valid(int16_t kind, int16_t entity, int16_t player_i
     if (own) return kind == stk_Friendly_Unit || kind == stk_Friendly_Group ? 1 : 0;
     return kind == stk_Enemy_Unit || kind == stk_Enemy_Group ? 1 : 0;
 }
+
+namespace {
+
+int16_t m_target_image_cycle = 0;
+constexpr int16_t TARGET_IMAGE_FIRST = 9;
+constexpr int16_t TARGET_IMAGE_COUNT = 5;
+
+// The world square of a map-window cell on the shown plane.
+void Cell_Square(int16_t column, int16_t row, int16_t *wx, int16_t *wy)
+{
+    int16_t x = (int16_t)(column + _map_x);
+    while (x >= WORLD_COLUMNS) x = (int16_t)(x - WORLD_COLUMNS);
+    *wx = x;
+    *wy = (int16_t)(row + _map_y);
+}
+
+bool Own_City(int16_t city, int16_t player_idx)
+{
+    return _CITIES != nullptr && city >= 0 && city < _cities && _CITIES[city].owner_idx == player_idx;
+}
+
+}  // namespace
+
+int16_t Spell_Casting_Left_Click(int16_t kind, int16_t column, int16_t row, int16_t entity, int16_t player_idx,
+                                 int16_t *unit_idx)
+{
+    *unit_idx = -1;
+    if (kind == stk_Magic_Node) {
+        int16_t wx = 0, wy = 0;
+        Cell_Square(column, row, &wx, &wy);
+        const int16_t node = Get_Map_Square_Magic_Node(wx, wy, _map_plane);
+        entity = node >= 0 ? (int16_t)(ENTITY_NODE_BASE + node) : (int16_t)-1;
+    }
+    if (kind == stk_Map_Square) return Map_Square_Is_Targetable(column, row) ? stc_Chosen : stc_Ignored;
+    if (entity < 0) return stc_Ignored;
+    int16_t target = entity;
+    if (!Spell_Target_Entity_Valid(kind, entity, player_idx, &target)) return stc_Ignored;
+    Spell_Casting_Remember_Cell(column, row);
+    switch (kind) {
+    case stk_Friendly_Group: Set_Spell_Casting_Map_Draw_WX_1(target); return stc_Chosen;
+    case stk_Enemy_Group: Set_Spell_Casting_Map_Draw_WX_3(target); return stc_Chosen;
+    case stk_Friendly_City:
+    case stk_Enemy_City: Set_Spell_Casting_Map_Draw_WX_2((int16_t)(target - ENTITY_CITY_BASE)); return stc_Chosen;
+    case stk_Magic_Node: Set_Spell_Casting_Map_Draw_WX_4((int16_t)(target - ENTITY_NODE_BASE)); return stc_Chosen;
+    default: *unit_idx = target; return stc_Pick_Unit;
+    }
+}
+
+int16_t Spell_Casting_Cell_Is_Target(int16_t kind, int16_t column, int16_t row, int16_t entity, int16_t player_idx)
+{
+    if (kind == stk_Map_Square) {
+        if (_osc_spell_idx == SPELL_EARTH_LORE) return 1;
+        int16_t wx = 0, wy = 0;
+        Cell_Square(column, row, &wx, &wy);
+        return Check_Square_Explored(wx, wy, _map_plane) != 0 ? 1 : 0;
+    }
+    int16_t target = 0;
+    return Spell_Target_Entity_Valid(kind, entity, player_idx, &target);
+}
+
+int16_t Spell_Casting_Right_Click_View(int16_t kind, int16_t entity, int16_t player_idx, int16_t *index)
+{
+    *index = -1;
+    if (entity < 0 || entity >= ENTITY_NODE_BASE) return stv_None;
+    const bool own_side = kind == stk_Friendly_Unit || kind == stk_Friendly_Group;
+    const bool enemy_side = kind == stk_Enemy_Unit || kind == stk_Enemy_Group;
+    if (entity >= ENTITY_CITY_BASE) {
+        const int16_t city = (int16_t)(entity - ENTITY_CITY_BASE);
+        if (_CITIES == nullptr || city >= _cities) return stv_None;
+        const bool own = Own_City(city, player_idx);
+        const bool shown =
+            ((own_side || kind == stk_Friendly_City) && own) || ((enemy_side || kind == stk_Enemy_City) && !own);
+        if (!shown) return stv_None;
+        *index = city;
+        return stv_City;
+    }
+    if (_UNITS == nullptr || entity >= _units) return stv_None;
+    const bool own = _UNITS[entity].owner_idx == player_idx;
+    if (!((own_side && own) || (enemy_side && !own))) return stv_None;
+    *index = entity;
+    return stv_Units;
+}
+
+int16_t Spell_Casting_Next_Target_Image(void)
+{
+    const int16_t image = (int16_t)(m_target_image_cycle + TARGET_IMAGE_FIRST);
+    m_target_image_cycle = (int16_t)((m_target_image_cycle + 1) % TARGET_IMAGE_COUNT);
+    return image;
+}

@@ -56,6 +56,26 @@ void Build_Select_Target_String(int16_t kind, const char *spell_name, char *text
 // army is taken by its first unit, written to *target (else the entity itself).
 int16_t Spell_Target_Entity_Valid(int16_t kind, int16_t entity, int16_t player_idx, int16_t *target);
 
-// The modal target screen: 1 with the target in the outputs, 0 when the human cancelled.
-int16_t Spell_Casting_Screen(int16_t kind, int16_t *wx, int16_t *wy, int16_t *wp, int16_t *screen_x, int16_t *screen_y,
-                             const char *spell_name);
+// What a left click on a map cell does on the target screen.
+enum Spell_Target_Click : int16_t {
+    stc_Ignored = 0,
+    stc_Chosen = 1,     // the target is in _osc_wx, _osc_wy, _osc_wp
+    stc_Pick_Unit = 2,  // a unit of the stack is picked from the list of *unit
+};
+// A left click on cell (column, row) holding the entity code (-1 none; for the node kind the
+// square's node is looked up instead) for the player: remembers the cell and sets the target on a
+// valid pick.
+int16_t Spell_Casting_Left_Click(int16_t kind, int16_t column, int16_t row, int16_t entity, int16_t player_idx,
+                                 int16_t *unit_idx);
+// Whether the pointer over cell (column, row) with the entity code shows the target image.
+int16_t Spell_Casting_Cell_Is_Target(int16_t kind, int16_t column, int16_t row, int16_t entity, int16_t player_idx);
+// What a right click on an entity opens: 0 nothing, 1 the city view of *index, 2 the stack's unit list
+// of *index.
+enum Spell_Target_View : int16_t {
+    stv_None = 0,
+    stv_City = 1,
+    stv_Units = 2,
+};
+int16_t Spell_Casting_Right_Click_View(int16_t kind, int16_t entity, int16_t player_idx, int16_t *index);
+// The pointer image of a target cell: 9 to 13, advancing by one per call.
+int16_t Spell_Casting_Next_Target_Image(void);

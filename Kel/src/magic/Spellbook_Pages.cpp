@@ -305,3 +305,14 @@ int16_t Combat_Spellbook_Build(int16_t caster)
         g_combat_spellbook_left_page = (int16_t)(m_spellbook_page_count - 2 < 0 ? 0 : m_spellbook_page_count - 2);
     return can_cast;
 }
+
+int16_t Big_Book_Help_Index(int16_t page, int16_t slot)
+{
+    constexpr int16_t SPELL_OF_RETURN_HELP = 657;
+    if (page < 0 || page >= m_spellbook_page_count || page >= SPELLBOOK_PAGES_MAX) return -1;
+    const Spellbook_Page &record = m_spellbook_pages[page];
+    if (slot < 0 || slot >= record.count || slot >= SPELLBOOK_PAGE_SPELLS) return -1;
+    const int16_t spell = record.spells[slot];
+    if (spell <= 0) return -1;
+    return spell == 214 ? SPELL_OF_RETURN_HELP : spell;
+}

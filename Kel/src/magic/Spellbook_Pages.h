@@ -75,3 +75,7 @@ void Build_Spellbook(int16_t kind, int16_t per_page);
 // The combat book of a caster (battle-unit index below 20, or 20 + a wizard); 1 when he can cast
 // a spell now.
 int16_t Combat_Spellbook_Build(int16_t caster);
+
+// The help record a big-book line points at: the spell's own (the Spell of Return's is 657), or -1
+// for an empty line, a page outside the book or a spell not yet known.
+int16_t Big_Book_Help_Index(int16_t page, int16_t slot);

@@ -16,16 +16,13 @@
 #include "magic/Magic_Services.h"
 #include "magic/Overland_Casting.h"
 #include "magic/Overland_Dispel.h"
-#include "magic/Resurrection_Choice.h"
 #include "magic/Spell_Animations.h"
 #include "magic/Spell_Casting_Screen.h"
 #include "magic/Spell_Counters.h"
 #include "magic/Spell_Rewards.h"
 #include "magic/Spell_Values.h"
 #include "magic/Spellbook_Screen.h"
-#include "magic/Target_Wizard_Screen.h"
 #include "magic/Terrain_Spells.h"
-#include "magic/Undead_Animation.h"
 #include "magic/Unit_Spells.h"
 #include "magic/Wizard_Spells.h"
 #include "stubs/STUB_HIT.h"
@@ -34,46 +31,9 @@
 #include "world/Spell_Data_Record.h"
 #include "world/Spell_Ids.h"
 
-// Until the scene is built its text goes to the log.
-void Undead_Animation(int16_t creature_type)
-{
-    STUB_HIT();
-    STU_LOG(SEV_INFO, LC_GENERAL, "Undead_Animation__STUB: creature %d: %s", creature_type, GUI_NearMsgString);
-}
-
 // ---- the casting's scenes, targets, dispels and notices, until they are built ----
 
-// The human's spell is lost on the target screen: no target.
-int16_t Spell_Casting_Screen(int16_t kind, int16_t *target, int16_t *wy, int16_t *wp, int16_t *screen_x,
-                             int16_t *screen_y, const char *spell_name)
-{
-    STUB_HIT();
-    STU_LOG(SEV_INFO, LC_KEL_SCR, "Spell_Casting_Screen__STUB: no target for %s", spell_name);
-    return 0;
-}
-
-int16_t Spell_Animation_Load_Graphics(int16_t spell_idx)
-{
-    STUB_HIT();
-    return 0;
-}
-void Spell_Animation_Load_Sound_Effect__WIP(int16_t spell_idx) { STUB_HIT(); }
-void Spell_Animation_Screen__WIP(int16_t wx, int16_t wy, int16_t wp) { STUB_HIT(); }
 void Summon_Animation(int16_t subject, int16_t music_offset, int16_t caster_idx) { STUB_HIT(); }
 void City_Enchantment_Anim_1__WIP(int16_t city_idx, int16_t spell_idx, int16_t caster_idx) { STUB_HIT(); }
 void City_Enchantment_Anim_2__WIP(int16_t city_idx, int16_t spell_idx) { STUB_HIT(); }
 void WIZ_GlobalSpellAnim(int16_t caster_idx, int16_t spell_idx) { STUB_HIT(); }
-
-// No wizard is chosen.
-int16_t Target_Wizard_Screen(int16_t spell_idx)
-{
-    STUB_HIT();
-    return 0;
-}
-
-// The last dead hero of the list comes back.
-int16_t Select_Hero_To_Ressurect(int16_t count, const int16_t *hero_types)
-{
-    STUB_HIT();
-    return (int16_t)(count - 1);
-}

@@ -29,6 +29,7 @@ int16_t Apprentice_Screen(void)
     const int16_t leave = Add_Hidden_Field(0, 25, 319, 199, "\x1B", -1);
     STU_LOG(SEV_INFO, LC_SPELLBOOK, "[APPRENTICE] open left=%d pages=%d", (int)g_spellbook_left_page,
             (int)m_spellbook_page_count);
+    Big_Book_Help_Load();
     Assign_Auto_Function(BigBook_Draw, 1);
     BigBook_Draw();
     PageFlip_FX();
@@ -37,6 +38,7 @@ int16_t Apprentice_Screen(void)
     while (!done) {
         Mark_Time();
         int16_t input = Get_Input();
+        Big_Book_Help_Update();
         if (quit_game_flag || (input != 0 && (input == leave || input == -leave))) {
             done = true;
             break;
@@ -55,6 +57,7 @@ int16_t Apprentice_Screen(void)
             BigBook_Load_Spell_Descriptions(g_spellbook_left_page);
             STU_LOG(SEV_INFO, LC_SPELLBOOK, "[APPRENTICE] back left=%d", (int)g_spellbook_left_page);
         }
+        Big_Book_Help_Update();
         BigBook_Draw();
         Toggle_Pages();
         Release_Time(1);

@@ -10,6 +10,7 @@
 #include "magic/Spellbook_Screen.h"
 #include "magic/Target_Wizard_Screen.h"
 #include "magic/screens/Global_Enchantment_Panel.h"
+#include "magic/screens/Magic_Choices.h"
 #include "overland/Stack_Orders.h"
 #include "shell/Map_Window.h"
 #include "shell/Screen_Control.h"
@@ -23,29 +24,19 @@ namespace {
 
 constexpr int16_t MESSAGE_RECORD_BYTES = 150;
 
-int16_t Pick_Target(int16_t kind, int16_t spell_idx, int16_t *target, int16_t *wx, int16_t *wy, int16_t *wp)
+int16_t Spell_Target(int16_t kind, int16_t *wx, int16_t *wy, int16_t *wp, int16_t spell_idx)
 {
     char name[sizeof spell_data_table[0].name + 1] = {};
-    if (spell_data_table != nullptr) memcpy(name, spell_data_table[spell_idx].name, sizeof spell_data_table[0].name);
-    int16_t first = 0, screen_x = 0, screen_y = 0;
-    if (!Spell_Casting_Screen(kind, &first, wy, wp, &screen_x, &screen_y, name)) return 0;
-    *target = first;
-    *wx = first;
-    if ((kind == ctk_Own_Unit || kind == ctk_Enemy_Stack) && first >= 0 && first < _units) {
-        *wx = _UNITS[first].wx;
-        *wy = _UNITS[first].wy;
-        *wp = _UNITS[first].wp;
-    } else if ((kind == ctk_Own_City || kind == ctk_Enemy_City) && first >= 0 && first < _cities) {
-        *wx = _CITIES[first].wx;
-        *wy = _CITIES[first].wy;
-        *wp = _CITIES[first].wp;
+    if (spell_data_table != nullptr && spell_idx > 0 && spell_idx < NUM_SPELLS) {
+        memcpy(name, spell_data_table[spell_idx].name, sizeof spell_data_table[0].name);
     }
-    return 1;
+    int16_t screen_x = 0, screen_y = 0;
+    return Spell_Casting_Screen(kind, wx, wy, wp, &screen_x, &screen_y, name);
 }
 
 void Show_Warning(const char *text) { Warn0(text); }
 
-void Warn_Record(int16_t record, const char *tail)
+void Message_Record(int16_t record, const char *tail)
 {
     char text[MESSAGE_RECORD_BYTES + 1] = {};
     LBX_Load_Data_Static("MESSAGE", 0, (uint8_t *)text, record, 1, MESSAGE_RECORD_BYTES);
@@ -91,9 +82,9 @@ void Fizzle_Scene(const char *text) { Notify2(160, 80, 0, text, 0, nullptr, 0, 0
 
 void Magic_Install_Cast_Screens(Magic_Services &services)
 {
-    services.pick_target = Pick_Target;
+    services.spell_target = Spell_Target;
     services.warn = Show_Warning;
-    services.warn_record = Warn_Record;
+    services.message_record = Message_Record;
     services.fizzle_scene = Fizzle_Scene;
     services.summon_scene = Summon_Animation;
     services.square_scene = Square_Scene;
@@ -103,4 +94,5 @@ void Magic_Install_Cast_Screens(Magic_Services &services)
     services.select_new_unit = Select_New_Unit;
     services.back_to_main_screen = Back_To_Main_Screen;
     Magic_Install_Global_Enchantment_Panel(services);
+    Magic_Install_Choices(services);
 }

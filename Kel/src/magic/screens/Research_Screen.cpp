@@ -39,7 +39,28 @@ namespace {
 constexpr int16_t RESEARCH_SLOT_WIDTH = 110;
 constexpr int16_t RESEARCH_SLOT_HEIGHT = 33;
 
+constexpr int16_t BIG_BOOK_HELP_ENTRY = 24;
+constexpr int16_t BIG_BOOK_HELP_RECORDS = 10;
+constexpr int16_t BIG_BOOK_HELP_FIRST_LINE = 2;
+
 }  // namespace
+
+void Big_Book_Help_Load(void)
+{
+    Set_Help_List_From_Entry(BIG_BOOK_HELP_ENTRY, BIG_BOOK_HELP_RECORDS);
+    _help_entries[0].help_idx = -1;
+    _help_entries[1].help_idx = -1;
+    Big_Book_Help_Update();
+}
+
+void Big_Book_Help_Update(void)
+{
+    for (int16_t line = 0; line < 2 * BIG_BOOK_PER_PAGE; line++) {
+        const int16_t page = (int16_t)(g_spellbook_left_page + line / BIG_BOOK_PER_PAGE);
+        _help_entries[BIG_BOOK_HELP_FIRST_LINE + line].help_idx =
+            Big_Book_Help_Index(page, (int16_t)(line % BIG_BOOK_PER_PAGE));
+    }
+}
 
 int16_t Research_Choice_Screen(void)
 {
@@ -74,6 +95,7 @@ int16_t Research_Choice_Screen(void)
                 (int)(y + RESEARCH_SLOT_HEIGHT - 1), (int)RESEARCH_SLOT_WIDTH, (int)RESEARCH_SLOT_HEIGHT);
     }
     int16_t words_end = fields_count;
+    Big_Book_Help_Load();
     Assign_Auto_Function(BigBook_Draw, 1);
     _page_flip_effect = 3;
     BigBook_Draw();
@@ -84,6 +106,7 @@ int16_t Research_Choice_Screen(void)
         Mark_Time();
         Clear_Fields_Above((int16_t)(words_end - 1));
         int16_t hit = Get_Input();
+        Big_Book_Help_Update();
         if (quit_game_flag) break;
         for (int16_t i = 0; i < NUM_RESEARCH_CANDIDATES; i++) {
             if (hit != fields[i]) continue;

@@ -12,3 +12,7 @@ int16_t Research_Choice_Screen(void);
 int16_t Apprentice_Screen(void);
 // Installs the magic screens into the magic rules' service table.
 void Magic_Install_Screens(void);
+// The big book's context help: records 2-5 of its list name the shown left page's lines, 6-9 the
+// right page's. Big_Book_Help_Load loads the list; Big_Book_Help_Update follows the open spread.
+void Big_Book_Help_Load(void);
+void Big_Book_Help_Update(void);

@@ -6,6 +6,7 @@
 #include "Allocate.h"
 #include "Animation.h"
 #include "Bitmap_Transforms.h"
+#include "Fields.h"
 #include "File_Animation.h"
 #include "Fonts.h"
 #include "GENDRAW.h"
@@ -18,6 +19,7 @@
 #include "Video.h"
 #include "combat/Combat_Casting_Rules.h"
 #include "combat/Combat_Tables.h"
+#include "magic/Spellbook_Screen.h"
 #include "shell/Graphics_Cache.h"
 #include "turn/Magic_Power_Research.h"
 #include "world/ALLOC.h"
@@ -498,6 +500,8 @@ void Combat_Spellbook_Draw(int16_t x, int16_t y, int16_t caster)
 
 void SmlBook_PageTurn(int16_t forward, int16_t combat, int16_t caster)
 {
+    // The combat book's screen has its draw registered when the page turns; it is registered again.
+    if (combat) Save_Auto_Function();
     Mark_Block(_screen_seg);
     uint8_t *page_bitmap = Allocate_Next_Block(_screen_seg, TURN_BITMAP_PARAGRAPHS);
     uint8_t *turning = Allocate_Next_Block(_screen_seg, TURN_BITMAP_PARAGRAPHS);
@@ -544,6 +548,11 @@ void SmlBook_PageTurn(int16_t forward, int16_t combat, int16_t caster)
         Release_Time(2);
     }
     Release_Block(_screen_seg);
+    if (combat) {
+        Restore_Auto_Function();
+    } else {
+        Assign_Auto_Function(Spellbook_Screen_Draw, 1);
+    }
 }
 
 void BigBook_Compose(int16_t page_idx, uint8_t *bitmap, int16_t left_layout)
