@@ -10,6 +10,7 @@
 #include "magic/Spellbook_Screen.h"
 #include "magic/Target_Wizard_Screen.h"
 #include "magic/screens/Global_Enchantment_Panel.h"
+#include "magic/screens/Mastery_Scenes.h"
 #include "overland/Stack_Orders.h"
 #include "shell/Map_Window.h"
 #include "shell/Screen_Control.h"
@@ -103,4 +104,5 @@ void Magic_Install_Cast_Screens(Magic_Services &services)
     services.select_new_unit = Select_New_Unit;
     services.back_to_main_screen = Back_To_Main_Screen;
     Magic_Install_Global_Enchantment_Panel(services);
+    Magic_Install_Mastery_Scenes(services);
 }
