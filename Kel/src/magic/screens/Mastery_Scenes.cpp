@@ -47,9 +47,9 @@ constexpr int16_t FRAMES_PER_RIVAL = 60;
 constexpr uint16_t WORK_BITMAP_PARAGRAPHS = 900;
 
 struct Mastery_Pictures {
-    uint8_t *column, *figure, *twinkle;                    // victory
-    uint8_t *sphere, *in_sphere, *wizard, *familiar;       // defeat
-    uint8_t *work, *fade;                                  // defeat: the bent wizard, the fading sphere
+    uint8_t *column, *figure, *twinkle;               // victory
+    uint8_t *sphere, *in_sphere, *wizard, *familiar;  // defeat
+    uint8_t *work, *fade;                             // defeat: the bent wizard, the fading sphere
 };
 Mastery_Pictures m_pictures;
 char m_caption[2][64];
@@ -64,7 +64,8 @@ int16_t Portrait_Of(int16_t player_idx)
 
 void Name_Of(int16_t player_idx, char *name, size_t size)
 {
-    snprintf(name, size, "%.*s", (int)sizeof _players[0].name, player_idx >= 0 && player_idx < NUM_PLAYERS ? _players[player_idx].name : "");
+    snprintf(name, size, "%.*s", (int)sizeof _players[0].name,
+             player_idx >= 0 && player_idx < NUM_PLAYERS ? _players[player_idx].name : "");
 }
 
 void Play_Music(int16_t entry)
@@ -153,7 +154,8 @@ void Announcement(int16_t wizard_idx)
     int16_t frame = 1;
     for (; frame < ANNOUNCEMENT_FRAMES; frame++) {
         for (int16_t k = 0; k < 3; k++) {
-            if (frame == ANNOUNCEMENT_SWITCH[k]) Open_File_Animation("SPELLSCR", (int16_t)(ANNOUNCEMENT_FIRST_ANIMATION + 1 + k));
+            if (frame == ANNOUNCEMENT_SWITCH[k])
+                Open_File_Animation("SPELLSCR", (int16_t)(ANNOUNCEMENT_FIRST_ANIMATION + 1 + k));
         }
         Mark_Time();
         Announcement_Draw();
