@@ -28,8 +28,10 @@ open(sys.argv[3], "w").write(str(60 * players - 48 - 60 * returning))
 PY
 F=$(cat "$E2E_TMP/frames")
 
-# The victory and its scene end by themselves; clicks close the score and the hall of fame.
-printf '%s\n' "wait_screen Main_Screen 10s" "wait 3f" "next_turn" "wait_turn 2 30s" "wait 20f" \
+# The victory runs its frames held 3 ticks each (a click would end it early), then its scene ends by
+# itself; clicks close the score and the hall of fame.
+WAIT=$((3 * F + 120))
+printf '%s\n' "wait_screen Main_Screen 10s" "wait 3f" "next_turn" "wait_turn 2 30s" "wait ${WAIT}f" \
   "click 5 195" "wait 30f" "click 5 195" "wait 30f" "click 5 195" \
   "wait_screen Main_Menu_Screen 30s" "wait 3f" "quit" > "$E2E_TMP/mastery.txt"
 run_tolva ZOLAN --headless --load "$FIXTURE" --patch som_casting --scenario "$E2E_TMP/mastery.txt"

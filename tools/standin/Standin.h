@@ -106,6 +106,8 @@ void Write_WIZLAB_LBX(const std::string &folder);
 void Write_CONQUEST_LBX(const std::string &folder);
 void Write_LOSE_LBX(const std::string &folder);
 void Write_WIN_LBX(const std::string &folder);
+void Write_SPLMASTR_LBX(const std::string &folder);
+void Write_SPELLOSE_LBX(const std::string &folder);
 void Write_CMBTFX_LBX(const std::string &folder);
 void Write_MONSTER_LBX(const std::string &folder);
 void Write_DESC_LBX(const std::string &folder);

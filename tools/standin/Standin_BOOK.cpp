@@ -34,7 +34,8 @@ void Write_BOOK_LBX(const std::string &folder)
 }
 
 // Spell pictures: entries 0 to 56, each a labelled square of 22 frames whose edge grows with the
-// frame, and the sparkle of a learned spell (49): a star of 14 frames growing and fading.
+// frame, and the sparkle of a learned spell (49): a star of 14 frames growing and fading. Change
+// Terrain (8), Nature's Wrath (23), Earth Lore (45) and Enchant Road (46) carry their own words.
 void Write_SPECFX_LBX(const std::string &folder)
 {
     Standin_Archive archive{"SPECFX", {}, {}};
@@ -51,8 +52,13 @@ void Write_SPECFX_LBX(const std::string &folder)
             }
         } else {
             for (int f = 0; f < 22; ++f) {
-                Standin_Frame frame =
-                    Standin_Label(30, 30, (uint8_t)(40 + 3 * (entry % 60)), 17, "F" + std::to_string(entry), 15, 1);
+                const char *word = entry == 8    ? "Ter"
+                                   : entry == 23 ? "Wra"
+                                   : entry == 45 ? "Lor"
+                                   : entry == 46 ? "Rd"
+                                                 : nullptr;
+                Standin_Frame frame = Standin_Label(30, 30, (uint8_t)(40 + 3 * (entry % 60)), 17,
+                                                    word != nullptr ? word : "F" + std::to_string(entry), 15, 1);
                 frame.Fill_Rect(0, 29 - f % 30, 1, 29, 15);
                 frames.push_back(frame);
             }

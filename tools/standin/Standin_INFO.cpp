@@ -150,3 +150,35 @@ void Write_MONSTER_LBX(const std::string &folder)
     }
     Standin_Write_Archive(folder, archive);
 }
+
+// The Spell of Mastery's victory: 0-13 the rival struck down (streamed, by portrait), 14-27 the
+// human's figure (five poses), 28 the twinkle, 29-31 the blue column as it rises and stands.
+void Write_SPLMASTR_LBX(const std::string &folder)
+{
+    Standin_Archive archive{"SPLMASTR", {}, {}};
+    for (int portrait = 0; portrait < NUM_PORTRAITS; ++portrait)
+        archive.Add(Sweep(12, (uint8_t)(120 + 5 * portrait), Portrait_Word(portrait) + " struck"));
+    for (int portrait = 0; portrait < NUM_PORTRAITS; ++portrait)
+        archive.Add(Growing(60, 90, 5, (uint8_t)(100 + 5 * portrait), Portrait_Word(portrait)));
+    archive.Add(Growing(20, 20, 4, 216, "*"));
+    for (int column = 29; column <= 31; ++column)
+        archive.Add(Labelled(40, 200, (uint8_t)(172 + column - 29), "C" + std::to_string(column), 1));
+    Standin_Write_Archive(folder, archive);
+}
+
+// The Spell of Mastery's defeat: 0-13 the wizard in the sphere (six frames, by portrait), 14-27 the
+// wizard, 28 the backdrop with its palette, 29 the sphere (six frames), 30-34 the familiars by realm.
+void Write_SPELLOSE_LBX(const std::string &folder)
+{
+    Standin_Archive archive{"SPELLOSE", {}, {}};
+    for (int portrait = 0; portrait < NUM_PORTRAITS; ++portrait)
+        archive.Add(Growing(60, 60, 6, (uint8_t)(120 + 5 * portrait), Portrait_Word(portrait) + "o"));
+    for (int portrait = 0; portrait < NUM_PORTRAITS; ++portrait)
+        archive.Add(Labelled(50, 80, (uint8_t)(100 + 5 * portrait), Portrait_Word(portrait), 1));
+    archive.Add(Standin_With_Palette(Backdrop(22, "Sphere"), 0, 256));
+    archive.Add(Growing(60, 60, 6, 46, "O"));
+    static const char *familiars[5] = {"FN", "FS", "FC", "FL", "FD"};
+    for (int familiar = 0; familiar < 5; ++familiar)
+        archive.Add(Standin_Thing(24, 24, (uint8_t)(60 + familiar), familiars[familiar]));
+    Standin_Write_Archive(folder, archive);
+}

@@ -57,6 +57,8 @@ int main(int argc, char **argv)
     Write_CONQUEST_LBX(folder);
     Write_LOSE_LBX(folder);
     Write_WIN_LBX(folder);
+    Write_SPLMASTR_LBX(folder);
+    Write_SPELLOSE_LBX(folder);
     Write_CMBTFX_LBX(folder);
     Write_MONSTER_LBX(folder);
     Write_SCROLL_LBX(folder);

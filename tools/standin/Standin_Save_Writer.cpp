@@ -18,6 +18,7 @@
 #include "world/Map_Square_Record.h"
 #include "world/Road_Connections.h"
 #include "world/Roads.h"
+#include "world/Square_Queries.h"
 #include "world/Unit_Type_Ids.h"
 #include "world/Unit_Type_Record.h"
 #include "worldgen/Connectivity_Grids.h"
@@ -500,6 +501,74 @@ void Add_Twenty_Cities_Fixture(void)
     }
 }
 
+// The fixture game of the enchantments that act each turn: the first game (turn 1) with every human unit
+// on patrol and finished but the last, which stands one square east of the capital, outside every
+// city; every rival's unit on its wizard's fortress; every city of 10 people or more, all farmers,
+// with a granary and a farm market, so that no unit starves. The human's first city holds
+// Consecration (his) and Vessa's Chaos Rift, Evil Presence, Cursed Lands and Pestilence, with three
+// land squares of its area corrupted; Vessa
+// holds Great Wasting, Meteor Storm and Armageddon and 10,000 mana.
+void Make_Per_Turn_Enchantments_Fixture(void)
+{
+    constexpr uint8_t VESSA = 1;
+    constexpr uint8_t CURSES[4] = {1, 3, 4, 5};  // Chaos Rift, Evil Presence, Cursed Lands, Pestilence
+    constexpr uint8_t CONSECRATION = 22, PATROL = 1;
+    constexpr int GREAT_WASTING = 12, ARMAGEDDON = 14;
+    for (int16_t c = 0; c < _cities; c++) {
+        City_Record &fed = _CITIES[c];
+        if (fed.population < 10) fed.population = 10;
+        fed.farmer_count = fed.population;
+        fed.bldg_status[bt_Granary] = 1;
+        fed.bldg_status[bt_Farm_Market] = 1;
+    }
+    int16_t first = -1;
+    for (int16_t c = 0; c < _cities && first < 0; c++)
+        if (_CITIES[c].owner_idx == 0) first = c;
+    if (first < 0) Standin_Fail("the per-turn enchantments fixture has no city of the human");
+    City_Record &city = _CITIES[first];
+    city.enchantments[CONSECRATION] = 1;
+    for (uint8_t curse : CURSES) city.enchantments[curse] = VESSA + 1;
+    for (int dy = -2; dy <= 2; dy++) {
+        for (int dx = -2; dx <= 2; dx++) {
+            int wx = (city.wx + dx + WORLD_WIDTH) % WORLD_WIDTH, wy = city.wy + dy;
+            if (wy >= 0 && wy < WORLD_HEIGHT) _map_square_flags[city.wp * WORLD_SIZE + wy * WORLD_WIDTH + wx] &= ~0x20;
+        }
+    }
+    int corrupted = 0;
+    for (int dy = -2; dy <= 2 && corrupted < 3; dy++) {
+        for (int dx = -2; dx <= 2 && corrupted < 3; dx++) {
+            int wx = (city.wx + dx + WORLD_WIDTH) % WORLD_WIDTH, wy = city.wy + dy;
+            if ((dx == 0 && dy == 0) || wy < 0 || wy >= WORLD_HEIGHT) continue;
+            if (Square_Is_Sailable((int16_t)wx, (int16_t)wy, city.wp)) continue;
+            _map_square_flags[city.wp * WORLD_SIZE + wy * WORLD_WIDTH + wx] |= 0x20;
+            corrupted++;
+        }
+    }
+    int16_t last_human = -1;
+    for (int16_t i = 0; i < _units; i++) {
+        Unit_Record &unit = _UNITS[i];
+        if (unit.owner_idx == 0) {
+            unit.Finished = 1;
+            unit.moves2 = 0;
+            unit.Status = PATROL;
+            last_human = i;
+        } else if (unit.owner_idx > 0 && unit.owner_idx < NUM_PLAYERS) {
+            const Fortress_Record &fortress = _FORTRESSES[unit.owner_idx];
+            unit.wx = fortress.wx;
+            unit.wy = fortress.wy;
+            unit.wp = fortress.wp;
+        }
+    }
+    if (last_human >= 0) {
+        Unit_Record &unit = _UNITS[last_human];
+        unit.wx = (uint8_t)((_FORTRESSES[0].wx + 1) % WORLD_WIDTH);
+        unit.wy = _FORTRESSES[0].wy;
+        unit.wp = _FORTRESSES[0].wp;
+    }
+    for (int slot = GREAT_WASTING; slot <= ARMAGEDDON; slot++) _players[VESSA].Globals[slot] = VESSA + 1;
+    _players[VESSA].mana_reserve = 10000;
+}
+
 void Write_One_Save(const std::string &folder, const char *file_name, int16_t turn, void (*fixture)(void) = nullptr)
 {
     memset(_players, 0, sizeof(_players));
@@ -549,4 +618,5 @@ void Write_Saved_Games(const std::string &folder)
     Write_One_Save(fixtures, "CAPITAL_HOUSING.GAM", 40, Make_Capital_Housing_Fixture);
     Write_One_Save(fixtures, "TWENTY_CITIES.GAM", 40, Add_Twenty_Cities_Fixture);
     Write_One_Save(fixtures, "TWENTY_CITIES_TURN0.GAM", 0, Add_Twenty_Cities_Fixture);
+    Write_One_Save(fixtures, "PER_TURN_ENCHANTMENTS.GAM", 1, Make_Per_Turn_Enchantments_Fixture);
 }

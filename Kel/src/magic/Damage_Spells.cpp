@@ -27,6 +27,7 @@
 #include "world/Unit_Death.h"
 #include "world/Unit_Record.h"
 #include "world/Unit_Type_Record.h"
+#include "world/Units_By_Square.h"
 
 namespace {
 
@@ -77,11 +78,13 @@ void World_Wide_Strike(int16_t caster_idx, int16_t spell_idx)
     static uint8_t exposed[UNIT_TABLE_CAPACITY];
     const int units = _units < 0 ? 0 : _units > UNIT_TABLE_CAPACITY ? UNIT_TABLE_CAPACITY : _units;
     memset(exposed, 1, sizeof exposed);
+    static Units_By_Square by_square;
+    Units_By_Square_Build(&by_square);
     for (int16_t city = 0; city < _cities; city++) {
         if (Apply_Automatic_Spell_Counters(spell_idx, city, caster_idx, 0) != 0) continue;
         int16_t count = 0;
         int16_t list[ARMY_LIST_STACK_MAX];
-        Army_At_City(city, &count, list);
+        Army_At_City_By_Square(&by_square, city, &count, list);
         for (int i = 0; i < count; i++) exposed[list[i]] = 0;
     }
     Battle_Unit_Record bu;

@@ -22,6 +22,7 @@
 #include "world/Terrain_Changes.h"
 #include "world/Unit_Record.h"
 #include "world/Unit_Type_Record.h"
+#include "world/Units_By_Square.h"
 
 namespace {
 
@@ -159,10 +160,12 @@ void Apply_Meteor_Storm(int16_t player_idx)
     g_ai_recompute_needed = 1;
     static uint8_t sheltered[UNIT_TABLE_CAPACITY];
     memset(sheltered, 0, sizeof sheltered);
+    static Units_By_Square by_square;
+    Units_By_Square_Build(&by_square);
     for (int16_t c = 0; c < _cities; c++) {
         int16_t count = 0;
         int16_t list[ARMY_LIST_STACK_MAX];
-        Army_At_City(c, &count, list);
+        Army_At_City_By_Square(&by_square, c, &count, list);
         for (int i = 0; i < count; i++) sheltered[list[i]] = 1;
     }
     for (int16_t c = 0; c < _cities; c++) {

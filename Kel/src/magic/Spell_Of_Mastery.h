@@ -1,4 +1,3 @@
-// The Spell of Mastery: the announcement of its casting and the end of the game when it completes.
 // The Spell of Mastery: announced when a wizard begins it, ending the game when it completes.
 #pragma once
 
@@ -17,5 +16,3 @@ void Cast_Spell_Of_Mastery(int16_t wizard_idx);
 int16_t Spell_Of_Mastery(int16_t wizard_idx);
 // The human's defeat; the score's result.
 int16_t Spell_Of_Mastery_Lose(void);
-// The announcement that the wizard has begun casting the Spell of Mastery.
-void Cast_Spell_Of_Mastery(int16_t player_idx);

@@ -11,6 +11,7 @@
 #include "magic/Target_Wizard_Screen.h"
 #include "magic/screens/Global_Enchantment_Panel.h"
 #include "magic/screens/Magic_Choices.h"
+#include "magic/screens/Mastery_Scenes.h"
 #include "overland/Stack_Orders.h"
 #include "shell/Map_Window.h"
 #include "shell/Screen_Control.h"
@@ -95,4 +96,5 @@ void Magic_Install_Cast_Screens(Magic_Services &services)
     services.back_to_main_screen = Back_To_Main_Screen;
     Magic_Install_Global_Enchantment_Panel(services);
     Magic_Install_Choices(services);
+    Magic_Install_Mastery_Scenes(services);
 }

@@ -4,12 +4,15 @@
 
 #include <cstring>
 
+#include "Allocate.h"
 #include "Animation.h"
+#include "Bitmap_Transforms.h"
 #include "Fields.h"
 #include "Fonts.h"
 #include "GENDRAW.h"
 #include "Input.h"
 #include "LBX_Pictures.h"
+#include "Pictures.h"
 #include "STU_Log.h"
 #include "Video.h"
 #include "magic/Overland_Enchantment_List.h"
@@ -35,6 +38,8 @@ constexpr int16_t GEM_X = 58;
 constexpr int16_t ARROW_X = 111;
 constexpr int16_t DISJUNCTION_FRAMES = 24;
 constexpr int16_t DISJUNCTION_OUTCOME_FRAME = 11;
+constexpr int16_t DISJUNCTION_FADE_LAST = 20;
+constexpr uint16_t MARK_BITMAP_PARAGRAPHS = 100;
 constexpr int16_t BINDING_FRAMES = 54;
 constexpr int16_t BINDING_OUTCOME_FRAME = 24;
 constexpr uint8_t NAME_ALIAS_COLOUR = 186;
@@ -48,7 +53,10 @@ struct Panel {
     int16_t first_entry[NUM_PLAYERS];
     int16_t first_shown[NUM_PLAYERS];
     int16_t picked_line;  // 0-based over all rows, -1 none
-    int16_t outcome;      // -1 while a choice is needed, else 0 failure or 1 success
+    int16_t hover_line;   // the line under the pointer while a choice is needed, -1 none
+    int16_t mark_vanish;  // per cent of the mark left out while it fades in, 0 whole
+    uint8_t *mark_bitmap;
+    int16_t outcome;  // -1 while a choice is needed, else 0 failure or 1 success
     bool mark_shown;
 };
 Panel m_panel = {};
@@ -70,6 +78,7 @@ void Load_Panel(int16_t spell_idx)
     m_panel.players = (int16_t)(_num_players < 2 ? 2 : _num_players > NUM_PLAYERS ? NUM_PLAYERS : _num_players);
     m_panel.top = (int16_t)(115 - 23 * m_panel.players);
     m_panel.picked_line = -1;
+    m_panel.hover_line = -1;
     m_panel.outcome = -1;
     Set_Page_Off();
     Main_Screen_Draw();
@@ -79,6 +88,7 @@ void Load_Panel(int16_t spell_idx)
     m_panel.broken_gem = LBX_Reload_Next_Picture("RAROZ", 51, _screen_seg);
     m_panel.up = LBX_Reload_Next_Picture("RESOURCE", 32, _screen_seg);
     m_panel.down = LBX_Reload_Next_Picture("RESOURCE", 33, _screen_seg);
+    m_panel.mark_bitmap = Allocate_Next_Block(_screen_seg, MARK_BITMAP_PARAGRAPHS);
     for (int16_t rival = 1; rival < m_panel.players; rival++) {
         const Player_Record &wizard = _players[rival];
         int16_t entry = (int16_t)(wizard.wizard_id * 5 + (wizard.banner_id < 5 ? wizard.banner_id : 0));
@@ -136,8 +146,22 @@ void Draw_Panel(void)
             Print(TEXT_X, (int16_t)(m_panel.top + ROW_HEIGHT * rival - 28 + LINE_HEIGHT * line), name);
         }
     }
+    if (m_panel.outcome < 0 && m_panel.hover_line >= 0 && m_panel.mark != nullptr) {
+        FLIC_Draw(MARK_X, Line_Y(m_panel.hover_line), m_panel.mark);
+    }
     if (m_panel.mark_shown && m_panel.picked_line >= 0 && m_panel.mark != nullptr) {
-        FLIC_Draw(MARK_X, Line_Y(m_panel.picked_line), m_panel.mark);
+        const int16_t width = (int16_t)(m_panel.mark[0] | (m_panel.mark[1] << 8));
+        const int16_t height = (int16_t)(m_panel.mark[2] | (m_panel.mark[3] << 8));
+        const bool fits = width > 0 && height > 0 && (int32_t)width * height + 16 <= MARK_BITMAP_PARAGRAPHS * 16;
+        if (m_panel.mark_vanish > 0 && m_panel.mark_bitmap != nullptr && fits) {
+            Create_Blank_Picture(width, height, m_panel.mark_bitmap, 0);
+            Reset_Animation_Frame(m_panel.mark);
+            Draw_Picture_To_Bitmap(m_panel.mark, m_panel.mark_bitmap);
+            Vanish_Bitmap(m_panel.mark_bitmap, m_panel.mark_vanish);
+            Draw_Picture(MARK_X, Line_Y(m_panel.picked_line), m_panel.mark_bitmap);
+        } else {
+            FLIC_Draw(MARK_X, Line_Y(m_panel.picked_line), m_panel.mark);
+        }
     }
     const char *message;
     if (m_panel.outcome < 0) {
@@ -188,6 +212,15 @@ int16_t Pick_Enchantment(int16_t spell_idx, int16_t caster_idx)
         Toggle_Pages();
         Mark_Time();
         int16_t hit = Get_Input();
+        const int16_t under = Scan_Field();
+        m_panel.hover_line = -1;
+        for (int16_t rival = 1; rival < m_panel.players; rival++) {
+            for (int16_t line = 0; line < LINES_PER_RIVAL; line++) {
+                if (under == line_fields[rival][line] && Entry_On_Line(rival, line) >= 0) {
+                    m_panel.hover_line = (int16_t)((rival - 1) * LINES_PER_RIVAL + line);
+                }
+            }
+        }
         for (int16_t rival = 1; rival < m_panel.players && hit > 0; rival++) {
             if (hit == up_fields[rival]) m_panel.first_shown[rival]--;
             if (hit == down_fields[rival]) m_panel.first_shown[rival]++;
@@ -227,6 +260,9 @@ void Show_Outcome(int16_t entry, int16_t spell_idx, int16_t success)
             m_panel.outcome = success;
             m_panel.mark_shown = success != 0;
         }
+        // A dispelled line's mark fades in over ten frames.
+        const bool fading = !Binding() && frame >= DISJUNCTION_OUTCOME_FRAME && frame <= DISJUNCTION_FADE_LAST;
+        m_panel.mark_vanish = fading ? (int16_t)(100 - (10 * frame - 110)) : (int16_t)0;
         Draw_Panel();
         Toggle_Pages();
         if (Get_Input() != 0) break;
@@ -234,6 +270,7 @@ void Show_Outcome(int16_t entry, int16_t spell_idx, int16_t success)
     }
     m_panel.outcome = success;
     m_panel.mark_shown = success != 0;
+    m_panel.mark_vanish = 0;
     int waited = 0;
     for (;;) {
         Draw_Panel();
@@ -243,7 +280,7 @@ void Show_Outcome(int16_t entry, int16_t spell_idx, int16_t success)
         if (Unattended_Frame_Done(&waited)) break;
     }
     Clear_Fields();
-    Full_Draw_Main_Screen();
+    Dissolve_Main_Screen();
     STU_LOG(SEV_INFO, LC_SPELLBOOK, "Global_Enchantment_Panel: entry %d of spell %d: %s", (int)entry, (int)spell_idx,
             success ? "success" : "failure");
 }
