@@ -84,6 +84,25 @@ constexpr int16_t DISINTEGRATE_DAMAGE = 200;
 constexpr int16_t WEB_STRENGTH = 12;
 constexpr int16_t HEALING_POINTS = 5;
 
+// Which battle units had their full allowance before the spell changed them.
+bool m_had_full_moves[MAX_BATTLE_UNITS];
+
+void Note_Full_Moves(void)
+{
+    for (int i = 0; i < MAX_BATTLE_UNITS; i++) {
+        m_had_full_moves[i] =
+            i < _combat_total_unit_count && (int8_t)battle_units[i].Move_Halves == Battle_Unit_Moves2(&battle_units[i]);
+    }
+}
+
+void Refresh(Battle_Unit_Record *bu)
+{
+    const uint8_t left = bu->Move_Halves;
+    Battle_Unit_Regular_Stats(bu);
+    Battle_Unit_Special_Stats(bu);
+    bu->Move_Halves = m_had_full_moves[bu - battle_units] ? (uint8_t)Battle_Unit_Moves2(bu) : left;
+}
+
 bool Is_Battle_Unit(int16_t idx) { return idx >= 0 && idx < MAX_BATTLE_UNITS && idx < _combat_total_unit_count; }
 bool Unit_Valid(int16_t unit_idx) { return _UNITS != nullptr && unit_idx >= 0 && unit_idx < _units; }
 
@@ -123,7 +142,7 @@ void Animation(int16_t x, int16_t y, int16_t spell, int16_t player, int16_t anim
 void Refresh_Fighting_Units(void)
 {
     for (int i = 0; i < _combat_total_unit_count; i++) {
-        if (battle_units[i].Status == bus_Fighting) Battle_Unit_Refresh(&battle_units[i]);
+        if (battle_units[i].Status == bus_Fighting) Refresh(&battle_units[i]);
     }
 }
 
@@ -150,9 +169,8 @@ void Summon(int16_t spell, int16_t player, int16_t caster, int16_t x, int16_t y)
             return;
         }
     }
-    const int16_t unit = Create_Unit(spell_data_table[spell].Param_Words[0], player, 0, 0, COMBAT_GONE_PLANE,
-                                     SUMMON_SOURCE);
-    if (unit < 0) return;
+    if (!Create_Unit(spell_data_table[spell].Param_Words[0], player, 0, 0, COMBAT_GONE_PLANE, SUMMON_SOURCE)) return;
+    const int16_t unit = (int16_t)(_units - 1);
     const int16_t slot = Combat_Place_Summoned_Unit(player, unit, x, y);
     if (slot >= 0) Battle_Unit_Summon_Animation(slot, x, y, spell, caster);
 }
@@ -199,8 +217,8 @@ void Resist_Or_Die(int16_t spell, Battle_Unit_Record &target, int16_t modifier, 
     if (total > 0) Battle_Unit_Commit_Damage(&target, damage);
 }
 
-void Special(int16_t spell, int16_t target_idx, int16_t player, int16_t caster, int16_t x, int16_t y,
-             int16_t modifier, int16_t animate)
+void Special(int16_t spell, int16_t target_idx, int16_t player, int16_t caster, int16_t x, int16_t y, int16_t modifier,
+             int16_t animate)
 {
     if (spell != SP_WALL_OF_STONE && spell != SP_RAISE_DEAD && spell != SP_ANIMATE_DEAD) {
         Animation(x, y, spell, player, animate, caster);
@@ -225,7 +243,7 @@ void Special(int16_t spell, int16_t target_idx, int16_t player, int16_t caster, 
         if (target != nullptr) {
             target->Ammo = 0;
             target->Ranged_Type = rk_None;
-            Battle_Unit_Refresh(target);
+            Refresh(target);
         }
         break;
     case SP_DISRUPT:
@@ -242,7 +260,7 @@ void Special(int16_t spell, int16_t target_idx, int16_t player, int16_t caster, 
                 ((uint16_t)target->Curses & warps) != warps) {
                 Apply_Warp_Creature(target_idx);
             }
-            Battle_Unit_Refresh(target);
+            Refresh(target);
         }
         break;
     case SP_MAGIC_VORTEX: Magic_Vortex_Create(player, x, y); break;
@@ -303,6 +321,7 @@ void Combat_Cast_Apply_Spell_Effect(int16_t spell, int16_t target_idx, int16_t c
     const uint32_t enchantments = target != nullptr ? Battle_Unit_Enchantments(target) : 0;
     const int16_t realm = record.magic_realm;
     int16_t damage[NUM_DAMAGE_KINDS] = {};
+    Note_Full_Moves();
     STU_LOG(SEV_INFO, LC_COMBAT, "[COMBAT] spell %d (%s) by caster %d at (%d, %d), target %d, mana %d", spell,
             record.name, caster, x, y, target_idx, mana);
 
@@ -318,7 +337,7 @@ void Combat_Cast_Apply_Spell_Effect(int16_t spell, int16_t target_idx, int16_t c
             target->Combat_Enchantments |= record.Param_Mask;
         }
         Combat_Redraw();
-        Battle_Unit_Refresh(target);
+        Refresh(target);
         break;
     case SPT_WALL: Wall_Rise(spell, caster); break;
     case SPT_DIRECT_DAMAGE:
@@ -356,7 +375,7 @@ void Combat_Cast_Apply_Spell_Effect(int16_t spell, int16_t target_idx, int16_t c
             target->Move_Halves = 0;
         }
         Combat_Redraw();
-        Battle_Unit_Refresh(target);
+        Refresh(target);
         break;
     case SPT_WEB: {
         if (target == nullptr) break;
@@ -372,7 +391,7 @@ void Combat_Cast_Apply_Spell_Effect(int16_t spell, int16_t target_idx, int16_t c
             target->Move_Halves = 0;
         }
         Combat_Redraw();
-        Battle_Unit_Refresh(target);
+        Refresh(target);
         break;
     }
     case SPT_DISPEL:
@@ -389,7 +408,7 @@ void Combat_Cast_Apply_Spell_Effect(int16_t spell, int16_t target_idx, int16_t c
         if (record.type == SPT_DISPEL) {
             int16_t notices = 0;
             Combat_Cast_Dispel(x, y, caster, power, &notices);
-            if (target != nullptr) Battle_Unit_Refresh(target);
+            if (target != nullptr) Refresh(target);
         } else {
             Combat_Cast_Disenchant(caster, power);
             Refresh_Fighting_Units();

@@ -64,8 +64,8 @@ struct Innate {
     uint8_t bit;
     int16_t spell;
 };
-constexpr Innate INNATE_SPELLS[] = {{0x04, SP_THIRD_INNATE}, {0x02, SP_FIRE_BOLT_INNATE}, {0x10, SP_WEB},
-                                    {0x01, SP_HEALING}};
+constexpr Innate INNATE_SPELLS[] = {
+    {0x04, SP_THIRD_INNATE}, {0x02, SP_FIRE_BOLT_INNATE}, {0x10, SP_WEB}, {0x01, SP_HEALING}};
 
 bool Unit_Valid(int16_t unit_idx) { return _UNITS != nullptr && unit_idx >= 0 && unit_idx < _units; }
 int16_t Clamp16(int32_t v) { return (int16_t)(v > 32767 ? 32767 : v < -32768 ? -32768 : v); }
@@ -105,7 +105,7 @@ int Fighting_Units_Of(int16_t player)
 
 bool Cell_Taken(int16_t x, int16_t y)
 {
-    if (g_combat_grid_action_map[y][x] < MAX_BATTLE_UNITS) return true;
+    if (g_combat_grid_action_map[y][x] == ACTION_MAP_WALL) return true;
     for (int i = 0; i < _combat_total_unit_count; i++) {
         const Battle_Unit_Record &bu = battle_units[i];
         if (bu.Status == bus_Fighting && bu.Grid_X == x && bu.Grid_Y == y) return true;
@@ -154,10 +154,7 @@ bool Is_Hero(const Battle_Unit_Record &bu) { return Hero_Of(bu) != nullptr; }
 bool Is_Normal(const Battle_Unit_Record &bu) { return bu.race < RACE_FIRST_FANTASTIC; }
 bool Is_Chaos_Or_Death(const Battle_Unit_Record &bu) { return bu.race == RACE_CHAOS || bu.race == RACE_DEATH; }
 
-bool Is_Battle_Wide_Exempt(int16_t spell)
-{
-    return spell == 109 || spell == 115 || spell == 150 || spell == 194;
-}
+bool Is_Battle_Wide_Exempt(int16_t spell) { return spell == 109 || spell == 115 || spell == 150 || spell == 194; }
 
 struct Cast_State {
     int16_t caster;
@@ -245,8 +242,8 @@ void Choose_Strength_And_Price(Cast_State &s, bool computer, int16_t slot)
         Combat_Redraw();
     }
     s.strength = Clamp16(strength);
-    s.price = s.unit != nullptr ? s.strength
-                                : Clamp16(strength - strength * Casting_Cost_Reduction(s.player, s.spell) / 100);
+    s.price =
+        s.unit != nullptr ? s.strength : Clamp16(strength - strength * Casting_Cost_Reduction(s.player, s.spell) / 100);
 }
 
 int16_t Choose_Spell(Cast_State &s, bool computer, int16_t *slot, int16_t *result)
@@ -372,8 +369,8 @@ int16_t Combat_Cast_Spell(int16_t caster, int16_t wx, int16_t wy, int16_t wp)
 
     if (s.spell > 0 && battlefield != nullptr) {
         const int16_t centre = battlefield->centre_code;
-        const int16_t node_realm = centre == ccc_Sorcery_Node ? REALM_SORCERY
-                                   : centre == ccc_Chaos_Node ? REALM_CHAOS
+        const int16_t node_realm = centre == ccc_Sorcery_Node  ? REALM_SORCERY
+                                   : centre == ccc_Chaos_Node  ? REALM_CHAOS
                                    : centre == ccc_Nature_Node ? REALM_NATURE
                                                                : REALM_NONE;
         const bool master = s.player < _num_players && _players[s.player].retorts[rtr_Node_Mastery];
@@ -494,8 +491,8 @@ void Summon_Demon(int16_t battle_unit_idx)
         return;
     }
     const int16_t owner = caster.owner_idx;
-    const int16_t unit = Create_Unit(DEMON_TYPE, owner, 0, 0, COMBAT_GONE_PLANE, UNIT_SOURCE_UNCAPPED);
-    if (unit < 0) return;
+    if (!Create_Unit(DEMON_TYPE, owner, 0, 0, COMBAT_GONE_PLANE, UNIT_SOURCE_UNCAPPED)) return;
+    const int16_t unit = (int16_t)(_units - 1);
     caster.Attribs_1 =
         (uint16_t)((caster.Attribs_1 & ~SUMMONINGS_MASK) | (uint16_t)((summonings - 1) << SUMMONINGS_SHIFT));
     const int16_t slot = Combat_Place_Summoned_Unit(owner, unit, x, y);
@@ -505,9 +502,10 @@ void Summon_Demon(int16_t battle_unit_idx)
 void Combat_Cast_Spell_Message_Text(char *buffer, int size, int16_t caster, int16_t spell)
 {
     if (size <= 0) return;
-    const char *spell_name = spell == 0                                                   ? "summon demon"
-                             : spell_data_table != nullptr && spell > 0 && spell < NUM_SPELLS ? spell_data_table[spell].name
-                                                                                              : "";
+    const char *spell_name = spell == 0 ? "summon demon"
+                             : spell_data_table != nullptr && spell > 0 && spell < NUM_SPELLS
+                                 ? spell_data_table[spell].name
+                                 : "";
     if (caster >= COMBAT_CASTER_WIZARD) {
         const int16_t player = (int16_t)(caster - COMBAT_CASTER_WIZARD);
         const char *name = player >= 0 && player < NUM_PLAYERS ? _players[player].name : "";
@@ -523,9 +521,8 @@ void Combat_Cast_Spell_Message_Text(char *buffer, int size, int16_t caster, int1
         return;
     }
     const int16_t type = Unit_Valid(bu.unit_idx) ? _UNITS[bu.unit_idx].type : -1;
-    const char *type_name = type >= 0 && type < NUM_UNIT_TYPES && _unit_type_table[type].name != nullptr
-                                ? _unit_type_table[type].name
-                                : "";
+    const char *type_name =
+        type >= 0 && type < NUM_UNIT_TYPES && _unit_type_table[type].name != nullptr ? _unit_type_table[type].name : "";
     const int figures = type >= 0 && type < NUM_UNIT_TYPES ? _unit_type_table[type].Figures : 1;
     snprintf(buffer, (size_t)size, "The %s %s %s", type_name, figures < 2 ? "has cast" : "have cast", spell_name);
 }

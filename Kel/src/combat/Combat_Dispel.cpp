@@ -29,9 +29,9 @@ constexpr int CURSE_CONFUSION_BIT = 1;
 constexpr int CURSE_HASTE_BIT = 11;
 constexpr int CURSE_WEB_BIT = 12;
 // The spell behind each bit of the unit-enchantment words.
-constexpr int16_t ENCHANTMENT_SPELLS[NUM_UNIT_ENCHANTMENTS] = {
-    99, 44, 179, 164, 175, 181, 31, 16, 8, 2, 21, 7, 24, 123, 54, 62,
-    63, 56, 41, 69, 94, 86, 131, 124, 130, 121, 141, 4, 138, 126, 144, 143};
+constexpr int16_t ENCHANTMENT_SPELLS[NUM_UNIT_ENCHANTMENTS] = {99,  44,  179, 164, 175, 181, 31,  16,  8,   2,  21,
+                                                               7,   24,  123, 54,  62,  63,  56,  41,  69,  94, 86,
+                                                               131, 124, 130, 121, 141, 4,   138, 126, 144, 143};
 // Bits 0-30 are tried; Invulnerability (bit 31) stays.
 constexpr int ENCHANTMENT_BITS_TRIED = 31;
 constexpr int HEROISM_BIT = 24;
@@ -134,8 +134,8 @@ void Dispel_Own_Unit(Battle_Unit_Record &bu, int16_t strength, int16_t opponent,
         if (!((uint16_t)bu.Curses & mask) || bit == CURSE_HASTE_BIT) continue;
         if (bit == CURSE_CONFUSION_BIT && bu.Confusion_State == 2) continue;
         const int16_t spell = CURSE_SPELLS[bit];
-        const int16_t chance = Dispel_Chance(strength, Calculate_Dispel_Difficulty(Spell_Cost(spell), opponent,
-                                                                                   Spell_Realm(spell)));
+        const int16_t chance =
+            Dispel_Chance(strength, Calculate_Dispel_Difficulty(Spell_Cost(spell), opponent, Spell_Realm(spell)));
         if (RANDOM(ROLL_SIDES) > chance + 500) continue;
         bu.Curses = (int16_t)((uint16_t)bu.Curses & ~mask);
         if (bit == CURSE_WEB_BIT) bu.Web_Strength = 0;
@@ -160,8 +160,7 @@ void Dispel_Enemy_Enchantments(Battle_Unit_Record &bu, int16_t strength, int16_t
     }
     const bool side_invisible =
         combat_enchantments[2 * INVISIBILITY_PAIR + (owner == _combat_attacker_player ? 0 : 1)] > 0;
-    const bool holy_arms =
-        owner >= 0 && owner < NUM_PLAYERS && _players[owner].Globals[ge_Holy_Arms] > 0;
+    const bool holy_arms = owner >= 0 && owner < NUM_PLAYERS && _players[owner].Globals[ge_Holy_Arms] > 0;
     for (int bit = 0; bit < ENCHANTMENT_BITS_TRIED; bit++) {
         const uint32_t mask = 1u << bit;
         if (!(bu.Combat_Enchantments & mask)) continue;
