@@ -11,7 +11,8 @@ TEST_F(CombatDispel, ARunemasterDispelsAtTwiceTheManaAndTheStrongDispelAtThreeTi
     _players[0].retorts[rtr_Runemaster] = 1;
     // A draw that 180 beats and 60 does not.
     uint32_t seed = 1;
-    for (Set_Random_Seed(seed); !(Next_Dispel_Roll() > Dispel_Chance(60, 120) && Next_Dispel_Roll() <= Dispel_Chance(180, 120));
+    for (Set_Random_Seed(seed);
+         !(Next_Dispel_Roll() > Dispel_Chance(60, 120) && Next_Dispel_Roll() <= Dispel_Chance(180, 120));
          Set_Random_Seed(++seed)) {
     }
     struct Case {

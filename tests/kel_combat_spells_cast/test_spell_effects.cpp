@@ -45,7 +45,8 @@ TEST_F(CombatSpellEffects, ABattleWideEnchantmentTakesTheCastersSideSlot)
         int16_t mana;
         int slot;
         int value;
-    } cases[] = {{20, 33, 20, 6, 1}, {21, 33, 20, 7, 1}, {21, 33, 55, 7, 1}, {21, 48, 35, 21, 35}, {21, 48, 40, 21, 40}};
+    } cases[] = {
+        {20, 33, 20, 6, 1}, {21, 33, 20, 7, 1}, {21, 33, 55, 7, 1}, {21, 48, 35, 21, 35}, {21, 48, 40, 21, 40}};
     for (const Case &c : cases) {
         Combat_Cast_Apply_Spell_Effect(c.spell, SPELL_TARGET_NONE, c.caster, 0, 0, c.mana, 1);
         EXPECT_EQ(combat_enchantments[c.slot], c.value) << "caster " << c.caster << " spell " << c.spell;
@@ -84,7 +85,7 @@ TEST_F(CombatSpellEffects, EarthToMudMudsOpenGroundAroundTheCellAndWrapsRows)
     struct Case {
         int x, y;
         bool mud;
-    } cases[] = {{0, 5, true}, {2, 7, true}, {0, 6, true}, {1, 5, false}, {3, 5, false},
+    } cases[] = {{0, 5, true},  {2, 7, true},  {0, 6, true},   {1, 5, false}, {3, 5, false},
                  {19, 4, true}, {20, 4, true}, {18, 4, false}, {19, 6, true}, {0, 8, false}};
     for (const Case &c : cases) {
         const int cell = Combat_Cell(c.x, c.y);

@@ -1,5 +1,6 @@
 #include "combat/screens/Combat_Screen.h"
 #include "combat/screens/Combat_Figures.h"
+#include "combat/screens/Combat_Spellbook_Screen.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -380,6 +381,7 @@ void Install_Screen_Hooks(void)
     hooks.attack_refused = Hook_Refused;
     hooks.ranged_animation = Hook_Ranged;
     hooks.melee_animation = Hook_Melee;
+    Combat_Casting_Screen_Hooks(&hooks);
     Combat_Set_Rule_Hooks(&hooks);
 }
 
