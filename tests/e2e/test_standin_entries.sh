@@ -40,12 +40,12 @@ pass "a missing archive, entry or record fails the check, each named"
 
 mkdir -p "$E2E_TMP/src/STU/src" "$E2E_TMP/src/Kel/src/turn"
 cp "$SOURCE/STU/src/STU_Manifest.cpp" "$E2E_TMP/src/STU/src/"
-printf 'void F() { LBX_Load_Data_Static("MESSAGE", 1, b, 0, 1, 150); Load("CMBTUNDR", 3); }\n' >"$E2E_TMP/src/Kel/src/turn/New.cpp"
+printf 'void F() { LBX_Load_Data_Static("MESSAGE", 1, b, 0, 1, 150); Load("WALLRISE", 3); }\n' >"$E2E_TMP/src/Kel/src/turn/New.cpp"
 set +e
 "${CHECK[@]}" "$TOLVA_STANDIN_DIR" "$E2E_TMP/src" >"$E2E_TMP/report"
 rc=$?
 set -e
 [ "$rc" -eq 1 ] || fail "the check passed sources that read what the table lacks (exit $rc)"
 expect_in_file "$E2E_TMP/report" "Kel/src/turn/New.cpp reads MESSAGE entry 1, which the table does not hold"
-expect_in_file "$E2E_TMP/report" "Kel/src/turn/New.cpp names the archive CMBTUNDR, which the table does not hold"
+expect_in_file "$E2E_TMP/report" "Kel/src/turn/New.cpp names the archive WALLRISE, which the table does not hold"
 pass "a loader reading an archive or entry the table lacks fails the check"

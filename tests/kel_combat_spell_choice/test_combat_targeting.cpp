@@ -175,7 +175,7 @@ TEST_F(CombatTargeting, PointerOverCellsAndUnits)
     for (const Case &c : cases) {
         EXPECT_EQ(Combat_Target_Cell_Allowed(c.kind, c.x, c.y), c.allowed) << "kind " << c.kind << " at " << c.x;
     }
-    _vortexes[0] = {3, 3, 0, {0, 0, 0}};
+    _vortexes[0] = {3, 3, 3, 3, 0, 0};
     _vortex_count = 1;
     EXPECT_EQ(Combat_Target_Cell_Allowed(ctk_Unit_Or_Vortex, 3, 3), 1);
     EXPECT_EQ(Combat_Spell_Target_Check(0, ctk_Unit_Or_Vortex, 3, 3).result, 99);

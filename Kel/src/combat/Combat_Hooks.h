@@ -76,6 +76,19 @@ struct Combat_Rule_Hooks {
     int16_t (*vortex_steer)(int16_t vortex, int16_t *x, int16_t *y);
     // Asks the human to choose one of the names; the index, or -1 for none.
     int16_t (*select_unit)(const char *title, const char *const *names, int16_t count);
+    // Runs the combat spellbook for the caster: the chosen spell (0 closed) and its slot (0-11).
+    int16_t (*spellbook_screen)(int16_t caster, int16_t *slot);
+    // Tells the human why the spell may not be cast now: a record of the message archive.
+    void (*spell_refused)(int16_t message_record);
+    // Asks how much mana to put into a variable-cost spell; the strength.
+    int16_t (*mana_adder)(int16_t spell, int16_t slot, int16_t caster);
+    // Lets the human aim a spell: a battle unit, 99 a cell without one, 999 cancelled.
+    int16_t (*spell_target)(int16_t spell, int16_t *x, int16_t *y);
+    // Tells that a spell fizzled, with the composed text.
+    void (*spell_countered)(const char *text);
+    // A dispel notice at the screen position with a picture of the effects archive: the text, or when
+    // it is null the message record.
+    void (*dispel_notice)(const char *text, int16_t message_record, int16_t x, int16_t y, int16_t picture);
 };
 
 // Installs the hooks (nullptr removes them all).
@@ -133,6 +146,49 @@ inline int16_t Combat_Select_Unit(const char *title, const char *const *names, i
 {
     if (count <= 0) return -1;
     return Combat_Hooks().select_unit ? Combat_Hooks().select_unit(title, names, count) : (int16_t)0;
+}
+// Unattended: the book is closed, the legality refusal logged, the base price taken, the target
+// screen cancelled, and the fizzle and dispel notices logged.
+inline int16_t Combat_Spellbook_Choice(int16_t caster, int16_t *slot)
+{
+    *slot = 0;
+    return Combat_Hooks().spellbook_screen ? Combat_Hooks().spellbook_screen(caster, slot) : (int16_t)0;
+}
+void Combat_Log_Message_Record(const char *what, int16_t message_record);
+inline void Combat_Spell_Refused(int16_t message_record)
+{
+    if (Combat_Hooks().spell_refused) {
+        Combat_Hooks().spell_refused(message_record);
+    } else {
+        Combat_Log_Message_Record("refused", message_record);
+    }
+}
+inline int16_t Combat_Mana_Adder(int16_t spell, int16_t slot, int16_t caster, int16_t base_price)
+{
+    return Combat_Hooks().mana_adder ? Combat_Hooks().mana_adder(spell, slot, caster) : base_price;
+}
+inline int16_t Combat_Spell_Target(int16_t spell, int16_t *x, int16_t *y)
+{
+    return Combat_Hooks().spell_target ? Combat_Hooks().spell_target(spell, x, y) : (int16_t)999;
+}
+void Combat_Log_Text(const char *what, const char *text);
+inline void Combat_Show_Spell_Countered(const char *text)
+{
+    if (Combat_Hooks().spell_countered) {
+        Combat_Hooks().spell_countered(text);
+    } else {
+        Combat_Log_Text("fizzle", text);
+    }
+}
+inline void Combat_Dispel_Notice(const char *text, int16_t message_record, int16_t x, int16_t y, int16_t picture)
+{
+    if (Combat_Hooks().dispel_notice) {
+        Combat_Hooks().dispel_notice(text, message_record, x, y, picture);
+    } else if (text != nullptr) {
+        Combat_Log_Text("dispel", text);
+    } else {
+        Combat_Log_Message_Record("dispel", message_record);
+    }
 }
 inline void Combat_Busy_Mouse(void)
 {

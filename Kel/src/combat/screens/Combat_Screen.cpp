@@ -3,6 +3,7 @@
 #include "combat/screens/Combat_Map_Draw.h"
 #include "combat/screens/Combat_Pictures.h"
 #include "combat/screens/Combat_Sounds.h"
+#include "combat/screens/Combat_Spellbook_Screen.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -366,6 +367,7 @@ void Install_Screen_Hooks(void)
     hooks.figure_load = Hook_Figure_Load;
     hooks.move_sound_start = Combat_Move_Sound_Start;
     hooks.move_sound_stop = Combat_Move_Sound_Stop;
+    Combat_Casting_Screen_Hooks(&hooks);
     Combat_Set_Rule_Hooks(&hooks);
 }
 
