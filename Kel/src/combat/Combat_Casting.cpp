@@ -30,7 +30,6 @@ int16_t _combat_caster_idx = 0;
 namespace {
 
 constexpr int16_t HUMAN = 0;
-constexpr int16_t NEUTRAL_PLAYER = 5;
 constexpr uint8_t FIRST_VARIABLE_TYPE = 17;
 constexpr int16_t ORDER_CAST_ITEM_SPELL = 107;
 constexpr int16_t DEMON_TYPE = 169;
@@ -40,7 +39,6 @@ constexpr int16_t COUNTER_MAGIC_PAIR = 10;
 constexpr int16_t NODE_STRENGTH = 50;
 constexpr int SIDE_UNITS_MAX = 9;
 constexpr int VORTICES_MAX = 10;
-constexpr int FREE_CELL_DRAWS = 200;
 constexpr uint8_t CASTER_MANA_TO_SHOOT = 3;
 constexpr uint8_t RACE_FIRST_FANTASTIC = 15;
 constexpr uint8_t RACE_CHAOS = 18;

@@ -73,19 +73,11 @@ constexpr int16_t BUTTON_WIDTH = 25;
 constexpr int16_t BUTTON_HEIGHT = 9;
 
 // Colours of the battlefield and the panel.
-constexpr uint8_t COLOUR_GROUND = 81;
-constexpr uint8_t COLOUR_GROUND_LINE = 82;
-constexpr uint8_t COLOUR_CITY = 22;
-constexpr uint8_t COLOUR_WALL = 27;
 constexpr uint8_t COLOUR_PANEL = 17;
 constexpr uint8_t COLOUR_BUTTON = 20;
 constexpr uint8_t COLOUR_BUTTON_OFF = 18;
 constexpr uint8_t COLOUR_TEXT = 31;
 constexpr uint8_t COLOUR_TEXT_OFF = 24;
-constexpr uint8_t COLOUR_ACTIVE = 211;
-constexpr uint8_t COLOUR_OUTLINE = 29;
-constexpr uint8_t COLOUR_MISSILE = 31;
-constexpr uint8_t COLOUR_CLASH = 12;
 
 Combat_Rule_Hooks m_saved_hooks = {};
 int16_t m_defender_count = 0;
