@@ -142,7 +142,7 @@ TEST_F(BattlefieldSpells, LifeDrainLowersResistanceByOneEveryFiveExtraManaAndFee
         EXPECT_EQ(damage[0], 0);
         EXPECT_EQ(damage[1], margin) << "strength " << c.strength;
         EXPECT_EQ(damage[2], 0);
-        EXPECT_EQ(_players[0].spell_casting_skill, 100 + 3 * margin);
+        EXPECT_EQ(+_players[0].spell_casting_skill, 100 + 3 * margin);
     }
 }
 

@@ -55,7 +55,8 @@ protected:
         if (!started) {
             SDL_Init(SDL_INIT_EVENTS);
             Init_Drivers(-1, 0, nullptr);
-            Allocate_Data_Space(6100);
+            // The other suite of this binary may have carved the world already.
+            if (EmmHndl_FIGUREX == nullptr) Allocate_Data_Space(6100);
             started = true;
         }
         user = new Test_Temp_Dir();
