@@ -10,6 +10,7 @@
 #include "Init_Drivers.h"
 #include "LBX_Load.h"
 #include "Pictures.h"
+#include "Resources_Fixture.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
 #include "Test_Temp_Dir.h"
@@ -21,36 +22,7 @@
 
 namespace {
 
-class Game_Resources_Test : public ::testing::Test {
-protected:
-    static Test_Temp_Dir *user;
-
-    static void SetUpTestSuite()
-    {
-        static bool started = false;
-        if (!started) {
-            SDL_Init(SDL_INIT_EVENTS);
-            Init_Drivers(-1, 0, nullptr);
-            // The other suite of this binary may have carved the world already.
-            if (EmmHndl_FIGUREX == nullptr) Allocate_Data_Space(6100);
-            started = true;
-        }
-        user = new Test_Temp_Dir();
-        STU_GRAF_Reset();
-        STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
-        STU_GRAF_Set_User_Data_Dir(user->path.c_str());
-        LBX_Close();
-        Load_VEZ_Resources_Once();
-    }
-    static void TearDownTestSuite()
-    {
-        STU_GRAF_Set_User_Data_Dir(nullptr);
-        delete user;
-        user = nullptr;
-    }
-};
-
-Test_Temp_Dir *Game_Resources_Test::user = nullptr;
+using Game_Resources_Test = Resources_Test;
 
 TEST_F(Game_Resources_Test, First_Entry_Loads_Everything_And_A_Second_Loads_Nothing)
 {

@@ -13,6 +13,7 @@
 #include "Palette.h"
 #include "Picture_Rows.h"
 #include "Pictures.h"
+#include "Resources_Fixture.h"
 #include "STU_GRAF.h"
 #include "STU_LE.h"
 #include "Test_Temp_Dir.h"
@@ -43,35 +44,11 @@ void Reference_Draw(int x, int y, const uint8_t *bitmap)
     }
 }
 
-class Terrain_Rows_Test : public ::testing::Test {
+class Terrain_Rows_Test : public Resources_Test {
 protected:
-    static Test_Temp_Dir *user;
     std::vector<int16_t> world = std::vector<int16_t>((size_t)WORLD_SIZE * NUM_PLANES, 0);
     int16_t *saved_world = nullptr;
 
-    static void SetUpTestSuite()
-    {
-        static bool started = false;
-        if (!started) {
-            SDL_Init(SDL_INIT_EVENTS);
-            Init_Drivers(-1, 0, nullptr);
-            // The other suite of this binary may have carved the world already.
-            if (EmmHndl_FIGUREX == nullptr) Allocate_Data_Space(6100);
-            started = true;
-        }
-        user = new Test_Temp_Dir();
-        STU_GRAF_Reset();
-        STU_GRAF_Add_Search_Dir(TOLVA_BINARY_DIR "/standin");
-        STU_GRAF_Set_User_Data_Dir(user->path.c_str());
-        LBX_Close();
-        Load_VEZ_Resources_Once();
-    }
-    static void TearDownTestSuite()
-    {
-        STU_GRAF_Set_User_Data_Dir(nullptr);
-        delete user;
-        user = nullptr;
-    }
     void SetUp() override
     {
         saved_world = _world_maps;
@@ -83,8 +60,6 @@ protected:
         terrain_anim_ctr = 0;
     }
 };
-
-Test_Temp_Dir *Terrain_Rows_Test::user = nullptr;
 
 TEST_F(Terrain_Rows_Test, EveryPictureNumberAndFrameDrawsAsTheColumnDrawerDoes)
 {
